@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Idempotent and quiet: only missing packages are fetched.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake pkg-config ninja-build
+  libspdlog-dev libfmt-dev libgtest-dev libgmock-dev
+  libssl-dev libblkid-dev libudev-dev libcryptsetup-dev
+  nlohmann-json3-dev libpng-dev libraw-dev
+  qtbase5-dev qtbase5-dev-tools
+  # fixtures and independent readers used by the tests
+  util-linux fdisk gdisk dosfstools mtools ntfs-3g exfatprogs exfat-fuse
+  sleuthkit coreutils xxd
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO=sudo
+else
+  SUDO=
+fi
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq >/dev/null
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

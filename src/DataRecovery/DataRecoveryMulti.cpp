@@ -1,0 +1,9 @@
+#include "DataRecovery/DataRecoveryMulti.h"
+
+#include <utility>
+
+DataRecoveryMulti::DataRecoveryMulti() = default;
+
+DataRecoveryMulti::DataRecoveryMulti(DataRecoveryCallback callback) : callback(std::move(callback)) {}
+
+DataRecoveryMulti::~DataRecoveryMulti() = default;

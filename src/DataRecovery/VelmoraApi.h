@@ -1,0 +1,3 @@
+#pragma once
+// Marks what libVelmora exports; everything else stays hidden.
+#define VELMORA_API __attribute__((visibility("default")))

@@ -1,0 +1,27 @@
+#pragma once
+#include "Disk/VolumeInfoItem.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One physical disk (or disk image file).
+struct DiskInfoItem {
+    std::string devicePath;
+    std::string vendor;
+    std::string product;
+    std::string revision;
+    std::string serialNumber;
+    uint64_t diskNumber = 0;
+    uint64_t diskSize = 0;
+    uint8_t isLocalBus = 0;
+    uint8_t isUsb = 0;
+    uint8_t isRemovable = 0;
+};
+
+// A disk together with the volumes that lie on it.
+struct DiskInfoWithVolumes : DiskInfoItem {
+    std::vector<VolumeInfoItem> volumes;
+
+    const std::vector<VolumeInfoItem>& GetVolumes() const { return volumes; }
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Running the real tools that make fixtures and read them independently.
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace TestSupport {
+
+bool HaveTool(const std::string& name);
+bool IsRoot();
+
+// Runs a shell command; returns its exit status and fills output with stdout.
+int RunCommand(const std::string& command, std::string* output = nullptr);
+// Runs a shell command and fails the test (with its output) when it does not exit 0.
+std::string RunOrFail(const std::string& command);
+
+// Quotes one argument for the shell.
+std::string Quote(const std::string& text);
+
+std::string SourceDir();
+std::string BinaryDir();
+
+}
+
+// Skips the current test when a tool is missing, naming it.
+#define REQUIRE_TOOL(name)                                                          \
+    do {                                                                            \
+        if (!TestSupport::HaveTool(name))                                           \
+            GTEST_SKIP() << "needs the tool " << (name) << ", which is not installed"; \
+    } while (0)

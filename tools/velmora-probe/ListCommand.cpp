@@ -1,0 +1,6 @@
+#include "Commands.h"
+
+int RunList(const Arguments&)
+{
+    return Fail("list: not built yet", 2);
+}

@@ -1,0 +1,6 @@
+#include "Commands.h"
+
+int RunPartitions(const Arguments&)
+{
+    return Fail("partitions: not built yet", 2);
+}

@@ -1,0 +1,6 @@
+#include "Commands.h"
+
+int RunScan(const Arguments&)
+{
+    return Fail("scan: not built yet", 2);
+}
