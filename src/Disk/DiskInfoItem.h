@@ -21,6 +21,15 @@ struct DiskInfoItem {
 
 // A disk together with the volumes that lie on it.
 struct DiskInfoWithVolumes : DiskInfoItem {
+    DiskInfoWithVolumes() = default;
+    // Keeps the volumes of allVolumes that lie on this disk, then scans the
+    // disk's partition table for partitions and free regions (src/Disk/DiskInfo.cpp).
+    DiskInfoWithVolumes(const DiskInfoItem& disk, const std::vector<VolumeInfoItem>& allVolumes);
+
+    // Appends partitions no mounted volume covers and large free regions
+    // (src/Disk/PartitionTableScan.cpp).
+    void ScanPartitionTable();
+
     std::vector<VolumeInfoItem> volumes;
 
     const std::vector<VolumeInfoItem>& GetVolumes() const { return volumes; }
