@@ -72,6 +72,11 @@ uint32_t Reader::LogicalSectorSize() const
     return file ? file->LogicalSectorSize() : 512;
 }
 
+bool Reader::DirectDevice() const
+{
+    return file && file->Direct();
+}
+
 uint64_t Reader::DeviceSize() const
 {
     return file ? file->Size() : 0;

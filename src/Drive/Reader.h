@@ -34,6 +34,7 @@ public:
     uint32_t LastReadLength() const { return lastReadLength; }
     uint32_t LogicalSectorSize() const;
     uint64_t DeviceSize() const;
+    bool DirectDevice() const;
 
 private:
     std::unique_ptr<Platform::DeviceFile> file;

@@ -17,6 +17,8 @@ namespace {
 // Chunks are aligned for O_DIRECT whatever the logical block size.
 constexpr size_t MemoryAlignment = 4096;
 constexpr uint64_t MaxChunkSize = 1ull << 30;
+// Reads at least this long skip the window on page-cached devices.
+constexpr uint64_t BypassLength = 256 * 1024;
 
 uint64_t RoundUp(uint64_t value, uint64_t alignment)
 {
@@ -51,6 +53,7 @@ void ReaderBuffer::Start(uint64_t limit, uint64_t size)
 {
     alignment = std::max<uint32_t>(512, Drive::Reader::LogicalSectorSize());
     deviceSize = Drive::Reader::DeviceSize();
+    pageCached = !Drive::Reader::DirectDevice();
     // The device's own size bounds the read-ahead for every reader of it.
     limitOffset = deviceSize ? deviceSize : limit;
     chunkSize = std::clamp<uint64_t>(RoundUp(size, alignment), alignment, MaxChunkSize);
@@ -105,6 +108,8 @@ void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
     auto* out = static_cast<uint8_t*>(buffer);
     while (length > 0) {
         uint64_t copied = CopyFromWindow(offset, out, length);
+        if (copied == 0 && ReadPastWindow(offset, out, length))
+            return;
         if (copied == 0)
             copied = Refill(offset, out, length);
         out += copied;
@@ -140,6 +145,27 @@ uint64_t ReaderBuffer::ReadDevice(uint64_t offset, uint8_t* chunk, uint64_t leng
     if (!Drive::Reader::Read(chunk, static_cast<uint32_t>(length)))
         ThrowReadError("read", offset, LastError());
     return LastReadLength();
+}
+
+// A long request on a page-cached device goes straight into
+// the caller's memory: the kernel already reads ahead there, and a second copy
+// through the window would halve the throughput. Direct devices keep the
+// window, whose read-ahead overlaps the device with the engine's work.
+bool ReaderBuffer::ReadPastWindow(uint64_t position, uint8_t* out, uint64_t length)
+{
+    {
+        std::lock_guard state(stateMutex);
+        if (!pageCached || length < std::min(chunkSize, BypassLength) || length > UINT32_MAX)
+            return false;
+        ++statistics.bypassReads;
+    }
+    if (ReadDevice(position, out, length) != length) {
+        char message[128];
+        std::snprintf(message, sizeof message, "read offset %llu failed (past the end of the device)",
+                      static_cast<unsigned long long>(position + length));
+        throw Exceptions::DiskException(message);
+    }
+    return true;
 }
 
 // Makes the window cover position and copies what it can of the request while

@@ -48,6 +48,7 @@ public:
         uint64_t directReads = 0;
         uint64_t prefetchReads = 0;
         uint64_t swaps = 0;
+        uint64_t bypassReads = 0;
     };
     Statistics GetStatistics();
 
@@ -55,12 +56,14 @@ private:
     void Start(uint64_t limitOffset, uint64_t chunkSize);
     uint64_t CopyFromWindow(uint64_t position, uint8_t* out, uint64_t length);
     uint64_t Refill(uint64_t position, uint8_t* out, uint64_t length);
+    bool ReadPastWindow(uint64_t position, uint8_t* out, uint64_t length);
     uint64_t ReadLength(uint64_t offset) const;
     uint64_t ReadDevice(uint64_t offset, uint8_t* chunk, uint64_t length);
     void PrefetchWorker();
 
     const std::string devicePath;
     uint32_t alignment = 512;
+    bool pageCached = false;
     uint64_t deviceSize = 0;
 
     // Seek-and-read pairs on the shared device position.

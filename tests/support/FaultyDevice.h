@@ -21,6 +21,7 @@ public:
     int64_t ReadAt(uint64_t offset, void* buffer, uint64_t length) override;
     uint32_t LogicalSectorSize() const override { return sectorSize; }
     uint64_t Size() const override { return size; }
+    bool Direct() const override { return strict; }
 
     // Reads that touch [from, to) fail with error until Heal.
     void FailRange(uint64_t from, uint64_t to, int error);
