@@ -34,6 +34,14 @@ uint64_t RoundUp(uint64_t value, uint64_t alignment)
                   static_cast<unsigned long long>(offset), static_cast<unsigned>(error));
     throw Exceptions::DiskException(message);
 }
+
+[[noreturn]] void ThrowPastEnd(uint64_t offset)
+{
+    char message[128];
+    std::snprintf(message, sizeof message, "read offset %llu failed (past the end of the device)",
+                  static_cast<unsigned long long>(offset));
+    throw Exceptions::DiskException(message);
+}
 }
 
 ReaderBuffer::ReaderBuffer(const std::string& path, uint64_t limitOffset, uint64_t chunkSize)
@@ -105,6 +113,9 @@ void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
         return;
     if (offset > UINT64_MAX - length)
         ThrowReadError("read", offset, EINVAL);
+    // Known to end before the request does: fail before any window changes.
+    if (deviceSize && offset + length > deviceSize)
+        ThrowPastEnd(std::max(offset, deviceSize));
     auto* out = static_cast<uint8_t*>(buffer);
     while (length > 0) {
         uint64_t copied = CopyFromWindow(offset, out, length);
@@ -159,12 +170,9 @@ bool ReaderBuffer::ReadPastWindow(uint64_t position, uint8_t* out, uint64_t leng
             return false;
         ++statistics.bypassReads;
     }
-    if (ReadDevice(position, out, length) != length) {
-        char message[128];
-        std::snprintf(message, sizeof message, "read offset %llu failed (past the end of the device)",
-                      static_cast<unsigned long long>(position + length));
-        throw Exceptions::DiskException(message);
-    }
+    const uint64_t delivered = ReadDevice(position, out, length);
+    if (delivered != length)
+        ThrowPastEnd(position + delivered);
     return true;
 }
 
@@ -226,12 +234,8 @@ uint64_t ReaderBuffer::Refill(uint64_t position, uint8_t* out, uint64_t length)
     }
 
     const uint64_t copied = CopyFromWindow(position, out, length);
-    if (copied == 0) {
-        char message[128];
-        std::snprintf(message, sizeof message, "read offset %llu failed (past the end of the device)",
-                      static_cast<unsigned long long>(position));
-        throw Exceptions::DiskException(message);
-    }
+    if (copied == 0)
+        ThrowPastEnd(position);
     return copied;
 }
 

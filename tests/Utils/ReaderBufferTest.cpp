@@ -55,9 +55,12 @@ protected:
 
     // A buffer over a failing device, cached under a name of its own so that
     // PartReader finds it like any other.
-    FaultyDevice* Faulty(const std::string& image, uint64_t chunk, uint32_t sectorSize = 512, bool strict = false)
+    FaultyDevice* Faulty(const std::string& image, uint64_t chunk, uint32_t sectorSize = 512, bool strict = false,
+                         bool sizeHidden = false)
     {
         auto device = std::make_unique<FaultyDevice>(image, sectorSize, strict);
+        if (sizeHidden)
+            device->HideSize();
         FaultyDevice* raw = device.get();
         ReaderBufferController::Insert(
             "faulty", std::make_shared<Utils::ReaderBuffer>(std::move(device), "faulty", 0, chunk));
@@ -105,6 +108,14 @@ TEST_F(ReaderBufferTest, RandomConcurrentReadsAndResizesMatchPread)
         std::mt19937_64 random(seed);
         for (int i = 0; i < 120; ++i) {
             auto& reader = *readers[random() % readers.size()];
+            if (random() % 24 == 0) {
+                // A new reader's own boot-sector read races with everybody else's.
+                const uint64_t start = random() % (size - 512) / 512 * 512;
+                Utils::PartReader fresh(image, start, 512);
+                if (std::vector<uint8_t>(fresh.bootSector, fresh.bootSector + 512) != oracle.Read(start, 512))
+                    ++mismatches;
+                continue;
+            }
             if (random() % 16 == 0) {
                 reader.SetBufferSize((512 + random() % 1536) * KiB);
                 continue;
@@ -163,6 +174,10 @@ TEST_F(ReaderBufferTest, ReadersOfOnePathShareOneBufferAndReadToTheDeviceEnd)
     const uint64_t size = 3 * MiB + 512;
     const std::string image = Image(size);
     const Oracle oracle(image);
+    {
+        // The reader that creates the buffer may go first; the buffer outlives it.
+        Utils::PartReader creator(image, 2 * MiB, 4096);
+    }
     Utils::PartReader first(image, 1 * MiB, 512);
     Utils::PartReader second(image, 0, size);
     EXPECT_EQ(first.LockReaderBuffer(), second.LockReaderBuffer());
@@ -174,6 +189,22 @@ TEST_F(ReaderBufferTest, ReadersOfOnePathShareOneBufferAndReadToTheDeviceEnd)
     EXPECT_THROW(ReadThrough(second, size, 1), Exceptions::DiskException);
     EXPECT_THROW(ReadThrough(second, size + 10 * MiB, 1), Exceptions::DiskException);
     EXPECT_EQ(ReadThrough(second, 0, 4096), oracle.Read(0, 4096));
+}
+
+TEST_F(ReaderBufferTest, ADeviceOfUnknownSizeServesOnlyTheBytesItDelivered)
+{
+    const uint64_t size = 2 * MiB + 700;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    Faulty(image, 1 * MiB, 512, false, true);
+    // The reader believes the range runs a megabyte past the device's end.
+    Utils::PartReader reader("faulty", 0, size + 1 * MiB);
+    EXPECT_EQ(reader.LockReaderBuffer()->LimitOffset(), size + 1 * MiB);
+    EXPECT_EQ(ReadThrough(reader, size - 1000, 1000), oracle.Read(size - 1000, 1000));
+    // The last window is short: what lies after the delivered bytes is an error.
+    EXPECT_THROW(ReadThrough(reader, size - 1000, 1001), Exceptions::DiskException);
+    EXPECT_THROW(ReadThrough(reader, size + 4096, 16), Exceptions::DiskException);
+    EXPECT_EQ(ReadThrough(reader, 100, 5000), oracle.Read(100, 5000));
 }
 
 TEST_F(ReaderBufferTest, AReadAheadFailureSurfacesOnlyForItsOwnBytes)
@@ -311,8 +342,10 @@ TEST_F(ReaderBufferTest, ReadsAlignToTheDevicesLogicalBlockSize)
     const uint64_t size = 6 * MiB + 4096 * 3;
     const std::string image = Image(size);
     const Oracle oracle(image);
-    FaultyDevice* device = Faulty(image, 1 * MiB, 4096, true);
-    Utils::PartReader reader("faulty", 512 * 3, size - 512 * 3);
+    // The size is hidden, so the reader's unaligned end is the read-ahead limit:
+    // reads near it must still be whole 4 KiB blocks.
+    FaultyDevice* device = Faulty(image, 1 * MiB, 4096, true, true);
+    Utils::PartReader reader("faulty", 512 * 3, size - 512 * 3 - 1000);
     reader.SetBufferSize(513 * KiB); // not a whole number of 4 KiB blocks
     EXPECT_EQ(reader.GetBufferSize() % 4096, 0u);
     std::mt19937_64 random(11);

@@ -20,7 +20,9 @@ public:
 
     int64_t ReadAt(uint64_t offset, void* buffer, uint64_t length) override;
     uint32_t LogicalSectorSize() const override { return sectorSize; }
-    uint64_t Size() const override { return size; }
+    uint64_t Size() const override { return sizeHidden ? 0 : size; }
+    // Acts as a device that cannot tell its size.
+    void HideSize() { sizeHidden = true; }
     bool Direct() const override { return strict; }
 
     // Reads that touch [from, to) fail with error until Heal.
@@ -35,6 +37,7 @@ private:
     uint32_t sectorSize;
     bool strict;
     uint64_t size = 0;
+    bool sizeHidden = false;
     std::mutex mutex;
     uint64_t failFrom = 0;
     uint64_t failTo = 0;
