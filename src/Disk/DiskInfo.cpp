@@ -175,13 +175,15 @@ DiskInfoWithVolumes::DiskInfoWithVolumes(const DiskInfoItem& disk, const std::ve
     }
 
     // A disk formatted without a partition table (a "superfloppy" card or
-    // stick, an image of a bare file system) has no table to scan: its boot
-    // sector would be misread as an MBR. It is one volume from byte 0.
-    if (Platform::PartitionTableType(devicePath).empty()) {
+    // stick, an image of one volume) has no table to scan: its boot sector
+    // would be misread as an MBR. It is one volume from byte 0.
+    if (CoversWholeDisk(volumes, diskNumber))
+        return;
+    if (FileSystemNameAt(devicePath, 0) != "RAW" || Platform::PartitionTableType(devicePath).empty()) {
         VolumeInfoItem whole;
         whole.offset = 0;
         whole.length = diskSize;
-        if (!CoversWholeDisk(volumes, diskNumber) && DescribeUnmountedEntry(devicePath, whole)) {
+        if (DescribeUnmountedEntry(devicePath, whole)) {
             whole.entryKind = VolumeInfoItem::MbrPartition;
             whole.devicePath = devicePath;
             whole.volumeName = devicePath;
@@ -191,8 +193,6 @@ DiskInfoWithVolumes::DiskInfoWithVolumes(const DiskInfoItem& disk, const std::ve
             volumes.push_back(std::move(whole));
             return;
         }
-        if (CoversWholeDisk(volumes, diskNumber))
-            return;
     }
 
     const size_t scannedFrom = volumes.size();

@@ -1,7 +1,12 @@
 #include "Disk/VolumeDescription.h"
 
+#include "Disk/BootSectorName.h"
 #include "Platform/Linux/FileSystemProbe.h"
 #include "Platform/Linux/UdevProperties.h"
+
+#include <fcntl.h>
+#include <string.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -59,13 +64,33 @@ void DescribeVolume(const Platform::SystemRoots& roots, const Platform::BlockDev
     item.partitionStyle = PartitionStyleName(table);
 }
 
+std::string FileSystemNameAt(const std::string& path, uint64_t offset)
+{
+    uint8_t sector[512] = {};
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return "RAW";
+    const bool read = ::pread(fd, sector, sizeof sector, static_cast<off_t>(offset)) == sizeof sector;
+    ::close(fd);
+    const std::string name = read ? GetFileSystemNameFromBootSector(sector) : "RAW";
+    explicit_bzero(sector, sizeof sector);
+    return name;
+}
+
 bool DescribeUnmountedEntry(const std::string& diskPath, VolumeInfoItem& item)
 {
-    auto found = Platform::ProbeFileSystem(diskPath, item.offset, item.length);
-    if (!found)
+    if (auto found = Platform::ProbeFileSystem(diskPath, item.offset, item.length)) {
+        item.fileSystem = Platform::FileSystemDisplayName(found->type, found->version);
+        item.label = found->label;
+        item.serialNumber = Platform::VolumeSerialFromUuid(found->type, found->uuid);
+        return true;
+    }
+    // A volume libblkid does not take (BitLocker without readable metadata, a
+    // damaged FAT) may still announce itself in its boot sector.
+    const std::string name = FileSystemNameAt(diskPath, item.offset);
+    if (name == "RAW")
         return false;
-    item.fileSystem = Platform::FileSystemDisplayName(found->type, found->version);
-    item.label = found->label;
-    item.serialNumber = Platform::VolumeSerialFromUuid(found->type, found->uuid);
+    item.fileSystem = name;
+    item.label.clear();
     return true;
 }

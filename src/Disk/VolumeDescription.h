@@ -17,5 +17,9 @@ void DescribeVolume(const Platform::SystemRoots& roots, const Platform::BlockDev
 // False when nothing is recognised there.
 bool DescribeUnmountedEntry(const std::string& diskPath, VolumeInfoItem& item);
 
+// The name the boot sector at offset announces ("NTFS", "Bitlocker", ...), "RAW"
+// for none or when it cannot be read.
+std::string FileSystemNameAt(const std::string& path, uint64_t offset);
+
 // "MBR" for a DOS table, "GPT", else the name in upper case; "N/A" for none.
 std::string PartitionStyleName(const std::string& tableType);
