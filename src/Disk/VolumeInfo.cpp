@@ -24,6 +24,10 @@ std::string MountPathWithSeparator(std::string path)
 
 bool MountsDevice(const Platform::MountEntry& mount, const Platform::BlockDevice& device)
 {
+    // A bind mount of a folder or file inside the volume (containers bind
+    // /etc/hosts this way) does not name the volume; a btrfs subvolume does.
+    if (mount.root != "/" && mount.fsType != "btrfs")
+        return false;
     if (mount.major == device.major && mount.minor == device.minor && (device.major || device.minor))
         return true;
     // Some file systems (btrfs) report an anonymous device number: match the source.

@@ -224,6 +224,8 @@ TEST(FakeMachineMounts, DuplicateMountPathIsDroppedFromOutputAndTable)
     sys.AddMount("sdb2", "/mnt/x"); // mounted over the first
     sys.AddMount("sdb3", "/mnt/y");
     sys.AddMount("sdb3", "/mnt/z"); // one volume, two mount paths
+    sys.AddMount("sdb3", "/etc/hosts", "ext4", "/containers/web/hosts"); // a bind mount of one file
+    sys.AddMount("sdb1", "/srv/share", "vfat", "/shared"); // a bind mount of a folder
 
     const auto rows = ListLocalDisksAndVolumes(sys.Roots());
     ASSERT_EQ(rows.size(), 3u);

@@ -72,9 +72,10 @@ void FakeSystem::AddHolder(const std::string& device, const std::string& holder,
     fs::create_symlink(sys, dir / ("sys/block/" + holder));
 }
 
-void FakeSystem::AddMount(const std::string& device, const std::string& escapedMountPoint, const std::string& fsType)
+void FakeSystem::AddMount(const std::string& device, const std::string& escapedMountPoint, const std::string& fsType,
+                          const std::string& root)
 {
-    mountInfo += std::to_string(nextMountId++) + " 1 " + numbers.at(device) + " / " + escapedMountPoint +
+    mountInfo += std::to_string(nextMountId++) + " 1 " + numbers.at(device) + " " + root + " " + escapedMountPoint +
                  " rw,relatime shared:1 - " + fsType + " /dev/" + device + " rw\n";
     WriteFile(dir / "mountinfo", mountInfo);
 }

@@ -25,7 +25,7 @@ public:
     void AddHolder(const std::string& device, const std::string& holder, const std::string& dmUuid);
     // One mount table line for a device added above.
     void AddMount(const std::string& device, const std::string& escapedMountPoint,
-                  const std::string& fsType = "vfat");
+                  const std::string& fsType = "vfat", const std::string& root = "/");
     // The device node: a regular file (copied from source, or empty).
     std::string DeviceNode(const std::string& name) const;
 
