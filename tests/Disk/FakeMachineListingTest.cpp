@@ -264,3 +264,25 @@ TEST(FakeMachineMounts, UnreadableMountTableStillListsNothingAndDoesNotThrow)
     EXPECT_FALSE(volumes.EnumerateVolumes());
     EXPECT_TRUE(ListLocalDisksAndVolumes(roots).empty());
 }
+
+TEST(FakeMachineMounts, UsbCardReaderShowsOnlySlotsWithACard)
+{
+    // A multi-slot USB reader: the SD slot holds a card, the CF slot is empty.
+    FakeSystem sys;
+    const std::string reader = "pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/host8/target8:0:0/8:0:0:";
+    sys.AddDisk("sde", reader + "0", 0, {{"removable", "1"}, {"device/vendor", "Generic-"}, {"device/model", "CF"}});
+    sys.AddDisk("sdf", reader + "1", 62333952,
+                {{"removable", "1"}, {"device/vendor", "Generic-"}, {"device/model", "SD/MMC"}});
+    sys.AddPartition("sdf", "sdf1", 1, 32768, 62301184);
+    sys.AddMount("sdf1", "/media/user/3031-3032", "exfat");
+
+    const auto rows = ListLocalDisksAndVolumes(sys.Roots());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].diskName, sys.Roots().devRoot + "/sdf");
+    EXPECT_EQ(rows[0].diskIndex, 0);
+    EXPECT_EQ(rows[0].diskModel, "Generic- SD/MMC");
+    EXPECT_EQ(rows[0].fileSystem, "EXFAT");
+    EXPECT_EQ(rows[0].deviceSize, 62333952ull * 512);
+    EXPECT_TRUE(rows[0].isExternal);
+    EXPECT_TRUE(rows[0].isRemovable);
+}
