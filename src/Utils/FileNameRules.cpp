@@ -77,6 +77,11 @@ bool IsValidFileName(std::string_view name)
     return PassesCommonRules(codePoints);
 }
 
+bool IsValidFileName(const char* name, size_t length)
+{
+    return name && IsValidFileName(std::string_view(name, length));
+}
+
 bool IsValidFileNameW(const char16_t* units, size_t count)
 {
     if (!units || count == 0)

@@ -13,6 +13,7 @@ namespace Utils {
 // carriage return, none of <>:"/\|?*, not "." or "..", and no reserved device
 // name (CON, PRN, AUX, NUL, COM1-9, LPT1-9) before the first dot.
 bool IsValidFileName(std::string_view name);
+bool IsValidFileName(const char* name, size_t length);
 
 // UTF-16 name: the same, except that surrogates must pair, 0xFFFE and 0xFFFF
 // are refused, and control characters and U+FDD0-U+FDEF are accepted.

@@ -78,6 +78,12 @@ TEST(FileNameRules, Utf8Names)
     };
     for (const auto& c : utf8Only)
         EXPECT_EQ(IsValidFileName(c.name), c.valid) << TestSupport::Quote(c.name);
+
+    // With a length, nothing past it is looked at.
+    EXPECT_FALSE(IsValidFileName("con.txt", 3));
+    EXPECT_TRUE(IsValidFileName("con1", 4));
+    EXPECT_FALSE(IsValidFileName("\xC3\xA9", 1)); // the character is cut by the length
+    EXPECT_FALSE(IsValidFileName(nullptr, 4));
 }
 
 TEST(FileNameRules, Utf16Names)
