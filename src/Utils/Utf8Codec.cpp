@@ -4,6 +4,8 @@ namespace Utils {
 
 bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint)
 {
+    if (pos >= text.size())
+        return false;
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
     if (lead < 0x80) {

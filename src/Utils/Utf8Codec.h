@@ -10,7 +10,8 @@ namespace Utils {
 // overlong forms, no surrogates, nothing above U+10FFFF). On success stores the
 // code point, advances pos and returns true. On failure advances pos past the
 // longest prefix of a valid sequence (at least one byte), the unit that one
-// U+FFFD replaces, and returns false. Never reads past the end of text.
+// U+FFFD replaces, and returns false. Never reads past the end of text; at
+// the end it returns false without moving.
 bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& codePoint);
 
 // Appends the 1 to 4 bytes of a code point up to U+10FFFF.

@@ -1,4 +1,3 @@
-#include "Platform/Linux/OsRelease.h"
 #include "Utils/SystemQueries.h"
 #include "support/Tools.h"
 
@@ -64,24 +63,6 @@ TEST(SystemQueries, OperatingSystemNameAgreesWithTheShell)
         "if [ -r /etc/os-release ]; then . /etc/os-release; elif [ -r /usr/lib/os-release ]; then "
         ". /usr/lib/os-release; fi; printf '%s' \"${PRETTY_NAME:-${NAME:-Linux}}\""));
     EXPECT_EQ(GetWindowsVersionName(), fromShell);
-}
-
-TEST(SystemQueries, OsReleaseParsing)
-{
-    struct Case {
-        std::string contents, name;
-    };
-    const Case cases[] = {
-        {"NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n", "Debian GNU/Linux 12 (bookworm)"},
-        {"NAME=Fedora\n", "Fedora"},
-        {"# PRETTY_NAME=\"commented\"\nNAME='Single quoted'\n", "Single quoted"},
-        {"PRETTY_NAME=\"A \\\"quoted\\\" \\$name\"\n", "A \"quoted\" $name"},
-        {"PRETTY_NAME=\"\"\nNAME=Arch\n", "Arch"},
-        {"ID=debian\r\n", "Linux"},
-        {"", "Linux"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Platform::OsReleaseName(c.contents), c.name) << c.contents;
 }
 
 TEST(SystemQueries, LastErrorText)

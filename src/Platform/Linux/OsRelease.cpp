@@ -3,13 +3,14 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <string_view>
 
 namespace Platform {
 
 namespace {
 
-// One value as the shell would read it: quotes removed, and inside double
-// quotes a backslash keeps the character after it.
+// One value as the shell would read it: quotes removed; a backslash escapes
+// any character outside quotes, and only $ ` " \ inside double quotes.
 std::string Unquote(const std::string& raw)
 {
     std::string value;
@@ -20,7 +21,8 @@ std::string Unquote(const std::string& raw)
             quote = c;
         } else if (quote != 0 && c == quote) {
             quote = 0;
-        } else if (c == '\\' && quote != '\'' && i + 1 < raw.size()) {
+        } else if (c == '\\' && i + 1 < raw.size() &&
+                   (quote == 0 || (quote == '"' && std::string_view("$`\"\\").find(raw[i + 1]) != std::string_view::npos))) {
             value += raw[++i];
         } else {
             value += c;
