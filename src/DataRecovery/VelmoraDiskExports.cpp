@@ -3,10 +3,11 @@
 #include "DataRecovery/VelmoraExports.h"
 #include "Disk/LocalDiskListing.h"
 #include "Drive/CIMV2WMIServer.h"
-#include "Platform/Linux/WideText.h"
+#include "Utils/TextConversion.h"
 
 #include <exception>
 #include <stdexcept>
+#include <string_view>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
 
@@ -27,7 +28,7 @@ bool UnlockBitLockerVolume(const DiskAndVolumeInfo& volume, const wchar_t* passw
             throw std::invalid_argument("no password given");
         const CIMV2WMIServer server;
         // The record names the volume by the device it is read from and its offset there.
-        return server.UnlockWithPassphrase(volume.volumePath, volume.startOffset, Platform::WideToUtf8(password));
+        return server.UnlockWithPassphrase(volume.volumePath, volume.startOffset, Utils::WStringToUtf8(std::wstring_view(password)));
     } catch (const std::exception& e) {
         VLOG_ERROR("UnlockBitLockerVolume exception: %s", e.what());
         return false;
