@@ -48,7 +48,8 @@ bool VolumeInfo::EnumerateVolumes()
     for (size_t i = 0; i < disks.size(); ++i)
         diskNumbers[disks[i].name] = i;
 
-    // Whole disks carry a volume when they hold a file system without a table.
+    // A whole disk may be mounted itself (a file system without a table); its
+    // partitions follow it.
     const auto partitions = Platform::ListPartitions(roots);
     std::vector<Platform::BlockDevice> devices;
     for (const auto& disk : disks) {
