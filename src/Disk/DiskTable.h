@@ -14,7 +14,8 @@ void Replace(std::vector<DiskInfoWithVolumes> table);
 std::vector<DiskInfoWithVolumes> Snapshot();
 
 // The volume the caller's record names, found by identity (disk number, the
-// device path read for the volume and its byte range), never by position alone.
+// device path read for the volume and its byte range), never by position alone;
+// among mounts of one range, the one whose mount path is the record's volumeLetter.
 std::optional<VolumeInfoItem> FindVolume(const DiskAndVolumeInfo& info);
 
 }

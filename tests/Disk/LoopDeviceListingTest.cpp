@@ -1,0 +1,161 @@
+// The real listing of an attached loop device, compared with lsblk. Needs root
+// and loop devices (CI has both).
+#include "DataRecovery/VelmoraExports.h"
+#include "Disk/DiskTable.h"
+#include "Disk/LocalDiskListing.h"
+#include "support/DiskImages.h"
+#include "support/TempDir.h"
+#include "support/Tools.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <thread>
+
+using namespace TestSupport;
+using nlohmann::json;
+
+namespace {
+
+class AttachedImage {
+public:
+    explicit AttachedImage(const std::string& image)
+    {
+        std::string output;
+        if (RunCommand("losetup -P -f --show " + Quote(image) + " 2>/dev/null", &output) == 0)
+            device = output.substr(0, output.find('\n'));
+    }
+    ~AttachedImage()
+    {
+        if (!device.empty())
+            RunCommand("losetup -d " + Quote(device));
+    }
+    AttachedImage(const AttachedImage&) = delete;
+    AttachedImage& operator=(const AttachedImage&) = delete;
+    std::string device;
+};
+
+class Mounted {
+public:
+    Mounted(const std::string& device, const std::string& folder, const char* type) : folder(folder)
+    {
+        mounted = ::mount(device.c_str(), folder.c_str(), type, MS_RDONLY, nullptr) == 0;
+    }
+    ~Mounted()
+    {
+        if (mounted)
+            ::umount(folder.c_str());
+    }
+    Mounted(const Mounted&) = delete;
+    Mounted& operator=(const Mounted&) = delete;
+    std::string folder;
+    bool mounted = false;
+};
+
+std::string EngineName(const json& fstype)
+{
+    if (fstype.is_null())
+        return "";
+    const std::string type = fstype.get<std::string>();
+    if (type == "vfat")
+        return "FAT32";
+    if (type == "exfat")
+        return "EXFAT";
+    if (type == "ntfs")
+        return "NTFS";
+    return type;
+}
+
+std::string Text(const json& value)
+{
+    return value.is_null() ? "" : value.get<std::string>();
+}
+
+}
+
+TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
+{
+    if (!IsRoot())
+        GTEST_SKIP() << "attaching a loop device needs root";
+    for (const char* tool : {"losetup", "lsblk", "sfdisk", "mkfs.fat", "mkfs.exfat"})
+        REQUIRE_TOOL(tool);
+    TempDir dir;
+    const std::string image = dir / "usb.img";
+    MakeSparseFile(image, 120 * MiB);
+    RunOrFail("printf 'label: dos\\nstart=2048, size=40MiB, type=c\\nstart=83968, size=40MiB, type=7\\n' | sfdisk -q " +
+              Quote(image));
+    MakeFat32File(dir / "p1.fs", 40 * MiB, "LOOPFAT");
+    MakeSparseFile(dir / "p2.fs", 40 * MiB);
+    RunOrFail("mkfs.exfat -L LoopEx " + Quote(dir / "p2.fs"));
+    RunOrFail("dd status=none conv=notrunc,sparse bs=512 seek=2048 if=" + Quote(dir / "p1.fs") + " of=" + Quote(image));
+    RunOrFail("dd status=none conv=notrunc,sparse bs=512 seek=83968 if=" + Quote(dir / "p2.fs") + " of=" + Quote(image));
+
+    AttachedImage loop(image);
+    if (loop.device.empty())
+        GTEST_SKIP() << "no free loop device could be attached here";
+    const std::string name = std::filesystem::path(loop.device).filename();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // let the kernel add the partitions
+
+    // The first partition is mounted when this system can mount it.
+    std::optional<Mounted> mounted;
+    if (std::filesystem::exists(loop.device + "p1")) {
+        std::filesystem::create_directory(dir / "mnt");
+        mounted.emplace(loop.device + "p1", dir / "mnt", "vfat");
+    }
+
+    const json lsblk = json::parse(RunOrFail("lsblk -b -J -o NAME,PATH,SIZE,START,FSTYPE,LABEL,MOUNTPOINT " +
+                                             Quote(loop.device)))["blockdevices"][0];
+    const auto all = ListLocalDisksAndVolumes(Platform::SystemRoots{});
+    std::vector<DiskAndVolumeInfo> rows;
+    for (const auto& row : all)
+        if (row.diskName == loop.device)
+            rows.push_back(row);
+    ASSERT_FALSE(rows.empty()) << "the loop device " << loop.device << " is not listed";
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.deviceSize, lsblk["size"].get<uint64_t>());
+        EXPECT_EQ(row.diskModel, "usb.img");
+        EXPECT_FALSE(row.isExternal);
+        ASSERT_TRUE(DiskTable::FindVolume(row).has_value()) << row.volumeLetter;
+    }
+
+    // Both file systems are offered, read through their partitions or the disk.
+    std::set<std::string> labels;
+    for (const auto& row : rows)
+        labels.insert(row.label);
+    EXPECT_TRUE(labels.count("LOOPFAT"));
+    EXPECT_TRUE(labels.count("LoopEx"));
+
+    if (!lsblk.contains("children"))
+        GTEST_SKIP() << "the kernel made no partition devices for " << name << ", so lsblk has nothing to compare";
+    const auto& children = lsblk["children"];
+    ASSERT_EQ(children.size(), 2u);
+    for (const auto& child : children) {
+        const uint64_t start = child["start"].get<uint64_t>() * 512;
+        const uint64_t size = child["size"].get<uint64_t>();
+        const bool isMounted = !child["mountpoint"].is_null();
+        const DiskAndVolumeInfo* row = nullptr;
+        for (const auto& candidate : rows) {
+            const bool match = isMounted ? candidate.volumePath == child["path"].get<std::string>()
+                                         : candidate.startOffset == start && candidate.volumeKind == 5;
+            if (match)
+                row = &candidate;
+        }
+        ASSERT_NE(row, nullptr) << child.dump();
+        EXPECT_EQ(row->endOffset - row->startOffset, size) << child.dump();
+        if (!child["fstype"].is_null()) { // lsblk could read the volume
+            EXPECT_EQ(row->fileSystem, EngineName(child["fstype"])) << child.dump();
+            EXPECT_EQ(row->label, Text(child["label"])) << child.dump();
+        }
+        if (isMounted) {
+            EXPECT_EQ(row->volumeKind, 0u);
+            EXPECT_EQ(row->volumeLetter, child["mountpoint"].get<std::string>() + "/");
+            EXPECT_EQ(row->startOffset, 0u);
+        }
+    }
+}
