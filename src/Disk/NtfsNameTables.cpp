@@ -1,8 +1,8 @@
 #include "Disk/NtfsNameTables.h"
 
+#include "Utils/HexText.h"
 #include "Utils/JoinStrings.h"
 
-#include <cstdio>
 #include <map>
 #include <utility>
 
@@ -10,9 +10,7 @@ namespace {
 
 std::string UnknownHex(uint32_t code, const char* prefix = "")
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "Unknown (%s%08x)", prefix, code);
-    return text;
+    return std::string("Unknown (") + prefix + Utils::ToHexString(code) + ")";
 }
 
 using Rows = std::initializer_list<std::pair<const uint32_t, std::string>>;
