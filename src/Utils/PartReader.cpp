@@ -1,61 +1,15 @@
-// Provisional reader: plain pread on the device, no shared cache yet.
 #include "Utils/PartReader.h"
 
 #include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "Utils/ReaderBuffer.h"
+#include "Utils/ReaderBufferController.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <map>
-#include <mutex>
-#include <unistd.h>
+#include <algorithm>
+
+static constexpr const char* LogSource = "src/Utils/PartReader";
 
 namespace Utils {
-
-class ReaderBuffer {
-public:
-    explicit ReaderBuffer(const std::string& path)
-    {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            throw Exceptions::DiskException("Cannot open " + path + ": " + std::strerror(errno));
-    }
-    ~ReaderBuffer() { ::close(fd); }
-
-    void ReadAt(uint64_t offset, void* out, uint32_t length)
-    {
-        auto* p = static_cast<char*>(out);
-        while (length > 0) {
-            ssize_t n = ::pread(fd, p, length, static_cast<off_t>(offset));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                throw Exceptions::DiskException("Read failed at " + std::to_string(offset));
-            p += n;
-            offset += static_cast<uint64_t>(n);
-            length -= static_cast<uint32_t>(n);
-        }
-    }
-
-    uint64_t chunkSize = 0xA00000;
-
-private:
-    int fd = -1;
-};
-
-namespace {
-// Keeps the provisional buffers alive like the real cache does.
-std::shared_ptr<ReaderBuffer> Open(const std::string& path)
-{
-    static std::mutex mutex;
-    static std::map<std::string, std::shared_ptr<ReaderBuffer>> cache;
-    std::lock_guard lock(mutex);
-    auto& slot = cache[path];
-    if (!slot)
-        slot = std::make_shared<ReaderBuffer>(path);
-    return slot;
-}
-}
 
 uint64_t GetDefaultBufferSize()
 {
@@ -65,11 +19,21 @@ uint64_t GetDefaultBufferSize()
 PartReader::PartReader(std::string devicePath, uint64_t start, uint64_t size)
     : devicePath(std::move(devicePath)), start(start), size(size)
 {
-    auto locked = Open(this->devicePath);
-    buffer = locked;
+    const uint64_t end = start > UINT64_MAX - size ? UINT64_MAX : start + size;
+    buffer = ReaderBufferController::GetReader(this->devicePath, end, GetDefaultBufferSize());
+    // Through the locked read like any other, so other readers of the device
+    // cannot move the window under it. A range too short for a boot sector
+    // keeps zeros; a device that has gone away is an error.
+    const uint32_t length = size ? static_cast<uint32_t>(std::min<uint64_t>(size, sizeof bootSector))
+                                 : static_cast<uint32_t>(sizeof bootSector);
     try {
-        locked->ReadAt(start, bootSector, sizeof bootSector);
-    } catch (const Exceptions::DiskException&) {
+        Read(0, bootSector, length);
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const Exceptions::DiskException& e) {
+        VLOG_ERROR("boot sector of %s at %llu: %s", this->devicePath.c_str(), static_cast<unsigned long long>(start),
+                   e.what());
+        std::fill(std::begin(bootSector), std::end(bootSector), 0);
     }
 }
 
@@ -77,9 +41,12 @@ PartReader::~PartReader() = default;
 
 bool PartReader::Read(uint64_t offset, void* out, uint32_t length)
 {
+    auto locked = LockReaderBuffer();
     if (length == 0)
         return true;
-    LockReaderBuffer()->ReadAt(start + offset, out, length);
+    if (offset > UINT64_MAX - start)
+        throw Exceptions::DiskException("read offset beyond the end of any device");
+    locked->ReadBytes(start + offset, out, length);
     return true;
 }
 
@@ -93,12 +60,12 @@ std::shared_ptr<ReaderBuffer> PartReader::LockReaderBuffer()
 
 void PartReader::SetBufferSize(uint64_t newSize)
 {
-    LockReaderBuffer()->chunkSize = newSize;
+    LockReaderBuffer()->SetBufferSize(newSize);
 }
 
 uint64_t PartReader::GetBufferSize()
 {
-    return LockReaderBuffer()->chunkSize;
+    return LockReaderBuffer()->GetBufferSize();
 }
 
 }

@@ -20,7 +20,11 @@ public:
     PartReader(const PartReader&) = delete;
     PartReader& operator=(const PartReader&) = delete;
 
-    // Copies length bytes from device offset start + offset; true or throws.
+    // Copies length bytes from device offset start + offset; true or throws
+    // (Exceptions::DiskDisconnectedException when the device went away,
+    // Exceptions::DiskException for other failures and for bytes past the end of
+    // the device). The range is not enforced: neighbouring bytes of the device
+    // can be read.
     bool Read(uint64_t offset, void* buffer, uint32_t length);
     std::shared_ptr<ReaderBuffer> LockReaderBuffer();
     void SetBufferSize(uint64_t size);

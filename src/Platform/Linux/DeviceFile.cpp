@@ -13,7 +13,10 @@ namespace {
 
 class PosixDeviceFile : public DeviceFile {
 public:
-    PosixDeviceFile(int fd, uint32_t sectorSize, uint64_t size) : fd(fd), sectorSize(sectorSize), size(size) {}
+    PosixDeviceFile(int fd, uint32_t sectorSize, uint64_t size, bool direct)
+        : fd(fd), sectorSize(sectorSize), size(size), direct(direct)
+    {
+    }
     ~PosixDeviceFile() override { ::close(fd); }
 
     int64_t ReadAt(uint64_t offset, void* buffer, uint64_t length) override
@@ -38,11 +41,13 @@ public:
 
     uint32_t LogicalSectorSize() const override { return sectorSize; }
     uint64_t Size() const override { return size; }
+    bool Direct() const override { return direct; }
 
 private:
     int fd;
     uint32_t sectorSize;
     uint64_t size;
+    bool direct;
 };
 
 }
@@ -61,6 +66,7 @@ std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct)
     }
     uint32_t sectorSize = 512;
     uint64_t size = 0;
+    bool isDirect = false;
     if (S_ISBLK(info.st_mode)) {
         int logical = 0;
         if (::ioctl(fd, BLKSSZGET, &logical) == 0 && logical >= 512 && (logical & (logical - 1)) == 0)
@@ -75,12 +81,13 @@ std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct)
             if (directFd >= 0) {
                 ::close(fd);
                 fd = directFd;
+                isDirect = true;
             }
         }
     } else if (S_ISREG(info.st_mode)) {
         size = static_cast<uint64_t>(info.st_size);
     }
-    return std::make_unique<PosixDeviceFile>(fd, sectorSize, size);
+    return std::make_unique<PosixDeviceFile>(fd, sectorSize, size, isDirect);
 }
 
 }

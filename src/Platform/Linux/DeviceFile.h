@@ -19,6 +19,9 @@ public:
     virtual uint32_t LogicalSectorSize() const = 0;
     // Size in bytes; 0 when the device cannot tell.
     virtual uint64_t Size() const = 0;
+    // True when reads bypass the page cache (O_DIRECT): then offsets, lengths
+    // and buffers must be aligned to the logical block size.
+    virtual bool Direct() const { return false; }
 };
 
 // Opens path with O_RDONLY|O_CLOEXEC. Block devices get O_DIRECT when direct is

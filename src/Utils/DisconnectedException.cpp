@@ -1,0 +1,10 @@
+#include "Utils/DisconnectedException.h"
+
+namespace Utils {
+
+Exceptions::DiskDisconnectedException MakeDisconnectedException(const std::string& text)
+{
+    return Exceptions::DiskDisconnectedException(text.empty() ? "Disk is disconnected" : text + " Disk is disconnected");
+}
+
+}

@@ -1,0 +1,109 @@
+#include "DataRecovery/Exceptions.h"
+#include "Drive/Reader.h"
+#include "support/FaultyDevice.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+std::string NumberedImage(const TestSupport::TempDir& dir, uint64_t bytes)
+{
+    const std::string path = dir / "disk.img";
+    TestSupport::WriteNumberedImage(path, bytes);
+    return path;
+}
+
+uint64_t SectorNumberAt(const std::vector<uint8_t>& bytes, size_t offset)
+{
+    uint64_t value = 0;
+    for (size_t b = 0; b < 8; ++b)
+        value |= uint64_t{bytes[offset + b]} << (8 * b);
+    return value;
+}
+
+}
+
+TEST(DriveReader, SeeksAndReadsWholeSectors)
+{
+    TestSupport::TempDir dir;
+    Drive::Reader reader(NumberedImage(dir, 64 * 512));
+    EXPECT_EQ(reader.LogicalSectorSize(), 512u);
+    EXPECT_EQ(reader.DeviceSize(), 64u * 512);
+    std::vector<uint8_t> bytes(1024);
+    ASSERT_TRUE(reader.Seek(10 * 512));
+    ASSERT_TRUE(reader.Read(bytes.data(), 1024));
+    EXPECT_EQ(SectorNumberAt(bytes, 0), 10u);
+    EXPECT_EQ(SectorNumberAt(bytes, 512), 11u);
+    // A read moves the position, so the next seek to the old offset moves back.
+    EXPECT_EQ(reader.Position(), 12u * 512);
+    ASSERT_TRUE(reader.Seek(10 * 512));
+    ASSERT_TRUE(reader.Read(bytes.data(), 512));
+    EXPECT_EQ(SectorNumberAt(bytes, 0), 10u);
+}
+
+TEST(DriveReader, AShortReadAtTheEndSucceedsAndCountsWhatArrived)
+{
+    TestSupport::TempDir dir;
+    Drive::Reader reader(NumberedImage(dir, 8 * 512));
+    std::vector<uint8_t> bytes(4096);
+    ASSERT_TRUE(reader.Seek(6 * 512));
+    EXPECT_TRUE(reader.Read(bytes.data(), 4096));
+    EXPECT_EQ(reader.LastReadLength(), 1024u);
+    EXPECT_EQ(reader.Position(), 8u * 512);
+    EXPECT_TRUE(reader.Read(bytes.data(), 512));
+    EXPECT_EQ(reader.LastReadLength(), 0u);
+}
+
+TEST(DriveReader, AFailedSeekDoesNotMoveTheRecordedPosition)
+{
+    TestSupport::TempDir dir;
+    Drive::Reader reader(NumberedImage(dir, 8 * 512));
+    const uint64_t impossible = (uint64_t{1} << 63) + 512;
+    EXPECT_FALSE(reader.Seek(impossible));
+    EXPECT_EQ(reader.LastError(), EINVAL);
+    EXPECT_EQ(reader.Position(), 0u);
+    // Asking again fails again instead of pretending the handle stands there.
+    EXPECT_FALSE(reader.Seek(impossible));
+}
+
+TEST(DriveReader, WithoutADeviceNothingReads)
+{
+    Drive::Reader reader(std::unique_ptr<Platform::DeviceFile>{});
+    std::vector<uint8_t> bytes(512);
+    EXPECT_FALSE(reader.Read(bytes.data(), 512));
+    EXPECT_EQ(reader.LastError(), EBADF);
+    EXPECT_EQ(reader.Position(), 0u);
+    EXPECT_FALSE(reader.Seek(512));
+}
+
+TEST(DriveReader, ReadErrorsKeepTheirErrno)
+{
+    TestSupport::TempDir dir;
+    const std::string image = NumberedImage(dir, 8 * 512);
+    auto device = std::make_unique<TestSupport::FaultyDevice>(image);
+    device->FailRange(0, 512, ENXIO);
+    Drive::Reader reader(std::move(device));
+    std::vector<uint8_t> bytes(512);
+    EXPECT_FALSE(reader.Read(bytes.data(), 512));
+    EXPECT_EQ(reader.LastError(), ENXIO);
+    EXPECT_EQ(reader.Position(), 0u);
+}
+
+TEST(DriveReader, OneTrailingBackslashIsDropped)
+{
+    TestSupport::TempDir dir;
+    const std::string image = NumberedImage(dir, 8 * 512);
+    Drive::Reader reader(image + "\\");
+    EXPECT_EQ(reader.DeviceSize(), 8u * 512);
+    EXPECT_THROW(Drive::Reader(image + "\\\\"), Exceptions::DiskException);
+    try {
+        Drive::Reader missing(dir / "missing.img");
+    } catch (const Exceptions::DiskException& e) {
+        EXPECT_STREQ(e.what(), "CreateFile failed");
+    }
+}

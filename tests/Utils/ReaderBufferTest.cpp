@@ -1,0 +1,415 @@
+#include "DataRecovery/Exceptions.h"
+#include "Utils/PartReader.h"
+#include "Utils/ReaderBuffer.h"
+#include "Utils/ReaderBufferController.h"
+#include "support/FaultyDevice.h"
+#include "support/TempDir.h"
+#include "support/Tools.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <future>
+#include <random>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+using namespace std::chrono_literals;
+using TestSupport::FaultyDevice;
+
+namespace {
+
+constexpr uint64_t KiB = 1024;
+constexpr uint64_t MiB = 1024 * KiB;
+
+// pread of the image itself: what every read through the cache must equal.
+class Oracle {
+public:
+    explicit Oracle(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~Oracle() { ::close(fd); }
+    std::vector<uint8_t> Read(uint64_t offset, uint64_t length) const
+    {
+        std::vector<uint8_t> bytes(length);
+        EXPECT_EQ(::pread(fd, bytes.data(), length, static_cast<off_t>(offset)), static_cast<ssize_t>(length));
+        return bytes;
+    }
+
+private:
+    int fd;
+};
+
+class ReaderBufferTest : public ::testing::Test {
+protected:
+    void SetUp() override { ReaderBufferController::Clear(); }
+    void TearDown() override { ReaderBufferController::Clear(); }
+
+    std::string Image(uint64_t bytes)
+    {
+        const std::string path = dir / "numbered.img";
+        TestSupport::WriteNumberedImage(path, bytes);
+        return path;
+    }
+
+    // A buffer over a failing device, cached under a name of its own so that
+    // PartReader finds it like any other.
+    FaultyDevice* Faulty(const std::string& image, uint64_t chunk, uint32_t sectorSize = 512, bool strict = false,
+                         bool sizeHidden = false)
+    {
+        auto device = std::make_unique<FaultyDevice>(image, sectorSize, strict);
+        if (sizeHidden)
+            device->HideSize();
+        FaultyDevice* raw = device.get();
+        ReaderBufferController::Insert(
+            "faulty", std::make_shared<Utils::ReaderBuffer>(std::move(device), "faulty", 0, chunk));
+        return raw;
+    }
+
+    static std::vector<uint8_t> ReadThrough(Utils::PartReader& reader, uint64_t offset, uint64_t length)
+    {
+        std::vector<uint8_t> bytes(length);
+        reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
+        return bytes;
+    }
+
+    static void WaitForReadAhead(Utils::PartReader& reader, uint64_t count)
+    {
+        for (int i = 0; i < 2000 && reader.LockReaderBuffer()->GetStatistics().prefetchReads < count; ++i)
+            std::this_thread::sleep_for(1ms);
+    }
+
+    TestSupport::TempDir dir;
+};
+
+}
+
+TEST_F(ReaderBufferTest, RandomConcurrentReadsAndResizesMatchPread)
+{
+    // An odd size: the last sector is partial, and no chunk size divides it.
+    const uint64_t size = 12 * MiB + 3 * 512 + 100;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+
+    // The first reader covers only 1 MiB; later ones still read to the device end.
+    std::vector<std::unique_ptr<Utils::PartReader>> readers;
+    readers.push_back(std::make_unique<Utils::PartReader>(image, 0, 1 * MiB));
+    readers.push_back(std::make_unique<Utils::PartReader>(image, 0, size));
+    readers.push_back(std::make_unique<Utils::PartReader>(image, 777, size - 777));
+    readers.push_back(std::make_unique<Utils::PartReader>(image, 5 * MiB + 512, 1 * MiB));
+    readers[0]->SetBufferSize(512 * KiB);
+    EXPECT_EQ(readers[0]->LockReaderBuffer()->LimitOffset(), size);
+
+    std::atomic<int> mismatches{0};
+    std::atomic<int> pastEndErrors{0};
+    std::atomic<int> unexpectedErrors{0};
+    auto worker = [&](unsigned seed) {
+        std::mt19937_64 random(seed);
+        for (int i = 0; i < 120; ++i) {
+            auto& reader = *readers[random() % readers.size()];
+            if (random() % 24 == 0) {
+                // A new reader's own boot-sector read races with everybody else's.
+                const uint64_t start = random() % (size - 512) / 512 * 512;
+                Utils::PartReader fresh(image, start, 512);
+                if (std::vector<uint8_t>(fresh.bootSector, fresh.bootSector + 512) != oracle.Read(start, 512))
+                    ++mismatches;
+                continue;
+            }
+            if (random() % 16 == 0) {
+                reader.SetBufferSize((512 + random() % 1536) * KiB);
+                continue;
+            }
+            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 2 * MiB : 64 * KiB);
+            const uint64_t deviceEnd = size - reader.Start();
+            // Half the reads land near the end of the device, some across it.
+            const uint64_t offset = random() % 2 ? random() % deviceEnd
+                                                 : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + 4096));
+            std::vector<uint8_t> bytes(length);
+            try {
+                reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
+                if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
+                    ++mismatches;
+            } catch (const Exceptions::DiskException&) {
+                if (reader.Start() + offset + length > size)
+                    ++pastEndErrors;
+                else
+                    ++unexpectedErrors;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 8; ++t)
+        threads.emplace_back(worker, 1000 + t);
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(unexpectedErrors, 0);
+    EXPECT_GT(pastEndErrors, 0);
+}
+
+TEST_F(ReaderBufferTest, ForwardReadingIsServedByTheReadAhead)
+{
+    const uint64_t size = 20 * MiB;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    Utils::PartReader reader(image, 0, size);
+    reader.SetBufferSize(1 * MiB);
+    for (uint64_t offset = 0; offset < size; offset += 48 * KiB) {
+        const uint64_t length = std::min<uint64_t>(48 * KiB, size - offset);
+        ASSERT_EQ(ReadThrough(reader, offset, length), oracle.Read(offset, length)) << offset;
+    }
+    const auto stats = reader.LockReaderBuffer()->GetStatistics();
+    EXPECT_LE(stats.directReads, 2u);
+    EXPECT_GE(stats.swaps, 18u);
+
+    // Long reads of a page-cached image go straight to the caller's memory.
+    ASSERT_EQ(ReadThrough(reader, 3 * MiB + 5, 3 * MiB), oracle.Read(3 * MiB + 5, 3 * MiB));
+    EXPECT_EQ(reader.LockReaderBuffer()->GetStatistics().bypassReads, 1u);
+    EXPECT_THROW(ReadThrough(reader, size - 2 * MiB, 2 * MiB + 1), Exceptions::DiskException);
+}
+
+TEST_F(ReaderBufferTest, ReadersOfOnePathShareOneBufferAndReadToTheDeviceEnd)
+{
+    const uint64_t size = 3 * MiB + 512;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    {
+        // The reader that creates the buffer may go first; the buffer outlives it.
+        Utils::PartReader creator(image, 2 * MiB, 4096);
+    }
+    Utils::PartReader first(image, 1 * MiB, 512);
+    Utils::PartReader second(image, 0, size);
+    EXPECT_EQ(first.LockReaderBuffer(), second.LockReaderBuffer());
+    EXPECT_EQ(ReaderBufferController::Count(), 1u);
+    EXPECT_EQ(std::vector<uint8_t>(first.bootSector, first.bootSector + 512), oracle.Read(1 * MiB, 512));
+    EXPECT_EQ(ReadThrough(second, size - 700, 700), oracle.Read(size - 700, 700));
+    // Exactly up to the end is fine; one byte more is an error, never stale bytes.
+    EXPECT_THROW(ReadThrough(second, size - 700, 701), Exceptions::DiskException);
+    EXPECT_THROW(ReadThrough(second, size, 1), Exceptions::DiskException);
+    EXPECT_THROW(ReadThrough(second, size + 10 * MiB, 1), Exceptions::DiskException);
+    EXPECT_EQ(ReadThrough(second, 0, 4096), oracle.Read(0, 4096));
+}
+
+TEST_F(ReaderBufferTest, ADeviceOfUnknownSizeServesOnlyTheBytesItDelivered)
+{
+    const uint64_t size = 2 * MiB + 700;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    Faulty(image, 1 * MiB, 512, false, true);
+    // The reader believes the range runs a megabyte past the device's end.
+    Utils::PartReader reader("faulty", 0, size + 1 * MiB);
+    EXPECT_EQ(reader.LockReaderBuffer()->LimitOffset(), size + 1 * MiB);
+    EXPECT_EQ(ReadThrough(reader, size - 1000, 1000), oracle.Read(size - 1000, 1000));
+    // The last window is short: what lies after the delivered bytes is an error.
+    EXPECT_THROW(ReadThrough(reader, size - 1000, 1001), Exceptions::DiskException);
+    EXPECT_THROW(ReadThrough(reader, size + 4096, 16), Exceptions::DiskException);
+    EXPECT_EQ(ReadThrough(reader, 100, 5000), oracle.Read(100, 5000));
+}
+
+TEST_F(ReaderBufferTest, AReadAheadFailureSurfacesOnlyForItsOwnBytes)
+{
+    const std::string image = Image(8 * MiB);
+    const Oracle oracle(image);
+    FaultyDevice* device = Faulty(image, 1 * MiB);
+    device->FailRange(1 * MiB, 2 * MiB, EIO);
+    // The constructor's read of [0, 1 MiB) posts a read-ahead of [1 MiB, 2 MiB), which fails.
+    Utils::PartReader reader("faulty", 0, 8 * MiB);
+    WaitForReadAhead(reader, 1);
+
+    // An unrelated refill does not inherit that failure.
+    EXPECT_EQ(ReadThrough(reader, 5 * MiB + 3, 1000), oracle.Read(5 * MiB + 3, 1000));
+
+    // A refill that needs the failed bytes gets the stored failure, not data.
+    EXPECT_EQ(ReadThrough(reader, 10, 1000), oracle.Read(10, 1000));
+    WaitForReadAhead(reader, 3);
+    const uint64_t readsBefore = device->Reads();
+    try {
+        ReadThrough(reader, 1 * MiB + 100, 10);
+        ADD_FAILURE() << "the failed read-ahead gave data";
+    } catch (const Exceptions::DiskDisconnectedException& e) {
+        EXPECT_STREQ(e.what(), "The request could not be performed because of an I/O device error (error code 0x45d). "
+                               "Disk is disconnected");
+    }
+    EXPECT_EQ(device->Reads(), readsBefore);
+
+    // The failure was handed over once; a healed device reads again.
+    device->Heal();
+    EXPECT_EQ(ReadThrough(reader, 1 * MiB + 100, 10), oracle.Read(1 * MiB + 100, 10));
+}
+
+TEST_F(ReaderBufferTest, DeviceErrorsBecomeTheMappedExceptions)
+{
+    const std::string image = Image(4 * MiB);
+    struct Case {
+        int error;
+        bool disconnected;
+        const char* message;
+    };
+    const Case cases[] = {
+        {ENODEV, true, "Device does not exist (error code 0x15). Disk is disconnected"},
+        {ENXIO, true, "Device not ready (error code 0x37). Disk is disconnected"},
+        {ENOMEDIUM, true, "Device not ready (error code 0x37). Disk is disconnected"},
+        {EIO, true, "The request could not be performed because of an I/O device error (error code 0x45d). Disk is "
+                    "disconnected"},
+        {EBADMSG, false, "read offset 2097152 failed (0000004a)"},
+        {EINVAL, false, "read offset 2097152 failed (00000016)"},
+    };
+    for (const auto& c : cases) {
+        ReaderBufferController::Clear();
+        FaultyDevice* device = Faulty(image, 1 * MiB);
+        Utils::PartReader reader("faulty", 0, 4 * MiB);
+        WaitForReadAhead(reader, 1);
+        device->FailRange(2 * MiB, 3 * MiB, c.error);
+        try {
+            ReadThrough(reader, 2 * MiB + 1, 1);
+            ADD_FAILURE() << "error " << c.error << " gave data";
+        } catch (const Exceptions::DiskException& e) {
+            EXPECT_EQ(typeid(e) == typeid(Exceptions::DiskDisconnectedException), c.disconnected) << c.error;
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+TEST_F(ReaderBufferTest, AFailedDirectReadLeavesTheWindowIntact)
+{
+    const std::string image = Image(8 * MiB);
+    const Oracle oracle(image);
+    FaultyDevice* device = Faulty(image, 1 * MiB);
+    Utils::PartReader reader("faulty", 0, 8 * MiB);
+    WaitForReadAhead(reader, 1);
+    device->FailRange(4 * MiB, 5 * MiB, EIO);
+    EXPECT_THROW(ReadThrough(reader, 4 * MiB + 512, 512), Exceptions::DiskDisconnectedException);
+    // The window still holds [0, 1 MiB), read before the failure, and serves it.
+    const uint64_t readsBefore = device->Reads();
+    EXPECT_EQ(ReadThrough(reader, 512, 64 * KiB), oracle.Read(512, 64 * KiB));
+    EXPECT_EQ(device->Reads(), readsBefore);
+    device->Heal();
+    EXPECT_EQ(ReadThrough(reader, 4 * MiB + 512, 512), oracle.Read(4 * MiB + 512, 512));
+}
+
+TEST_F(ReaderBufferTest, ADisconnectWakesEveryWaitingReader)
+{
+    const std::string image = Image(16 * MiB);
+    FaultyDevice* device = Faulty(image, 256 * KiB);
+    device->SetDelay(2ms);
+    Utils::PartReader reader("faulty", 0, 16 * MiB);
+    std::vector<std::future<bool>> results;
+    for (int t = 0; t < 8; ++t) {
+        results.push_back(std::async(std::launch::async, [&, t] {
+            std::vector<uint8_t> bytes(32 * KiB);
+            try {
+                for (uint64_t offset = t * 1 * MiB;; offset = (offset + 32 * KiB) % (16 * MiB))
+                    reader.Read(offset, bytes.data(), static_cast<uint32_t>(bytes.size()));
+            } catch (const Exceptions::DiskDisconnectedException&) {
+                return true;
+            }
+        }));
+    }
+    std::this_thread::sleep_for(50ms);
+    device->FailRange(0, UINT64_MAX, ENODEV);
+    for (auto& result : results) {
+        ASSERT_EQ(result.wait_for(20s), std::future_status::ready) << "a reader never woke up";
+        EXPECT_TRUE(result.get());
+    }
+}
+
+TEST_F(ReaderBufferTest, AResizeDuringAReadAheadNeitherOverflowsNorServesWrongBytes)
+{
+    const uint64_t size = 16 * MiB;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    FaultyDevice* device = Faulty(image, 4 * MiB);
+    Utils::PartReader reader("faulty", 0, size);
+    device->SetDelay(20ms);
+    std::mt19937_64 random(7);
+    for (int round = 0; round < 6; ++round) {
+        reader.SetBufferSize(4 * MiB);
+        const uint64_t offset = random() % (size - 64 * KiB);
+        ASSERT_EQ(ReadThrough(reader, offset, 64 * KiB), oracle.Read(offset, 64 * KiB));
+        // The read-ahead of a 4 MiB chunk is under way: shrink the chunks now.
+        std::this_thread::sleep_for(5ms);
+        reader.SetBufferSize(512 * KiB);
+        EXPECT_EQ(reader.GetBufferSize(), 512 * KiB);
+        // Short enough to go through the window, which now has the new size.
+        const uint64_t next = random() % (size - 1 * MiB);
+        ASSERT_EQ(ReadThrough(reader, next, 200 * KiB), oracle.Read(next, 200 * KiB));
+    }
+}
+
+TEST_F(ReaderBufferTest, ReadsAlignToTheDevicesLogicalBlockSize)
+{
+    const uint64_t size = 6 * MiB + 4096 * 3;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    // The size is hidden, so the reader's unaligned end is the read-ahead limit:
+    // reads near it must still be whole 4 KiB blocks.
+    FaultyDevice* device = Faulty(image, 1 * MiB, 4096, true, true);
+    Utils::PartReader reader("faulty", 512 * 3, size - 512 * 3 - 1000);
+    reader.SetBufferSize(513 * KiB); // not a whole number of 4 KiB blocks
+    EXPECT_EQ(reader.GetBufferSize() % 4096, 0u);
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 200; ++i) {
+        const uint64_t length = 1 + random() % (300 * KiB);
+        const uint64_t offset = random() % (reader.Size() - length + 1);
+        ASSERT_EQ(ReadThrough(reader, offset, length), oracle.Read(reader.Start() + offset, length)) << offset;
+    }
+    EXPECT_EQ(device->MisalignedReads(), 0u);
+}
+
+TEST_F(ReaderBufferTest, DirectReadsOnAFourKibSectorLoopDevice)
+{
+    REQUIRE_TOOL("losetup");
+    if (!TestSupport::IsRoot())
+        GTEST_SKIP() << "attaching a loop device needs root";
+    const uint64_t size = 8 * MiB;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    std::string device;
+    if (TestSupport::RunCommand("losetup -f --show --direct-io=on --sector-size 4096 " + TestSupport::Quote(image),
+                                &device) != 0)
+        GTEST_SKIP() << "no free loop device";
+    device.erase(device.find_last_not_of('\n') + 1);
+    struct Detach {
+        std::string device;
+        ~Detach() { TestSupport::RunCommand("losetup -d " + TestSupport::Quote(device)); }
+    } detach{device};
+    {
+        Utils::PartReader reader(device, 1536, size - 1536);
+        EXPECT_EQ(reader.LockReaderBuffer()->Alignment(), 4096u);
+        EXPECT_EQ(reader.LockReaderBuffer()->DeviceSize(), size);
+        std::mt19937_64 random(5);
+        for (int i = 0; i < 100; ++i) {
+            const uint64_t length = 1 + random() % (3 * MiB);
+            const uint64_t offset = random() % (reader.Size() - length + 1);
+            ASSERT_EQ(ReadThrough(reader, offset, length), oracle.Read(1536 + offset, length)) << offset;
+        }
+    }
+    ReaderBufferController::Clear();
+}
+
+TEST_F(ReaderBufferTest, ClearEndsOldReadersAndAMissingDeviceIsNotCached)
+{
+    const std::string image = Image(2 * MiB);
+    Utils::PartReader reader(image, 0, 2 * MiB);
+    auto held = reader.LockReaderBuffer();
+    ReaderBufferController::Clear();
+    EXPECT_EQ(ReaderBufferController::Count(), 0u);
+    std::vector<uint8_t> bytes(16);
+    // A buffer locked before the clear lives on for its holder.
+    held->ReadBytes(0, bytes.data(), bytes.size());
+    held.reset();
+    try {
+        reader.Read(0, bytes.data(), 16);
+        ADD_FAILURE() << "read after clear";
+    } catch (const Exceptions::DiskException& e) {
+        EXPECT_STREQ(e.what(), "ReaderBuffer expired, cannot recognize file system.");
+    }
+    try {
+        Utils::PartReader missing(dir / "missing.img", 0, 1);
+        ADD_FAILURE() << "opened a missing device";
+    } catch (const Exceptions::DiskException& e) {
+        EXPECT_STREQ(e.what(), "CreateFile failed");
+    }
+    EXPECT_EQ(ReaderBufferController::Count(), 0u);
+}
