@@ -44,17 +44,24 @@ private:
 };
 
 namespace {
+std::mutex cacheMutex;
 // Keeps the provisional buffers alive like the real cache does.
+std::map<std::string, std::shared_ptr<ReaderBuffer>> cache;
+
 std::shared_ptr<ReaderBuffer> Open(const std::string& path)
 {
-    static std::mutex mutex;
-    static std::map<std::string, std::shared_ptr<ReaderBuffer>> cache;
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(cacheMutex);
     auto& slot = cache[path];
     if (!slot)
         slot = std::make_shared<ReaderBuffer>(path);
     return slot;
 }
+}
+
+void ClearReaderBuffers()
+{
+    std::lock_guard lock(cacheMutex);
+    cache.clear();
 }
 
 uint64_t GetDefaultBufferSize()

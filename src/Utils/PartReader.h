@@ -12,6 +12,10 @@ class ReaderBuffer;
 
 uint64_t GetDefaultBufferSize();
 
+// Drops every device's shared buffer (ReleaseDataRecovery); readers made
+// before then report their buffer as expired.
+void ClearReaderBuffers();
+
 class PartReader {
 public:
     PartReader(std::string devicePath, uint64_t start, uint64_t size);

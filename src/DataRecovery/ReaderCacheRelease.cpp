@@ -1,0 +1,8 @@
+#include "DataRecovery/ReaderCacheRelease.h"
+
+#include "Utils/PartReader.h"
+
+void ClearReaderCache()
+{
+    Utils::ClearReaderBuffers();
+}
