@@ -32,11 +32,20 @@ std::optional<VolumeInfoItem> FindVolume(const DiskAndVolumeInfo& info)
     for (const auto& disk : Table()) {
         if (disk.diskNumber != info.diskIndex)
             continue;
+        // One device range may be listed once per mount path: the mount path
+        // the caller chose picks among them.
+        const VolumeInfoItem* found = nullptr;
         for (const auto& volume : disk.volumes) {
-            if (volume.devicePath == info.volumePath && volume.offset == info.startOffset &&
-                volume.offset + volume.length == info.endOffset)
+            if (volume.devicePath != info.volumePath || volume.offset != info.startOffset ||
+                volume.offset + volume.length != info.endOffset)
+                continue;
+            if (volume.entryKind == VolumeInfoItem::MountedVolume && volume.mountPath == info.volumeLetter)
                 return volume;
+            if (!found)
+                found = &volume;
         }
+        if (found)
+            return *found;
         return std::nullopt;
     }
     return std::nullopt;

@@ -1,0 +1,206 @@
+#include "Disk/DiskInfo.h"
+
+#include "DataRecovery/Log.h"
+#include "Disk/VolumeDescription.h"
+#include "Platform/Linux/BlockDevices.h"
+#include "Platform/Linux/FileSystemProbe.h"
+#include "Platform/Linux/SysfsAttributes.h"
+#include "Platform/Linux/UdevProperties.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+static constexpr const char* LogSource = "src/Disk/DiskInfo";
+
+namespace {
+
+// Disk numbers travel as 8-bit indexes: more disks could not be told apart.
+constexpr size_t MaxDisks = 256;
+
+std::string Attribute(const std::string& path)
+{
+    return Platform::ReadSysfsAttribute(path).value_or("");
+}
+
+std::string Property(const std::map<std::string, std::string>& properties, const std::string& name)
+{
+    auto it = properties.find(name);
+    return it == properties.end() ? std::string() : it->second;
+}
+
+std::string BaseName(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void DescribeDisk(const Platform::SystemRoots& roots, const Platform::BlockDevice& device, DiskInfoItem& disk)
+{
+    const std::string& sys = device.sysPath;
+    const auto udev = roots.UsesRealSysfs() ? Platform::ReadUdevProperties(sys)
+                                            : std::map<std::string, std::string>{};
+    disk.product = Attribute(sys + "/device/model");
+    // Without a model the vendor file is a bus id (virtio's "0x1af4"), not a name.
+    if (!disk.product.empty())
+        disk.vendor = Attribute(sys + "/device/vendor");
+    if (disk.product.empty())
+        disk.product = Attribute(sys + "/device/name"); // MMC cards
+    disk.revision = Attribute(sys + "/device/rev");
+    if (disk.revision.empty())
+        disk.revision = Attribute(sys + "/device/firmware_rev"); // NVMe
+    disk.serialNumber = Attribute(sys + "/device/serial");
+    if (disk.serialNumber.empty())
+        disk.serialNumber = Property(udev, "ID_SERIAL_SHORT");
+
+    if (device.transport == "loop") {
+        disk.product = BaseName(Attribute(sys + "/loop/backing_file"));
+        disk.serialNumber = Attribute(sys + "/loop/backing_file");
+    } else if (device.transport == "dm") {
+        disk.product = Attribute(sys + "/dm/name");
+    }
+    if (disk.vendor.empty() && disk.product.empty()) {
+        disk.vendor = Property(udev, "ID_VENDOR");
+        disk.product = Property(udev, "ID_MODEL");
+    }
+
+    disk.isUsb = device.transport == "usb" || device.transport == "mmc";
+    disk.isRemovable = device.removable;
+    const bool virtualDevice = device.transport == "loop" || device.transport == "dm" || device.transport == "md";
+    disk.isLocalBus = !virtualDevice;
+}
+
+uint64_t ImageSize(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return 0;
+    if (S_ISREG(info.st_mode))
+        return static_cast<uint64_t>(info.st_size);
+    if (!S_ISBLK(info.st_mode))
+        return 0;
+    uint64_t size = 0;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    if (::ioctl(fd, BLKGETSIZE64, &size) != 0)
+        size = 0;
+    ::close(fd);
+    return size;
+}
+
+}
+
+DiskInfo::DiskInfo(Platform::SystemRoots roots) : roots(std::move(roots)) {}
+
+void DiskInfo::EnumerateDisks()
+{
+    AddBlockDevices();
+    AddDiskImages();
+}
+
+void DiskInfo::AddBlockDevices()
+{
+    for (const auto& device : Platform::ListWholeDisks(roots)) {
+        if (disks.size() >= MaxDisks) {
+            VLOG_INFO("Disk %s left out: only %zu disks can be listed.", device.devicePath.c_str(), MaxDisks);
+            continue;
+        }
+        DiskInfoItem disk;
+        disk.devicePath = device.devicePath;
+        disk.diskNumber = disks.size();
+        disk.diskSize = device.size;
+        DescribeDisk(roots, device, disk);
+        disks.push_back(std::move(disk));
+    }
+}
+
+void DiskInfo::AddDiskImages()
+{
+    for (const auto& path : roots.diskImages) {
+        const uint64_t size = ImageSize(path);
+        if (size == 0) {
+            VLOG_INFO("Disk image %s left out: not a readable file of non-zero size.", path.c_str());
+            continue;
+        }
+        if (disks.size() >= MaxDisks) {
+            VLOG_INFO("Disk image %s left out: only %zu disks can be listed.", path.c_str(), MaxDisks);
+            continue;
+        }
+        DiskInfoItem disk;
+        disk.devicePath = path;
+        disk.product = BaseName(path);
+        disk.diskNumber = disks.size();
+        disk.diskSize = size;
+        disks.push_back(std::move(disk));
+    }
+}
+
+namespace {
+
+bool OnDisk(const VolumeInfoItem& volume, uint64_t diskNumber)
+{
+    return std::any_of(volume.extents.begin(), volume.extents.end(),
+                       [&](const VolumeExtent& extent) { return extent.diskNumber == diskNumber; });
+}
+
+bool CoversWholeDisk(const std::vector<VolumeInfoItem>& volumes, uint64_t diskNumber)
+{
+    for (const auto& volume : volumes)
+        for (const auto& extent : volume.extents)
+            if (extent.diskNumber == diskNumber && extent.start == 0 && extent.partitionNumber == 0)
+                return true;
+    return false;
+}
+
+}
+
+DiskInfoWithVolumes::DiskInfoWithVolumes(const DiskInfoItem& disk, const std::vector<VolumeInfoItem>& allVolumes)
+    : DiskInfoItem(disk)
+{
+    for (const auto& volume : allVolumes) {
+        if (!OnDisk(volume, diskNumber))
+            continue;
+        VolumeInfoItem kept = volume;
+        // A mounted volume is read through its own device node, from 0.
+        kept.devicePath = kept.volumeName;
+        kept.offset = 0;
+        volumes.push_back(std::move(kept));
+    }
+
+    // A disk formatted without a partition table (a "superfloppy" card or
+    // stick, an image of a bare file system) has no table to scan: its boot
+    // sector would be misread as an MBR. It is one volume from byte 0.
+    if (Platform::PartitionTableType(devicePath).empty()) {
+        VolumeInfoItem whole;
+        whole.offset = 0;
+        whole.length = diskSize;
+        if (!CoversWholeDisk(volumes, diskNumber) && DescribeUnmountedEntry(devicePath, whole)) {
+            whole.entryKind = VolumeInfoItem::MbrPartition;
+            whole.devicePath = devicePath;
+            whole.volumeName = devicePath;
+            whole.mountPath = "Unkonw";
+            whole.partitionStyle = "RAW";
+            whole.extents.push_back({0, diskSize, diskNumber, volumes.size() + 1});
+            volumes.push_back(std::move(whole));
+            return;
+        }
+        if (CoversWholeDisk(volumes, diskNumber))
+            return;
+    }
+
+    const size_t scannedFrom = volumes.size();
+    ScanPartitionTable();
+    // Name the file systems of partitions no mounted volume covers.
+    for (size_t i = scannedFrom; i < volumes.size(); ++i) {
+        VolumeInfoItem& entry = volumes[i];
+        if (entry.entryKind == VolumeInfoItem::GptPartition || entry.entryKind == VolumeInfoItem::MbrPartition)
+            DescribeUnmountedEntry(devicePath, entry);
+    }
+}

@@ -1,0 +1,86 @@
+#include "Platform/Linux/DeviceFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+class PosixDeviceFile : public DeviceFile {
+public:
+    PosixDeviceFile(int fd, uint32_t sectorSize, uint64_t size) : fd(fd), sectorSize(sectorSize), size(size) {}
+    ~PosixDeviceFile() override { ::close(fd); }
+
+    int64_t ReadAt(uint64_t offset, void* buffer, uint64_t length) override
+    {
+        if (offset > static_cast<uint64_t>(INT64_MAX) - length)
+            return -EINVAL;
+        auto* out = static_cast<char*>(buffer);
+        uint64_t done = 0;
+        while (done < length) {
+            const ssize_t n = ::pread(fd, out + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return -errno;
+            }
+            if (n == 0)
+                break;
+            done += static_cast<uint64_t>(n);
+        }
+        return static_cast<int64_t>(done);
+    }
+
+    uint32_t LogicalSectorSize() const override { return sectorSize; }
+    uint64_t Size() const override { return size; }
+
+private:
+    int fd;
+    uint32_t sectorSize;
+    uint64_t size;
+};
+
+}
+
+std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return nullptr;
+    }
+    uint32_t sectorSize = 512;
+    uint64_t size = 0;
+    if (S_ISBLK(info.st_mode)) {
+        int logical = 0;
+        if (::ioctl(fd, BLKSSZGET, &logical) == 0 && logical >= 512 && (logical & (logical - 1)) == 0)
+            sectorSize = static_cast<uint32_t>(logical);
+        uint64_t bytes = 0;
+        if (::ioctl(fd, BLKGETSIZE64, &bytes) == 0)
+            size = bytes;
+        if (direct) {
+            // Bypass the page cache like an unbuffered device handle; keep the
+            // buffered descriptor when the device refuses O_DIRECT.
+            const int directFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECT);
+            if (directFd >= 0) {
+                ::close(fd);
+                fd = directFd;
+            }
+        }
+    } else if (S_ISREG(info.st_mode)) {
+        size = static_cast<uint64_t>(info.st_size);
+    }
+    return std::make_unique<PosixDeviceFile>(fd, sectorSize, size);
+}
+
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Which errno values of a device read mean the device went away.
+
+namespace Platform {
+
+// The text of the "disconnected" row for error, or null when error is an
+// ordinary read failure (see docs/platform-linux.md for the table).
+const char* DisconnectedErrorText(int error);
+
+}

@@ -1,0 +1,30 @@
+#include "Platform/Linux/SystemRoots.h"
+
+#include <cstdlib>
+
+namespace Platform {
+
+SystemRoots SystemRoots::FromEnvironment()
+{
+    SystemRoots roots;
+    if (const char* images = std::getenv("VELMORA_DISK_IMAGES"))
+        roots.diskImages = SplitPathList(images);
+    return roots;
+}
+
+std::vector<std::string> SplitPathList(const std::string& list)
+{
+    std::vector<std::string> paths;
+    size_t begin = 0;
+    while (begin <= list.size()) {
+        size_t end = list.find(':', begin);
+        if (end == std::string::npos)
+            end = list.size();
+        if (end > begin)
+            paths.push_back(list.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return paths;
+}
+
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Where the listing looks for the machine's devices. Tests point these at a
+// fake tree; the real program uses the system's own folders.
+#include <string>
+#include <vector>
+
+namespace Platform {
+
+struct SystemRoots {
+    std::string sysRoot = "/sys";
+    std::string devRoot = "/dev";
+    std::string mountInfoPath = "/proc/self/mountinfo";
+    // Image files (or block devices) listed as disks after the real ones.
+    std::vector<std::string> diskImages;
+
+    // The real folders, with the images named by VELMORA_DISK_IMAGES.
+    static SystemRoots FromEnvironment();
+
+    // The udev database describes only the real sysfs tree.
+    bool UsesRealSysfs() const { return sysRoot == "/sys"; }
+};
+
+// Splits a colon-separated list of paths, dropping empty items.
+std::vector<std::string> SplitPathList(const std::string& list);
+
+}

@@ -1,0 +1,366 @@
+#include "Disk/BootSectorName.h"
+#include "Disk/DiskInfoItem.h"
+#include "Disk/FreeRegionFinder.h"
+#include "Disk/GuidText.h"
+#include "Disk/PartitionLayout.h"
+#include "support/TempDir.h"
+#include "support/Tools.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <cstring>
+#include <sstream>
+
+using TestSupport::Quote;
+using TestSupport::RunOrFail;
+
+namespace {
+
+constexpr uint64_t MiB = 1024 * 1024;
+
+std::string Probe()
+{
+    return TestSupport::BinaryDir() + "/tools/velmora-probe";
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& text)
+{
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(nlohmann::json::parse(line));
+    return lines;
+}
+
+std::string MakeImage(const TestSupport::TempDir& dir, const std::string& name, uint64_t bytes)
+{
+    const std::string path = dir / name;
+    RunOrFail("truncate -s " + std::to_string(bytes) + " " + Quote(path));
+    return path;
+}
+
+void Sfdisk(const std::string& image, const std::string& script)
+{
+    RunOrFail("printf " + Quote(script) + " | sfdisk -q " + Quote(image));
+}
+
+// Every partition sfdisk reports, extended containers aside, is one probe line
+// with the same number, extent, type and name, and the probe reports no other.
+void ExpectProbeAgreesWithSfdisk(const std::string& image)
+{
+    const auto table = nlohmann::json::parse(RunOrFail("sfdisk -J " + Quote(image)))["partitiontable"];
+    const uint64_t sectorSize = table.value("sectorsize", 512);
+    std::string out;
+    ASSERT_EQ(TestSupport::RunCommand(Probe() + " partitions " + Quote(image), &out), 0) << out;
+    std::vector<nlohmann::json> entries;
+    for (auto& line : JsonLines(out))
+        if (!line["free"].get<bool>())
+            entries.push_back(line);
+
+    size_t expected = 0;
+    for (const auto& p : table["partitions"]) {
+        const std::string type = p["type"];
+        if (type == "5" || type == "f" || type == "85")
+            continue;
+        ++expected;
+        const std::string node = p["node"];
+        // Image nodes are "x.img5", loop device nodes "/dev/loop0p5".
+        std::string suffix = node.substr(image.size());
+        if (!suffix.empty() && suffix[0] == 'p')
+            suffix.erase(0, 1);
+        const uint32_t number = std::stoul(suffix);
+        auto match = std::find_if(entries.begin(), entries.end(), [&](auto& e) { return e["index"] == number; });
+        ASSERT_NE(match, entries.end()) << "no probe line for " << node;
+        EXPECT_EQ((*match)["start"].get<uint64_t>(), p["start"].get<uint64_t>() * sectorSize) << node;
+        EXPECT_EQ((*match)["length"].get<uint64_t>(), p["size"].get<uint64_t>() * sectorSize) << node;
+        EXPECT_EQ((*match)["type"].get<std::string>(), type) << node;
+        EXPECT_EQ((*match)["name"].get<std::string>(), p.value("name", "")) << node;
+        EXPECT_EQ((*match)["style"].get<std::string>(), table["label"] == "gpt" ? "GPT" : "MBR");
+    }
+    EXPECT_EQ(entries.size(), expected);
+}
+
+uint32_t ReadU32(const std::string& path, uint64_t offset)
+{
+    const std::string hex = RunOrFail("od -An -tx4 -N4 -j" + std::to_string(offset) + " " + Quote(path));
+    return static_cast<uint32_t>(std::stoul(hex, nullptr, 16));
+}
+
+// Writes a little-endian value into an image with dd, as one would by hand.
+void PatchU32(const std::string& path, uint64_t offset, uint32_t value)
+{
+    char bytes[64];
+    std::snprintf(bytes, sizeof bytes, "\\%03o\\%03o\\%03o\\%03o", value & 0xFF, (value >> 8) & 0xFF,
+                  (value >> 16) & 0xFF, value >> 24);
+    RunOrFail(std::string("printf '") + bytes + "' | dd of=" + Quote(path) + " bs=1 seek=" + std::to_string(offset) +
+              " conv=notrunc status=none");
+}
+
+std::vector<VolumeInfoItem> Scan(const std::string& image, std::vector<VolumeInfoItem> mounted = {})
+{
+    DiskInfoWithVolumes disk;
+    disk.devicePath = image;
+    disk.diskNumber = 3;
+    disk.volumes = std::move(mounted);
+    disk.ScanPartitionTable();
+    return disk.volumes;
+}
+
+}
+
+TEST(PartitionTable, ProbeAgreesWithSfdiskOnMbrEbrAndGpt)
+{
+    REQUIRE_TOOL("sfdisk");
+    REQUIRE_TOOL("sgdisk");
+    TestSupport::TempDir dir;
+
+    const std::string primary = MakeImage(dir, "primary.img", 200 * MiB);
+    Sfdisk(primary, "label: dos\nstart=2048, size=40M, type=c\nsize=30M, type=83\nsize=20M, type=7\nsize=10M, type=ef\n");
+    ExpectProbeAgreesWithSfdisk(primary);
+
+    const std::string chain = MakeImage(dir, "chain.img", 300 * MiB);
+    Sfdisk(chain, "label: dos\nstart=2048, size=40M, type=c\nstart=100M, size=150M, type=5\n"
+                  "start=102M, size=20M, type=83\nstart=130M, size=30M, type=7\nstart=170M, size=10M, type=b\n");
+    ExpectProbeAgreesWithSfdisk(chain);
+
+    const std::string gpt = MakeImage(dir, "gpt.img", 300 * MiB);
+    RunOrFail("sgdisk -n1:2048:+50M -c1:'EFI system partition' -t1:ef00 -n2:0:+100M -c2:'Données utilisateur' "
+              "-t2:0700 -n5:0:+20M -c5:linux -t5:8300 " + Quote(gpt));
+    ExpectProbeAgreesWithSfdisk(gpt);
+
+    // partx reads the same chain independently; the logical numbers agree.
+    const std::string partx = RunOrFail("partx -g -o NR,START,SECTORS " + Quote(chain));
+    EXPECT_NE(partx.find("5 208896   40960"), std::string::npos) << partx;
+    EXPECT_NE(partx.find("7 348160   20480"), std::string::npos) << partx;
+}
+
+TEST(PartitionTable, ProbeReadsFourKibSectorDevices)
+{
+    REQUIRE_TOOL("losetup");
+    REQUIRE_TOOL("sgdisk");
+    if (!TestSupport::IsRoot())
+        GTEST_SKIP() << "attaching a loop device needs root";
+    TestSupport::TempDir dir;
+    const std::string image = MakeImage(dir, "big-sectors.img", 64 * MiB);
+    std::string device;
+    if (TestSupport::RunCommand("losetup -f --show --sector-size 4096 " + Quote(image), &device) != 0)
+        GTEST_SKIP() << "no free loop device";
+    device.erase(device.find_last_not_of('\n') + 1);
+    struct Detach {
+        std::string device;
+        ~Detach() { TestSupport::RunCommand("losetup -d " + Quote(device)); }
+    } detach{device};
+    RunOrFail("sgdisk -n1:256:+8M -c1:first -t1:8300 -n2:0:+16M -c2:second -t2:0700 " + Quote(device));
+    ExpectProbeAgreesWithSfdisk(device);
+}
+
+TEST(PartitionTable, HostileTablesEndWithAnErrorInBoundedTime)
+{
+    REQUIRE_TOOL("sfdisk");
+    REQUIRE_TOOL("sgdisk");
+    TestSupport::TempDir dir;
+
+    // The second EBR's link is made to point at itself.
+    const std::string cyclic = MakeImage(dir, "cyclic.img", 64 * MiB);
+    Sfdisk(cyclic, "label: dos\nstart=2048, size=60M, type=5\nstart=4096, size=8M, type=83\nstart=24576, size=8M, type=83\n");
+    const uint64_t secondEbr = 2048 + ReadU32(cyclic, 2048 * 512 + 0x1CE + 8);
+    ASSERT_GT(secondEbr, 2048u);
+    PatchU32(cyclic, secondEbr * 512 + 0x1CE + 8, static_cast<uint32_t>(secondEbr - 2048));
+
+    // The GPT header claims four billion entries.
+    const std::string huge = MakeImage(dir, "huge.img", 64 * MiB);
+    RunOrFail("sgdisk -n1:2048:+8M " + Quote(huge));
+    PatchU32(huge, 512 + 80, 0xFFFFFFFF);
+
+    for (const auto& [image, message] : {std::pair{cyclic, std::string("loops back")},
+                                         std::pair{huge, std::string("exceeds the limit")}}) {
+        const auto begin = std::chrono::steady_clock::now();
+        std::string out;
+        const int status = TestSupport::RunCommand("timeout 20 " + Probe() + " partitions " + Quote(image) + " 2>&1", &out);
+        EXPECT_NE(status, 0) << out;
+        EXPECT_NE(status, 124) << "timed out on " << image;
+        EXPECT_NE(out.find(message), std::string::npos) << out;
+        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10));
+    }
+}
+
+TEST(PartitionTable, ScanOffersUnmountedGptDataPartitionsAndLargeFreeSpace)
+{
+    REQUIRE_TOOL("sgdisk");
+    TestSupport::TempDir dir;
+    for (const auto& [freeMiB, listed] : {std::pair{150, true}, std::pair{99, false}}) {
+        // EFI system, Microsoft reserved and one data partition, then free space.
+        const uint64_t used = 1 + 20 + 16 + 40;
+        const std::string image = MakeImage(dir, "gpt.img", (used + freeMiB) * MiB + 33 * 512);
+        RunOrFail("sgdisk -o -n1:2048:+20M -c1:'EFI system partition' -t1:ef00 -n2:0:+16M "
+                  "-c2:'Microsoft reserved partition' -t2:0c01 -n3:0:+40M -c3:data -t3:0700 " + Quote(image));
+        const auto volumes = Scan(image);
+        ASSERT_EQ(volumes.size(), listed ? 2u : 1u) << freeMiB;
+        EXPECT_EQ(volumes[0].entryKind, VolumeInfoItem::GptPartition);
+        EXPECT_EQ(volumes[0].offset, (1 + 20 + 16) * MiB);
+        EXPECT_EQ(volumes[0].length, 40 * MiB);
+        EXPECT_EQ(volumes[0].label, "UnknowPartition");
+        EXPECT_EQ(volumes[0].mountPath, "Unkonw");
+        ASSERT_EQ(volumes[0].extents.size(), 1u);
+        EXPECT_EQ(volumes[0].extents[0].diskNumber, 3u);
+        EXPECT_EQ(volumes[0].extents[0].partitionNumber, 1u);
+        // deviceId is the unique GUID's bytes in stored order, lower case.
+        std::string uuid = RunOrFail("sgdisk -i3 " + Quote(image));
+        uuid = uuid.substr(uuid.find("unique GUID: ") + 13, 36);
+        EXPECT_EQ(volumes[0].deviceId.size(), 36u);
+        EXPECT_EQ(volumes[0].deviceId.substr(19), [&] {
+            std::string tail = uuid.substr(19);
+            for (auto& c : tail)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            return tail;
+        }());
+        if (listed) {
+            EXPECT_EQ(volumes[1].entryKind, VolumeInfoItem::Unallocated);
+            EXPECT_EQ(volumes[1].offset, used * MiB);
+            EXPECT_EQ(volumes[1].extents[0].partitionNumber, 2u);
+            EXPECT_TRUE(volumes[1].label.empty());
+        }
+    }
+}
+
+TEST(PartitionTable, MbrFreeRegionsCountExactSectors)
+{
+    REQUIRE_TOOL("sfdisk");
+    TestSupport::TempDir dir;
+    // A partition of sectors [2048, 4096) and the next one at 69632 leave exactly
+    // 32 MiB between them, which is not offered; one sector later it is.
+    for (const auto& [next, listed] : {std::pair{69632, false}, std::pair{69633, true}}) {
+        const std::string image = MakeImage(dir, "mbr.img", 40 * MiB);
+        Sfdisk(image, "label: dos\nstart=2048, size=2048, type=83\nstart=" + std::to_string(next) +
+                          ", size=8192, type=83\n");
+        const auto volumes = Scan(image);
+        ASSERT_EQ(volumes.size(), listed ? 3u : 2u) << next;
+        EXPECT_EQ(volumes[0].entryKind, VolumeInfoItem::MbrPartition);
+        EXPECT_EQ(volumes[0].offset, 2048u * 512);
+        EXPECT_EQ(volumes[0].length, 2048u * 512);
+        if (listed) {
+            EXPECT_EQ(volumes[2].entryKind, VolumeInfoItem::Unallocated);
+            EXPECT_EQ(volumes[2].offset, 4096u * 512);
+            EXPECT_EQ(volumes[2].length, (69633u - 4096) * 512);
+        }
+    }
+}
+
+TEST(PartitionTable, ScanSkipsMountedPartitionsAndNamesTheirFileSystemFromTheirOwnBootSector)
+{
+    REQUIRE_TOOL("sfdisk");
+    REQUIRE_TOOL("mkfs.fat");
+    TestSupport::TempDir dir;
+    const std::string image = MakeImage(dir, "fat.img", 100 * MiB);
+    Sfdisk(image, "label: dos\nstart=2048, size=60M, type=c\nsize=20M, type=83\n");
+    RunOrFail("mkfs.fat -F 32 --offset 2048 " + Quote(image) + " " + std::to_string(60 * 1024));
+
+    VolumeInfoItem mounted;
+    mounted.devicePath = "/dev/some-volume";
+    mounted.fileSystem = "N/A";
+    mounted.extents.push_back({2048 * 512, 60 * MiB, 3, 1});
+    const auto volumes = Scan(image, {mounted});
+    ASSERT_EQ(volumes.size(), 2u);
+    EXPECT_EQ(volumes[0].fileSystem, "FAT32");
+    EXPECT_EQ(volumes[1].entryKind, VolumeInfoItem::MbrPartition);
+    EXPECT_EQ(volumes[1].offset, (1 + 60) * MiB);
+    EXPECT_EQ(volumes[1].extents[0].partitionNumber, 2u);
+}
+
+TEST(PartitionTable, DiskWithoutTableOrUnreadableGetsNoEntries)
+{
+    TestSupport::TempDir dir;
+    const std::string blank = MakeImage(dir, "blank.img", 4 * MiB);
+    EXPECT_TRUE(Scan(blank).empty());
+    EXPECT_TRUE(Scan(dir / "missing.img").empty());
+    const std::string tiny = MakeImage(dir, "tiny.img", 512);
+    EXPECT_TRUE(Scan(tiny).empty());
+    SectorReader reader(tiny);
+    ASSERT_TRUE(reader.Open());
+    EXPECT_EQ(GetDiskPartitionStyle(reader), "Error reading sector 1");
+}
+
+TEST(PartitionTable, FreeRegionFinderUsesHalfOpenIntervalsAndNestedPartitions)
+{
+    auto mbr = [](uint64_t first, uint32_t count) {
+        MbrPartitionEntry e;
+        e.firstSector = first;
+        e.sectorCount = count;
+        return e;
+    };
+    auto gpt = [](uint64_t first, uint64_t last) {
+        GptPartitionEntry e;
+        e.firstLba = first;
+        e.lastLba = last;
+        return e;
+    };
+    struct Case {
+        const char* what;
+        std::vector<FreeRegion> found;
+        std::vector<FreeRegion> expected;
+    };
+    const uint64_t disk = 10000 * 512;
+    const Case cases[] = {
+        {"no partitions", FreeRegionFinder(std::vector<MbrPartitionEntry>{}, disk).Find(), {{0, disk, disk}}},
+        {"adjacent MBR partitions leave no gap",
+         FreeRegionFinder({mbr(100, 100), mbr(200, 100)}, 300 * 512).Find(), {}},
+        {"gap and tail",
+         FreeRegionFinder({mbr(100, 100), mbr(300, 100)}, disk).Find(),
+         {{200 * 512, 300 * 512, 100 * 512}, {400 * 512, disk, disk - 400 * 512}}},
+        {"a partition nested in another opens no gap",
+         FreeRegionFinder({gpt(100, 999), gpt(200, 299), gpt(1000, 9999)}, disk).Find(), {}},
+        {"GPT last LBA is inclusive",
+         FreeRegionFinder({gpt(100, 199), gpt(201, 9999)}, disk).Find(), {{200 * 512, 201 * 512, 512}}},
+        {"a partition past the disk end is clipped",
+         FreeRegionFinder({gpt(100, 199), gpt(20000, 30000)}, disk).Find(), {{200 * 512, disk, disk - 200 * 512}}},
+        {"4 KiB sectors", FreeRegionFinder({gpt(10, 19)}, 40 * 4096, 4096).Find(), {{20 * 4096, 40 * 4096, 20 * 4096}}},
+        {"reversed GPT entry is ignored", FreeRegionFinder({gpt(500, 100)}, disk).Find(), {{0, disk, disk}}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.found.size(), c.expected.size()) << c.what;
+        for (size_t i = 0; i < c.found.size(); ++i) {
+            EXPECT_EQ(c.found[i].start, c.expected[i].start) << c.what;
+            EXPECT_EQ(c.found[i].end, c.expected[i].end) << c.what;
+            EXPECT_EQ(c.found[i].length, c.expected[i].length) << c.what;
+        }
+    }
+}
+
+TEST(PartitionTable, BootSectorClassifier)
+{
+    struct Case {
+        std::vector<std::pair<size_t, std::string>> fields;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{{3, "NTFS    "}}, "NTFS"},
+        {{{3, "-FVE-FS-"}}, "Bitlocker"},
+        {{{3, "MSDOS5.0"}, {82, "FAT32   "}}, "FAT32"},
+        {{{3, "PKWIN4.1"}, {54, "FAT16   "}}, "FAT16"},
+        {{{3, "MSDOS5.0"}, {54, "FAT12   "}}, "FAT12"},
+        {{{3, "MSDOS5.0"}}, "RAW"},
+        {{{3, "mkfs.fat"}, {82, "FAT32   "}}, "FAT32"},
+        {{{3, "MSWIN4.1"}, {54, "FAT16   "}}, "FAT16"},
+        {{{3, "EXFAT   "}}, "EXFAT"},
+        {{}, "RAW"},
+    };
+    for (const auto& c : cases) {
+        uint8_t sector[512] = {};
+        for (const auto& [offset, text] : c.fields)
+            std::memcpy(sector + offset, text.data(), text.size());
+        EXPECT_EQ(GetFileSystemNameFromBootSector(sector), c.expected);
+    }
+}
+
+TEST(PartitionTable, GuidTexts)
+{
+    const uint8_t bytes[16] = {0xA2, 0xA0, 0xD0, 0xEB, 0xE5, 0xB9, 0x33, 0x44,
+                               0x87, 0xC0, 0x68, 0xB6, 0xB7, 0x26, 0x99, 0xC7};
+    EXPECT_EQ(FormatGuidBytes(bytes), "a2a0d0eb-e5b9-3344-87c0-68b6b72699c7");
+    EXPECT_EQ(FormatGuid(bytes), "EBD0A0A2-B9E5-4433-87C0-68B6B72699C7");
+    EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x0F)), "Extended (LBA)");
+    EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x42)), "Unknown");
+}
