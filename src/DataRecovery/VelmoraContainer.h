@@ -15,6 +15,7 @@
 class DataRecoveryEntity;
 class UnknownDataRecovery;
 namespace Utils {
+class DataWriter;
 class PartReader;
 }
 
@@ -47,8 +48,17 @@ public:
     // engine kept when they did not fit the record.
     std::vector<DataRun> RunsOf(const DataRecoveryInfo& file);
 
+    // Copies one run (volume-relative offset and length) of file to writer,
+    // at most total - doneBefore bytes; returns the bytes written.
+    uint64_t RecoverDataRun(Utils::DataWriter& writer, Utils::PartReader& source, const DataRecoveryInfo& file,
+                            DataRun run, uint64_t doneBefore, uint64_t total, bool silent);
+
 private:
     void ReportStart();
+    // Writes one found file under the folder; returns the path written. Throws
+    // VelmoraContainerException with the result code and the bytes written.
+    std::string RecoverFile(const std::string& folder, const DataRecoveryInfo& file);
+    uint64_t CopyResident(Utils::DataWriter& writer, Utils::PartReader& source, DataRun run, uint64_t length);
 
     std::mutex recoverMutex;
     std::atomic<bool> fullScan{false};

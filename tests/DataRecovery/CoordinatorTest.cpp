@@ -2,6 +2,7 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/FakeEngines.h"
 #include "DataRecovery/VelmoraContainer.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -296,11 +297,12 @@ TEST(Coordinator, ListRecoveryReportsEachFailureAndGoesOn)
     Disk disk({"NTFS"});
     Trace trace;
     Events events;
+    TestSupport::TempDir out;
     DataRecoveryMultiImpl engine(disk.Records(), events.Callback(), TestOptions(MakeFactory({}, trace)));
 
     DataRun run{0, 512};
     std::vector<DataRecoveryInfo> files;
-    for (uint8_t vol : {0, 9, 0}) {
+    for (uint8_t vol : {0, 9, 0, 0}) {
         auto file = MakeDataRecoveryInfo(NtfsFile);
         file.volIndex = vol;
         file.fileSize = 512;
@@ -312,15 +314,18 @@ TEST(Coordinator, ListRecoveryReportsEachFailureAndGoesOn)
     }
     files[2].kind = RecoverDone; // not a found file
 
-    const int code = engine.RecoverData(testing::TempDir(), files);
+    const int code = engine.RecoverData(out.Path().string(), files);
     const auto failed = events.OfKind(RecoverFailed);
-    ASSERT_EQ(failed.size(), 3u);
-    EXPECT_NE(failed[0].errorCode, 0); // whatever the container's failure, it is its own code
-    EXPECT_NE(failed[0].errorCode, 2);
-    EXPECT_EQ(failed[1].errorCode, 1);
-    EXPECT_EQ(failed[2].errorCode, 17);
-    EXPECT_DOUBLE_EQ(failed[2].progress, 2.0 / 3.0);
-    EXPECT_EQ(code, failed[0].errorCode);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].errorCode, 1);
+    EXPECT_DOUBLE_EQ(failed[0].progress, 1.0 / 4.0);
+    EXPECT_EQ(failed[1].errorCode, 17);
+    EXPECT_DOUBLE_EQ(failed[1].progress, 2.0 / 4.0);
+    EXPECT_EQ(code, 1); // the first failure's code; every file had its turn
+    const auto progress = events.OfKind(RecoverProgress);
+    EXPECT_EQ(progress.back().value, 512u);
+    EXPECT_TRUE(std::filesystem::exists(out.Path() / "a.txt"));
+    EXPECT_TRUE(std::filesystem::exists(out.Path() / "a0.txt"));
     ASSERT_EQ(events.OfKind(RecoverDone).size(), 1u);
 }
 
