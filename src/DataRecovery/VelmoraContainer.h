@@ -49,9 +49,11 @@ public:
     std::vector<DataRun> RunsOf(const DataRecoveryInfo& file);
 
     // Copies one run (volume-relative offset and length) of file to writer,
-    // at most total - doneBefore bytes; returns the bytes written.
+    // at most total - doneBefore bytes; returns the bytes written. *soFar
+    // follows the count while it copies, so a failure can say how far it got.
     uint64_t RecoverDataRun(Utils::DataWriter& writer, Utils::PartReader& source, const DataRecoveryInfo& file,
-                            DataRun run, uint64_t doneBefore, uint64_t total, bool silent);
+                            DataRun run, uint64_t doneBefore, uint64_t total, bool silent,
+                            uint64_t* soFar = nullptr);
 
 private:
     void ReportStart();

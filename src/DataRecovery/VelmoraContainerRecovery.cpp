@@ -154,19 +154,18 @@ uint64_t VelmoraContainer::CopyResident(Utils::DataWriter& writer, Utils::PartRe
     const uint64_t aligned = run.offset & ~uint64_t{511};
     // The record holding the data begins at a sector boundary at most one record before it.
     const uint64_t from = aligned >= recordSize - 512 ? aligned - (recordSize - 512) : 0;
-    const uint64_t end = std::min(source.Size(), std::max(run.offset + length, from + 2 * recordSize));
+    const uint64_t end = std::min(source.Size(), std::max(run.offset + length, aligned + recordSize));
     if (end <= run.offset)
         return 0;
     std::vector<uint8_t> bytes(end - from, 0);
     source.Read(from, bytes.data(), static_cast<uint32_t>(bytes.size()));
-    for (uint64_t start = aligned + 512; start-- > from && start + 512 > from;) {
-        start &= ~uint64_t{511};
-        if (std::memcmp(bytes.data() + (start - from), "FILE", 4) == 0 && start + recordSize > run.offset) {
-            ResidentFixup::ApplyToRecord(bytes.data() + (start - from),
-                                         std::min<uint64_t>(recordSize, end - start));
+    for (uint64_t candidate = aligned;; candidate -= 512) {
+        if (end - candidate >= 512 && std::memcmp(bytes.data() + (candidate - from), "FILE", 4) == 0) {
+            ResidentFixup::ApplyToRecord(bytes.data() + (candidate - from),
+                                         std::min<uint64_t>(recordSize, end - candidate));
             break;
         }
-        if (start < 512)
+        if (candidate < from + 512)
             break;
     }
     const uint64_t n = std::min(length, end - run.offset);
@@ -178,7 +177,7 @@ uint64_t VelmoraContainer::CopyResident(Utils::DataWriter& writer, Utils::PartRe
 
 uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::PartReader& source,
                                           const DataRecoveryInfo& file, DataRun run, uint64_t doneBefore,
-                                          uint64_t total, bool silent)
+                                          uint64_t total, bool silent, uint64_t* soFar)
 {
     VLOG_INFO("RecoverDataRun offset: %llu, size: %llu\n", static_cast<unsigned long long>(run.offset),
               static_cast<unsigned long long>(run.length));
@@ -210,6 +209,8 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
         writer.Flush();
         written += n;
         position += n;
+        if (soFar)
+            *soFar = written;
         if (!silent) {
             auto record = MakeDataRecoveryInfo(RecoverProgress);
             record.diskIndex = info.diskIndex;
@@ -254,7 +255,13 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         for (const auto& run : RunsOf(file)) {
             if (written >= file.fileSize)
                 break;
-            written += RecoverDataRun(writer, *reader, file, run, written, file.fileSize, false);
+            uint64_t inRun = 0;
+            try {
+                written += RecoverDataRun(writer, *reader, file, run, written, file.fileSize, false, &inRun);
+            } catch (...) {
+                written += inRun;
+                throw;
+            }
         }
         writer.Close();
         if (written < file.fileSize)
