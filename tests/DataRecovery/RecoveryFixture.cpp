@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace RecoveryFixture {
@@ -57,6 +58,35 @@ std::string Sha256(const std::string& path)
     std::string out;
     TestSupport::RunCommand("sha256sum " + TestSupport::Quote(path), &out);
     return out.substr(0, 64);
+}
+
+std::vector<DataRun> RunsFromIstat(const std::string& image, const std::string& inode)
+{
+    const std::string text = TestSupport::RunOrFail("istat " + TestSupport::Quote(image) + " " + inode);
+    std::vector<DataRun> runs;
+    std::istringstream in(text.substr(text.find("Sectors:") + 8));
+    uint64_t sector;
+    while (in >> sector) {
+        if (!runs.empty() && runs.back().offset + runs.back().length == sector * 512)
+            runs.back().length += 512;
+        else
+            runs.push_back({sector * 512, 512});
+    }
+    return runs;
+}
+
+std::string InodeOf(const std::string& image, const std::string& name)
+{
+    const std::string listing = TestSupport::RunOrFail("fls -r -p " + TestSupport::Quote(image));
+    std::smatch match;
+    const std::regex line("r/r (\\d+):\\t" + name + "\\n");
+    EXPECT_TRUE(std::regex_search(listing, match, line)) << listing;
+    return match[1];
+}
+
+void WriteRandom(const std::string& path, size_t size)
+{
+    TestSupport::RunOrFail("head -c " + std::to_string(size) + " /dev/urandom > " + TestSupport::Quote(path));
 }
 
 std::string ReadFile(const std::string& path)

@@ -23,6 +23,11 @@ struct FoundFile {
 };
 
 std::string Sha256(const std::string& path);
+// The byte runs of a file as The Sleuth Kit's istat lists its sectors.
+std::vector<DataRun> RunsFromIstat(const std::string& image, const std::string& inode);
+// The inode fls gives the regular file at path (as "DCIM/photo.jpg").
+std::string InodeOf(const std::string& image, const std::string& path);
+void WriteRandom(const std::string& path, size_t size);
 std::string ReadFile(const std::string& path);
 
 }

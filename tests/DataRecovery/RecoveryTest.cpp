@@ -54,36 +54,6 @@ DataRecoveryMultiImpl::Options NoWait()
     return options;
 }
 
-// The byte runs of a file as The Sleuth Kit lists its sectors.
-std::vector<DataRun> RunsFromIstat(const std::string& image, const std::string& inode)
-{
-    const std::string text = RunOrFail("istat " + Quote(image) + " " + inode);
-    std::vector<DataRun> runs;
-    std::istringstream in(text.substr(text.find("Sectors:") + 8));
-    uint64_t sector;
-    while (in >> sector) {
-        if (!runs.empty() && runs.back().offset + runs.back().length == sector * 512)
-            runs.back().length += 512;
-        else
-            runs.push_back({sector * 512, 512});
-    }
-    return runs;
-}
-
-std::string InodeOf(const std::string& image, const std::string& name)
-{
-    const std::string listing = RunOrFail("fls -r -p " + Quote(image));
-    std::smatch match;
-    const std::regex line("r/r (\\d+):\\t" + name + "\\n");
-    EXPECT_TRUE(std::regex_search(listing, match, line)) << listing;
-    return match[1];
-}
-
-void WriteRandom(const std::string& path, size_t size)
-{
-    RunOrFail("head -c " + std::to_string(size) + " /dev/urandom > " + Quote(path));
-}
-
 // Every file below root, as paths relative to it.
 std::vector<std::string> FilesUnder(const fs::path& root)
 {
