@@ -40,7 +40,7 @@ VelmoraContainer::VelmoraContainer(DiskAndVolumeInfo volumeInfo, DataRecoveryCal
         engine = factory.createFileSystemEngine(*kind, volumeRecord, info, report);
         if (!engine) {
             missingEngine = FileSystemEngineName(*kind);
-            VLOG_ERROR("VelmoraContainer: the %s is not built; disk %d volume %d cannot be scanned.",
+            VLOG_INFO("VelmoraContainer: the %s is not built; disk %d volume %d cannot be scanned.",
                        missingEngine.c_str(), info.diskIndex, info.volIndex);
         }
     }
