@@ -244,9 +244,12 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
             fs::create_directories(folder);
         const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
         const auto components = RecoveryPath::SafeComponents(FoundPath(file));
+        size_t fullLength = base.size();
+        for (const auto& component : components)
+            fullLength += 1 + component.size();
+        if (fullLength > RecoveryPath::maxPathBytes)
+            VLOG_INFO("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
         target = RecoveryPath::ShortenRecoveryPath(base, components);
-        if (target.size() < base.size() + 1 + components.back().size())
-            VLOG_INFO("VelmoraContainer::RecoverData() file path too long, shortening it.");
         RepairFolderChain(base, target);
         target = FreeTarget(target);
 
