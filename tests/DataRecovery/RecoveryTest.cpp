@@ -6,7 +6,7 @@
 #include "DataRecovery/RecoveryPath.h"
 #include "DataRecovery/VelmoraContainer.h"
 #include "Disk/DiskTable.h"
-#include "Utils/PartReader.h"
+#include "DataRecovery/ReaderCacheRelease.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -465,7 +465,7 @@ TEST(Recovery, SourceDeviceFailingMidCopyGivesSourceCode)
         wake.notify_all();
         code = recovery.get();
     }
-    Utils::ClearReaderBuffers();
+    ClearReaderCache();
     TestSupport::RunCommand("dmsetup remove " + name);
     TestSupport::RunCommand("losetup -d " + loop);
     EXPECT_TRUE(code == 7 || code == 8) << code;

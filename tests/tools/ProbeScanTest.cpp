@@ -98,6 +98,29 @@ TEST(ProbeScan, UnbuiltEngineEndsInScanFailed)
     }
 }
 
+// Pause and stop from the probe's control thread: whenever they land, the
+// scan still ends with one ScanFinished and a failure code.
+TEST(ProbeScan, PauseAndStopAfterEventCounts)
+{
+    REQUIRE_TOOL("mkntfs");
+    TestSupport::TempDir dir;
+    const std::string ntfs = dir / "ntfs.img";
+    TestSupport::RunOrFail("truncate -s 16M " + Quote(ntfs) + " && mkntfs -q -F -Q " + Quote(ntfs));
+    const auto pair = FindImage(ntfs, ntfs);
+    ASSERT_GE(pair.first, 0);
+    const std::string volume = " --disk " + std::to_string(pair.first) + " --volume " + std::to_string(pair.second);
+    std::string out;
+    const int status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(ntfs) + " " + Probe() + " scan" + volume +
+                                                   volume + " --pause-after 1 --stop-after 2 2>/dev/null",
+                                               &out);
+    EXPECT_TRUE(status == 14 || status == 16 || status == 2) << status << out;
+    if (status != 2) {
+        const auto lines = Lines(out);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back()["kind"], "ScanFinished");
+    }
+}
+
 TEST(ProbeScan, BadArgumentsAndUnknownVolume)
 {
     std::string out;
