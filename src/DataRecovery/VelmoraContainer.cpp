@@ -1,0 +1,182 @@
+#include "DataRecovery/VelmoraContainer.h"
+
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "DeepScan/UnknownDataRecovery.h"
+#include "Utils/PartReader.h"
+
+#include <openssl/evp.h>
+
+#include <utility>
+
+static constexpr const char* LogSource = "src/DataRecovery/Velmora";
+
+namespace {
+
+std::string Base64(const std::string& text)
+{
+    std::string out(4 * ((text.size() + 2) / 3) + 1, '\0');
+    const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
+                                  reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return out;
+}
+
+}
+
+VelmoraContainer::VelmoraContainer(DiskAndVolumeInfo volumeInfo, DataRecoveryCallback callback,
+                                   const EngineFactory& factory)
+    : DataRecoveryCommon(std::move(volumeInfo), std::move(callback))
+{
+    VLOG_INFO("VelmoraContainer::VelmoraContainer() called. DiskIndex: %d, VolIndex: %d", info.diskIndex,
+              info.volIndex);
+    reader = std::make_shared<Utils::PartReader>(volumeRecord.devicePath, info.startOffset,
+                                                 info.endOffset - info.startOffset);
+    VLOG_INFO("filesystem: %s", volumeRecord.fileSystem.c_str());
+
+    auto report = [this](const DataRecoveryInfo& record) { ReportInfo(record); };
+    if (auto kind = ChooseFileSystemEngine(volumeRecord.fileSystem)) {
+        engine = factory.createFileSystemEngine(*kind, volumeRecord, info, report);
+        if (!engine) {
+            missingEngine = FileSystemEngineName(*kind);
+            VLOG_INFO("VelmoraContainer: the %s is not built; disk %d volume %d cannot be scanned.",
+                       missingEngine.c_str(), info.diskIndex, info.volIndex);
+        }
+    }
+    scanSize = engine ? engine->GetScanSize() : volumeRecord.length;
+    rawSearch = factory.createRawSearch(engine, volumeRecord, info, report);
+}
+
+VelmoraContainer::~VelmoraContainer()
+{
+    reader.reset();
+    rawSearch.reset();
+    engine.reset();
+}
+
+void VelmoraContainer::ReportInfo(const DataRecoveryInfo& record)
+{
+    const bool full = fullScan.load(std::memory_order_relaxed);
+    if (full && (record.kind == StructureScanProgress || record.kind == RawScanProgress)) {
+        auto scaled = MakeDataRecoveryInfo(static_cast<DataRecoveryInfoKind>(record.kind));
+        scaled.diskIndex = info.diskIndex;
+        scaled.volIndex = info.volIndex;
+        scaled.progress = record.kind == StructureScanProgress ? record.progress * 0.1 : record.progress * 0.9 + 0.1;
+        reportCallback(scaled);
+        return;
+    }
+    reportCallback(record);
+}
+
+void VelmoraContainer::ReportStart()
+{
+    // Tells the caller this volume's turn has come, also when it then fails.
+    auto record = MakeDataRecoveryInfo(StructureScanProgress);
+    record.diskIndex = info.diskIndex;
+    record.volIndex = info.volIndex;
+    record.progress = 0.0;
+    ReportInfo(record);
+}
+
+int VelmoraContainer::Start()
+{
+    VLOG_INFO("VelmoraContainer::Start() called.");
+    fullScan = true;
+    ReportStart();
+    if (!missingEngine.empty()) {
+        VLOG_ERROR("VelmoraContainer::Start() cannot scan: the %s is not built.", missingEngine.c_str());
+        throw Exceptions::ExceptionCommon("The " + missingEngine + " is not built.");
+    }
+    if (engine) {
+        VLOG_INFO("entity_Start()...");
+        engine->ScanStructure(engine->GetRootInode());
+        VLOG_INFO("entity_Start() End.");
+    }
+    if (!rawSearch) {
+        VLOG_ERROR("VelmoraContainer::Start() cannot scan: the raw volume search (UnknownDataRecovery) is not built.");
+        throw Exceptions::ExceptionCommon("The raw volume search (UnknownDataRecovery) is not built.");
+    }
+    rawSearch->ScanRaw();
+    VLOG_INFO("VelmoraContainer::Start() completed successfully.");
+    return 0;
+}
+
+int VelmoraContainer::Start(const std::string& path)
+{
+    VLOG_INFO("VelmoraContainer::Start(path: %s) called.", path.c_str());
+    fullScan = false;
+    VLOG_INFO("base64Path: %s", Base64(path).c_str());
+    ReportStart();
+    if (!missingEngine.empty()) {
+        VLOG_ERROR("VelmoraContainer::Start(path) cannot scan: the %s is not built.", missingEngine.c_str());
+        throw Exceptions::ExceptionCommon("The " + missingEngine + " is not built.");
+    }
+    if (!engine)
+        throw Exceptions::ExceptionCommon("No supported filesystem found for data recovery.");
+    VLOG_INFO("entity_Start(%s)...", path.c_str());
+    engine->Start(path);
+    VLOG_INFO("entity_Start() End.");
+    VLOG_INFO("VelmoraContainer::Start(path: %s) completed successfully.", path.c_str());
+    return 0;
+}
+
+int VelmoraContainer::Scan(int64_t inode)
+{
+    VLOG_INFO("VelmoraContainer::Scan(inode: %lld) called.", static_cast<long long>(inode));
+    fullScan = true;
+    if (engine) {
+        VLOG_INFO("entity_ScanStructure()...");
+        engine->ScanStructure(inode);
+        VLOG_INFO("entity_ScanStructure() End.");
+    }
+    VLOG_INFO("VelmoraContainer::Scan(inode: %lld) completed successfully.", static_cast<long long>(inode));
+    return 0;
+}
+
+int VelmoraContainer::Pause(int which)
+{
+    if (engine)
+        engine->Pause(which);
+    if (rawSearch)
+        rawSearch->Pause(which);
+    scanState->store(static_cast<int>(RunState::Pause), std::memory_order_relaxed);
+    recoverState->store(static_cast<int>(RunState::Pause), std::memory_order_relaxed);
+    VLOG_INFO("VelmoraContainer::Pause() completed successfully.");
+    return 0;
+}
+
+int VelmoraContainer::SetRun(int which)
+{
+    if (engine)
+        engine->SetRun(which);
+    if (rawSearch)
+        rawSearch->SetRun(which);
+    scanState->store(static_cast<int>(RunState::Run), std::memory_order_relaxed);
+    recoverState->store(static_cast<int>(RunState::Run), std::memory_order_relaxed);
+    VLOG_INFO("VelmoraContainer::Resume() completed successfully.");
+    return 0;
+}
+
+int VelmoraContainer::SetStop(int which)
+{
+    if (engine)
+        engine->SetStop(which);
+    if (rawSearch)
+        rawSearch->SetStop(which);
+    scanState->store(static_cast<int>(RunState::Stop), std::memory_order_relaxed);
+    recoverState->store(static_cast<int>(RunState::Stop), std::memory_order_relaxed);
+    VLOG_INFO("VelmoraContainer::Stop() completed successfully.");
+    return 0;
+}
+
+std::vector<DataRun> VelmoraContainer::RunsOf(const DataRecoveryInfo& file)
+{
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.path) {
+        if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength)))
+            return *full;
+    }
+    if (file.runCount == 0 || !file.runs)
+        return {};
+    return std::vector<DataRun>(file.runs, file.runs + file.runCount);
+}

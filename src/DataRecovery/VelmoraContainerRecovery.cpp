@@ -1,0 +1,334 @@
+// Recovery of found files by copying their runs from the volume's reader into
+// a new file under the target folder or into a caller's buffer.
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "DataRecovery/RecoveryPath.h"
+#include "DataRecovery/ResidentFixup.h"
+#include "DataRecovery/VelmoraContainer.h"
+#include "Utils/Buffer.h"
+#include "Utils/BufferDataWriter.h"
+#include "Utils/FileDataWriter.h"
+#include "Utils/PartReader.h"
+
+#include <openssl/evp.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+static constexpr const char* LogSource = "src/DataRecovery/Velmora";
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint64_t chunkSize = 1 << 20;
+constexpr uint32_t defaultRecordSize = 1024;
+
+bool IsFoundFile(const DataRecoveryInfo& file)
+{
+    return file.kind >= NtfsFile && file.kind <= CarvedFile && (file.runCount == 0 || file.runs != nullptr);
+}
+
+std::string FoundPath(const DataRecoveryInfo& file)
+{
+    return file.path ? std::string(file.path, file.pathLength) : std::string();
+}
+
+std::string Base64(const std::string& text)
+{
+    std::string out(4 * ((text.size() + 2) / 3) + 1, '\0');
+    const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
+                                  reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return out;
+}
+
+// True when something (a dangling link included) stands at path.
+bool Exists(const std::string& path)
+{
+    std::error_code ec;
+    const auto status = fs::symlink_status(path, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        throw fs::filesystem_error("exists", path, ec);
+    return fs::exists(status);
+}
+
+std::pair<std::string, std::string> SplitLast(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// The first free name for target: a.txt, a0.txt, a01.txt, ... and, once those
+// digits no longer fit, a_1.txt, a_2.txt, ...
+std::string FreeTarget(const std::string& target)
+{
+    if (!Exists(target))
+        return target;
+    const auto [dir, name] = SplitLast(target);
+    const auto [stem, extension] = RecoveryPath::SplitExtension(name);
+    const size_t room = std::min(RecoveryPath::maxComponentBytes, RecoveryPath::maxPathBytes - dir.size() - 1);
+    const auto candidate = [&](const std::string& suffix) -> std::string {
+        if (suffix.size() + extension.size() >= room)
+            return {};
+        return dir + "/" + RecoveryPath::Utf8Cut(stem, room - suffix.size() - extension.size()) + suffix + extension;
+    };
+    std::string digits;
+    for (int n = 0;; ++n) {
+        digits += std::to_string(n);
+        const std::string next = candidate(digits);
+        if (next.empty() || digits.size() > 40)
+            break;
+        if (!Exists(next))
+            return next;
+    }
+    for (int n = 1; n < 1000000; ++n) {
+        const std::string next = candidate("_" + std::to_string(n));
+        if (next.empty())
+            break;
+        if (!Exists(next))
+            return next;
+    }
+    throw fs::filesystem_error("no free name", target, std::make_error_code(std::errc::file_exists));
+}
+
+// Makes every folder between the target folder and the file exist as a real
+// folder; a file or link standing where a folder goes is renamed aside
+// (docs -> docs_file_1), so nothing is overwritten and no link is followed.
+void RepairFolderChain(const std::string& folder, const std::string& target)
+{
+    std::string path = folder;
+    const std::string relative = target.substr(folder.size() + (folder.back() == '/' ? 0 : 1));
+    size_t begin = 0;
+    for (size_t slash; (slash = relative.find('/', begin)) != std::string::npos; begin = slash + 1) {
+        path += (path.back() == '/' ? "" : "/") + relative.substr(begin, slash - begin);
+        std::error_code ec;
+        const auto status = fs::symlink_status(path, ec);
+        if (ec && ec != std::errc::no_such_file_or_directory)
+            throw fs::filesystem_error("exists", path, ec);
+        if (fs::is_directory(status))
+            continue;
+        if (fs::exists(status)) {
+            std::string aside;
+            for (int n = 1;; ++n) {
+                aside = path + "_file_" + std::to_string(n);
+                if (!Exists(aside))
+                    break;
+            }
+            VLOG_INFO("VelmoraContainer::RepairFolderChain() moving a file aside for a folder.");
+            fs::rename(path, aside, ec);
+            if (ec)
+                throw fs::filesystem_error("rename", path, aside, ec);
+        }
+        if (!fs::create_directory(path, ec) && ec)
+            throw fs::filesystem_error("create_directory", path, ec);
+    }
+}
+
+int FilesystemErrorCode(const fs::filesystem_error& e)
+{
+    const auto& ec = e.code();
+    if (ec == std::errc::no_such_file_or_directory || ec == std::errc::address_not_available)
+        return 11;
+    if (ec == std::errc::no_space_on_device || ec.value() == EDQUOT)
+        return 10;
+    return Exceptions::ErrorCodeFromException(e);
+}
+
+}
+
+uint64_t VelmoraContainer::CopyResident(Utils::DataWriter& writer, Utils::PartReader& source, DataRun run,
+                                        uint64_t length)
+{
+    uint32_t recordSize = 0;
+    if (engine) {
+        if (auto engineReader = engine->GetReader())
+            recordSize = engineReader->recordSize;
+    }
+    if (recordSize < 512 || recordSize % 512 != 0)
+        recordSize = defaultRecordSize;
+    const uint64_t aligned = run.offset & ~uint64_t{511};
+    // The record holding the data begins at a sector boundary at most one record before it.
+    const uint64_t from = aligned >= recordSize - 512 ? aligned - (recordSize - 512) : 0;
+    const uint64_t end = std::min(source.Size(), std::max(run.offset + length, aligned + recordSize));
+    if (end <= run.offset)
+        return 0;
+    std::vector<uint8_t> bytes(end - from, 0);
+    source.Read(from, bytes.data(), static_cast<uint32_t>(bytes.size()));
+    for (uint64_t candidate = aligned;; candidate -= 512) {
+        if (end - candidate >= 512 && std::memcmp(bytes.data() + (candidate - from), "FILE", 4) == 0) {
+            ResidentFixup::ApplyToRecord(bytes.data() + (candidate - from),
+                                         std::min<uint64_t>(recordSize, end - candidate));
+            break;
+        }
+        if (candidate < from + 512)
+            break;
+    }
+    const uint64_t n = std::min(length, end - run.offset);
+    writer.Write(reinterpret_cast<const char*>(bytes.data() + (run.offset - from)), n);
+    writer.Flush();
+    explicit_bzero(bytes.data(), bytes.size());
+    return n;
+}
+
+uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::PartReader& source,
+                                          const DataRecoveryInfo& file, DataRun run, uint64_t doneBefore,
+                                          uint64_t total, bool silent, uint64_t* soFar)
+{
+    VLOG_INFO("RecoverDataRun offset: %llu, size: %llu\n", static_cast<unsigned long long>(run.offset),
+              static_cast<unsigned long long>(run.length));
+    uint64_t length = doneBefore >= total ? 0 : std::min(run.length, total - doneBefore);
+    if (length == 0)
+        return 0;
+    const uint64_t available = run.offset < source.Size() ? source.Size() - run.offset : 0;
+    if (length > available) {
+        VLOG_ERROR("RecoverDataRun: run passes the end of the volume, %llu of %llu bytes readable.",
+                   static_cast<unsigned long long>(available), static_cast<unsigned long long>(length));
+        length = available;
+        if (length == 0)
+            return 0;
+    }
+
+    // Data resident in an NTFS file record: copied in one read, with the
+    // record's sector-end protection undone.
+    if (file.kind == NtfsFile && run.offset % 512 != 0 && length < 64 * 1024)
+        return CopyResident(writer, source, run, length);
+
+    auto buffer = Utils::MakeBuffer<char>(static_cast<uint32_t>(std::min(chunkSize, length)));
+    uint64_t written = 0;
+    for (uint64_t position = 0; position < length;) {
+        if (!silent)
+            PollRunState(*recoverState);
+        const uint64_t n = std::min<uint64_t>(buffer->length, length - position);
+        source.Read(run.offset + position, buffer->data, static_cast<uint32_t>(n));
+        writer.Write(buffer->data, n);
+        writer.Flush();
+        written += n;
+        position += n;
+        if (soFar)
+            *soFar = written;
+        if (!silent) {
+            auto record = MakeDataRecoveryInfo(RecoverProgress);
+            record.diskIndex = info.diskIndex;
+            record.volIndex = info.volIndex;
+            record.progress =
+                total == 0 ? 1.0 : static_cast<double>(doneBefore + written) / static_cast<double>(total);
+            record.value = doneBefore + written;
+            reportCallback(record);
+        }
+    }
+    return written;
+}
+
+std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataRecoveryInfo& file)
+{
+    uint64_t written = 0;
+    std::string target;
+    bool created = false;
+    const auto removePartial = [&] {
+        if (!created)
+            return;
+        std::error_code ec;
+        fs::remove(target, ec);
+    };
+    try {
+        if (!IsFoundFile(file))
+            throw Exceptions::VelmoraContainerException("Record is not a found file.", 17, 0);
+        if (folder.empty())
+            throw fs::filesystem_error("empty target folder", std::make_error_code(std::errc::invalid_argument));
+        if (!Exists(folder))
+            fs::create_directories(folder);
+        const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+        const auto components = RecoveryPath::SafeComponents(FoundPath(file));
+        size_t fullLength = base.size();
+        for (const auto& component : components)
+            fullLength += 1 + component.size();
+        if (fullLength > RecoveryPath::maxPathBytes)
+            VLOG_INFO("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
+        target = RecoveryPath::ShortenRecoveryPath(base, components);
+        RepairFolderChain(base, target);
+        target = FreeTarget(target);
+
+        Utils::FileDataWriter writer(target, Utils::FileDataWriter::OpenMode::CreateNew);
+        created = true;
+        for (const auto& run : RunsOf(file)) {
+            if (written >= file.fileSize)
+                break;
+            uint64_t inRun = 0;
+            try {
+                written += RecoverDataRun(writer, *reader, file, run, written, file.fileSize, false, &inRun);
+            } catch (...) {
+                written += inRun;
+                throw;
+            }
+        }
+        writer.Close();
+        if (written < file.fileSize)
+            VLOG_ERROR("VelmoraContainer::RecoverData() runs cover %llu of %llu bytes.",
+                       static_cast<unsigned long long>(written), static_cast<unsigned long long>(file.fileSize));
+        return target;
+    } catch (const Exceptions::VelmoraContainerException&) {
+        removePartial();
+        throw;
+    } catch (const fs::filesystem_error& e) {
+        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Base64(FoundPath(file)).c_str());
+        VLOG_ERROR("VelmoraContainer::RecoverData() filesystem_error exception: %s\n", e.what());
+        removePartial();
+        const int code = FilesystemErrorCode(e);
+        throw Exceptions::VelmoraContainerException(code == 11 ? "Disk disconnected during recovery." : e.what(),
+                                                    code, written);
+    } catch (const std::exception& e) {
+        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Base64(FoundPath(file)).c_str());
+        VLOG_ERROR("VelmoraContainer::RecoverData() exception: %s\n", e.what());
+        removePartial();
+        throw Exceptions::VelmoraContainerException(e.what(), Exceptions::ErrorCodeFromException(e), written);
+    }
+}
+
+int VelmoraContainer::RecoverData(const std::string& targetFolder, const DataRecoveryInfo& item)
+{
+    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) called.",
+              targetFolder.c_str(), size_t{1});
+    std::lock_guard lock(recoverMutex);
+    RecoverFile(targetFolder, item);
+    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) completed successfully.",
+              targetFolder.c_str(), size_t{1});
+    return 0;
+}
+
+int VelmoraContainer::RecoverData(const std::string& targetFolder, const std::vector<DataRecoveryInfo>& items)
+{
+    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) called.",
+              targetFolder.c_str(), items.size());
+    for (const auto& item : items) {
+        PollRunState(*recoverState);
+        if (!IsFoundFile(item))
+            continue;
+        std::lock_guard lock(recoverMutex);
+        RecoverFile(targetFolder, item);
+    }
+    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) completed successfully.",
+              targetFolder.c_str(), items.size());
+    return 0;
+}
+
+int VelmoraContainer::RecoverToMemory(char* buffer, size_t* size, const DataRecoveryInfo& item)
+{
+    if (!size || !IsFoundFile(item) || (!buffer && *size != 0))
+        return 17;
+    std::lock_guard lock(recoverMutex);
+    Utils::BufferDataWriter writer(buffer, *size);
+    const uint64_t limit = std::min<uint64_t>(*size, item.fileSize);
+    uint64_t bytes = 0;
+    for (const auto& run : RunsOf(item)) {
+        if (bytes >= limit)
+            break;
+        bytes += RecoverDataRun(writer, *reader, item, run, bytes, limit, true);
+    }
+    *size = bytes;
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Base of the file-system recognisers: decides whether a block belongs to a
+// file system and builds an engine for a volume found by its boot sector.
+#include "DataRecovery/DataRecoveryMulti.h"
+#include "DataRecovery/DiskAndVolumeInfo.h"
+#include "Disk/VolumeInfoItem.h"
+
+#include <cstdint>
+#include <memory>
+#include <set>
+
+class DataRecoveryEntity;
+
+namespace Utils {
+
+class DataRecognize {
+public:
+    virtual ~DataRecognize() = default;
+    virtual bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) = 0;
+    virtual bool IsDirectoryStart(uint64_t position, const uint8_t* block, uint64_t length) = 0;
+    virtual bool CheckBootSector(const uint8_t* block512) = 0;
+    virtual std::unique_ptr<DataRecoveryEntity> CreateRecoveryWithLayout(const VolumeInfoItem& volume,
+                                                                         DiskAndVolumeInfo info,
+                                                                         DataRecoveryCallback callback,
+                                                                         uint64_t start, uint64_t size) = 0;
+    virtual std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                                               DataRecoveryCallback callback) = 0;
+    virtual int GetFileSystemType() = 0; // 0 NTFS, 1 FAT32, 2 exFAT
+
+protected:
+    // Volume serial numbers already seen, so one volume is recognised once.
+    std::set<uint32_t> seenSerials;
+};
+
+}

@@ -1,0 +1,476 @@
+// Recovery of found files: copies compared by sha256 with the originals and
+// with The Sleuth Kit's icat, hostile names that must stay under the target
+// folder, free names, folder repair, previews into memory, run control.
+#include "DataRecovery/DataRecoveryMultiImpl.h"
+#include "DataRecovery/RecoveryFixture.h"
+#include "DataRecovery/RecoveryPath.h"
+#include "DataRecovery/VelmoraContainer.h"
+#include "Disk/DiskTable.h"
+#include "Utils/ReaderBufferController.h"
+#include "support/TempDir.h"
+#include "support/Tools.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <condition_variable>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <mutex>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace RecoveryFixture;
+using TestSupport::Quote;
+using TestSupport::RunOrFail;
+
+namespace {
+
+struct Collector {
+    std::mutex mutex;
+    std::vector<DataRecoveryInfo> events;
+    DataRecoveryCallback Callback()
+    {
+        return [this](const DataRecoveryInfo& info) {
+            std::lock_guard lock(mutex);
+            events.push_back(info);
+        };
+    }
+    std::vector<DataRecoveryInfo> OfKind(uint32_t kind)
+    {
+        std::lock_guard lock(mutex);
+        std::vector<DataRecoveryInfo> out;
+        for (const auto& e : events)
+            if (e.kind == kind)
+                out.push_back(e);
+        return out;
+    }
+};
+
+DataRecoveryMultiImpl::Options NoWait()
+{
+    DataRecoveryMultiImpl::Options options;
+    options.sleep = [](std::chrono::milliseconds) {};
+    return options;
+}
+
+// Every file below root, as paths relative to it.
+std::vector<std::string> FilesUnder(const fs::path& root)
+{
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (!entry.is_directory())
+            files.push_back(fs::relative(entry.path(), root).string());
+    return files;
+}
+
+}
+
+TEST(Recovery, Fat32FilesMatchOriginalsAndIcat)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("mcopy");
+    REQUIRE_TOOL("istat");
+    TestSupport::TempDir dir;
+    const std::string image = dir / "fat.img";
+    RunOrFail("truncate -s 40M " + Quote(image) + " && mkfs.fat -F 32 -S 512 -s 1 " + Quote(image));
+    WriteRandom(dir / "small.bin", 700);
+    WriteRandom(dir / "photo.jpg", 3 * 1024 * 1024 + 123);
+    WriteRandom(dir / "empty.txt", 0);
+    RunOrFail("mmd -i " + Quote(image) + " ::DCIM && mcopy -i " + Quote(image) + " " + Quote(dir / "small.bin") +
+              " ::small.bin && mcopy -i " + Quote(image) + " " + Quote(dir / "photo.jpg") + " ::DCIM/photo.jpg");
+
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+
+    struct Case {
+        std::string name, foundPath, source;
+    };
+    const std::vector<Case> cases = {
+        {"small.bin", "X:\\small.bin", dir / "small.bin"},
+        {"DCIM/photo.jpg", "X:\\DCIM\\photo.jpg", dir / "photo.jpg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string inode = InodeOf(image, c.name);
+        auto runs = RunsFromIstat(image, inode);
+        FoundFile file(Fat32File, c.foundPath, runs, fs::file_size(c.source));
+        ASSERT_EQ(engine.RecoverData(out, file.record), 0);
+        const std::string written = out + "/X/" + c.name;
+        EXPECT_EQ(Sha256(written), Sha256(c.source));
+        RunOrFail("icat " + Quote(image) + " " + inode + " > " + Quote(dir / "icat.bin"));
+        EXPECT_EQ(Sha256(written), Sha256(dir / "icat.bin"));
+    }
+    // Runs of two files as one fragmented file: the pieces are joined in run order.
+    auto first = RunsFromIstat(image, InodeOf(image, "small.bin"));
+    first.back().length = 700; // the rest of the cluster is slack, not file data
+    auto second = RunsFromIstat(image, InodeOf(image, "DCIM/photo.jpg"));
+    first.insert(first.end(), second.begin(), second.end());
+    FoundFile joined(Fat32File, "X:\\joined.bin", first, 700 + fs::file_size(dir / "photo.jpg"));
+    ASSERT_EQ(engine.RecoverData(out, joined.record), 0);
+    RunOrFail("cat " + Quote(dir / "small.bin") + " " + Quote(dir / "photo.jpg") + " > " + Quote(dir / "cat.bin"));
+    EXPECT_EQ(Sha256(out + "/X/joined.bin"), Sha256(dir / "cat.bin"));
+
+    // The last progress of a file is held below 1.0; RecoverDone carries 1.0 and the size.
+    const auto progress = events.OfKind(RecoverProgress);
+    ASSERT_FALSE(progress.empty());
+    for (const auto& p : progress)
+        EXPECT_LT(p.progress, 1.0);
+    EXPECT_DOUBLE_EQ(progress.back().progress, 0.999999);
+    const auto done = events.OfKind(RecoverDone);
+    ASSERT_EQ(done.size(), 3u);
+    EXPECT_EQ(done.back().progress, 1.0);
+    EXPECT_EQ(done.back().value, joined.record.fileSize);
+
+    // A file of size 0 with no runs gives an empty file.
+    FoundFile empty(Fat32File, "X:\\empty.txt", {}, 0);
+    ASSERT_EQ(engine.RecoverData(out, empty.record), 0);
+    EXPECT_EQ(fs::file_size(out + "/X/empty.txt"), 0u);
+}
+
+TEST(Recovery, HostileNamesStayUnderTheTargetFolder)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const auto volume = RegisterImage(image, "FAT32");
+    const std::string out = dir / "out";
+    const std::string outside = dir / "outside";
+    fs::create_directories(out);
+    fs::create_directories(outside);
+    // A link planted in the target folder must not lead the recovery out of it.
+    fs::create_directory_symlink(outside, out + "/C");
+
+    const std::string longName = std::string(300, 'n') + ".jpg";
+    std::string deep;
+    for (int i = 0; i < 600; ++i)
+        deep += "folder" + std::to_string(i) + "\\";
+    deep += "deep.txt";
+    const std::vector<std::string> hostile = {
+        "..\\..\\..\\etc\\passwd",
+        "/etc/shadow",
+        "a/../../b.txt",
+        "C:\\..\\escape.txt",
+        "C:\\Users\\x.txt",
+        "\\\\server\\share\\..\\y.txt",
+        std::string("ctl\x01\x1f") + "name.txt",
+        "bad\xff\xfeutf8.txt",
+        "half\xe2\x82",
+        ".",
+        "..",
+        "",
+        "\\\\\\",
+        longName,
+        deep,
+        std::string("nul\0byte.txt", 12),
+    };
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    for (const auto& name : hostile) {
+        SCOPED_TRACE(name);
+        FoundFile file(Fat32File, name, {{512, 100}}, 100);
+        EXPECT_EQ(engine.RecoverData(out, file.record), 0);
+    }
+    EXPECT_TRUE(fs::is_empty(outside));
+    const auto canonicalOut = fs::canonical(out).string() + "/";
+    const auto files = FilesUnder(out);
+    EXPECT_EQ(files.size(), hostile.size());
+    for (const auto& relative : files) {
+        const fs::path path = fs::path(out) / relative;
+        EXPECT_EQ(fs::canonical(path).string().rfind(canonicalOut, 0), 0u) << relative;
+        EXPECT_LE(path.string().size(), RecoveryPath::maxPathBytes);
+        for (const auto& part : fs::path(relative))
+            EXPECT_LE(part.string().size(), RecoveryPath::maxComponentBytes);
+        EXPECT_EQ(fs::file_size(path), 100u);
+    }
+    EXPECT_TRUE(fs::is_directory(out + "/C") && !fs::is_symlink(out + "/C"));
+    EXPECT_TRUE(fs::is_symlink(out + "/C_file_1"));
+}
+
+TEST(Recovery, PathHelpers)
+{
+    using RecoveryPath::SafeComponents;
+    EXPECT_EQ(SafeComponents("C:\\Users\\a.txt"), (std::vector<std::string>{"C", "Users", "a.txt"}));
+    EXPECT_EQ(SafeComponents("\\Users\\a.txt"), (std::vector<std::string>{"Users", "a.txt"}));
+    EXPECT_EQ(SafeComponents("..\\x\\.\\..\\y"), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(SafeComponents(""), (std::vector<std::string>{"Unknown"}));
+
+    // A name cut to fit keeps its extension and never splits a character.
+    std::string name;
+    for (int i = 0; i < 100; ++i)
+        name += "\xe2\x82\xac";
+    name += ".jpeg";
+    const std::string fitted = RecoveryPath::FitFileName(name, 255);
+    EXPECT_LE(fitted.size(), 255u);
+    EXPECT_EQ(fitted.substr(fitted.size() - 5), ".jpeg");
+    EXPECT_EQ((fitted.size() - 5) % 3, 0u);
+    // A very long "extension" is no extension: the whole name is cut.
+    EXPECT_EQ(RecoveryPath::FitFileName("a." + std::string(300, 'x'), 255).size(), 255u);
+
+    // The target folder is never cut; the deepest folders are kept first.
+    const std::string folder = "/" + std::string(3000, 'f');
+    std::vector<std::string> parts;
+    for (int i = 0; i < 20; ++i)
+        parts.push_back(std::string(100, static_cast<char>('a' + i)));
+    parts.push_back("file.txt");
+    const std::string shortened = RecoveryPath::ShortenRecoveryPath(folder, parts);
+    EXPECT_LE(shortened.size(), RecoveryPath::maxPathBytes);
+    EXPECT_EQ(shortened.rfind(folder + "/", 0), 0u);
+    EXPECT_EQ(shortened.substr(shortened.size() - 109), std::string(100, 't') + "/file.txt");
+    EXPECT_THROW(RecoveryPath::ShortenRecoveryPath("/" + std::string(4090, 'f'), parts), fs::filesystem_error);
+}
+
+TEST(Recovery, FreeNamesAndFolderRepair)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+
+    FoundFile file(Fat32File, "a.txt", {{0, 10}}, 10);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(engine.RecoverData(out, file.record), 0);
+    EXPECT_TRUE(fs::exists(out + "/a.txt"));
+    EXPECT_TRUE(fs::exists(out + "/a0.txt"));
+    EXPECT_TRUE(fs::exists(out + "/a01.txt"));
+
+    // Many files of one name all get a place (the digits stop growing at some point).
+    FoundFile unknown(Fat32File, "Unknown", {{0, 10}}, 10);
+    for (int i = 0; i < 60; ++i)
+        ASSERT_EQ(engine.RecoverData(out, unknown.record), 0) << i;
+    EXPECT_EQ(FilesUnder(out).size(), 63u);
+
+    // A file standing where a folder must go is moved aside, kept, and the recovery goes on.
+    fs::create_directories(out + "/X");
+    std::ofstream(out + "/X/docs") << "old";
+    FoundFile inFolder(Fat32File, "X:\\docs\\b.txt", {{0, 10}}, 10);
+    ASSERT_EQ(engine.RecoverData(out, inFolder.record), 0);
+    EXPECT_TRUE(fs::is_regular_file(out + "/X/docs/b.txt"));
+    EXPECT_EQ(ReadFile(out + "/X/docs_file_1"), "old");
+}
+
+TEST(Recovery, RecoverToMemoryShorterEqualLonger)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 256 * 1024);
+    const std::string bytes = ReadFile(image);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    FoundFile file(Fat32File, "m.bin", {{4096, 1000}, {65536, 3000}}, 3500);
+    const std::string expected = bytes.substr(4096, 1000) + bytes.substr(65536, 2500);
+
+    for (size_t capacity : {size_t{0}, size_t{999}, size_t{1000}, size_t{1500}, size_t{3500}, size_t{8000}}) {
+        SCOPED_TRACE(capacity);
+        std::vector<char> buffer(capacity + 16, '#');
+        size_t size = capacity;
+        ASSERT_EQ(engine.RecoverToMemory(buffer.data(), &size, file.record), 0);
+        const size_t want = std::min<size_t>(capacity, 3500);
+        EXPECT_EQ(size, want);
+        EXPECT_EQ(std::string(buffer.data(), size), expected.substr(0, want));
+        EXPECT_EQ(buffer[capacity], '#'); // nothing past the capacity
+    }
+    EXPECT_TRUE(events.OfKind(RecoverProgress).empty());
+}
+
+TEST(Recovery, ResidentNtfsDataGetsItsSectorEndsBack)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    std::string bytes(64 * 1024, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>('a' + i % 26);
+    // Records of 1024 bytes, one at a sector boundary that is not a multiple of 1024.
+    for (size_t record : {size_t{8192}, size_t{12800}}) {
+        std::memcpy(&bytes[record], "FILE", 4);
+        bytes[record + 4] = 0x30; // update-sequence array offset
+        bytes[record + 5] = 0;
+        bytes[record + 6] = 3; // sequence number plus two sectors
+        bytes[record + 7] = 0;
+        bytes[record + 0x30] = '\x34';
+        bytes[record + 0x31] = '\x12';
+        std::memcpy(&bytes[record + 0x32], "XYZW", 4);
+        bytes[record + 510] = '\x34';
+        bytes[record + 511] = '\x12';
+        bytes[record + 1022] = '\x34';
+        bytes[record + 1023] = '\x12';
+    }
+    std::ofstream(image, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const auto volume = RegisterImage(image, "NTFS");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+
+    for (size_t record : {size_t{8192}, size_t{12800}}) {
+        SCOPED_TRACE(record);
+        // Resident data from record offset 0x118 over both sector ends.
+        const size_t dataOffset = record + 0x118;
+        const size_t length = 1022 + 2 - 0x118;
+        std::string expected = bytes.substr(dataOffset, length);
+        expected.replace(510 - 0x118, 2, "XY");
+        expected.replace(1022 - 0x118, 2, "ZW");
+
+        FoundFile ntfs(NtfsFile, "r.txt", {{dataOffset, length}}, length);
+        std::vector<char> buffer(length);
+        size_t size = buffer.size();
+        ASSERT_EQ(engine.RecoverToMemory(buffer.data(), &size, ntfs.record), 0);
+        EXPECT_EQ(std::string(buffer.data(), size), expected);
+
+        // The same bytes of a FAT file are copied as they are.
+        FoundFile fat(Fat32File, "r.txt", {{dataOffset, length}}, length);
+        size = buffer.size();
+        ASSERT_EQ(engine.RecoverToMemory(buffer.data(), &size, fat.record), 0);
+        EXPECT_EQ(std::string(buffer.data(), size), bytes.substr(dataOffset, length));
+    }
+}
+
+TEST(Recovery, StopDuringACopyGivesCode14AndNoHalfFile)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    RunOrFail("truncate -s 256M " + Quote(image));
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    std::atomic<int> progressSeen{0};
+    auto callback = [&](const DataRecoveryInfo& info) {
+        if (info.kind == RecoverProgress)
+            ++progressSeen;
+        events.Callback()(info);
+    };
+    DataRecoveryMultiImpl engine({volume}, callback, NoWait());
+    FoundFile big(Fat32File, "big.bin", {{0, 256u << 20}}, 256u << 20);
+    engine.Pause(1);
+    auto recovery = std::async(std::launch::async, [&] { return engine.RecoverData(dir / "out", big.record); });
+    while (progressSeen < 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    engine.Pause(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    const int heldAt = progressSeen;
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    EXPECT_EQ(progressSeen, heldAt);
+    engine.SetStop(1);
+    EXPECT_EQ(recovery.get(), 14);
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0].errorCode, 14);
+    EXPECT_GT(failed[0].value, 0u);
+    EXPECT_FALSE(fs::exists(dir / "out/big.bin"));
+    EXPECT_TRUE(events.OfKind(RecoverDone).empty());
+}
+
+TEST(Recovery, TargetFailuresGiveTargetCodes)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 1 << 20);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    FoundFile file(Fat32File, "f.bin", {{0, 1 << 20}}, 1 << 20);
+
+    // The target folder is a file: a file-system error (12).
+    std::ofstream(dir / "plain") << "x";
+    EXPECT_EQ(engine.RecoverData(dir / "plain", file.record), 12);
+
+    if (!TestSupport::IsRoot() || !TestSupport::HaveTool("mount"))
+        GTEST_SKIP() << "a full target needs root to mount a small tmpfs";
+    const std::string small = dir / "small";
+    fs::create_directories(small);
+    if (TestSupport::RunCommand("mount -t tmpfs -o size=256k tmpfs " + Quote(small)) != 0)
+        GTEST_SKIP() << "cannot mount tmpfs here";
+    const int code = engine.RecoverData(small, file.record);
+    TestSupport::RunCommand("umount " + Quote(small));
+    EXPECT_EQ(code, 10);
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_FALSE(failed.empty());
+    EXPECT_EQ(failed.back().errorCode, 10);
+}
+
+// The source device turns into one that fails every read while a file is
+// being copied: the result is a source-disk code, never a target one.
+TEST(Recovery, SourceDeviceFailingMidCopyGivesSourceCode)
+{
+    if (!TestSupport::IsRoot())
+        GTEST_SKIP() << "needs root for loop and device-mapper devices";
+    REQUIRE_TOOL("losetup");
+    REQUIRE_TOOL("dmsetup");
+    TestSupport::TempDir dir;
+    const std::string image = dir / "src.img";
+    WriteRandom(image, 16 << 20);
+    std::string loop;
+    if (TestSupport::RunCommand("losetup -f --show " + Quote(image), &loop) != 0)
+        GTEST_SKIP() << "no loop device available";
+    loop.erase(loop.find_last_not_of("\n") + 1);
+    const std::string name = "velmora-src-" + std::to_string(::getpid());
+    const std::string sectors = std::to_string((16 << 20) / 512);
+    if (TestSupport::RunCommand("dmsetup create " + name + " --table '0 " + sectors + " linear " + loop + " 0'") != 0) {
+        TestSupport::RunCommand("losetup -d " + loop);
+        GTEST_SKIP() << "device-mapper is not available";
+    }
+    const std::string device = "/dev/mapper/" + name;
+    TestSupport::RunCommand("blockdev --setra 0 " + device);
+
+    DiskInfoWithVolumes disk;
+    disk.devicePath = device;
+    disk.diskNumber = 0;
+    VolumeInfoItem volume;
+    volume.devicePath = device;
+    volume.fileSystem = "FAT32";
+    volume.length = 16 << 20;
+    disk.volumes.push_back(volume);
+    DiskTable::Replace({disk});
+    DiskAndVolumeInfo info;
+    info.diskName = device;
+    info.volumePath = device;
+    info.endOffset = 16 << 20;
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool firstChunk = false, swapped = false;
+    Collector events;
+    auto callback = [&](const DataRecoveryInfo& record) {
+        events.Callback()(record);
+        if (record.kind != RecoverProgress)
+            return;
+        std::unique_lock lock(mutex);
+        firstChunk = true;
+        wake.notify_all();
+        wake.wait(lock, [&] { return swapped; });
+    };
+    int code = -1;
+    {
+        DataRecoveryMultiImpl engine({info}, callback, NoWait());
+        FoundFile file(Fat32File, "f.bin", {{0, 16 << 20}}, 16 << 20);
+        auto recovery = std::async(std::launch::async, [&] { return engine.RecoverData(dir / "out", file.record); });
+        {
+            std::unique_lock lock(mutex);
+            wake.wait(lock, [&] { return firstChunk; });
+        }
+        TestSupport::RunCommand("dmsetup suspend " + name + " && dmsetup load " + name + " --table '0 " + sectors +
+                                " error' && dmsetup resume " + name + " && blockdev --flushbufs " + device);
+        {
+            std::lock_guard lock(mutex);
+            swapped = true;
+        }
+        wake.notify_all();
+        code = recovery.get();
+    }
+    ReaderBufferController::Clear();
+    TestSupport::RunCommand("dmsetup remove " + name);
+    TestSupport::RunCommand("losetup -d " + loop);
+    EXPECT_TRUE(code == 7 || code == 8) << code;
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0].value, 1u << 20);
+    EXPECT_FALSE(fs::exists(dir / "out/f.bin"));
+}
