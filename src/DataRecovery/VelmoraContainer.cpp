@@ -4,26 +4,12 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "DeepScan/UnknownDataRecovery.h"
+#include "Utils/Base64.h"
 #include "Utils/PartReader.h"
-
-#include <openssl/evp.h>
 
 #include <utility>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
-
-namespace {
-
-std::string Base64(const std::string& text)
-{
-    std::string out(4 * ((text.size() + 2) / 3) + 1, '\0');
-    const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                                  reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return out;
-}
-
-}
 
 VelmoraContainer::VelmoraContainer(DiskAndVolumeInfo volumeInfo, DataRecoveryCallback callback,
                                    const EngineFactory& factory)
@@ -106,7 +92,7 @@ int VelmoraContainer::Start(const std::string& path)
 {
     VLOG_INFO("VelmoraContainer::Start(path: %s) called.", path.c_str());
     fullScan = false;
-    VLOG_INFO("base64Path: %s", Base64(path).c_str());
+    VLOG_INFO("base64Path: %s", Utils::Base64EncodeString(path).c_str());
     ReportStart();
     if (!missingEngine.empty()) {
         VLOG_ERROR("VelmoraContainer::Start(path) cannot scan: the %s is not built.", missingEngine.c_str());

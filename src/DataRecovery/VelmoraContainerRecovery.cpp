@@ -6,12 +6,11 @@
 #include "DataRecovery/RecoveryPath.h"
 #include "DataRecovery/ResidentFixup.h"
 #include "DataRecovery/VelmoraContainer.h"
+#include "Utils/Base64.h"
 #include "Utils/Buffer.h"
 #include "Utils/BufferDataWriter.h"
 #include "Utils/FileDataWriter.h"
 #include "Utils/PartReader.h"
-
-#include <openssl/evp.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,15 +35,6 @@ bool IsFoundFile(const DataRecoveryInfo& file)
 std::string FoundPath(const DataRecoveryInfo& file)
 {
     return file.path ? std::string(file.path, file.pathLength) : std::string();
-}
-
-std::string Base64(const std::string& text)
-{
-    std::string out(4 * ((text.size() + 2) / 3) + 1, '\0');
-    const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                                  reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    return out;
 }
 
 // True when something (a dangling link included) stands at path.
@@ -275,14 +265,14 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         removePartial();
         throw;
     } catch (const fs::filesystem_error& e) {
-        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Base64(FoundPath(file)).c_str());
+        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Utils::Base64EncodeString(FoundPath(file)).c_str());
         VLOG_ERROR("VelmoraContainer::RecoverData() filesystem_error exception: %s\n", e.what());
         removePartial();
         const int code = FilesystemErrorCode(e);
         throw Exceptions::VelmoraContainerException(code == 11 ? "Disk disconnected during recovery." : e.what(),
                                                     code, written);
     } catch (const std::exception& e) {
-        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Base64(FoundPath(file)).c_str());
+        VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Utils::Base64EncodeString(FoundPath(file)).c_str());
         VLOG_ERROR("VelmoraContainer::RecoverData() exception: %s\n", e.what());
         removePartial();
         throw Exceptions::VelmoraContainerException(e.what(), Exceptions::ErrorCodeFromException(e), written);

@@ -3,6 +3,7 @@
 #include "Disk/FreeRegionFinder.h"
 #include "Disk/GuidText.h"
 #include "Disk/PartitionLayout.h"
+#include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -11,7 +12,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <sstream>
 
 using TestSupport::Quote;
 using TestSupport::RunOrFail;
@@ -19,21 +19,6 @@ using TestSupport::RunOrFail;
 namespace {
 
 constexpr uint64_t MiB = 1024 * 1024;
-
-std::string Probe()
-{
-    return TestSupport::BinaryDir() + "/tools/velmora-probe";
-}
-
-std::vector<nlohmann::json> JsonLines(const std::string& text)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
 
 std::string MakeImage(const TestSupport::TempDir& dir, const std::string& name, uint64_t bytes)
 {
@@ -54,9 +39,9 @@ void ExpectProbeAgreesWithSfdisk(const std::string& image)
     const auto table = nlohmann::json::parse(RunOrFail("sfdisk -J " + Quote(image)))["partitiontable"];
     const uint64_t sectorSize = table.value("sectorsize", 512);
     std::string out;
-    ASSERT_EQ(TestSupport::RunCommand(Probe() + " partitions " + Quote(image), &out), 0) << out;
+    ASSERT_EQ(TestSupport::RunCommand(TestSupport::ProbePath() + " partitions " + Quote(image), &out), 0) << out;
     std::vector<nlohmann::json> entries;
-    for (auto& line : JsonLines(out))
+    for (auto& line : TestSupport::ParseJsonLines(out))
         if (!line["free"].get<bool>())
             entries.push_back(line);
 
@@ -179,7 +164,7 @@ TEST(PartitionTable, HostileTablesEndWithAnErrorInBoundedTime)
                                          std::pair{huge, std::string("exceeds the limit")}}) {
         const auto begin = std::chrono::steady_clock::now();
         std::string out;
-        const int status = TestSupport::RunCommand("timeout 20 " + Probe() + " partitions " + Quote(image) + " 2>&1", &out);
+        const int status = TestSupport::RunCommand("timeout 20 " + TestSupport::ProbePath() + " partitions " + Quote(image) + " 2>&1", &out);
         EXPECT_NE(status, 0) << out;
         EXPECT_NE(status, 124) << "timed out on " << image;
         EXPECT_NE(out.find(message), std::string::npos) << out;

@@ -1,6 +1,7 @@
 // velmora-probe recover: found-file lines in, recovered files and one result
 // line per file plus a summary out; checked by sha256 against the originals.
 #include "DataRecovery/RecoveryFixture.h"
+#include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -9,7 +10,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 using namespace RecoveryFixture;
 using TestSupport::Quote;
@@ -17,27 +17,11 @@ using TestSupport::RunOrFail;
 
 namespace {
 
-std::string Probe()
-{
-    return TestSupport::BinaryDir() + "/tools/velmora-probe";
-}
-
-std::vector<nlohmann::json> Lines(const std::string& text)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        if (!line.empty())
-            lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
-
 std::pair<int, int> FindImage(const std::string& image)
 {
     std::string out;
-    TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(image) + " " + Probe() + " list", &out);
-    for (const auto& record : Lines(out))
+    TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(image) + " " + TestSupport::ProbePath() + " list", &out);
+    for (const auto& record : TestSupport::ParseJsonLines(out))
         if (record["diskName"] == image)
             return {record["diskIndex"].get<int>(), record["volIndex"].get<int>()};
     return {-1, -1};
@@ -82,14 +66,14 @@ TEST(ProbeRecover, FilesFromScanLinesMatchOriginals)
             input << missing.dump() << "\n";
             input.close();
             output.clear();
-            status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(image) + " " + Probe() + " recover --out " +
+            status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(image) + " " + TestSupport::ProbePath() + " recover --out " +
                                                  Quote(out) + mode + " < " + Quote(dir / "found.jsonl") + " 2>/dev/null",
                                              &output);
             if (FindImage(image) == pair)
                 break; // the disks were not renumbered meanwhile
         }
         EXPECT_EQ(status, 1) << output; // the missing volume's code
-        const auto lines = Lines(output);
+        const auto lines = TestSupport::ParseJsonLines(output);
         ASSERT_EQ(lines.size(), 4u) << output;
         EXPECT_EQ(lines[0]["errorCode"], 0);
         EXPECT_EQ(lines[1]["errorCode"], 0);

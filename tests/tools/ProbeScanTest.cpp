@@ -1,40 +1,24 @@
 // velmora-probe scan over disk images made by the real formatting tools. The
 // file-system engines are not part of this build yet, so every scan must end
 // in an explicit failure, never in a silent success.
+#include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
 
 using TestSupport::Quote;
 
 namespace {
 
-std::string Probe()
-{
-    return TestSupport::BinaryDir() + "/tools/velmora-probe";
-}
-
-std::vector<nlohmann::json> Lines(const std::string& text)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        if (!line.empty())
-            lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
-
 // The (disk, volume) pair the listing gives the image's first volume.
 std::pair<int, int> FindImage(const std::string& images, const std::string& image)
 {
     std::string out;
-    EXPECT_EQ(TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(images) + " " + Probe() + " list", &out), 0);
-    for (const auto& record : Lines(out))
+    EXPECT_EQ(TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(images) + " " + TestSupport::ProbePath() + " list", &out), 0);
+    for (const auto& record : TestSupport::ParseJsonLines(out))
         if (record["diskName"] == image)
             return {record["diskIndex"].get<int>(), record["volIndex"].get<int>()};
     ADD_FAILURE() << "image not listed: " << out;
@@ -66,7 +50,7 @@ TEST(ProbeScan, UnbuiltEngineEndsInScanFailed)
             const auto ntfsPair = FindImage(images, ntfs);
             ASSERT_GE(fatPair.first, 0);
             ASSERT_GE(ntfsPair.first, 0);
-            const std::string command = "VELMORA_DISK_IMAGES=" + Quote(images) + " " + Probe() + " scan --disk " +
+            const std::string command = "VELMORA_DISK_IMAGES=" + Quote(images) + " " + TestSupport::ProbePath() + " scan --disk " +
                                         std::to_string(fatPair.first) + " --volume " + std::to_string(fatPair.second) +
                                         " --disk " + std::to_string(ntfsPair.first) + " --volume " +
                                         std::to_string(ntfsPair.second) + mode + " 2>" + Quote(dir / "log.txt");
@@ -75,7 +59,7 @@ TEST(ProbeScan, UnbuiltEngineEndsInScanFailed)
                 break;
         }
         EXPECT_EQ(status, 16) << out;
-        const auto lines = Lines(out);
+        const auto lines = TestSupport::ParseJsonLines(out);
         ASSERT_GE(lines.size(), 5u) << out;
         int failed = 0;
         int progress = 0;
@@ -110,12 +94,12 @@ TEST(ProbeScan, PauseAndStopAfterEventCounts)
     ASSERT_GE(pair.first, 0);
     const std::string volume = " --disk " + std::to_string(pair.first) + " --volume " + std::to_string(pair.second);
     std::string out;
-    const int status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(ntfs) + " " + Probe() + " scan" + volume +
+    const int status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(ntfs) + " " + TestSupport::ProbePath() + " scan" + volume +
                                                    volume + " --pause-after 1 --stop-after 2 2>/dev/null",
                                                &out);
     EXPECT_TRUE(status == 14 || status == 16 || status == 2) << status << out;
     if (status != 2) {
-        const auto lines = Lines(out);
+        const auto lines = TestSupport::ParseJsonLines(out);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back()["kind"], "ScanFinished");
     }
@@ -124,8 +108,8 @@ TEST(ProbeScan, PauseAndStopAfterEventCounts)
 TEST(ProbeScan, BadArgumentsAndUnknownVolume)
 {
     std::string out;
-    EXPECT_EQ(TestSupport::RunCommand(Probe() + " scan 2>&1", &out), 2);
-    EXPECT_EQ(TestSupport::RunCommand(Probe() + " scan --volume 0 2>&1", &out), 2);
-    EXPECT_EQ(TestSupport::RunCommand(Probe() + " scan --disk 0 --volume 0 --path a --recycle-bin 2>&1", &out), 2);
-    EXPECT_EQ(TestSupport::RunCommand(Probe() + " scan --disk 250 --volume 250 2>&1", &out), 2);
+    EXPECT_EQ(TestSupport::RunCommand(TestSupport::ProbePath() + " scan 2>&1", &out), 2);
+    EXPECT_EQ(TestSupport::RunCommand(TestSupport::ProbePath() + " scan --volume 0 2>&1", &out), 2);
+    EXPECT_EQ(TestSupport::RunCommand(TestSupport::ProbePath() + " scan --disk 0 --volume 0 --path a --recycle-bin 2>&1", &out), 2);
+    EXPECT_EQ(TestSupport::RunCommand(TestSupport::ProbePath() + " scan --disk 250 --volume 250 2>&1", &out), 2);
 }
