@@ -95,7 +95,9 @@ void RepairFolderChain(const std::string& folder, const std::string& target)
     const std::string relative = target.substr(folder.size() + (folder.back() == '/' ? 0 : 1));
     size_t begin = 0;
     for (size_t slash; (slash = relative.find('/', begin)) != std::string::npos; begin = slash + 1) {
-        path += (path.back() == '/' ? "" : "/") + relative.substr(begin, slash - begin);
+        const std::string parent = path.back() == '/' ? path : path + "/";
+        const std::string component = relative.substr(begin, slash - begin);
+        path = parent + component;
         std::error_code ec;
         const auto status = fs::symlink_status(path, ec);
         if (ec && ec != std::errc::no_such_file_or_directory)
@@ -105,7 +107,10 @@ void RepairFolderChain(const std::string& folder, const std::string& target)
         if (fs::exists(status)) {
             std::string aside;
             for (int n = 1;; ++n) {
-                aside = path + "_file_" + std::to_string(n);
+                // The new name must still fit one name component.
+                const std::string suffix = "_file_" + std::to_string(n);
+                aside = parent + RecoveryPath::Utf8Cut(component, RecoveryPath::maxComponentBytes - suffix.size()) +
+                        suffix;
                 if (!Exists(aside))
                     break;
             }

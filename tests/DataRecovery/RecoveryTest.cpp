@@ -257,6 +257,14 @@ TEST(Recovery, FreeNamesAndFolderRepair)
     ASSERT_EQ(engine.RecoverData(out, inFolder.record), 0);
     EXPECT_TRUE(fs::is_regular_file(out + "/X/docs/b.txt"));
     EXPECT_EQ(ReadFile(out + "/X/docs_file_1"), "old");
+
+    // Also when the name of the file in the way leaves no room for the suffix.
+    const std::string longFolder(252, 'd');
+    std::ofstream(out + "/" + longFolder) << "long";
+    FoundFile inLongFolder(Fat32File, longFolder + "\\c.txt", {{0, 10}}, 10);
+    ASSERT_EQ(engine.RecoverData(out, inLongFolder.record), 0);
+    EXPECT_TRUE(fs::is_regular_file(out + "/" + longFolder + "/c.txt"));
+    EXPECT_EQ(ReadFile(out + "/" + std::string(248, 'd') + "_file_1"), "long");
 }
 
 TEST(Recovery, RecoverToMemoryShorterEqualLonger)
