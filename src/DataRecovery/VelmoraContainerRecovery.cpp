@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
@@ -246,9 +247,19 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
             VLOG_INFO("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
         target = RecoveryPath::ShortenRecoveryPath(base, components);
         RepairFolderChain(base, target);
-        target = FreeTarget(target);
-
-        Utils::FileDataWriter writer(target, Utils::FileDataWriter::OpenMode::CreateNew);
+        const std::string wanted = target;
+        std::unique_ptr<Utils::FileDataWriter> opened;
+        for (int attempt = 1; !opened; ++attempt) {
+            target = FreeTarget(wanted);
+            try {
+                opened = std::make_unique<Utils::FileDataWriter>(target, Utils::FileDataWriter::OpenMode::CreateNew);
+            } catch (const Exceptions::DataWriterException&) {
+                // A recovery on another volume took the name between the test and the open.
+                if (attempt >= 100 || !Exists(target))
+                    throw;
+            }
+        }
+        Utils::FileDataWriter& writer = *opened;
         created = true;
         for (const auto& run : RunsOf(file)) {
             if (written >= file.fileSize)

@@ -482,3 +482,32 @@ TEST(Recovery, SourceDeviceFailingMidCopyGivesSourceCode)
     EXPECT_EQ(failed[0].value, 1u << 20);
     EXPECT_FALSE(fs::exists(dir / "out/f.bin"));
 }
+
+// Two volumes recovered at once into one folder, with the same found names:
+// every file gets its own name and none fails on a name the other just took.
+TEST(Recovery, ParallelRecoveriesOfOneNameAllSucceed)
+{
+    TestSupport::TempDir dir;
+    const std::string first = dir / "a.img";
+    const std::string second = dir / "b.img";
+    WriteRandom(first, 64 * 1024);
+    WriteRandom(second, 64 * 1024);
+    const auto one = RegisterImage(first, "FAT32", 0);
+    const auto two = RegisterImage(second, "FAT32", 1);
+    Collector events;
+    DataRecoveryMultiImpl engine({one, two}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+    constexpr int perThread = 150;
+    auto recover = [&](uint8_t disk) {
+        FoundFile file(Fat32File, "DCIM\\IMG.JPG", {{0, 10}}, 10, disk);
+        int failures = 0;
+        for (int i = 0; i < perThread; ++i)
+            failures += engine.RecoverData(out, file.record) != 0;
+        return failures;
+    };
+    auto a = std::async(std::launch::async, recover, uint8_t{0});
+    auto b = std::async(std::launch::async, recover, uint8_t{1});
+    EXPECT_EQ(a.get(), 0);
+    EXPECT_EQ(b.get(), 0);
+    EXPECT_EQ(FilesUnder(out).size(), 2u * perThread);
+}
