@@ -273,9 +273,14 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
             }
         }
         writer.Close();
-        if (written < file.fileSize)
+        if (written < file.fileSize) {
             VLOG_ERROR("VelmoraContainer::RecoverData() runs cover %llu of %llu bytes.",
                        static_cast<unsigned long long>(written), static_cast<unsigned long long>(file.fileSize));
+            // A short file is not a recovered one; what the runs held stays on disk.
+            created = false;
+            throw Exceptions::VelmoraContainerException("The file's runs cover fewer bytes than its size.", 7,
+                                                        written);
+        }
         return target;
     } catch (const Exceptions::VelmoraContainerException&) {
         removePartial();

@@ -511,3 +511,29 @@ TEST(Recovery, ParallelRecoveriesOfOneNameAllSucceed)
     EXPECT_EQ(b.get(), 0);
     EXPECT_EQ(FilesUnder(out).size(), 2u * perThread);
 }
+
+// Runs that cover less than the file's size (past the volume's end, or none
+// at all) give a short file: a failure with the bytes written, never RecoverDone.
+TEST(Recovery, RunsShorterThanTheFileAreAFailureAndKeepWhatWasRead)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const std::string bytes = ReadFile(image);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+
+    FoundFile pastEnd(Fat32File, "end.bin", {{60 * 1024, 8192}}, 8192);
+    EXPECT_EQ(engine.RecoverData(out, pastEnd.record), 7);
+    FoundFile noRuns(Fat32File, "none.bin", {}, 100);
+    EXPECT_EQ(engine.RecoverData(out, noRuns.record), 7);
+
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].value, 4096u);
+    EXPECT_EQ(failed[1].value, 0u);
+    EXPECT_TRUE(events.OfKind(RecoverDone).empty());
+    EXPECT_EQ(ReadFile(out + "/end.bin"), bytes.substr(60 * 1024));
+}
