@@ -234,6 +234,8 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
     try {
         if (!IsFoundFile(file))
             throw Exceptions::VelmoraContainerException("Record is not a found file.", 17, 0);
+        // Empty and resident files copy without polling: a pause must still hold them.
+        PollRunState(*recoverState);
         if (folder.empty())
             throw fs::filesystem_error("empty target folder", std::make_error_code(std::errc::invalid_argument));
         if (!Exists(folder))

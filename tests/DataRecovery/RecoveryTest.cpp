@@ -537,3 +537,39 @@ TEST(Recovery, RunsShorterThanTheFileAreAFailureAndKeepWhatWasRead)
     EXPECT_TRUE(events.OfKind(RecoverDone).empty());
     EXPECT_EQ(ReadFile(out + "/end.bin"), bytes.substr(60 * 1024));
 }
+
+// A pause during a list recovery holds also the files that copy without a
+// run-state poll of their own (empty and resident ones).
+TEST(Recovery, PauseHoldsAListOfEmptyFiles)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl* engine = nullptr;
+    std::atomic<int> listSteps{0};
+    auto callback = [&](const DataRecoveryInfo& info) {
+        events.Callback()(info);
+        // After the first file, pause from another thread as the desktop program would.
+        if (info.kind == RecoverProgress && ++listSteps == 1)
+            std::thread([&] { engine->Pause(1); }).join();
+    };
+    DataRecoveryMultiImpl coordinator({volume}, callback, NoWait());
+    engine = &coordinator;
+    std::vector<std::unique_ptr<FoundFile>> files;
+    std::vector<DataRecoveryInfo> records;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(std::make_unique<FoundFile>(Fat32File, "f" + std::to_string(i) + ".bin",
+                                                    std::vector<DataRun>{}, 0));
+        records.push_back(files.back()->record);
+    }
+    const std::string out = dir / "out";
+    auto recovery = std::async(std::launch::async, [&] { return coordinator.RecoverData(out, records); });
+    EXPECT_EQ(recovery.wait_for(std::chrono::milliseconds(400)), std::future_status::timeout);
+    EXPECT_TRUE(fs::exists(out + "/f0.bin"));
+    EXPECT_FALSE(fs::exists(out + "/f1.bin"));
+    coordinator.SetRun(1);
+    EXPECT_EQ(recovery.get(), 0);
+    EXPECT_TRUE(fs::exists(out + "/f2.bin"));
+}
