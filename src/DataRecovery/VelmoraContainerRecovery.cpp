@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <typeinfo>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
 
@@ -297,7 +298,11 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
     } catch (const std::exception& e) {
         VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Utils::Base64EncodeString(FoundPath(file)).c_str());
         VLOG_ERROR("VelmoraContainer::RecoverData() exception: %s\n", e.what());
-        removePartial();
+        // A source failing mid-copy may be a dying disk: what was read from it is kept.
+        const bool sourceFailed = typeid(e) == typeid(Exceptions::DiskException) ||
+                                  typeid(e) == typeid(Exceptions::DiskDisconnectedException);
+        if (!sourceFailed)
+            removePartial();
         throw Exceptions::VelmoraContainerException(e.what(), Exceptions::ErrorCodeFromException(e), written);
     }
 }

@@ -573,3 +573,39 @@ TEST(Recovery, PauseHoldsAListOfEmptyFiles)
     EXPECT_EQ(recovery.get(), 0);
     EXPECT_TRUE(fs::exists(out + "/f2.bin"));
 }
+
+// The source ends in the middle of a file (a disk that stops answering): the
+// failure carries the source code and what was read before it stays on disk.
+TEST(Recovery, SourceFailingMidCopyKeepsWhatWasRead)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "short.img";
+    WriteRandom(image, (3u << 20) / 2);
+    const std::string bytes = ReadFile(image);
+    DiskInfoWithVolumes disk;
+    disk.devicePath = image;
+    disk.diskNumber = 0;
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.fileSystem = "FAT32";
+    volume.length = 4u << 20; // the table says more than the device holds
+    disk.volumes.push_back(volume);
+    DiskTable::Replace({disk});
+    DiskAndVolumeInfo info;
+    info.diskName = image;
+    info.volumePath = image;
+    info.endOffset = 4u << 20;
+
+    Collector events;
+    DataRecoveryMultiImpl engine({info}, events.Callback(), NoWait());
+    FoundFile file(Fat32File, "f.bin", {{0, 3u << 20}}, 3u << 20);
+    const int code = engine.RecoverData(dir / "out", file.record);
+    EXPECT_TRUE(code == 7 || code == 8) << code;
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_GT(failed[0].value, 0u);
+    const std::string kept = ReadFile(dir / "out/f.bin");
+    EXPECT_EQ(kept.size(), failed[0].value);
+    EXPECT_EQ(kept, bytes.substr(0, kept.size()));
+    ReaderBufferController::Clear();
+}
