@@ -10,6 +10,17 @@
 
 static constexpr const char* LogSource = "src/DataRecovery/DataRecoveryEntity";
 
+namespace {
+bool SameRun(const DataRun& a, const DataRun& b)
+{
+    return a.offset == b.offset && a.length == b.length;
+}
+bool SameRuns(const std::vector<DataRun>& a, const std::vector<DataRun>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRun);
+}
+}
+
 DataRecoveryEntity::DataRecoveryEntity(DiskAndVolumeInfo info, DataRecoveryCallback callback)
     : Velmora(std::move(info), std::move(callback))
 {
@@ -186,7 +197,9 @@ void DataRecoveryEntity::ReportFileNode(const FileManagerSP::FileNode& node, con
         VLOG_INFO("File with %zu runs, record carries %zu; full list kept for recovery.", runs.size(),
                   maxRecordRuns);
         std::lock_guard lock(longRunsMutex);
-        longRunLists[{node.id, path.substr(0, pathLength)}] = runs;
+        auto& lists = longRunLists[{node.id, path.substr(0, pathLength)}];
+        if (std::none_of(lists.begin(), lists.end(), [&](const auto& list) { return SameRuns(list, runs); }))
+            lists.push_back(runs);
     }
 
     auto info = MakeDataRecoveryInfo(static_cast<DataRecoveryInfoKind>(kind));
@@ -206,11 +219,16 @@ void DataRecoveryEntity::ReportFileNode(const FileManagerSP::FileNode& node, con
     reportCallback(info);
 }
 
-std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t nodeId, const std::string& path)
+std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t nodeId, const std::string& path,
+                                                                         const DataRun* recordRuns)
 {
     std::lock_guard lock(longRunsMutex);
     auto it = longRunLists.find({nodeId, path});
     if (it == longRunLists.end())
         return std::nullopt;
-    return it->second;
+    for (auto list = it->second.rbegin(); list != it->second.rend(); ++list) {
+        if (!recordRuns || std::equal(recordRuns, recordRuns + maxRecordRuns, list->begin(), SameRun))
+            return *list;
+    }
+    return std::nullopt;
 }

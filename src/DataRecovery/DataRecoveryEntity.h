@@ -63,7 +63,9 @@ public:
 
     // The full run list of a reported file whose runs did not fit one record
     // (the record carried the first 255); empty when the record was complete.
-    std::optional<std::vector<DataRun>> FindFullRunList(uint32_t nodeId, const std::string& path);
+    // Given the runs a record carried, only a list that begins with them.
+    std::optional<std::vector<DataRun>> FindFullRunList(uint32_t nodeId, const std::string& path,
+                                                        const DataRun* recordRuns = nullptr);
 
     FileManagerSP::FileNodeStore& GetNodeStore() { return nodeStore; }
 
@@ -76,7 +78,8 @@ protected:
 
 private:
     std::mutex longRunsMutex;
-    std::map<std::pair<uint32_t, std::string>, std::vector<DataRun>> longRunLists;
+    // Two versions of one file (same id and path) can both be too long for a record.
+    std::map<std::pair<uint32_t, std::string>, std::vector<std::vector<DataRun>>> longRunLists;
 };
 
 // Joins runs that continue one another; the data they describe is unchanged.

@@ -69,6 +69,9 @@ DataRecoveryMultiImpl::DataRecoveryMultiImpl(const std::vector<DiskAndVolumeInfo
 {
     if (!this->options.sleep)
         this->options.sleep = [](std::chrono::milliseconds delay) { std::this_thread::sleep_for(delay); };
+    // An empty callback would throw std::bad_function_call out of every operation.
+    if (!this->callback)
+        this->callback = [](const DataRecoveryInfo&) {};
     VLOG_INFO("DataRecoveryMultiImpl constructor called with %d disks.", static_cast<int>(volumes.size()));
     for (const auto& record : volumes)
         BuildContainer(record);

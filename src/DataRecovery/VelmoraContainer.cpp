@@ -158,8 +158,8 @@ int VelmoraContainer::SetStop(int which)
 
 std::vector<DataRun> VelmoraContainer::RunsOf(const DataRecoveryInfo& file)
 {
-    if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.path) {
-        if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength)))
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.path && file.runs) {
+        if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength), file.runs))
             return *full;
     }
     if (file.runCount == 0 || !file.runs)

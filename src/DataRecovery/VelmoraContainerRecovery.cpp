@@ -16,7 +16,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+#include <typeinfo>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
 
@@ -95,7 +97,9 @@ void RepairFolderChain(const std::string& folder, const std::string& target)
     const std::string relative = target.substr(folder.size() + (folder.back() == '/' ? 0 : 1));
     size_t begin = 0;
     for (size_t slash; (slash = relative.find('/', begin)) != std::string::npos; begin = slash + 1) {
-        path += (path.back() == '/' ? "" : "/") + relative.substr(begin, slash - begin);
+        const std::string parent = path.back() == '/' ? path : path + "/";
+        const std::string component = relative.substr(begin, slash - begin);
+        path = parent + component;
         std::error_code ec;
         const auto status = fs::symlink_status(path, ec);
         if (ec && ec != std::errc::no_such_file_or_directory)
@@ -105,7 +109,10 @@ void RepairFolderChain(const std::string& folder, const std::string& target)
         if (fs::exists(status)) {
             std::string aside;
             for (int n = 1;; ++n) {
-                aside = path + "_file_" + std::to_string(n);
+                // The new name must still fit one name component.
+                const std::string suffix = "_file_" + std::to_string(n);
+                aside = parent + RecoveryPath::Utf8Cut(component, RecoveryPath::maxComponentBytes - suffix.size()) +
+                        suffix;
                 if (!Exists(aside))
                     break;
             }
@@ -228,6 +235,8 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
     try {
         if (!IsFoundFile(file))
             throw Exceptions::VelmoraContainerException("Record is not a found file.", 17, 0);
+        // Empty and resident files copy without polling: a pause must still hold them.
+        PollRunState(*recoverState);
         if (folder.empty())
             throw fs::filesystem_error("empty target folder", std::make_error_code(std::errc::invalid_argument));
         if (!Exists(folder))
@@ -241,9 +250,19 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
             VLOG_INFO("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
         target = RecoveryPath::ShortenRecoveryPath(base, components);
         RepairFolderChain(base, target);
-        target = FreeTarget(target);
-
-        Utils::FileDataWriter writer(target, Utils::FileDataWriter::OpenMode::CreateNew);
+        const std::string wanted = target;
+        std::unique_ptr<Utils::FileDataWriter> opened;
+        for (int attempt = 1; !opened; ++attempt) {
+            target = FreeTarget(wanted);
+            try {
+                opened = std::make_unique<Utils::FileDataWriter>(target, Utils::FileDataWriter::OpenMode::CreateNew);
+            } catch (const Exceptions::DataWriterException&) {
+                // A recovery on another volume took the name between the test and the open.
+                if (attempt >= 100 || !Exists(target))
+                    throw;
+            }
+        }
+        Utils::FileDataWriter& writer = *opened;
         created = true;
         for (const auto& run : RunsOf(file)) {
             if (written >= file.fileSize)
@@ -257,9 +276,14 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
             }
         }
         writer.Close();
-        if (written < file.fileSize)
+        if (written < file.fileSize) {
             VLOG_ERROR("VelmoraContainer::RecoverData() runs cover %llu of %llu bytes.",
                        static_cast<unsigned long long>(written), static_cast<unsigned long long>(file.fileSize));
+            // A short file is not a recovered one; what the runs held stays on disk.
+            created = false;
+            throw Exceptions::VelmoraContainerException("The file's runs cover fewer bytes than its size.", 7,
+                                                        written);
+        }
         return target;
     } catch (const Exceptions::VelmoraContainerException&) {
         removePartial();
@@ -274,7 +298,11 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
     } catch (const std::exception& e) {
         VLOG_INFO("VelmoraContainer::RecoverData() filesystem_error on file: %s", Utils::Base64EncodeString(FoundPath(file)).c_str());
         VLOG_ERROR("VelmoraContainer::RecoverData() exception: %s\n", e.what());
-        removePartial();
+        // A source failing mid-copy may be a dying disk: what was read from it is kept.
+        const bool sourceFailed = typeid(e) == typeid(Exceptions::DiskException) ||
+                                  typeid(e) == typeid(Exceptions::DiskDisconnectedException);
+        if (!sourceFailed)
+            removePartial();
         throw Exceptions::VelmoraContainerException(e.what(), Exceptions::ErrorCodeFromException(e), written);
     }
 }

@@ -361,3 +361,23 @@ TEST(Coordinator, TwoRecordsWithOnePairKeepTheLaterContainer)
     EXPECT_EQ(engine.HeldContainers(), 1u);
     EXPECT_EQ(engine.TotalScanSize(), 2u * 64 * 1024);
 }
+
+TEST(Coordinator, EmptyCallbackNeverThrowsOutOfTheInterface)
+{
+    Disk disk({"NTFS"});
+    Trace trace;
+    DataRecoveryMultiImpl engine(disk.Records(), DataRecoveryCallback(), TestOptions(MakeFactory({}, trace)));
+    EXPECT_EQ(engine.Start(), 0);
+    EXPECT_EQ(engine.Start(std::vector<ScanPathInfo>{{0, 0, "V0:\\"}, {0, 9, "x"}}), 0);
+    EXPECT_EQ(engine.ScanRecycleBin(), 0);
+    DataRun run{0, 512};
+    auto file = MakeDataRecoveryInfo(NtfsFile);
+    file.volIndex = 9;
+    file.fileSize = 512;
+    file.runs = &run;
+    file.runCount = 1;
+    file.path = "a";
+    file.pathLength = 1;
+    EXPECT_EQ(engine.RecoverData("/nonexistent", file), 1);
+    EXPECT_EQ(engine.RecoverData("/nonexistent", std::vector<DataRecoveryInfo>{file}), 1);
+}

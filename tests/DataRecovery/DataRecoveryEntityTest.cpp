@@ -132,6 +132,40 @@ TEST(DataRecoveryEntity, ContainerHandsOutTheFullRunList)
     EXPECT_EQ(fromContainer.size(), 256u);
 }
 
+// Two versions of one file (same record number and path, different runs),
+// both too long for a record: each record gets its own full list back.
+TEST(DataRecoveryEntity, TwoLongVersionsOfOneFileKeepTheirOwnRunLists)
+{
+    Disk disk({"NTFS"});
+    Trace trace;
+    std::vector<std::vector<DataRun>> carried;
+    auto capture = [&](const DataRecoveryInfo& info) {
+        if (info.kind == NtfsFile)
+            carried.emplace_back(info.runs, info.runs + info.runCount);
+    };
+    VelmoraContainer container(disk.Record(0), capture, MakeFactory({}, trace));
+    std::vector<std::vector<DataRun>> versions(2);
+    for (uint64_t v = 0; v < 2; ++v) {
+        FileManagerSP::FileNode node{"f", {}, 1 << 20, 0, 8, 0, 0, 0, 0};
+        for (uint64_t i = 0; i < 300; ++i)
+            node.runs.push_back({i * 8192 + v * 4096, 4096});
+        versions[v] = node.runs;
+        container.GetEngine()->ReportFileNode(node, "f", NtfsFile);
+    }
+    ASSERT_EQ(carried.size(), 2u);
+    for (size_t v = 0; v < 2; ++v) {
+        auto record = MakeDataRecoveryInfo(NtfsFile);
+        record.nodeId = 8;
+        record.path = "f";
+        record.pathLength = 1;
+        record.runs = carried[v].data();
+        record.runCount = static_cast<uint8_t>(carried[v].size());
+        const auto runs = container.RunsOf(record);
+        ASSERT_EQ(runs.size(), 300u) << v;
+        EXPECT_EQ(runs.back().offset, versions[v].back().offset) << v;
+    }
+}
+
 TEST(DataRecoveryEntity, RecoverRunCutsAtFileSize)
 {
     Disk disk({"NTFS"});

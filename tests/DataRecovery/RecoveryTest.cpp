@@ -257,6 +257,14 @@ TEST(Recovery, FreeNamesAndFolderRepair)
     ASSERT_EQ(engine.RecoverData(out, inFolder.record), 0);
     EXPECT_TRUE(fs::is_regular_file(out + "/X/docs/b.txt"));
     EXPECT_EQ(ReadFile(out + "/X/docs_file_1"), "old");
+
+    // Also when the name of the file in the way leaves no room for the suffix.
+    const std::string longFolder(252, 'd');
+    std::ofstream(out + "/" + longFolder) << "long";
+    FoundFile inLongFolder(Fat32File, longFolder + "\\c.txt", {{0, 10}}, 10);
+    ASSERT_EQ(engine.RecoverData(out, inLongFolder.record), 0);
+    EXPECT_TRUE(fs::is_regular_file(out + "/" + longFolder + "/c.txt"));
+    EXPECT_EQ(ReadFile(out + "/" + std::string(248, 'd') + "_file_1"), "long");
 }
 
 TEST(Recovery, RecoverToMemoryShorterEqualLonger)
@@ -473,4 +481,131 @@ TEST(Recovery, SourceDeviceFailingMidCopyGivesSourceCode)
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(failed[0].value, 1u << 20);
     EXPECT_FALSE(fs::exists(dir / "out/f.bin"));
+}
+
+// Two volumes recovered at once into one folder, with the same found names:
+// every file gets its own name and none fails on a name the other just took.
+TEST(Recovery, ParallelRecoveriesOfOneNameAllSucceed)
+{
+    TestSupport::TempDir dir;
+    const std::string first = dir / "a.img";
+    const std::string second = dir / "b.img";
+    WriteRandom(first, 64 * 1024);
+    WriteRandom(second, 64 * 1024);
+    const auto one = RegisterImage(first, "FAT32", 0);
+    const auto two = RegisterImage(second, "FAT32", 1);
+    Collector events;
+    DataRecoveryMultiImpl engine({one, two}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+    constexpr int perThread = 150;
+    auto recover = [&](uint8_t disk) {
+        FoundFile file(Fat32File, "DCIM\\IMG.JPG", {{0, 10}}, 10, disk);
+        int failures = 0;
+        for (int i = 0; i < perThread; ++i)
+            failures += engine.RecoverData(out, file.record) != 0;
+        return failures;
+    };
+    auto a = std::async(std::launch::async, recover, uint8_t{0});
+    auto b = std::async(std::launch::async, recover, uint8_t{1});
+    EXPECT_EQ(a.get(), 0);
+    EXPECT_EQ(b.get(), 0);
+    EXPECT_EQ(FilesUnder(out).size(), 2u * perThread);
+}
+
+// Runs that cover less than the file's size (past the volume's end, or none
+// at all) give a short file: a failure with the bytes written, never RecoverDone.
+TEST(Recovery, RunsShorterThanTheFileAreAFailureAndKeepWhatWasRead)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const std::string bytes = ReadFile(image);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    const std::string out = dir / "out";
+
+    FoundFile pastEnd(Fat32File, "end.bin", {{60 * 1024, 8192}}, 8192);
+    EXPECT_EQ(engine.RecoverData(out, pastEnd.record), 7);
+    FoundFile noRuns(Fat32File, "none.bin", {}, 100);
+    EXPECT_EQ(engine.RecoverData(out, noRuns.record), 7);
+
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].value, 4096u);
+    EXPECT_EQ(failed[1].value, 0u);
+    EXPECT_TRUE(events.OfKind(RecoverDone).empty());
+    EXPECT_EQ(ReadFile(out + "/end.bin"), bytes.substr(60 * 1024));
+}
+
+// A pause during a list recovery holds also the files that copy without a
+// run-state poll of their own (empty and resident ones).
+TEST(Recovery, PauseHoldsAListOfEmptyFiles)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    WriteRandom(image, 64 * 1024);
+    const auto volume = RegisterImage(image, "FAT32");
+    Collector events;
+    DataRecoveryMultiImpl* engine = nullptr;
+    std::atomic<int> listSteps{0};
+    auto callback = [&](const DataRecoveryInfo& info) {
+        events.Callback()(info);
+        // After the first file, pause from another thread as the desktop program would.
+        if (info.kind == RecoverProgress && ++listSteps == 1)
+            std::thread([&] { engine->Pause(1); }).join();
+    };
+    DataRecoveryMultiImpl coordinator({volume}, callback, NoWait());
+    engine = &coordinator;
+    std::vector<std::unique_ptr<FoundFile>> files;
+    std::vector<DataRecoveryInfo> records;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(std::make_unique<FoundFile>(Fat32File, "f" + std::to_string(i) + ".bin",
+                                                    std::vector<DataRun>{}, 0));
+        records.push_back(files.back()->record);
+    }
+    const std::string out = dir / "out";
+    auto recovery = std::async(std::launch::async, [&] { return coordinator.RecoverData(out, records); });
+    EXPECT_EQ(recovery.wait_for(std::chrono::milliseconds(400)), std::future_status::timeout);
+    EXPECT_TRUE(fs::exists(out + "/f0.bin"));
+    EXPECT_FALSE(fs::exists(out + "/f1.bin"));
+    coordinator.SetRun(1);
+    EXPECT_EQ(recovery.get(), 0);
+    EXPECT_TRUE(fs::exists(out + "/f2.bin"));
+}
+
+// The source ends in the middle of a file (a disk that stops answering): the
+// failure carries the source code and what was read before it stays on disk.
+TEST(Recovery, SourceFailingMidCopyKeepsWhatWasRead)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "short.img";
+    WriteRandom(image, (3u << 20) / 2);
+    const std::string bytes = ReadFile(image);
+    DiskInfoWithVolumes disk;
+    disk.devicePath = image;
+    disk.diskNumber = 0;
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.fileSystem = "FAT32";
+    volume.length = 4u << 20; // the table says more than the device holds
+    disk.volumes.push_back(volume);
+    DiskTable::Replace({disk});
+    DiskAndVolumeInfo info;
+    info.diskName = image;
+    info.volumePath = image;
+    info.endOffset = 4u << 20;
+
+    Collector events;
+    DataRecoveryMultiImpl engine({info}, events.Callback(), NoWait());
+    FoundFile file(Fat32File, "f.bin", {{0, 3u << 20}}, 3u << 20);
+    const int code = engine.RecoverData(dir / "out", file.record);
+    EXPECT_TRUE(code == 7 || code == 8) << code;
+    const auto failed = events.OfKind(RecoverFailed);
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_GT(failed[0].value, 0u);
+    const std::string kept = ReadFile(dir / "out/f.bin");
+    EXPECT_EQ(kept.size(), failed[0].value);
+    EXPECT_EQ(kept, bytes.substr(0, kept.size()));
+    ReaderBufferController::Clear();
 }
