@@ -413,3 +413,101 @@ TEST_F(ReaderBufferTest, ClearEndsOldReadersAndAMissingDeviceIsNotCached)
     }
     EXPECT_EQ(ReaderBufferController::Count(), 0u);
 }
+
+TEST_F(ReaderBufferTest, ConcurrentReadsOfADirectDeviceOfUnknownSizeMatchPread)
+{
+    // Every read goes through the window here (no page cache to skip to), the
+    // device demands 4 KiB alignment, and the limit comes from the readers.
+    const uint64_t size = 9 * MiB + 5 * 4096 + 512;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    FaultyDevice* device = Faulty(image, 1 * MiB, 4096, true, true);
+    std::vector<std::unique_ptr<Utils::PartReader>> readers;
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 0, 1 * MiB));
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 3 * 512, size + 2 * MiB));
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 4 * MiB + 100, 2 * MiB));
+
+    std::atomic<int> mismatches{0};
+    std::atomic<int> pastEndErrors{0};
+    std::atomic<int> unexpectedErrors{0};
+    auto worker = [&](unsigned seed) {
+        std::mt19937_64 random(seed);
+        for (int i = 0; i < 150; ++i) {
+            auto& reader = *readers[random() % readers.size()];
+            if (random() % 20 == 0) {
+                reader.SetBufferSize((256 + random() % 1024) * KiB);
+                continue;
+            }
+            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 3 * MiB : 48 * KiB);
+            const uint64_t deviceEnd = size - reader.Start();
+            const uint64_t offset = random() % 2 ? random() % deviceEnd
+                                                 : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + 8192));
+            std::vector<uint8_t> bytes(length);
+            try {
+                reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
+                if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
+                    ++mismatches;
+            } catch (const Exceptions::DiskException&) {
+                if (reader.Start() + offset + length > size)
+                    ++pastEndErrors;
+                else
+                    ++unexpectedErrors;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 8; ++t)
+        threads.emplace_back(worker, 2000 + t);
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(unexpectedErrors, 0);
+    EXPECT_GT(pastEndErrors, 0);
+    EXPECT_EQ(device->MisalignedReads(), 0u);
+}
+
+TEST_F(ReaderBufferTest, ClearWhileReadersReadEndsThemWithTheExpiredError)
+{
+    const uint64_t size = 6 * MiB + 512;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    std::atomic<bool> stop{false};
+    std::atomic<int> mismatches{0};
+    std::atomic<int> expired{0};
+    std::atomic<int> otherErrors{0};
+    auto worker = [&](unsigned seed) {
+        std::mt19937_64 random(seed);
+        auto reader = std::make_unique<Utils::PartReader>(image, 0, size);
+        while (!stop) {
+            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 1 * MiB : 32 * KiB);
+            const uint64_t offset = random() % (size - length);
+            std::vector<uint8_t> bytes(length);
+            try {
+                reader->Read(offset, bytes.data(), static_cast<uint32_t>(length));
+                if (bytes != oracle.Read(offset, length))
+                    ++mismatches;
+            } catch (const Exceptions::DiskException& e) {
+                if (std::string(e.what()) != "ReaderBuffer expired, cannot recognize file system.") {
+                    ++otherErrors;
+                    continue;
+                }
+                ++expired;
+                // A reader made after the clear gets a new buffer of its own.
+                reader = std::make_unique<Utils::PartReader>(image, 0, size);
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 8; ++t)
+        threads.emplace_back(worker, 3000 + t);
+    for (int round = 0; round < 20; ++round) {
+        std::this_thread::sleep_for(5ms);
+        ReaderBufferController::Clear();
+    }
+    stop = true;
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(otherErrors, 0);
+    EXPECT_GT(expired, 0);
+}
