@@ -349,3 +349,38 @@ TEST(PartitionTable, GuidTexts)
     EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x0F)), "Extended (LBA)");
     EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x42)), "Unknown");
 }
+
+TEST(PartitionTable, ScanSkipsGptEntriesWhoseExtentCannotExist)
+{
+    REQUIRE_TOOL("sgdisk");
+    TestSupport::TempDir dir;
+    struct Case {
+        const char* what;
+        uint64_t first;
+        uint64_t last;
+    };
+    const Case cases[] = {
+        {"last before first", 4096, 2048},
+        {"first LBA overflows as bytes", uint64_t{1} << 60, (uint64_t{1} << 60) + 10},
+        {"end overflows though start and length fit", uint64_t{1} << 54, (uint64_t{1} << 55) - 1},
+        {"last LBA is the largest number", 2048, UINT64_MAX},
+    };
+    for (const auto& c : cases) {
+        const std::string image = MakeImage(dir, "gpt.img", 8 * MiB);
+        RunOrFail("sgdisk -o -n1:2048:+2M -t1:0700 -n2:0:+2M -t2:0700 " + Quote(image));
+        // Entry 1 of the array at LBA 2; the checksums are not read.
+        const uint64_t entry = 2 * 512;
+        PatchU32(image, entry + 32, static_cast<uint32_t>(c.first));
+        PatchU32(image, entry + 36, static_cast<uint32_t>(c.first >> 32));
+        PatchU32(image, entry + 40, static_cast<uint32_t>(c.last));
+        PatchU32(image, entry + 44, static_cast<uint32_t>(c.last >> 32));
+        const auto volumes = Scan(image);
+        size_t partitions = 0;
+        for (const auto& v : volumes) {
+            EXPECT_LE(v.length, UINT64_MAX - v.offset) << c.what << ": the extent wraps";
+            if (v.entryKind == VolumeInfoItem::GptPartition)
+                ++partitions;
+        }
+        EXPECT_EQ(partitions, 1u) << c.what;
+    }
+}
