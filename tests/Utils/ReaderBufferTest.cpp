@@ -511,3 +511,29 @@ TEST_F(ReaderBufferTest, ClearWhileReadersReadEndsThemWithTheExpiredError)
     EXPECT_EQ(otherErrors, 0);
     EXPECT_GT(expired, 0);
 }
+
+TEST_F(ReaderBufferTest, OffsetsNearTheTopOfTheRangeFailCleanly)
+{
+    const uint64_t size = 2 * MiB;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    const uint64_t top = UINT64_MAX;
+    const uint64_t signedTop = uint64_t{INT64_MAX};
+    // Known size, unknown size (the device itself must refuse), direct and page-cached.
+    for (const bool sizeHidden : {false, true}) {
+        for (const bool strict : {false, true}) {
+            ReaderBufferController::Clear();
+            Faulty(image, 1 * MiB, 512, strict, sizeHidden);
+            Utils::PartReader reader("faulty", 4096, size);
+            for (const auto& [offset, length] : {std::pair{top - 4096, 1ull}, std::pair{top - 4096 - 100, 200ull},
+                                                 std::pair{signedTop - 4096 - 10, 512ull * KiB},
+                                                 std::pair{signedTop - 4096 - 10, 100ull},
+                                                 std::pair{signedTop + 1, 16ull}}) {
+                std::vector<uint8_t> bytes(length);
+                EXPECT_THROW(reader.Read(offset, bytes.data(), static_cast<uint32_t>(length)), Exceptions::DiskException)
+                    << offset << " " << length << " hidden " << sizeHidden << " strict " << strict;
+            }
+            EXPECT_EQ(ReadThrough(reader, 100, 5000), oracle.Read(4096 + 100, 5000));
+        }
+    }
+}
