@@ -268,6 +268,18 @@ TEST_F(ReaderBufferTest, DeviceErrorsBecomeTheMappedExceptions)
             EXPECT_EQ(typeid(e) == typeid(Exceptions::DiskDisconnectedException), c.disconnected) << c.error;
             EXPECT_STREQ(e.what(), c.message);
         }
+        // A long read skips the window on this page-cached device and fails the same way.
+        try {
+            ReadThrough(reader, 2 * MiB - 4096, 512 * KiB);
+            ADD_FAILURE() << "error " << c.error << " gave data to a long read";
+        } catch (const Exceptions::DiskException& e) {
+            EXPECT_EQ(typeid(e) == typeid(Exceptions::DiskDisconnectedException), c.disconnected) << c.error;
+            if (c.disconnected)
+                EXPECT_STREQ(e.what(), c.message);
+            else
+                EXPECT_NE(std::string(e.what()).find(" failed (000000"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(reader.LockReaderBuffer()->GetStatistics().bypassReads, 1u);
     }
 }
 
