@@ -79,6 +79,12 @@ void MbrTableReader::WalkChain(uint64_t startSector, std::vector<MbrPartitionEnt
             return;
         MbrPartitionEntry logical = MbrPartitionEntry::Decode(sector, RecordOffsets[0]);
         if (logical.sectorCount != 0) {
+            // The cap counts every chain of the table: four extended records
+            // may all name the same long chain.
+            if (nextLogicalNumber - 5 >= MaxPartitionEntries) {
+                Fail("more than " + std::to_string(MaxPartitionEntries) + " logical partitions");
+                return;
+            }
             logical.firstSector += current;
             logical.partitionNumber = nextLogicalNumber++;
             out.push_back(logical);

@@ -62,8 +62,8 @@ void DiskInfoWithVolumes::ScanPartitionTable()
     const uint64_t sectorSize = layout.sectorSize;
     if (layout.IsGpt()) {
         for (const auto& entry : layout.gptEntries) {
-            if (entry.lastLba < entry.firstLba || entry.lastLba - entry.firstLba >= UINT64_MAX / sectorSize ||
-                entry.firstLba > UINT64_MAX / sectorSize) {
+            // The end in bytes must fit too, or offset + length wraps.
+            if (entry.lastLba < entry.firstLba || entry.lastLba >= UINT64_MAX / sectorSize) {
                 std::cerr << "Skipping GPT entry " << entry.partitionNumber << " with an impossible extent" << std::endl;
                 continue;
             }

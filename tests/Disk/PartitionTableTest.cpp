@@ -349,3 +349,83 @@ TEST(PartitionTable, GuidTexts)
     EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x0F)), "Extended (LBA)");
     EXPECT_EQ(std::string(GetMbrPartitionTypeShortName(0x42)), "Unknown");
 }
+
+TEST(PartitionTable, ScanSkipsGptEntriesWhoseExtentCannotExist)
+{
+    REQUIRE_TOOL("sgdisk");
+    TestSupport::TempDir dir;
+    struct Case {
+        const char* what;
+        uint64_t first;
+        uint64_t last;
+    };
+    const Case cases[] = {
+        {"last before first", 4096, 2048},
+        {"first LBA overflows as bytes", uint64_t{1} << 60, (uint64_t{1} << 60) + 10},
+        {"end overflows though start and length fit", uint64_t{1} << 54, (uint64_t{1} << 55) - 1},
+        {"last LBA is the largest number", 2048, UINT64_MAX},
+    };
+    for (const auto& c : cases) {
+        const std::string image = MakeImage(dir, "gpt.img", 8 * MiB);
+        RunOrFail("sgdisk -o -n1:2048:+2M -t1:0700 -n2:0:+2M -t2:0700 " + Quote(image));
+        // Entry 1 of the array at LBA 2; the checksums are not read.
+        const uint64_t entry = 2 * 512;
+        PatchU32(image, entry + 32, static_cast<uint32_t>(c.first));
+        PatchU32(image, entry + 36, static_cast<uint32_t>(c.first >> 32));
+        PatchU32(image, entry + 40, static_cast<uint32_t>(c.last));
+        PatchU32(image, entry + 44, static_cast<uint32_t>(c.last >> 32));
+        const auto volumes = Scan(image);
+        size_t partitions = 0;
+        for (const auto& v : volumes) {
+            EXPECT_LE(v.length, UINT64_MAX - v.offset) << c.what << ": the extent wraps";
+            if (v.entryKind == VolumeInfoItem::GptPartition)
+                ++partitions;
+        }
+        EXPECT_EQ(partitions, 1u) << c.what;
+    }
+}
+
+TEST(PartitionTable, AnEndlessEbrChainStopsAtTheEntryCap)
+{
+    // No EBR links back, but the chain goes on for 3000 links, one logical
+    // partition each: the walk stops near 1024 entries instead, also when all
+    // four primary records name the same chain.
+    TestSupport::TempDir dir;
+    const std::string image = dir / "long-chain.img";
+    const uint32_t links = 3000;
+    for (const size_t extendedRecords : {1, 4}) {
+        std::vector<uint8_t> bytes((links + 4) * 512);
+        auto record = [&](uint64_t sector, size_t slot, uint8_t type, uint32_t first, uint32_t count) {
+            uint8_t* r = bytes.data() + sector * 512 + 0x1BE + slot * 16;
+            r[4] = type;
+            for (int b = 0; b < 4; ++b) {
+                r[8 + b] = static_cast<uint8_t>(first >> (8 * b));
+                r[12 + b] = static_cast<uint8_t>(count >> (8 * b));
+            }
+            bytes[sector * 512 + 510] = 0x55;
+            bytes[sector * 512 + 511] = 0xAA;
+        };
+        for (size_t slot = 0; slot < extendedRecords; ++slot)
+            record(0, slot, 0x05, 1, links + 2);
+        for (uint32_t i = 0; i < links; ++i) {
+            record(1 + i, 0, 0x83, 0, 1); // a one-sector logical partition in the EBR's own sector
+            record(1 + i, 1, 0x05, i + 1, 1);
+        }
+        std::FILE* out = std::fopen(image.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), out), bytes.size());
+        std::fclose(out);
+
+        SectorReader reader(image);
+        ASSERT_TRUE(reader.Open());
+        const PartitionLayout layout = ReadPartitionLayout(reader);
+        EXPECT_EQ(layout.style, "MBR");
+        const auto logical = std::count_if(layout.mbrEntries.begin(), layout.mbrEntries.end(),
+                                           [](const MbrPartitionEntry& e) { return e.partitionNumber >= 5; });
+        EXPECT_GE(logical, 1000) << extendedRecords;
+        EXPECT_LE(logical, 1024) << extendedRecords;
+        EXPECT_FALSE(layout.error.empty()) << extendedRecords;
+        EXPECT_EQ(layout.mbrEntries[5].firstSector, 6u);
+        EXPECT_EQ(layout.mbrEntries[5].partitionNumber, 10u);
+    }
+}

@@ -1,4 +1,5 @@
 #include "DataRecovery/Exceptions.h"
+#include "Disk/SectorReader.h"
 #include "Drive/Reader.h"
 #include "support/FaultyDevice.h"
 #include "support/TempDir.h"
@@ -6,6 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <cstdint>
 #include <vector>
 
@@ -106,4 +113,40 @@ TEST(DriveReader, OneTrailingBackslashIsDropped)
     } catch (const Exceptions::DiskException& e) {
         EXPECT_STREQ(e.what(), "CreateFile failed");
     }
+}
+
+TEST(DriveReader, APathThatIsNeitherADeviceNorAFileFailsAtOnce)
+{
+    // Opening a FIFO for reading waits for a writer: a mistyped path must be an
+    // error, not a hang.
+    TestSupport::TempDir dir;
+    const std::string fifo = dir / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto opened = std::async(std::launch::async, [&] {
+        const bool reader = [&] {
+            try {
+                Drive::Reader r(fifo);
+                return true;
+            } catch (const Exceptions::DiskException&) {
+                return false;
+            }
+        }();
+        SectorReader sectors(fifo);
+        return std::pair{reader, sectors.Open()};
+    });
+    if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Let the blocked opens go so that the test ends.
+        for (int i = 0; i < 2; ++i) {
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            if (writer >= 0)
+                ::close(writer);
+        }
+        FAIL() << "opening a FIFO hung";
+    }
+    const auto [reader, sectors] = opened.get();
+    EXPECT_FALSE(reader);
+    EXPECT_FALSE(sectors);
+    EXPECT_EQ(Platform::OpenDeviceFile(fifo, false), nullptr);
+    EXPECT_EQ(errno, EINVAL);
 }

@@ -268,6 +268,18 @@ TEST_F(ReaderBufferTest, DeviceErrorsBecomeTheMappedExceptions)
             EXPECT_EQ(typeid(e) == typeid(Exceptions::DiskDisconnectedException), c.disconnected) << c.error;
             EXPECT_STREQ(e.what(), c.message);
         }
+        // A long read skips the window on this page-cached device and fails the same way.
+        try {
+            ReadThrough(reader, 2 * MiB - 4096, 512 * KiB);
+            ADD_FAILURE() << "error " << c.error << " gave data to a long read";
+        } catch (const Exceptions::DiskException& e) {
+            EXPECT_EQ(typeid(e) == typeid(Exceptions::DiskDisconnectedException), c.disconnected) << c.error;
+            if (c.disconnected)
+                EXPECT_STREQ(e.what(), c.message);
+            else
+                EXPECT_NE(std::string(e.what()).find(" failed (000000"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(reader.LockReaderBuffer()->GetStatistics().bypassReads, 1u);
     }
 }
 
@@ -412,4 +424,128 @@ TEST_F(ReaderBufferTest, ClearEndsOldReadersAndAMissingDeviceIsNotCached)
         EXPECT_STREQ(e.what(), "CreateFile failed");
     }
     EXPECT_EQ(ReaderBufferController::Count(), 0u);
+}
+
+TEST_F(ReaderBufferTest, ConcurrentReadsOfADirectDeviceOfUnknownSizeMatchPread)
+{
+    // Every read goes through the window here (no page cache to skip to), the
+    // device demands 4 KiB alignment, and the limit comes from the readers.
+    const uint64_t size = 9 * MiB + 5 * 4096 + 512;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    FaultyDevice* device = Faulty(image, 1 * MiB, 4096, true, true);
+    std::vector<std::unique_ptr<Utils::PartReader>> readers;
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 0, 1 * MiB));
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 3 * 512, size + 2 * MiB));
+    readers.push_back(std::make_unique<Utils::PartReader>("faulty", 4 * MiB + 100, 2 * MiB));
+
+    std::atomic<int> mismatches{0};
+    std::atomic<int> pastEndErrors{0};
+    std::atomic<int> unexpectedErrors{0};
+    auto worker = [&](unsigned seed) {
+        std::mt19937_64 random(seed);
+        for (int i = 0; i < 150; ++i) {
+            auto& reader = *readers[random() % readers.size()];
+            if (random() % 20 == 0) {
+                reader.SetBufferSize((256 + random() % 1024) * KiB);
+                continue;
+            }
+            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 3 * MiB : 48 * KiB);
+            const uint64_t deviceEnd = size - reader.Start();
+            const uint64_t offset = random() % 2 ? random() % deviceEnd
+                                                 : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + 8192));
+            std::vector<uint8_t> bytes(length);
+            try {
+                reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
+                if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
+                    ++mismatches;
+            } catch (const Exceptions::DiskException&) {
+                if (reader.Start() + offset + length > size)
+                    ++pastEndErrors;
+                else
+                    ++unexpectedErrors;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 8; ++t)
+        threads.emplace_back(worker, 2000 + t);
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(unexpectedErrors, 0);
+    EXPECT_GT(pastEndErrors, 0);
+    EXPECT_EQ(device->MisalignedReads(), 0u);
+}
+
+TEST_F(ReaderBufferTest, ClearWhileReadersReadEndsThemWithTheExpiredError)
+{
+    const uint64_t size = 6 * MiB + 512;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    std::atomic<bool> stop{false};
+    std::atomic<int> mismatches{0};
+    std::atomic<int> expired{0};
+    std::atomic<int> otherErrors{0};
+    auto worker = [&](unsigned seed) {
+        std::mt19937_64 random(seed);
+        auto reader = std::make_unique<Utils::PartReader>(image, 0, size);
+        while (!stop) {
+            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 1 * MiB : 32 * KiB);
+            const uint64_t offset = random() % (size - length);
+            std::vector<uint8_t> bytes(length);
+            try {
+                reader->Read(offset, bytes.data(), static_cast<uint32_t>(length));
+                if (bytes != oracle.Read(offset, length))
+                    ++mismatches;
+            } catch (const Exceptions::DiskException& e) {
+                if (std::string(e.what()) != "ReaderBuffer expired, cannot recognize file system.") {
+                    ++otherErrors;
+                    continue;
+                }
+                ++expired;
+                // A reader made after the clear gets a new buffer of its own.
+                reader = std::make_unique<Utils::PartReader>(image, 0, size);
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < 8; ++t)
+        threads.emplace_back(worker, 3000 + t);
+    for (int round = 0; round < 20; ++round) {
+        std::this_thread::sleep_for(5ms);
+        ReaderBufferController::Clear();
+    }
+    stop = true;
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(otherErrors, 0);
+    EXPECT_GT(expired, 0);
+}
+
+TEST_F(ReaderBufferTest, OffsetsNearTheTopOfTheRangeFailCleanly)
+{
+    const uint64_t size = 2 * MiB;
+    const std::string image = Image(size);
+    const Oracle oracle(image);
+    const uint64_t top = UINT64_MAX;
+    const uint64_t signedTop = uint64_t{INT64_MAX};
+    // Known size, unknown size (the device itself must refuse), direct and page-cached.
+    for (const bool sizeHidden : {false, true}) {
+        for (const bool strict : {false, true}) {
+            ReaderBufferController::Clear();
+            Faulty(image, 1 * MiB, 512, strict, sizeHidden);
+            Utils::PartReader reader("faulty", 4096, size);
+            for (const auto& [offset, length] : {std::pair{top - 4096, 1ull}, std::pair{top - 4096 - 100, 200ull},
+                                                 std::pair{signedTop - 4096 - 10, 512ull * KiB},
+                                                 std::pair{signedTop - 4096 - 10, 100ull},
+                                                 std::pair{signedTop + 1, 16ull}}) {
+                std::vector<uint8_t> bytes(length);
+                EXPECT_THROW(reader.Read(offset, bytes.data(), static_cast<uint32_t>(length)), Exceptions::DiskException)
+                    << offset << " " << length << " hidden " << sizeHidden << " strict " << strict;
+            }
+            EXPECT_EQ(ReadThrough(reader, 100, 5000), oracle.Read(4096 + 100, 5000));
+        }
+    }
 }

@@ -54,12 +54,20 @@ private:
 
 std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct)
 {
+    // Only disks and image files: opening a FIFO would wait for a writer, and
+    // reading a terminal would wait for input.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) == 0 && !S_ISBLK(before.st_mode) && !S_ISREG(before.st_mode)) {
+        errno = EINVAL;
+        return nullptr;
+    }
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || (!S_ISBLK(info.st_mode) && !S_ISREG(info.st_mode))) {
+        const int error = known ? EINVAL : errno;
         ::close(fd);
         errno = error;
         return nullptr;

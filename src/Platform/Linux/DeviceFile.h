@@ -26,7 +26,8 @@ public:
 
 // Opens path with O_RDONLY|O_CLOEXEC. Block devices get O_DIRECT when direct is
 // set and the kernel accepts it; image files and devices that refuse it are read
-// through the page cache. Returns null with errno set when the open fails.
+// through the page cache. Returns null with errno set when the open fails, and
+// with EINVAL for anything that is neither a block device nor a regular file.
 std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct);
 
 }
