@@ -80,7 +80,9 @@ std::string WStringToUtf8(std::u16string_view text)
 std::string WStringToUtf8(std::wstring_view text)
 {
     std::string out;
-    out.reserve(text.size() * 2);
+    // Room for the longest form up front: growing would free a copy of the
+    // text (a password) unwiped.
+    out.reserve(text.size() * 4);
     WalkUnits(text.data(), text.size(), [&](char32_t cp) { AppendUtf8(out, cp); }, [] { ThrowBadConversion(); });
     return out;
 }
