@@ -119,11 +119,12 @@ TEST(BitLockerUnlock, PasswordCopyIsWipedBeforeItIsFreed)
     DiskAndVolumeInfo volume;
     volume.volumePath = dir / "absent.img";
     volume.volumeLetter = "1";
-    // ASCII, and characters of three UTF-8 bytes that would outgrow a block
-    // reserved at two bytes a unit.
+    // ASCII, characters of three UTF-8 bytes that would outgrow a block
+    // reserved at two bytes a unit, and a password refused at its last unit.
     const std::pair<std::wstring, std::string> cases[] = {
         {L"wipe-check:" + std::wstring(109, L'Q'), std::string(16, 'Q')},
         {std::wstring(100, L'\u4E2D'), "\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD"},
+        {L"wipe-check:" + std::wstring(109, L'Q') + static_cast<wchar_t>(0xD800), std::string(16, 'Q')}, // refused
     };
     for (const auto& [password, needle] : cases) {
         for (const size_t bytes : {password.size() * 2, password.size() * 4}) {
