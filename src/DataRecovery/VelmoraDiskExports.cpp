@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <string.h>
 #include <string_view>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
@@ -27,8 +28,14 @@ bool UnlockBitLockerVolume(const DiskAndVolumeInfo& volume, const wchar_t* passw
         if (!password)
             throw std::invalid_argument("no password given");
         const CIMV2WMIServer server;
+        std::string utf8Password = Utils::WStringToUtf8(std::wstring_view(password));
+        // The password's copy is wiped before its memory goes back to the heap.
+        struct Wipe {
+            std::string& text;
+            ~Wipe() { explicit_bzero(text.data(), text.size()); }
+        } wipe{utf8Password};
         // The record names the volume by the device it is read from and its offset there.
-        return server.UnlockWithPassphrase(volume.volumePath, volume.startOffset, Utils::WStringToUtf8(std::wstring_view(password)));
+        return server.UnlockWithPassphrase(volume.volumePath, volume.startOffset, utf8Password);
     } catch (const std::exception& e) {
         VLOG_ERROR("UnlockBitLockerVolume exception: %s", e.what());
         return false;

@@ -57,6 +57,24 @@ size_t ListedEntryKeyHash::operator()(const ListedEntryKey& key) const
     return static_cast<size_t>(seed);
 }
 
+void MatchVolumeDisks(std::vector<VolumeInfoItem>& volumes, const std::vector<std::string>& volumeDiskPaths,
+                      const std::vector<DiskInfoItem>& disks)
+{
+    constexpr uint64_t NoDisk = UINT64_MAX;
+    for (auto& volume : volumes) {
+        for (auto& extent : volume.extents) {
+            uint64_t number = NoDisk;
+            if (extent.diskNumber < volumeDiskPaths.size())
+                for (const auto& disk : disks)
+                    if (disk.devicePath == volumeDiskPaths[extent.diskNumber]) {
+                        number = disk.diskNumber;
+                        break;
+                    }
+            extent.diskNumber = number;
+        }
+    }
+}
+
 DiskAndVolumeInfo MakeDiskAndVolumeInfo(const DiskInfoWithVolumes& disk, const VolumeInfoItem& entry,
                                         ListingCounters& counters)
 {
@@ -99,9 +117,10 @@ std::vector<DiskAndVolumeInfo> ListLocalDisksAndVolumes(const Platform::SystemRo
 
     VolumeInfo volumeInfo(roots);
     volumeInfo.EnumerateVolumes();
-    const auto volumes = volumeInfo.GetVolumes();
+    auto volumes = volumeInfo.GetVolumes();
     DiskInfo diskInfo(roots);
     diskInfo.EnumerateDisks();
+    MatchVolumeDisks(volumes, volumeInfo.GetDiskPaths(), diskInfo.GetDisks());
     const CIMV2WMIServer bitLocker(roots);
 
     ListingCounters counters;

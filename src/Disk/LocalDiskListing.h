@@ -13,6 +13,12 @@
 // process-wide disk table. Never throws for a missing or unreadable device.
 std::vector<DiskAndVolumeInfo> ListLocalDisksAndVolumes(const Platform::SystemRoots& roots);
 
+// The volume scan and the disk scan each read sysfs: a disk that comes or goes
+// in between shifts the numbers. Gives every extent the number its disk's
+// device path has in disks (none when that disk is gone).
+void MatchVolumeDisks(std::vector<VolumeInfoItem>& volumes, const std::vector<std::string>& volumeDiskPaths,
+                      const std::vector<DiskInfoItem>& disks);
+
 // One listed entry fills one record; counters name entries without a mount path.
 struct ListingCounters {
     unsigned lostRegionCounter = 0;

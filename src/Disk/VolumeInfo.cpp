@@ -45,8 +45,10 @@ bool VolumeInfo::EnumerateVolumes()
     }
     auto disks = Platform::ListWholeDisks(roots);
     std::map<std::string, uint64_t> diskNumbers;
-    for (size_t i = 0; i < disks.size(); ++i)
+    for (size_t i = 0; i < disks.size(); ++i) {
         diskNumbers[disks[i].name] = i;
+        diskPaths.push_back(disks[i].devicePath);
+    }
 
     // A whole disk may be mounted itself (a file system without a table); its
     // partitions follow it.

@@ -3,6 +3,7 @@
 #include "Disk/VolumeInfoItem.h"
 #include "Platform/Linux/SystemRoots.h"
 
+#include <string>
 #include <vector>
 
 class VolumeInfo {
@@ -13,8 +14,11 @@ public:
     // false only when the mount table cannot be read.
     bool EnumerateVolumes();
     std::vector<VolumeInfoItem> GetVolumes() const { return volumes; }
+    // The device path of each disk number the extents carry, as this scan saw them.
+    const std::vector<std::string>& GetDiskPaths() const { return diskPaths; }
 
 private:
     Platform::SystemRoots roots;
     std::vector<VolumeInfoItem> volumes;
+    std::vector<std::string> diskPaths;
 };

@@ -16,6 +16,10 @@ bool Convert(uint64_t fileTime, SystemTime& out, bool local)
         return false;
     const int64_t seconds = FileTimeToUnixTime(fileTime);
     const time_t t = static_cast<time_t>(seconds);
+    // localtime_r reads the zone only once per process: the zone of now, as
+    // the system converter uses, needs a fresh look each time.
+    if (local)
+        ::tzset();
     struct tm fields {};
     if (!(local ? ::localtime_r(&t, &fields) : ::gmtime_r(&t, &fields)))
         return false;

@@ -3,6 +3,7 @@
 #include "Utils/Utf8Codec.h"
 
 #include <stdexcept>
+#include <string.h>
 
 namespace Utils {
 
@@ -80,8 +81,15 @@ std::string WStringToUtf8(std::u16string_view text)
 std::string WStringToUtf8(std::wstring_view text)
 {
     std::string out;
-    out.reserve(text.size() * 2);
-    WalkUnits(text.data(), text.size(), [&](char32_t cp) { AppendUtf8(out, cp); }, [] { ThrowBadConversion(); });
+    // Room for the longest form up front: growing would free a copy of the
+    // text (a password) unwiped.
+    out.reserve(text.size() * 4);
+    try {
+        WalkUnits(text.data(), text.size(), [&](char32_t cp) { AppendUtf8(out, cp); }, [] { ThrowBadConversion(); });
+    } catch (...) {
+        explicit_bzero(out.data(), out.size()); // the part converted before the bad unit
+        throw;
+    }
     return out;
 }
 

@@ -286,3 +286,31 @@ TEST(FakeMachineMounts, UsbCardReaderShowsOnlySlotsWithACard)
     EXPECT_TRUE(rows[0].isExternal);
     EXPECT_TRUE(rows[0].isRemovable);
 }
+
+TEST(FakeMachineMounts, DiskUnpluggedBetweenTheVolumeAndDiskScansShiftsNoVolume)
+{
+    FakeSystem sys;
+    for (const std::string name : {"sda", "sdb", "sdc"}) {
+        sys.AddDisk(name, UsbBus, 4194304);
+        sys.AddPartition(name, name + "1", 1, 2048, 1048576);
+        sys.AddMount(name + "1", "/mnt/" + name);
+    }
+    VolumeInfo volumeInfo(sys.Roots());
+    ASSERT_TRUE(volumeInfo.EnumerateVolumes());
+    auto volumes = volumeInfo.GetVolumes();
+    sys.RemoveDisk("sdb");
+    DiskInfo diskInfo(sys.Roots());
+    diskInfo.EnumerateDisks();
+    ASSERT_EQ(diskInfo.GetDisks().size(), 2u);
+
+    MatchVolumeDisks(volumes, volumeInfo.GetDiskPaths(), diskInfo.GetDisks());
+    const std::vector<std::string> expected[] = {{"/mnt/sda/"}, {"/mnt/sdc/"}};
+    for (size_t i = 0; i < 2; ++i) {
+        DiskInfoWithVolumes record(diskInfo.GetDisks()[i], volumes);
+        std::vector<std::string> mounts;
+        for (const auto& volume : record.volumes)
+            if (volume.entryKind == VolumeInfoItem::MountedVolume)
+                mounts.push_back(volume.mountPath);
+        EXPECT_EQ(mounts, expected[i]) << diskInfo.GetDisks()[i].devicePath;
+    }
+}

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string.h>
+
 using namespace TestSupport;
 
 TEST(BitLockerStatus, ProtectionComesFromTheBootSector)
@@ -105,4 +108,32 @@ TEST(BitLockerUnlock, FailuresGiveFalse)
     EXPECT_FALSE(UnlockBitLockerVolume(volume(crafted, MiB), L"secret")); // an image range has no node of its own
     const wchar_t invalid[] = {L'a', static_cast<wchar_t>(0xD800), 0};
     EXPECT_FALSE(UnlockBitLockerVolume(volume(crafted, 0), invalid));
+}
+
+// The export's UTF-8 copy of the password is wiped before it is freed: the
+// block a same-sized allocation gets back at once must not hold it. (Only the
+// plain allocator hands the block back; sanitizer builds pass trivially.)
+TEST(BitLockerUnlock, PasswordCopyIsWipedBeforeItIsFreed)
+{
+    TempDir dir;
+    DiskAndVolumeInfo volume;
+    volume.volumePath = dir / "absent.img";
+    volume.volumeLetter = "1";
+    // ASCII, characters of three UTF-8 bytes that would outgrow a block
+    // reserved at two bytes a unit, and a password refused at its last unit.
+    const std::pair<std::wstring, std::string> cases[] = {
+        {L"wipe-check:" + std::wstring(109, L'Q'), std::string(16, 'Q')},
+        {std::wstring(100, L'\u4E2D'), "\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD"},
+        {L"wipe-check:" + std::wstring(109, L'Q') + static_cast<wchar_t>(0xD800), std::string(16, 'Q')}, // refused
+    };
+    for (const auto& [password, needle] : cases) {
+        for (const size_t bytes : {password.size() * 2, password.size() * 4}) {
+            EXPECT_FALSE(UnlockBitLockerVolume(volume, password.c_str()));
+            char* reused = static_cast<char*>(std::malloc(bytes + 1));
+            ASSERT_NE(reused, nullptr);
+            const bool found = ::memmem(reused, bytes + 1, needle.data(), needle.size()) != nullptr;
+            std::free(reused);
+            EXPECT_FALSE(found) << "block of " << bytes + 1 << " bytes";
+        }
+    }
 }

@@ -120,6 +120,19 @@ TEST(FileTime, LocalFieldsAgreeWithDate)
     }
 }
 
+// A zone set after the first conversion counts (POSIX zone texts, so no
+// time-zone data is needed).
+TEST(FileTime, LocalTimeFollowsAZoneChange)
+{
+    TimeZone utc("UTC0");
+    SystemTime time;
+    ASSERT_TRUE(FileTimeToLocalSystemTime(FileTimeUnixEpoch, time));
+    EXPECT_EQ(SystemTimeToString(time), "1970-01-01 00:00:00");
+    ::setenv("TZ", "IST-5:30", 1); // no tzset: the converter must look itself
+    ASSERT_TRUE(FileTimeToLocalSystemTime(FileTimeUnixEpoch, time));
+    EXPECT_EQ(SystemTimeToString(time), "1970-01-01 05:30:00");
+}
+
 TEST(FileTime, RefusedValues)
 {
     SystemTime time;

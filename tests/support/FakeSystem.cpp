@@ -60,6 +60,16 @@ void FakeSystem::AddPartition(const std::string& disk, const std::string& name, 
     numbers[name] = devNumbers;
 }
 
+void FakeSystem::RemoveDisk(const std::string& name)
+{
+    const std::string diskSys = sysPaths.at(name);
+    for (const auto& [device, sys] : sysPaths)
+        if (sys == diskSys || sys.rfind(diskSys + "/", 0) == 0)
+            fs::remove(dir / ("sys/class/block/" + device));
+    fs::remove(dir / ("sys/block/" + name));
+    fs::remove_all(diskSys);
+}
+
 void FakeSystem::AddHolder(const std::string& device, const std::string& holder, const std::string& dmUuid)
 {
     const std::string sys = dir / ("sys/devices/virtual/block/" + holder);

@@ -21,6 +21,8 @@ public:
                  const std::map<std::string, std::string>& attributes = {});
     void AddPartition(const std::string& disk, const std::string& name, uint64_t number, uint64_t startSector,
                       uint64_t sectors);
+    // The disk and its partitions leave sysfs, as when it is unplugged.
+    void RemoveDisk(const std::string& name);
     // A device-mapper device stacked on top of a device (sys/.../holders/<name>).
     void AddHolder(const std::string& device, const std::string& holder, const std::string& dmUuid);
     // One mount table line for a device added above.
