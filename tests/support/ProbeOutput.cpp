@@ -11,6 +11,11 @@ std::string ProbePath()
     return BinaryDir() + "/tools/velmora-probe";
 }
 
+std::string ImagesOnlyEnvironment(const std::string& images)
+{
+    return "VELMORA_IMAGES_ONLY=1 VELMORA_DISK_IMAGES=" + Quote(images) + " ";
+}
+
 std::vector<nlohmann::json> ParseJsonLines(const std::string& text)
 {
     std::vector<nlohmann::json> lines;

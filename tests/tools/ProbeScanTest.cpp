@@ -17,7 +17,7 @@ namespace {
 std::pair<int, int> FindImage(const std::string& images, const std::string& image)
 {
     std::string out;
-    EXPECT_EQ(TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(images) + " " + TestSupport::ProbePath() + " list", &out), 0);
+    EXPECT_EQ(TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(images) + TestSupport::ProbePath() + " list", &out), 0);
     for (const auto& record : TestSupport::ParseJsonLines(out))
         if (record["diskName"] == image)
             return {record["diskIndex"].get<int>(), record["volIndex"].get<int>()};
@@ -40,24 +40,16 @@ TEST(ProbeScan, UnbuiltEngineEndsInScanFailed)
 
     for (const char* mode : {"", " --path 'X:\\docs'", " --recycle-bin"}) {
         SCOPED_TRACE(mode);
+        const auto fatPair = FindImage(images, fat);
+        const auto ntfsPair = FindImage(images, ntfs);
+        ASSERT_GE(fatPair.first, 0);
+        ASSERT_GE(ntfsPair.first, 0);
+        const std::string command = TestSupport::ImagesOnlyEnvironment(images) + TestSupport::ProbePath() + " scan --disk " +
+                                    std::to_string(fatPair.first) + " --volume " + std::to_string(fatPair.second) +
+                                    " --disk " + std::to_string(ntfsPair.first) + " --volume " +
+                                    std::to_string(ntfsPair.second) + mode + " 2>" + Quote(dir / "log.txt");
         std::string out;
-        int status = 2;
-        // Loop devices that tests running beside this one attach and detach
-        // can renumber the disks between the listing and the scan: ask again.
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            out.clear();
-            const auto fatPair = FindImage(images, fat);
-            const auto ntfsPair = FindImage(images, ntfs);
-            ASSERT_GE(fatPair.first, 0);
-            ASSERT_GE(ntfsPair.first, 0);
-            const std::string command = "VELMORA_DISK_IMAGES=" + Quote(images) + " " + TestSupport::ProbePath() + " scan --disk " +
-                                        std::to_string(fatPair.first) + " --volume " + std::to_string(fatPair.second) +
-                                        " --disk " + std::to_string(ntfsPair.first) + " --volume " +
-                                        std::to_string(ntfsPair.second) + mode + " 2>" + Quote(dir / "log.txt");
-            status = TestSupport::RunCommand(command, &out);
-            if (status != 2 && FindImage(images, fat) == fatPair && FindImage(images, ntfs) == ntfsPair)
-                break;
-        }
+        const int status = TestSupport::RunCommand(command, &out);
         EXPECT_EQ(status, 16) << out;
         const auto lines = TestSupport::ParseJsonLines(out);
         ASSERT_GE(lines.size(), 5u) << out;
@@ -94,7 +86,7 @@ TEST(ProbeScan, PauseAndStopAfterEventCounts)
     ASSERT_GE(pair.first, 0);
     const std::string volume = " --disk " + std::to_string(pair.first) + " --volume " + std::to_string(pair.second);
     std::string out;
-    const int status = TestSupport::RunCommand("VELMORA_DISK_IMAGES=" + Quote(ntfs) + " " + TestSupport::ProbePath() + " scan" + volume +
+    const int status = TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(ntfs) + TestSupport::ProbePath() + " scan" + volume +
                                                    volume + " --pause-after 1 --stop-after 2 2>/dev/null",
                                                &out);
     EXPECT_TRUE(status == 14 || status == 16 || status == 2) << status << out;

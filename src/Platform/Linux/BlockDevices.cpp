@@ -151,6 +151,8 @@ std::string DeviceNodeOf(const SystemRoots& roots, const std::string& kernelName
 std::vector<BlockDevice> ListWholeDisks(const SystemRoots& roots)
 {
     std::vector<BlockDevice> disks;
+    if (!roots.includeMachineDisks)
+        return disks;
     for (const auto& entry : EntriesOf(roots.sysRoot + "/block")) {
         BlockDevice disk;
         if (ReadBlockDevice(roots, entry, disk) && IsListedDisk(disk))
@@ -164,6 +166,8 @@ std::vector<BlockDevice> ListWholeDisks(const SystemRoots& roots)
 std::vector<BlockDevice> ListPartitions(const SystemRoots& roots)
 {
     std::vector<BlockDevice> partitions;
+    if (!roots.includeMachineDisks)
+        return partitions;
     for (const auto& entry : EntriesOf(roots.sysRoot + "/class/block")) {
         BlockDevice device;
         if (ReadBlockDevice(roots, entry, device) && device.isPartition)

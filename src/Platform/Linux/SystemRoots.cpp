@@ -1,6 +1,7 @@
 #include "Platform/Linux/SystemRoots.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace Platform {
 
@@ -9,6 +10,8 @@ SystemRoots SystemRoots::FromEnvironment()
     SystemRoots roots;
     if (const char* images = std::getenv("VELMORA_DISK_IMAGES"))
         roots.diskImages = SplitPathList(images);
+    if (const char* only = std::getenv("VELMORA_IMAGES_ONLY"))
+        roots.includeMachineDisks = std::string(only).empty() || std::string(only) == "0";
     return roots;
 }
 

@@ -12,8 +12,13 @@ struct SystemRoots {
     std::string mountInfoPath = "/proc/self/mountinfo";
     // Image files (or block devices) listed as disks after the real ones.
     std::vector<std::string> diskImages;
+    // False lists the images alone (VELMORA_IMAGES_ONLY=1): nothing on the
+    // machine's own disks can be selected, and their numbering cannot shift
+    // the images' numbers when devices come and go.
+    bool includeMachineDisks = true;
 
-    // The real folders, with the images named by VELMORA_DISK_IMAGES.
+    // The real folders, with the images named by VELMORA_DISK_IMAGES
+    // (and VELMORA_IMAGES_ONLY).
     static SystemRoots FromEnvironment();
 
     // The udev database describes only the real sysfs tree.
