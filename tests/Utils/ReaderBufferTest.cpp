@@ -41,6 +41,42 @@ private:
     int fd;
 };
 
+// Counts what random reads through a volume reader give, against pread.
+struct ReadTally {
+    std::atomic<int> mismatches{0};
+    std::atomic<int> pastEndErrors{0};
+    std::atomic<int> unexpectedErrors{0};
+
+    // One read of up to longLength (a quarter of the time) or shortLength bytes;
+    // half land near the end of the device, some across it.
+    void RandomRead(Utils::PartReader& reader, std::mt19937_64& random, uint64_t size, const Oracle& oracle,
+                    uint64_t longLength, uint64_t shortLength, uint64_t endSlack)
+    {
+        const uint64_t length = 1 + random() % (random() % 4 == 0 ? longLength : shortLength);
+        const uint64_t deviceEnd = size - reader.Start();
+        const uint64_t offset = random() % 2 ? random() % deviceEnd
+                                             : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + endSlack));
+        std::vector<uint8_t> bytes(length);
+        try {
+            reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
+            if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
+                ++mismatches;
+        } catch (const Exceptions::DiskException&) {
+            if (reader.Start() + offset + length > size)
+                ++pastEndErrors;
+            else
+                ++unexpectedErrors;
+        }
+    }
+
+    void ExpectClean() const
+    {
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_EQ(unexpectedErrors, 0);
+        EXPECT_GT(pastEndErrors, 0);
+    }
+};
+
 class ReaderBufferTest : public ::testing::Test {
 protected:
     void SetUp() override { ReaderBufferController::Clear(); }
@@ -101,9 +137,7 @@ TEST_F(ReaderBufferTest, RandomConcurrentReadsAndResizesMatchPread)
     readers[0]->SetBufferSize(512 * KiB);
     EXPECT_EQ(readers[0]->LockReaderBuffer()->LimitOffset(), size);
 
-    std::atomic<int> mismatches{0};
-    std::atomic<int> pastEndErrors{0};
-    std::atomic<int> unexpectedErrors{0};
+    ReadTally tally;
     auto worker = [&](unsigned seed) {
         std::mt19937_64 random(seed);
         for (int i = 0; i < 120; ++i) {
@@ -113,29 +147,14 @@ TEST_F(ReaderBufferTest, RandomConcurrentReadsAndResizesMatchPread)
                 const uint64_t start = random() % (size - 512) / 512 * 512;
                 Utils::PartReader fresh(image, start, 512);
                 if (std::vector<uint8_t>(fresh.bootSector, fresh.bootSector + 512) != oracle.Read(start, 512))
-                    ++mismatches;
+                    ++tally.mismatches;
                 continue;
             }
             if (random() % 16 == 0) {
                 reader.SetBufferSize((512 + random() % 1536) * KiB);
                 continue;
             }
-            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 2 * MiB : 64 * KiB);
-            const uint64_t deviceEnd = size - reader.Start();
-            // Half the reads land near the end of the device, some across it.
-            const uint64_t offset = random() % 2 ? random() % deviceEnd
-                                                 : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + 4096));
-            std::vector<uint8_t> bytes(length);
-            try {
-                reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
-                if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
-                    ++mismatches;
-            } catch (const Exceptions::DiskException&) {
-                if (reader.Start() + offset + length > size)
-                    ++pastEndErrors;
-                else
-                    ++unexpectedErrors;
-            }
+            tally.RandomRead(reader, random, size, oracle, 2 * MiB, 64 * KiB, 4096);
         }
     };
     std::vector<std::thread> threads;
@@ -143,9 +162,7 @@ TEST_F(ReaderBufferTest, RandomConcurrentReadsAndResizesMatchPread)
         threads.emplace_back(worker, 1000 + t);
     for (auto& t : threads)
         t.join();
-    EXPECT_EQ(mismatches, 0);
-    EXPECT_EQ(unexpectedErrors, 0);
-    EXPECT_GT(pastEndErrors, 0);
+    tally.ExpectClean();
 }
 
 TEST_F(ReaderBufferTest, ForwardReadingIsServedByTheReadAhead)
@@ -439,9 +456,7 @@ TEST_F(ReaderBufferTest, ConcurrentReadsOfADirectDeviceOfUnknownSizeMatchPread)
     readers.push_back(std::make_unique<Utils::PartReader>("faulty", 3 * 512, size + 2 * MiB));
     readers.push_back(std::make_unique<Utils::PartReader>("faulty", 4 * MiB + 100, 2 * MiB));
 
-    std::atomic<int> mismatches{0};
-    std::atomic<int> pastEndErrors{0};
-    std::atomic<int> unexpectedErrors{0};
+    ReadTally tally;
     auto worker = [&](unsigned seed) {
         std::mt19937_64 random(seed);
         for (int i = 0; i < 150; ++i) {
@@ -450,21 +465,7 @@ TEST_F(ReaderBufferTest, ConcurrentReadsOfADirectDeviceOfUnknownSizeMatchPread)
                 reader.SetBufferSize((256 + random() % 1024) * KiB);
                 continue;
             }
-            const uint64_t length = 1 + random() % (random() % 4 == 0 ? 3 * MiB : 48 * KiB);
-            const uint64_t deviceEnd = size - reader.Start();
-            const uint64_t offset = random() % 2 ? random() % deviceEnd
-                                                 : deviceEnd - std::min<uint64_t>(deviceEnd, random() % (length + 8192));
-            std::vector<uint8_t> bytes(length);
-            try {
-                reader.Read(offset, bytes.data(), static_cast<uint32_t>(length));
-                if (reader.Start() + offset + length > size || bytes != oracle.Read(reader.Start() + offset, length))
-                    ++mismatches;
-            } catch (const Exceptions::DiskException&) {
-                if (reader.Start() + offset + length > size)
-                    ++pastEndErrors;
-                else
-                    ++unexpectedErrors;
-            }
+            tally.RandomRead(reader, random, size, oracle, 3 * MiB, 48 * KiB, 8192);
         }
     };
     std::vector<std::thread> threads;
@@ -472,9 +473,7 @@ TEST_F(ReaderBufferTest, ConcurrentReadsOfADirectDeviceOfUnknownSizeMatchPread)
         threads.emplace_back(worker, 2000 + t);
     for (auto& t : threads)
         t.join();
-    EXPECT_EQ(mismatches, 0);
-    EXPECT_EQ(unexpectedErrors, 0);
-    EXPECT_GT(pastEndErrors, 0);
+    tally.ExpectClean();
     EXPECT_EQ(device->MisalignedReads(), 0u);
 }
 
