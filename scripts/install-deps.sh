@@ -9,7 +9,8 @@ packages=(
   libspdlog-dev libfmt-dev libgtest-dev libgmock-dev
   libssl-dev libblkid-dev libudev-dev libcryptsetup-dev
   nlohmann-json3-dev libpng-dev libraw-dev
-  qtbase5-dev qtbase5-dev-tools
+  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools libqt5x11extras5-dev libqt5svg5-dev
+  xvfb xauth imagemagick
   # fixtures and independent readers used by the tests
   util-linux fdisk gdisk dosfstools mtools ntfs-3g exfatprogs exfat-fuse
   sleuthkit coreutils xxd
