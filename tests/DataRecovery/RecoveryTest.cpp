@@ -20,6 +20,7 @@
 #include <future>
 #include <mutex>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -140,7 +141,10 @@ TEST(Recovery, HostileNamesStayUnderTheTargetFolder)
     const std::string image = dir / "vol.img";
     WriteRandom(image, 64 * 1024);
     const auto volume = RegisterImage(image, "FAT32");
-    const std::string out = dir / "out";
+    // The target lies deeper in the temporary folder than any name below
+    // climbs, so a name that escapes it still lands where the test sees it.
+    const std::string nest = "n1/n2/n3/n4";
+    const std::string out = dir / (nest + "/out");
     const std::string outside = dir / "outside";
     fs::create_directories(out);
     fs::create_directories(outside);
@@ -191,6 +195,15 @@ TEST(Recovery, HostileNamesStayUnderTheTargetFolder)
     }
     EXPECT_TRUE(fs::is_directory(out + "/C") && !fs::is_symlink(out + "/C"));
     EXPECT_TRUE(fs::is_symlink(out + "/C_file_1"));
+
+    // Outside the target the temporary folder holds only what the test made.
+    const std::set<std::string> made = {"vol.img", "outside", "n1", "n1/n2", "n1/n2/n3", nest, nest + "/out"};
+    for (auto it = fs::recursive_directory_iterator(dir.Path()); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string relative = fs::relative(it->path(), dir.Path()).string();
+        EXPECT_TRUE(made.count(relative)) << "written outside the target: " << relative;
+        if (relative == nest + "/out")
+            it.disable_recursion_pending();
+    }
 }
 
 TEST(Recovery, PathHelpers)
