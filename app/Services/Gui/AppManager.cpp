@@ -1,6 +1,7 @@
 #include "AppManager.h"
 
 #include "AppEvent.h"
+#include "BugSplatProxy.h"
 #include "CuteSettings.h"
 #include "Endpoints.h"
 #include "LanguageSettings.h"
@@ -72,8 +73,12 @@ void AppManager::initApplication()
     font.setPointSize(fontSizes_[0]);
     QApplication::setFont(font);
 
-    startAppLog(CuteSettings::logDirectory());
+    const QString logFolder = CuteSettings::logDirectory();
+    startAppLog(logFolder);
     qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
+    BugSplatProxy::instance().initialize(BugSplatProxy::crashPathFor(logFolder, applicationName(), currentVersion()),
+                                         logFolder, QStringLiteral("OstrelWindowsDataRecovery"), applicationName(),
+                                         currentVersion(), QString());
 }
 
 void AppManager::setFontRecord(const FontRecord& record)
