@@ -9,6 +9,8 @@
 #include "NameTable.h"
 #include "WinFolderSelector.h"
 
+#include "TestHome.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -69,9 +71,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(home_.isValid());
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
-        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
+        useTestHome(home_.path());
         qputenv("LC_ALL", "en_US.UTF-8");
         AppManager::instance()->initApplication();
         AppManager::instance()->setUpdateResultHandler([this](const QVariantMap& map) { results_.append(map); });

@@ -4,6 +4,8 @@
 #include "GaService.h"
 #include "LocalHttpServer.h"
 
+#include "TestHome.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
@@ -18,12 +20,6 @@
 #include <cstring>
 
 namespace {
-
-void setApplicationNames()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("pelvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Windows Data Recovery"));
-}
 
 QString queryValue(const QByteArray& target, const QString& key)
 {
@@ -41,9 +37,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(home_.isValid());
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
-        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
+        useTestHome(home_.path());
         setApplicationNames();
     }
 
