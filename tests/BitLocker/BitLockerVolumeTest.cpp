@@ -6,6 +6,7 @@
 #include "BitLocker/Protectors.h"
 #include "BitLocker/SectorDecryption.h"
 #include "BitLocker/VolumeKeys.h"
+#include "Drive/DiskEnumeration.h"
 #include "Platform/Linux/DeviceFile.h"
 #include "Utils/GuidText.h"
 #include "support/BitLockerVolume.h"
@@ -337,6 +338,10 @@ TEST_F(BitLockerVolumes, ToGoVolumeReadsTheSameWay)
 {
     const FveMetadata metadata = ReadMetadata(shared->toGo.path);
     ASSERT_EQ(metadata.layout, FveLayout::ToGo);
+    const auto image = Drive::OpenImageFile(shared->toGo.path, Platform::SystemRoots{});
+    ASSERT_TRUE(image && image->volumes.size() == 1);
+    EXPECT_EQ(image->volumes[0]->fileSystem, "Bitlocker");
+    EXPECT_EQ(image->volumes[0]->fve.blocks[2].offset, shared->toGo.written.layout.metadata[2]);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(metadata.blocks[i].offset, shared->toGo.written.layout.metadata[i]);
     const auto vmk = UnlockVmk(*metadata.FirstGoodBlock(), Credential::StartupKeyFile, shared->toGo.bek);
@@ -365,6 +370,10 @@ TEST_F(BitLockerVolumes, PlainFatWithWindowsOemNameIsNotBitLocker)
     const FveMetadata metadata = ReadMetadata(path);
     EXPECT_FALSE(metadata.IsBitLocker());
     EXPECT_TRUE(metadata.bootSector);
+    const auto image = Drive::OpenImageFile(path, Platform::SystemRoots{});
+    ASSERT_TRUE(image && image->volumes.size() == 1);
+    EXPECT_EQ(image->volumes[0]->fileSystem, "FAT12");
+    EXPECT_EQ(image->volumes[0]->bitLocker, 0);
 }
 
 namespace {
