@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 using namespace TestSupport;
 
@@ -62,9 +63,10 @@ void ExpectVolumesMatch(const Drive::Disk& disk, const std::vector<TablePartitio
 
 void PokeBytes(const std::string& path, uint64_t offset, const void* bytes, size_t count)
 {
-    auto data = ReadWholeFile(path);
-    std::memcpy(data.data() + offset, bytes, count);
-    WriteWholeFile(path, data);
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(count));
+    ASSERT_TRUE(file.good()) << path;
 }
 
 }

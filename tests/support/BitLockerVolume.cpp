@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace TestSupport {
 
@@ -441,9 +440,12 @@ std::vector<uint8_t> ExpectedPlainSector(const std::vector<uint8_t>& plain, cons
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     EXPECT_TRUE(in) << path;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes(in ? static_cast<size_t>(in.tellg()) : 0);
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes)
