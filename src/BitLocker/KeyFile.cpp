@@ -3,6 +3,7 @@
 #include "BitLocker/MetadataEntry.h"
 #include "DataRecovery/Log.h"
 #include "Disk/DiskBytes.h"
+#include "Utils/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,27 +21,12 @@ constexpr uint32_t KeyFileHeaderSize = 48;
 // Entry header (8), then the key's GUID (16) and a time stamp (8).
 constexpr uint32_t ExternalKeyHeaderSize = 32;
 
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd(fd) {}
-    ~FileHandle()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return fd; }
-
-private:
-    int fd;
-};
 
 }
 
 std::shared_ptr<Utils::Buffer<uint8_t>> ReadKeyFile(const std::string& path)
 {
-    const FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const Utils::FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
     if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         VLOG_ERROR("Key file cannot be opened (errno %d).", errno);

@@ -13,6 +13,8 @@
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
+#include "Utils/HexText.h"
+
 #include <gtest/gtest.h>
 #include <libcryptsetup.h>
 
@@ -62,13 +64,7 @@ Utils::Guid GuidAt(const uint8_t* bytes)
 
 std::string Hex(const uint8_t* bytes, size_t count)
 {
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (size_t i = 0; i < count; ++i) {
-        hex += digits[bytes[i] >> 4];
-        hex += digits[bytes[i] & 15];
-    }
-    return hex;
+    return Utils::BytesToHex(bytes, count);
 }
 
 FveMetadata ReadMetadata(const std::string& path)
@@ -376,20 +372,6 @@ TEST_F(BitLockerVolumes, PlainFatWithWindowsOemNameIsNotBitLocker)
     EXPECT_EQ(image->volumes[0]->bitLocker, 0);
 }
 
-namespace {
-
-void Poke16(std::vector<uint8_t>& bytes, size_t at, uint16_t value)
-{
-    bytes[at] = value & 0xFF;
-    bytes[at + 1] = value >> 8;
-}
-void Poke32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-}
 
 // Damaged metadata in the first block: the block or its entry walk is refused
 // (and logged), the other two copies still serve.
@@ -405,14 +387,14 @@ TEST_F(BitLockerVolumes, DamagedMetadataIsRefusedNotTrusted)
         size_t entries;
     };
     const Case cases[] = {
-        {"first entry of size 0", [&](auto& b) { Poke16(b, block + 112, 0); }, true, 0},
-        {"first entry of size 4", [&](auto& b) { Poke16(b, block + 112, 4); }, true, 0},
+        {"first entry of size 0", [&](auto& b) { Put16(b, block + 112, 0); }, true, 0},
+        {"first entry of size 4", [&](auto& b) { Put16(b, block + 112, 4); }, true, 0},
         {"second entry past the area",
-         [&](auto& b) { Poke16(b, block + 112 + (b[block + 112] | b[block + 113] << 8), 0xFFF0); }, true, 1},
-        {"metadata size past the block", [&](auto& b) { Poke32(b, block + 64, 0x100000); }, false, 0},
-        {"metadata header size past the metadata", [&](auto& b) { Poke32(b, block + 72, 0x100000); }, false, 0},
-        {"block under 112 bytes", [&](auto& b) { Poke16(b, block + 8, 4); }, false, 0},
-        {"unknown version", [&](auto& b) { Poke16(b, block + 10, 3); }, false, 0},
+         [&](auto& b) { Put16(b, block + 112 + (b[block + 112] | b[block + 113] << 8), 0xFFF0); }, true, 1},
+        {"metadata size past the block", [&](auto& b) { Put32(b, block + 64, 0x100000); }, false, 0},
+        {"metadata header size past the metadata", [&](auto& b) { Put32(b, block + 72, 0x100000); }, false, 0},
+        {"block under 112 bytes", [&](auto& b) { Put16(b, block + 8, 4); }, false, 0},
+        {"unknown version", [&](auto& b) { Put16(b, block + 10, 3); }, false, 0},
         {"no signature", [&](auto& b) { b[block] = 'X'; }, false, 0},
     };
     const std::string path = shared->dir / "damaged.img";
@@ -463,14 +445,14 @@ TEST_F(BitLockerVolumes, DamagedKeyFilesGiveNoKey)
     const size_t name = external + 32;
     const size_t keyProperty = name + (bek[name] | bek[name + 1] << 8);
     const Case cases[] = {
-        {"header size past the file", [](auto& b) { Poke32(b, 8, 0x10000); }},
-        {"header size below 48", [](auto& b) { Poke32(b, 8, 20); }},
-        {"entry size 0", [&](auto& b) { Poke16(b, external, 0); }},
-        {"entry size past the file", [&](auto& b) { Poke16(b, external, 0x4000); }},
-        {"not an external key", [&](auto& b) { Poke16(b, external + 4, 1); }},
-        {"not a startup key entry", [&](auto& b) { Poke16(b, external + 2, 2); }},
-        {"name property past the entry", [&](auto& b) { Poke16(b, name, 0x400); }},
-        {"16-byte key", [&](auto& b) { Poke16(b, keyProperty, 28); }},
+        {"header size past the file", [](auto& b) { Put32(b, 8, 0x10000); }},
+        {"header size below 48", [](auto& b) { Put32(b, 8, 20); }},
+        {"entry size 0", [&](auto& b) { Put16(b, external, 0); }},
+        {"entry size past the file", [&](auto& b) { Put16(b, external, 0x4000); }},
+        {"not an external key", [&](auto& b) { Put16(b, external + 4, 1); }},
+        {"not a startup key entry", [&](auto& b) { Put16(b, external + 2, 2); }},
+        {"name property past the entry", [&](auto& b) { Put16(b, name, 0x400); }},
+        {"16-byte key", [&](auto& b) { Put16(b, keyProperty, 28); }},
         {"truncated", [&](auto& b) { b.resize(external + 20); }},
         {"header only", [&](auto& b) { b.resize(40); }},
     };

@@ -3,6 +3,8 @@
 #include "BitLocker/SectorDecryption.h"
 #include "support/Tools.h"
 
+#include "Utils/HexText.h"
+
 #include <gtest/gtest.h>
 
 #include <openssl/evp.h>
@@ -50,24 +52,12 @@ std::string Sha256Hex(const uint8_t* bytes, size_t count)
     uint8_t digest[32];
     unsigned length = 0;
     EXPECT_EQ(EVP_Digest(bytes, count, digest, &length, EVP_sha256(), nullptr), 1);
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (uint8_t b : digest) {
-        hex += digits[b >> 4];
-        hex += digits[b & 15];
-    }
-    return hex;
+    return Utils::BytesToHex(digest, sizeof digest);
 }
 
 std::string Hex(const uint8_t* bytes, size_t count)
 {
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (size_t i = 0; i < count; ++i) {
-        hex += digits[bytes[i] >> 4];
-        hex += digits[bytes[i] & 15];
-    }
-    return hex;
+    return Utils::BytesToHex(bytes, count);
 }
 
 }

@@ -25,21 +25,6 @@ void Randomize(std::array<uint8_t, N>& bytes)
     ASSERT_EQ(RAND_bytes(bytes.data(), N), 1);
 }
 
-void Put16(std::vector<uint8_t>& out, size_t at, uint16_t v)
-{
-    out[at] = v & 0xFF;
-    out[at + 1] = v >> 8;
-}
-void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void Put64(std::vector<uint8_t>& out, size_t at, uint64_t v)
-{
-    for (int i = 0; i < 8; ++i)
-        out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 void PutBytes(std::vector<uint8_t>& out, size_t at, const uint8_t* bytes, size_t count)
 {
     std::memcpy(out.data() + at, bytes, count);
@@ -428,6 +413,21 @@ WrittenBitLockerVolume WriteBitLockerVolume(const BitLockerKeys& keys, const Bit
     return written;
 }
 
+void Put16(std::vector<uint8_t>& out, size_t at, uint16_t value)
+{
+    out[at] = value & 0xFF;
+    out[at + 1] = value >> 8;
+}
+void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+void Put64(std::vector<uint8_t>& out, size_t at, uint64_t value)
+{
+    for (int i = 0; i < 8; ++i)
+        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
 std::vector<uint8_t> ExpectedPlainSector(const std::vector<uint8_t>& plain, const BitLockerLayout& layout,
                                          uint64_t sector)
 {

@@ -53,6 +53,11 @@ WrittenBitLockerVolume WriteBitLockerVolume(const BitLockerKeys& keys, const Bit
 std::vector<uint8_t> ExpectedPlainSector(const std::vector<uint8_t>& plain, const BitLockerLayout& layout,
                                          uint64_t sector);
 
+// Little-endian fields into a byte vector.
+void Put16(std::vector<uint8_t>& out, size_t at, uint16_t value);
+void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value);
+void Put64(std::vector<uint8_t>& out, size_t at, uint64_t value);
+
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
