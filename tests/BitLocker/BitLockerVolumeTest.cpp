@@ -509,7 +509,8 @@ TEST(BitLockerWindowsImages, MetadataAgreesWithCryptsetup)
         SCOPED_TRACE(file.path().string());
         CryptDevice crypt(file.path().string());
         const FveMetadata metadata = ReadMetadata(file.path().string());
-        EXPECT_EQ(metadata.IsBitLocker(), crypt.loaded);
+        EXPECT_TRUE(metadata.IsBitLocker());
+        // cryptsetup refuses some layouts (the first version) that the engine reads.
         if (!crypt.loaded)
             continue;
         ASSERT_TRUE(metadata.FirstGoodBlock());
@@ -522,12 +523,23 @@ TEST(BitLockerWindowsImages, MetadataAgreesWithCryptsetup)
         const bool xts = method == 0x8004 || method == 0x8005;
         EXPECT_EQ(mode, diffuser ? "cbc-elephant" : xts ? "xts-plain64" : "cbc-eboiv");
         EXPECT_EQ(bits, (method == 0x8002 ? 128u : method == 0x8001 || method == 0x8005 ? 512u : 256u));
+        // With the images' password: both unwrap the same FVEK, or neither does.
         if (const char* password = std::getenv("VELMORA_BITLK_PASSWORD"); password && *password) {
-            const bool theirs = crypt_activate_by_passphrase(crypt.device, nullptr, CRYPT_ANY_SLOT, password,
-                                                             std::strlen(password), 0) >= 0;
-            const bool ours = UnlockVmk(*metadata.FirstGoodBlock(), Credential::Password, password) ||
-                              UnlockVmk(*metadata.FirstGoodBlock(), Credential::RecoveryPassword, password);
-            EXPECT_EQ(ours, theirs);
+            char key[128];
+            size_t keySize = sizeof key;
+            const bool theirs = crypt_volume_key_get(crypt.device, CRYPT_ANY_SLOT, key, &keySize, password,
+                                                     std::strlen(password)) >= 0;
+            const FveBlock& block = *metadata.FirstGoodBlock();
+            auto vmk = UnlockVmk(block, Credential::Password, password);
+            if (!vmk)
+                vmk = UnlockVmk(block, Credential::RecoveryPassword, password);
+            const auto fvek = vmk ? UnwrapFvek(block, vmk->data) : std::nullopt;
+            EXPECT_EQ(fvek.has_value(), theirs);
+            if (fvek && theirs) {
+                const std::vector<uint8_t> ours(fvek->key->data, fvek->key->data + fvek->key->length);
+                const auto expected = AsCryptsetupKey(method, ours);
+                EXPECT_EQ(Hex(reinterpret_cast<uint8_t*>(key), keySize), Hex(expected.data(), expected.size()));
+            }
         }
         ++checked;
     }
