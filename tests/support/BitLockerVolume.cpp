@@ -199,52 +199,6 @@ void DiffuserBEncrypt(uint32_t* d, uint32_t n)
             d[i] -= d[(i + 2) % n] ^ Rotl(d[(i + 5) % n], Rb[i % 4]);
 }
 
-void EncryptSector(uint16_t method, const std::vector<uint8_t>& fvek, uint64_t offset, const uint8_t* plain,
-                   uint8_t* out)
-{
-    uint8_t sector[Sector];
-    std::memcpy(sector, plain, Sector);
-    const int bits = (method == 0x8000 || method == 0x8002 || method == 0x8004) ? 128 : 256;
-    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
-    int length = 0;
-    if (method == 0x8004 || method == 0x8005) {
-        uint8_t tweak[16] = {};
-        for (int i = 0; i < 8; ++i)
-            tweak[i] = static_cast<uint8_t>((offset / Sector) >> (8 * i));
-        EVP_EncryptInit_ex(context, bits == 128 ? EVP_aes_128_xts() : EVP_aes_256_xts(), nullptr, fvek.data(), tweak);
-        EVP_EncryptUpdate(context, out, &length, sector, Sector);
-        EVP_CIPHER_CTX_free(context);
-        return;
-    }
-    if (method == 0x8000 || method == 0x8001) {
-        uint8_t sectorKey[32] = {};
-        for (int i = 0; i < 8; ++i)
-            sectorKey[i] = sectorKey[16 + i] = static_cast<uint8_t>(offset >> (8 * i));
-        sectorKey[31] = 0x80;
-        Ecb(fvek.data() + 32, bits, sectorKey);
-        Ecb(fvek.data() + 32, bits, sectorKey + 16);
-        for (uint32_t i = 0; i < Sector; ++i)
-            sector[i] ^= sectorKey[i % 32];
-        uint32_t words[Sector / 4];
-        for (uint32_t i = 0; i < Sector / 4; ++i)
-            words[i] = sector[4 * i] | sector[4 * i + 1] << 8 | sector[4 * i + 2] << 16 |
-                       static_cast<uint32_t>(sector[4 * i + 3]) << 24;
-        DiffuserAEncrypt(words, Sector / 4);
-        DiffuserBEncrypt(words, Sector / 4);
-        for (uint32_t i = 0; i < Sector / 4; ++i)
-            for (int b = 0; b < 4; ++b)
-                sector[4 * i + b] = static_cast<uint8_t>(words[i] >> (8 * b));
-    }
-    uint8_t iv[16] = {};
-    for (int i = 0; i < 8; ++i)
-        iv[i] = static_cast<uint8_t>(offset >> (8 * i));
-    Ecb(fvek.data(), bits, iv);
-    EVP_EncryptInit_ex(context, bits == 128 ? EVP_aes_128_cbc() : EVP_aes_256_cbc(), nullptr, fvek.data(), iv);
-    EVP_CIPHER_CTX_set_padding(context, 0);
-    EVP_EncryptUpdate(context, out, &length, sector, Sector);
-    EVP_CIPHER_CTX_free(context);
-}
-
 std::vector<uint8_t> VolumeHeader(const BitLockerVolumeSpec& spec, const BitLockerLayout& layout)
 {
     std::vector<uint8_t> header(Sector);
@@ -375,12 +329,12 @@ WrittenBitLockerVolume WriteBitLockerVolume(const BitLockerKeys& keys, const Bit
         const bool reserved = offset < layout.headerBackupSize ||
                               (offset >= layout.metadata[0] && offset < layout.headerBackup + layout.headerBackupSize);
         if (!reserved)
-            EncryptSector(spec.method, written.fvek, offset, offset < plain.size() ? plain.data() + offset : zeros.data(),
+            EncryptBitLockerSector(spec.method, written.fvek, offset, Sector, offset < plain.size() ? plain.data() + offset : zeros.data(),
                           image.data() + offset);
     }
     // The file system's first sectors live, encrypted, at the backup place.
     for (uint64_t offset = 0; offset < layout.headerBackupSize; offset += Sector)
-        EncryptSector(spec.method, written.fvek, layout.headerBackup + offset, plain.data() + offset,
+        EncryptBitLockerSector(spec.method, written.fvek, layout.headerBackup + offset, Sector, plain.data() + offset,
                       image.data() + layout.headerBackup + offset);
     put(0, VolumeHeader(spec, layout));
     // Each block is followed by its validation record: size, version, CRC-32 of the block.
@@ -428,6 +382,51 @@ void Put64(std::vector<uint8_t>& out, size_t at, uint64_t value)
     for (int i = 0; i < 8; ++i)
         out[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
+void EncryptBitLockerSector(uint16_t method, const std::vector<uint8_t>& fvek, uint64_t offset, uint32_t sectorSize,
+                            const uint8_t* plain, uint8_t* out)
+{
+    std::vector<uint8_t> sector(plain, plain + sectorSize);
+    const int bits = (method == 0x8000 || method == 0x8002 || method == 0x8004) ? 128 : 256;
+    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
+    int length = 0;
+    if (method == 0x8004 || method == 0x8005) {
+        uint8_t tweak[16] = {};
+        for (int i = 0; i < 8; ++i)
+            tweak[i] = static_cast<uint8_t>((offset / sectorSize) >> (8 * i));
+        EVP_EncryptInit_ex(context, bits == 128 ? EVP_aes_128_xts() : EVP_aes_256_xts(), nullptr, fvek.data(), tweak);
+        EVP_EncryptUpdate(context, out, &length, sector.data(), static_cast<int>(sectorSize));
+        EVP_CIPHER_CTX_free(context);
+        return;
+    }
+    if (method == 0x8000 || method == 0x8001) {
+        uint8_t sectorKey[32] = {};
+        for (int i = 0; i < 8; ++i)
+            sectorKey[i] = sectorKey[16 + i] = static_cast<uint8_t>(offset >> (8 * i));
+        sectorKey[31] = 0x80;
+        Ecb(fvek.data() + 32, bits, sectorKey);
+        Ecb(fvek.data() + 32, bits, sectorKey + 16);
+        for (uint32_t i = 0; i < sectorSize; ++i)
+            sector[i] ^= sectorKey[i % 32];
+        std::vector<uint32_t> words(sectorSize / 4);
+        for (uint32_t i = 0; i < sectorSize / 4; ++i)
+            words[i] = sector[4 * i] | sector[4 * i + 1] << 8 | sector[4 * i + 2] << 16 |
+                       static_cast<uint32_t>(sector[4 * i + 3]) << 24;
+        DiffuserAEncrypt(words.data(), sectorSize / 4);
+        DiffuserBEncrypt(words.data(), sectorSize / 4);
+        for (uint32_t i = 0; i < sectorSize / 4; ++i)
+            for (int b = 0; b < 4; ++b)
+                sector[4 * i + b] = static_cast<uint8_t>(words[i] >> (8 * b));
+    }
+    uint8_t iv[16] = {};
+    for (int i = 0; i < 8; ++i)
+        iv[i] = static_cast<uint8_t>(offset >> (8 * i));
+    Ecb(fvek.data(), bits, iv);
+    EVP_EncryptInit_ex(context, bits == 128 ? EVP_aes_128_cbc() : EVP_aes_256_cbc(), nullptr, fvek.data(), iv);
+    EVP_CIPHER_CTX_set_padding(context, 0);
+    EVP_EncryptUpdate(context, out, &length, sector.data(), static_cast<int>(sectorSize));
+    EVP_CIPHER_CTX_free(context);
+}
+
 std::vector<uint8_t> ExpectedPlainSector(const std::vector<uint8_t>& plain, const BitLockerLayout& layout,
                                          uint64_t sector)
 {

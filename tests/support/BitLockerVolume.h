@@ -48,6 +48,11 @@ struct WrittenBitLockerVolume {
 WrittenBitLockerVolume WriteBitLockerVolume(const BitLockerKeys& keys, const BitLockerVolumeSpec& spec,
                                             const std::string& path, const std::string& bekPath);
 
+// One sector encrypted as BitLocker does (the diffuser forms included),
+// written from the published description for the readers to undo.
+void EncryptBitLockerSector(uint16_t method, const std::vector<uint8_t>& fvek, uint64_t offset, uint32_t sectorSize,
+                            const uint8_t* plain, uint8_t* out);
+
 // What a reader of the plain file system sees at volume sector i of a written
 // volume: the plain image's sector, zeros for metadata areas and beyond it.
 std::vector<uint8_t> ExpectedPlainSector(const std::vector<uint8_t>& plain, const BitLockerLayout& layout,
