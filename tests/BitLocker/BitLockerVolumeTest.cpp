@@ -347,6 +347,11 @@ TEST_F(BitLockerVolumes, ToGoVolumeReadsTheSameWay)
     const auto ours = DecryptWithEngine(shared->toGo, 0x8004, fvek->key->data, fvek->key->length);
     EXPECT_EQ(std::memcmp(ours.data(), shared->fat.data(), shared->fat.size()), 0);
 
+    if (HaveTool("bdeinfo")) {
+        const std::string info = RunOrFail("bdeinfo -s " + Quote(shared->toGo.bek) + " " + Quote(shared->toGo.path));
+        EXPECT_NE(info.find("AES-XTS 128-bit"), std::string::npos) << info;
+        EXPECT_EQ(info.find("Unable to unlock"), std::string::npos) << info;
+    }
     if (HaveTool("dislocker-file") && HaveTool("mdir")) {
         const std::string out = shared->dir / "togo-out.img";
         RunOrFail("dislocker-file -q -V " + Quote(shared->toGo.path) + " -f " + Quote(shared->toGo.bek) + " -- " +
