@@ -112,8 +112,7 @@ void Disk::ReadTables(Platform::DeviceFile& device)
         if (!IsExtendedPartitionType(EntryType(sector0, slot)))
             continue;
         const uint64_t start = DiskBytes::U32(sector0.data(), sector0.size(), 0x1C6 + 16 * slot);
-        for (const auto& record : ReadEbrChain(device, start, sectorSize, diskSize))
-            extendedBootRecords.push_back(record.sector);
+        extendedBootRecords = ReadEbrChain(device, start, sectorSize, diskSize);
         break;
     }
 }
@@ -142,21 +141,21 @@ void Disk::BuildVolumes(const Platform::SystemRoots& roots)
         }
         return;
     }
+    bool extendedSeen = false;
     for (int slot = 0; slot < 4; ++slot) {
         const uint8_t type = EntryType(sector0, slot);
         const size_t at = 0x1BE + 16 * slot;
         if (type == 0)
             continue;
         if (IsExtendedPartitionType(type)) {
+            // The first extended partition gives way to its logical partitions.
             uint32_t number = 5;
-            const uint64_t start = DiskBytes::U32(sector0.data(), sector0.size(), at + 8);
-            auto device = Open();
-            if (!device)
-                continue;
-            for (const auto& record : ReadEbrChain(*device, start, sectorSize, diskSize))
-                if (record.type != 0 && !IsExtendedPartitionType(record.type))
-                    add({0, record.partitionStart * sectorSize, uint64_t{record.sectorCount} * sectorSize, number++,
-                         static_cast<uint8_t>(record.status == 0x80)});
+            if (!extendedSeen)
+                for (const auto& record : extendedBootRecords)
+                    if (record.type != 0 && !IsExtendedPartitionType(record.type))
+                        add({0, record.partitionStart * sectorSize, uint64_t{record.sectorCount} * sectorSize,
+                             number++, static_cast<uint8_t>(record.status == 0x80)});
+            extendedSeen = true;
             continue;
         }
         add({0, DiskBytes::U32(sector0.data(), sector0.size(), at + 8) * uint64_t{sectorSize},

@@ -3,6 +3,7 @@
 // says of the device, and its volumes. Read completely when it is built; no
 // device stays open afterwards.
 #include "Disk/PartitionEntries.h"
+#include "Drive/EbrChain.h"
 #include "Drive/Volume.h"
 #include "Platform/Linux/DeviceFile.h"
 #include "Platform/Linux/SystemRoots.h"
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace Drive {
-
-using Sector = std::array<uint8_t, 512>;
 
 class Disk {
 public:
@@ -38,7 +37,7 @@ public:
     uint32_t sectorSize = 512;
     uint32_t partitionStyle = 2; // 0 MBR, 1 GPT, 2 RAW
     Sector sector0{};
-    std::vector<Sector> extendedBootRecords; // addresses made absolute
+    std::vector<EbrRecord> extendedBootRecords; // of the first extended partition, addresses made absolute
     uint8_t gpt = 0;
     Sector gptHeader{};
     std::vector<GptPartitionEntry> gptEntries;

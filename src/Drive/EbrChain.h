@@ -1,12 +1,14 @@
 #pragma once
 // The extended boot records of an MBR disk's extended partition.
-#include "Drive/Disk.h"
 #include "Platform/Linux/DeviceFile.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace Drive {
+
+using Sector = std::array<uint8_t, 512>;
 
 struct EbrRecord {
     Sector sector{};            // as read, its entries' addresses made absolute

@@ -88,7 +88,10 @@ TEST(DriveImages, MbrWithLogicalPartitionsAgreesWithSfdisk)
     EXPECT_FALSE(disk->IsVirtual());
     EXPECT_EQ(disk->partitionStyle, 0u);
     EXPECT_EQ(disk->diskSize, 64 * MiB);
-    EXPECT_EQ(disk->extendedBootRecords.size(), 2u);
+    ASSERT_EQ(disk->extendedBootRecords.size(), 2u);
+    // Stored records name their partitions by absolute address.
+    const auto& second = disk->extendedBootRecords[1].sector;
+    EXPECT_EQ(second[0x1C6] | second[0x1C7] << 8 | second[0x1C8] << 16, 34816);
     ExpectVolumesMatch(*disk, table);
     EXPECT_EQ(disk->volumes[0]->bootFlag, 1);
     EXPECT_EQ(disk->volumes[0]->partitionNumber, 1u);
