@@ -40,14 +40,34 @@ struct Volume {
     WrittenBitLockerVolume written;
 };
 
+// Volumes are written on first use: ctest runs each test in a process of its
+// own, and most tests need one or two of them.
 struct Shared {
     TempDir dir;
     BitLockerKeys keys;
+    std::string ntfsPath, fatPath;
     std::vector<uint8_t> ntfs;
     std::vector<uint8_t> fat;
-    std::map<uint16_t, Volume> byMethod;
-    Volume toGo;
-    Volume clearKey;
+    std::map<std::string, Volume> written;
+
+    const Volume& Write(const std::string& name, const BitLockerVolumeSpec& spec)
+    {
+        auto found = written.find(name);
+        if (found == written.end()) {
+            Volume volume;
+            volume.path = dir / (name + ".img");
+            volume.bek = dir / (name + ".BEK");
+            volume.written = WriteBitLockerVolume(keys, spec, volume.path, volume.bek);
+            found = written.emplace(name, std::move(volume)).first;
+        }
+        return found->second;
+    }
+    const Volume& ByMethod(uint16_t method)
+    {
+        return Write("bitlk-" + std::to_string(method), {method, false, false, ntfsPath});
+    }
+    const Volume& ToGo() { return Write("togo", {0x8004, true, false, fatPath}); }
+    const Volume& ClearKey() { return Write("suspended", {0x8002, false, true, ntfsPath}); }
 };
 
 Shared* shared = nullptr;
@@ -127,8 +147,8 @@ protected:
             return;
         shared = new Shared;
         shared->keys = BitLockerKeys::Make(Password, RecoveryPassword);
-        const std::string ntfs = shared->dir / "plain-ntfs.img";
-        const std::string fat = shared->dir / "plain-fat.img";
+        const std::string ntfs = shared->ntfsPath = shared->dir / "plain-ntfs.img";
+        const std::string fat = shared->fatPath = shared->dir / "plain-fat.img";
         const std::string file = shared->dir / "note.txt";
         RunOrFail("truncate -s 4M " + Quote(ntfs) + " && mkntfs -F -q -Q -s 512 -L PLAIN " + Quote(ntfs));
         RunOrFail("printf 'a photo that must survive\\n' > " + Quote(file) + " && ntfscp -f " + Quote(ntfs) + " " +
@@ -137,17 +157,6 @@ protected:
                   " ::NOTE.TXT");
         shared->ntfs = ReadWholeFile(ntfs);
         shared->fat = ReadWholeFile(fat);
-        const auto write = [&](const std::string& name, BitLockerVolumeSpec spec) {
-            Volume volume;
-            volume.path = shared->dir / (name + ".img");
-            volume.bek = shared->dir / (name + ".BEK");
-            volume.written = WriteBitLockerVolume(shared->keys, spec, volume.path, volume.bek);
-            return volume;
-        };
-        for (const uint16_t method : Methods)
-            shared->byMethod[method] = write("bitlk-" + std::to_string(method), {method, false, false, ntfs});
-        shared->toGo = write("togo", {0x8004, true, false, fat});
-        shared->clearKey = write("suspended", {0x8002, false, true, ntfs});
     }
 
     static void TearDownTestSuite()
@@ -167,7 +176,8 @@ protected:
 // the FVEK from the startup key file for every method.
 TEST_F(BitLockerVolumes, EngineReadsMetadataAndUnwrapsTheFvek)
 {
-    for (const auto& [method, volume] : shared->byMethod) {
+    for (const uint16_t method : Methods) {
+        const Volume& volume = shared->ByMethod(method);
         SCOPED_TRACE(method);
         const FveMetadata metadata = ReadMetadata(volume.path);
         ASSERT_EQ(metadata.layout, FveLayout::Normal);
@@ -196,7 +206,7 @@ TEST_F(BitLockerVolumes, EngineReadsMetadataAndUnwrapsTheFvek)
 // The stretched protectors, through the engine: right and wrong secrets.
 TEST_F(BitLockerVolumes, EngineUnlocksWithPasswordAndRecoveryPassword)
 {
-    const FveMetadata metadata = ReadMetadata(shared->byMethod.at(0x8004).path);
+    const FveMetadata metadata = ReadMetadata(shared->ByMethod(0x8004).path);
     const FveBlock& block = *metadata.FirstGoodBlock();
     const auto byPassword = UnlockVmk(block, Credential::Password, Password);
     ASSERT_TRUE(byPassword);
@@ -211,7 +221,8 @@ TEST_F(BitLockerVolumes, EngineUnlocksWithPasswordAndRecoveryPassword)
 
 TEST_F(BitLockerVolumes, CryptsetupAcceptsVolumesAndAgreesOnTheFvek)
 {
-    for (const auto& [method, volume] : shared->byMethod) {
+    for (const uint16_t method : Methods) {
+        const Volume& volume = shared->ByMethod(method);
         SCOPED_TRACE(method);
         CryptDevice crypt(volume.path);
         ASSERT_TRUE(crypt.loaded);
@@ -224,13 +235,13 @@ TEST_F(BitLockerVolumes, CryptsetupAcceptsVolumesAndAgreesOnTheFvek)
         const auto expected = AsCryptsetupKey(method, volume.written.fvek);
         EXPECT_EQ(Hex(reinterpret_cast<uint8_t*>(key), keySize), Hex(expected.data(), expected.size()));
     }
-    CryptDevice toGo(shared->toGo.path);
+    CryptDevice toGo(shared->ToGo().path);
     EXPECT_TRUE(toGo.loaded);
 }
 
 TEST_F(BitLockerVolumes, CryptsetupChecksPasswordAndRecoveryPassword)
 {
-    CryptDevice crypt(shared->byMethod.at(0x8003).path);
+    CryptDevice crypt(shared->ByMethod(0x8003).path);
     ASSERT_TRUE(crypt.loaded);
     EXPECT_GE(crypt_activate_by_passphrase(crypt.device, nullptr, CRYPT_ANY_SLOT, Password, std::strlen(Password), 0), 0);
     EXPECT_GE(crypt_activate_by_passphrase(crypt.device, nullptr, CRYPT_ANY_SLOT, RecoveryPassword,
@@ -245,7 +256,8 @@ TEST_F(BitLockerVolumes, DislockerDecryptsLikeTheEngine)
 {
     REQUIRE_TOOL("dislocker-file");
     REQUIRE_TOOL("fls");
-    for (const auto& [method, volume] : shared->byMethod) {
+    for (const uint16_t method : Methods) {
+        const Volume& volume = shared->ByMethod(method);
         SCOPED_TRACE(method);
         const std::string out = shared->dir / ("dislocker-" + std::to_string(method) + ".img");
         RunOrFail("dislocker-file -q -V " + Quote(volume.path) + " -f " + Quote(volume.bek) + " -- " + Quote(out));
@@ -272,7 +284,7 @@ TEST_F(BitLockerVolumes, DislockerDecryptsLikeTheEngine)
 TEST_F(BitLockerVolumes, DislockerOpensWithPasswordRecoveryPasswordAndClearKey)
 {
     REQUIRE_TOOL("dislocker-file");
-    const Volume& volume = shared->byMethod.at(0x8001);
+    const Volume& volume = shared->ByMethod(0x8001);
     const std::string out = shared->dir / "dislocker-secrets.img";
     for (const std::string how : {"-u" + std::string(Password), "-p" + std::string(RecoveryPassword)}) {
         SCOPED_TRACE(how);
@@ -280,7 +292,7 @@ TEST_F(BitLockerVolumes, DislockerOpensWithPasswordRecoveryPasswordAndClearKey)
         EXPECT_NE(RunOrFail("fls " + Quote(out)).find("note.txt"), std::string::npos);
         std::remove(out.c_str());
     }
-    RunOrFail("dislocker-file -q -V " + Quote(shared->clearKey.path) + " -c -- " + Quote(out));
+    RunOrFail("dislocker-file -q -V " + Quote(shared->ClearKey().path) + " -c -- " + Quote(out));
     EXPECT_NE(RunOrFail("fls " + Quote(out)).find("note.txt"), std::string::npos);
     std::remove(out.c_str());
     EXPECT_NE(RunCommand("dislocker-file -q -V " + Quote(volume.path) + " -uwrong -- " + Quote(out) + " 2>&1"), 0);
@@ -288,7 +300,7 @@ TEST_F(BitLockerVolumes, DislockerOpensWithPasswordRecoveryPasswordAndClearKey)
 
 TEST_F(BitLockerVolumes, EngineUnwrapsTheClearKeyProtector)
 {
-    const FveMetadata metadata = ReadMetadata(shared->clearKey.path);
+    const FveMetadata metadata = ReadMetadata(shared->ClearKey().path);
     const auto vmks = FindVmks(*metadata.FirstGoodBlock());
     ASSERT_EQ(vmks.size(), 4u);
     EXPECT_EQ(vmks[3].protection, ProtectionClearKey);
@@ -312,7 +324,7 @@ TEST_F(BitLockerVolumes, BdeinfoListsWhatTheEngineFinds)
         {ProtectionStartupKey, "Startup key"}};
     for (const auto& [method, name] : names) {
         SCOPED_TRACE(method);
-        const Volume& volume = shared->byMethod.at(method);
+        const Volume& volume = shared->ByMethod(method);
         const std::string info = RunOrFail("bdeinfo -s " + Quote(volume.bek) + " " + Quote(volume.path));
         EXPECT_NE(info.find("Encryption method\t\t: " + name + "\n"), std::string::npos) << info;
         EXPECT_EQ(info.find("Unable to unlock"), std::string::npos) << info;
@@ -332,29 +344,29 @@ TEST_F(BitLockerVolumes, BdeinfoListsWhatTheEngineFinds)
 // The To Go layout keeps its offsets behind a FAT32-style header.
 TEST_F(BitLockerVolumes, ToGoVolumeReadsTheSameWay)
 {
-    const FveMetadata metadata = ReadMetadata(shared->toGo.path);
+    const FveMetadata metadata = ReadMetadata(shared->ToGo().path);
     ASSERT_EQ(metadata.layout, FveLayout::ToGo);
-    const auto image = Drive::OpenImageFile(shared->toGo.path, Platform::SystemRoots{});
+    const auto image = Drive::OpenImageFile(shared->ToGo().path, Platform::SystemRoots{});
     ASSERT_TRUE(image && image->volumes.size() == 1);
     EXPECT_EQ(image->volumes[0]->fileSystem, "Bitlocker");
-    EXPECT_EQ(image->volumes[0]->fve.blocks[2].offset, shared->toGo.written.layout.metadata[2]);
+    EXPECT_EQ(image->volumes[0]->fve.blocks[2].offset, shared->ToGo().written.layout.metadata[2]);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(metadata.blocks[i].offset, shared->toGo.written.layout.metadata[i]);
-    const auto vmk = UnlockVmk(*metadata.FirstGoodBlock(), Credential::StartupKeyFile, shared->toGo.bek);
+        EXPECT_EQ(metadata.blocks[i].offset, shared->ToGo().written.layout.metadata[i]);
+    const auto vmk = UnlockVmk(*metadata.FirstGoodBlock(), Credential::StartupKeyFile, shared->ToGo().bek);
     ASSERT_TRUE(vmk);
     const auto fvek = UnwrapFvek(*metadata.FirstGoodBlock(), vmk->data);
     ASSERT_TRUE(fvek);
-    const auto ours = DecryptWithEngine(shared->toGo, 0x8004, fvek->key->data, fvek->key->length);
+    const auto ours = DecryptWithEngine(shared->ToGo(), 0x8004, fvek->key->data, fvek->key->length);
     EXPECT_EQ(std::memcmp(ours.data(), shared->fat.data(), shared->fat.size()), 0);
 
     if (HaveTool("bdeinfo")) {
-        const std::string info = RunOrFail("bdeinfo -s " + Quote(shared->toGo.bek) + " " + Quote(shared->toGo.path));
+        const std::string info = RunOrFail("bdeinfo -s " + Quote(shared->ToGo().bek) + " " + Quote(shared->ToGo().path));
         EXPECT_NE(info.find("AES-XTS 128-bit"), std::string::npos) << info;
         EXPECT_EQ(info.find("Unable to unlock"), std::string::npos) << info;
     }
     if (HaveTool("dislocker-file") && HaveTool("mdir")) {
         const std::string out = shared->dir / "togo-out.img";
-        RunOrFail("dislocker-file -q -V " + Quote(shared->toGo.path) + " -f " + Quote(shared->toGo.bek) + " -- " +
+        RunOrFail("dislocker-file -q -V " + Quote(shared->ToGo().path) + " -f " + Quote(shared->ToGo().bek) + " -- " +
                   Quote(out));
         EXPECT_NE(RunOrFail("mdir -i " + Quote(out) + " ::").find("NOTE     TXT"), std::string::npos);
     }
@@ -382,7 +394,7 @@ TEST_F(BitLockerVolumes, PlainFatWithWindowsOemNameIsNotBitLocker)
 // (and logged), the other two copies still serve.
 TEST_F(BitLockerVolumes, DamagedMetadataIsRefusedNotTrusted)
 {
-    const Volume& volume = shared->byMethod.at(0x8002);
+    const Volume& volume = shared->ByMethod(0x8002);
     const auto image = ReadWholeFile(volume.path);
     const size_t block = volume.written.layout.metadata[0];
     struct Case {
@@ -433,7 +445,7 @@ TEST_F(BitLockerVolumes, DamagedMetadataIsRefusedNotTrusted)
 
 TEST_F(BitLockerVolumes, DamagedKeyFilesGiveNoKey)
 {
-    const auto bek = ReadWholeFile(shared->byMethod.at(0x8004).bek);
+    const auto bek = ReadWholeFile(shared->ByMethod(0x8004).bek);
     const auto key = StartupKeyFromBytes(bek.data(), static_cast<uint32_t>(bek.size()));
     ASSERT_TRUE(key);
     EXPECT_EQ(Hex(key->data, 32), Hex(shared->keys.startupKey.data(), 32));
@@ -496,7 +508,7 @@ TEST_F(BitLockerVolumes, OverlongWrappedKeyIsRefused)
     ASSERT_TRUE(wrapped);
     EXPECT_EQ(wrapped->payloadLength, 600u);
     EXPECT_FALSE(DecryptWithClearKey(*wrapped, shared->keys.vmk.data()));
-    EXPECT_FALSE(DecryptWithStartupKey(*wrapped, shared->byMethod.at(0x8004).bek));
+    EXPECT_FALSE(DecryptWithStartupKey(*wrapped, shared->ByMethod(0x8004).bek));
 }
 
 // cryptsetup's own BitLocker images, made by Windows, when a copy is unpacked
@@ -555,7 +567,7 @@ TEST(BitLockerWindowsImages, MetadataAgreesWithCryptsetup)
 // cluster named at 56, and its header names the other two.
 TEST_F(BitLockerVolumes, FirstVersionHeaderNamesItsMetadataCluster)
 {
-    const Volume& volume = shared->byMethod.at(0x8000);
+    const Volume& volume = shared->ByMethod(0x8000);
     auto bytes = ReadWholeFile(volume.path);
     std::fill(bytes.begin() + 160, bytes.begin() + 200, 0);
     const uint64_t cluster = volume.written.layout.metadata[0] / (512 * 8);
