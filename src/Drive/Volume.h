@@ -5,6 +5,7 @@
 #include "Platform/Linux/SystemRoots.h"
 #include "Utils/Buffer.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
