@@ -286,7 +286,7 @@ TEST_F(BitLockerVolumes, DislockerOpensWithPasswordRecoveryPasswordAndClearKey)
     REQUIRE_TOOL("dislocker-file");
     const Volume& volume = shared->ByMethod(0x8001);
     const std::string out = shared->dir / "dislocker-secrets.img";
-    for (const std::string how : {"-u" + std::string(Password), "-p" + std::string(RecoveryPassword)}) {
+    for (const std::string& how : {"-u" + std::string(Password), "-p" + std::string(RecoveryPassword)}) {
         SCOPED_TRACE(how);
         RunOrFail("dislocker-file -q -V " + Quote(volume.path) + " " + Quote(how) + " -- " + Quote(out));
         EXPECT_NE(RunOrFail("fls " + Quote(out)).find("note.txt"), std::string::npos);
