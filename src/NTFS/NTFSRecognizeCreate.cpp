@@ -1,0 +1,13 @@
+#include "NTFS/NTFSRecognize.h"
+
+#include "DataRecovery/DataRecoveryEntity.h"
+
+namespace NTFS {
+
+std::unique_ptr<DataRecoveryEntity> NTFSRecognize::CreateRecovery(const VolumeInfoItem&, DiskAndVolumeInfo,
+                                                                  DataRecoveryCallback)
+{
+    return nullptr;
+}
+
+}

@@ -1,0 +1,30 @@
+#pragma once
+// NTFS images made at test time: mkntfs, then files written through an
+// ntfs-3g FUSE mount of the image file.
+#include "DataRecovery/DiskAndVolumeInfo.h"
+#include "Disk/VolumeInfoItem.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace NtfsImage {
+
+// Whether mkntfs, ntfs-3g, /dev/fuse and the Sleuth Kit are all here; else why not.
+std::string MissingTools();
+
+// Makes path (sizeMiB, mkntfs options), mounts it at a folder beside it, runs
+// the bash script with $M set to the mount folder, unmounts. Fails the test on
+// any error (the mount is always undone).
+void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script);
+
+VolumeInfoItem Volume(const std::string& path);
+
+// fls -r -p of the image: path (with "/") to inode, for allocated entries.
+std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted = false);
+
+// The $DATA size istat gives for an inode.
+std::string Istat(const std::string& path, uint64_t inode);
+std::string Icat(const std::string& path, uint64_t inode);
+
+}

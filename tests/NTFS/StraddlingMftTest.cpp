@@ -1,0 +1,63 @@
+// A $MFT in runs of odd cluster counts (512-byte clusters, 1024-byte records):
+// records that begin at the end of one run continue in the next.
+#include "NTFS/MFT.h"
+#include "NTFS/MFTRecord.h"
+#include "NTFS/NTFSExplorer.h"
+#include "NTFS/NTFSReader.h"
+#include "NTFS/NtfsImage.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace NTFS;
+
+TEST(StraddlingMft, EveryAllocatedRecordParsesIncludingThoseAcrossRuns)
+{
+    const auto missing = NtfsImage::MissingTools();
+    if (!missing.empty())
+        GTEST_SKIP() << missing;
+    TestSupport::TempDir dir;
+    const std::string image = dir / "straddle.img";
+    // A small volume keeps the $MFT zone small, so the $MFT grows in pieces
+    // between the clusters the growing file takes.
+    NtfsImage::Make(image, 40, "-c 512", R"(python3 -c '
+import os, sys
+m = sys.argv[1]
+g = open(m + "/grow.bin", "ab")
+for i in range(12000):
+    open("%s/f%d.txt" % (m, i), "w").write("f %d\n" % i)
+    g.write(b"\0" * 700); g.flush()
+' "$M")");
+    NTFSExplorer explorer(NtfsImage::Volume(image));
+    auto mft = explorer.GetMFT();
+    ASSERT_GE(mft->runs.size(), 2u);
+
+    std::vector<uint64_t> straddling;
+    uint64_t clusters = 0;
+    for (size_t i = 0; i + 1 < mft->runs.size(); ++i) {
+        clusters += mft->runs[i].length;
+        if (clusters % 2)
+            straddling.push_back(clusters / 2);
+    }
+    ASSERT_FALSE(straddling.empty()) << "mkntfs and ntfs-3g gave only even runs";
+
+    const auto files = NtfsImage::ListFiles(image);
+    size_t checked = 0;
+    for (const auto& [path, inode] : files) {
+        if (path.find(':') != std::string::npos || path.rfind("$OrphanFiles", 0) == 0)
+            continue;
+        auto record = mft->GetRecord(inode);
+        ASSERT_TRUE(record) << path;
+        EXPECT_EQ(record->GetFileName(), std::u16string(path.begin(), path.end())) << path;
+        ++checked;
+    }
+    EXPECT_GT(checked, 12000u);
+    for (uint64_t n : straddling) {
+        SCOPED_TRACE(n);
+        if (n >= mft->RecordCount())
+            continue;
+        auto record = mft->GetRecord(n);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->RecordNumber(), n);
+    }
+}
