@@ -2,6 +2,10 @@
 // checked against the Sleuth Kit (fls, istat, icat, ifind).
 #include "DataRecovery/Exceptions.h"
 #include "NTFS/IndexEntry.h"
+#include "NTFS/IndexEntrySpans.h"
+#include "NTFS/MFTRecordCopy.h"
+#include "NTFS/RecordViews.h"
+#include "NTFS/UpdateSequence.h"
 #include "NTFS/MFT.h"
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSExplorer.h"
@@ -14,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <set>
 
@@ -254,4 +260,209 @@ TEST_F(RecordLayer, RecordsPastTheMftAreEmptyAndRawReadsRefuseThem)
     EXPECT_EQ(mft->GetRecordOffset(past), 0u);
     EXPECT_THROW(mft->ReadRecord(past), Exceptions::NTFSException);
     EXPECT_EQ(mft->GetRecordOffset(0), images["default"].explorer->GetReader()->mftCluster * 4096);
+}
+
+namespace {
+std::set<std::string> ExpectedChildren(const Image& image, const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& [path, inode] : image.files)
+        if (path.rfind(folder + "/", 0) == 0 && path.find('/', folder.size() + 1) == std::string::npos)
+            names.insert(path.substr(folder.size() + 1));
+    return names;
+}
+
+void Put(std::vector<uint8_t>& bytes, size_t at, uint64_t value, int width)
+{
+    if (at + width <= bytes.size())
+        std::memcpy(bytes.data() + at, &value, width);
+}
+}
+
+TEST_F(RecordLayer, RecordViewIndexReaderGivesRootAndBlockEntries)
+{
+    for (auto& [name, image] : images) {
+        SCOPED_TRACE(name);
+        auto mft = image.explorer->GetMFT();
+        for (const std::string folder : {"dir500", "a/b/c"}) {
+            SCOPED_TRACE(folder);
+            auto raw = mft->ReadRecord(image.files.at(folder));
+            ApplyUpdateSequence(raw->data, raw->length);
+            auto view = FileRecordView::Parse(raw->data, raw->length);
+            auto spans = ReadIndexEntries(view, mft, image.explorer->GetReader());
+            std::set<std::string> found;
+            for (const auto& span : spans.entries) {
+                IndexEntry entry(span.data, span.length, "$I30");
+                if (entry.nameSpace != 2)
+                    found.insert(Utils::Utf16ToUtf8(entry.name));
+            }
+            EXPECT_EQ(found, ExpectedChildren(image, folder));
+        }
+    }
+}
+
+TEST_F(RecordLayer, ValidatingCopyWalksTheIndexInKeyOrder)
+{
+    auto& image = images["default"];
+    auto mft = image.explorer->GetMFT();
+    auto raw = mft->ReadRecord(image.files.at("dir500"));
+    MFTRecordCopy copy(raw->data, image.explorer->GetReader(), mft.get());
+    std::vector<std::u16string> names;
+    for (const auto& entry : copy.GetIndexEntriesInOrder())
+        if (entry->nameSpace != 2)
+            names.push_back(entry->name);
+    EXPECT_EQ(names.size(), 500u);
+    auto upper = [](std::u16string text) {
+        for (auto& c : text)
+            if (c >= u'a' && c <= u'z')
+                c -= 32;
+        return text;
+    };
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
+                               [&](const auto& a, const auto& b) { return upper(a) < upper(b); }));
+    EXPECT_EQ(copy.GetIndexEntries().size(), mft->GetRecord(image.files.at("dir500"))->GetIndexEntries().size());
+    EXPECT_EQ(copy.GetFileName(), u"dir500");
+    auto attribute = copy.FindAttribute(AttrIndexRoot, "$I30", 0);
+    ASSERT_TRUE(attribute);
+    EXPECT_EQ(std::memcmp(attribute->data, copy.Record().Header() + copy.Record().FindAttribute(AttrIndexRoot, "", 0)->offset,
+                          attribute->length), 0);
+    EXPECT_FALSE(copy.FindAttribute(AttrIndexRoot, "", 0)) << "an empty name matches unnamed attributes only";
+
+    // A $DATA whose real size the runs do not cover is reported, not thrown.
+    auto fileRaw = mft->ReadRecord(image.files.at("five.bin"));
+    MFTRecordCopy file(fileRaw->data, image.explorer->GetReader(), mft.get());
+    AttributeHeader data = *file.Record().FindAttribute(AttrData, "", 0);
+    ASSERT_TRUE(data.nonResident);
+    data.realSize = 1 << 20;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(file.ReadAttributeData(data, true));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[!] Invalid read file size\n");
+
+    EXPECT_THROW(MFTRecordCopy(nullptr, image.explorer->GetReader()), Exceptions::NTFSException);
+    std::vector<uint8_t> badArray(fileRaw->data, fileRaw->data + fileRaw->length);
+    Put(badArray, 4, 1020, 2);
+    EXPECT_THROW(MFTRecordCopy(badArray.data(), image.explorer->GetReader()), Exceptions::NTFSException);
+}
+
+TEST_F(RecordLayer, RecordViewsReadNamesAndRefuseWrongForms)
+{
+    auto& image = images["default"];
+    auto mft = image.explorer->GetMFT();
+    auto raw = mft->ReadRecord(image.files.at("five.bin"));
+    ApplyUpdateSequence(raw->data, raw->length);
+    auto view = FileRecordView::Parse(raw->data, raw->length);
+    EXPECT_EQ(view.RecordNumber(), image.files.at("five.bin"));
+    auto names = view.AttributesOfType(AttrFileName);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(AttributeView::FromSpan(SelectFileName(names, 1)).FileName(), u"five.bin");
+    auto data = AttributeView::FromSpan(view.AttributesOfType(AttrData).front());
+    EXPECT_THROW(data.ResidentContent(), Exceptions::NTFSException);
+    EXPECT_THROW(data.FileName(), Exceptions::NTFSException);
+    EXPECT_THROW(data.DataContent(), std::bad_variant_access);
+    EXPECT_EQ(DecodeRunList(data.NonResidentContent().data(), data.NonResidentContent().size()).size(), 1u);
+    EXPECT_THROW(SelectFileName({}, 1), Exceptions::NTFSException);
+    EXPECT_TRUE(IsValidRecordStart(raw->data, raw->length));
+}
+
+// Damaged copies of real structures end in a clean exception or an ended walk;
+// under AddressSanitizer nothing is read outside its buffer.
+TEST_F(RecordLayer, DamagedCopiesOfARealRecordAreRefusedOrCut)
+{
+    auto& image = images["default"];
+    auto mft = image.explorer->GetMFT();
+    auto reader = image.explorer->GetReader();
+    auto raw = mft->ReadRecord(image.files.at("gaps.bin"));
+    const std::vector<uint8_t> original(raw->data, raw->data + raw->length);
+    MFTRecord sound(const_cast<uint8_t*>(original.data()), mft.get(), reader.get(), true);
+    const auto& attributes = sound.Attributes();
+    auto find = [&](uint32_t type) {
+        for (const auto& a : attributes)
+            if (a.type == type)
+                return a;
+        return AttributeHeader{};
+    };
+    const AttributeHeader first = attributes.front();
+    const AttributeHeader list = find(AttrAttributeList);
+    const AttributeHeader data = find(AttrData);
+
+    struct Damage {
+        const char* what;
+        size_t at;
+        uint64_t value;
+        int width;
+        bool refused; // the record itself is refused
+    };
+    std::vector<Damage> damages = {
+        {"update-sequence offset 0xFFFF", 4, 0xFFFF, 2, true},
+        {"update-sequence count 0xFFFF", 6, 0xFFFF, 2, true},
+        {"first attribute past the record", 0x14, 0x4000, 2, true},
+        {"attribute length 0", first.offset + 4u, 0, 4, false},
+        {"attribute length 1", first.offset + 4u, 1, 4, false},
+        {"attribute length past the end", first.offset + 4u, 0x10000, 4, false},
+        {"resident value past the record", first.offset + 0x10u, 0x100000, 4, false},
+        {"name of 255 units", first.offset + 9u, 255, 1, false},
+    };
+    if (list.type)
+        damages.push_back({"attribute-list entry name of 255 units", list.offset + list.valueOffset + 6u, 255, 1, false});
+    if (data.type && data.nonResident) {
+        damages.push_back({"run header 0x9F", data.offset + data.runsOffset, 0x9F, 1, false});
+        damages.push_back({"allocated size past 4 GiB", data.offset + 0x28u, 0x100000000ull + 4096, 8, false});
+        damages.push_back({"run list offset past the attribute", data.offset + 0x20u, 0xFFF0, 2, false});
+    }
+    for (const auto& d : damages) {
+        SCOPED_TRACE(d.what);
+        auto copy = original;
+        Put(copy, d.at, d.value, d.width);
+        try {
+            MFTRecord record(copy.data(), mft.get(), reader.get(), true);
+            EXPECT_FALSE(d.refused);
+            try {
+                record.ReadData("", true);
+                record.GetFileName();
+                record.GetIndexEntries();
+            } catch (const Exceptions::NTFSException&) {
+            }
+        } catch (const Exceptions::NTFSException&) {
+            EXPECT_TRUE(d.refused);
+        }
+    }
+}
+
+TEST_F(RecordLayer, DamagedIndexBlocksAreSkipped)
+{
+    auto& image = images["default"];
+    auto mft = image.explorer->GetMFT();
+    auto folder = mft->GetRecord(image.files.at("dir500"));
+    auto allocation = folder->ReadAttributeValue(folder->GetAttributes(AttrIndexAllocation, "$I30"), true);
+    ASSERT_GE(allocation->length, 8192u);
+    const std::vector<uint8_t> blocks(allocation->data, allocation->data + allocation->length);
+    auto count = [](std::vector<uint8_t> bytes) {
+        size_t entries = 0;
+        for (const auto& block : ParseIndexBlockList(bytes.data(), bytes.size(), 4096, true))
+            entries += block.entries.size();
+        return entries;
+    };
+    const size_t all = count(blocks);
+    ASSERT_GT(all, 100u);
+    const uint32_t firstEntry = 0x18 + static_cast<uint32_t>(blocks[0x18] | blocks[0x19] << 8);
+    struct Damage {
+        const char* what;
+        size_t at;
+        uint64_t value;
+        int width;
+        bool wholeBlock;
+    };
+    for (const Damage& d : {Damage{"INDX allocated size 0", 0x20, 0, 4, true},
+                            Damage{"update-sequence count 0xFFFF", 6, 0xFFFF, 2, true},
+                            Damage{"magic", 0, 0, 4, true},
+                            Damage{"first entry's name of 255 units", firstEntry + 0x50, 255, 1, false},
+                            Damage{"first entry's length 0", firstEntry + 8, 0, 2, false}}) {
+        SCOPED_TRACE(d.what);
+        auto copy = blocks;
+        Put(copy, d.at, d.value, d.width);
+        const size_t left = count(copy);
+        EXPECT_LT(left, all);
+        if (!d.wholeBlock)
+            EXPECT_EQ(left, all - count(std::vector<uint8_t>(blocks.begin(), blocks.begin() + 4096)));
+    }
 }
