@@ -1,13 +1,12 @@
+#include "NTFS/NTFSDataRecovery.h"
 #include "NTFS/NTFSRecognize.h"
-
-#include "DataRecovery/DataRecoveryEntity.h"
 
 namespace NTFS {
 
-std::unique_ptr<DataRecoveryEntity> NTFSRecognize::CreateRecovery(const VolumeInfoItem&, DiskAndVolumeInfo,
-                                                                  DataRecoveryCallback)
+std::unique_ptr<DataRecoveryEntity> NTFSRecognize::CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                                                  DataRecoveryCallback callback)
 {
-    return nullptr;
+    return std::make_unique<NTFSDataRecovery>(volume, std::move(info), std::move(callback));
 }
 
 }

@@ -58,6 +58,8 @@ std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted)
         if (tab == std::string::npos || colon == std::string::npos || colon > tab)
             continue;
         auto head = line.substr(0, colon);
+        if (!deleted && head.find('*') != std::string::npos)
+            continue; // fls lists deleted entries among the live ones
         const auto space = head.rfind(' ');
         const uint64_t inode = std::stoull(head.substr(space + 1));
         files[line.substr(tab + 1)] = inode;

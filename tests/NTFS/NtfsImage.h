@@ -20,7 +20,8 @@ void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOp
 
 VolumeInfoItem Volume(const std::string& path);
 
-// fls -r -p of the image: path (with "/") to inode, for allocated entries.
+// fls -r -p of the image: path (with "/") to inode, for allocated entries
+// (with deleted, fls -d: the deleted ones).
 std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted = false);
 
 // The $DATA size istat gives for an inode.
