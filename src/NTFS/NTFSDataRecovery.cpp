@@ -132,7 +132,16 @@ void NTFSDataRecovery::ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count,
         throw;
     } catch (const Exceptions::DiskException&) {
     }
-    // A bad stretch costs only its own records: read the chunk again one record at a time.
+    // A bad stretch costs only its own records: read the chunk again one record
+    // at a time, through a read-ahead window of one record so that a bad sector
+    // does not fail the window of its neighbours.
+    const uint64_t previousWindow = reader.GetBufferSize();
+    reader.SetBufferSize(size);
+    struct RestoreWindow {
+        Utils::PartReader& reader;
+        uint64_t size;
+        ~RestoreWindow() { reader.SetBufferSize(size); }
+    } restore{reader, previousWindow};
     uint64_t badFrom = 0, badCount = 0;
     auto closeStretch = [&] {
         if (badCount)

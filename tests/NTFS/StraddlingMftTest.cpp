@@ -1,6 +1,7 @@
 // A $MFT in runs of odd cluster counts (512-byte clusters, 1024-byte records):
 // records that begin at the end of one run continue in the next.
 #include "NTFS/MFT.h"
+#include "NTFS/NTFSDataRecovery.h"
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NTFSReader.h"
@@ -9,9 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
+#include <set>
+
 using namespace NTFS;
 
-TEST(StraddlingMft, EveryAllocatedRecordParsesIncludingThoseAcrossRuns)
+TEST(StraddlingMft, EveryRecordParsesAndTheScanListsEveryFile)
 {
     const auto missing = NtfsImage::MissingTools();
     if (!missing.empty())
@@ -60,4 +64,19 @@ for i in range(12000):
         ASSERT_TRUE(record);
         EXPECT_EQ(record->RecordNumber(), n);
     }
+
+    // The engine's scan walks the $MFT by record number across the runs.
+    std::mutex mutex;
+    std::set<std::string> listed;
+    NTFSDataRecovery engine(NtfsImage::Volume(image), DiskAndVolumeInfo{}, [&](const DataRecoveryInfo& info) {
+        if (info.kind != NtfsFile)
+            return;
+        std::lock_guard lock(mutex);
+        listed.insert(std::string(info.path, info.pathLength));
+    });
+    EXPECT_EQ(engine.Start(), 0);
+    size_t missingFiles = 0;
+    for (int i = 0; i < 12000; ++i)
+        missingFiles += !listed.count(".\\\\f" + std::to_string(i) + ".txt");
+    EXPECT_EQ(missingFiles, 0u);
 }
