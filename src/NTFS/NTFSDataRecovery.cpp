@@ -183,54 +183,75 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
     const uint64_t recordSize = reader->recordSize;
     const uint64_t perChunk = std::max<uint64_t>(1, chunkBytes / recordSize);
     const uint64_t total = mft->RecordCount();
-    std::vector<uint8_t> chunk(std::min(perChunk, std::max<uint64_t>(total, 1)) * recordSize);
-    std::list<std::future<void>> futures;
-    // Tasks view the chunk: none may outlive a chunk, whatever leaves this scope.
+    const uint64_t recordsPerTask = 128;
+    // Two chunks: the next one is read and parsed while the files the last one
+    // completed are reported.
+    const uint64_t chunkRecords = std::min(perChunk, std::max<uint64_t>(total, 1));
+    std::vector<uint8_t> chunks[2] = {std::vector<uint8_t>(chunkRecords * recordSize),
+                                      std::vector<uint8_t>(chunkRecords * recordSize)};
+    std::list<std::future<void>> futures[2];
+    // Tasks view a chunk: none may outlive it, whatever leaves this scope.
     struct WaitAll {
-        std::list<std::future<void>>& futures;
+        std::list<std::future<void>>* lists;
         ~WaitAll()
         {
-            for (auto& future : futures)
-                if (future.valid())
-                    future.wait();
+            for (int i = 0; i < 2; ++i)
+                for (auto& future : lists[i])
+                    if (future.valid())
+                        future.wait();
         }
     } waitAll{futures};
-
-    for (uint64_t first = 0; first < total; first += perChunk) {
-        PollRunState(*scanState);
-        const uint64_t count = std::min(perChunk, total - first);
-        ReadChunk(*mft, first, count, chunk.data());
-        for (uint64_t i = 0; i < count; ++i) {
-            uint8_t* slot = chunk.data() + i * recordSize;
-            if (std::memcmp(slot, "FILE", 4) != 0)
-                continue;
-            const uint64_t number = first + i;
-            futures.push_back(pool->enqueue([this, slot, number, mft, reader] {
-                try {
-                    auto record =
-                        std::make_shared<NTFS::MFTRecord>(slot, mft.get(), reader.get(), false, reader->recordSize);
-                    ProcessMFTRecord(record, number);
-                } catch (const std::exception& e) {
-                    VLOG_INFO("ProcessMFTRecord fail %s.", e.what());
-                }
-            }));
-        }
-        while (!futures.empty()) {
-            futures.front().get();
-            futures.pop_front();
+    auto finish = [&](std::list<std::future<void>>& list, uint64_t done) {
+        if (list.empty())
+            return;
+        while (!list.empty()) {
+            list.front().get();
+            list.pop_front();
         }
         ReportResolved();
         auto progress = MakeDataRecoveryInfo(StructureScanProgress);
         progress.diskIndex = info.diskIndex;
         progress.volIndex = info.volIndex;
-        progress.progress = static_cast<double>(first + count) / static_cast<double>(total);
+        progress.progress = static_cast<double>(done) / static_cast<double>(total);
         reportCallback(progress);
+    };
+
+    uint64_t previousDone = 0;
+    int current = 0;
+    for (uint64_t first = 0; first < total; first += perChunk, current ^= 1) {
+        PollRunState(*scanState);
+        const uint64_t count = std::min(perChunk, total - first);
+        uint8_t* base = chunks[current].data();
+        ReadChunk(*mft, first, count, base);
+        // Records go to the pool in batches: one task per record would spend
+        // more on waking workers than on parsing.
+        for (uint64_t from = 0; from < count; from += recordsPerTask) {
+            const uint64_t to = std::min(count, from + recordsPerTask);
+            futures[current].push_back(pool->enqueue([this, base, from, to, first, mft, reader] {
+                const uint32_t size = reader->recordSize;
+                for (uint64_t i = from; i < to; ++i) {
+                    uint8_t* slot = base + i * size;
+                    if (std::memcmp(slot, "FILE", 4) != 0)
+                        continue;
+                    try {
+                        auto record = std::make_shared<NTFS::MFTRecord>(slot, mft.get(), reader.get(), false, size);
+                        ProcessMFTRecord(record, first + i);
+                    } catch (const std::exception& e) {
+                        VLOG_INFO("ProcessMFTRecord fail %s.", e.what());
+                    }
+                }
+            }));
+        }
+        finish(futures[current ^ 1], previousDone);
+        previousDone = first + count;
     }
+    finish(futures[current ^ 1], previousDone);
+    for (auto& chunk : chunks)
+        std::fill(chunk.begin(), chunk.end(), 0);
     FlushUnpairedRecycleHalves();
     ReportRecycleItemsUnderStart();
     // The journal pass closes the structure scan once it is built.
     ReportResolved();
-    std::fill(chunk.begin(), chunk.end(), 0);
     VLOG_INFO("NTFS structure scan done: %llu records, %llu unreadable", static_cast<unsigned long long>(total),
               static_cast<unsigned long long>(unreadableRecords));
     return 0;

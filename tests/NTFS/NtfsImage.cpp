@@ -11,6 +11,17 @@ using TestSupport::RunCommand;
 
 namespace NtfsImage {
 
+const char* const GapWriter = R"(
+import sys
+path, count, fill = sys.argv[1], int(sys.argv[2]), sys.argv[3] == "1"
+with open(path, "wb") as f:
+    for i in range(count):
+        f.seek(8192 * i); f.write(bytes([i % 251 + 1]) * 4096)
+    if fill:
+        for i in range(count):
+            f.seek(8192 * i + 4096); f.write(bytes([(i * 7) % 251 + 1]) * 4096)
+)";
+
 std::string MissingTools()
 {
     for (const char* tool : {"mkntfs", "ntfs-3g", "fls", "istat", "icat", "ifind", "ntfsinfo"})

@@ -20,6 +20,10 @@ void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOp
 
 VolumeInfoItem Volume(const std::string& path);
 
+// A Python script: FILE COUNT FILL writes every other 4 KiB block of FILE
+// (COUNT blocks), and with FILL 1 the gaps too, afterwards.
+extern const char* const GapWriter;
+
 // fls -r -p of the image: path (with "/") to inode, for allocated entries
 // (with deleted, fls -d: the deleted ones).
 std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted = false);

@@ -34,22 +34,12 @@ open(folder + "/$IXY34ZW.doc", "wb").write(info1("C:\\Users\\me\\Old\\notes.doc"
 open(folder + "/$RLONELY.bin", "wb").write(b"no partner" * 700)
 )";
 
-const char* const GapWriter = R"(
-import sys
-path, count, fill = sys.argv[1], int(sys.argv[2]), sys.argv[3] == "1"
-with open(path, "wb") as f:
-    for i in range(count):
-        f.seek(8192 * i); f.write(bytes([i % 251 + 1]) * 4096)
-    if fill:
-        for i in range(count):
-            f.seek(8192 * i + 4096); f.write(bytes([(i * 7) % 251 + 1]) * 4096)
-)";
 
 std::string Script(const std::string& scratch)
 {
     const std::string recycle = scratch + "/recycle.py", gaps = scratch + "/gaps.py";
     std::ofstream(recycle) << RecycleWriter;
-    std::ofstream(gaps) << GapWriter;
+    std::ofstream(gaps) << NtfsImage::GapWriter;
     return R"(
 mkdir -p "$M/d1/d2/d3/d4/d5" "$M/dir1/sub/inner" "$M/gone/inner" "$M/dir500" "$M/links" "$M/names"
 echo deep > "$M/d1/d2/d3/d4/d5/deep.txt"

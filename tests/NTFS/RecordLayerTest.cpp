@@ -28,21 +28,10 @@ using TestSupport::Quote;
 
 namespace {
 
-// Writes every other 4 KiB block of a file; with fill, the gaps too, afterwards.
-const char* const GapWriter = R"(
-import sys
-path, count, fill = sys.argv[1], int(sys.argv[2]), sys.argv[3] == "1"
-with open(path, "wb") as f:
-    for i in range(count):
-        f.seek(8192 * i); f.write(bytes([i % 251 + 1]) * 4096)
-    if fill:
-        for i in range(count):
-            f.seek(8192 * i + 4096); f.write(bytes([(i * 7) % 251 + 1]) * 4096)
-)";
 
 std::string PopulateScript()
 {
-    return std::string("printf '%s' ") + Quote(GapWriter) + " > /tmp/gapwriter.$$.py\n" + R"(
+    return std::string("printf '%s' ") + Quote(NtfsImage::GapWriter) + " > /tmp/gapwriter.$$.py\n" + R"(
 head -c 600 /dev/urandom > "$M/small.txt"
 head -c 5000 /dev/urandom > "$M/five.bin"
 head -c 3145728 /dev/urandom > "$M/big.bin"
