@@ -250,7 +250,7 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
         std::fill(chunk.begin(), chunk.end(), 0);
     FlushUnpairedRecycleHalves();
     ReportRecycleItemsUnderStart();
-    // The journal pass closes the structure scan once it is built.
+    ParseLogFile();
     ReportResolved();
     VLOG_INFO("NTFS structure scan done: %llu records, %llu unreadable", static_cast<unsigned long long>(total),
               static_cast<unsigned long long>(unreadableRecords));

@@ -89,6 +89,8 @@ private:
     void ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count, uint8_t* out);
     std::vector<DataRun> LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length);
     void ReportResolved();
+    // Files known only from the journal; the journal reader is not built yet.
+    void ParseLogFile() {}
 
     struct RecycleHalf {
         std::shared_ptr<NTFS::MFTRecord> record;

@@ -8,6 +8,7 @@
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NTFSReader.h"
 #include "NTFS/NtfsImage.h"
+#include "Utils/BufferDataWriter.h"
 #include "Utils/ReaderBuffer.h"
 #include "Utils/ReaderBufferController.h"
 #include "support/FaultyDevice.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <filesystem>
@@ -297,4 +299,27 @@ TEST_F(NtfsEngine, RecycleBinHalvesPairWithinTheirFolder)
     EXPECT_EQ(listing.files.count("bin\\$IONLY.txt"), 1u);
     EXPECT_EQ(listing.files["Users\\me\\a.txt"].size(), 2u);
     EXPECT_EQ(listing.files.count("bin\\$IABC.txt"), 0u);
+}
+
+TEST_F(NtfsEngine, RecoverRunCopiesResidentAndClusterRunsAsIcatReads)
+{
+    const std::string image = images["small"];
+    Listing listing;
+    NTFSDataRecovery engine(NtfsImage::Volume(image), Info(), Collect(listing));
+    engine.Start();
+    for (const std::string path : {"dir/f5.txt", "big.bin"}) {
+        SCOPED_TRACE(path);
+        std::string key = path;
+        std::replace(key.begin(), key.end(), '/', '\\');
+        ASSERT_EQ(listing.files.count(key), 1u);
+        const uint64_t size = listing.files[key].front().fileSize;
+        std::string bytes(size + 4096, '\0');
+        Utils::BufferDataWriter writer(bytes.data(), bytes.size());
+        uint64_t written = 0;
+        for (const auto& run : listing.runs[key])
+            written = engine.RecoverRun(&writer, run, written, size);
+        EXPECT_EQ(written, size);
+        const uint64_t inode = std::stoull(TestSupport::RunOrFail("ifind -n /" + path + " " + Quote(image)));
+        EXPECT_EQ(bytes.substr(0, size), NtfsImage::Icat(image, inode));
+    }
 }

@@ -350,6 +350,12 @@ TEST_F(RecordLayer, RecordViewsReadNamesAndRefuseWrongForms)
     EXPECT_THROW(data.DataContent(), std::bad_variant_access);
     EXPECT_EQ(DecodeRunList(data.NonResidentContent().data(), data.NonResidentContent().size()).size(), 1u);
     EXPECT_THROW(SelectFileName({}, 1), Exceptions::NTFSException);
+    auto reader = image.explorer->GetReader();
+    EXPECT_THROW(ReadRunsData({{100, 1, false}}, 8192, 100, reader), Exceptions::NTFSException)
+        << "Invalid allocated length.";
+    auto block = ReadRunsData({{0, 1, true}, {0, 1, false}}, 8192, 8000, reader);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(block->data), 4096), std::string(4096, '\0')) << "a hole";
+    EXPECT_EQ(std::memcmp(block->data + 4096, reader->bootSector, 512), 0) << "cluster 0 is data, not a hole";
     EXPECT_TRUE(IsValidRecordStart(raw->data, raw->length));
 }
 

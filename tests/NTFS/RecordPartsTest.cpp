@@ -4,6 +4,7 @@
 #include "NTFS/AttributeHeader.h"
 #include "NTFS/DataRuns.h"
 #include "NTFS/IndexEntry.h"
+#include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSReader.h"
 #include "NTFS/NTFSRecognize.h"
 #include "NTFS/RecordViews.h"
@@ -256,4 +257,19 @@ TEST(NTFSRecognize, BootSectorsAndRecordHalves)
     for (uint64_t pos = 512; pos < 4096; pos += 512)
         EXPECT_TRUE(recognise.IsDirectoryBlock(pos, other.data(), 512)) << pos;
     EXPECT_FALSE(recognise.IsDirectoryBlock(4096, other.data(), 512));
+}
+
+TEST(RecordHelpers, StreamOffsetsAndContiguousPositions)
+{
+    const std::vector<NTFS::DataRun> runs = {{10, 2, false}, {0, 3, true}, {40, 1, false}};
+    struct Case {
+        uint64_t stream;
+        uint64_t volume;
+    };
+    for (const Case& c : {Case{0, 10 * 4096}, Case{4097, 10 * 4096 + 4097}, Case{2 * 4096, 0}, Case{5 * 4096 + 7, 40 * 4096 + 7},
+                          Case{6 * 4096, 0}}) {
+        EXPECT_EQ(StreamToVolumeOffset(runs, 4096, c.stream), c.volume) << c.stream;
+    }
+    EXPECT_EQ(ContiguousRecordPosition(1 << 20, 4, 4096, 1024, 3), (1u << 20) + 4 * 4096 + 3 * 1024);
+    EXPECT_EQ(RunClusters(runs), 6u);
 }
