@@ -280,6 +280,9 @@ TEST_F(NtfsScan, PathScanListsTheSubtreeAndFailsForAMissingPath)
     for (const auto& line : missing)
         failed |= line["kind"] == "ScanFailed" && line["errorCode"] == 3;
     EXPECT_TRUE(failed);
+
+    Scan("--path '\\dir500' --stop-after 3", &status);
+    EXPECT_EQ(status, 14) << "a stop is not a success with nothing found";
 }
 
 TEST_F(NtfsScan, StopEndsWithCode14AndPauseLosesNothing)
