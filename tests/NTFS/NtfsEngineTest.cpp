@@ -92,9 +92,7 @@ python3 )" + Quote(*dir / "recycle.py") + R"( "$M/bin"
     }
     void SetUp() override
     {
-        const auto missing = NtfsImage::MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP() << missing;
+        REQUIRE_NTFS_TOOLS();
     }
 
     static DiskAndVolumeInfo Info()

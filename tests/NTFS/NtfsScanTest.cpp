@@ -118,9 +118,7 @@ protected:
     }
     void SetUp() override
     {
-        const auto missing = NtfsImage::MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP() << missing;
+        REQUIRE_NTFS_TOOLS();
     }
 
     static std::vector<nlohmann::json> Scan(const std::string& arguments, int* status = nullptr)
