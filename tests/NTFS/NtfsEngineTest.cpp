@@ -368,3 +368,19 @@ TEST_F(NtfsEngine, SparseFileOfManyRunsRecoversByteExact)
             recovered = RecoveryFixture::ReadFile(entry.path().string());
     EXPECT_TRUE(recovered == NtfsImage::Icat(image, inode)) << recovered.size();
 }
+
+// A path scan lets its failures out after closing the scan: a missing folder is
+// an NTFS error, a stop is a stop, never a success with nothing found.
+TEST_F(NtfsEngine, PathScanFailuresLeaveStartWithTheEngineClean)
+{
+    Listing listing;
+    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), Info(), Collect(listing));
+    EXPECT_THROW(engine.Start(std::string("\\no\\such")), Exceptions::NTFSException);
+    engine.SetStop(0);
+    EXPECT_THROW(engine.Start(std::string("\\dir")), Exceptions::ProcessControllerException);
+    EXPECT_EQ(engine.GetNodeStore().KnownCount(), 0u);
+    EXPECT_EQ(engine.GetNodeStore().PendingCount(), 0u);
+    engine.SetRun(0);
+    EXPECT_EQ(engine.Start(std::string("\\dir")), 0);
+    EXPECT_EQ(CountUnder(listing, "f"), 300u);
+}
