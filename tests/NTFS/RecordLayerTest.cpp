@@ -10,6 +10,7 @@
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NTFSReader.h"
+#include "NTFS/NTFSRecognize.h"
 #include "NTFS/NtfsBytes.h"
 #include "NTFS/NtfsImage.h"
 #include "support/TempDir.h"
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -504,5 +506,25 @@ TEST_F(RecordLayer, RunsOfEveryPieceMatchNtfsinfo)
         const auto expected = NtfsinfoRuns(image.path, image.files.at(path));
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(ours, expected);
+    }
+}
+
+TEST_F(RecordLayer, RecogniserTakesAVolumeOnceByItsBootSectorOrItsBackup)
+{
+    NTFSRecognize recognise;
+    for (auto& [name, image] : images) {
+        SCOPED_TRACE(name);
+        std::ifstream file(image.path, std::ios::binary);
+        std::vector<uint8_t> first(512), backup(512);
+        file.read(reinterpret_cast<char*>(first.data()), 512);
+        // The backup follows the sectors the boot sector counts.
+        const auto& reader = *image.explorer->GetReader();
+        uint64_t sectors = 0;
+        std::memcpy(&sectors, reader.bootSector + 0x28, 8);
+        file.seekg(static_cast<std::streamoff>(sectors * reader.sectorSize));
+        file.read(reinterpret_cast<char*>(backup.data()), 512);
+        EXPECT_EQ(first, backup);
+        EXPECT_TRUE(recognise.CheckBootSector(first.data()));
+        EXPECT_FALSE(recognise.CheckBootSector(backup.data()));
     }
 }
