@@ -18,6 +18,8 @@ packages=(
   sleuthkit coreutils xxd
   # independent BitLocker readers
   dislocker libbde-utils
+  # the NTFS tests write sparse files and Recycle Bin records through ntfs-3g
+  python3
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
