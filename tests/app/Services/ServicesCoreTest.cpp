@@ -252,6 +252,9 @@ private slots:
         QTest::newRow("doubled inside") << R"(Local Disk (C:)\a\\b)" << R"(a\b)";
         QTest::newRow("no display part") << R"(a\Trip (E:)\b)" << R"(a\Trip (E:)\b)";
         QTest::newRow("volume alone") << "Local Disk (C:)" << "";
+        QTest::newRow("generated number") << R"(Data (5)\a.jpg)" << "a.jpg";
+        QTest::newRow("not a whole component") << R"(Data (C:)x\a.jpg)" << R"(Data (C:)x\a.jpg)";
+        QTest::newRow("lost partition kept") << R"(Lost Partition - 3\a.jpg)" << R"(Lost Partition - 3\a.jpg)";
         QTest::newRow("empty") << "" << "";
     }
 
