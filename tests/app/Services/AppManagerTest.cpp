@@ -239,18 +239,21 @@ private slots:
     {
         QTest::addColumn<int>("flag");
         QTest::addColumn<bool>("accept");
-        QTest::newRow("Qt dialog, accept") << 1 << true;
-        QTest::newRow("Qt dialog, cancel") << 1 << false;
-        QTest::newRow("platform dialog, accept") << 0 << true;
-        QTest::newRow("platform dialog, cancel") << 0 << false;
+        QTest::addColumn<bool>("root");
+        QTest::newRow("Qt dialog, accept") << 1 << true << false;
+        QTest::newRow("Qt dialog, cancel") << 1 << false << false;
+        QTest::newRow("platform dialog, accept") << 0 << true << false;
+        QTest::newRow("platform dialog, cancel") << 0 << false << false;
+        QTest::newRow("root keeps its slash") << 1 << true << true;
     }
 
     void folderPicker()
     {
         QFETCH(int, flag);
         QFETCH(bool, accept);
+        QFETCH(bool, root);
         QTemporaryDir dir;
-        const QString target = dir.filePath("Chosen Folder");
+        const QString target = root ? QStringLiteral("/") : dir.filePath("Chosen Folder");
         QVERIFY(QDir().mkpath(target));
         QWidget owner;
         owner.show();
