@@ -142,7 +142,7 @@ QString AppManager::imagePath(const QString& name, int flag)
 
 QString AppManager::websiteLanguageSuffix()
 {
-    switch (LanguageSettings::instance().language()) {
+    switch (LanguageSettings::instance().currentLanguage()) {
     case LanguageSettings::LanguageChineseTraditional:
         return QStringLiteral("?ref=product&lang=tw");
     case LanguageSettings::LanguageGerman:
