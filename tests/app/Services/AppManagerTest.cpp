@@ -89,7 +89,9 @@ private slots:
         QCOMPARE(manager->fontFamily(), QStringLiteral("Carlito"));
         QCOMPARE(QApplication::font().pointSize(), 11);
         QCOMPARE(translatedNameForCode(14), QStringLiteral("Recycle Bin"));
-        QVERIFY(QFile::exists(home_.path() + "/data/pelvane/Ostrel Windows Data Recovery/log/AppLog.log"));
+        QFile log(home_.path() + "/data/pelvane/Ostrel Windows Data Recovery/log/AppLog.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("system language:"));
         QCOMPARE(qgetenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING"), QByteArray("1"));
         QCOMPARE(AppManager::imagePath("cbx0.png"), QStringLiteral(":/images/cbx0.png"));
         QCOMPARE(AppManager::imagePath("cbx0.png", 1), QString());
