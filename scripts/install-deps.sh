@@ -14,6 +14,10 @@ packages=(
   # fixtures and independent readers used by the tests
   util-linux fdisk gdisk dosfstools mtools ntfs-3g exfatprogs exfat-fuse
   sleuthkit coreutils xxd
+  # real files of every carved type, made at test time, and the fuzzers' compiler
+  ffmpeg ghostscript zip unzip p7zip-full genisoimage libimage-exiftool-perl libarchive-tools
+  libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui python3 util-linux
+  clang libclang-rt-14-dev
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
