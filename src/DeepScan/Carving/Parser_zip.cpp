@@ -103,7 +103,7 @@ class Parser_zip : public StreamParser {
             zip64Descriptor = zip64;
             return Search("PK\x07\x08");
         }
-        if (!Grow(info, headerBytes) || !Grow(info, compressed))
+        if (compressed > UINT64_MAX - headerBytes || !Grow(info, headerBytes + compressed))
             return End(info);
         Skip(compressed);
         Collect(4);
