@@ -29,10 +29,15 @@ std::string FileSystemEngineName(FileSystemEngineKind kind)
 EngineFactory EngineFactory::Default()
 {
     EngineFactory factory;
-    // No file-system engine and no raw volume search are part of this build yet.
+    // No file-system engine is part of this build yet.
     factory.createFileSystemEngine = [](FileSystemEngineKind, const VolumeInfoItem&, DiskAndVolumeInfo,
                                         DataRecoveryCallback) { return std::shared_ptr<DataRecoveryEntity>(); };
-    factory.createRawSearch = [](std::shared_ptr<DataRecoveryEntity>, const VolumeInfoItem&, DiskAndVolumeInfo,
-                                 DataRecoveryCallback) { return std::shared_ptr<UnknownDataRecovery>(); };
+    // The raw search runs on every volume, with or without a file-system engine.
+    factory.createRawSearch = [recognisers = factory.recognisers](std::shared_ptr<DataRecoveryEntity> engine,
+                                                                  const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                                                  DataRecoveryCallback callback) {
+        return std::make_shared<UnknownDataRecovery>(std::move(engine), volume, std::move(info), std::move(callback),
+                                                     *recognisers);
+    };
     return factory;
 }
