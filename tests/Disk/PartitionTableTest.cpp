@@ -255,11 +255,16 @@ TEST(PartitionTable, ScanSkipsMountedPartitionsAndNamesTheirFileSystemFromTheirO
     EXPECT_EQ(volumes[1].extents[0].partitionNumber, 2u);
 }
 
-TEST(PartitionTable, DiskWithoutTableOrUnreadableGetsNoEntries)
+TEST(PartitionTable, DiskWithoutTableIsOneFreeRegionAndUnreadableGetsNoEntries)
 {
     TestSupport::TempDir dir;
+    // Neither a table nor a file system: all of it is offered for the raw search.
     const std::string blank = MakeImage(dir, "blank.img", 4 * MiB);
-    EXPECT_TRUE(Scan(blank).empty());
+    const auto whole = Scan(blank);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_EQ(whole[0].entryKind, VolumeInfoItem::Unallocated);
+    EXPECT_EQ(whole[0].offset, 0u);
+    EXPECT_EQ(whole[0].length, 4 * MiB);
     EXPECT_TRUE(Scan(dir / "missing.img").empty());
     const std::string tiny = MakeImage(dir, "tiny.img", 512);
     EXPECT_TRUE(Scan(tiny).empty());
