@@ -214,6 +214,7 @@ void FATDataRecovery::ClearPassState()
 {
     recyclePairs.TakeHeldBack();
     blockChains.clear();
+    chainRuns.clear();
 }
 
 void FATDataRecovery::ReportPendingNodes()
@@ -446,18 +447,15 @@ int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t len
     uint64_t inode = 0;
     int code = 0;
     try {
-        const uint64_t unit = table->ClusterSize();
-        const uint64_t base = offset / unit * unit;
+        // A block anywhere inside a chain already met belongs to that directory.
         bool known = false;
-        for (const auto& [cluster, runs] : blockChains) {
-            for (const auto& run : runs)
-                if (run.offset == base) {
-                    inode = cluster;
-                    known = true;
-                    break;
-                }
-            if (known)
-                break;
+        auto run = chainRuns.upper_bound(offset);
+        if (run != chainRuns.begin()) {
+            --run;
+            if (offset < run->second.first) {
+                inode = run->second.second;
+                known = true;
+            }
         }
         if (!known) {
             const uint64_t cluster = table->ClusterOfPosition(offset);
@@ -466,10 +464,13 @@ int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t len
                 code = 2;
             } else {
                 auto runs = table->GetClusterRuns(cluster);
-                if (runs.empty())
+                if (runs.empty()) {
                     code = 2;
-                else
+                } else {
+                    for (const auto& r : runs)
+                        chainRuns[r.offset] = {r.offset + r.length, cluster};
                     blockChains[cluster] = std::move(runs);
+                }
             }
         }
     } catch (const std::exception& e) {

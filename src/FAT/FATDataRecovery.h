@@ -102,6 +102,7 @@ protected:
     uint64_t volumeSize = 0;
     std::map<uint64_t, uint64_t> extents; // volume offset -> length
     std::map<uint64_t, std::vector<DataRun>> blockChains;
+    std::map<uint64_t, std::pair<uint64_t, uint64_t>> chainRuns; // run offset -> (run end, chain's first cluster)
     RecycleBinPairs recyclePairs;
     std::set<uint64_t> recycleBinFolders;
 
