@@ -1,6 +1,8 @@
 #include "DataRecovery/EngineFactory.h"
 
 #include "DeepScan/UnknownDataRecovery.h"
+#include "FAT/ExFATDataRecovery.h"
+#include "FAT/FAT32DataRecovery.h"
 
 std::optional<FileSystemEngineKind> ChooseFileSystemEngine(const std::string& fileSystemName)
 {
@@ -29,9 +31,15 @@ std::string FileSystemEngineName(FileSystemEngineKind kind)
 EngineFactory EngineFactory::Default()
 {
     EngineFactory factory;
-    // No file-system engine and no raw volume search are part of this build yet.
-    factory.createFileSystemEngine = [](FileSystemEngineKind, const VolumeInfoItem&, DiskAndVolumeInfo,
-                                        DataRecoveryCallback) { return std::shared_ptr<DataRecoveryEntity>(); };
+    // The NTFS engine and the raw volume search are not part of this build yet.
+    factory.createFileSystemEngine = [](FileSystemEngineKind kind, const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                        DataRecoveryCallback callback) -> std::shared_ptr<DataRecoveryEntity> {
+        if (kind == FileSystemEngineKind::FAT32)
+            return std::make_shared<FAT::FAT32DataRecovery>(volume, std::move(info), std::move(callback));
+        if (kind == FileSystemEngineKind::ExFAT)
+            return std::make_shared<FAT::ExFATDataRecovery>(volume, std::move(info), std::move(callback));
+        return {};
+    };
     factory.createRawSearch = [](std::shared_ptr<DataRecoveryEntity>, const VolumeInfoItem&, DiskAndVolumeInfo,
                                  DataRecoveryCallback) { return std::shared_ptr<UnknownDataRecovery>(); };
     return factory;

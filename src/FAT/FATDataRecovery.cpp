@@ -86,6 +86,24 @@ void FATDataRecovery::ReportFileNode(const FileManagerSP::FileNode& node, const 
     DataRecoveryEntity::ReportFileNode(shifted, path, kind);
 }
 
+std::vector<DataRun> FATDataRecovery::FullRunList(const DataRecoveryInfo& file)
+{
+    auto* table = GetTablePtr();
+    const uint64_t shift = RunShift();
+    if (!table || file.runCount == 0 || !file.runs || file.runs[0].offset < shift)
+        return {};
+    const uint64_t first = file.runs[0].offset - shift;
+    if (first < table->DataStart())
+        return {};
+    const uint64_t cluster = table->ClusterOfPosition(first);
+    if (table->ClusterOffset(cluster) != first)
+        return {};
+    auto runs = table->GetClusterRuns(cluster);
+    for (auto& run : runs)
+        run.offset += shift;
+    return runs;
+}
+
 bool FATDataRecovery::IsDotName(const std::string& name)
 {
     return name == "." || name == "..";

@@ -53,6 +53,9 @@ public:
     uint64_t GetDataStartOffset() override;
     uint64_t GetVolumeOffset() override;
     uint64_t GetUsedBytes() override;
+    // The chain from the first run's cluster, for a file whose record
+    // carried only its first runs.
+    std::vector<DataRun> FullRunList(const DataRecoveryInfo& file) override;
     // Runs go to the caller relative to the volume its container reads.
     void ReportFileNode(const FileManagerSP::FileNode& node, const std::string& path, int kind) override;
 

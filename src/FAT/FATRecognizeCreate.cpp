@@ -1,32 +1,37 @@
 #include "FAT/FATRecognize.h"
 
 #include "DataRecovery/DataRecoveryEntity.h"
+#include "FAT/ExFATDataRecovery.h"
+#include "FAT/FAT32DataRecovery.h"
 
 namespace FAT {
 
-// The engines of found volumes are not part of this build yet.
-std::unique_ptr<DataRecoveryEntity> FAT32Recognize::CreateRecoveryWithLayout(const VolumeInfoItem&, DiskAndVolumeInfo,
-                                                                             DataRecoveryCallback, uint64_t, uint64_t)
+std::unique_ptr<DataRecoveryEntity> FAT32Recognize::CreateRecoveryWithLayout(const VolumeInfoItem& volume,
+                                                                             DiskAndVolumeInfo info,
+                                                                             DataRecoveryCallback callback,
+                                                                             uint64_t dataStart, uint64_t clusterSize)
 {
-    return nullptr;
+    return std::make_unique<FAT32DataRecovery>(volume, std::move(info), std::move(callback), dataStart, clusterSize);
 }
 
-std::unique_ptr<DataRecoveryEntity> FAT32Recognize::CreateRecovery(const VolumeInfoItem&, DiskAndVolumeInfo,
-                                                                   DataRecoveryCallback)
+std::unique_ptr<DataRecoveryEntity> FAT32Recognize::CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                                                   DataRecoveryCallback callback)
 {
-    return nullptr;
+    return std::make_unique<FAT32DataRecovery>(volume, std::move(info), std::move(callback));
 }
 
-std::unique_ptr<DataRecoveryEntity> ExFATRecognize::CreateRecoveryWithLayout(const VolumeInfoItem&, DiskAndVolumeInfo,
-                                                                             DataRecoveryCallback, uint64_t, uint64_t)
+std::unique_ptr<DataRecoveryEntity> ExFATRecognize::CreateRecoveryWithLayout(const VolumeInfoItem& volume,
+                                                                             DiskAndVolumeInfo info,
+                                                                             DataRecoveryCallback callback,
+                                                                             uint64_t dataStart, uint64_t clusterSize)
 {
-    return nullptr;
+    return std::make_unique<ExFATDataRecovery>(volume, std::move(info), std::move(callback), dataStart, clusterSize);
 }
 
-std::unique_ptr<DataRecoveryEntity> ExFATRecognize::CreateRecovery(const VolumeInfoItem&, DiskAndVolumeInfo,
-                                                                   DataRecoveryCallback)
+std::unique_ptr<DataRecoveryEntity> ExFATRecognize::CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                                                   DataRecoveryCallback callback)
 {
-    return nullptr;
+    return std::make_unique<ExFATDataRecovery>(volume, std::move(info), std::move(callback));
 }
 
 }
