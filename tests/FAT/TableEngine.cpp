@@ -13,6 +13,7 @@ DataRecoveryCallback Recorder::Callback()
             r.path.assign(info.path, info.pathLength);
             r.runs.assign(info.runs, info.runs + info.runCount);
             r.size = info.fileSize;
+            r.time = info.modifyTime;
             r.nodeId = info.nodeId;
             r.deletedState = info.deletedState;
             r.pathState = info.pathState;

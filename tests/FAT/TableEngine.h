@@ -36,6 +36,7 @@ struct Reported {
     std::string path;
     std::vector<DataRun> runs;
     uint64_t size = 0;
+    int64_t time = 0;
     uint32_t nodeId = 0;
     uint8_t deletedState = 0;
     uint8_t pathState = 0;

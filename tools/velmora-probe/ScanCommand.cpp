@@ -175,10 +175,15 @@ int RunScan(const Arguments& args)
     Controller controller(options);
     std::mutex printMutex;
     int firstFailure = 0;
+    const auto began = std::chrono::steady_clock::now();
     auto callback = [&](const DataRecoveryInfo& info) {
         {
             std::lock_guard lock(printMutex);
-            std::printf("%s\n", JsonLine(EventToJson(info)).c_str());
+            auto line = EventToJson(info);
+            // Seconds since the scan began, to the millisecond.
+            const auto elapsed = std::chrono::steady_clock::now() - began;
+            line["t"] = static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) / 1000.0;
+            std::printf("%s\n", JsonLine(line).c_str());
             std::fflush(stdout);
             if (info.kind == ScanFailed && firstFailure == 0)
                 firstFailure = info.errorCode != 0 ? info.errorCode : 17;
