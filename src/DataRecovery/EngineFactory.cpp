@@ -1,6 +1,9 @@
 #include "DataRecovery/EngineFactory.h"
 
 #include "DeepScan/UnknownDataRecovery.h"
+#include "FAT/ExFATDataRecovery.h"
+#include "FAT/FAT32DataRecovery.h"
+#include "FAT/FATRecognize.h"
 
 std::optional<FileSystemEngineKind> ChooseFileSystemEngine(const std::string& fileSystemName)
 {
@@ -29,15 +32,28 @@ std::string FileSystemEngineName(FileSystemEngineKind kind)
 EngineFactory EngineFactory::Default()
 {
     EngineFactory factory;
-    // No file-system engine is part of this build yet.
-    factory.createFileSystemEngine = [](FileSystemEngineKind, const VolumeInfoItem&, DiskAndVolumeInfo,
-                                        DataRecoveryCallback) { return std::shared_ptr<DataRecoveryEntity>(); };
+    // The NTFS engine is not part of this build yet.
+    factory.createFileSystemEngine = [](FileSystemEngineKind kind, const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                        DataRecoveryCallback callback) -> std::shared_ptr<DataRecoveryEntity> {
+        if (kind == FileSystemEngineKind::FAT32)
+            return std::make_shared<FAT::FAT32DataRecovery>(volume, std::move(info), std::move(callback));
+        if (kind == FileSystemEngineKind::ExFAT)
+            return std::make_shared<FAT::ExFATDataRecovery>(volume, std::move(info), std::move(callback));
+        return {};
+    };
     // The raw search runs on every volume, with or without a file-system engine.
     factory.createRawSearch = [recognisers = factory.recognisers](std::shared_ptr<DataRecoveryEntity> engine,
                                                                   const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                                   DataRecoveryCallback callback) {
         return std::make_shared<UnknownDataRecovery>(std::move(engine), volume, std::move(info), std::move(callback),
                                                      *recognisers);
+    };
+    // Lost FAT32 and exFAT volumes are looked for with these.
+    (*factory.recognisers)[1] = [](const std::vector<uint32_t>& known) -> std::unique_ptr<Utils::DataRecognize> {
+        return std::make_unique<FAT::FAT32Recognize>(known);
+    };
+    (*factory.recognisers)[2] = [](const std::vector<uint32_t>& known) -> std::unique_ptr<Utils::DataRecognize> {
+        return std::make_unique<FAT::ExFATRecognize>(known);
     };
     return factory;
 }

@@ -179,11 +179,11 @@ int RunScan(const Arguments& args)
     auto callback = [&](const DataRecoveryInfo& info) {
         {
             std::lock_guard lock(printMutex);
-            auto json = EventToJson(info);
+            auto line = EventToJson(info);
             // Seconds since the scan began, to the millisecond.
-            const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began);
-            json["t"] = static_cast<double>(elapsed.count()) / 1000.0;
-            std::printf("%s\n", JsonLine(json).c_str());
+            const auto elapsed = std::chrono::steady_clock::now() - began;
+            line["t"] = static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) / 1000.0;
+            std::printf("%s\n", JsonLine(line).c_str());
             std::fflush(stdout);
             if (info.kind == ScanFailed && firstFailure == 0)
                 firstFailure = info.errorCode != 0 ? info.errorCode : 17;
