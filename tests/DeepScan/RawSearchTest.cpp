@@ -24,6 +24,7 @@ constexpr uint64_t MiB = 1024 * KiB;
 struct Seen {
     std::vector<DataRecoveryInfo> events;
     std::vector<std::string> paths;
+    std::vector<uint64_t> carved; // start offsets, read during the callback
     std::vector<std::pair<int, uint64_t>> blocks; // (engine number, relative position)
     std::vector<VolumeInfoItem> built;
     std::vector<std::pair<uint64_t, uint64_t>> layouts;
@@ -61,7 +62,7 @@ public:
     uint64_t GetDataAreaOffset() override { return dataArea; }
     bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t) override
     {
-        return std::memcmp(block, "DIR", 3) == 0 || std::memcmp(block, "DST", 3) == 0;
+        return (std::memcmp(block, "DIR", 3) == 0 || std::memcmp(block, "DST", 3) == 0) && block[3] == '0' + type;
     }
     uint32_t GetVolumeSerial() override { return serial; }
     int GetFileSystemType() override { return type; }
@@ -211,8 +212,10 @@ protected:
         return std::make_unique<UnknownDataRecovery>(std::move(own), volume, info,
                                                      [this](const DataRecoveryInfo& e) {
                                                          seen.events.push_back(e);
-                                                         if (e.kind == CarvedFile)
+                                                         if (e.kind == CarvedFile) {
                                                              seen.paths.emplace_back(e.path, e.pathLength);
+                                                             seen.carved.push_back(e.runs[0].offset);
+                                                         }
                                                      },
                                                      makers);
     }
@@ -222,14 +225,7 @@ protected:
         return std::make_shared<ScriptedEngine>(seen, 0, type, dataArea, nullptr);
     }
 
-    std::vector<uint64_t> Carved() const
-    {
-        std::vector<uint64_t> starts;
-        for (const auto& e : seen.events)
-            if (e.kind == CarvedFile)
-                starts.push_back(e.runs[0].offset);
-        return starts;
-    }
+    std::vector<uint64_t> Carved() const { return seen.carved; }
 
     std::vector<uint64_t> BlocksOf(int engine) const
     {
@@ -260,7 +256,7 @@ TEST_F(RawSearch, CarvesStartOnlyInFreeSpaceAndReadOnThroughUsedSpace)
     Put(2 * MiB - 4096, png);           // free, running into used clusters
     Put(3 * MiB + 512, png);            // free
     auto own = Own(1, 64 * KiB);
-    own->inUse = [](uint64_t p) { return p >= 1 * MiB && p < 2 * MiB + 64 * KiB; };
+    own->inUse = [](uint64_t p) { return (p >= 1 * MiB && p < 2 * MiB - 4096) || (p >= 2 * MiB && p < 2 * MiB + 64 * KiB); };
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(Carved(), (std::vector<uint64_t>{2 * MiB - 4096, 3 * MiB + 512}));
@@ -392,8 +388,13 @@ TEST_F(RawSearch, DeepScanManagerStartAndScanRaw)
 {
     MakeImage(2 * MiB);
     const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
-    Put(512 * KiB, png);
-    Put(512 * KiB + 4096, png); // inside the first: only several carves at once find it
+    // A PDF that holds a PNG at a block start: only several carves at once find both.
+    std::string pdf = "%PDF-1.4\n%";
+    pdf.resize(4096, 'x');
+    Put(512 * KiB, std::vector<uint8_t>(pdf.begin(), pdf.end()));
+    Put(512 * KiB + 4096, png);
+    const std::string end = "\n%%EOF\n";
+    Put(512 * KiB + 4096 + png.size(), std::vector<uint8_t>(end.begin(), end.end()));
     VolumeInfoItem volume;
     volume.devicePath = image;
     volume.length = volumeSize;
@@ -407,10 +408,10 @@ TEST_F(RawSearch, DeepScanManagerStartAndScanRaw)
             manager.Start();
         else
             manager.ScanRaw();
-        const std::string first = "png_" + std::to_string(512 * KiB) + ".png";
+        const std::string first = "pdf_" + std::to_string(512 * KiB) + ".pdf";
         const std::string second = "png_" + std::to_string(512 * KiB + 4096) + ".png";
         if (sequential)
-            EXPECT_EQ(names, std::vector<std::string>{"png/" + first});
+            EXPECT_EQ(names, std::vector<std::string>{"pdf/" + first});
         else
             EXPECT_EQ(names, (std::vector<std::string>{first, second}));
     }
