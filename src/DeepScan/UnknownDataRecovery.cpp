@@ -255,6 +255,12 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
     if (recogniser == recognisers.end() || type == 0 ||
         !recogniser->second->IsDirectoryStart(position, block.data(), block.size()))
         return;
+    // A directory of a volume found by its boot sector belongs to that volume:
+    // a guess from it would build a second, misplaced copy.
+    if (const auto list = found.find(type); list != found.end())
+        for (const auto& row : list->second)
+            if (row.length < volumeLength && position >= row.start && position - row.start < row.length)
+                return;
     auto* r = recogniser->second.get();
     const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
     if (type == 1) {

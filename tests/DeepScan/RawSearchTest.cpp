@@ -177,6 +177,10 @@ protected:
         block[0x0C] = 0x02;
         const auto count = static_cast<uint32_t>(sectors);
         std::memcpy(block.data() + 0x20, &count, 4);
+        if (type == 2) {
+            std::memcpy(block.data() + 0x48, &sectors, 8);
+            block[0x6C] = 9;
+        }
         Put(at, block);
     }
     // A directory start whose "." entry names a cluster.
@@ -325,12 +329,27 @@ TEST_F(RawSearch, GeometriesOfBootSectorVolumesAreKeptInTheScannedVolumesFrame)
     EXPECT_TRUE(seen.layouts.empty());
 }
 
+TEST_F(RawSearch, ExFatGuessBuildsOnlyOutsideVolumesFoundByBootSector)
+{
+    MakeImage(4 * MiB);
+    PutDirectoryStart(128 * KiB, 2, 4);       // before any exFAT volume is found: builds over the whole range
+    PutBoot(1 * MiB, 2, 0x5555, 1024);         // 512 KiB long
+    PutDirectoryStart(1 * MiB + 64 * KiB, 2, 4); // inside it: its own directory
+    PutDirectoryStart(3 * MiB, 2, 4);          // outside: a lost exFAT volume with its heap 256 KiB before
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    ASSERT_EQ(seen.built.size(), 3u);
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{3 * MiB - 256 * KiB, 0}}));
+}
+
 TEST_F(RawSearch, ExFatGuessBelow256KiBBuildsNothing)
 {
     MakeImage(2 * MiB);
-    PutBoot(64 * KiB, 2, 0x5555, 0);
-    PutDirectoryStart(128 * KiB, 2, 4); // heap would lie below 0
-    auto search = Make(nullptr);
+    PutBoot(1 * MiB, 2, 0x5555, 1024);
+    PutText(1 * MiB + 4096, "DIR2");          // a found exFAT volume of its own
+    auto own = Own(2, 0);                      // the own engine is exFAT: its directory starts are guessed from
+    PutDirectoryStart(128 * KiB, 2, 4);        // the heap would lie below 0
+    auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(seen.built.size(), 1u);
     EXPECT_TRUE(seen.layouts.empty());
