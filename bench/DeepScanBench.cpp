@@ -181,7 +181,8 @@ void Recall(const std::string& folder, const std::string& image, const std::vect
             enable += "," + types.substr(start, end - start) + ",enable";
             start = end + 1;
         }
-        const std::string command = "photorec /log /d " + out + " /cmd " + image +
+        // photorec writes its log into the working folder.
+        const std::string command = "cd " + folder + " && photorec /log /d " + out + " /cmd " + image +
                                     " partition_none,fileopt,everything,disable" + enable + ",search >/dev/null 2>&1";
         std::system(command.c_str());
     }
@@ -195,7 +196,8 @@ void Recall(const std::string& folder, const std::string& image, const std::vect
             ++oursByType[ext].first;
         if (!havePhotorec)
             continue;
-        const std::string prefix = "f" + std::to_string(p.offset / 512) + ".";
+        char prefix[32];
+        std::snprintf(prefix, sizeof prefix, "f%07llu.", static_cast<unsigned long long>(p.offset / 512));
         for (const auto& dir : {out + ".1", out + ".2"}) {
             std::error_code error;
             for (const auto& entry : fs::directory_iterator(dir, error)) {
