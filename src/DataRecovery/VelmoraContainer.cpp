@@ -159,6 +159,13 @@ int VelmoraContainer::SetStop(int which)
 
 std::vector<DataRun> VelmoraContainer::RunsOf(const DataRecoveryInfo& file)
 {
+    // A lost volume's files: their engine lives in the raw search.
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && file.lostPartitionFlag && rawSearch && file.runs &&
+        file.path) {
+        if (auto full = rawSearch->FindLostRunList(file.lostPartitionNumber, file.nodeId,
+                                                   std::string(file.path, file.pathLength), file.runs))
+            return *full;
+    }
     if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.runs) {
         if (file.path) {
             if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength), file.runs))

@@ -164,7 +164,10 @@ void UnknownDataRecovery::FinishScan()
 {
     volumeEngine.reset();
     carving.reset();
-    found.clear();
+    {
+        std::lock_guard lock(foundMutex);
+        found.clear();
+    }
     recognisers.clear();
     knownGeometries.clear();
 }
@@ -204,8 +207,22 @@ bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t lengt
     engine->lostPartitionNumber = static_cast<uint8_t>(++LostVolumeCounter());
     FoundVolume row{start, length, engine};
     knownGeometries[type].insert(Geometry(row));
+    std::lock_guard lock(foundMutex);
     found[type].push_back(std::move(row));
     return true;
+}
+
+std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(uint8_t lostNumber, uint32_t nodeId,
+                                                                         const std::string& path,
+                                                                         const DataRun* recordRuns)
+{
+    std::lock_guard lock(foundMutex);
+    for (const auto& [type, rows] : found)
+        for (const auto& row : rows)
+            if (row.engine->lostPartitionNumber == lostNumber)
+                if (auto runs = row.engine->FindFullRunList(nodeId, path, recordRuns))
+                    return runs;
+    return std::nullopt;
 }
 
 // Hands a block to the found volumes of a type whose range holds it, at their own positions.

@@ -11,6 +11,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <span>
 #include <utility>
@@ -57,6 +59,11 @@ public:
     };
     const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
 
+    // The full run list (over 255 runs) that the engine of lost volume
+    // lostNumber kept for a file whose record carried recordRuns.
+    std::optional<std::vector<DataRun>> FindLostRunList(uint8_t lostNumber, uint32_t nodeId, const std::string& path,
+                                                        const DataRun* recordRuns);
+
 protected:
     std::shared_ptr<DataRecoveryEntity> volumeEngine;
     VolumeInfoItem volumeRecord;
@@ -80,6 +87,8 @@ private:
     int ownType = 0;
     uint64_t volumeLength = 0;
     std::map<int, std::vector<FoundVolume>> found;
+    // Guards found against recoveries asking for run lists while the pass adds volumes.
+    std::mutex foundMutex;
     // (data-area start, cluster size) of volumes built, relative to the scanned volume.
     std::map<int, std::set<std::pair<uint64_t, uint64_t>>> knownGeometries;
     // Types whose build from a directory block was tried.

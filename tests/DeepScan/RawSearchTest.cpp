@@ -42,9 +42,19 @@ public:
     int Start() override { return 0; }
     int Start(const std::string&) override { return 0; }
     int ScanStructure(int64_t) override { return 0; }
-    int ScanBlock(uint64_t offset, const uint8_t*, size_t) override
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t) override
     {
         seen.blocks.push_back({number, offset});
+        if (std::memcmp(block, "DIR", 3) == 0 && block[4] == 'L') {
+            // A file of 300 pieces: more than one record carries.
+            FileManagerSP::FileNode node;
+            node.name = "long.bin";
+            node.id = 77;
+            for (uint64_t i = 0; i < 300; ++i)
+                node.runs.push_back({i * 8192, 4096});
+            node.size = 300 * 4096;
+            ReportFileNode(node, "long.bin", Fat32File);
+        }
         return 0;
     }
     int ScanRaw() override { return 0; }
@@ -298,6 +308,26 @@ TEST_F(RawSearch, BootSectorsBuildLostVolumesAtTheirPlaceOnce)
     EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{8 * KiB}));
     EXPECT_EQ(BlocksOf(2), (std::vector<uint64_t>{8 * KiB}));
     EXPECT_EQ(seen.afterScanRaw, 3);
+}
+
+// Recovery finds the whole run list of a lost volume's file with many pieces.
+TEST_F(RawSearch, FullRunListsOfLostVolumesAreFound)
+{
+    MakeImage(4 * MiB);
+    PutBoot(1 * MiB, 1, 0x1111, 2048);
+    PutText(1 * MiB + 8 * KiB, "DIR1L");
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    const auto& rows = search->FoundVolumes().at(1);
+    ASSERT_EQ(rows.size(), 1u);
+    const uint8_t number = rows[0].engine->lostPartitionNumber;
+    std::vector<DataRun> first;
+    for (uint64_t i = 0; i < 255; ++i)
+        first.push_back({i * 8192, 4096});
+    const auto full = search->FindLostRunList(number, 77, "long.bin", first.data());
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->size(), 300u);
+    EXPECT_FALSE(search->FindLostRunList(static_cast<uint8_t>(number + 1), 77, "long.bin", first.data()));
 }
 
 TEST_F(RawSearch, Fat32DirectoryStartGuessBuildsOneVolumeOnce)
