@@ -21,6 +21,8 @@ constexpr std::pair<uint16_t, uint16_t> extentPairs[] = {
 // Caps on what a damaged file can make the parser hold.
 constexpr size_t maxPending = 4096;
 constexpr uint64_t maxValues = 1u << 20;
+// All values kept at once, over every array not yet paired.
+constexpr uint64_t maxKeptValues = 4u << 20;
 constexpr size_t maxMakeBytes = 256;
 
 uint32_t TypeSize(uint16_t type)
@@ -69,6 +71,7 @@ class Parser_tiff : public StreamParser {
     uint32_t ifdCount = 0;
     // Values of extent and Make tags by (IFD number, tag).
     std::map<std::pair<uint32_t, uint16_t>, std::vector<uint64_t>> values;
+    uint64_t keptValues = 0;
     std::string make;
     // The array being collected value by value.
     Pending current;
@@ -223,6 +226,9 @@ class Parser_tiff : public StreamParser {
                 Queue(info, v, {Pending::Kind::Ifd});
             return;
         }
+        if (keptValues + list.size() > maxKeptValues)
+            return;
+        keptValues += list.size();
         values[{ifd, tag}] = std::move(list);
         for (const auto& [offsetTag, countTag] : extentPairs) {
             if (tag != offsetTag && tag != countTag)
@@ -238,6 +244,7 @@ class Parser_tiff : public StreamParser {
                 if (!Raise(info, offsets->second[i] + counts->second[i]))
                     return;
             }
+            keptValues -= offsets->second.size() + counts->second.size();
             values.erase(offsets);
             values.erase(counts);
             return;
