@@ -9,6 +9,7 @@
 #include "DeepScan/Carving/SignatureTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -186,28 +187,38 @@ void Recall(const std::string& folder, const std::string& image, const std::vect
                                     " partition_none,fileopt,everything,disable" + enable + ",search >/dev/null 2>&1";
         std::system(command.c_str());
     }
+    // photorec writes f<sector>.<ext> into OUT.1, OUT.2, ... (500 files each).
+    std::map<uint64_t, std::vector<std::string>> theirs;
+    std::error_code error;
+    for (const auto& dir : fs::directory_iterator(folder, error)) {
+        if (dir.path().filename().string().rfind("photorec.", 0) != 0)
+            continue;
+        for (const auto& entry : fs::directory_iterator(dir.path(), error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() > 1 && name[0] == 'f' && std::isdigit(static_cast<unsigned char>(name[1])))
+                theirs[std::stoull(name.substr(1))].push_back(entry.path().string());
+        }
+    }
     std::map<std::string, std::pair<int, int>> oursByType, theirsByType;
     std::map<std::string, int> totals;
+    std::map<std::string, std::vector<uint8_t>> originals;
     for (const auto& p : placed) {
         const std::string ext(TypeExtension(p.typeId).value_or("ole2"));
         ++totals[ext];
         const auto it = ours.find(p.offset);
         if (it != ours.end() && it->second == p.length)
             ++oursByType[ext].first;
-        if (!havePhotorec)
+        const auto found = theirs.find(p.offset / 512);
+        if (found == theirs.end())
             continue;
-        char prefix[32];
-        std::snprintf(prefix, sizeof prefix, "f%07llu.", static_cast<unsigned long long>(p.offset / 512));
-        for (const auto& dir : {out + ".1", out + ".2"}) {
-            std::error_code error;
-            for (const auto& entry : fs::directory_iterator(dir, error)) {
-                const std::string name = entry.path().filename().string();
-                if (name.rfind(prefix, 0) != 0)
-                    continue;
-                if (entry.file_size() == p.length && ReadAll(entry.path().string()) == ReadAll(p.file))
-                    ++theirsByType[ext].first;
+        auto& original = originals[p.file];
+        if (original.empty())
+            original = ReadAll(p.file);
+        for (const auto& path : found->second)
+            if (fs::file_size(path) == p.length && ReadAll(path) == original) {
+                ++theirsByType[ext].first;
+                break;
             }
-        }
     }
     std::printf("recall (files recovered byte-exact)%s:\n", havePhotorec ? "" : " (photorec not installed)");
     std::printf("  %-6s %6s %8s %8s\n", "type", "files", "velmora", "photorec");

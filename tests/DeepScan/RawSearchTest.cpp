@@ -465,3 +465,41 @@ TEST_F(RawSearch, DeepScanManagerStartAndScanRaw)
             EXPECT_EQ(names, (std::vector<std::string>{first, second}));
     }
 }
+
+// A file cut by the volume's end is not reported, and nothing is read past
+// the end (the image ends there: a read past it would fail the scan).
+TEST_F(RawSearch, ACarveCutByTheVolumeEndIsNotReported)
+{
+    MakeImage(1 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    std::vector<uint8_t> head(png.begin(), png.begin() + 4096);
+    Put(1 * MiB - 4096, head);
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.length = volumeSize;
+    for (bool sequential : {true, false}) {
+        int carved = 0;
+        DeepScanManager manager(volume, {}, [&](const DataRecoveryInfo& e) { carved += e.kind == CarvedFile; });
+        EXPECT_NO_THROW(sequential ? manager.Start() : manager.ScanRaw());
+        EXPECT_EQ(carved, 0);
+    }
+    auto search = Make(nullptr);
+    EXPECT_NO_THROW(search->ScanRaw());
+    EXPECT_TRUE(Carved().empty());
+}
+
+// Without a callback nothing is reported and nothing throws.
+TEST_F(RawSearch, AnEmptyCallbackReportsNothing)
+{
+    MakeImage(1 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    Put(64 * KiB, png);
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.length = volumeSize;
+    DeepScanManager manager(volume, {}, {});
+    EXPECT_NO_THROW(manager.Start());
+    EXPECT_NO_THROW(manager.ScanRaw());
+    UnknownDataRecovery search(nullptr, volume, {}, {});
+    EXPECT_NO_THROW(search.ScanRaw());
+}
