@@ -18,6 +18,8 @@ packages=(
   ffmpeg ghostscript zip unzip p7zip-full genisoimage libimage-exiftool-perl libarchive-tools
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui python3 util-linux
   clang libclang-rt-14-dev
+  # the peer the deep-scan benchmark measures recall against (photorec)
+  testdisk
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
