@@ -290,3 +290,22 @@ TEST(CarvingFaults, LengthFieldsPastTheVolumeEnd)
             EXPECT_EQ(outcome.info.size, c.size) << c.what;
     }
 }
+
+// A 1-bit (bitmap mode) PSD packs eight pixels a byte, each row rounded up to
+// whole bytes: its raw image data is not height x width x depth / 8 bytes.
+TEST(CarvingFaults, OneBitPsdRowsAreWholeBytes)
+{
+    REQUIRE_TOOL("identify");
+    std::vector<uint8_t> psd = Bytes(std::string("8BPS\0\x01\0\0\0\0\0\0\0\x01\0\0\0\x03\0\0\0\x0A\0\x01\0\0", 26));
+    Append(psd, std::vector<uint8_t>(12, 0)); // three empty sections
+    Append(psd, {0, 0});                      // raw
+    Append(psd, {0xAA, 0xC0, 0x55, 0x40, 0xFF, 0xC0});
+    TestSupport::TempDir dir;
+    WriteFile(dir / "bit.psd", psd);
+    EXPECT_NE(TestSupport::RunOrFail("identify " + TestSupport::Quote(dir / "bit.psd")).find("10x3"), std::string::npos);
+    auto volume = psd;
+    volume.resize(psd.size() + 1024, 0xEE);
+    const Outcome outcome = Carve(volume, 0);
+    EXPECT_TRUE(outcome.finished && outcome.valid);
+    EXPECT_EQ(outcome.info.size, psd.size());
+}
