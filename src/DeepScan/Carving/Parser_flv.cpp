@@ -23,15 +23,20 @@ class Parser_flv : public StreamParser {
     {
         const uint8_t type = header[4];
         const uint64_t dataSize = ReadBE<3>(header, 5);
-        if (type != 8 && type != 9 && type != 18)
+        // Tags carry stream id 0 and follow the size of the tag before them.
+        const bool follows = ReadBE<3>(header, 12) == 0 && BE32(header, 0) == previousTagSize;
+        if ((type != 8 && type != 9 && type != 18) || !follows)
             return EndAfterTagSize(info);
         if (dataSize == 0)
             return Finish(info.size != 0);
         if (!Grow(info, dataSize + 15))
             return EndAfterTagSize(info);
+        previousTagSize = static_cast<uint32_t>(dataSize + 11);
         Skip(dataSize);
         Collect(15);
     }
+
+    uint32_t previousTagSize = 0;
 
     // The last tag's size field closes the file.
     void EndAfterTagSize(ST_FileInfo& info)
