@@ -434,3 +434,24 @@ TEST(PartitionTable, AnEndlessEbrChainStopsAtTheEntryCap)
         EXPECT_EQ(layout.mbrEntries[5].partitionNumber, 10u);
     }
 }
+
+// A table whose partitions were all deleted offers its free space whatever its
+// size (a small card's wiped table included), from after the table's sector.
+TEST(PartitionTable, TableWithoutPartitionsOffersAllItsFreeSpace)
+{
+    REQUIRE_TOOL("sfdisk");
+    TestSupport::TempDir dir;
+    for (const char* label : {"dos", "gpt"}) {
+        SCOPED_TRACE(label);
+        const std::string image = MakeImage(dir, std::string(label) + ".img", 16 * MiB);
+        RunOrFail("echo 'label: " + std::string(label) + "' | sfdisk -q " + Quote(image));
+        const auto entries = Scan(image);
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].entryKind, VolumeInfoItem::Unallocated);
+        EXPECT_GT(entries[0].length, 15 * MiB);
+        if (std::string(label) == "dos") {
+            EXPECT_EQ(entries[0].offset, 512u);
+            EXPECT_EQ(entries[0].length, 16 * MiB - 512);
+        }
+    }
+}
