@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds into build/ and runs every test with ctest,
-# then builds and runs the tests again under AddressSanitizer and ThreadSanitizer.
+# then builds and runs the tests again under AddressSanitizer and ThreadSanitizer,
+# and runs each carving parser's fuzzer briefly (clang).
 #   ./test.sh           everything
 #   ./test.sh --quick   the plain build only
 set -euo pipefail
@@ -25,6 +26,8 @@ if [ $quick -eq 0 ]; then
   echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZER=address
+  echo "== Carving fuzzers (clang, ASan and UBSan) =="
+  CC=clang CXX=clang++ build_and_test build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON
   echo "== ThreadSanitizer =="
   TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
     build_and_test build-tsan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZER=thread

@@ -20,6 +20,12 @@ packages=(
   dislocker libbde-utils
   # the NTFS tests write sparse files and Recycle Bin records through ntfs-3g
   python3
+  # real files of every carved type, made at test time, and the fuzzers' compiler
+  ffmpeg ghostscript zip unzip p7zip-full genisoimage libimage-exiftool-perl libarchive-tools
+  libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui util-linux
+  clang libclang-rt-14-dev
+  # the peer the deep-scan benchmark measures recall against (photorec)
+  testdisk
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin

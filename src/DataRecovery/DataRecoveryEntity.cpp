@@ -219,6 +219,11 @@ void DataRecoveryEntity::ReportFileNode(const FileManagerSP::FileNode& node, con
     reportCallback(info);
 }
 
+std::vector<DataRun> DataRecoveryEntity::FullRunList(const DataRecoveryInfo&)
+{
+    return {};
+}
+
 std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t nodeId, const std::string& path,
                                                                          const DataRun* recordRuns)
 {

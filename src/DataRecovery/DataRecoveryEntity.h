@@ -70,6 +70,11 @@ public:
     std::optional<std::vector<DataRun>> FindFullRunList(uint32_t nodeId, const std::string& path,
                                                         const DataRun* recordRuns = nullptr);
 
+    // The full run list of a found file whose record carried only its first
+    // maxRecordRuns runs, rebuilt by the engine from the volume (a FAT chain, an
+    // NTFS record); empty when the engine cannot rebuild it.
+    virtual std::vector<DataRun> FullRunList(const DataRecoveryInfo& file);
+
     FileManagerSP::FileNodeStore& GetNodeStore() { return nodeStore; }
 
     std::unique_ptr<Utils::DataRecognize> recogniser;

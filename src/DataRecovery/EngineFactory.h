@@ -8,6 +8,8 @@
 #include "Disk/VolumeInfoItem.h"
 
 #include <functional>
+#include <map>
+#include <vector>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +32,13 @@ struct EngineFactory {
 
     FileSystemMaker createFileSystemEngine;
     RawSearchMaker createRawSearch;
+    // The recognisers the raw search looks for lost volumes with, by
+    // file-system type (0 NTFS, 1 FAT32, 2 exFAT); shared so that makers
+    // added after the raw search's own are seen by it.
+    std::shared_ptr<std::map<int, std::function<std::unique_ptr<Utils::DataRecognize>(
+        const std::vector<uint32_t>& knownSerials)>>>
+        recognisers = std::make_shared<std::map<int, std::function<std::unique_ptr<Utils::DataRecognize>(
+            const std::vector<uint32_t>& knownSerials)>>>();
 
     // The engines this build of the library has.
     static EngineFactory Default();

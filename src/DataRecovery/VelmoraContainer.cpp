@@ -7,6 +7,7 @@
 #include "Utils/Base64.h"
 #include "Utils/PartReader.h"
 
+#include <algorithm>
 #include <utility>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
@@ -158,9 +159,25 @@ int VelmoraContainer::SetStop(int which)
 
 std::vector<DataRun> VelmoraContainer::RunsOf(const DataRecoveryInfo& file)
 {
-    if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.path && file.runs) {
-        if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength), file.runs))
+    // A lost volume's files: their engine lives in the raw search.
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && file.lostPartitionFlag && rawSearch && file.runs &&
+        file.path) {
+        if (auto full = rawSearch->FindLostRunList(file.lostPartitionNumber, file.nodeId,
+                                                   std::string(file.path, file.pathLength), file.runs))
             return *full;
+    }
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.runs) {
+        if (file.path) {
+            if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength), file.runs))
+                return *full;
+        }
+        // A request built elsewhere (node id 0, another engine): the engine
+        // rebuilds the list; only one that begins with the record's runs is used.
+        auto rebuilt = engine->FullRunList(file);
+        if (rebuilt.size() > DataRecoveryEntity::maxRecordRuns &&
+            std::equal(file.runs, file.runs + file.runCount, rebuilt.begin(),
+                       [](const DataRun& a, const DataRun& b) { return a.offset == b.offset && a.length == b.length; }))
+            return rebuilt;
     }
     if (file.runCount == 0 || !file.runs)
         return {};

@@ -1,14 +1,80 @@
 #include "DeepScan/UnknownDataRecovery.h"
 
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "DeepScan/DeepScanManager.h"
+#include "Utils/PartReader.h"
+
+#include <algorithm>
+#include <exception>
 #include <utility>
+
+static constexpr const char* LogSource = "src/DeepScan/UnknownDataRecovery";
+
+namespace {
+
+constexpr uint64_t blockSize = 512;
+// Read in large pieces: a page-cached image then reads at memory speed.
+constexpr uint64_t readChunk = 1 << 20;
+constexpr uint64_t MiB = 1 << 20;
+constexpr uint64_t exFatHeapGuess = 0x40000;
+
+uint64_t Le(std::span<const uint8_t> b, size_t at, size_t n)
+{
+    uint64_t value = 0;
+    if (at + n > b.size())
+        return 0;
+    for (size_t i = n; i-- > 0;)
+        value = value << 8 | b[at + i];
+    return value;
+}
+
+// The first cluster named by a FAT "." entry in the block, or 0 when there is none.
+uint64_t DotEntryCluster(std::span<const uint8_t> block)
+{
+    for (size_t at = 0; at + 32 <= block.size(); at += 32) {
+        if (block[at] == '.' && block[at + 1] == ' ' && (block[at + 11] & 0x10))
+            return Le(block, at + 20, 2) << 16 | Le(block, at + 26, 2);
+    }
+    return 0;
+}
+
+}
+
+uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
+{
+    if (block.size() < 512)
+        return 0;
+    switch (type) {
+    case 0: // NTFS: total sectors, plus the backup boot sector past them
+        return (Le(block, 0x28, 8) + 1) * Le(block, 0x0B, 2);
+    case 1: {
+        const uint64_t sectors = Le(block, 0x13, 2) ? Le(block, 0x13, 2) : Le(block, 0x20, 4);
+        return sectors * Le(block, 0x0B, 2);
+    }
+    case 2: {
+        const uint64_t shift = block[0x6C];
+        return shift >= 9 && shift <= 12 ? Le(block, 0x48, 8) << shift : 0;
+    }
+    default:
+        return 0;
+    }
+}
 
 UnknownDataRecovery::UnknownDataRecovery(std::shared_ptr<DataRecoveryEntity> volumeEngine,
                                          const VolumeInfoItem& volume, DiskAndVolumeInfo info,
-                                         DataRecoveryCallback callback)
+                                         DataRecoveryCallback callback, RecogniserMakers makers)
     : DataRecoveryEntity(std::move(info), std::move(callback)),
       volumeEngine(std::move(volumeEngine)),
-      volumeRecord(volume)
+      volumeRecord(volume),
+      makers(std::move(makers))
 {
+    volumeLength = volumeRecord.length ? volumeRecord.length : this->info.endOffset - this->info.startOffset;
+    if (this->volumeEngine) {
+        const int type = this->volumeEngine->GetFileSystemType();
+        ownType = type == 1 || type == 2 ? type : 0;
+    }
+    scanSize = volumeLength;
 }
 
 UnknownDataRecovery::~UnknownDataRecovery() = default;
@@ -17,4 +83,355 @@ std::atomic<int>& LostVolumeCounter()
 {
     static std::atomic<int> counter{0};
     return counter;
+}
+
+int UnknownDataRecovery::Start()
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+int UnknownDataRecovery::Start(const std::string&)
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+int UnknownDataRecovery::Scan(int64_t)
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+int UnknownDataRecovery::ScanStructure(int64_t)
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+int UnknownDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
+{
+    return volumeEngine ? volumeEngine->ScanBlock(offset, block, length) : 0;
+}
+
+int UnknownDataRecovery::AfterScanRaw()
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+int64_t UnknownDataRecovery::GetRootInode()
+{
+    throw Exceptions::ExceptionCommon("Not implemented");
+}
+
+bool UnknownDataRecovery::GetClusterState(uint64_t position, uint64_t* length)
+{
+    if (volumeEngine)
+        return volumeEngine->GetClusterState(position, length);
+    if (length)
+        *length = blockSize;
+    return false;
+}
+
+uint64_t UnknownDataRecovery::GetDataAreaOffset()
+{
+    return volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
+}
+
+void UnknownDataRecovery::AdjustReadAhead()
+{
+    if (volumeEngine)
+        volumeEngine->AdjustReadAhead();
+}
+
+bool UnknownDataRecovery::IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length)
+{
+    return volumeEngine && volumeEngine->IsDirectoryBlock(position, block, length);
+}
+
+int UnknownDataRecovery::GetFileSystemType()
+{
+    return 3;
+}
+
+std::shared_ptr<Utils::PartReader> UnknownDataRecovery::GetReader()
+{
+    return reader;
+}
+
+Utils::PartReader* UnknownDataRecovery::GetRawReader()
+{
+    return reader.get();
+}
+
+void UnknownDataRecovery::FinishScan()
+{
+    volumeEngine.reset();
+    carving.reset();
+    {
+        std::lock_guard lock(foundMutex);
+        found.clear();
+    }
+    recognisers.clear();
+    knownGeometries.clear();
+}
+
+VolumeInfoItem UnknownDataRecovery::LostVolumeRecord(uint64_t start, uint64_t length) const
+{
+    VolumeInfoItem record = volumeRecord;
+    record.offset = volumeRecord.offset + start;
+    record.length = length;
+    for (auto& extent : record.extents) {
+        extent.start = record.offset;
+        extent.length = length;
+    }
+    return record;
+}
+
+std::pair<uint64_t, uint64_t> UnknownDataRecovery::Geometry(const FoundVolume& row)
+{
+    const auto* rowReader = row.engine->GetRawReader();
+    return {row.start + row.engine->GetDataAreaOffset(), rowReader ? rowReader->clusterSize : 0};
+}
+
+bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t length,
+                                        const std::function<std::unique_ptr<DataRecoveryEntity>()>& make)
+{
+    std::shared_ptr<DataRecoveryEntity> engine;
+    try {
+        engine = make();
+    } catch (const std::exception& e) {
+        VLOG_ERROR("Lost volume of type %d at %llu could not be built: %s", type, static_cast<unsigned long long>(start),
+                   e.what());
+        return false;
+    }
+    if (!engine)
+        return false;
+    engine->lostPartitionFlag = 1;
+    engine->lostPartitionNumber = static_cast<uint8_t>(++LostVolumeCounter());
+    FoundVolume row{start, length, engine};
+    knownGeometries[type].insert(Geometry(row));
+    std::lock_guard lock(foundMutex);
+    found[type].push_back(std::move(row));
+    return true;
+}
+
+std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(uint8_t lostNumber, uint32_t nodeId,
+                                                                         const std::string& path,
+                                                                         const DataRun* recordRuns)
+{
+    std::lock_guard lock(foundMutex);
+    for (const auto& [type, rows] : found)
+        for (const auto& row : rows)
+            if (row.engine->lostPartitionNumber == lostNumber)
+                if (auto runs = row.engine->FindFullRunList(nodeId, path, recordRuns))
+                    return runs;
+    return std::nullopt;
+}
+
+// Hands a block to the found volumes of a type whose range holds it, at their own positions.
+void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const uint8_t> block)
+{
+    const auto it = found.find(type);
+    if (it == found.end())
+        return;
+    for (const auto& row : it->second)
+        if (position >= row.start && position - row.start < row.length)
+            row.engine->ScanBlock(position - row.start, block.data(), block.size());
+}
+
+bool UnknownDataRecovery::RecognizeBoot(uint64_t position, std::span<const uint8_t> block)
+{
+    if (block.size() < blockSize)
+        return false;
+    for (auto& [type, recogniser] : recognisers) {
+        if (!recogniser->CheckBootSector(block.data()))
+            continue;
+        VLOG_INFO("RecognizeBoot: %d, Found Position: %llu\n", type, static_cast<unsigned long long>(position));
+        const uint64_t said = BootSectorVolumeLength(type, block);
+        const uint64_t length = said ? std::min(said, volumeLength - position) : volumeLength - position;
+        const VolumeInfoItem record = LostVolumeRecord(position, length);
+        auto* r = recogniser.get();
+        return AddLostVolume(type, position, length,
+                             [&] { return r->CreateRecovery(record, info, reportCallback); });
+    }
+    return false;
+}
+
+void UnknownDataRecovery::BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block)
+{
+    if (!triedDirectoryTypes.insert(type).second)
+        return;
+    const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+    auto* r = recognisers.at(type).get();
+    if (!AddLostVolume(type, 0, volumeLength, [&] { return r->CreateRecovery(record, info, reportCallback); }))
+        return;
+    VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", type, static_cast<unsigned long long>(position));
+    FeedFound(type, position, block);
+}
+
+void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<const uint8_t> block)
+{
+    const auto recogniser = recognisers.find(type);
+    if (recogniser == recognisers.end() || type == 0 ||
+        !recogniser->second->IsDirectoryStart(position, block.data(), block.size()))
+        return;
+    // A directory of a volume found by its boot sector belongs to that volume:
+    // a guess from it would build a second, misplaced copy.
+    if (const auto list = found.find(type); list != found.end())
+        for (const auto& row : list->second)
+            if (row.length < volumeLength && position >= row.start && position - row.start < row.length)
+                return;
+    auto* r = recogniser->second.get();
+    const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+    if (type == 1) {
+        const uint64_t cluster = DotEntryCluster(block);
+        if (cluster < 2)
+            return;
+        for (uint64_t dataStart : {4 * MiB, 8 * MiB, 12 * MiB, 16 * MiB}) {
+            for (uint64_t clusterSize : {4096u, 8192u, 16384u, 32768u}) {
+                const uint64_t before = clusterSize * (cluster - 2);
+                if (before > position || position - before != dataStart)
+                    continue;
+                if (!knownGeometries[1].insert({dataStart, clusterSize}).second)
+                    continue;
+                if (AddLostVolume(1, 0, volumeLength, [&] {
+                        return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize);
+                    }))
+                    VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1,
+                              static_cast<unsigned long long>(dataStart));
+            }
+        }
+        return;
+    }
+    if (position < exFatHeapGuess)
+        return;
+    const uint64_t heap = position - exFatHeapGuess;
+    const uint64_t clusterSize = volumeLength - heap >= 0x8000000000ull ? 0x40000 : 0x20000;
+    const uint64_t ownHeap = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
+    const auto list = found.find(2);
+    if (heap == ownHeap || knownGeometries[2].count({heap, clusterSize}) || list == found.end() || list->second.empty())
+        return;
+    for (const auto& row : list->second)
+        if (Geometry(row) == std::pair{heap, clusterSize})
+            return;
+    knownGeometries[2].insert({heap, clusterSize});
+    if (AddLostVolume(2, 0, volumeLength,
+                      [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, heap, 0); }))
+        VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 2, static_cast<unsigned long long>(heap));
+}
+
+// The order-dependent work for one block beyond the own structures that the
+// own engine does not skip.
+void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t> block)
+{
+    if (volumeEngine && volumeEngine->IsDirectoryBlock(position, block.data(), block.size())) {
+        DirectoryStart(ownType, position, block);
+        volumeEngine->ScanBlock(position, block.data(), block.size());
+        FeedFound(ownType, position, block);
+        return;
+    }
+    RecognizeBoot(position, block);
+    for (auto& [type, recogniser] : recognisers) {
+        if (!recogniser->IsDirectoryBlock(position, block.data(), block.size()))
+            continue;
+        const auto list = found.find(type);
+        if (list != found.end() && !list->second.empty()) {
+            DirectoryStart(type, position, block);
+            FeedFound(type, position, block);
+            return;
+        }
+        if (type != ownType || !volumeEngine) {
+            BuildFromDirectoryBlock(type, position, block);
+            return;
+        }
+    }
+}
+
+void UnknownDataRecovery::ReportProgress(uint64_t position)
+{
+    if (volumeLength == 0)
+        return;
+    if (static_cast<double>(progressSum) / static_cast<double>(volumeLength) >= 0.001) {
+        if (reportCallback) {
+            auto record = MakeDataRecoveryInfo(RawScanProgress);
+            record.diskIndex = info.diskIndex;
+            record.volIndex = info.volIndex;
+            record.progress = static_cast<double>(position) / static_cast<double>(volumeLength);
+            reportCallback(record);
+        }
+        progressSum = 0;
+    } else {
+        progressSum += lastStep;
+    }
+}
+
+int UnknownDataRecovery::ScanRaw()
+{
+    VLOG_INFO("UnknownDataRecovery::ScanRaw()...");
+    if (!reader)
+        reader = std::make_shared<Utils::PartReader>(volumeRecord.devicePath, volumeRecord.offset, volumeLength);
+    reader->LockReaderBuffer();
+    VolumeInfoItem carvingRecord = volumeRecord;
+    carvingRecord.length = volumeLength;
+    carving = std::make_shared<DeepScanManager>(carvingRecord, info, reportCallback);
+    std::vector<uint32_t> known;
+    if (volumeEngine)
+        known.push_back(volumeEngine->GetVolumeSerial());
+    recognisers.clear();
+    for (const auto& [type, make] : makers)
+        if (make)
+            if (auto recogniser = make(known))
+                recognisers.emplace(type, std::move(recogniser));
+    if (volumeEngine)
+        volumeEngine->AdjustReadAhead();
+    progressSum = 0;
+    lastStep = blockSize;
+
+    std::vector<uint8_t> buffer(readChunk);
+    std::vector<bool> startAllowed;
+    uint64_t position = 0;
+    for (uint64_t base = 0; base < volumeLength; base += readChunk) {
+        PollRunState(*scanState);
+        const uint64_t length = std::min<uint64_t>(readChunk, volumeLength - base);
+        reader->Read(base, buffer.data(), static_cast<uint32_t>(length));
+        const std::span<const uint8_t> chunk(buffer.data(), length);
+        startAllowed.assign((length + blockSize - 1) / blockSize, false);
+        const uint64_t ownEnd = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
+        for (; position < base + length; ) {
+            const auto block = chunk.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
+            if (position < ownEnd) {
+                // The own structures: only lost volumes' directory blocks are looked for.
+                for (auto& [type, recogniser] : recognisers)
+                    if (found.count(type) && recogniser->IsDirectoryBlock(position, block.data(), block.size()))
+                        FeedFound(type, position, block);
+                position += blockSize;
+                continue;
+            }
+            ReportProgress(position);
+            uint64_t skipLength = 0;
+            if (volumeEngine && volumeEngine->GetClusterState(position, &skipLength)) {
+                lastStep = (std::max(skipLength, blockSize) + blockSize - 1) / blockSize * blockSize;
+                position += lastStep;
+                continue;
+            }
+            lastStep = blockSize;
+            startAllowed[(position - base) / blockSize] = true;
+            try {
+                ScanBlockAt(position, block);
+            } catch (const Exceptions::ProcessControllerException&) {
+                throw;
+            } catch (const std::exception& e) {
+                VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(position), e.what());
+            }
+            position += blockSize;
+        }
+        carving->CarveBytes(base, chunk, startAllowed);
+    }
+    carving->EndCarving();
+    std::fill(buffer.begin(), buffer.end(), 0);
+
+    if (volumeEngine)
+        volumeEngine->AfterScanRaw();
+    for (auto& [type, rows] : found)
+        for (auto& row : rows)
+            row.engine->AfterScanRaw();
+    VLOG_INFO("UnknownDataRecovery::ScanRaw() End.");
+    return 0;
 }

@@ -1,28 +1,104 @@
 #pragma once
 // The raw volume search over one volume: walks the volume block by block,
-// hands directory blocks to the volume's own engine and builds engines for
-// lost volumes it finds by their boot sectors. Every volume container holds
-// one, with or without a file-system engine.
+// hands directory blocks to the volume's own engine, builds engines for lost
+// volumes it finds by their boot sectors or directory blocks, and carves
+// files out of every block no file system claims. Every volume container
+// holds one, with or without a file-system engine.
 #include "DataRecovery/DataRecoveryEntity.h"
+#include "Utils/DataRecognize.h"
 
 #include <atomic>
+#include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <span>
+#include <utility>
+#include <vector>
+
+class DeepScanManager;
+
+// Makes the recogniser of one file-system type; volumes with the given serials count as known.
+using RecogniserMaker = std::function<std::unique_ptr<Utils::DataRecognize>(const std::vector<uint32_t>& knownSerials)>;
+// By file-system type: 0 NTFS, 1 FAT32, 2 exFAT. A type without a maker is not searched.
+using RecogniserMakers = std::map<int, RecogniserMaker>;
 
 class UnknownDataRecovery : public DataRecoveryEntity {
 public:
     // volumeEngine is empty when the container found no engine for the volume.
     UnknownDataRecovery(std::shared_ptr<DataRecoveryEntity> volumeEngine, const VolumeInfoItem& volume,
-                        DiskAndVolumeInfo info, DataRecoveryCallback callback);
+                        DiskAndVolumeInfo info, DataRecoveryCallback callback, RecogniserMakers makers = {});
     ~UnknownDataRecovery() override;
 
+    int Start() override;
+    int Start(const std::string& path) override;
+    int Scan(int64_t inode) override;
+    int ScanStructure(int64_t inode) override;
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t length) override;
     // Slot 14: the raw pass over the whole volume range; reports RawScanProgress,
     // throws on failure and Exceptions::ProcessControllerException when stopped.
-    int ScanRaw() override = 0;
+    int ScanRaw() override;
+    int AfterScanRaw() override;
+    int64_t GetRootInode() override;
+    bool GetClusterState(uint64_t position, uint64_t* length) override;
+    uint64_t GetDataAreaOffset() override;
+    void AdjustReadAhead() override;
+    bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) override;
+    int GetFileSystemType() override;
+    std::shared_ptr<Utils::PartReader> GetReader() override;
+    Utils::PartReader* GetRawReader() override;
+    void FinishScan() override;
+
+    // Lost volumes found by the last pass, by type, in the order they were found.
+    struct FoundVolume {
+        uint64_t start = 0; // volume-relative
+        uint64_t length = 0;
+        std::shared_ptr<DataRecoveryEntity> engine;
+    };
+    const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
+
+    // The full run list (over 255 runs) that the engine of lost volume
+    // lostNumber kept for a file whose record carried recordRuns.
+    std::optional<std::vector<DataRun>> FindLostRunList(uint8_t lostNumber, uint32_t nodeId, const std::string& path,
+                                                        const DataRun* recordRuns);
 
 protected:
     std::shared_ptr<DataRecoveryEntity> volumeEngine;
     VolumeInfoItem volumeRecord;
+
+private:
+    void ScanBlockAt(uint64_t position, std::span<const uint8_t> block);
+    void FeedFound(int type, uint64_t position, std::span<const uint8_t> block);
+    bool RecognizeBoot(uint64_t position, std::span<const uint8_t> block);
+    void BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block);
+    void DirectoryStart(int type, uint64_t position, std::span<const uint8_t> block);
+    // Builds, numbers and registers a lost volume's engine; false when building failed.
+    bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make);
+    std::pair<uint64_t, uint64_t> Geometry(const FoundVolume& row);
+    VolumeInfoItem LostVolumeRecord(uint64_t start, uint64_t length) const;
+    void ReportProgress(uint64_t position);
+
+    RecogniserMakers makers;
+    std::map<int, std::unique_ptr<Utils::DataRecognize>> recognisers;
+    std::shared_ptr<DeepScanManager> carving;
+    std::shared_ptr<Utils::PartReader> reader;
+    int ownType = 0;
+    uint64_t volumeLength = 0;
+    std::map<int, std::vector<FoundVolume>> found;
+    // Guards found against recoveries asking for run lists while the pass adds volumes.
+    std::mutex foundMutex;
+    // (data-area start, cluster size) of volumes built, relative to the scanned volume.
+    std::map<int, std::set<std::pair<uint64_t, uint64_t>>> knownGeometries;
+    // Types whose build from a directory block was tried.
+    std::set<int> triedDirectoryTypes;
+    uint64_t progressSum = 0;
+    uint64_t lastStep = 512;
 };
 
 // Numbers the lost volumes the raw search finds; a whole-volume scan resets it.
 std::atomic<int>& LostVolumeCounter();
+
+// The length a boot sector of the type gives its volume, in bytes; 0 when it names none.
+uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block);

@@ -6,6 +6,7 @@
 #include "Disk/PartitionLayout.h"
 #include "Disk/SectorReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <strings.h>
@@ -75,8 +76,10 @@ void DiskInfoWithVolumes::ScanPartitionTable()
             item.deviceId = FormatGuidBytes(entry.uniqueGuid.data());
             volumes.push_back(std::move(item));
         }
+        // A table without partitions offers its whole free space, however small.
+        const bool noPartitions = layout.gptEntries.empty();
         for (const auto& region : layout.freeRegions)
-            if (IsListedFreeRegion(layout, region))
+            if (noPartitions || IsListedFreeRegion(layout, region))
                 volumes.push_back(MakeEntry(*this, VolumeInfoItem::Unallocated, region.start, region.length, number++));
     } else if (layout.IsMbr()) {
         for (const auto& record : layout.mbrEntries) {
@@ -86,10 +89,18 @@ void DiskInfoWithVolumes::ScanPartitionTable()
             volumes.push_back(MakeEntry(*this, VolumeInfoItem::MbrPartition, offset,
                                         uint64_t{record.sectorCount} * sectorSize, number++));
         }
+        const bool noPartitions = std::none_of(layout.mbrEntries.begin(), layout.mbrEntries.end(),
+                                               [](const auto& record) { return record.sectorCount != 0; });
         for (const auto& region : layout.freeRegions) {
-            if (HasVolumeExtentAt(volumes, region.start) || !IsListedFreeRegion(layout, region))
+            if (HasVolumeExtentAt(volumes, region.start) || !(noPartitions || IsListedFreeRegion(layout, region)))
                 continue;
             volumes.push_back(MakeEntry(*this, VolumeInfoItem::Unallocated, region.start, region.length, number++));
         }
+    } else if (layout.style == "Unknown" && volumes.empty()) {
+        // Neither a table nor a file system at the start (a wiped first sector,
+        // a raw dump): the whole disk is one free region to search.
+        const uint64_t size = reader.GetDiskSize();
+        if (size)
+            volumes.push_back(MakeEntry(*this, VolumeInfoItem::Unallocated, 0, size, number++));
     }
 }

@@ -7,6 +7,8 @@ namespace NTFS {
 
 class NTFSRecognize : public Utils::DataRecognize {
 public:
+    NTFSRecognize() = default;
+    explicit NTFSRecognize(const std::vector<uint32_t>& knownSerials) : DataRecognize(knownSerials) {}
     bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) override;
     bool IsDirectoryStart(uint64_t position, const uint8_t* block, uint64_t length) override;
     bool CheckBootSector(const uint8_t* block512) override;

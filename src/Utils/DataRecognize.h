@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <vector>
 
 class DataRecoveryEntity;
 
@@ -15,6 +16,9 @@ namespace Utils {
 
 class DataRecognize {
 public:
+    DataRecognize() = default;
+    // Volumes with these serials count as already seen.
+    explicit DataRecognize(const std::vector<uint32_t>& knownSerials) : seenSerials(knownSerials.begin(), knownSerials.end()) {}
     virtual ~DataRecognize() = default;
     virtual bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) = 0;
     virtual bool IsDirectoryStart(uint64_t position, const uint8_t* block, uint64_t length) = 0;

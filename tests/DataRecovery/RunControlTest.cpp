@@ -172,10 +172,10 @@ TEST(RunControl, CreateDataRecoveryOverTheDiskTable)
     DataRecoveryMulti* engine = CreateDataRecovery(disk.Records(), events.Callback());
     ASSERT_NE(engine, nullptr);
     engine->Start();
+    // The NTFS volume's engine is not built; the other volume gets the raw search.
     const auto failed = events.OfKind(ScanFailed);
-    ASSERT_EQ(failed.size(), 2u);
+    ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(failed[0].errorCode, 3); // the NTFS engine finds no NTFS on the fake volume
-    EXPECT_EQ(failed[1].errorCode, 16);
     EXPECT_EQ(events.All().back().kind, ScanFinished);
     ReleaseDataRecovery(engine);
 

@@ -229,7 +229,11 @@ TEST(DiskImageListing, UnusableImagesAreLeftOut)
     MakeSparseFile(dir / "blank.img", 8 * MiB);
     auto roots = none.Roots();
     roots.diskImages = {dir / "empty.img", dir / "absent.img", dir.Path().string(), dir / "blank.img"};
-    EXPECT_TRUE(ListLocalDisksAndVolumes(roots).empty()); // the blank disk has nothing to offer
+    // The blank disk is offered whole, as one free region to search.
+    const auto listed = ListLocalDisksAndVolumes(roots);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].startOffset, 0u);
+    EXPECT_EQ(listed[0].endOffset, 8 * MiB);
     const auto table = DiskTable::Snapshot();
     ASSERT_EQ(table.size(), 1u);
     EXPECT_EQ(table[0].devicePath, dir / "blank.img");

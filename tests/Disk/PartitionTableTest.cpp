@@ -260,11 +260,16 @@ TEST(PartitionTable, ScanSkipsMountedPartitionsAndNamesTheirFileSystemFromTheirO
     EXPECT_EQ(volumes[1].extents[0].partitionNumber, 2u);
 }
 
-TEST(PartitionTable, DiskWithoutTableOrUnreadableGetsNoEntries)
+TEST(PartitionTable, DiskWithoutTableIsOneFreeRegionAndUnreadableGetsNoEntries)
 {
     TestSupport::TempDir dir;
+    // Neither a table nor a file system: all of it is offered for the raw search.
     const std::string blank = MakeImage(dir, "blank.img", 4 * MiB);
-    EXPECT_TRUE(Scan(blank).empty());
+    const auto whole = Scan(blank);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_EQ(whole[0].entryKind, VolumeInfoItem::Unallocated);
+    EXPECT_EQ(whole[0].offset, 0u);
+    EXPECT_EQ(whole[0].length, 4 * MiB);
     EXPECT_TRUE(Scan(dir / "missing.img").empty());
     const std::string tiny = MakeImage(dir, "tiny.img", 512);
     EXPECT_TRUE(Scan(tiny).empty());
@@ -432,5 +437,26 @@ TEST(PartitionTable, AnEndlessEbrChainStopsAtTheEntryCap)
         EXPECT_FALSE(layout.error.empty()) << extendedRecords;
         EXPECT_EQ(layout.mbrEntries[5].firstSector, 6u);
         EXPECT_EQ(layout.mbrEntries[5].partitionNumber, 10u);
+    }
+}
+
+// A table whose partitions were all deleted offers its free space whatever its
+// size (a small card's wiped table included), from after the table's sector.
+TEST(PartitionTable, TableWithoutPartitionsOffersAllItsFreeSpace)
+{
+    REQUIRE_TOOL("sfdisk");
+    TestSupport::TempDir dir;
+    for (const char* label : {"dos", "gpt"}) {
+        SCOPED_TRACE(label);
+        const std::string image = MakeImage(dir, std::string(label) + ".img", 16 * MiB);
+        RunOrFail("echo 'label: " + std::string(label) + "' | sfdisk -q " + Quote(image));
+        const auto entries = Scan(image);
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].entryKind, VolumeInfoItem::Unallocated);
+        EXPECT_GT(entries[0].length, 15 * MiB);
+        if (std::string(label) == "dos") {
+            EXPECT_EQ(entries[0].offset, 512u);
+            EXPECT_EQ(entries[0].length, 16 * MiB - 512);
+        }
     }
 }

@@ -1,0 +1,419 @@
+#include "FAT/FAT32DataRecovery.h"
+
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "FAT/DosTime.h"
+#include "FAT/FAT32DirectoryBlock.h"
+#include "FAT/FATRecognize.h"
+
+#include <algorithm>
+#include <cstring>
+
+static constexpr const char* LogSource = "src/FAT/FAT32DataRecovery";
+
+namespace FAT {
+
+namespace {
+
+constexpr uint8_t longNameAttribute = 0x0F;
+
+uint16_t U16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
+uint32_t U32(const uint8_t* p)
+{
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+RawEntry Copy(const uint8_t* e)
+{
+    RawEntry r;
+    std::memcpy(r.data(), e, 32);
+    return r;
+}
+
+// One short entry with the long-name entries met before it.
+struct DirItem {
+    const uint8_t* shortEntry = nullptr;
+    uint64_t slot = 0;
+    std::vector<RawEntry> longs;
+};
+
+std::vector<DirItem> SplitItems(const uint8_t* block, uint64_t length)
+{
+    std::vector<DirItem> items;
+    DirItem open;
+    uint64_t at = 0;
+    for (; at + 32 <= length && block[at] != 0; at += 32) {
+        const uint8_t* e = block + at;
+        if (e[11] == longNameAttribute) {
+            open.longs.push_back(Copy(e));
+            continue;
+        }
+        open.shortEntry = e;
+        open.slot = at / 32;
+        items.push_back(std::move(open));
+        open = DirItem{};
+    }
+    if (!open.longs.empty())
+        items.push_back(std::move(open));
+    return items;
+}
+
+int64_t CreationKey(const uint8_t* e)
+{
+    return DosDateTimeToUnix(U16(e + 16), U16(e + 14)) * 1000 + 10 * int64_t{e[13]};
+}
+
+bool ChecksumsAgree(const std::vector<RawEntry>& longs, uint8_t checksum)
+{
+    return std::all_of(longs.begin(), longs.end(), [&](const RawEntry& l) { return l[13] == checksum; });
+}
+
+}
+
+FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                     DataRecoveryCallback callback)
+    : FAT32DataRecovery(volume, std::move(info), std::move(callback), 0, 0)
+{
+}
+
+FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                     DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
+    : FATDataRecovery(volume, std::move(info), std::move(callback)),
+      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize))
+{
+    recogniser = std::make_unique<FAT32Recognize>();
+    nodeStore.rootId = static_cast<uint64_t>(GetRootInode());
+}
+
+FAT32DataRecovery::~FAT32DataRecovery()
+{
+    for (auto& e : carried)
+        e.fill(0);
+}
+
+int64_t FAT32DataRecovery::GetRootInode()
+{
+    return explorer->reader->geometry.rootCluster;
+}
+
+uint32_t FAT32DataRecovery::GetVolumeSerial()
+{
+    return U32(GetRawReader()->bootSector + 67);
+}
+
+std::shared_ptr<Utils::PartReader> FAT32DataRecovery::GetReader()
+{
+    if (!explorer || !explorer->reader)
+        throw Exceptions::FAT32Exception("FAT32 reader not init.");
+    return explorer->reader;
+}
+
+Utils::PartReader* FAT32DataRecovery::GetRawReader()
+{
+    return GetReader().get();
+}
+
+std::shared_ptr<FATTable> FAT32DataRecovery::GetTable()
+{
+    if (!explorer || !explorer->table)
+        throw Exceptions::FAT32Exception("FAT32 FAT table not init.");
+    return explorer->table;
+}
+
+FATTable* FAT32DataRecovery::GetTablePtr()
+{
+    return explorer ? explorer->table.get() : nullptr;
+}
+
+bool FAT32DataRecovery::IsPlausibleEntry(const uint8_t* e, int64_t now)
+{
+    if (!IsPlausibleShortEntry(e, now))
+        return false;
+    const uint64_t first = uint64_t{U16(e + 20)} << 16 | U16(e + 26);
+    return first < GetTablePtr()->EntryLimit();
+}
+
+bool FAT32DataRecovery::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t length)
+{
+    const int64_t now = DosNow();
+    return IsFAT32DirectoryBlock(block, length, [&](const uint8_t* e) { return IsPlausibleEntry(e, now); });
+}
+
+bool FAT32DataRecovery::IsStructureBlock(const uint8_t* block)
+{
+    return IsFAT32DirectoryStart(block, 512);
+}
+
+void FAT32DataRecovery::RegisterRoot(uint64_t rootId)
+{
+    FileManagerSP::FileNode root;
+    root.name = ".\\";
+    root.id = static_cast<uint32_t>(rootId);
+    root.parentId = static_cast<uint32_t>(rootId);
+    root.folderFlag = 1;
+    nodeStore.AddNode(root);
+}
+
+void FAT32DataRecovery::MarkDirectoryCluster(uint64_t cluster)
+{
+    directoryClusters.insert(cluster);
+}
+
+std::vector<DataRun> FAT32DataRecovery::DeletedFolderRuns(uint64_t cluster)
+{
+    auto table = GetTable();
+    auto reader = GetReader();
+    if (!table->HasTable() || !table->IsFree(cluster))
+        return {};
+    uint8_t first[512];
+    reader->Read(table->ClusterOffset(cluster), first, sizeof first);
+    const uint32_t self = uint32_t{U16(first + 20)} << 16 | U16(first + 26);
+    if (!IsFAT32DirectoryStart(first, sizeof first) || self != cluster)
+        return {};
+    // A deleted folder's chain is gone: its clusters are taken as they follow
+    // one another while they stay free and read as directory blocks.
+    const uint64_t cs = table->ClusterSize();
+    std::vector<DataRun> runs{{table->ClusterOffset(cluster), cs}};
+    std::vector<uint8_t> block(512);
+    for (uint64_t c = cluster + 1; table->IsDataCluster(c) && runs[0].length + cs <= MaxDirectoryBytes(); ++c) {
+        if (!table->IsFree(c))
+            break;
+        reader->Read(table->ClusterOffset(c), block.data(), 512);
+        if (!IsDirectoryBlock(0, block.data(), 512))
+            break;
+        runs[0].length += cs;
+    }
+    return runs;
+}
+
+std::vector<DataRun> FAT32DataRecovery::GetDirectoryRuns(uint64_t cluster)
+{
+    auto runs = GetTable()->GetClusterRuns(cluster);
+    if (runs.empty())
+        runs = DeletedFolderRuns(cluster);
+    return runs;
+}
+
+void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block,
+                                           uint64_t length, uint64_t inode)
+{
+    auto table = GetTable();
+    const uint64_t blockCluster = offset >= table->DataStart() ? table->ClusterOfPosition(offset) : 0;
+    const uint64_t cs = table->ClusterSize();
+    // Whether a deleted file's high word must be guessed: only a volume with
+    // more clusters than 16 bits count, and only when it was cleared.
+    const bool bigVolume = table->EntryLimit() > 0x10000;
+    auto parsed = SplitItems(block, length);
+    std::vector<RawEntry> fromBefore;
+    fromBefore.swap(carried);
+    if (!parsed.empty() && !parsed.back().shortEntry) {
+        carried = std::move(parsed.back().longs);
+        parsed.pop_back();
+    }
+    for (size_t k = 0; k < parsed.size(); ++k) {
+        auto& item = parsed[k];
+        const uint8_t* e = item.shortEntry;
+        const bool deleted = e[0] == 0xE5;
+        if (k == 0 && !fromBefore.empty()) {
+            // The start of this item's long name lay in the block before.
+            uint8_t name[11];
+            std::memcpy(name, e, 11);
+            if (deleted && !fromBefore.back().empty()) {
+                const uint8_t c = fromBefore.back()[1];
+                name[0] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+            }
+            const uint8_t sum = ShortNameChecksum(name);
+            const uint8_t wanted = item.longs.empty() ? sum : item.longs.front()[13];
+            std::vector<RawEntry> joined;
+            for (const auto& l : fromBefore)
+                if (l[13] == wanted)
+                    joined.push_back(l);
+            joined.insert(joined.end(), item.longs.begin(), item.longs.end());
+            item.longs = std::move(joined);
+        }
+        const uint8_t attribute = e[11];
+        if ((attribute & 0x08) && !(attribute & 0x10))
+            continue; // volume label
+        std::string name;
+        if (!item.longs.empty() && (deleted || ChecksumsAgree(item.longs, ShortNameChecksum(e))))
+            name = LongName(item.longs);
+        if (name.empty())
+            name = ShortName(e);
+        const uint32_t high = U16(e + 20);
+        FileManagerSP::FileNode node;
+        node.name = std::move(name);
+        node.size = U32(e + 28);
+        node.id = high << 16 | U16(e + 26);
+        node.parentId = static_cast<uint32_t>(inode);
+        node.deletedState = deleted ? 1 : 0;
+        const int64_t key = CreationKey(e);
+        if (attribute & 0x10) {
+            uint64_t chain = 0;
+            for (const auto& run : table->GetClusterRuns(node.id))
+                chain += run.length;
+            liveNeighbours[key].push_back({0, std::max(chain, cs), node.id});
+            node.size = U32(e + 28);
+            node.folderFlag = 1;
+            items.push_back(std::move(node));
+            continue;
+        }
+        node.time = DosDateTimeToUnix(U16(e + 24), U16(e + 22));
+        if (deleted && high == 0 && bigVolume && node.size != 0) {
+            deletedEntries[key].push_back({k == 0, blockCluster, std::move(node)});
+            continue;
+        }
+        try {
+            UpdateFileNodeDataInfo(node);
+        } catch (const std::exception& ex) {
+            if (dynamic_cast<const Exceptions::DiskException*>(&ex))
+                throw;
+            VLOG_INFO("FAT32 UpdateFileNodeDataInfo Exception: %s\n", ex.what());
+            continue;
+        }
+        if (node.id != 0 && (attribute & 0x20))
+            liveNeighbours[key].push_back({0, node.size, node.id});
+        if (!deleted)
+            for (const auto& run : node.runs)
+                AddExtent(run.offset, run.length);
+        items.push_back(std::move(node));
+    }
+}
+
+void FAT32DataRecovery::WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited)
+{
+    for (const auto& item : items) {
+        if (item.folderFlag)
+            HandleDirectory(item, queue, visited);
+        else
+            HandleFile(item);
+    }
+}
+
+void FAT32DataRecovery::OnScanPassEnd()
+{
+    auto found = GuessDeletedEntryCluster(deletedEntries);
+    WalkDirectoryItems(found, nullptr, nullptr);
+    deletedEntries.clear();
+}
+
+void FAT32DataRecovery::FinishScan()
+{
+    for (auto& e : carried)
+        e.fill(0);
+    carried.clear();
+    liveNeighbours.clear();
+    deletedEntries.clear();
+    directoryClusters.clear();
+    nodeStore.ClearPending();
+}
+
+std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster(DeletedMap& deleted)
+{
+    std::vector<FileManagerSP::FileNode> out;
+    auto table = GetTable();
+    const uint64_t cs = table->ClusterSize();
+    const uint64_t limit = table->EntryLimit();
+    struct Candidate {
+        uint32_t high;
+        int32_t score;
+        int order;
+    };
+    // Candidates per deleted entry, never shared by entries of one name.
+    std::map<const DeletedEntry*, std::vector<Candidate>> candidates;
+    int order = 0;
+    auto clustersOf = [&](uint64_t bytes) { return (bytes + cs - 1) / cs; };
+    auto tryEntry = [&](const DeletedEntry& d, int64_t key, const std::vector<Neighbour>& neighbours, bool forward) {
+        const uint32_t low = d.node.id & 0xFFFF;
+        bool nonZero = false;
+        const Neighbour* last = nullptr;
+        for (auto n = neighbours.rbegin(); n != neighbours.rend(); ++n) {
+            Neighbour tried = *n;
+            if (forward && d.firstOfBlock)
+                tried = {0, cs, d.blockCluster};
+            last = &*n;
+            nonZero = nonZero || tried.firstCluster != 0;
+            const uint64_t steps = clustersOf(forward ? tried.size : d.node.size);
+            int64_t c = forward ? int64_t(tried.firstCluster + steps) : int64_t(tried.firstCluster) - int64_t(steps);
+            while (c > 0 && directoryClusters.count(static_cast<uint64_t>(c)))
+                c += forward ? 1 : -1;
+            if (c < 0)
+                continue;
+            uint64_t cluster = static_cast<uint64_t>(c) % limit;
+            const uint16_t diff = static_cast<uint16_t>((cluster & 0xFFFF) - low);
+            if (diff <= 2 || diff >= 0xFFFE) {
+                const int32_t score = tried.score == 0 ? 1 : tried.score;
+                const uint32_t high = static_cast<uint32_t>(cluster >> 16);
+                candidates[&d].push_back({high, score, order++});
+                liveNeighbours[key].push_back({score, d.node.size, uint64_t{high} << 16 | low});
+                return;
+            }
+        }
+        if (!last || (forward && !nonZero))
+            return;
+        const uint64_t steps = clustersOf(forward ? last->size : d.node.size) / 0x10000 * 0x10000;
+        const uint64_t moved = forward ? last->firstCluster + steps
+                                       : (last->firstCluster >= steps ? last->firstCluster - steps : 0);
+        const uint64_t f = ((moved & 0xFFFF0000) | low) % limit;
+        candidates[&d].push_back({static_cast<uint32_t>(f >> 16), last->score + 2, order++});
+        liveNeighbours[key].push_back({last->score + 2, d.node.size, f});
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool forwardPass = pass == 0;
+        auto visit = [&](int64_t key, const DeletedEntry& d) {
+            if (d.node.size == 0) {
+                candidates[&d].push_back({0, 0, order++});
+                return;
+            }
+            if (liveNeighbours.empty())
+                return;
+            if (forwardPass) {
+                auto it = liveNeighbours.upper_bound(key);
+                if (it == liveNeighbours.begin())
+                    return;
+                --it;
+                tryEntry(d, key, std::vector<Neighbour>(it->second), true);
+            } else {
+                auto it = liveNeighbours.lower_bound(key);
+                if (it == liveNeighbours.end())
+                    tryEntry(d, key, std::vector<Neighbour>(std::prev(it)->second), true);
+                else
+                    tryEntry(d, key, std::vector<Neighbour>(it->second), false);
+            }
+        };
+        if (forwardPass) {
+            for (auto& [key, list] : deleted)
+                for (auto& d : list)
+                    visit(key, d);
+        } else {
+            for (auto it = deleted.rbegin(); it != deleted.rend(); ++it)
+                for (auto d = it->second.rbegin(); d != it->second.rend(); ++d)
+                    visit(it->first, *d);
+        }
+    }
+    for (auto& [key, list] : deleted) {
+        for (auto& d : list) {
+            FileManagerSP::FileNode node = d.node;
+            auto& found = candidates[&d];
+            // The lowest score wins; among equals the first found.
+            std::stable_sort(found.begin(), found.end(),
+                             [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+            const uint32_t high = found.empty() ? 0 : found.front().high;
+            node.id = high << 16 | (node.id & 0xFFFF);
+            try {
+                UpdateFileNodeDataInfo(node);
+            } catch (const std::exception& ex) {
+                if (dynamic_cast<const Exceptions::DiskException*>(&ex))
+                    throw;
+                VLOG_INFO("FAT32 UpdateFileNodeDataInfo Exception: %s\n", ex.what());
+                continue;
+            }
+            out.push_back(std::move(node));
+        }
+    }
+    return out;
+}
+
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The FAT32 engine: directory entries and their long names, deleted entries
+// (with the first cluster's high word guessed where the file system cleared
+// it), deleted folders, and the extents of live files.
+#include "FAT/FAT32Names.h"
+#include "FAT/FATDataRecovery.h"
+#include "FAT/FATExplorer.h"
+
+#include <map>
+#include <memory>
+#include <unordered_set>
+#include <vector>
+
+namespace FAT {
+
+class FAT32DataRecovery : public FATDataRecovery {
+public:
+    FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
+    // A volume found without a boot sector: its data-area start and cluster size.
+    FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback,
+                      uint64_t dataStart, uint64_t clusterSize);
+    ~FAT32DataRecovery() override;
+
+    int64_t GetRootInode() override;
+    int GetFileSystemType() override { return 1; }
+    uint32_t GetFileInfoKind() override { return Fat32File; }
+    uint32_t GetVolumeSerial() override;
+    bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) override;
+    bool IsStructureBlock(const uint8_t* block) override;
+    std::shared_ptr<Utils::PartReader> GetReader() override;
+    Utils::PartReader* GetRawReader() override;
+    std::shared_ptr<FATTable> GetTable() override;
+    FATTable* GetTablePtr() override;
+    std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) override;
+    void RegisterRoot(uint64_t rootId) override;
+    void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) override;
+    void MarkDirectoryCluster(uint64_t cluster) override;
+    void OnScanPassEnd() override;
+    void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
+                            uint64_t inode) override;
+    void FinishScan() override;
+
+    // A live file or folder whose place a deleted file may follow.
+    struct Neighbour {
+        int32_t score = 0;
+        uint64_t size = 0;
+        uint64_t firstCluster = 0;
+    };
+    // A deleted file whose first cluster's high word is to be guessed.
+    struct DeletedEntry {
+        bool firstOfBlock = false;
+        uint64_t blockCluster = 0;
+        FileManagerSP::FileNode node;
+    };
+    using NeighbourMap = std::map<int64_t, std::vector<Neighbour>>;
+    using DeletedMap = std::map<int64_t, std::vector<DeletedEntry>>;
+
+    // Each deleted entry gets the first cluster its live neighbours suggest,
+    // with its runs built from there.
+    std::vector<FileManagerSP::FileNode> GuessDeletedEntryCluster(DeletedMap& deleted);
+
+    NeighbourMap liveNeighbours;
+    DeletedMap deletedEntries;
+
+private:
+    // The engine's own short-entry test: the recogniser's, with first clusters inside the data area.
+    bool IsPlausibleEntry(const uint8_t* entry, int64_t now);
+    std::vector<DataRun> DeletedFolderRuns(uint64_t cluster);
+
+    std::shared_ptr<FAT32Explorer> explorer;
+    std::vector<RawEntry> carried; // long-name entries at the end of the last block
+    std::unordered_set<uint64_t> directoryClusters;
+};
+
+}

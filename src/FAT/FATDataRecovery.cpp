@@ -1,0 +1,519 @@
+#include "FAT/FATDataRecovery.h"
+
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "Utils/FileNameRules.h"
+#include "Utils/PartReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+static constexpr const char* LogSource = "src/FAT/FATDataRecovery";
+
+namespace FAT {
+
+namespace {
+
+constexpr int progressDivisor = 200;
+
+bool IsStopOrDiskError(const std::exception& e)
+{
+    return dynamic_cast<const Exceptions::DiskException*>(&e) ||
+           dynamic_cast<const Exceptions::ProcessControllerException*>(&e);
+}
+
+// Zero-filled scratch memory, wiped when it goes.
+struct WipedBuffer {
+    explicit WipedBuffer(size_t size) : bytes(size, 0) {}
+    ~WipedBuffer() { std::fill(bytes.begin(), bytes.end(), 0); }
+    std::vector<uint8_t> bytes;
+};
+
+}
+
+FATDataRecovery::FATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback)
+    : DataRecoveryEntity(std::move(info), std::move(callback)), volumeSize(volume.length)
+{
+    scanSize = volume.length;
+}
+
+FATDataRecovery::~FATDataRecovery() = default;
+
+void FATDataRecovery::CheckRunState()
+{
+    PollRunState(*scanState);
+}
+
+int FATDataRecovery::Start()
+{
+    return Scan(GetRootInode());
+}
+
+uint64_t FATDataRecovery::GetDataAreaOffset()
+{
+    auto* table = GetTablePtr();
+    return table ? table->DataStart() : 0;
+}
+
+uint64_t FATDataRecovery::GetDataStartOffset()
+{
+    return GetDataAreaOffset();
+}
+
+uint64_t FATDataRecovery::GetVolumeOffset()
+{
+    return GetRawReader()->Start();
+}
+
+uint64_t FATDataRecovery::RunShift()
+{
+    if (lostPartitionFlag == 0)
+        return 0;
+    const uint64_t start = GetVolumeOffset();
+    return start >= info.startOffset ? start - info.startOffset : 0;
+}
+
+void FATDataRecovery::ReportFileNode(const FileManagerSP::FileNode& node, const std::string& path, int kind)
+{
+    const uint64_t shift = RunShift();
+    if (shift == 0) {
+        DataRecoveryEntity::ReportFileNode(node, path, kind);
+        return;
+    }
+    FileManagerSP::FileNode shifted = node;
+    for (auto& run : shifted.runs)
+        run.offset += shift;
+    DataRecoveryEntity::ReportFileNode(shifted, path, kind);
+}
+
+std::vector<DataRun> FATDataRecovery::FullRunList(const DataRecoveryInfo& file)
+{
+    auto* table = GetTablePtr();
+    const uint64_t shift = RunShift();
+    if (!table || file.runCount == 0 || !file.runs || file.runs[0].offset < shift)
+        return {};
+    const uint64_t first = file.runs[0].offset - shift;
+    if (first < table->DataStart())
+        return {};
+    const uint64_t cluster = table->ClusterOfPosition(first);
+    if (table->ClusterOffset(cluster) != first)
+        return {};
+    auto runs = table->GetClusterRuns(cluster);
+    for (auto& run : runs)
+        run.offset += shift;
+    return runs;
+}
+
+bool FATDataRecovery::IsDotName(const std::string& name)
+{
+    return name == "." || name == "..";
+}
+
+bool FATDataRecovery::NamesMatch(const std::string& a, const std::string& b)
+{
+    return SameNameIgnoringCase(a, b);
+}
+
+void FATDataRecovery::AddExtent(uint64_t offset, uint64_t length)
+{
+    if (length == 0)
+        return;
+    uint64_t begin = offset;
+    uint64_t end = offset + length;
+    auto it = extents.upper_bound(begin);
+    if (it != extents.begin()) {
+        auto before = std::prev(it);
+        if (before->first + before->second >= begin)
+            it = before;
+    }
+    while (it != extents.end() && it->first <= end) {
+        begin = std::min(begin, it->first);
+        end = std::max(end, it->first + it->second);
+        it = extents.erase(it);
+    }
+    extents[begin] = end - begin;
+}
+
+bool FATDataRecovery::GetClusterState(uint64_t position, uint64_t* length)
+{
+    auto it = extents.upper_bound(position);
+    if (it != extents.begin()) {
+        --it;
+        if (it->first + it->second > position) {
+            *length = it->first + it->second - position;
+            return true;
+        }
+    }
+    *length = GetRawBlockSize();
+    return false;
+}
+
+uint64_t FATDataRecovery::GetUsedBytes()
+{
+    auto* table = GetTablePtr();
+    const uint64_t cs = table ? table->ClusterSize() : 1;
+    uint64_t sum = 0;
+    for (const auto& [offset, length] : extents)
+        sum += (length + cs - 1) / cs * cs;
+    return sum;
+}
+
+void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
+{
+    auto table = GetTable();
+    node.runs.clear();
+    if (node.size == 0 || !table->IsDataCluster(node.id))
+        return;
+    auto runs = table->GetClusterRuns(node.id);
+    uint64_t sum = 0;
+    for (const auto& run : runs)
+        sum += run.length;
+    if (runs.empty() || sum < node.size || sum - node.size > table->ClusterSize()) {
+        // Taken as contiguous from the first cluster: a free or damaged chain.
+        const uint64_t offset = table->ClusterOffset(node.id);
+        if (offset >= volumeSize)
+            return;
+        runs = {{offset, std::min(node.size, volumeSize - offset)}};
+    }
+    node.runs = std::move(runs);
+}
+
+void FATDataRecovery::AddPendingFile(const FileManagerSP::FileNode& file)
+{
+    if (file.name.empty() || file.size > FileManagerSP::FileNodeStore::maxPendingSize)
+        return;
+    std::lock_guard lock(nodeStore.pendingMutex);
+    auto& group = nodeStore.pendingMap[file.id];
+    for (const auto& held : group) {
+        const bool sameFirstRun = held.runs.empty() == file.runs.empty() &&
+                                  (held.runs.empty() || (held.runs[0].offset == file.runs[0].offset &&
+                                                         held.runs[0].length == file.runs[0].length));
+        if (held.name == file.name && held.parentId == file.parentId && sameFirstRun)
+            return;
+    }
+    group.push_back(file);
+}
+
+bool FATDataRecovery::IsInRecycleBin(uint32_t parentId)
+{
+    return recycleBinFolders.count(parentId) != 0;
+}
+
+void FATDataRecovery::HandleDirectory(const FileManagerSP::FileNode& directory, DirectoryQueue* queue,
+                                      VisitedSet* visited)
+{
+    if (IsDotName(directory.name) || directory.name == "System Volume Information")
+        return;
+    auto* table = GetTablePtr();
+    if (queue && visited && table && table->IsDataCluster(directory.id) && visited->insert(directory.id).second)
+        queue->push(directory.id);
+    if (directory.name == "$RECYCLE.BIN") {
+        recycleBinFolders.insert(directory.id);
+        return;
+    }
+    if (IsInRecycleBin(directory.parentId) && directory.id >= 2)
+        recycleBinFolders.insert(directory.id);
+    nodeStore.AddNode(directory);
+}
+
+void FATDataRecovery::HandleFile(const FileManagerSP::FileNode& file)
+{
+    for (const auto& node : recyclePairs.Pair(file, *GetRawReader(), IsInRecycleBin(file.parentId)))
+        AddPendingFile(node);
+}
+
+void FATDataRecovery::ReleaseHeldBackFiles()
+{
+    for (const auto& node : recyclePairs.TakeHeldBack())
+        AddPendingFile(node);
+}
+
+void FATDataRecovery::ClearPassState()
+{
+    recyclePairs.TakeHeldBack();
+    blockChains.clear();
+    chainRuns.clear();
+}
+
+void FATDataRecovery::ReportPendingNodes()
+{
+    const auto nodes = nodeStore.TakeAllNodes();
+    const int kind = static_cast<int>(GetFileInfoKind());
+    for (const auto& [path, node] : nodes) {
+        CheckRunState();
+        ReportFileNode(node, path, kind);
+    }
+    nodeStore.ClearPending();
+}
+
+void FATDataRecovery::ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited)
+{
+    auto reader = GetReader();
+    auto table = GetTable();
+    const uint64_t dataStart = table->DataStart();
+    const uint64_t cs = table->ClusterSize();
+    uint64_t budget = MaxDirectoryBytes();
+    WipedBuffer piece(static_cast<size_t>(std::min<uint64_t>(directoryPiece, budget)));
+    for (const auto& run : GetDirectoryRuns(id)) {
+        OnDirectoryRun(run.offset);
+        if (run.offset < dataStart)
+            throw Exceptions::FATException("Position is before the data area start.");
+        for (uint64_t done = 0; done < run.length && budget > 0;) {
+            const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
+            const uint64_t at = run.offset + done;
+            std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
+            reader->Read(at, piece.bytes.data(), static_cast<uint32_t>(n));
+            for (uint64_t c = (at - dataStart) / cs; c * cs < at - dataStart + n; ++c)
+                MarkDirectoryCluster(c + 2);
+            AddExtent(at, n);
+            ProcessFATDataItem(items, at, piece.bytes.data(), n, id);
+            WalkDirectoryItems(items, queue, visited);
+            items.clear();
+            done += n;
+            budget -= n;
+        }
+        if (budget == 0) {
+            VLOG_INFO("Directory %llu is longer than %llu bytes; the rest is not read.",
+                      static_cast<unsigned long long>(id), static_cast<unsigned long long>(MaxDirectoryBytes()));
+            break;
+        }
+    }
+}
+
+int FATDataRecovery::ScanStructure(int64_t inode)
+{
+    auto reader = GetReader();
+    auto table = GetTable();
+    if (!table)
+        throw Exceptions::FATException("FAT table is not initialized.");
+    reader->SetBufferSize(table->ClusterSize());
+    DirectoryQueue queue;
+    VisitedSet visited;
+    queue.push(static_cast<uint64_t>(inode));
+    visited.insert(static_cast<uint64_t>(inode));
+    RegisterRoot(static_cast<uint64_t>(inode));
+    int n = 1;
+    int every = 0;
+    DirectoryItems items;
+    while (!queue.empty()) {
+        CheckRunState();
+        const uint64_t id = queue.top();
+        queue.pop();
+        try {
+            ReadDirectory(id, items, &queue, &visited);
+        } catch (const std::exception& e) {
+            if (IsStopOrDiskError(e))
+                throw;
+            VLOG_INFO("FAT Scan Exception: %s\n", e.what());
+        }
+        items.clear();
+        bool report = false;
+        if (n <= progressDivisor) {
+            report = true;
+        } else if (++every > 10) {
+            every = 0;
+            report = true;
+        }
+        if (report) {
+            auto record = MakeDataRecoveryInfo(StructureScanProgress);
+            record.diskIndex = info.diskIndex;
+            record.volIndex = info.volIndex;
+            record.progress = static_cast<double>(n) / progressDivisor;
+            reportCallback(record);
+        }
+        if (n <= progressDivisor)
+            ++n;
+    }
+    OnScanPassEnd();
+    ReleaseHeldBackFiles();
+    ReportPendingNodes();
+    return 0;
+}
+
+uint64_t FATDataRecovery::ResolveStartPath(const std::vector<std::string>& components, bool& noRecycleBin)
+{
+    auto reader = GetReader();
+    uint64_t cluster = static_cast<uint64_t>(GetRootInode());
+    DirectoryItems items;
+    WipedBuffer piece(directoryPiece);
+    for (const auto& component : components) {
+        CheckRunState();
+        const bool wantsRecycleBin = SameNameIgnoringCase(component, "$RECYCLE.BIN");
+        std::optional<uint64_t> live;
+        std::optional<uint64_t> deleted;
+        uint64_t budget = MaxDirectoryBytes();
+        for (const auto& run : GetDirectoryRuns(cluster)) {
+            for (uint64_t done = 0; done < run.length && budget > 0;) {
+                const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
+                std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
+                reader->Read(run.offset + done, piece.bytes.data(), static_cast<uint32_t>(n));
+                ProcessFATDataItem(items, run.offset + done, piece.bytes.data(), n, cluster);
+                for (const auto& item : items) {
+                    if (item.folderFlag != 1 || IsDotName(item.name) || !NamesMatch(item.name, component))
+                        continue;
+                    auto& slot = item.deletedState == 0 ? live : deleted;
+                    if (!slot)
+                        slot = item.id;
+                }
+                items.clear();
+                done += n;
+                budget -= n;
+            }
+        }
+        const auto found = live ? live : deleted;
+        if (!found) {
+            if (wantsRecycleBin) {
+                noRecycleBin = true;
+                return cluster;
+            }
+            VLOG_INFO("FATDataRecovery::Start - Path component not found: %s\n", component.c_str());
+            throw Exceptions::FATException("Path component not found: " + component);
+        }
+        if (wantsRecycleBin || IsInRecycleBin(static_cast<uint32_t>(cluster)))
+            recycleBinFolders.insert(*found);
+        cluster = *found;
+    }
+    return cluster;
+}
+
+int FATDataRecovery::Start(const std::string& path)
+{
+    if (!GetTablePtr())
+        throw Exceptions::FATException("FAT table is not initialized.");
+    const auto components = SplitStartPath(path, info.volumeLetter);
+    bool noRecycleBin = false;
+    const uint64_t cluster = ResolveStartPath(components, noRecycleBin);
+    // What resolving parsed belongs to no scan.
+    FinishScan();
+    ClearPassState();
+    if (noRecycleBin) {
+        VLOG_INFO("FATDataRecovery::Start - the volume has no Recycle Bin folder; nothing to scan.");
+        return 0;
+    }
+    nodeStore.startId = cluster;
+    const int result = ScanStructure(static_cast<int64_t>(cluster));
+    FinishScan();
+    return result;
+}
+
+void FATDataRecovery::ProcessBlock(uint64_t offset, const uint8_t* block, uint64_t length, uint64_t inode, bool raw)
+{
+    auto* table = GetTablePtr();
+    MarkDirectoryCluster(table->ClusterOfPosition(offset));
+    AddExtent(offset, length);
+    DirectoryItems items;
+    ProcessFATDataItem(items, offset, block, length, inode);
+    if (raw) {
+        // Found by the raw volume search: no live directory leads here.
+        for (auto& item : items)
+            if (Utils::IsValidFileName(item.name))
+                item.deletedState = 1;
+    }
+    WalkDirectoryItems(items, nullptr, nullptr);
+}
+
+int FATDataRecovery::ScanRaw()
+{
+    auto reader = GetReader();
+    reader->SetBufferSize(ReadAheadSizeFor(GetUsedBytes(), volumeSize));
+    auto table = GetTable();
+    if (!table)
+        throw Exceptions::FATException("FAT table is not initialized.");
+    const uint64_t step = GetRawBlockSize();
+    const uint64_t dataStart = table->DataStart();
+    WipedBuffer block(step);
+    uint64_t t = dataStart;
+    uint64_t acc = 0;
+    while (t < volumeSize && volumeSize - t >= step) {
+        CheckRunState();
+        try {
+            if (static_cast<double>(acc) / static_cast<double>(volumeSize) >= 0.001) {
+                auto record = MakeDataRecoveryInfo(RawScanProgress);
+                record.diskIndex = info.diskIndex;
+                record.volIndex = info.volIndex;
+                record.progress = static_cast<double>(t) / static_cast<double>(volumeSize);
+                reportCallback(record);
+                acc = 0;
+            } else {
+                acc += step;
+            }
+            uint64_t skip = 0;
+            if (GetClusterState(t, &skip)) {
+                t += std::max<uint64_t>((skip + step - 1) / step * step, step);
+                continue;
+            }
+            std::fill(block.bytes.begin(), block.bytes.end(), 0);
+            reader->Read(t, block.bytes.data(), static_cast<uint32_t>(step));
+            if (IsDirectoryBlock(t, block.bytes.data(), step))
+                ProcessBlock(t, block.bytes.data(), step, table->ClusterOfPosition(t), false);
+        } catch (const std::exception& e) {
+            if (IsStopOrDiskError(e))
+                throw;
+            VLOG_INFO("FAT Scan Exception: %s\n", e.what());
+        }
+        t += step;
+    }
+    OnScanPassEnd();
+    return 0;
+}
+
+int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
+{
+    auto* table = GetTablePtr();
+    if (!table)
+        return 0;
+    uint64_t inode = 0;
+    int code = 0;
+    try {
+        // A block anywhere inside a chain already met belongs to that directory.
+        bool known = false;
+        auto run = chainRuns.upper_bound(offset);
+        if (run != chainRuns.begin()) {
+            --run;
+            if (offset < run->second.first) {
+                inode = run->second.second;
+                known = true;
+            }
+        }
+        if (!known) {
+            const uint64_t cluster = table->ClusterOfPosition(offset);
+            inode = cluster;
+            if (blockChains.count(cluster)) {
+                code = 2;
+            } else {
+                auto runs = table->GetClusterRuns(cluster);
+                if (runs.empty()) {
+                    code = 2;
+                } else {
+                    for (const auto& r : runs)
+                        chainRuns[r.offset] = {r.offset + r.length, cluster};
+                    blockChains[cluster] = std::move(runs);
+                }
+            }
+        }
+    } catch (const std::exception& e) {
+        if (IsStopOrDiskError(e))
+            throw;
+        VLOG_INFO("FAT Scan Exception: %s\n", e.what());
+        return 0;
+    }
+    try {
+        ProcessBlock(offset, block, length, inode, true);
+    } catch (const std::exception& e) {
+        if (IsStopOrDiskError(e))
+            throw;
+        VLOG_INFO("FAT Scan Exception: %s\n", e.what());
+    }
+    return code;
+}
+
+int FATDataRecovery::AfterScanRaw()
+{
+    ReportPendingNodes();
+    OnScanPassEnd();
+    ReleaseHeldBackFiles();
+    ReportPendingNodes();
+    return 0;
+}
+
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The scan passes both FAT engines share: the directory walk from a start
+// cluster, the start at a path, the raw pass over the data area, the block
+// hook of the raw volume search and the pass after it. What a directory block
+// holds and how its entries become nodes is the subclasses' part.
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "DataRecovery/FileNode.h"
+#include "FAT/FATTable.h"
+#include "FAT/RecycleBinPairing.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <queue>
+#include <set>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace FAT {
+
+using DirectoryItems = std::vector<FileManagerSP::FileNode>;
+using DirectoryQueue = std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<uint64_t>>;
+using VisitedSet = std::unordered_set<uint64_t>;
+
+// The components of a start path after its volume prefix ("X:\", the
+// volume's own letter or mount path, or a leading separator); throws
+// Exceptions::FATException "Only absolute paths are supported." otherwise.
+std::vector<std::string> SplitStartPath(const std::string& path, const std::string& volumeLetter);
+
+// Simple Unicode case folding of two UTF-8 names, as FAT32 compares them.
+bool SameNameIgnoringCase(const std::string& a, const std::string& b);
+
+class FATDataRecovery : public DataRecoveryEntity {
+public:
+    // The most bytes of one directory read in one piece.
+    static constexpr uint64_t directoryPiece = 1024 * 1024;
+
+    FATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
+    ~FATDataRecovery() override;
+
+    using DataRecoveryEntity::Start;
+    int Start() override;
+    int Start(const std::string& path) override;
+    int ScanStructure(int64_t inode) override;
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t length) override;
+    int ScanRaw() override;
+    int AfterScanRaw() override;
+    bool GetClusterState(uint64_t position, uint64_t* length) override;
+    uint32_t GetRawBlockSize() override { return 512; }
+    uint64_t GetDataAreaOffset() override;
+    uint64_t GetDataStartOffset() override;
+    uint64_t GetVolumeOffset() override;
+    uint64_t GetUsedBytes() override;
+    // The chain from the first run's cluster, for a file whose record
+    // carried only its first runs.
+    std::vector<DataRun> FullRunList(const DataRecoveryInfo& file) override;
+    // Runs go to the caller relative to the volume its container reads.
+    void ReportFileNode(const FileManagerSP::FileNode& node, const std::string& path, int kind) override;
+
+    // Hooks of the two engines.
+    virtual std::shared_ptr<FATTable> GetTable() = 0;
+    virtual FATTable* GetTablePtr() = 0;
+    // The runs of a directory, at most MaxDirectoryBytes in all.
+    virtual std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) = 0;
+    virtual void RegisterRoot(uint64_t rootId) = 0;
+    virtual void OnDirectoryRun(uint64_t offset) {}
+    virtual void UpdateFileNodeDataInfo(FileManagerSP::FileNode& node);
+    virtual bool IsDotName(const std::string& name);
+    virtual void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) = 0;
+    virtual void MarkDirectoryCluster(uint64_t cluster) {}
+    virtual void OnScanPassEnd() {}
+    virtual void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
+                                    uint64_t inode) = 0;
+    virtual void ReportPendingNodes();
+    // Whether two names of this file system name the same entry.
+    virtual bool NamesMatch(const std::string& a, const std::string& b);
+    // The most bytes of one directory the walks read (FAT32: 65,536 entries).
+    virtual uint64_t MaxDirectoryBytes() { return 2 * 1024 * 1024; }
+
+    // The byte offset of this engine's volume within the volume its
+    // container reads: not 0 only for a volume the raw search found.
+    uint64_t RunShift();
+
+protected:
+    // Pause and stop between units of work.
+    void CheckRunState();
+    // A directory item as every walk treats it: queued when new, entered in
+    // the node store unless it is a Recycle Bin root; "." "..", "System
+    // Volume Information" are neither.
+    void HandleDirectory(const FileManagerSP::FileNode& directory, DirectoryQueue* queue, VisitedSet* visited);
+    // A file item: through the Recycle Bin pairing, then pending.
+    void HandleFile(const FileManagerSP::FileNode& file);
+    // Adds a file to the pending nodes unless an equal one is there.
+    void AddPendingFile(const FileManagerSP::FileNode& file);
+    // Holds the volume bytes [offset, offset + length) as accounted for.
+    void AddExtent(uint64_t offset, uint64_t length);
+    // Ends a pass: the Recycle Bin files still waiting for a partner are reported under their own names.
+    void ReleaseHeldBackFiles();
+    // Whether a folder id is a Recycle Bin folder or directly in one.
+    bool IsInRecycleBin(uint32_t parentId);
+    void ClearPassState();
+
+    uint64_t volumeSize = 0;
+    std::map<uint64_t, uint64_t> extents; // volume offset -> length
+    std::map<uint64_t, std::vector<DataRun>> blockChains;
+    std::map<uint64_t, std::pair<uint64_t, uint64_t>> chainRuns; // run offset -> (run end, chain's first cluster)
+    RecycleBinPairs recyclePairs;
+    std::set<uint64_t> recycleBinFolders;
+
+private:
+    void ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited);
+    void ProcessBlock(uint64_t offset, const uint8_t* block, uint64_t length, uint64_t inode, bool raw);
+    uint64_t ResolveStartPath(const std::vector<std::string>& components, bool& noRecycleBin);
+};
+
+}

@@ -1,0 +1,53 @@
+#include "FAT/FATRecognize.h"
+
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "FAT/DosTime.h"
+#include "FAT/ExFATDirectoryBlock.h"
+#include "FAT/FAT32DirectoryBlock.h"
+#include "FAT/FATGeometry.h"
+
+namespace FAT {
+
+namespace {
+template <typename Parse>
+bool FirstMeeting(std::set<uint32_t>& seen, const uint8_t* sector, Parse parse)
+{
+    VolumeGeometry g;
+    if (!parse(sector, 0, g))
+        return false;
+    return seen.insert(g.serial).second;
+}
+}
+
+bool FAT32Recognize::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t length)
+{
+    const int64_t now = DosNow();
+    return IsFAT32DirectoryBlock(block, length, [now](const uint8_t* e) { return IsPlausibleShortEntry(e, now); });
+}
+
+bool FAT32Recognize::IsDirectoryStart(uint64_t, const uint8_t* block, uint64_t length)
+{
+    return IsFAT32DirectoryStart(block, length);
+}
+
+bool FAT32Recognize::CheckBootSector(const uint8_t* block512)
+{
+    return FirstMeeting(seenSerials, block512, ParseFAT32BootSector);
+}
+
+bool ExFATRecognize::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t length)
+{
+    return IsExFATDirectoryBlock(block, length);
+}
+
+bool ExFATRecognize::IsDirectoryStart(uint64_t, const uint8_t* block, uint64_t length)
+{
+    return IsExFATDirectoryStart(block, length);
+}
+
+bool ExFATRecognize::CheckBootSector(const uint8_t* block512)
+{
+    return FirstMeeting(seenSerials, block512, ParseExFATBootSector);
+}
+
+}

@@ -1,0 +1,505 @@
+// The raw pass with scripted engines and recognisers over small image files:
+// where carves may start, which volumes are built and which blocks they get.
+#include "DataRecovery/Exceptions.h"
+#include "DeepScan/DeepScanManager.h"
+#include "DeepScan/UnknownDataRecovery.h"
+#include "Utils/PartReader.h"
+#include "support/CarvingFixtures.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr uint64_t KiB = 1024;
+constexpr uint64_t MiB = 1024 * KiB;
+
+// What the fake engines and recognisers saw.
+struct Seen {
+    std::vector<DataRecoveryInfo> events;
+    std::vector<std::string> paths;
+    std::vector<uint64_t> carved; // start offsets, read during the callback
+    std::vector<std::pair<int, uint64_t>> blocks; // (engine number, relative position)
+    std::vector<VolumeInfoItem> built;
+    std::vector<std::pair<uint64_t, uint64_t>> layouts;
+    int afterScanRaw = 0;
+};
+
+// A lost or own engine: data area and cluster size as given, every block recorded.
+class ScriptedEngine : public DataRecoveryEntity {
+public:
+    ScriptedEngine(Seen& seen, int number, int type, uint64_t dataArea, std::shared_ptr<Utils::PartReader> reader)
+        : DataRecoveryEntity({}, {}), seen(seen), number(number), type(type), dataArea(dataArea),
+          reader(std::move(reader))
+    {
+    }
+    int Start() override { return 0; }
+    int Start(const std::string&) override { return 0; }
+    int ScanStructure(int64_t) override { return 0; }
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t) override
+    {
+        seen.blocks.push_back({number, offset});
+        if (std::memcmp(block, "DIR", 3) == 0 && block[4] == 'L') {
+            // A file of 300 pieces: more than one record carries.
+            FileManagerSP::FileNode node;
+            node.name = "long.bin";
+            node.id = 77;
+            for (uint64_t i = 0; i < 300; ++i)
+                node.runs.push_back({i * 8192, 4096});
+            node.size = 300 * 4096;
+            ReportFileNode(node, "long.bin", Fat32File);
+        }
+        return 0;
+    }
+    int ScanRaw() override { return 0; }
+    int AfterScanRaw() override
+    {
+        ++seen.afterScanRaw;
+        return 0;
+    }
+    int64_t GetRootInode() override { return 0; }
+    bool GetClusterState(uint64_t position, uint64_t* length) override
+    {
+        *length = 4096;
+        return inUse && inUse(position);
+    }
+    uint64_t GetDataAreaOffset() override { return dataArea; }
+    bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t) override
+    {
+        return (std::memcmp(block, "DIR", 3) == 0 || std::memcmp(block, "DST", 3) == 0) && block[3] == '0' + type;
+    }
+    uint32_t GetVolumeSerial() override { return serial; }
+    int GetFileSystemType() override { return type; }
+    std::shared_ptr<Utils::PartReader> GetReader() override { return reader; }
+    Utils::PartReader* GetRawReader() override { return reader.get(); }
+    void FinishScan() override {}
+
+    std::function<bool(uint64_t)> inUse;
+    uint32_t serial = 0;
+
+private:
+    Seen& seen;
+    int number;
+    int type;
+    uint64_t dataArea;
+    std::shared_ptr<Utils::PartReader> reader;
+};
+
+// Blocks "BOOT" + type digit with a serial at 8 and a FAT-style size are boot
+// sectors; "DIR" + digit directory blocks; "DST" + digit directory starts.
+// A boot sector's data area (relative to it) is the u32 at 16, its cluster size the u32 at 24.
+class ScriptedRecogniser : public Utils::DataRecognize {
+public:
+    ScriptedRecogniser(Seen& seen, int type, const std::vector<uint32_t>& known, std::string image, bool failing)
+        : Utils::DataRecognize(known), seen(seen), type(type), image(std::move(image)), failing(failing)
+    {
+    }
+    bool IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t) override
+    {
+        return (std::memcmp(block, "DIR", 3) == 0 || std::memcmp(block, "DST", 3) == 0) && block[3] == '0' + type;
+    }
+    bool IsDirectoryStart(uint64_t, const uint8_t* block, uint64_t) override
+    {
+        return std::memcmp(block, "DST", 3) == 0 && block[3] == '0' + type;
+    }
+    bool CheckBootSector(const uint8_t* block) override
+    {
+        if (std::memcmp(block, "BOOT", 4) != 0 || block[4] != '0' + type)
+            return false;
+        uint32_t serial;
+        std::memcpy(&serial, block + 8, 4);
+        lastDataArea = 0;
+        std::memcpy(&lastDataArea, block + 16, 4);
+        lastCluster = 0;
+        std::memcpy(&lastCluster, block + 24, 4);
+        return seenSerials.insert(serial).second;
+    }
+    std::unique_ptr<DataRecoveryEntity> CreateRecoveryWithLayout(const VolumeInfoItem& volume, DiskAndVolumeInfo,
+                                                                 DataRecoveryCallback, uint64_t start,
+                                                                 uint64_t size) override
+    {
+        seen.layouts.push_back({start, size});
+        return Make(volume, start, size);
+    }
+    std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo,
+                                                       DataRecoveryCallback) override
+    {
+        return Make(volume, lastDataArea, lastCluster);
+    }
+    int GetFileSystemType() override { return type; }
+
+private:
+    std::unique_ptr<DataRecoveryEntity> Make(const VolumeInfoItem& volume, uint64_t dataArea, uint64_t cluster)
+    {
+        if (failing)
+            throw Exceptions::ExceptionCommon("cannot build");
+        seen.built.push_back(volume);
+        auto reader = std::make_shared<Utils::PartReader>(image, 0, 4096);
+        reader->clusterSize = static_cast<uint32_t>(cluster);
+        return std::make_unique<ScriptedEngine>(seen, static_cast<int>(seen.built.size()), type, dataArea, reader);
+    }
+
+    Seen& seen;
+    int type;
+    std::string image;
+    bool failing;
+    uint64_t lastDataArea = 0;
+    uint64_t lastCluster = 0;
+};
+
+class RawSearch : public ::testing::Test {
+protected:
+    // A sparse image of the given size; blocks are written with Put.
+    void MakeImage(uint64_t size)
+    {
+        image = dir / "volume.img";
+        std::ofstream(image, std::ios::binary).close();
+        std::filesystem::resize_file(image, size);
+        volumeSize = size;
+    }
+    void Put(uint64_t at, const std::vector<uint8_t>& bytes)
+    {
+        std::fstream file(image, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(static_cast<std::streamoff>(at));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    void PutText(uint64_t at, const std::string& text, size_t length = 512)
+    {
+        std::vector<uint8_t> block(length, 0);
+        std::memcpy(block.data(), text.data(), std::min(text.size(), length));
+        Put(at, block);
+    }
+    void PutBoot(uint64_t at, int type, uint32_t serial, uint64_t sectors, uint32_t dataArea = 0, uint32_t cluster = 4096)
+    {
+        std::vector<uint8_t> block(512, 0);
+        std::memcpy(block.data(), "BOOT", 4);
+        block[4] = static_cast<uint8_t>('0' + type);
+        std::memcpy(block.data() + 8, &serial, 4);
+        std::memcpy(block.data() + 16, &dataArea, 4);
+        std::memcpy(block.data() + 24, &cluster, 4);
+        block[0x0B] = 0x00; // 512 bytes a sector
+        block[0x0C] = 0x02;
+        const auto count = static_cast<uint32_t>(sectors);
+        std::memcpy(block.data() + 0x20, &count, 4);
+        if (type == 2) {
+            std::memcpy(block.data() + 0x48, &sectors, 8);
+            block[0x6C] = 9;
+        }
+        Put(at, block);
+    }
+    // A directory start whose "." entry names a cluster.
+    void PutDirectoryStart(uint64_t at, int type, uint32_t cluster)
+    {
+        std::vector<uint8_t> block(512, 0);
+        std::memcpy(block.data(), "DST", 3);
+        block[3] = static_cast<uint8_t>('0' + type);
+        uint8_t* dot = block.data() + 32;
+        std::memcpy(dot, ".          ", 11);
+        dot[11] = 0x10;
+        dot[20] = static_cast<uint8_t>(cluster >> 16);
+        dot[21] = static_cast<uint8_t>(cluster >> 24);
+        dot[26] = static_cast<uint8_t>(cluster);
+        dot[27] = static_cast<uint8_t>(cluster >> 8);
+        Put(at, block);
+    }
+
+    std::unique_ptr<UnknownDataRecovery> Make(std::shared_ptr<DataRecoveryEntity> own, std::set<int> failing = {})
+    {
+        VolumeInfoItem volume;
+        volume.devicePath = image;
+        volume.offset = 0;
+        volume.length = volumeSize;
+        DiskAndVolumeInfo info;
+        info.startOffset = 0;
+        info.endOffset = volumeSize;
+        RecogniserMakers makers;
+        for (int type : {0, 1, 2})
+            makers[type] = [this, type, failing](const std::vector<uint32_t>& known) {
+                return std::make_unique<ScriptedRecogniser>(seen, type, known, image, failing.count(type) != 0);
+            };
+        return std::make_unique<UnknownDataRecovery>(std::move(own), volume, info,
+                                                     [this](const DataRecoveryInfo& e) {
+                                                         seen.events.push_back(e);
+                                                         if (e.kind == CarvedFile) {
+                                                             seen.paths.emplace_back(e.path, e.pathLength);
+                                                             seen.carved.push_back(e.runs[0].offset);
+                                                         }
+                                                     },
+                                                     makers);
+    }
+
+    std::shared_ptr<ScriptedEngine> Own(int type, uint64_t dataArea)
+    {
+        return std::make_shared<ScriptedEngine>(seen, 0, type, dataArea, nullptr);
+    }
+
+    std::vector<uint64_t> Carved() const { return seen.carved; }
+
+    std::vector<uint64_t> BlocksOf(int engine) const
+    {
+        std::vector<uint64_t> positions;
+        for (const auto& [number, position] : seen.blocks)
+            if (number == engine)
+                positions.push_back(position);
+        return positions;
+    }
+
+    TestSupport::TempDir dir;
+    std::string image;
+    uint64_t volumeSize = 0;
+    Seen seen;
+};
+
+}
+
+// Carves start only past the own structures and where the skip query says
+// free; a carve running into used clusters reads on through them.
+TEST_F(RawSearch, CarvesStartOnlyInFreeSpaceAndReadOnThroughUsedSpace)
+{
+    MakeImage(4 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    ASSERT_GT(png.size(), 4096u);
+    Put(8 * KiB, png);                  // inside the own structures
+    Put(1 * MiB, png);                  // in used clusters
+    Put(2 * MiB - 4096, png);           // free, running into used clusters
+    Put(3 * MiB + 512, png);            // free
+    auto own = Own(1, 64 * KiB);
+    own->inUse = [](uint64_t p) { return (p >= 1 * MiB && p < 2 * MiB - 4096) || (p >= 2 * MiB && p < 2 * MiB + 64 * KiB); };
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(Carved(), (std::vector<uint64_t>{2 * MiB - 4096, 3 * MiB + 512}));
+    for (const auto& e : seen.events)
+        if (e.kind == CarvedFile)
+            EXPECT_EQ(e.fileSize, png.size());
+    EXPECT_EQ(seen.paths[0], "png_" + std::to_string(2 * MiB - 4096) + ".png");
+    EXPECT_EQ(seen.afterScanRaw, 1); // the own engine's
+}
+
+TEST_F(RawSearch, BootSectorsBuildLostVolumesAtTheirPlaceOnce)
+{
+    MakeImage(8 * MiB);
+    PutBoot(1 * MiB, 1, 0x1111, 2048);            // 1 MiB long by its boot sector
+    PutBoot(1 * MiB + 6 * 512, 1, 0x1111, 2048);  // its backup: same serial
+    PutBoot(3 * MiB, 1, 0x2222, 1 << 20);         // says 512 MiB: cut at the volume's end
+    PutBoot(5 * MiB, 0, 0x4242, 2048);            // the own volume's backup boot sector
+    PutText(1 * MiB + 8 * KiB, "DIR1");           // inside the first only
+    PutText(3 * MiB + 8 * KiB, "DIR1");           // inside the second only
+    auto own = Own(0, 0);
+    own->serial = 0x4242;
+    const int before = LostVolumeCounter().load();
+    auto search = Make(own);
+    search->ScanRaw();
+    ASSERT_EQ(seen.built.size(), 2u);
+    EXPECT_EQ(seen.built[0].offset, 1 * MiB);
+    EXPECT_EQ(seen.built[0].length, 1 * MiB);
+    EXPECT_EQ(seen.built[1].offset, 3 * MiB);
+    EXPECT_EQ(seen.built[1].length, 5 * MiB);
+    EXPECT_EQ(LostVolumeCounter().load(), before + 2);
+    const auto& found = search->FoundVolumes().at(1);
+    EXPECT_EQ(found[0].engine->lostPartitionNumber, before + 1);
+    EXPECT_EQ(found[1].engine->lostPartitionNumber, before + 2);
+    EXPECT_EQ(found[0].engine->lostPartitionFlag, 1);
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{8 * KiB}));
+    EXPECT_EQ(BlocksOf(2), (std::vector<uint64_t>{8 * KiB}));
+    EXPECT_EQ(seen.afterScanRaw, 3);
+}
+
+// Recovery finds the whole run list of a lost volume's file with many pieces.
+TEST_F(RawSearch, FullRunListsOfLostVolumesAreFound)
+{
+    MakeImage(4 * MiB);
+    PutBoot(1 * MiB, 1, 0x1111, 2048);
+    PutText(1 * MiB + 8 * KiB, "DIR1L");
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    const auto& rows = search->FoundVolumes().at(1);
+    ASSERT_EQ(rows.size(), 1u);
+    const uint8_t number = rows[0].engine->lostPartitionNumber;
+    std::vector<DataRun> first;
+    for (uint64_t i = 0; i < 255; ++i)
+        first.push_back({i * 8192, 4096});
+    const auto full = search->FindLostRunList(number, 77, "long.bin", first.data());
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->size(), 300u);
+    EXPECT_FALSE(search->FindLostRunList(static_cast<uint8_t>(number + 1), 77, "long.bin", first.data()));
+}
+
+TEST_F(RawSearch, Fat32DirectoryStartGuessBuildsOneVolumeOnce)
+{
+    MakeImage(20 * MiB);
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5);  // data area 4 MiB, clusters of 4096
+    PutDirectoryStart(4 * MiB + 4 * 4096, 1, 6);  // the same geometry again
+    PutDirectoryStart(6 * MiB, 1, 1);             // cluster 1: no guess
+    PutDirectoryStart(7 * MiB, 1, 0);             // cluster 0: no guess
+    auto own = Own(1, 64 * KiB);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{4 * MiB, 4096}}));
+    ASSERT_EQ(seen.built.size(), 1u);
+    EXPECT_EQ(seen.built[0].offset, 0u);
+    EXPECT_EQ(seen.built[0].length, 20 * MiB);
+}
+
+// A volume found by its boot sector whose data area lies 4 MiB into the
+// scanned volume is the same volume the directory-start guess would build.
+TEST_F(RawSearch, GeometriesOfBootSectorVolumesAreKeptInTheScannedVolumesFrame)
+{
+    MakeImage(20 * MiB);
+    PutBoot(1 * MiB, 1, 0x3333, 16 * 2048, 3 * MiB, 4096);
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5);
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    EXPECT_EQ(seen.built.size(), 1u);
+    EXPECT_TRUE(seen.layouts.empty());
+}
+
+TEST_F(RawSearch, ExFatGuessBuildsOnlyOutsideVolumesFoundByBootSector)
+{
+    MakeImage(4 * MiB);
+    PutDirectoryStart(128 * KiB, 2, 4);       // before any exFAT volume is found: builds over the whole range
+    PutBoot(1 * MiB, 2, 0x5555, 1024);         // 512 KiB long
+    PutDirectoryStart(1 * MiB + 64 * KiB, 2, 4); // inside it: its own directory
+    PutDirectoryStart(3 * MiB, 2, 4);          // outside: a lost exFAT volume with its heap 256 KiB before
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    ASSERT_EQ(seen.built.size(), 3u);
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{3 * MiB - 256 * KiB, 0}}));
+}
+
+TEST_F(RawSearch, ExFatGuessBelow256KiBBuildsNothing)
+{
+    MakeImage(2 * MiB);
+    PutBoot(1 * MiB, 2, 0x5555, 1024);
+    PutText(1 * MiB + 4096, "DIR2");          // a found exFAT volume of its own
+    auto own = Own(2, 0);                      // the own engine is exFAT: its directory starts are guessed from
+    PutDirectoryStart(128 * KiB, 2, 4);        // the heap would lie below 0
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.built.size(), 1u);
+    EXPECT_TRUE(seen.layouts.empty());
+}
+
+TEST_F(RawSearch, AVolumeThatFailsToBuildIsTriedOnceAndTakesNoNumber)
+{
+    MakeImage(2 * MiB);
+    for (uint64_t at = 64 * KiB; at < 1 * MiB; at += 64 * KiB)
+        PutText(at, "DIR2");
+    const int before = LostVolumeCounter().load();
+    auto search = Make(nullptr, {2});
+    search->ScanRaw();
+    EXPECT_EQ(LostVolumeCounter().load(), before);
+    EXPECT_TRUE(search->FoundVolumes().empty());
+}
+
+TEST_F(RawSearch, DirectoryBlocksBuildAVolumeOverTheWholeScannedRange)
+{
+    MakeImage(2 * MiB);
+    PutText(64 * KiB, "DIR2");
+    PutText(128 * KiB, "DIR2");
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    ASSERT_EQ(seen.built.size(), 1u);
+    EXPECT_EQ(seen.built[0].offset, 0u);
+    EXPECT_EQ(seen.built[0].length, 2 * MiB);
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{64 * KiB, 128 * KiB}));
+}
+
+TEST_F(RawSearch, FirstProgressAfter1049Blocks)
+{
+    MakeImage(512 * MiB);
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    std::vector<double> progress;
+    for (const auto& e : seen.events)
+        if (e.kind == RawScanProgress)
+            progress.push_back(e.progress);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_DOUBLE_EQ(progress[0], 1049.0 * 512 / (512.0 * MiB));
+    EXPECT_GT(progress.size(), 900u);
+}
+
+TEST_F(RawSearch, StopEndsThePass)
+{
+    MakeImage(4 * MiB);
+    auto search = Make(nullptr);
+    search->SetStop(0);
+    EXPECT_THROW(search->ScanRaw(), Exceptions::ProcessControllerException);
+}
+
+// Both drivers of the carving engine on the same image.
+TEST_F(RawSearch, DeepScanManagerStartAndScanRaw)
+{
+    MakeImage(2 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    // A PDF that holds a PNG at a block start: only several carves at once find both.
+    std::string pdf = "%PDF-1.4\n%";
+    pdf.resize(4096, 'x');
+    Put(512 * KiB, std::vector<uint8_t>(pdf.begin(), pdf.end()));
+    Put(512 * KiB + 4096, png);
+    const std::string end = "\n%%EOF\n";
+    Put(512 * KiB + 4096 + png.size(), std::vector<uint8_t>(end.begin(), end.end()));
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.length = volumeSize;
+    for (bool sequential : {true, false}) {
+        std::vector<std::string> names;
+        DeepScanManager manager(volume, {}, [&](const DataRecoveryInfo& e) {
+            if (e.kind == CarvedFile)
+                names.emplace_back(e.path, e.pathLength);
+        });
+        if (sequential)
+            manager.Start();
+        else
+            manager.ScanRaw();
+        const std::string first = "pdf_" + std::to_string(512 * KiB) + ".pdf";
+        const std::string second = "png_" + std::to_string(512 * KiB + 4096) + ".png";
+        if (sequential)
+            EXPECT_EQ(names, std::vector<std::string>{"pdf/" + first});
+        else
+            EXPECT_EQ(names, (std::vector<std::string>{first, second}));
+    }
+}
+
+// A file cut by the volume's end is not reported, and nothing is read past
+// the end (the image ends there: a read past it would fail the scan).
+TEST_F(RawSearch, ACarveCutByTheVolumeEndIsNotReported)
+{
+    MakeImage(1 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    std::vector<uint8_t> head(png.begin(), png.begin() + 4096);
+    Put(1 * MiB - 4096, head);
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.length = volumeSize;
+    for (bool sequential : {true, false}) {
+        int carved = 0;
+        DeepScanManager manager(volume, {}, [&](const DataRecoveryInfo& e) { carved += e.kind == CarvedFile; });
+        EXPECT_NO_THROW(sequential ? manager.Start() : manager.ScanRaw());
+        EXPECT_EQ(carved, 0);
+    }
+    auto search = Make(nullptr);
+    EXPECT_NO_THROW(search->ScanRaw());
+    EXPECT_TRUE(Carved().empty());
+}
+
+// Without a callback nothing is reported and nothing throws.
+TEST_F(RawSearch, AnEmptyCallbackReportsNothing)
+{
+    MakeImage(1 * MiB);
+    const auto png = TestSupport::ReadFileBytes(TestSupport::CarvingFixtureDir() + "/png.png");
+    Put(64 * KiB, png);
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.length = volumeSize;
+    DeepScanManager manager(volume, {}, {});
+    EXPECT_NO_THROW(manager.Start());
+    EXPECT_NO_THROW(manager.ScanRaw());
+    UnknownDataRecovery search(nullptr, volume, {}, {});
+    EXPECT_NO_THROW(search.ScanRaw());
+}
