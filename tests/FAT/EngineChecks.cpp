@@ -6,6 +6,7 @@
 
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 using namespace TestSupport;
@@ -29,8 +30,10 @@ std::vector<FlsEntry> Fls(const std::string& image)
         e.deleted = m[2].matched;
         e.inode = std::stoull(m[3]);
         e.path = m[4];
-        if (m[1] == "v" || e.path.rfind("$", 0) == 0)
-            continue; // $MBR, $FAT1, $ALLOC_BITMAP, $UPCASE_TABLE, $OrphanFiles, ...
+        static const std::set<std::string> virtualFiles{"$MBR", "$FAT1", "$FAT2", "$OrphanFiles", "$ALLOC_BITMAP",
+                                                         "$UPCASE_TABLE"};
+        if (m[1] == "v" || virtualFiles.count(e.path) || e.path.rfind("$OrphanFiles/", 0) == 0)
+            continue;
         entries.push_back(e);
     }
     std::string body;
