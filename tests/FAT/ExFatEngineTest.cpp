@@ -5,6 +5,7 @@
 #include "FAT/EngineChecks.h"
 #include "FAT/ExFATDataRecovery.h"
 #include "FAT/FatImages.h"
+#include "support/DiskImages.h"
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
@@ -242,6 +243,39 @@ TEST_F(ExFatEngine, LongRunListRecoveredByAFreshEngine)
         if (file.is_regular_file())
             got = ReadBytes(file.path().string(), 0, expected.size() + 1);
     EXPECT_EQ(got, expected);
+}
+
+}
+
+namespace {
+
+// A volume whose own up-case table fails its checksum: the table installed
+// beside the library (made by scripts/make-exfat-upcase.sh) takes over.
+TEST(ExFatUpcase, InstalledTableWhenTheVolumesIsDamaged)
+{
+    REQUIRE_TOOL("mkfs.exfat");
+    TempDir dir;
+    const std::string image = dir / "exfat.img";
+    MakeSparseFile(image, 32 * 1024 * 1024);
+    RunOrFail("mkfs.exfat " + Quote(image));
+    {
+        FAT::ExFATExplorer explorer(ImageVolume(image));
+        const auto root = ReadBytes(image, explorer.table->ClusterOffset(explorer.reader->geometry.rootCluster), 512);
+        for (size_t at = 0; at < root.size(); at += 32)
+            if (root[at] == 0x82)
+                Patch(image, explorer.table->ClusterOffset(explorer.reader->geometry.rootCluster) + at + 4,
+                      {0x12, 0x34, 0x56, 0x78});
+    }
+    const std::string copy = dir / "damaged.img";
+    std::filesystem::copy_file(image, copy);
+    ASSERT_FALSE(FAT::InstalledUpcaseTablePath().empty()) << "the build installs config/ExFATUpCase";
+    Recorder recorder;
+    FAT::ExFATDataRecovery engine(ImageVolume(copy), {}, recorder.Callback());
+    EXPECT_EQ(engine.UpcaseSource(), "file");
+    ASSERT_EQ(engine.UpcaseTable().size(), 65536u);
+    EXPECT_EQ(engine.UpcaseTable()['a'], 'A');
+    EXPECT_EQ(engine.UpcaseTable()[0xE9], 0xC9); // é
+    EXPECT_TRUE(engine.NamesMatch("été.txt", "ÉTÉ.TXT"));
 }
 
 }
