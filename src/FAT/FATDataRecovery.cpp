@@ -235,6 +235,15 @@ void FATDataRecovery::ClearPassState()
     chainRuns.clear();
 }
 
+void FATDataRecovery::ReportResolvedNodes()
+{
+    const int kind = static_cast<int>(GetFileInfoKind());
+    for (const auto& [path, node] : nodeStore.TakeResolvedNodes(0)) {
+        CheckRunState();
+        ReportFileNode(node, path, kind);
+    }
+}
+
 void FATDataRecovery::ReportPendingNodes()
 {
     const auto nodes = nodeStore.TakeAllNodes();
@@ -291,6 +300,7 @@ int FATDataRecovery::ScanStructure(int64_t inode)
     VisitedSet visited;
     queue.push(static_cast<uint64_t>(inode));
     visited.insert(static_cast<uint64_t>(inode));
+    nodeStore.startId = static_cast<uint64_t>(inode);
     RegisterRoot(static_cast<uint64_t>(inode));
     int n = 1;
     int every = 0;
@@ -307,6 +317,8 @@ int FATDataRecovery::ScanStructure(int64_t inode)
             VLOG_INFO("FAT Scan Exception: %s\n", e.what());
         }
         items.clear();
+        // Files whose folders are all known go out now, so memory holds folders, not files.
+        ReportResolvedNodes();
         bool report = false;
         if (n <= progressDivisor) {
             report = true;

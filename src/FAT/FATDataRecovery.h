@@ -74,6 +74,8 @@ public:
     virtual void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                                     uint64_t inode) = 0;
     virtual void ReportPendingNodes();
+    // Reports the pending files whose paths reach the start folder.
+    void ReportResolvedNodes();
     // Whether two names of this file system name the same entry.
     virtual bool NamesMatch(const std::string& a, const std::string& b);
     // The most bytes of one directory the walks read (FAT32: 65,536 entries).
