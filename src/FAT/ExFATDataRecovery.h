@@ -38,7 +38,6 @@ public:
     std::shared_ptr<FATTable> GetTable() override;
     FATTable* GetTablePtr() override;
     std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) override;
-    void RegisterRoot(uint64_t rootId) override;
     void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) override;
     void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;

@@ -104,6 +104,16 @@ std::vector<DataRun> FATDataRecovery::FullRunList(const DataRecoveryInfo& file)
     return runs;
 }
 
+void FATDataRecovery::RegisterRoot(uint64_t rootId)
+{
+    FileManagerSP::FileNode root;
+    root.name = ".\\";
+    root.id = static_cast<uint32_t>(rootId);
+    root.parentId = static_cast<uint32_t>(rootId);
+    root.folderFlag = 1;
+    nodeStore.AddNode(root);
+}
+
 bool FATDataRecovery::IsDotName(const std::string& name)
 {
     return name == "." || name == "..";

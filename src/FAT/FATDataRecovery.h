@@ -64,7 +64,8 @@ public:
     virtual FATTable* GetTablePtr() = 0;
     // The runs of a directory, at most MaxDirectoryBytes in all.
     virtual std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) = 0;
-    virtual void RegisterRoot(uint64_t rootId) = 0;
+    // Enters the start folder as the root node ".\" (its own parent).
+    virtual void RegisterRoot(uint64_t rootId);
     virtual void OnDirectoryRun(uint64_t offset) {}
     virtual void UpdateFileNodeDataInfo(FileManagerSP::FileNode& node);
     virtual bool IsDotName(const std::string& name);

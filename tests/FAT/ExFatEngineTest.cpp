@@ -221,28 +221,12 @@ TEST_F(ExFatEngine, SplitSetJoinsByTheVolumesUpcaseTable)
 
 TEST_F(ExFatEngine, LongRunListRecoveredByAFreshEngine)
 {
-    const std::string env = ImagesOnlyEnvironment(image);
-    const std::string probe = ProbePath();
-    const auto scan = ParseJsonLines(RunOrFail(env + probe + " scan --disk 0 --volume 0 --path 'X:\\Many' 2>/dev/null"));
-    nlohmann::json record;
-    for (const auto& line : scan)
-        if (line.value("path", "") == ".\\\\long.bin")
-            record = line;
-    ASSERT_TRUE(record.is_object());
-    ASSERT_EQ(record["runs"].size(), 255u) << "exfat-fuse should have filled the 300 gaps";
-    record["nodeId"] = 0;
-    TempDir out;
-    std::ofstream(out / "in.json") << record.dump() << "\n";
-    RunOrFail(env + probe + " recover --out " + Quote(out / "files") + " < " + Quote(out / "in.json") +
-              " 2>/dev/null");
+    const auto recovered = RecoverThroughFreshProbe(image, "X:\\Many", ".\\\\long.bin");
+    ASSERT_EQ(recovered.recordRuns, 255u);
     const FlsEntry* entry = Entry("Many/long.bin");
     ASSERT_NE(entry, nullptr);
     const auto expected = Icat(image, *entry);
-    std::vector<uint8_t> got;
-    for (const auto& file : std::filesystem::recursive_directory_iterator(out / "files"))
-        if (file.is_regular_file())
-            got = ReadBytes(file.path().string(), 0, expected.size() + 1);
-    EXPECT_EQ(got, expected);
+    EXPECT_EQ(recovered.bytes, expected);
 }
 
 }

@@ -160,31 +160,15 @@ TEST_F(Fat32Engine, GuessesClearedHighWords)
 // fresh engine with node id 0 still writes every byte.
 TEST_F(Fat32Engine, LongRunListRecoveredByAFreshEngine)
 {
-    const std::string env = ImagesOnlyEnvironment(image);
-    const std::string probe = ProbePath();
-    const auto scan = ParseJsonLines(RunOrFail(env + probe + " scan --disk 0 --volume 0 --path 'X:\\Many' 2>/dev/null"));
-    nlohmann::json record;
-    for (const auto& line : scan)
-        if (line.value("path", "") == ".\\\\LONG.BIN")
-            record = line;
-    ASSERT_TRUE(record.is_object());
-    ASSERT_EQ(record["runs"].size(), 255u);
-    record["nodeId"] = 0;
-    TempDir out;
-    std::ofstream(out / "in.json") << record.dump() << "\n";
-    RunOrFail(env + probe + " recover --out " + Quote(out / "files") + " < " + Quote(out / "in.json") +
-              " 2>/dev/null");
+    const auto recovered = RecoverThroughFreshProbe(image, "X:\\Many", ".\\\\LONG.BIN");
+    ASSERT_EQ(recovered.recordRuns, 255u);
     FlsEntry entry;
     for (const auto& e : *fls)
         if (e.path == "Many/LONG.BIN")
             entry = e;
     ASSERT_NE(entry.inode, 0u);
     const auto expected = Icat(image, entry);
-    std::vector<uint8_t> got;
-    for (const auto& file : std::filesystem::recursive_directory_iterator(out / "files"))
-        if (file.is_regular_file())
-            got = ReadBytes(file.path().string(), 0, expected.size() + 1);
-    EXPECT_EQ(got, expected);
+    EXPECT_EQ(recovered.bytes, expected);
 }
 
 // The whole-volume scan reports every file of the structure scan, then fails
