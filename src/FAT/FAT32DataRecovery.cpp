@@ -201,7 +201,7 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     const uint64_t cs = table->ClusterSize();
     // Whether a deleted file's high word must be guessed: only a volume with
     // more clusters than 16 bits count, and only when it was cleared.
-    const bool bigVolume = table->EntryLimit() > 0x10000;
+    const bool bigVolume = table->ClusterCount() > 0x10000;
     auto parsed = SplitItems(block, length);
     std::vector<RawEntry> fromBefore;
     fromBefore.swap(carried);

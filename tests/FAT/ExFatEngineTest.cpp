@@ -4,6 +4,7 @@
 // and a file of 300 fragments recovered by a fresh engine.
 #include "FAT/EngineChecks.h"
 #include "FAT/ExFATDataRecovery.h"
+#include "FAT/FATRecognize.h"
 #include "FAT/FatImages.h"
 #include "support/DiskImages.h"
 #include "support/ProbeOutput.h"
@@ -168,6 +169,8 @@ TEST_F(ExFatEngine, BenignEntriesAreSteppedOver)
     shifted[0] = 0xA0; // volume GUID: no secondaries
     std::copy(block.begin(), block.end() - 32, shifted.begin() + 32);
     Patch(copy, at, shifted);
+    FAT::ExFATRecognize recognise;
+    EXPECT_TRUE(recognise.IsDirectoryBlock(0, shifted.data(), 512));
     size_t before = 0;
     for (const auto& f : ScanExFat(image))
         before += f.path.find("Other") != std::string::npos;
