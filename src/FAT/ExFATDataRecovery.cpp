@@ -481,6 +481,9 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         if (set.hasFile) {
             // Its end lies in a later block.
             set.rest.resize(std::min<size_t>(set.rest.size(), set.file[1]));
+            // A raw pass meets many block ends: only the latest parts wait.
+            if (saved.size() >= maxSavedSets)
+                saved.erase(saved.begin());
             saved.push_back(std::move(set));
         } else {
             ProcessTail(set, inode, items);

@@ -18,6 +18,8 @@ namespace FAT {
 class ExFATDataRecovery : public FATDataRecovery {
 public:
     using Entry = std::array<uint8_t, 32>;
+    // The most set beginnings kept waiting for their ends.
+    static constexpr size_t maxSavedSets = 4096;
 
     ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
     ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback,

@@ -57,8 +57,8 @@ protected:
                   "head -c 20000 /dev/urandom > 'Other/A rather long name for a photo.jpeg' && "
                   "for n in 1 2 3 4 5; do head -c 40000 /dev/urandom > Frag/gap$n; done && sync && "
                   "rm Frag/gap2 Frag/gap4 && sync && head -c 150000 /dev/urandom > Frag/movie.mp4 && "
-                  "for n in $(seq 0 599); do head -c 4096 /dev/urandom > Many/p$n; done && sync && "
-                  "for n in $(seq 1 2 599); do rm Many/p$n; done && sync && "
+                  "head -c 2457600 /dev/urandom | split -b 4096 -d -a 3 - Many/p && sync && "
+                  "rm $(seq -f 'Many/p%03g' 1 2 599) && sync && "
                   "head -c 1228800 /dev/urandom > Many/long.bin && "
                   "head -c 3000 /dev/urandom > 'Gone/gone photo.jpg' && sync && "
                   "rm A/IMG_0001.JPG Other/IMG_0001.JPG && rm -r Gone && sync");

@@ -48,14 +48,11 @@ protected:
                   "head -c 9000 /dev/urandom > after.jpg && mcopy " + i + "after.jpg ::/A/");
         MakeFragmentedFile(image, dir->Path(), "::/Frag/MOVIE.MP4", 4000);
         // 600 one-cluster files, every other one deleted: a file of 300 clusters fills the gaps.
-        std::string many;
-        for (int n = 0; n < 600; ++n)
-            many += " P" + std::to_string(n) + ".BIN";
         std::string odd;
         for (int n = 1; n < 600; n += 2)
-            odd += " ::/Many/P" + std::to_string(n) + ".BIN";
-        RunOrFail("cd " + Quote(d) + " && for f in" + many + "; do head -c 512 /dev/urandom > $f; done && mcopy " +
-                  i + many + " ::/Many/ && mdel " + i + odd + " && rm" + many);
+            odd += " ::/Many/P" + std::to_string(1000 + n).substr(1);
+        RunOrFail("cd " + Quote(d) + " && mkdir many && head -c 307200 /dev/urandom | split -b 512 -d -a 3 - many/P && "
+                  "mcopy " + i + "many/* ::/Many/ && mdel " + i + odd + " && rm -r many");
         const auto boot = ReadBytes(image, 0, 512);
         PatchU32(image, uint64_t(boot[48] | boot[49] << 8) * 512 + 492, 0xFFFFFFFF);
         RunOrFail("cd " + Quote(d) + " && head -c 153600 /dev/urandom > long.bin && mcopy " + i +
