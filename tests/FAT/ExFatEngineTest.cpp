@@ -266,3 +266,43 @@ TEST(ExFatUpcase, InstalledTableWhenTheVolumesIsDamaged)
 }
 
 }
+
+namespace {
+
+// A File entry whose secondary count lies outside 2-18 heads no set; the
+// name stops at the Stream extension's name length.
+TEST_F(ExFatEngine, SecondaryCountAndNameLength)
+{
+    Recorder recorder;
+    FAT::ExFATDataRecovery engine(ImageVolume(image), {}, recorder.Callback());
+    auto block = [](uint8_t count, uint8_t nameLength) {
+        std::vector<uint8_t> b(512, 0);
+        b[0] = 0x85;
+        b[1] = count;
+        b[32] = 0xC0;
+        b[33] = 0x01;
+        b[35] = nameLength;
+        b[52] = 0x10; // first cluster
+        b[56] = 0x05; // data length
+        b[64] = 0xC1;
+        const char16_t name[] = u"abc.txtGARBAGE!";
+        for (int i = 0; i < 15; ++i)
+            b[66 + 2 * i] = static_cast<uint8_t>(name[i]);
+        return b;
+    };
+    for (uint8_t count : {0, 1, 19, 40}) {
+        FAT::DirectoryItems items;
+        const auto b = block(count, 7);
+        engine.ProcessFATDataItem(items, 0, b.data(), b.size(), 5);
+        EXPECT_TRUE(items.empty()) << int(count);
+        engine.FinishScan();
+    }
+    FAT::DirectoryItems items;
+    const auto b = block(2, 7);
+    engine.ProcessFATDataItem(items, 0, b.data(), b.size(), 5);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].name, "abc.txt");
+    EXPECT_EQ(items[0].size, 5u);
+}
+
+}
