@@ -34,6 +34,8 @@ public:
     bool NamesMatch(const std::string& a, const std::string& b) override;
     uint64_t MaxDirectoryBytes() override { return 256ull * 1024 * 1024; }
     bool GetClusterState(uint64_t position, uint64_t* length) override;
+    bool KnowsAllocation() override { return bitmapBits != 0; }
+    bool IsClusterInUse(uint64_t cluster) override { return BitmapBit(cluster); }
     uint64_t GetUsedBytes() override;
     std::shared_ptr<Utils::PartReader> GetReader() override;
     Utils::PartReader* GetRawReader() override;

@@ -174,6 +174,10 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
     node.runs.clear();
     if (node.size == 0 || !table->IsDataCluster(node.id))
         return;
+    if (node.deletedState != 0 && KnowsAllocation() && !IsClusterInUse(node.id)) {
+        node.runs = FreeClusterRuns(node.id, node.size);
+        return;
+    }
     auto runs = table->GetClusterRuns(node.id);
     uint64_t sum = 0;
     for (const auto& run : runs)
@@ -186,6 +190,45 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
         runs = {{offset, std::min(node.size, volumeSize - offset)}};
     }
     node.runs = std::move(runs);
+}
+
+bool FATDataRecovery::KnowsAllocation()
+{
+    auto* table = GetTablePtr();
+    return table && table->HasTable();
+}
+
+bool FATDataRecovery::IsClusterInUse(uint64_t cluster)
+{
+    return !GetTablePtr()->IsFree(cluster);
+}
+
+std::vector<DataRun> FATDataRecovery::FreeClusterRuns(uint64_t first, uint64_t size)
+{
+    // A deleted file's chain is gone: it is taken from its first cluster over
+    // the clusters still free, stepping over those other files hold (as The
+    // Sleuth Kit recovers), so one written between files' fragments comes back.
+    auto* table = GetTablePtr();
+    const uint64_t cs = table->ClusterSize();
+    std::vector<DataRun> runs;
+    uint64_t remaining = size;
+    for (uint64_t c = first, steps = 0; remaining > 0 && table->IsDataCluster(c) && steps < table->ClusterCount();
+         ++c, ++steps) {
+        if (c != first && IsClusterInUse(c))
+            continue;
+        const uint64_t offset = table->ClusterOffset(c);
+        if (offset >= volumeSize)
+            break;
+        const uint64_t length = std::min({cs, remaining, volumeSize - offset});
+        if (!runs.empty() && runs.back().offset + runs.back().length == offset)
+            runs.back().length += length;
+        else
+            runs.push_back({offset, length});
+        remaining -= length;
+        if (length < cs && remaining > 0)
+            break; // the volume ended
+    }
+    return runs;
 }
 
 void FATDataRecovery::AddPendingFile(const FileManagerSP::FileNode& file)

@@ -68,6 +68,10 @@ public:
     virtual void RegisterRoot(uint64_t rootId);
     virtual void OnDirectoryRun(uint64_t offset) {}
     virtual void UpdateFileNodeDataInfo(FileManagerSP::FileNode& node);
+    // Whether the volume says which clusters are in use (FAT32: its table;
+    // exFAT: its allocation bitmap), and whether one is.
+    virtual bool KnowsAllocation();
+    virtual bool IsClusterInUse(uint64_t cluster);
     virtual bool IsDotName(const std::string& name);
     virtual void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) = 0;
     virtual void MarkDirectoryCluster(uint64_t cluster) {}
@@ -104,6 +108,8 @@ protected:
     // Whether a folder id is a Recycle Bin folder or directly in one.
     bool IsInRecycleBin(uint32_t parentId);
     void ClearPassState();
+    // size bytes from first over the clusters not in use.
+    std::vector<DataRun> FreeClusterRuns(uint64_t first, uint64_t size);
 
     uint64_t volumeSize = 0;
     std::map<uint64_t, uint64_t> extents; // volume offset -> length

@@ -306,3 +306,35 @@ TEST_F(ExFatEngine, SecondaryCountAndNameLength)
 }
 
 }
+
+namespace {
+
+// exFAT: a deleted file with a FAT chain, written into gaps; the allocation
+// bitmap tells which clusters to step over.
+TEST(ExFatDeleted, FragmentedFileBetweenLiveFiles)
+{
+    REQUIRE_TOOL("icat");
+    TempDir dir;
+    const std::string image = dir / "exfat.img";
+    ExFatMount mount(image, 64, dir / "mnt");
+    if (!mount.ok)
+        GTEST_SKIP() << mount.why;
+    RunOrFail("cd " + Quote(mount.mountPoint) + " && for n in 1 2 3 4 5; do head -c 40000 /dev/urandom > gap$n; done && "
+              "sync && rm gap2 gap4 && sync && head -c 150000 /dev/urandom > movie.mp4 && sync && "
+              "cp movie.mp4 " + Quote(dir / "movie.mp4") + " && rm movie.mp4 && sync");
+    mount.Finish();
+    const auto files = ScanExFat(image);
+    int checked = 0;
+    for (const auto& entry : Fls(image)) {
+        if (entry.path != "movie.mp4" || !entry.deleted)
+            continue;
+        const Reported* found = Match(files, entry);
+        ASSERT_NE(found, nullptr);
+        EXPECT_GE(found->runs.size(), 2u);
+        EXPECT_EQ(RunBytes(image, found->runs, found->size), ReadBytes(dir / "movie.mp4", 0, 150000));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 1);
+}
+
+}

@@ -244,3 +244,33 @@ TEST(Fat32Layouts, OneFatAndMovedRoot)
 }
 
 }
+
+namespace {
+
+// A deleted file written into the gaps between other files: its clusters are
+// taken from its first one over those still free, as icat -r takes them.
+TEST(Fat32Deleted, FragmentedFileBetweenLiveFiles)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("icat");
+    TempDir dir;
+    const std::string image = dir / "card.img";
+    MakeFat32Image(image, 40, "-s 1");
+    MakeFragmentedFile(image, dir.Path(), "::/MOVIE.MP4", 4000);
+    ASSERT_GE(ShowFat(image, "::/MOVIE.MP4").size(), 2u);
+    RunOrFail("mdel -i " + Quote(image) + " ::/MOVIE.MP4");
+    const auto files = ScanFat32(image);
+    int checked = 0;
+    for (const auto& entry : Fls(image)) {
+        if (!entry.deleted || entry.path != "_OVIE.MP4")
+            continue;
+        const Reported* found = Match(files, entry);
+        ASSERT_NE(found, nullptr);
+        EXPECT_GE(found->runs.size(), 2u);
+        EXPECT_EQ(RunBytes(image, found->runs, found->size), Icat(image, entry));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 1);
+}
+
+}
