@@ -98,7 +98,9 @@ std::vector<DataRun> FATDataRecovery::FullRunList(const DataRecoveryInfo& file)
     const uint64_t cluster = table->ClusterOfPosition(first);
     if (table->ClusterOffset(cluster) != first)
         return {};
-    auto runs = table->GetClusterRuns(cluster);
+    // A deleted file's list is built again the way it was first built.
+    const bool deleted = file.deletedState == 1 && KnowsAllocation() && !IsClusterInUse(cluster);
+    auto runs = deleted ? FreeClusterRuns(cluster, file.fileSize) : table->GetClusterRuns(cluster);
     for (auto& run : runs)
         run.offset += shift;
     return runs;

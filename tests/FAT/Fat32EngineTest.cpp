@@ -274,3 +274,31 @@ TEST(Fat32Deleted, FragmentedFileBetweenLiveFiles)
 }
 
 }
+
+namespace {
+
+// A deleted file of 300 fragments between live files: a fresh engine asked
+// with node id 0 builds its list again from the free clusters.
+TEST(Fat32Deleted, LongRunListOfADeletedFile)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("icat");
+    TempDir dir;
+    const std::string image = dir / "card.img";
+    MakeFat32Image(image, 40, "-s 1");
+    std::string odd;
+    for (int n = 1; n < 600; n += 2)
+        odd += " ::/P" + std::to_string(1000 + n).substr(1);
+    const std::string i = "-i " + Quote(image) + " ";
+    RunOrFail("cd " + Quote(dir.Path().string()) + " && mkdir many && head -c 307200 /dev/urandom | split -b 512 -d -a 3 - many/P && "
+              "mcopy " + i + "many/* ::/ && mdel " + i + odd);
+    const auto boot = ReadBytes(image, 0, 512);
+    PatchU32(image, uint64_t(boot[48] | boot[49] << 8) * 512 + 492, 0xFFFFFFFF);
+    CopyPatternFile(image, dir.Path(), "::/LONG.BIN", 300 * 512, 7);
+    RunOrFail("mcopy -n " + i + "::/LONG.BIN " + Quote(dir / "long.bin") + " && mdel " + i + "::/LONG.BIN");
+    const auto recovered = RecoverThroughFreshProbe(image, "X:\\", ".\\\\\xC3\xA5ONG.BIN");
+    ASSERT_EQ(recovered.recordRuns, 255u);
+    EXPECT_EQ(recovered.bytes, ReadBytes(dir / "long.bin", 0, 300 * 512));
+}
+
+}
