@@ -3,6 +3,7 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "FAT/DosTime.h"
+#include "FAT/EntryBytes.h"
 #include "FAT/ExFATDirectoryBlock.h"
 #include "FAT/FATRecognize.h"
 #include "Utils/FileBytes.h"
@@ -23,18 +24,6 @@ namespace FAT {
 
 namespace {
 
-uint16_t U16(const uint8_t* p)
-{
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t U32(const uint8_t* p)
-{
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-uint64_t U64(const uint8_t* p)
-{
-    return uint64_t{U32(p)} | uint64_t{U32(p + 4)} << 32;
-}
 
 bool IsNameEntry(const ExFATDataRecovery::Entry& e)
 {
@@ -135,10 +124,10 @@ void ExFATDataRecovery::LoadRootSpecials()
     for (size_t at = 0; at + 32 <= root.size() && root[at] != 0; at += 32) {
         const uint8_t* e = root.data() + at;
         if (e[0] == 0x81 && !haveBitmap && (e[1] & 1) == 0) {
-            LoadBitmap(U32(e + 20), U64(e + 24));
+            LoadBitmap(EntryU32(e + 20), EntryU64(e + 24));
             haveBitmap = true;
         } else if (e[0] == 0x82 && !haveUpcase) {
-            LoadUpcase(U32(e + 20), U64(e + 24), U32(e + 4));
+            LoadUpcase(EntryU32(e + 20), EntryU64(e + 24), EntryU32(e + 4));
             haveUpcase = true;
         }
     }
@@ -202,7 +191,7 @@ int64_t ExFATDataRecovery::GetRootInode()
 
 uint32_t ExFATDataRecovery::GetVolumeSerial()
 {
-    return U32(GetRawReader()->bootSector + 100);
+    return EntryU32(GetRawReader()->bootSector + 100);
 }
 
 std::shared_ptr<Utils::PartReader> ExFATDataRecovery::GetReader()
@@ -280,16 +269,6 @@ std::vector<DataRun> ExFATDataRecovery::GetDirectoryRuns(uint64_t cluster)
     return it == directoryRuns.end() ? std::vector<DataRun>{} : it->second;
 }
 
-void ExFATDataRecovery::RegisterRoot(uint64_t rootId)
-{
-    FileManagerSP::FileNode root;
-    root.name = ".\\";
-    root.id = static_cast<uint32_t>(rootId);
-    root.parentId = static_cast<uint32_t>(rootId);
-    root.folderFlag = 1;
-    nodeStore.AddNode(root);
-}
-
 std::vector<ExFATDataRecovery::Entry> ExFATDataRecovery::NameEntries(const EntrySet& set)
 {
     std::vector<Entry> names;
@@ -312,11 +291,11 @@ bool ExFATDataRecovery::ProcessSet(const EntrySet& set, uint64_t inode, Director
     const uint8_t* file = set.file.data();
     const uint8_t* stream = set.stream.data();
     const bool deleted = file[0] == 0x05;
-    const uint16_t attributes = U16(file + 4);
+    const uint16_t attributes = EntryU16(file + 4);
     const uint8_t flags = stream[1];
     const bool noFatChain = flags & 0x02;
-    const uint64_t first = U32(stream + 20);
-    const uint64_t length = U64(stream + 24);
+    const uint64_t first = EntryU32(stream + 20);
+    const uint64_t length = EntryU64(stream + 24);
     FileManagerSP::FileNode node;
     node.name = Parser::ExFATFileName(NameEntries(set), stream[3]);
     node.size = length;
@@ -357,7 +336,7 @@ bool ExFATDataRecovery::ProcessSet(const EntrySet& set, uint64_t inode, Director
         items.push_back(std::move(node));
         return true;
     }
-    node.time = Timestamp(U32(file + 12));
+    node.time = Timestamp(EntryU32(file + 12));
     try {
         // Without a FAT chain the table's entries mean nothing for the file.
         if (noFatChain)
@@ -387,7 +366,7 @@ void ExFATDataRecovery::ProcessTail(const EntrySet& tail, uint64_t inode, Direct
             joined.rest = tail.rest;
             joined.names = tail.names;
             joined.benign = tail.benign;
-            if (EntrySetChecksum(AllEntries(joined)) == U16(it->file.data() + 2)) {
+            if (EntrySetChecksum(AllEntries(joined)) == EntryU16(it->file.data() + 2)) {
                 saved.erase(it);
                 ProcessSet(joined, inode, items);
                 return;
@@ -414,9 +393,9 @@ void ExFATDataRecovery::ProcessTail(const EntrySet& tail, uint64_t inode, Direct
         joined.rest.insert(joined.rest.end(), tail.rest.begin(), tail.rest.end());
         joined.names += tail.names;
         joined.benign += tail.benign;
-        if (NameHash(NameEntries(joined), joined.stream[3], upcase) != U16(joined.stream.data() + 4))
+        if (NameHash(NameEntries(joined), joined.stream[3], upcase) != EntryU16(joined.stream.data() + 4))
             continue;
-        if (EntrySetChecksum(AllEntries(joined)) == U16(joined.file.data() + 2)) {
+        if (EntrySetChecksum(AllEntries(joined)) == EntryU16(joined.file.data() + 2)) {
             saved.erase(it);
             ProcessSet(joined, inode, items);
             return;
@@ -502,6 +481,9 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         if (set.hasFile) {
             // Its end lies in a later block.
             set.rest.resize(std::min<size_t>(set.rest.size(), set.file[1]));
+            // A raw pass meets many block ends: only the latest parts wait.
+            if (saved.size() >= maxSavedSets)
+                saved.erase(saved.begin());
             saved.push_back(std::move(set));
         } else {
             ProcessTail(set, inode, items);

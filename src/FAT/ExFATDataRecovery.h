@@ -18,6 +18,8 @@ namespace FAT {
 class ExFATDataRecovery : public FATDataRecovery {
 public:
     using Entry = std::array<uint8_t, 32>;
+    // The most set beginnings kept waiting for their ends.
+    static constexpr size_t maxSavedSets = 4096;
 
     ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
     ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback,
@@ -32,13 +34,14 @@ public:
     bool NamesMatch(const std::string& a, const std::string& b) override;
     uint64_t MaxDirectoryBytes() override { return 256ull * 1024 * 1024; }
     bool GetClusterState(uint64_t position, uint64_t* length) override;
+    bool KnowsAllocation() override { return bitmapBits != 0; }
+    bool IsClusterInUse(uint64_t cluster) override { return BitmapBit(cluster); }
     uint64_t GetUsedBytes() override;
     std::shared_ptr<Utils::PartReader> GetReader() override;
     Utils::PartReader* GetRawReader() override;
     std::shared_ptr<FATTable> GetTable() override;
     FATTable* GetTablePtr() override;
     std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) override;
-    void RegisterRoot(uint64_t rootId) override;
     void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) override;
     void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;

@@ -1,5 +1,7 @@
 #include "FAT/ExFATDirectoryBlock.h"
 
+#include "FAT/EntryBytes.h"
+
 namespace FAT {
 
 namespace {
@@ -12,13 +14,6 @@ bool Zero(const uint8_t* e, int from, int to)
     return true;
 }
 
-bool RestIsZero(const uint8_t* block, uint64_t from, uint64_t length)
-{
-    for (uint64_t i = from; i < length; ++i)
-        if (block[i] != 0)
-            return false;
-    return true;
-}
 
 }
 

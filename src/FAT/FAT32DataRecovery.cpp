@@ -3,6 +3,7 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "FAT/DosTime.h"
+#include "FAT/EntryBytes.h"
 #include "FAT/FAT32DirectoryBlock.h"
 #include "FAT/FATRecognize.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 constexpr uint8_t longNameAttribute = 0x0F;
 
-uint16_t U16(const uint8_t* p)
-{
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-uint32_t U32(const uint8_t* p)
-{
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 RawEntry Copy(const uint8_t* e)
 {
@@ -63,7 +56,7 @@ std::vector<DirItem> SplitItems(const uint8_t* block, uint64_t length)
 
 int64_t CreationKey(const uint8_t* e)
 {
-    return DosDateTimeToUnix(U16(e + 16), U16(e + 14)) * 1000 + 10 * int64_t{e[13]};
+    return DosDateTimeToUnix(EntryU16(e + 16), EntryU16(e + 14)) * 1000 + 10 * int64_t{e[13]};
 }
 
 bool ChecksumsAgree(const std::vector<RawEntry>& longs, uint8_t checksum)
@@ -101,7 +94,7 @@ int64_t FAT32DataRecovery::GetRootInode()
 
 uint32_t FAT32DataRecovery::GetVolumeSerial()
 {
-    return U32(GetRawReader()->bootSector + 67);
+    return EntryU32(GetRawReader()->bootSector + 67);
 }
 
 std::shared_ptr<Utils::PartReader> FAT32DataRecovery::GetReader()
@@ -132,7 +125,7 @@ bool FAT32DataRecovery::IsPlausibleEntry(const uint8_t* e, int64_t now)
 {
     if (!IsPlausibleShortEntry(e, now))
         return false;
-    const uint64_t first = uint64_t{U16(e + 20)} << 16 | U16(e + 26);
+    const uint64_t first = uint64_t{EntryU16(e + 20)} << 16 | EntryU16(e + 26);
     return first < GetTablePtr()->EntryLimit();
 }
 
@@ -147,14 +140,17 @@ bool FAT32DataRecovery::IsStructureBlock(const uint8_t* block)
     return IsFAT32DirectoryStart(block, 512);
 }
 
-void FAT32DataRecovery::RegisterRoot(uint64_t rootId)
+bool FAT32DataRecovery::BuildRuns(FileManagerSP::FileNode& node)
 {
-    FileManagerSP::FileNode root;
-    root.name = ".\\";
-    root.id = static_cast<uint32_t>(rootId);
-    root.parentId = static_cast<uint32_t>(rootId);
-    root.folderFlag = 1;
-    nodeStore.AddNode(root);
+    try {
+        UpdateFileNodeDataInfo(node);
+        return true;
+    } catch (const std::exception& ex) {
+        if (dynamic_cast<const Exceptions::DiskException*>(&ex))
+            throw;
+        VLOG_INFO("FAT32 UpdateFileNodeDataInfo Exception: %s\n", ex.what());
+        return false;
+    }
 }
 
 void FAT32DataRecovery::MarkDirectoryCluster(uint64_t cluster)
@@ -170,7 +166,7 @@ std::vector<DataRun> FAT32DataRecovery::DeletedFolderRuns(uint64_t cluster)
         return {};
     uint8_t first[512];
     reader->Read(table->ClusterOffset(cluster), first, sizeof first);
-    const uint32_t self = uint32_t{U16(first + 20)} << 16 | U16(first + 26);
+    const uint32_t self = uint32_t{EntryU16(first + 20)} << 16 | EntryU16(first + 26);
     if (!IsFAT32DirectoryStart(first, sizeof first) || self != cluster)
         return {};
     // A deleted folder's chain is gone: its clusters are taken as they follow
@@ -205,7 +201,7 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     const uint64_t cs = table->ClusterSize();
     // Whether a deleted file's high word must be guessed: only a volume with
     // more clusters than 16 bits count, and only when it was cleared.
-    const bool bigVolume = table->EntryLimit() > 0x10000;
+    const bool bigVolume = table->ClusterCount() > 0x10000;
     auto parsed = SplitItems(block, length);
     std::vector<RawEntry> fromBefore;
     fromBefore.swap(carried);
@@ -242,11 +238,11 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
             name = LongName(item.longs);
         if (name.empty())
             name = ShortName(e);
-        const uint32_t high = U16(e + 20);
+        const uint32_t high = EntryU16(e + 20);
         FileManagerSP::FileNode node;
         node.name = std::move(name);
-        node.size = U32(e + 28);
-        node.id = high << 16 | U16(e + 26);
+        node.size = EntryU32(e + 28);
+        node.id = high << 16 | EntryU16(e + 26);
         node.parentId = static_cast<uint32_t>(inode);
         node.deletedState = deleted ? 1 : 0;
         const int64_t key = CreationKey(e);
@@ -255,24 +251,18 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
             for (const auto& run : table->GetClusterRuns(node.id))
                 chain += run.length;
             liveNeighbours[key].push_back({0, std::max(chain, cs), node.id});
-            node.size = U32(e + 28);
+            node.size = EntryU32(e + 28);
             node.folderFlag = 1;
             items.push_back(std::move(node));
             continue;
         }
-        node.time = DosDateTimeToUnix(U16(e + 24), U16(e + 22));
+        node.time = DosDateTimeToUnix(EntryU16(e + 24), EntryU16(e + 22));
         if (deleted && high == 0 && bigVolume && node.size != 0) {
             deletedEntries[key].push_back({k == 0, blockCluster, std::move(node)});
             continue;
         }
-        try {
-            UpdateFileNodeDataInfo(node);
-        } catch (const std::exception& ex) {
-            if (dynamic_cast<const Exceptions::DiskException*>(&ex))
-                throw;
-            VLOG_INFO("FAT32 UpdateFileNodeDataInfo Exception: %s\n", ex.what());
+        if (!BuildRuns(node))
             continue;
-        }
         if (node.id != 0 && (attribute & 0x20))
             liveNeighbours[key].push_back({0, node.size, node.id});
         if (!deleted)
@@ -402,15 +392,8 @@ std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster
                              [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
             const uint32_t high = found.empty() ? 0 : found.front().high;
             node.id = high << 16 | (node.id & 0xFFFF);
-            try {
-                UpdateFileNodeDataInfo(node);
-            } catch (const std::exception& ex) {
-                if (dynamic_cast<const Exceptions::DiskException*>(&ex))
-                    throw;
-                VLOG_INFO("FAT32 UpdateFileNodeDataInfo Exception: %s\n", ex.what());
-                continue;
-            }
-            out.push_back(std::move(node));
+            if (BuildRuns(node))
+                out.push_back(std::move(node));
         }
     }
     return out;

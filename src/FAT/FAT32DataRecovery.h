@@ -32,7 +32,6 @@ public:
     std::shared_ptr<FATTable> GetTable() override;
     FATTable* GetTablePtr() override;
     std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) override;
-    void RegisterRoot(uint64_t rootId) override;
     void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) override;
     void MarkDirectoryCluster(uint64_t cluster) override;
     void OnScanPassEnd() override;
@@ -66,6 +65,8 @@ private:
     // The engine's own short-entry test: the recogniser's, with first clusters inside the data area.
     bool IsPlausibleEntry(const uint8_t* entry, int64_t now);
     std::vector<DataRun> DeletedFolderRuns(uint64_t cluster);
+    // The runs of a file entry; false (logged) when building them failed.
+    bool BuildRuns(FileManagerSP::FileNode& node);
 
     std::shared_ptr<FAT32Explorer> explorer;
     std::vector<RawEntry> carried; // long-name entries at the end of the last block

@@ -1,6 +1,7 @@
 #include "FAT/FAT32DirectoryBlock.h"
 
 #include "FAT/DosTime.h"
+#include "FAT/EntryBytes.h"
 
 #include <array>
 #include <cstring>
@@ -13,10 +14,6 @@ constexpr int64_t earliest = 315504000;   // exclusive bounds of a plausible tim
 constexpr int64_t latest = 4354790399;
 constexpr uint8_t longNameAttribute = 0x0F;
 
-uint16_t U16(const uint8_t* p)
-{
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
 
 bool InRange(int64_t t)
 {
@@ -32,13 +29,6 @@ bool MostFrequentByteBelowHalf(const uint8_t* e)
     return true;
 }
 
-bool RestIsZero(const uint8_t* block, uint64_t from, uint64_t length)
-{
-    for (uint64_t i = from; i < length; ++i)
-        if (block[i] != 0)
-            return false;
-    return true;
-}
 
 bool IsVolumeLabel(uint8_t attribute)
 {
@@ -47,9 +37,9 @@ bool IsVolumeLabel(uint8_t attribute)
 
 bool LabelPassesOver(const uint8_t* e, int64_t now)
 {
-    const int64_t modified = DosDateTimeToUnix(U16(e + 24), U16(e + 22));
-    return modified <= now && modified >= earliest + 1 && modified <= latest - 1 && U16(e + 20) == 0 &&
-           U16(e + 26) == 0 && PassesExtensionTest(e + 8);
+    const int64_t modified = DosDateTimeToUnix(EntryU16(e + 24), EntryU16(e + 22));
+    return modified <= now && modified >= earliest + 1 && modified <= latest - 1 && EntryU16(e + 20) == 0 &&
+           EntryU16(e + 26) == 0 && PassesExtensionTest(e + 8);
 }
 
 bool LongNameChainTest(const uint8_t* block, uint64_t at, uint64_t length, const ShortEntryTest& plausible)
@@ -63,7 +53,7 @@ bool LongNameChainTest(const uint8_t* block, uint64_t at, uint64_t length, const
         if (at + 32 > length)
             return true;
         const uint8_t* e = block + at;
-        if (e[11] != longNameAttribute || U16(e + 26) != 0 || e[13] != checksum || e[0] != order - 1)
+        if (e[11] != longNameAttribute || EntryU16(e + 26) != 0 || e[13] != checksum || e[0] != order - 1)
             return false;
         --order;
         at += 32;
@@ -79,8 +69,8 @@ bool IsDotEntry(const uint8_t* e, const char* name11)
     const uint8_t attribute = e[11];
     if (std::memcmp(e, name11, 11) != 0 || !(attribute & 0x10) || (attribute & 0x08))
         return false;
-    const uint16_t date = U16(e + 24);
-    const uint16_t time = U16(e + 22);
+    const uint16_t date = EntryU16(e + 24);
+    const uint16_t time = EntryU16(e + 22);
     // Some tools leave the dates of these entries empty.
     return (date == 0 && time == 0) || (IsValidDosDate(date) && IsValidDosTime(time));
 }
@@ -115,9 +105,9 @@ bool IsPlausibleShortEntry(const uint8_t* e, int64_t now)
     const uint8_t a = e[11];
     if (((a & 0x10) != 0) == ((a & 0x20) != 0) || (a & 0x80) || (a & 0x0C))
         return false;
-    const int64_t modified = DosDateTimeToUnix(U16(e + 24), U16(e + 22));
-    const int64_t created = DosDateTimeToUnix(U16(e + 16), U16(e + 14));
-    const int64_t accessed = DosDateTimeToUnix(U16(e + 18), 0);
+    const int64_t modified = DosDateTimeToUnix(EntryU16(e + 24), EntryU16(e + 22));
+    const int64_t created = DosDateTimeToUnix(EntryU16(e + 16), EntryU16(e + 14));
+    const int64_t accessed = DosDateTimeToUnix(EntryU16(e + 18), 0);
     if (modified > now || created > now)
         return false;
     return InRange(modified) && InRange(created) && InRange(accessed) && PassesExtensionTest(e + 8);
@@ -130,7 +120,7 @@ bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length)
     if (!IsDotEntry(block, ".          ") || !IsDotEntry(block + 32, "..         "))
         return false;
     // The bytes 12-15 hold the creation time on disks written by most tools: not checked.
-    const uint32_t self = uint32_t{U16(block + 20)} << 16 | U16(block + 26);
+    const uint32_t self = uint32_t{EntryU16(block + 20)} << 16 | EntryU16(block + 26);
     return self >= 2;
 }
 
@@ -150,7 +140,7 @@ bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEnt
         const uint8_t* e = block + at;
         const uint8_t attribute = e[11];
         if (e[0] == 0xE5 && attribute == longNameAttribute) {
-            if (U16(e + 26) != 0)
+            if (EntryU16(e + 26) != 0)
                 return false;
             if (checksum < 0)
                 checksum = e[13];
@@ -168,7 +158,7 @@ bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEnt
             checksum = -1;
             continue;
         }
-        if (attribute == longNameAttribute && U16(e + 26) == 0)
+        if (attribute == longNameAttribute && EntryU16(e + 26) == 0)
             return LongNameChainTest(block, at, length, plausible);
         if (plausible(e) && MostFrequentByteBelowHalf(e)) {
             if (++shortEntries >= half)

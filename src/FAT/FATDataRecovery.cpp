@@ -98,10 +98,22 @@ std::vector<DataRun> FATDataRecovery::FullRunList(const DataRecoveryInfo& file)
     const uint64_t cluster = table->ClusterOfPosition(first);
     if (table->ClusterOffset(cluster) != first)
         return {};
-    auto runs = table->GetClusterRuns(cluster);
+    // A deleted file's list is built again the way it was first built.
+    const bool deleted = file.deletedState == 1 && KnowsAllocation() && !IsClusterInUse(cluster);
+    auto runs = deleted ? FreeClusterRuns(cluster, file.fileSize) : table->GetClusterRuns(cluster);
     for (auto& run : runs)
         run.offset += shift;
     return runs;
+}
+
+void FATDataRecovery::RegisterRoot(uint64_t rootId)
+{
+    FileManagerSP::FileNode root;
+    root.name = ".\\";
+    root.id = static_cast<uint32_t>(rootId);
+    root.parentId = static_cast<uint32_t>(rootId);
+    root.folderFlag = 1;
+    nodeStore.AddNode(root);
 }
 
 bool FATDataRecovery::IsDotName(const std::string& name)
@@ -164,6 +176,10 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
     node.runs.clear();
     if (node.size == 0 || !table->IsDataCluster(node.id))
         return;
+    if (node.deletedState != 0 && KnowsAllocation() && !IsClusterInUse(node.id)) {
+        node.runs = FreeClusterRuns(node.id, node.size);
+        return;
+    }
     auto runs = table->GetClusterRuns(node.id);
     uint64_t sum = 0;
     for (const auto& run : runs)
@@ -176,6 +192,45 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
         runs = {{offset, std::min(node.size, volumeSize - offset)}};
     }
     node.runs = std::move(runs);
+}
+
+bool FATDataRecovery::KnowsAllocation()
+{
+    auto* table = GetTablePtr();
+    return table && table->HasTable();
+}
+
+bool FATDataRecovery::IsClusterInUse(uint64_t cluster)
+{
+    return !GetTablePtr()->IsFree(cluster);
+}
+
+std::vector<DataRun> FATDataRecovery::FreeClusterRuns(uint64_t first, uint64_t size)
+{
+    // A deleted file's chain is gone: it is taken from its first cluster over
+    // the clusters still free, stepping over those other files hold (as The
+    // Sleuth Kit recovers), so one written between files' fragments comes back.
+    auto* table = GetTablePtr();
+    const uint64_t cs = table->ClusterSize();
+    std::vector<DataRun> runs;
+    uint64_t remaining = size;
+    for (uint64_t c = first, steps = 0; remaining > 0 && table->IsDataCluster(c) && steps < table->ClusterCount();
+         ++c, ++steps) {
+        if (c != first && IsClusterInUse(c))
+            continue;
+        const uint64_t offset = table->ClusterOffset(c);
+        if (offset >= volumeSize)
+            break;
+        const uint64_t length = std::min({cs, remaining, volumeSize - offset});
+        if (!runs.empty() && runs.back().offset + runs.back().length == offset)
+            runs.back().length += length;
+        else
+            runs.push_back({offset, length});
+        remaining -= length;
+        if (length < cs && remaining > 0)
+            break; // the volume ended
+    }
+    return runs;
 }
 
 void FATDataRecovery::AddPendingFile(const FileManagerSP::FileNode& file)
@@ -235,6 +290,15 @@ void FATDataRecovery::ClearPassState()
     chainRuns.clear();
 }
 
+void FATDataRecovery::ReportResolvedNodes()
+{
+    const int kind = static_cast<int>(GetFileInfoKind());
+    for (const auto& [path, node] : nodeStore.TakeResolvedNodes(0)) {
+        CheckRunState();
+        ReportFileNode(node, path, kind);
+    }
+}
+
 void FATDataRecovery::ReportPendingNodes()
 {
     const auto nodes = nodeStore.TakeAllNodes();
@@ -291,6 +355,7 @@ int FATDataRecovery::ScanStructure(int64_t inode)
     VisitedSet visited;
     queue.push(static_cast<uint64_t>(inode));
     visited.insert(static_cast<uint64_t>(inode));
+    nodeStore.startId = static_cast<uint64_t>(inode);
     RegisterRoot(static_cast<uint64_t>(inode));
     int n = 1;
     int every = 0;
@@ -307,6 +372,8 @@ int FATDataRecovery::ScanStructure(int64_t inode)
             VLOG_INFO("FAT Scan Exception: %s\n", e.what());
         }
         items.clear();
+        // Files whose folders are all known go out now, so memory holds folders, not files.
+        ReportResolvedNodes();
         bool report = false;
         if (n <= progressDivisor) {
             report = true;

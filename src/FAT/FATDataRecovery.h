@@ -64,9 +64,14 @@ public:
     virtual FATTable* GetTablePtr() = 0;
     // The runs of a directory, at most MaxDirectoryBytes in all.
     virtual std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) = 0;
-    virtual void RegisterRoot(uint64_t rootId) = 0;
+    // Enters the start folder as the root node ".\" (its own parent).
+    virtual void RegisterRoot(uint64_t rootId);
     virtual void OnDirectoryRun(uint64_t offset) {}
     virtual void UpdateFileNodeDataInfo(FileManagerSP::FileNode& node);
+    // Whether the volume says which clusters are in use (FAT32: its table;
+    // exFAT: its allocation bitmap), and whether one is.
+    virtual bool KnowsAllocation();
+    virtual bool IsClusterInUse(uint64_t cluster);
     virtual bool IsDotName(const std::string& name);
     virtual void WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited) = 0;
     virtual void MarkDirectoryCluster(uint64_t cluster) {}
@@ -74,6 +79,8 @@ public:
     virtual void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                                     uint64_t inode) = 0;
     virtual void ReportPendingNodes();
+    // Reports the pending files whose paths reach the start folder.
+    void ReportResolvedNodes();
     // Whether two names of this file system name the same entry.
     virtual bool NamesMatch(const std::string& a, const std::string& b);
     // The most bytes of one directory the walks read (FAT32: 65,536 entries).
@@ -101,6 +108,8 @@ protected:
     // Whether a folder id is a Recycle Bin folder or directly in one.
     bool IsInRecycleBin(uint32_t parentId);
     void ClearPassState();
+    // size bytes from first over the clusters not in use.
+    std::vector<DataRun> FreeClusterRuns(uint64_t first, uint64_t size);
 
     uint64_t volumeSize = 0;
     std::map<uint64_t, uint64_t> extents; // volume offset -> length

@@ -2,10 +2,16 @@
 
 #include "FAT/FatImages.h"
 #include "Utils/TextConversion.h"
+#include "support/ProbeOutput.h"
+#include "support/TempDir.h"
 #include "support/Tools.h"
+
+#include <filesystem>
+#include <fstream>
 
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 using namespace TestSupport;
@@ -29,8 +35,10 @@ std::vector<FlsEntry> Fls(const std::string& image)
         e.deleted = m[2].matched;
         e.inode = std::stoull(m[3]);
         e.path = m[4];
-        if (m[1] == "v" || e.path.rfind("$", 0) == 0)
-            continue; // $MBR, $FAT1, $ALLOC_BITMAP, $UPCASE_TABLE, $OrphanFiles, ...
+        static const std::set<std::string> virtualFiles{"$MBR", "$FAT1", "$FAT2", "$OrphanFiles", "$ALLOC_BITMAP",
+                                                         "$UPCASE_TABLE"};
+        if (m[1] == "v" || virtualFiles.count(e.path) || e.path.rfind("$OrphanFiles/", 0) == 0)
+            continue;
         entries.push_back(e);
     }
     std::string body;
@@ -113,6 +121,30 @@ const Reported* Match(const std::vector<Reported>& files, const FlsEntry& entry)
         if (SameFlsPath(entry.path, f.path) && (f.deletedState != 0) == entry.deleted)
             return &f;
     return nullptr;
+}
+
+FreshRecovery RecoverThroughFreshProbe(const std::string& image, const std::string& folder, const std::string& path)
+{
+    const std::string env = ImagesOnlyEnvironment(image);
+    const std::string probe = ProbePath();
+    const auto scan =
+        ParseJsonLines(RunOrFail(env + probe + " scan --disk 0 --volume 0 --path " + Quote(folder) + " 2>/dev/null"));
+    FreshRecovery result;
+    nlohmann::json record;
+    for (const auto& line : scan)
+        if (line.value("path", "") == path)
+            record = line;
+    if (!record.is_object())
+        return result;
+    result.recordRuns = record["runs"].size();
+    record["nodeId"] = 0;
+    TempDir out;
+    std::ofstream(out / "in.json") << record.dump() << "\n";
+    RunOrFail(env + probe + " recover --out " + Quote(out / "files") + " < " + Quote(out / "in.json") + " 2>/dev/null");
+    for (const auto& file : std::filesystem::recursive_directory_iterator(out / "files"))
+        if (file.is_regular_file())
+            result.bytes = ReadBytes(file.path().string(), 0, static_cast<size_t>(file.file_size()));
+    return result;
 }
 
 }

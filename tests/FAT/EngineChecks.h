@@ -30,6 +30,14 @@ bool SameFlsPath(const std::string& flsPath, const std::string& enginePath);
 std::vector<uint8_t> RunBytes(const std::string& image, const std::vector<DataRun>& runs, uint64_t size);
 // icat's bytes of an entry (-r for a deleted one).
 std::vector<uint8_t> Icat(const std::string& image, const FlsEntry& entry);
+// Scans folder (a start path) with the probe, then recovers the file reported
+// as path with a fresh probe and node id 0, as the program asks for it. The
+// runs its record carried and the bytes written.
+struct FreshRecovery {
+    size_t recordRuns = 0;
+    std::vector<uint8_t> bytes;
+};
+FreshRecovery RecoverThroughFreshProbe(const std::string& image, const std::string& folder, const std::string& path);
 // The reported file matching an fls entry, or null.
 const Reported* Match(const std::vector<Reported>& files, const FlsEntry& entry);
 

@@ -47,6 +47,23 @@ std::set<uint64_t> FsstatAllocated(const std::string& image, const FAT::FATTable
     return clusters;
 }
 
+// The byte offsets of the sectors istat lists for the file named name (fls's first match).
+std::vector<uint64_t> IstatSectorOffsets(const std::string& image, const std::string& name, uint32_t sectorSize)
+{
+    const std::string fls = RunOrFail("fls " + Quote(image));
+    std::smatch m;
+    if (!std::regex_search(fls, m, std::regex("r/r (\\d+):\\s+" + name)))
+        return {};
+    const std::string istat = RunOrFail("istat " + Quote(image) + " " + m[1].str());
+    const std::string sectors = istat.substr(istat.find("Sectors:"));
+    std::vector<uint64_t> offsets;
+    static const std::regex number("\\b(\\d+)\\b");
+    for (auto it = std::sregex_iterator(sectors.begin(), sectors.end(), number); it != std::sregex_iterator(); ++it)
+        if (std::stoull((*it)[1]) != 0) // istat pads its last line with zeros
+            offsets.push_back(std::stoull((*it)[1]) * sectorSize);
+    return offsets;
+}
+
 class Fat32Tables : public ::testing::TestWithParam<Fat32Case> {};
 
 TEST_P(Fat32Tables, AgreeWithMtoolsAndSleuthKit)
@@ -118,16 +135,7 @@ TEST(Fat32Table, RunsEqualIstatSectors)
     MakeFat32Image(image, 40, "-s 1");
     MakeFragmentedFile(image, dir.Path(), "::/MOVIE.MP4", 20000);
     FAT::FAT32Explorer explorer(ImageVolume(image));
-    const std::string fls = RunOrFail("fls " + Quote(image));
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(fls, m, std::regex("r/r (\\d+):\\s+MOVIE.MP4")));
-    const std::string istat = RunOrFail("istat " + Quote(image) + " " + m[1].str());
-    const std::string sectors = istat.substr(istat.find("Sectors:"));
-    std::vector<uint64_t> expected;
-    static const std::regex number("\\b(\\d+)\\b");
-    for (auto it = std::sregex_iterator(sectors.begin(), sectors.end(), number); it != std::sregex_iterator(); ++it)
-        if (std::stoull((*it)[1]) != 0) // istat pads its last line with zeros
-            expected.push_back(std::stoull((*it)[1]) * 512);
+    const auto expected = IstatSectorOffsets(image, "MOVIE.MP4", 512);
     const auto ranges = ShowFat(image, "::/MOVIE.MP4");
     std::vector<uint64_t> actual;
     for (const auto& run : explorer.table->GetClusterRuns(ranges[0].first))
@@ -163,16 +171,7 @@ TEST(ExFatTable, GeometryAndFragmentedChain)
     EXPECT_EQ(std::to_string(g.rootCluster), Field(dump, "Root Cluster (cluster offset)"));
     EXPECT_EQ(1u << std::stoul(Field(dump, "Sector Size Bits")), g.sectorSize);
 
-    const std::string fls = RunOrFail("fls " + Quote(image));
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(fls, m, std::regex("r/r (\\d+):\\s+movie.mp4")));
-    const std::string istat = RunOrFail("istat " + Quote(image) + " " + m[1].str());
-    const std::string sectors = istat.substr(istat.find("Sectors:"));
-    std::vector<uint64_t> expected;
-    static const std::regex number("\\b(\\d+)\\b");
-    for (auto it = std::sregex_iterator(sectors.begin(), sectors.end(), number); it != std::sregex_iterator(); ++it)
-        if (std::stoull((*it)[1]) != 0) // istat pads its last line with zeros
-            expected.push_back(std::stoull((*it)[1]) * g.sectorSize);
+    const auto expected = IstatSectorOffsets(image, "movie.mp4", g.sectorSize);
     ASSERT_FALSE(expected.empty());
     const uint64_t first = (expected[0] - g.dataStart) / g.clusterSize + 2;
     std::vector<uint64_t> actual;

@@ -48,14 +48,11 @@ protected:
                   "head -c 9000 /dev/urandom > after.jpg && mcopy " + i + "after.jpg ::/A/");
         MakeFragmentedFile(image, dir->Path(), "::/Frag/MOVIE.MP4", 4000);
         // 600 one-cluster files, every other one deleted: a file of 300 clusters fills the gaps.
-        std::string many;
-        for (int n = 0; n < 600; ++n)
-            many += " P" + std::to_string(n) + ".BIN";
         std::string odd;
         for (int n = 1; n < 600; n += 2)
-            odd += " ::/Many/P" + std::to_string(n) + ".BIN";
-        RunOrFail("cd " + Quote(d) + " && for f in" + many + "; do head -c 512 /dev/urandom > $f; done && mcopy " +
-                  i + many + " ::/Many/ && mdel " + i + odd + " && rm" + many);
+            odd += " ::/Many/P" + std::to_string(1000 + n).substr(1);
+        RunOrFail("cd " + Quote(d) + " && mkdir many && head -c 307200 /dev/urandom | split -b 512 -d -a 3 - many/P && "
+                  "mcopy " + i + "many/* ::/Many/ && mdel " + i + odd + " && rm -r many");
         const auto boot = ReadBytes(image, 0, 512);
         PatchU32(image, uint64_t(boot[48] | boot[49] << 8) * 512 + 492, 0xFFFFFFFF);
         RunOrFail("cd " + Quote(d) + " && head -c 153600 /dev/urandom > long.bin && mcopy " + i +
@@ -160,31 +157,15 @@ TEST_F(Fat32Engine, GuessesClearedHighWords)
 // fresh engine with node id 0 still writes every byte.
 TEST_F(Fat32Engine, LongRunListRecoveredByAFreshEngine)
 {
-    const std::string env = ImagesOnlyEnvironment(image);
-    const std::string probe = ProbePath();
-    const auto scan = ParseJsonLines(RunOrFail(env + probe + " scan --disk 0 --volume 0 --path 'X:\\Many' 2>/dev/null"));
-    nlohmann::json record;
-    for (const auto& line : scan)
-        if (line.value("path", "") == ".\\\\LONG.BIN")
-            record = line;
-    ASSERT_TRUE(record.is_object());
-    ASSERT_EQ(record["runs"].size(), 255u);
-    record["nodeId"] = 0;
-    TempDir out;
-    std::ofstream(out / "in.json") << record.dump() << "\n";
-    RunOrFail(env + probe + " recover --out " + Quote(out / "files") + " < " + Quote(out / "in.json") +
-              " 2>/dev/null");
+    const auto recovered = RecoverThroughFreshProbe(image, "X:\\Many", ".\\\\LONG.BIN");
+    ASSERT_EQ(recovered.recordRuns, 255u);
     FlsEntry entry;
     for (const auto& e : *fls)
         if (e.path == "Many/LONG.BIN")
             entry = e;
     ASSERT_NE(entry.inode, 0u);
     const auto expected = Icat(image, entry);
-    std::vector<uint8_t> got;
-    for (const auto& file : std::filesystem::recursive_directory_iterator(out / "files"))
-        if (file.is_regular_file())
-            got = ReadBytes(file.path().string(), 0, expected.size() + 1);
-    EXPECT_EQ(got, expected);
+    EXPECT_EQ(recovered.bytes, expected);
 }
 
 // The whole-volume scan reports every file of the structure scan, then fails
@@ -260,6 +241,64 @@ TEST(Fat32Layouts, OneFatAndMovedRoot)
         EXPECT_EQ(files.size(), flsFiles);
         EXPECT_EQ(flsFiles, 21u);
     }
+}
+
+}
+
+namespace {
+
+// A deleted file written into the gaps between other files: its clusters are
+// taken from its first one over those still free, as icat -r takes them.
+TEST(Fat32Deleted, FragmentedFileBetweenLiveFiles)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("icat");
+    TempDir dir;
+    const std::string image = dir / "card.img";
+    MakeFat32Image(image, 40, "-s 1");
+    MakeFragmentedFile(image, dir.Path(), "::/MOVIE.MP4", 4000);
+    ASSERT_GE(ShowFat(image, "::/MOVIE.MP4").size(), 2u);
+    RunOrFail("mdel -i " + Quote(image) + " ::/MOVIE.MP4");
+    const auto files = ScanFat32(image);
+    int checked = 0;
+    for (const auto& entry : Fls(image)) {
+        if (!entry.deleted || entry.path != "_OVIE.MP4")
+            continue;
+        const Reported* found = Match(files, entry);
+        ASSERT_NE(found, nullptr);
+        EXPECT_GE(found->runs.size(), 2u);
+        EXPECT_EQ(RunBytes(image, found->runs, found->size), Icat(image, entry));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 1);
+}
+
+}
+
+namespace {
+
+// A deleted file of 300 fragments between live files: a fresh engine asked
+// with node id 0 builds its list again from the free clusters.
+TEST(Fat32Deleted, LongRunListOfADeletedFile)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("icat");
+    TempDir dir;
+    const std::string image = dir / "card.img";
+    MakeFat32Image(image, 40, "-s 1");
+    std::string odd;
+    for (int n = 1; n < 600; n += 2)
+        odd += " ::/P" + std::to_string(1000 + n).substr(1);
+    const std::string i = "-i " + Quote(image) + " ";
+    RunOrFail("cd " + Quote(dir.Path().string()) + " && mkdir many && head -c 307200 /dev/urandom | split -b 512 -d -a 3 - many/P && "
+              "mcopy " + i + "many/* ::/ && mdel " + i + odd);
+    const auto boot = ReadBytes(image, 0, 512);
+    PatchU32(image, uint64_t(boot[48] | boot[49] << 8) * 512 + 492, 0xFFFFFFFF);
+    CopyPatternFile(image, dir.Path(), "::/LONG.BIN", 300 * 512, 7);
+    RunOrFail("mcopy -n " + i + "::/LONG.BIN " + Quote(dir / "long.bin") + " && mdel " + i + "::/LONG.BIN");
+    const auto recovered = RecoverThroughFreshProbe(image, "X:\\", ".\\\\\xC3\xA5ONG.BIN");
+    ASSERT_EQ(recovered.recordRuns, 255u);
+    EXPECT_EQ(recovered.bytes, ReadBytes(dir / "long.bin", 0, 300 * 512));
 }
 
 }

@@ -65,16 +65,6 @@ std::vector<DataRun> TableEngine::GetDirectoryRuns(uint64_t cluster)
     return {{explorer.table->ClusterOffset(cluster), explorer.table->ClusterSize()}};
 }
 
-void TableEngine::RegisterRoot(uint64_t rootId)
-{
-    FileManagerSP::FileNode root;
-    root.name = ".\\";
-    root.id = static_cast<uint32_t>(rootId);
-    root.parentId = static_cast<uint32_t>(rootId);
-    root.folderFlag = 1;
-    nodeStore.AddNode(root);
-}
-
 void TableEngine::ProcessFATDataItem(FAT::DirectoryItems& items, uint64_t offset, const uint8_t*, uint64_t,
                                      uint64_t inode)
 {

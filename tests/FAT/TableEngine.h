@@ -69,7 +69,6 @@ public:
     std::shared_ptr<FAT::FATTable> GetTable() override { return explorer.table; }
     FAT::FATTable* GetTablePtr() override { return explorer.table.get(); }
     std::vector<DataRun> GetDirectoryRuns(uint64_t cluster) override;
-    void RegisterRoot(uint64_t rootId) override;
     void WalkDirectoryItems(FAT::DirectoryItems& items, FAT::DirectoryQueue* queue, FAT::VisitedSet* visited) override;
     void ProcessFATDataItem(FAT::DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;
