@@ -1,0 +1,49 @@
+#include "FoundPath.h"
+
+#include "QDiskAndVolumeInfo.h"
+
+#include <QRegularExpression>
+
+QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, quint64 volIndex)
+{
+    const QString letter = volume.volumeLetter;
+    if (letter.startsWith(QLatin1Char('/'))) {
+        const QString node = volume.volumePath.mid(volume.volumePath.lastIndexOf(QLatin1Char('/')) + 1);
+        if (!node.isEmpty())
+            return node;
+    } else if (!letter.isEmpty() && !letter.contains(QLatin1Char('/')) && !letter.contains(QLatin1Char('\\'))) {
+        return letter;
+    }
+    return QStringLiteral("Disk %1 Volume %2").arg(diskIndex).arg(volIndex);
+}
+
+QStringList splitFoundPath(const QString& path)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    return path.split(separators, Qt::SkipEmptyParts);
+}
+
+QString foundDisplayPath(const QString& volume, const QString& enginePath)
+{
+    static const QRegularExpression recycleBin(QStringLiteral("\\$recycle\\.bin"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QStringList parts = splitFoundPath(enginePath);
+    parts.prepend(volume);
+    QString path = parts.join(QLatin1Char('/')).trimmed();
+    if (path.contains(QLatin1String("$"), Qt::CaseSensitive))
+        path.replace(recycleBin, QStringLiteral("$RECYCLE.BIN"));
+    return path;
+}
+
+QString inVolumePath(const QString& displayPath, bool wholeDiskScan)
+{
+    int cut = displayPath.indexOf(QLatin1Char('/'));
+    if (cut >= 0 && wholeDiskScan)
+        cut = displayPath.indexOf(QLatin1Char('/'), cut + 1);
+    return cut < 0 ? QString() : displayPath.mid(cut + 1);
+}
+
+QString driveAnchoredPath(const QString& inVolume)
+{
+    return QStringLiteral("C:/") + inVolume;
+}
