@@ -85,7 +85,8 @@ void DocumentManager::onEngineEvent(const QDiskAndVolumeInfo& volume, const Data
 
 void DocumentManager::enqueueEvent(EngineEventItem item)
 {
-    const quint64 bytes = item.footprint();
+    item.measure();
+    const quint64 bytes = item.queuedBytes;
     {
         std::lock_guard lock(d->queueMutex);
         d->events.push_back(std::move(item));
@@ -312,7 +313,7 @@ void DocumentManager::run()
         } else {
             std::vector<EngineEventItem> batch;
             while (!d->events.empty() && batch.size() < batchSize) {
-                d->queuedBytes -= qMin(d->queuedBytes, d->events.front().footprint());
+                d->queuedBytes -= qMin<quint64>(d->queuedBytes, d->events.front().queuedBytes);
                 batch.push_back(std::move(d->events.front()));
                 d->events.pop_front();
             }
@@ -331,7 +332,7 @@ void DocumentManager::run()
                     if (!d->tasks.empty()) {
                         // Back to the head, in order: a finish queued meanwhile must not pass them.
                         for (size_t j = batch.size(); j-- > i;) {
-                            d->queuedBytes += batch[j].footprint();
+                            d->queuedBytes += batch[j].queuedBytes;
                             d->events.push_front(std::move(batch[j]));
                         }
                         break;
@@ -350,6 +351,7 @@ void DocumentManager::run()
     }
     std::lock_guard lock(d->queueMutex);
     d->busy = false;
+    d->threadLeft = true;
     d->idleCondition.notify_all();
 }
 
@@ -365,8 +367,13 @@ void DocumentManager::shutdown()
     }
     requestInterruption();
     d->workCondition.notify_all();
-    if (QThread::currentThread() != this)
-        wait();
+    if (QThread::currentThread() == this)
+        return;
+    wait();
+    // QThread::wait is invisible to ThreadSanitizer; the loop's last step under the
+    // queue mutex is the hand-off it can see.
+    std::unique_lock lock(d->queueMutex);
+    d->idleCondition.wait(lock, [this] { return d->threadLeft || !isRunning(); });
 }
 
 void DocumentManagerPrivate::takeQueuesAndWaitIdle()

@@ -37,6 +37,7 @@ public:
     std::atomic<quint64> peakQueuedBytes{0};
     bool busy = false;       // the thread holds a batch or a task
     bool releasing = false;  // a release waits for the thread; it takes no new work
+    bool threadLeft = false;
     std::atomic<bool> interruption{false};
 
     // Tree side, under treeLock.

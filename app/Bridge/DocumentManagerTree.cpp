@@ -46,16 +46,18 @@ QByteArray utf8Prefix(const QByteArray& bytes, int limit)
     return bytes.left(length);
 }
 
-// Byte offsets where each prefix of 1..n parts ends inside the joined path.
-std::vector<int> prefixEnds(const QStringList& parts, const QByteArray& joined)
+// Byte offsets where each prefix of 1..n parts ends inside the joined path: no
+// part holds a "/", so prefix k ends at the k-th separator.
+std::vector<int> prefixEnds(int partCount, const QByteArray& joined)
 {
     std::vector<int> ends;
-    ends.reserve(parts.size());
-    int position = 0;
-    for (int i = 0; i < parts.size(); ++i) {
-        position += (i ? 1 : 0) + parts[i].toUtf8().size();
-        ends.push_back(qMin(position, joined.size()));
+    ends.reserve(partCount);
+    for (int i = 0; i < joined.size() && int(ends.size()) < partCount; ++i) {
+        if (joined[i] == '/')
+            ends.push_back(i);
     }
+    while (int(ends.size()) < partCount)
+        ends.push_back(joined.size());
     return ends;
 }
 
@@ -197,7 +199,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     context.volumeCategory = item.volumeCategory();
     context.isExternal = item.isExternal();
     context.isSystem = item.isSystem();
-    const std::vector<int> ends = prefixEnds(parts, path);
+    const std::vector<int> ends = prefixEnds(parts.size(), path);
     auto& registry = FileTreeNodeObserverRegistry::instance();
 
     // Counts, flags and entries change only under the write lock: GUI readers hold the read side.

@@ -15,6 +15,8 @@ struct EngineEventItem {
     DataRunList runs;
     QString path;
     QString volumeName;
+    // Heap bytes held while queued, fixed when the item is built.
+    quint32 queuedBytes = 0;
 
     static EngineEventItem fromEvent(const QDiskAndVolumeInfo& volume, const DataRecoveryInfo& info);
 
@@ -39,6 +41,7 @@ struct EngineEventItem {
 
     // Approximate heap bytes the item holds while queued.
     quint64 footprint() const;
+    void measure() { queuedBytes = quint32(qMin<quint64>(footprint(), 0xFFFFFFFF)); }
 
     void setPacked(quint32 kind, quint8 disk, quint8 volume);
 };

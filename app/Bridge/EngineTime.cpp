@@ -2,6 +2,9 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QTimeZone>
+
+#include <chrono>
 
 #include <limits>
 
@@ -17,5 +20,16 @@ QString engineTimeText(qint64 unixMs)
     if (unixMs <= 0)
         return QString();
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    return english.toString(QDateTime::fromMSecsSinceEpoch(unixMs), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    // Local time through the C library stats the zone file on every call; a zone
+    // object per thread, re-read each minute, follows a change of zone as well.
+    thread_local QTimeZone zone;
+    thread_local std::chrono::steady_clock::time_point loadedAt;
+    const auto now = std::chrono::steady_clock::now();
+    if (!zone.isValid() || now - loadedAt > std::chrono::minutes(1)) {
+        zone = QTimeZone::systemTimeZone();
+        loadedAt = now;
+    }
+    const QDateTime time = zone.isValid() ? QDateTime::fromMSecsSinceEpoch(unixMs, zone)
+                                          : QDateTime::fromMSecsSinceEpoch(unixMs);
+    return english.toString(time, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }

@@ -11,6 +11,7 @@ int FileTreeNodeObserverRegistry::addObserver(Callback callback, const FileTreeN
     std::lock_guard lock(mutex_);
     const int id = nextId_++;
     entries_.append({id, std::make_shared<Callback>(std::move(callback)), watched, enabled});
+    size_.store(entries_.size());
     return id;
 }
 
@@ -19,6 +20,7 @@ void FileTreeNodeObserverRegistry::removeObserver(int id)
     std::lock_guard lock(mutex_);
     entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [id](const Entry& e) { return e.id == id; }),
                    entries_.end());
+    size_.store(entries_.size());
 }
 
 void FileTreeNodeObserverRegistry::setWatchedNode(int id, const FileTreeNode* watched)
@@ -44,6 +46,8 @@ template<typename Pick>
 QVector<std::shared_ptr<FileTreeNodeObserverRegistry::Callback>> FileTreeNodeObserverRegistry::collect(Pick pick)
 {
     QVector<std::shared_ptr<Callback>> picked;
+    if (size_.load(std::memory_order_acquire) == 0)
+        return picked;
     std::lock_guard lock(mutex_);
     for (const Entry& entry : entries_) {
         if (pick(entry))

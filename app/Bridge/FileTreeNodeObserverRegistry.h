@@ -4,6 +4,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -45,6 +46,8 @@ private:
     QVector<std::shared_ptr<Callback>> collect(Pick pick);
 
     std::mutex mutex_;
+    // Lets notifications skip the mutex while nobody watches.
+    std::atomic<int> size_{0};
     QVector<Entry> entries_;
     int nextId_ = 1;
 };

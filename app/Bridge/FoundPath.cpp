@@ -19,8 +19,16 @@ QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, qui
 
 QStringList splitFoundPath(const QString& path)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    return path.split(separators, Qt::SkipEmptyParts);
+    QStringList parts;
+    int begin = 0;
+    for (int i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == QLatin1Char('/') || path[i] == QLatin1Char('\\')) {
+            if (i > begin)
+                parts.append(path.mid(begin, i - begin));
+            begin = i + 1;
+        }
+    }
+    return parts;
 }
 
 QString foundDisplayPath(const QString& volume, const QString& enginePath)

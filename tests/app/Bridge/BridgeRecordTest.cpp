@@ -122,7 +122,8 @@ private slots:
     {
         RecordPtr record = fileRecord("C:/x");
         QCOMPARE(record->runBytes(), 0u);
-        QCOMPARE(record->pathData(), reinterpret_cast<const char*>(record.get()) + DocumentInfo::headerSize);
+        QCOMPARE(static_cast<const void*>(record->pathData()),
+                 static_cast<const void*>(reinterpret_cast<const char*>(record.get()) + DocumentInfo::headerSize));
         QVERIFY(DocumentInfo::dataRuns(record.get()).isEmpty());
     }
 
