@@ -208,18 +208,27 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         freeRecord(record);
         return;
     }
-    addDocumentToNode(folderRoot, record, pass);
-    updatePassingCount(folderRoot, pass, filterActive);
-    FileTreeNode* node = folderRoot;
-    int next = 2;
-    for (; next <= parts.size(); ++next) {
-        FileTreeNode* found = lookup(folderIndex, path.constData(), ends[next - 1]);
-        if (!found)
+    // The deepest existing folder is probed first: its ancestors exist, so in the
+    // common case one hash probe finds the whole chain through the parent links.
+    int next = parts.size();
+    FileTreeNode* deepest = folderRoot;
+    for (; next >= 2; --next) {
+        if (FileTreeNode* found = lookup(folderIndex, path.constData(), ends[next - 1])) {
+            deepest = found;
             break;
-        addDocumentToNode(found, record, pass);
-        updatePassingCount(found, pass, filterActive);
-        node = found;
+        }
     }
+    ++next;
+    if (next < 2)
+        next = 2;
+    std::vector<FileTreeNode*> chain;
+    for (FileTreeNode* n = deepest; n; n = n->parent)
+        chain.push_back(n);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        addDocumentToNode(*it, record, pass);
+        updatePassingCount(*it, pass, filterActive);
+    }
+    FileTreeNode* node = deepest;
     bool placed = true;
     for (; next <= parts.size(); ++next) {
         const int depth = next - 1;

@@ -7,3 +7,5 @@
 qint64 engineTimeToMs(qint64 unixSeconds);
 // "yyyy-MM-dd hh:mm:ss" in local time; empty for 0 or less.
 QString engineTimeText(qint64 unixMs);
+// Drops the cached zone table; the next text reads the system zone again.
+void refreshEngineTimeZone();

@@ -20,6 +20,7 @@ QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, qui
 QStringList splitFoundPath(const QString& path)
 {
     QStringList parts;
+    parts.reserve(16);
     int begin = 0;
     for (int i = 0; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == QLatin1Char('/') || path[i] == QLatin1Char('\\')) {
@@ -35,9 +36,11 @@ QString foundDisplayPath(const QString& volume, const QString& enginePath)
 {
     static const QRegularExpression recycleBin(QStringLiteral("\\$recycle\\.bin"),
                                                QRegularExpression::CaseInsensitiveOption);
-    QStringList parts = splitFoundPath(enginePath);
-    parts.prepend(volume);
-    QString path = parts.join(QLatin1Char('/')).trimmed();
+    QString path = volume;
+    path.reserve(volume.size() + enginePath.size() + 1);
+    for (const QString& part : splitFoundPath(enginePath))
+        path.append(QLatin1Char('/')).append(part);
+    path = path.trimmed();
     if (path.contains(QLatin1String("$"), Qt::CaseSensitive))
         path.replace(recycleBin, QStringLiteral("$RECYCLE.BIN"));
     return path;

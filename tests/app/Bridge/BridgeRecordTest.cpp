@@ -13,7 +13,11 @@
 
 #include "NameTable.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QTest>
+
+#include <ctime>
 
 #include <cstring>
 #include <memory>
@@ -310,6 +314,34 @@ private slots:
         const qint64 ms = engineTimeToMs(seconds);
         QCOMPARE(ms, seconds > 0 ? seconds * 1000 : 0);
         QCOMPARE(engineTimeText(ms), text);
+    }
+
+    // The zone table agrees with the C library's local time, across DST changes.
+    void engineTimesInZones_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("Berlin") << QByteArray("Europe/Berlin");
+        QTest::newRow("New York") << QByteArray("America/New_York");
+        QTest::newRow("Lord Howe half hours") << QByteArray("Australia/Lord_Howe");
+        QTest::newRow("Kathmandu") << QByteArray("Asia/Kathmandu");
+    }
+    void engineTimesInZones()
+    {
+        QFETCH(QByteArray, zone);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        refreshEngineTimeZone();
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        // Up to 2037: Qt's own local time, the oracle here, maps later years onto earlier ones.
+        for (qint64 seconds = 1; seconds < 2145916800LL; seconds += 86400 * 3 + 3607) {
+            const qint64 ms = seconds * 1000;
+            QCOMPARE(engineTimeText(ms),
+                     english.toString(QDateTime::fromMSecsSinceEpoch(ms), QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        }
+        qputenv("TZ", saved);
+        tzset();
+        refreshEngineTimeZone();
     }
 
     void remainingTimes_data()
