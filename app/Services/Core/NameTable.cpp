@@ -61,7 +61,7 @@ const char* const FixedNames[] = {
 
 const char* const UnknownName = QT_TRANSLATE_NOOP("NameTable", "Unknown");
 
-QString tr(const char* text)
+QString translateName(const char* text)
 {
     return QCoreApplication::translate("NameTable", text);
 }
@@ -82,12 +82,12 @@ void fillNameTable()
     auto table = std::make_shared<NameTable>();
     for (const CodeName& entry : CodeNames) {
         table->englishByCode.insert(entry.code, QString::fromLatin1(entry.text));
-        table->translatedByCode.insert(entry.code, tr(entry.text));
+        table->translatedByCode.insert(entry.code, translateName(entry.text));
     }
     for (const char* name : FixedNames)
-        table->translatedByName.insert(QString::fromLatin1(name), tr(name));
-    table->translatedByName.insert(QStringLiteral("$RECYCLE.BIN"), tr("Recycle Bin"));
-    table->translatedUnknown = tr(UnknownName);
+        table->translatedByName.insert(QString::fromLatin1(name), translateName(name));
+    table->translatedByName.insert(QStringLiteral("$RECYCLE.BIN"), translateName("Recycle Bin"));
+    table->translatedUnknown = translateName(UnknownName);
     table->filled = true;
     std::shared_ptr<const NameTable> done = std::move(table);
     QMutexLocker lock(&tableMutex);
