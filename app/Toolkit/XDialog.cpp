@@ -134,7 +134,8 @@ int XDialog::shadowMargin() const { return d->shadowMargin; }
 void XDialog::setTitle(const QString& title)
 {
     d->fullTitle = title;
-    const int room = width() - XApplication::scaledX(90);
+    // The shadow band is not room for the title.
+    const int room = width() - 2 * d->shadowMargin - XApplication::scaledX(90);
     const QString shown = d->titleLabel->fontMetrics().elidedText(title, Qt::ElideRight, room);
     d->titleLabel->setText(shown);
     d->titleLabel->setToolTip(shown != title ? title : QString());
