@@ -14,7 +14,17 @@ XFramelessWindow::XFramelessWindow(QWidget* parent)
     attachWindowHandle();
 }
 
-XFramelessWindow::~XFramelessWindow() = default;
+XFramelessWindow::~XFramelessWindow()
+{
+    // Children and the native window outlive this part of the object: their
+    // last signals must not reach it.
+    if (titleBar_)
+        disconnect(titleBar_, nullptr, this, nullptr);
+    if (watchedWindow_) {
+        watchedWindow_->removeEventFilter(this);
+        disconnect(watchedWindow_, nullptr, this, nullptr);
+    }
+}
 
 void XFramelessWindow::setResizable(bool on)
 {
