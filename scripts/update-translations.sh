@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Refreshes app/translations/*.ts from the program's sources with lupdate.
+# Finished entries stay; new texts arrive unfinished and empty, so English
+# shows until someone who knows the language fills them in.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+languages=(en_US:en-us zh_CN:zh-cn zh_TW:zh-tw it_IT:it-it de_DE:de-de fr_FR:fr-fr es_ES:es-es
+           pt_PT:pt-pt ja_JP:ja-jp ru_RU:ru-ru id_ID:id-id ko_KR:ko-kr vi_VN:vi-vn)
+
+for entry in "${languages[@]}"; do
+  locale=${entry%%:*}
+  file=app/translations/${entry##*:}.ts
+  lupdate -silent -no-obsolete -locations none -source-language en_US -target-language "$locale" \
+    -extensions cpp,h app -ts "$file"
+done

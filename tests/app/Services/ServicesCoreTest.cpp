@@ -1,0 +1,326 @@
+// The no-widget services: settings scopes, size and time texts, version
+// order, volume path stripping, the name table and the log channel.
+#include "CuteSettings.h"
+#include "NameTable.h"
+#include "SizeText.h"
+#include "TimeText.h"
+#include "VersionCompare.h"
+#include "VolumePath.h"
+#include "spdlog_qt.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("pelvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Windows Data Recovery"));
+}
+
+// Child mode: "--read KEY SCOPE" prints the value a fresh process sees.
+int readInChild(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    setApplicationNames();
+    const QVariant value = CuteSettings::instance().value(QString::fromUtf8(argv[2]), QStringLiteral("<default>"),
+                                                          QByteArray(argv[3]).toInt());
+    std::fputs(value.toString().toUtf8().constData(), stdout);
+    return 0;
+}
+
+}
+
+class ServicesCoreTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home_;
+
+    QString readInNewProcess(const QString& key, int scope)
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--read"), key, QString::number(scope)});
+        if (!child.waitForFinished(30000))
+            return QStringLiteral("<no answer>");
+        return QString::fromUtf8(child.readAllStandardOutput());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(home_.isValid());
+        qputenv("HOME", home_.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
+        qputenv("XDG_CACHE_HOME", (home_.path() + "/cache").toUtf8());
+        qputenv("TZ", "UTC");
+        tzset();
+        setApplicationNames();
+    }
+
+    void settingsScopes()
+    {
+        CuteSettings& settings = CuteSettings::instance();
+        settings.setValue("UIFrameInfo", 42, 0);
+        QCOMPARE(settings.value("UIFrameInfo", -1, 0).toInt(), 42);
+        QCOMPARE(settings.value("UIFrameInfo", -1, 1).toInt(), -1);
+        QCOMPARE(readInNewProcess("UIFrameInfo", 0), QStringLiteral("<default>"));
+
+        settings.setValue("UIFrameInfo", QVariant(), 0);
+        QCOMPARE(settings.value("UIFrameInfo", -1, 0).toInt(), -1);
+
+        QCOMPARE(settings.value("storageTourGuide", 1, 1).toInt(), 1);
+        settings.setValue("storageTourGuide", 0, 1);
+        QCOMPARE(readInNewProcess("storageTourGuide", 1), QStringLiteral("0"));
+        QVERIFY(QFile::exists(home_.path() + "/config/pelvane/Ostrel Windows Data Recovery.conf"));
+
+        settings.setValue("analytics", "http://127.0.0.1:1/", 2);
+        QVERIFY(settings.appConfigPath().endsWith("/config/appconfig.ini"));
+        QVERIFY(QFile::exists(settings.appConfigPath()));
+        QCOMPARE(readInNewProcess("analytics", 2), QStringLiteral("http://127.0.0.1:1/"));
+
+        settings.setValue("unknownScope", 5, 3);
+        QCOMPARE(settings.value("unknownScope", "untouched", 3).toString(), QStringLiteral("untouched"));
+        QCOMPARE(readInNewProcess("unknownScope", 1), QStringLiteral("<default>"));
+    }
+
+    void logDirectoryIsCreated()
+    {
+        const QString folder = CuteSettings::logDirectory();
+        QVERIFY(folder.startsWith(home_.path()));
+        QVERIFY(folder.endsWith("/log"));
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    void logLinesKeepPercentSigns()
+    {
+        QVERIFY(startAppLog(CuteSettings::logDirectory()));
+        logInfo("50% done %s %n");
+        logError(QStringLiteral("Fehler: Größe %1"));
+        ShutdownSpdLog();
+        QFile log(CuteSettings::logDirectory() + "/AppLog.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains("[info]") && text.contains("50% done %s %n"), qPrintable(text));
+        QVERIFY2(text.contains("[error]") && text.contains(QStringLiteral("Fehler: Größe %1")), qPrintable(text));
+    }
+
+    void sizeTexts_data()
+    {
+        QTest::addColumn<quint64>("bytes");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << quint64(0) << 2 << false << "0 B";
+        QTest::newRow("1023") << quint64(1023) << 2 << false << "1023 B";
+        QTest::newRow("1024") << quint64(1024) << 2 << false << "1.00 KB";
+        QTest::newRow("unit by bytes") << quint64(1048575) << 2 << false << "1024.00 KB";
+        QTest::newRow("grouped") << quint64(1048575) << 2 << true << "1,024.00 KB";
+        QTest::newRow("small not grouped") << quint64(1536) << 1 << true << "1.5 KB";
+        QTest::newRow("MB") << quint64(5 * 1048576ull + 524288) << 2 << false << "5.50 MB";
+        QTest::newRow("TB stays GB") << quint64(5ull << 40) << 0 << false << "5120 GB";
+        QTest::newRow("decimals 9 uses 6") << quint64(1536) << 9 << false << "1.500000 KB";
+        QTest::newRow("negative decimals") << quint64(1536) << -3 << false << "2 KB";
+    }
+
+    void sizeTexts()
+    {
+        QFETCH(quint64, bytes);
+        QFETCH(int, decimals);
+        QFETCH(bool, group);
+        QFETCH(QString, text);
+        QCOMPARE(formatFileSize(bytes, decimals, group), text);
+    }
+
+    void cachedSizeTextsKeyOnDecimalsAndGrouping()
+    {
+        clearFileSizeTextCache();
+        QCOMPARE(formatFileSizeCached(0, 2, false), QStringLiteral("0 B"));
+        QCOMPARE(formatFileSizeCached(1536, 1, false), QStringLiteral("1.5 KB"));
+        QCOMPARE(formatFileSizeCached(1536, 2, false), QStringLiteral("1.50 KB"));
+        QCOMPARE(formatFileSizeCached(1536, 1, false), QStringLiteral("1.5 KB"));
+        QCOMPARE(formatFileSizeCached(1023ull * 1048576 + 524288, 2, true), QStringLiteral("1,023.50 MB"));
+        QCOMPARE(formatFileSizeCached(1023ull * 1048576 + 524288, 2, false), QStringLiteral("1023.50 MB"));
+        QCOMPARE(formatFileSizeCached(1000, 2, false), QStringLiteral("1000 B"));
+    }
+
+    void cacheShardThinsToEightyOne()
+    {
+        clearFileSizeTextCache();
+        const int shard = fileSizeTextShardOf(1);
+        QList<quint64> counts;
+        for (quint64 bytes = 1; counts.size() < 101; ++bytes)
+            if (fileSizeTextShardOf(bytes) == shard)
+                counts.append(bytes);
+        for (quint64 bytes : counts)
+            formatFileSizeCached(bytes, 2, false);
+        QCOMPARE(fileSizeTextShardSize(shard), 81);
+        // The newest is kept: asking again is a hit and does not grow the shard.
+        QCOMPARE(formatFileSizeCached(counts.last(), 2, false), formatFileSize(counts.last(), 2, false));
+        QCOMPARE(fileSizeTextShardSize(shard), 81);
+        clearFileSizeTextCache();
+        QCOMPARE(fileSizeTextShardSize(shard), 0);
+    }
+
+    void cachedSizeTextsFromManyThreads()
+    {
+        std::atomic<int> wrong{0};
+        QList<QThread*> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.append(QThread::create([&wrong, t] {
+                for (quint64 i = 1; i < 3000; ++i) {
+                    const quint64 bytes = i * 977 + quint64(t);
+                    if (formatFileSizeCached(bytes, 2, t % 2) != formatFileSize(bytes, 2, false)
+                        && (t % 2) == 0)
+                        ++wrong;
+                }
+            }));
+            threads.last()->start();
+        }
+        for (QThread* thread : threads) {
+            thread->wait();
+            delete thread;
+        }
+        QCOMPARE(wrong.load(), 0);
+    }
+
+    void timestamps_data()
+    {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << qint64(0) << "";
+        QTest::newRow("negative") << qint64(-5) << qint64(0) << "";
+        QTest::newRow("five digits") << qint64(12345) << qint64(0) << "12345";
+        QTest::newRow("cocoa seconds") << qint64(700000000) << qint64(1678307200000) << "2023-03-08 20:26:40";
+        QTest::newRow("unix seconds") << qint64(1700000000) << qint64(1700000000000) << "2023-11-14 22:13:20";
+        QTest::newRow("unix ms") << qint64(1700000000123) << qint64(1700000000123) << "2023-11-14 22:13:20";
+        QTest::newRow("unix us") << qint64(1700000000123456) << qint64(1700000000123) << "2023-11-14 22:13:20";
+        QTest::newRow("cocoa ns") << qint64(700000000123456789) << qint64(1678307200123) << "2023-03-08 20:26:40";
+        QTest::newRow("eleven digits") << qint64(17000000001) << qint64(0) << "17000000001";
+        QTest::newRow("all nines of 18 digits") << qint64(999999999999999999) << qint64(1978307199999)
+                                                 << "2032-09-09 01:46:39";
+        QTest::newRow("19 digits") << qint64(1000000000000000000) << qint64(0) << "1000000000000000000";
+    }
+
+    void timestamps()
+    {
+        QFETCH(qint64, value);
+        QFETCH(qint64, ms);
+        QFETCH(QString, text);
+        QCOMPARE(normalizeTimestampMs(value), ms);
+        QCOMPARE(formatFileTime(value), text);
+    }
+
+    void versions_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order");
+        QTest::newRow("equal") << "1.3.0" << "1.3.0" << 0;
+        QTest::newRow("patch newer") << "1.3.1" << "1.3.0" << 1;
+        QTest::newRow("padded") << "1.3" << "1.3.0" << 0;
+        QTest::newRow("numeric not text") << "1.10.0" << "1.3.0" << 1;
+        QTest::newRow("older") << "1.2.9" << "1.3.0" << -1;
+        QTest::newRow("empty") << "" << "1.3.0" << -1;
+        QTest::newRow("letters count 0") << "1.x.5" << "1.0.5" << 0;
+        QTest::newRow("longer newer") << "1.3.0.1" << "1.3" << 1;
+    }
+
+    void versions()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        QCOMPARE(compareVersions(a, b), order);
+        QCOMPARE(compareVersions(b, a), -order);
+    }
+
+    void volumeDisplayNames_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("stripped");
+        QTest::newRow("drive letter") << R"(Local Disk (C:)\Photos)" << "Photos";
+        QTest::newRow("no blank") << R"(Data(D:)\a\b.jpg)" << R"(a\b.jpg)";
+        QTest::newRow("slash separator") << "Local Disk (C:)/File Path Lost/report.docx"
+                                         << "File Path Lost/report.docx";
+        QTest::newRow("linux device") << R"(USB Stick (sdb1)\DCIM\x.jpg)" << R"(DCIM\x.jpg)";
+        QTest::newRow("nvme") << R"(Home (nvme0n1p2)\notes.txt)" << "notes.txt";
+        QTest::newRow("found folder kept") << R"(Local Disk (C:)\Trip (E:)\a.jpg)" << R"(Trip (E:)\a.jpg)";
+        QTest::newRow("one separator only") << R"(Local Disk (C:)\\x)" << R"(\x)";
+        QTest::newRow("doubled inside") << R"(Local Disk (C:)\a\\b)" << R"(a\b)";
+        QTest::newRow("no display part") << R"(a\Trip (E:)\b)" << R"(a\Trip (E:)\b)";
+        QTest::newRow("volume alone") << "Local Disk (C:)" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void volumeDisplayNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, stripped);
+        QCOMPARE(stripVolumeDisplayName(path), stripped);
+    }
+
+    void nameTableBeforeAndAfterFill()
+    {
+        QVERIFY(!nameTableSnapshot()->filled);
+        QCOMPARE(translatedNameForCode(14), QString());
+        fillNameTable();
+        QCOMPARE(translatedNameForCode(14), QStringLiteral("Recycle Bin"));
+        QCOMPARE(englishNameForCode(40), QStringLiteral("All Files"));
+        QCOMPARE(translatedNameForCode(7), QStringLiteral("Lost Partition"));
+        QCOMPARE(translatedNameForText("$RECYCLE.BIN"), QStringLiteral("Recycle Bin"));
+        QCOMPARE(translatedNameForText("USB Drive"), QStringLiteral("USB Drive"));
+        QCOMPARE(translatedNameForCode(15), QString());
+        QCOMPARE(nameTableSnapshot()->translatedByName.size(), 23);
+    }
+
+    void nameTableRefillWhileRead()
+    {
+        std::atomic<bool> stop{false};
+        std::atomic<int> wrong{0};
+        QThread* reader = QThread::create([&] {
+            while (!stop) {
+                auto table = nameTableSnapshot();
+                if (table->filled && table->translatedByCode.value(19) != QStringLiteral("Photo"))
+                    ++wrong;
+            }
+        });
+        reader->start();
+        for (int i = 0; i < 200; ++i)
+            fillNameTable();
+        stop = true;
+        reader->wait();
+        delete reader;
+        QCOMPARE(wrong.load(), 0);
+    }
+
+    void recycleBinPaths()
+    {
+        QVERIFY(containsRecycleBin("$RECYCLE.BIN"));
+        QVERIFY(containsRecycleBin(R"(C:\$Recycle.Bin\S-1-5\$RAB12.jpg)"));
+        QVERIFY(!containsRecycleBin("RECYCLE.BIN"));
+        QVERIFY(!containsRecycleBin("$RECYCLEXBIN"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--read") == 0)
+        return readInChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    ServicesCoreTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ServicesCoreTest.moc"
