@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// SIGTERM, SIGINT and SIGHUP (logout, Ctrl+C, a closed terminal) reach the GUI
+// thread through a self-pipe and come out as one signal there.
+class SignalRelay : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SignalRelay(QObject* parent = nullptr);
+    ~SignalRelay() override;
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    QSocketNotifier* notifier_ = nullptr;
+};
