@@ -532,6 +532,16 @@ void StorageDataRecoverMgr::stopRecovery()
     d->control([](DataRecoveryMulti* engine) { engine->SetStop(1); });
 }
 
+void StorageDataRecoverMgr::stopEngineWork()
+{
+    DocumentManager::instance()->setStopRecovery(true);
+    std::shared_lock shared(d->engineLock);
+    if (d->engine) {
+        d->engine->SetStop(0);
+        d->engine->SetStop(1);
+    }
+}
+
 int StorageDataRecoverMgr::recoverData(const QString& folder, const DataRecoveryInfo& item)
 {
     if (!d->engineAlive.load(std::memory_order_acquire))

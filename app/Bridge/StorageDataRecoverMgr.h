@@ -35,6 +35,9 @@ public:
     void resumeScan();
     void stopScan();
     void stopRecovery();
+    // The first step of the quit: the engine stops scanning and recovering and the
+    // model's export stops asking for files.
+    void stopEngineWork();
     int recoverData(const QString& folder, const DataRecoveryInfo& item);
     int recoverToMemory(char* buffer, size_t* inOutLength, const DataRecoveryInfo& item);
     void releaseDataRecovery();

@@ -173,6 +173,13 @@ QVector<QDiskAndVolumeInfo> StorageDeviceManager::refreshTask()
     logInfo("========== Refresh Disk info Start ==========");
     QVector<QDiskAndVolumeInfo> list = loadDiskList();
     sortDiskList(list);
+    for (const QDiskAndVolumeInfo& record : list) {
+        logInfo(QStringLiteral("Volume: %1, disk %2, volume %3, %4, %5")
+                    .arg(record.displayName)
+                    .arg(record.diskIndex)
+                    .arg(record.volIndex)
+                    .arg(record.fileSystem, record.totalSizeText));
+    }
     {
         // Two refreshes at once: each caller gets its own list; the one that
         // finished last stays in the cache.
