@@ -523,6 +523,45 @@ private slots:
                  qMakePair(qint64(0), qint64(0)));
     }
 
+    // The user's stop: progress, failures and the finish still queued are dropped,
+    // found files the engine already reported become records, scanFinished(1) comes once.
+    void stopKeepsReportedFiles()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->setPaused();
+        for (int i = 0; i < 40; ++i) {
+            send(manager.get(), file("\\s\\" + std::to_string(i) + ".txt"));
+            if (i % 10 == 0)
+                manager->onEngineEvent(mountedVolume(), progressEvent(0, 0.1 * i / 10));
+        }
+        manager->onEngineEvent(mountedVolume(), failureEvent(0, 0, 8));
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        manager->stopScanSession();
+        manager->stopScanSession();
+        // Files still arriving until the engine's Start returns.
+        send(manager.get(), file("\\s\\late.txt"));
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(folderTreeFiles(manager.get()).size(), 41);
+        const auto finished = log.take(QStringLiteral("scanFinished"));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0], (QVariantList{1, "", 0}));
+        QCOMPARE(log.count(QStringLiteral("progressUpdated")), 0);
+        QCOMPARE(manager->state(), int(DocumentManager::ScanStopped));
+    }
+
+    void stopAfterFinishDoesNothing()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        manager->stopScanSession();
+        QCOMPARE(log.count(QStringLiteral("scanFinished")), 1);
+        QCOMPARE(manager->state(), int(DocumentManager::ScanDone));
+    }
+
     void squeezeAfterFinish()
     {
         auto manager = newManager();
