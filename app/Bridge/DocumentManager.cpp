@@ -409,6 +409,14 @@ void DocumentManagerPrivate::endRelease()
     workCondition.notify_one();
 }
 
+void DocumentManagerPrivate::releaseAll()
+{
+    lostPartitionCounter = 0xFFFFFFFF;
+    releaseTrees();
+    resetTotals();
+    clearFileSizeTextCache();
+}
+
 void DocumentManagerPrivate::resetTotals()
 {
     selectedCount = 0;
@@ -431,11 +439,8 @@ void DocumentManager::clearDocumentCache()
     d->takeQueuesAndWaitIdle();
     {
         std::unique_lock lock(d->treeLock);
-        d->lostPartitionCounter = 0xFFFFFFFF;
-        d->releaseTrees();
+        d->releaseAll();
     }
-    d->resetTotals();
-    clearFileSizeTextCache();
     d->endRelease();
     logInfo(QStringLiteral("Clear operation completed in %1 ms").arg(timer.elapsed()));
     logInfo("========== Document Cache Clear End ==========");
@@ -448,10 +453,7 @@ void DocumentManager::resetForScan(const ScanTargetInfo& target)
     d->takeQueuesAndWaitIdle();
     {
         std::unique_lock lock(d->treeLock);
-        d->lostPartitionCounter = 0xFFFFFFFF;
-        d->releaseTrees();
-        d->resetTotals();
-        clearFileSizeTextCache();
+        d->releaseAll();
         d->stopRecovery.store(false);
         d->state.store(Scanning);
         d->buildTrees(target);

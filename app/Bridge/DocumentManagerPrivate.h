@@ -93,6 +93,8 @@ public:
     void takeQueuesAndWaitIdle();
     void endRelease();
     void resetTotals();
+    // Frees the trees and zeroes every total; callers hold treeLock exclusively.
+    void releaseAll();
 
     FileTreeNode* lookup(const PathIndex& index, const char* data, int size) const
     {
