@@ -10,6 +10,8 @@
 
 #include "DataRecovery/VelmoraExports.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -481,6 +485,65 @@ private slots:
         QVERIFY(!StorageDataRecoverMgr::instance()->hasEngine());
         done = true;
         thumbnails.join();
+    }
+
+    // A folder on an NTFS image attached with losetup and mounted with ntfs-3g,
+    // listed with the machine's own disks: the row goes to that volume alone.
+    void folderScanOnAMountedImage()
+    {
+        if (getuid() != 0)
+            QSKIP("needs root for losetup and mount");
+        const QString image = dir_.filePath(QStringLiteral("ntfs.img"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(32 * 1024 * 1024));
+        file.close();
+        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
+            QSKIP("mkntfs is not installed");
+        QProcess attach;
+        attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
+        if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
+            QSKIP("no free loop device");
+        const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
+        const QString mount = dir_.filePath(QStringLiteral("mnt"));
+        QDir().mkpath(mount);
+        struct Teardown {
+            QString mount, loop;
+            bool mounted = false;
+            ~Teardown()
+            {
+                if (mounted)
+                    run(QStringLiteral("umount"), {mount});
+                run(QStringLiteral("losetup"), {"-d", loop});
+            }
+        } teardown{mount, loop};
+        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
+            QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
+        teardown.mounted = true;
+        QDir(mount).mkpath(QStringLiteral("photos"));
+
+        qunsetenv("VELMORA_IMAGES_ONLY");
+        qunsetenv("VELMORA_DISK_IMAGES");
+        const QVector<QDiskAndVolumeInfo> list = StorageDeviceManager::instance().refreshDiskList();
+        const QString canonical = QFileInfo(mount).canonicalFilePath();
+        const auto found = std::find_if(list.begin(), list.end(), [&](const QDiskAndVolumeInfo& r) {
+            return r.volumeLetter == mount || r.volumeLetter == canonical;
+        });
+        if (found == list.end())
+            QSKIP("the listing does not show the ntfs-3g mount");
+        QCOMPARE(found->displayName, QStringLiteral("Local Drives (%1)").arg(QFileInfo(loop).fileName()));
+        const QString folder = found->volumeLetter + QStringLiteral("/photos");
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startPathScan({folder}, Folder);
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        const DiskVolumeHash map = StorageDataRecoverMgr::instance()->diskVolumeHash();
+        QCOMPARE(map.size(), 1);
+        QCOMPARE(map.begin()->volumeLetter, found->volumeLetter);
+        const ScanTargetInfo target = StorageDataRecoverMgr::instance()->currentScanTarget();
+        QCOMPARE(target.name, QStringLiteral("photos"));
+        QCOMPARE(int(target.nodeTypeCode), 16);
+        StorageDataRecoverMgr::instance()->releaseScanData();
     }
 
     // Quit while an export keeps asking for files: the stop ends it, the model's
