@@ -121,7 +121,8 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         return;
     }
     QString name = parts.takeLast();
-    const quint8 typeCode = classifyFileType(driveAnchoredPath(QStringList(parts.mid(1) << name).join(QLatin1Char('/'))));
+    // The whole path as it stands inside its volume, before any top folder is inserted.
+    const quint8 typeCode = classifyFileType(driveAnchoredPath(item.path.mid(item.path.indexOf(QLatin1Char('/')) + 1)));
     const bool wholeDisk = targetCode == LocalDisk || targetCode == ExternalDisk;
     QString diskFolder = item.volumeName;
     diskFolder.replace(QLatin1Char('/'), QLatin1Char('_'));

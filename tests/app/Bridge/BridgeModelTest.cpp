@@ -98,6 +98,17 @@ private slots:
         QVERIFY(!manager->findFolderNode(QStringLiteral("sdb1/nothing")));
     }
 
+    // Classification sees the path inside the volume, anchored like a drive path.
+    void unsavedDocumentsByTheirFolder()
+    {
+        auto manager = newManager();
+        send(manager.get(), file("\\Users\\ann\\AppData\\Roaming\\Microsoft\\Word\\report.asd"));
+        send(manager.get(), file("\\Old\\Users\\ann\\AppData\\Roaming\\Microsoft\\Word\\r.asd"));
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(manager->findFolderNode(QStringLiteral("All Files/Unsaved File/asd"))->fileCount, 1u);
+        QCOMPARE(manager->findFolderNode(QStringLiteral("All Files/Document/asd"))->fileCount, 1u);
+    }
+
     void typeFoldersInFixedOrder()
     {
         auto manager = newManager();
