@@ -336,6 +336,44 @@ private slots:
         QCOMPARE(got, rows);
     }
 
+    void driveNames()
+    {
+        QDiskAndVolumeInfo root = record("/", "/dev/sda2");
+        QDiskAndVolumeInfo usb = record("/media/usb", "/dev/sdb1", true);
+        StorageDeviceManager::instance().setCachedList({root, usb});
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb/a/b")), usb.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb")), usb.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usbx/a")), root.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb/../x")), root.displayName);
+        // Not listed: the platform names it, with its device's kernel name.
+        StorageDeviceManager::instance().setCachedList({});
+        const QString name = StorageDeviceManager::instance().driveDisplayName(dir_.path());
+        QVERIFY2(name.endsWith(QLatin1Char(')')) && !name.contains(QLatin1Char('/')), qPrintable(name));
+    }
+
+    // Stopping twice sends one set of figures; without the target's volume record
+    // only the scan's own figures go.
+    void stopStatistics()
+    {
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        analytics_.take();
+        ScanLog log;
+        ScanTargetInfo target;
+        target.nodeTypeCode = 3;
+        target.name = QStringLiteral("Gone (sdz1)");
+        DocumentManager::instance()->resetForScan(target);
+        StorageDataRecoverMgr::instance()->stopScan();
+        StorageDataRecoverMgr::instance()->stopScan();
+        QVERIFY(QTest::qWaitFor([&] { return log.finishedCount() == 1; }, 5000));
+        const QStringList sent = analytics_.take();
+        QCOMPARE(sent.size(), 4);
+        QVERIFY(sent[0].startsWith(QLatin1String("ScanInformation|ScanStopInfo|Label1|")));
+        QCOMPARE(sent.mid(1), (QStringList{"ScanInformation|ScanStopInfo|Label2|0",
+                                           "ScanInformation|ScanStopInfo|Label6|0 B",
+                                           "ScanInformation|ScanStopInfo|Label7|0"}));
+        QCOMPARE(log.finished[0], (QVariantList{1, "", 0}));
+    }
+
     void deviceStatistics()
     {
         analytics_.take();
