@@ -251,6 +251,7 @@ QPair<QString, QString> DocumentManager::selectedSummaryText() const
 void DocumentManager::setFilter(FilterFunction filter)
 {
     std::lock_guard lock(d->hooksMutex);
+    d->filterSet.store(static_cast<bool>(filter));
     d->filter = std::move(filter);
 }
 
@@ -472,6 +473,8 @@ qint64 DocumentManagerPrivate::elapsedMs() const
 
 DocumentManager::FilterFunction DocumentManagerPrivate::currentFilter()
 {
+    if (!filterSet.load())
+        return {};
     std::lock_guard lock(hooksMutex);
     return filter;
 }

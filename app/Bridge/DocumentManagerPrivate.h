@@ -66,6 +66,7 @@ public:
 
     std::mutex hooksMutex;
     DocumentManager::FilterFunction filter;
+    std::atomic<bool> filterSet{false};
     DocumentManager::VolumeNameResolver volumeNameResolver;
     DocumentManager::ScanStatisticsSender statisticsSender;
 
