@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <exception>
 
 namespace {
 
@@ -309,7 +310,11 @@ void DocumentManager::run()
             d->tasks.pop_front();
             d->busy = true;
             lock.unlock();
-            task.body();
+            try {
+                task.body();
+            } catch (const std::exception& error) {
+                logError(QStringLiteral("Task failed (%1): %2").arg(task.description, QString::fromUtf8(error.what())));
+            }
             task = {};
         } else {
             std::vector<EngineEventItem> batch;
@@ -339,7 +344,14 @@ void DocumentManager::run()
                         break;
                     }
                 }
-                d->processEvent(batch[i]);
+                try {
+                    d->processEvent(batch[i]);
+                } catch (const std::exception& error) {
+                    // One event that cannot be placed is logged and skipped; the scan goes on.
+                    logError(QStringLiteral("Engine event of kind %1 skipped: %2")
+                                 .arg(batch[i].kind())
+                                 .arg(QString::fromUtf8(error.what())));
+                }
             }
             batch.clear();
             const auto [count, size] = totalFoundSummaryText();

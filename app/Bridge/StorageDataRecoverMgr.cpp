@@ -86,6 +86,16 @@ public:
 
     void onDataRecoveryInfo(const DataRecoveryInfo& info)
     {
+        // Nothing may escape into the engine's thread.
+        try {
+            deliver(info);
+        } catch (const std::exception& error) {
+            logError(QStringLiteral("Engine event of kind %1 dropped: %2").arg(info.kind).arg(QString::fromUtf8(error.what())));
+        }
+    }
+
+    void deliver(const DataRecoveryInfo& info)
+    {
         if (!engineAlive.load(std::memory_order_acquire)) {
             logError("Data recovery multi is not initialized, cannot process data recovery info");
             return;

@@ -413,6 +413,26 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("overallRecoveryProgress")), 0);
     }
 
+    // While paused, queued events wait and nothing is emitted; after the resume
+    // the counts equal those of an uninterrupted run.
+    void pauseHoldsEvents()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->setPaused();
+        for (int i = 0; i < 30; ++i)
+            send(manager.get(), file("\\p\\" + std::to_string(i) + ".txt"));
+        manager->onEngineEvent(mountedVolume(), progressEvent(0, 0.5));
+        QTest::qWait(300);
+        QCOMPARE(log.count(QStringLiteral("fileProgressUpdated")), 0);
+        QCOMPARE(log.count(QStringLiteral("progressUpdated")), 0);
+        QCOMPARE(manager->queuedEventCount(), 31);
+        manager->setResumed();
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(manager->totalFoundSizeAndCount(), qMakePair(quint64(30 * 512), quint64(30)));
+        QCOMPARE(log.names().mid(0, 2), (QStringList{"scanPaused", "scanResume"}));
+    }
+
     // Pause and resume racing the thread's wait: every event is processed in the end.
     void resumeWakeIsNeverLost()
     {
