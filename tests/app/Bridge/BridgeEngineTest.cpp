@@ -374,6 +374,27 @@ private slots:
         QCOMPARE(log.finished[0], (QVariantList{1, "", 0}));
     }
 
+    // A finish without failures sends the completion set; without the target's
+    // volume record, only the scan time.
+    void completionStatistics()
+    {
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        analytics_.take();
+        ScanLog log;
+        ScanTargetInfo target;
+        target.nodeTypeCode = 3;
+        target.name = QStringLiteral("Gone (sdz1)");
+        DocumentManager::instance()->resetForScan(target);
+        DataRecoveryInfo finish = MakeDataRecoveryInfo(ScanFinished);
+        finish.progress = 1.0;
+        DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), finish);
+        QVERIFY(QTest::qWaitFor([&] { return log.finishedCount() == 1; }, 5000));
+        QCOMPARE(log.finished[0], (QVariantList{0, "", 0}));
+        const QStringList sent = analytics_.take();
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(sent[0].startsWith(QLatin1String("ScanInformation|ScanComplete|Label1|")));
+    }
+
     void deviceStatistics()
     {
         analytics_.take();
@@ -518,7 +539,7 @@ private slots:
                 ++reads;
             }
         });
-        QTest::qWaitFor([&] { return reads.load() > 20; }, 5000);
+        QVERIFY(QTest::qWaitFor([&] { return reads.load() > 20; }, 5000));
         StorageDataRecoverMgr::instance()->releaseScanData();
         QVERIFY(!StorageDataRecoverMgr::instance()->hasEngine());
         done = true;
@@ -606,7 +627,7 @@ private slots:
                 ++calls;
             }
         });
-        QTest::qWaitFor([&] { return calls.load() > 3; }, 5000);
+        QVERIFY(QTest::qWaitFor([&] { return calls.load() > 3; }, 5000));
         StorageDataRecoverMgr::instance()->stopEngineWork();
         DocumentManager::instance()->shutdown();
         QVERIFY(DocumentManager::instance()->isFinished());
