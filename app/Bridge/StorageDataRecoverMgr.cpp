@@ -187,6 +187,10 @@ public:
     bool resolveWithRetries(Resolve resolve, Resolution& result, const std::function<QString(int)>& retryLine,
                             const std::function<QString(int, int)>& failureLine)
     {
+        {
+            std::lock_guard lock(stateMutex);
+            target = ScanTargetInfo();
+        }
         for (int pass = 1;; ++pass) {
             result = Resolution();
             const QVector<QDiskAndVolumeInfo> cached = StorageDeviceManager::instance().diskList();
