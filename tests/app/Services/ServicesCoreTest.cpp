@@ -8,6 +8,8 @@
 #include "VolumePath.h"
 #include "spdlog_qt.h"
 
+#include "TestHome.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -21,12 +23,6 @@
 #include <cstring>
 
 namespace {
-
-void setApplicationNames()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("pelvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Windows Data Recovery"));
-}
 
 // Child mode: "--read KEY SCOPE" prints the value a fresh process sees.
 int readInChild(int argc, char** argv)
@@ -59,10 +55,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(home_.isValid());
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
-        qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
-        qputenv("XDG_CACHE_HOME", (home_.path() + "/cache").toUtf8());
+        useTestHome(home_.path());
         qputenv("TZ", "UTC");
         tzset();
         setApplicationNames();

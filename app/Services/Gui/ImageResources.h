@@ -1,0 +1,3 @@
+#pragma once
+// Registers the compiled-in pictures under ":/images/" (idempotent).
+void initImageResources();
