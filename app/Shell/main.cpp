@@ -4,7 +4,6 @@
 
 #include "AppManager.h"
 #include "Application/XApplication.h"
-#include "DialogEventFilter.h"
 #include "GaService.h"
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"
