@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "PrivateSession.h"
+
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
@@ -49,16 +51,7 @@ void ProgramTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    const QString run = dir_->filePath("run");
-    QVERIFY(QDir().mkpath(run));
-    QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    environment_ = QProcessEnvironment::systemEnvironment();
-    environment_.insert("HOME", dir_->filePath("home"));
-    environment_.insert("XDG_RUNTIME_DIR", run);
-    environment_.insert("XDG_CONFIG_HOME", dir_->filePath("config"));
-    environment_.insert("XDG_DATA_HOME", dir_->filePath("data"));
-    environment_.insert("XDG_CACHE_HOME", dir_->filePath("cache"));
-    environment_.insert("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(makePrivateSession(*dir_, environment_));
     // The machine's own disks stay out of it.
     environment_.insert("VELMORA_IMAGES_ONLY", "1");
     environment_.remove("DBUS_SESSION_BUS_ADDRESS");
