@@ -2,6 +2,7 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "AppStyleSheet.h"
 #include "Endpoints.h"
 #include "Application/XApplication.h"
 #include "CuteSettings.h"
@@ -42,6 +43,14 @@ MainWindow::MainWindow(QWidget* parent)
     const auto manager = AppManager::instance();
     manager->registerWidget(0, this);
     terminate = [](int code) { terminateSelf(code); };
+
+    const XApplication* app = XApplication::instance();
+    const double sx = app ? app->scaleX : 1.0;
+    const double sy = app ? app->scaleY : 1.0;
+    setStyleSheet(AppStyleSheet::checkBoxStyle(sx, sy) + AppStyleSheet::comboBoxStyle1(sx, sy) +
+                  AppStyleSheet::comboBoxStyle2(sx, sy) + AppStyleSheet::menuStyle(sx, sy) +
+                  AppStyleSheet::scrollBarStyle(sx, sy) + AppStyleSheet::sliderStyle(sx, sy) +
+                  AppStyleSheet::viewStyles(sx, sy));
 
     setMinimumSize(XApplication::scaledX(1240), XApplication::scaledY(780));
     auto* central = new QWidget(this);

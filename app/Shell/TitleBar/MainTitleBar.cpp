@@ -186,7 +186,7 @@ QMenu* MainTitleBar::buildMainMenu()
         action->setMenuRole(QAction::ApplicationSpecificRole);
         group->addAction(action);
         if (code == LanguageSettings::LanguageKorean)
-            action->setFont(QFont("Malgun Gothic", 9));
+            action->setFont(QFont(QString::fromLatin1(koreanFontRecord.family), 9));
         if (code == current) {
             action->setChecked(true);
             action->setIcon(tick);
