@@ -102,6 +102,7 @@ void MainWindow::start()
                                .arg(QSysInfo::prettyProductName(), QSysInfo::buildCpuArchitecture(),
                                     QSysInfo::currentCpuArchitecture());
     logInfo(QString("System: %1").arg(system));
+    BugSplatProxy::instance().setUserDescription(system);
 }
 
 void MainWindow::onLaunchFinished()
