@@ -16,6 +16,10 @@ packages=(
   # fixtures and independent readers used by the tests
   util-linux fdisk gdisk dosfstools mtools ntfs-3g exfatprogs exfat-fuse
   sleuthkit coreutils xxd
+  # independent BitLocker readers
+  dislocker libbde-utils
+  # the NTFS tests write sparse files and Recycle Bin records through ntfs-3g
+  python3
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
