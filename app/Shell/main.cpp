@@ -5,7 +5,6 @@
 #include "AppManager.h"
 #include "Application/XApplication.h"
 #include "BridgeSeams.h"
-#include "DialogEventFilter.h"
 #include "GaService.h"
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"
@@ -17,6 +16,9 @@ int main(int argc, char** argv)
     XApplication app(argc, argv, true, XApplication::OptionNotifySecondary, 1000);
     if (app.isSecondary())
         return 0;
+    // Installed first: a signal that comes during start-up waits in the pipe
+    // until the event loop runs and the window can quit.
+    SignalRelay relay;
 
     DialogEventFilter filter;
     app.installEventFilter(&filter);
@@ -36,11 +38,11 @@ int main(int argc, char** argv)
                      Qt::DirectConnection);
 
     // Logout, Ctrl+C or a closed terminal: quit without asking the module.
-    SignalRelay relay;
     QObject::connect(&relay, &SignalRelay::terminationRequested, window, [window](int number) {
         logInfo(QString("Signal %1: quitting").arg(number));
         window->runQuitSequence();
     });
+    relay.start();
 
     window->start();
     const int result = app.exec();

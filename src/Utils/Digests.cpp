@@ -2,6 +2,7 @@
 
 #include "Utils/Buffer.h"
 #include "Utils/CryptoLibrary.h"
+#include "Utils/FileDescriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -30,21 +31,6 @@ bool OneShot(const EVP_MD* digest, const void* bytes, size_t count, uint8_t* out
            EVP_DigestFinal_ex(context.get(), out, &length) == 1 && length == expected;
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd; }
-
-private:
-    int fd;
-};
 
 }
 

@@ -9,6 +9,23 @@ int px(double value, double scale)
     return static_cast<int>(std::floor(value * scale));
 }
 
+// The dark combo boxes differ only in their colours.
+QString comboBoxStyle(const char* style, const char* text, const char* background, const char* border,
+                      double scaleX, double scaleY)
+{
+    return QStringLiteral(
+               "QComboBox[style='%1'] { color: %2; background: %3; border: 1px solid %4;"
+               " border-radius: %5px; padding: 0 %6px; min-height: %7px; }"
+               "QComboBox[style='%1']::drop-down { border: none; width: %8px; }"
+               "QComboBox[style='%1'] QAbstractItemView { color: %2; background: %3;"
+               " selection-background-color: #2563EB; selection-color: #FFFFFF; outline: none; }")
+        .arg(QLatin1String(style), QLatin1String(text), QLatin1String(background), QLatin1String(border))
+        .arg(px(4, scaleY))
+        .arg(px(8, scaleX))
+        .arg(px(28, scaleY))
+        .arg(px(20, scaleX));
+}
+
 }
 
 QString AppStyleSheet::checkBoxStyle(double scaleX, double scaleY)
@@ -26,30 +43,12 @@ QString AppStyleSheet::checkBoxStyle(double scaleX, double scaleY)
 
 QString AppStyleSheet::comboBoxStyle1(double scaleX, double scaleY)
 {
-    return QStringLiteral(
-               "QComboBox[style='style1'] { color: #999999; background: #171718; border: 1px solid #2A2A2C;"
-               " border-radius: %1px; padding: 0 %2px; min-height: %3px; }"
-               "QComboBox[style='style1']::drop-down { border: none; width: %4px; }"
-               "QComboBox[style='style1'] QAbstractItemView { color: #999999; background: #171718;"
-               " selection-background-color: #2563EB; selection-color: #FFFFFF; outline: none; }")
-        .arg(px(4, scaleY))
-        .arg(px(8, scaleX))
-        .arg(px(28, scaleY))
-        .arg(px(20, scaleX));
+    return comboBoxStyle("style1", "#999999", "#171718", "#2A2A2C", scaleX, scaleY);
 }
 
 QString AppStyleSheet::comboBoxStyle2(double scaleX, double scaleY)
 {
-    return QStringLiteral(
-               "QComboBox[style='style2'] { color: #DCDCDC; background: #1E1E2D; border: 1px solid #30304A;"
-               " border-radius: %1px; padding: 0 %2px; min-height: %3px; }"
-               "QComboBox[style='style2']::drop-down { border: none; width: %4px; }"
-               "QComboBox[style='style2'] QAbstractItemView { color: #DCDCDC; background: #1E1E2D;"
-               " selection-background-color: #2563EB; selection-color: #FFFFFF; outline: none; }")
-        .arg(px(4, scaleY))
-        .arg(px(8, scaleX))
-        .arg(px(28, scaleY))
-        .arg(px(20, scaleX));
+    return comboBoxStyle("style2", "#DCDCDC", "#1E1E2D", "#30304A", scaleX, scaleY);
 }
 
 QString AppStyleSheet::menuStyle(double scaleX, double scaleY)

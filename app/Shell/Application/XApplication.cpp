@@ -266,8 +266,8 @@ void XApplication::acceptConnections()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrames(socket); });
         connect(socket, &QLocalSocket::aboutToClose, this, [this, socket] { readFrames(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this,
-                [this](QObject* gone) { d->connections.remove(static_cast<QLocalSocket*>(gone)); });
+        // The key only: by now the socket is a plain QObject being destroyed.
+        connect(socket, &QObject::destroyed, this, [this, socket] { d->connections.remove(socket); });
     }
 }
 

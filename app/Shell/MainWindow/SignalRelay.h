@@ -10,8 +10,12 @@ class SignalRelay : public QObject
 {
     Q_OBJECT
 public:
+    // Catches the signals at once; they wait in the pipe until start().
     explicit SignalRelay(QObject* parent = nullptr);
     ~SignalRelay() override;
+
+    // Delivers waiting and later signals as terminationRequested.
+    void start();
 
 signals:
     void terminationRequested(int signalNumber);

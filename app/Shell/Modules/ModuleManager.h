@@ -9,7 +9,7 @@ class ModuleManager : public QObject
 {
     Q_OBJECT
 public:
-    enum ModuleType { NoModule = 0, StorageDevice = 1, RecoveryStorage = 2 };
+    enum ModuleType : int { NoModule = 0, StorageDevice = 1, RecoveryStorage = 2 };
     Q_ENUM(ModuleType)
 
     static ModuleManager* instance();

@@ -4,6 +4,8 @@
 #include "LanguageSettings.h"
 #include "NameTable.h"
 
+#include "TestHome.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -20,12 +22,6 @@
 #include <cstring>
 
 namespace {
-
-void setApplicationNames()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("pelvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Windows Data Recovery"));
-}
 
 // Child mode: "--start [code]" runs start-up's language steps (or picks the
 // code) and prints "<code> <file> <signals>".
@@ -76,9 +72,7 @@ class LanguageSettingsTest : public QObject {
     {
         const QString base = home_.filePath(name);
         QDir().mkpath(base);
-        qputenv("HOME", base.toUtf8());
-        qputenv("XDG_CONFIG_HOME", (base + "/config").toUtf8());
-        qputenv("XDG_DATA_HOME", (base + "/data").toUtf8());
+        useTestHome(base);
     }
 
 private slots:
