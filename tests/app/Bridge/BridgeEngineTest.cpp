@@ -11,6 +11,8 @@
 #include "DataRecovery/VelmoraExports.h"
 
 #include <QDir>
+#include <QLocale>
+#include <QMap>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
@@ -602,6 +604,117 @@ private slots:
         const ScanTargetInfo target = StorageDataRecoverMgr::instance()->currentScanTarget();
         QCOMPARE(target.name, QStringLiteral("photos"));
         QCOMPARE(int(target.nodeTypeCode), 16);
+        StorageDataRecoverMgr::instance()->releaseScanData();
+    }
+
+    // Files written on an ntfs-3g mount and some deleted: the model holds what
+    // The Sleuth Kit's fls lists (names, deleted flags, sizes), once in each tree.
+    void ntfsScanAgreesWithFls()
+    {
+        if (getuid() != 0)
+            QSKIP("needs root to mount the NTFS image with ntfs-3g");
+        const QString image = dir_.filePath(QStringLiteral("files.ntfs"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(32 * 1024 * 1024));
+        file.close();
+        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
+            QSKIP("mkntfs is not installed");
+        {
+            QProcess attach;
+            attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
+            if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
+                QSKIP("no free loop device");
+            const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
+            const QString mount = dir_.filePath(QStringLiteral("ntfs-mnt"));
+            QDir().mkpath(mount);
+            struct Teardown {
+                QString mount, loop;
+                bool mounted = false;
+                ~Teardown()
+                {
+                    if (mounted)
+                        run(QStringLiteral("umount"), {mount});
+                    run(QStringLiteral("losetup"), {"-d", loop});
+                }
+            } teardown{mount, loop};
+            if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
+                QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
+            teardown.mounted = true;
+            QDir root(mount);
+            QVERIFY(root.mkpath(QStringLiteral("dir1/sub")));
+            QVERIFY(root.mkpath(QString::fromUtf8("Ünïcode folder")));
+            auto write = [&](const QString& name, int size) {
+                QFile out(root.filePath(name));
+                QVERIFY(out.open(QIODevice::WriteOnly));
+                QByteArray bytes(size, '\0');
+                for (int i = 0; i < size; ++i)
+                    bytes[i] = char(i * 31 + size);
+                QCOMPARE(out.write(bytes), qint64(size));
+            };
+            write(QStringLiteral("dir1/report.pdf"), 5000);
+            write(QStringLiteral("dir1/sub/a.txt"), 3);
+            write(QStringLiteral("photo.jpg"), 70000);
+            write(QString::fromUtf8("Ünïcode folder/naïve café.docx"), 1234);
+            write(QStringLiteral("gone.txt"), 4);
+            write(QStringLiteral("dir1/old.mp3"), 9000);
+            run(QStringLiteral("sync"), {});
+            QVERIFY(root.remove(QStringLiteral("gone.txt")));
+            QVERIFY(root.remove(QStringLiteral("dir1/old.mp3")));
+        }
+
+        // The oracle: regular files and their deleted marks and sizes, system files and streams left out.
+        QProcess fls;
+        fls.start(QStringLiteral("fls"), {"-r", "-p", "-l", image});
+        if (!fls.waitForFinished(60000) || fls.exitCode() != 0)
+            QSKIP("fls (The Sleuth Kit) is not installed");
+        QMap<QString, QPair<bool, qint64>> expected;
+        for (const QString& line : QString::fromUtf8(fls.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (fields.size() < 7 || !fields[0].contains(QLatin1String("/r ")) && !fields[0].endsWith(QLatin1String("/r")))
+                continue;
+            const QString name = fields[1];
+            if (name.startsWith(QLatin1Char('$')) || name.contains(QLatin1String("/$")) || name.contains(QLatin1Char(':')))
+                continue;
+            expected.insert(name, {fields[0].contains(QLatin1Char('*')), fields[6].toLongLong()});
+        }
+        QVERIFY(expected.contains(QStringLiteral("gone.txt")));
+
+        const QVector<QDiskAndVolumeInfo> list = listImages({image});
+        QCOMPARE(list.size(), 1);
+        QString lastCount;
+        std::mutex countMutex;
+        const auto connection = QObject::connect(DocumentManager::instance(), &DocumentManager::fileProgressUpdated,
+                                                 [&](const QString& count, const QString&) {
+                                                     std::lock_guard lock(countMutex);
+                                                     lastCount = count;
+                                                 });
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+        QVERIFY(waitForScan(log));
+        QObject::disconnect(connection);
+
+        QMap<QString, QPair<bool, qint64>> found;
+        QStringList everyPath;
+        for (const DocumentInfo* record : DocumentManager::instance()->allFileRecords()) {
+            const QString path = DocumentInfo::filePath(record);
+            everyPath.append(path);
+            const QString inVolume = path.mid(path.indexOf(QLatin1Char('/')) + 1);
+            if (inVolume.startsWith(QLatin1Char('$')) || inVolume.contains(QLatin1String("/$")))
+                continue;
+            QVERIFY2(!found.contains(inVolume), qPrintable(inVolume));
+            found.insert(inVolume, {record->deletedState() != 0, record->size});
+        }
+        QCOMPARE(found, expected);
+        FileTreeNode* root = DocumentManager::instance()->pathTreeRoot();
+        QCOMPARE(int(root->fileCount), everyPath.size());
+        QCOMPARE(int(DocumentManager::instance()->typeTreeRoot()->fileCount), everyPath.size());
+        {
+            std::lock_guard lock(countMutex);
+            QCOMPARE(lastCount, QLocale().toString(everyPath.size()));
+        }
+        // Each file sits in exactly one folder of the folder tree.
+        QVERIFY(DocumentManager::instance()->findFolderNode(QString::fromUtf8("%1/Ünïcode folder").arg(volumeKernelName(list[0]))));
         StorageDataRecoverMgr::instance()->releaseScanData();
     }
 
