@@ -26,6 +26,6 @@ if [ $quick -eq 0 ]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZER=address
   echo "== ThreadSanitizer =="
-  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/app/sanitizers/tsan-qt.supp" \
     build_and_test build-tsan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZER=thread
 fi

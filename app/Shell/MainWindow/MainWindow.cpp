@@ -1,0 +1,268 @@
+#include "MainWindow/MainWindow.h"
+
+#include "AppEvent.h"
+#include "AppManager.h"
+#include "Application/XApplication.h"
+#include "CuteSettings.h"
+#include "Dialogs/DialogManager.h"
+#include "GaService.h"
+#include "GuideManagement.h"
+#include "Launch/LaunchManager.h"
+#include "MainWindow/Overlays.h"
+#include "MainWindow/QuitSequence.h"
+#include "MainWindow/TaskbarProgress.h"
+#include "Modules/AbstractModuleWidget.h"
+#include "Modules/ModuleLayout.h"
+#include "SystemHelpers.h"
+#include "TitleBar/MainTitleBar.h"
+#include "UpdateCheck.h"
+#include "XLine.h"
+#include "spdlog_qt.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QSysInfo>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(QWidget* parent)
+    : XFramelessWindow(parent)
+{
+    const auto manager = AppManager::instance();
+    manager->registerWidget(0, this);
+    terminate = [](int code) { terminateSelf(code); };
+
+    setMinimumSize(XApplication::scaledX(1240), XApplication::scaledY(780));
+    auto* central = new QWidget(this);
+    titleBar_ = new MainTitleBar(central);
+    titleBar_->setFixedHeight(XApplication::scaledY(48));
+    addCaptionWidget(titleBar_);
+    for (QWidget* widget : titleBar_->captionWidgets())
+        addCaptionWidget(widget);
+    modules_ = new ModuleLayout(central);
+    setTitleBar(central);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(titleBar_);
+    layout->addWidget(new XLine(Qt::Horizontal, 1, manager->separatorLineColor, central));
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* inner = new QVBoxLayout;
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(0);
+    inner->addWidget(modules_);
+    row->addLayout(inner);
+    layout->addLayout(row, 1);
+    setCentralWidget(central);
+
+    shade_ = new shadeOrShadowWidget(this);
+    busy_ = new BusyIndicatorDialog(this);
+
+    setAttribute(Qt::WA_MouseTracking);
+
+    taskbar_ = TaskbarProgress::create(this);
+    if (taskbar_)
+        taskbar_->setProgress(6, 0, 100);
+
+    connect(LaunchManager::instance(), &LaunchManager::finished, this, &MainWindow::onLaunchFinished);
+    connect(StorageGuideManagement::instance(), &StorageGuideManagement::firshSignal, this,
+            [] { CuteSettings::instance().setValue("storageTourGuide", 0, CuteSettings::Default); });
+    connect(&UpdateCheck::instance(), &UpdateCheck::finished, this,
+            [](const QVariantMap& result, bool) { DialogManager::instance()->onUpdateCheckFinished(result); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start()
+{
+    const QString system = QString("%1 %2 %3")
+                               .arg(QSysInfo::prettyProductName(), QSysInfo::buildCpuArchitecture(),
+                                    QSysInfo::currentCpuArchitecture());
+    logInfo(QString("System: %1").arg(system));
+}
+
+void MainWindow::onLaunchFinished()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    if (auto* module = qobject_cast<AbstractModuleWidget*>(modules_->currentModule()))
+        module->refresh();
+
+    auto& settings = CuteSettings::instance();
+    if (settings.value("firstLaunch", true, CuteSettings::Default).toBool()) {
+        const auto manager = AppManager::instance();
+        const QString site = manager->website();
+        // Without a configured web site there is no thanks page to open.
+        if (!site.isEmpty())
+            QTimer::singleShot(1000, this, [manager, site] {
+                QDesktopServices::openUrl(QUrl(manager->websiteLanguagePrefix() + site +
+                                               "/thankyou/install-ostrel-windows-data-recovery/"));
+            });
+        settings.setValue("firstLaunch", false, CuteSettings::Default);
+    }
+
+    StorageGuideManagement::instance()->setParentWidget(this);
+    RecoveryToolkitGuideManagement::instance()->setParentWidget(this);
+    if (StorageGuideManagement::instance()->isGuideEnabled())
+        StorageGuideManagement::instance()->setGuideVisible(true);
+
+    QTimer::singleShot(5000, this, [] { UpdateCheck::instance().start(false); });
+}
+
+void MainWindow::customEvent(QEvent* event)
+{
+    if (event->type() != AppEvent::EventType)
+        return;
+    const int flags = static_cast<AppEvent*>(event)->data().toInt();
+    if ((flags & 1) && shade_) {
+        shade_->setUpdatesEnabled(false);
+        shade_->show();
+        shade_->raise();
+        if (busy_ && busy_->isVisible())
+            busy_->raise();
+        auto* fade = new QPropertyAnimation(shade_, "windowOpacity", shade_);
+        fade->setDuration(100);
+        fade->setStartValue(0.0);
+        fade->setEndValue(1.0);
+        fade->start(QAbstractAnimation::DeleteWhenStopped);
+        shade_->setUpdatesEnabled(true);
+    } else if (flags & 2) {
+        bool dialogVisible = false;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            dialogVisible = dialogVisible || (qobject_cast<QDialog*>(widget) && widget->isVisible());
+        if (!dialogVisible && shade_)
+            shade_->hide();
+    }
+    if ((flags & 4) && busy_) {
+        busy_->start(20);
+    } else if ((flags & 8) && busy_) {
+        busy_->stop();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (quitting_ || modules_->confirmClose() != 0) {
+        event->ignore();
+        return;
+    }
+    event->ignore();
+    runQuitSequence();
+}
+
+void MainWindow::runQuitSequence()
+{
+    if (quitting_)
+        return;
+    quitting_ = true;
+    auto& settings = CuteSettings::instance();
+    if (settings.value("AppFirstCycle", true, CuteSettings::Default).toBool())
+        settings.setValue("AppFirstCycle", false, CuteSettings::Default);
+    logInfo("App quit");
+    sendGaEvent("Lifecycle", "Quit");
+    hide();
+    setMinimumSize(0, 0);
+    setFixedSize(0, 0);
+    QuitSequence::runHooks();
+    waitForGaEvents(800);
+    terminate(0);
+}
+
+void MainWindow::bringToFront()
+{
+    logInfo("Another instance was started");
+    if (isMinimized()) {
+        showNormal();
+        raise();
+        activateWindow();
+    } else if (isHidden()) {
+        show();
+        raise();
+        activateWindow();
+    } else {
+        raise();
+        activateWindow();
+    }
+    // Window managers that refuse to raise at least mark the window urgent.
+    QApplication::alert(this);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        titleBar_->setMaximizedLook(!(change->oldState() & Qt::WindowMaximized) && isMaximized());
+        return;
+    }
+    XFramelessWindow::changeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    setAttribute(Qt::WA_Mapped);
+    XFramelessWindow::showEvent(event);
+    AppManager::instance()->applyFont();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    XFramelessWindow::resizeEvent(event);
+    if (event->size() != event->oldSize()) {
+        StorageGuideManagement::instance()->fitToParent();
+        RecoveryToolkitGuideManagement::instance()->fitToParent();
+    }
+    if (shade_)
+        shade_->setGeometry(0, 0, width(), height());
+    if (busy_)
+        busy_->setGeometry(0, 0, width(), height());
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(rect(), AppManager::instance()->lightBackgroundColor);
+}
+
+void MainWindow::setTaskbarProgress(int state, int value, int maximum)
+{
+    if (!taskbar_) {
+        if (!taskbarMissingLogged_)
+            logError("TaskbarProgress: windowHandle() is null");
+        taskbarMissingLogged_ = true;
+        return;
+    }
+    taskbar_->setProgress(state, value, maximum);
+}
+
+void MainWindow::onInitCfgFinished(bool ok)
+{
+    if (busy_)
+        busy_->stop();
+    if (ok)
+        setTaskbarProgress(3, 1, 100);
+    else
+        setTaskbarProgress(0, 0, 100);
+}
+
+void MainWindow::onScanStarted() { setTaskbarProgress(2, 0, 100); }
+void MainWindow::onScanPaused() { setTaskbarProgress(5, 0, 100); }
+void MainWindow::onScanResumed() { setTaskbarProgress(6, 0, 100); }
+void MainWindow::onScanFinished(int, const QString&, int) { setTaskbarProgress(0, 0, 100); }
+void MainWindow::onReleaseData() { setTaskbarProgress(0, 0, 100); }
+
+void MainWindow::onProgressUpdated(int, int progress, const QString&)
+{
+    setTaskbarProgress(3, std::max(progress, 1), 100);
+}

@@ -1,0 +1,41 @@
+#include "PlaceholderPage.h"
+
+#include "AppManager.h"
+#include "XLabel.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+PlaceholderPage::PlaceholderPage(const char* title, const char* text, QWidget* parent)
+    : PageWidget(parent), title_(title), text_(text),
+      titleLabel_(new XLabel(contentWidget())), textLabel_(new XLabel(contentWidget()))
+{
+    const auto manager = AppManager::instance();
+    titleLabel_->setFontPointSizeAndBold(manager->thirdFontPointSize, true);
+    titleLabel_->setTextColor(manager->primaryTextColor);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    textLabel_->setFontPointSize(manager->fontPointSize);
+    textLabel_->setTextColor(manager->secondaryTextColor);
+    textLabel_->setAlignment(Qt::AlignCenter);
+    textLabel_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(contentWidget());
+    layout->addStretch();
+    layout->addWidget(titleLabel_);
+    layout->addSpacing(10);
+    layout->addWidget(textLabel_);
+    layout->addStretch();
+    retranslate();
+}
+
+void PlaceholderPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    PageWidget::changeEvent(event);
+}
+
+void PlaceholderPage::retranslate()
+{
+    titleLabel_->setText(tr(title_));
+    textLabel_->setText(tr(text_));
+}

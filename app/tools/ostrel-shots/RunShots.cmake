@@ -1,0 +1,12 @@
+# ctest: the tool writes into a fresh folder and every picture it names exists.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${TOOL} --out ${OUT} RESULT_VARIABLE result OUTPUT_VARIABLE listed)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "ostrel-shots failed (${result}):\n${listed}")
+endif()
+file(GLOB pictures ${OUT}/*.png)
+list(LENGTH pictures count)
+if(count LESS 40)
+  message(FATAL_ERROR "only ${count} pictures written:\n${listed}")
+endif()
+message(STATUS "${count} pictures in ${OUT}")
