@@ -4,6 +4,7 @@
 
 #include "AppManager.h"
 #include "Application/XApplication.h"
+#include "BridgeSeams.h"
 #include "DialogEventFilter.h"
 #include "GaService.h"
 #include "Launch/Launcher.h"
@@ -26,12 +27,14 @@ int main(int argc, char** argv)
     logInfo(QString("App start (version: %1)").arg(AppManager::currentVersion()));
     sendGaEvent("Lifecycle", "Start");
 
+    connectBridgeBeforeSplash();
     auto* launcher = new Launcher;
     app.setMainWidget(launcher);
     launcher->start();
 
     auto* window = new MainWindow;
     app.setMainWidget(window);
+    connectBridgeToMainWindow(window);
     QObject::connect(&app, &XApplication::instanceStarted, window, &MainWindow::bringToFront,
                      Qt::DirectConnection);
 

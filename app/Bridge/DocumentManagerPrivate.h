@@ -1,0 +1,103 @@
+#pragma once
+#include "DocumentManager.h"
+#include "EngineEventItem.h"
+#include "PathIndex.h"
+
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <shared_mutex>
+
+struct DocumentTask {
+    std::function<void()> body;
+    DocumentManager::TaskType type = DocumentManager::Unknown;
+    QString description;
+};
+
+class alignas(64) DocumentManagerPrivate {
+public:
+    explicit DocumentManagerPrivate(DocumentManager* owner) : owner(owner) {}
+
+    DocumentManager* owner;
+
+    // Queue side: both queues, the failed-volume table and the idle hand-shake.
+    mutable std::mutex queueMutex;
+    std::condition_variable workCondition;
+    std::condition_variable idleCondition;
+    std::deque<DocumentTask> tasks;
+    std::deque<EngineEventItem> events;
+    std::map<quint64, int> failedVolumes;
+    std::map<quint64, QString> failedVolumeNames;
+    quint64 queuedBytes = 0;
+    std::atomic<quint64> peakQueuedBytes{0};
+    bool busy = false;       // the thread holds a batch or a task
+    bool releasing = false;  // a release waits for the thread; it takes no new work
+    bool threadLeft = false;
+    std::atomic<bool> interruption{false};
+
+    // Tree side, under treeLock.
+    mutable std::shared_mutex treeLock;
+    FileTreeNode* folderRoot = nullptr;
+    FileTreeNode* typeRoot = nullptr;
+    // One index per tree: a folder path equal to a type path must not join the two.
+    PathIndex folderIndex;
+    PathIndex typeIndex;
+    QVector<DocumentInfo*> searchResults;
+    quint8 scanTargetCode = 0;
+    quint32 lostPartitionCounter = 0xFFFFFFFF;
+
+    std::atomic<quint64> generation{0};
+    std::atomic<int> state{DocumentManager::Released};
+    std::atomic<bool> stopRecovery{false};
+    std::atomic<qint64> scanStartNs{0};
+    std::atomic<quint64> scanPercent{0};
+    std::atomic<quint64> recoveredBytes{0};
+    std::atomic<quint64> recoverDataBytes{0};
+
+    // Checked totals (count, bytes): normal view, search view, search result.
+    std::atomic<quint64> selectedCount{0}, selectedBytes{0};
+    std::atomic<quint64> searchSelectedCount{0}, searchSelectedBytes{0};
+    std::atomic<quint64> searchResultCount{0}, searchResultBytes{0};
+
+    std::mutex hooksMutex;
+    DocumentManager::FilterFunction filter;
+    DocumentManager::VolumeNameResolver volumeNameResolver;
+    DocumentManager::ScanStatisticsSender statisticsSender;
+
+    QString lastRemainingText;
+
+    // Thread side.
+    void processEvent(const EngineEventItem& item);
+    void processProgress(const EngineEventItem& item);
+    void processFinished();
+    void processFailure(const EngineEventItem& item);
+    void addFoundFile(const EngineEventItem& item);
+    void finishScan(bool completed);
+    QString failedVolumeDescription(int* count);
+
+    // Trees (callers hold treeLock exclusively).
+    void addDocumentToNode(FileTreeNode* node, DocumentInfo* record, bool pass);
+    void updatePassingCount(FileTreeNode* node, bool pass, bool filterActive);
+    FileTreeNode* createFolder(FileTreeNode* parent, PathIndex& index, DocumentInfo* record, bool pass,
+                               bool filterActive);
+    void buildTrees(const ScanTargetInfo& target);
+    void releaseTrees();
+    static void releaseTree(FileTreeNode* root, const PathIndex& index, bool keepFileRecords);
+
+    // Release helpers.
+    void takeQueuesAndWaitIdle();
+    void endRelease();
+    void resetTotals();
+
+    FileTreeNode* lookup(const PathIndex& index, const char* data, int size) const
+    {
+        return index.value(PathKey{data, size}, nullptr);
+    }
+    DocumentManager::FilterFunction currentFilter();
+    qint64 elapsedMs() const;
+};

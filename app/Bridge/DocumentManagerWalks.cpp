@@ -1,0 +1,222 @@
+#include "DocumentManagerPrivate.h"
+
+#include "ParallelWalk.h"
+
+#include <QSet>
+
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// A slice of one node's entries. File records sit in one folder of each tree;
+// walks reach them through the type tree only, so each body runs once per record.
+struct WalkUnit {
+    FileTreeNode* node;
+    int begin;
+    int end;
+    bool foldersOnly;
+};
+
+template<typename Body>
+void walkIndexes(const PathIndex& folderIndex, const PathIndex& typeIndex, Body body)
+{
+    QVector<WalkUnit> units;
+    qint64 total = 0;
+    auto addNodes = [&](const PathIndex& index, bool foldersOnly) {
+        for (FileTreeNode* node : index) {
+            const int size = node->entries.size();
+            total += size;
+            // A node of 99 entries or more is split; smaller ones stay whole.
+            const int step = size >= parallelWalkThreshold ? parallelWalkThreshold : qMax(size, 1);
+            for (int begin = 0; begin < size; begin += step)
+                units.append({node, begin, qMin(begin + step, size), foldersOnly});
+        }
+    };
+    addNodes(folderIndex, true);
+    addNodes(typeIndex, false);
+    auto run = [&body](WalkUnit& unit) {
+        for (int i = unit.begin; i < unit.end; ++i) {
+            DocumentInfo* record = unit.node->entries.at(i);
+            if (unit.foldersOnly && record->isFile())
+                continue;
+            body(record);
+        }
+    };
+    if (total < parallelWalkThreshold) {
+        for (WalkUnit& unit : units)
+            run(unit);
+        return;
+    }
+    runParallelUnits(units, run);
+}
+
+constexpr quint32 searchStateBits = 3u << DocumentInfo::SearchCheckStateShift;
+
+} // namespace
+
+void DocumentManager::clearSearchResults()
+{
+    std::unique_lock lock(d->treeLock);
+    for (FileTreeNode* root : {d->folderRoot, d->typeRoot}) {
+        if (root)
+            root->record->clearFlagBits(searchStateBits | DocumentInfo::SearchModeBit);
+    }
+    walkIndexes(d->folderIndex, d->typeIndex, [](DocumentInfo* record) {
+        record->clearFlagBits(searchStateBits | DocumentInfo::SearchModeBit);
+    });
+    d->searchResultCount = 0;
+    d->searchResultBytes = 0;
+    d->searchSelectedCount = 0;
+    d->searchSelectedBytes = 0;
+    d->searchResults.clear();
+}
+
+void DocumentManager::markSearchResult()
+{
+    std::unique_lock lock(d->treeLock);
+    for (FileTreeNode* root : {d->folderRoot, d->typeRoot}) {
+        if (root) {
+            root->record->clearFlagBits(searchStateBits);
+            root->record->setFlagBits(DocumentInfo::SearchModeBit);
+        }
+    }
+    walkIndexes(d->folderIndex, d->typeIndex, [](DocumentInfo* record) {
+        record->clearFlagBits(searchStateBits);
+        record->setFlagBits(DocumentInfo::SearchModeBit);
+    });
+}
+
+void DocumentManager::resetViewFlags(bool filterActive, bool searchView)
+{
+    std::unique_lock lock(d->treeLock);
+    const quint32 set = (filterActive ? DocumentInfo::FilterEvaluatedBit : 0u)
+                        | (searchView ? DocumentInfo::SearchModeBit : 0u) | DocumentInfo::PassesFilterBit;
+    const quint32 clear = searchStateBits | DocumentInfo::SearchModeBit | DocumentInfo::FilterEvaluatedBit;
+    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) {
+        record->clearFlagBits(clear & ~set);
+        record->setFlagBits(set);
+    });
+}
+
+quint64 DocumentManager::reevaluateFilter()
+{
+    const FilterFunction filter = d->currentFilter();
+    std::atomic<quint64> passing{0};
+    std::unique_lock lock(d->treeLock);
+    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) {
+        if (!record->isFile())
+            return;
+        const bool pass = !filter || filter(record);
+        record->setFlagBit(DocumentInfo::PassesFilterBit, pass);
+        record->setFlagBit(DocumentInfo::FilterEvaluatedBit, static_cast<bool>(filter));
+        if (pass)
+            passing.fetch_add(1, std::memory_order_relaxed);
+    });
+    return passing.load();
+}
+
+void DocumentManager::compactTrees()
+{
+    std::unique_lock lock(d->treeLock);
+    for (PathIndex* index : {&d->folderIndex, &d->typeIndex}) {
+        for (FileTreeNode* node : *index)
+            node->entries.squeeze();
+        index->squeeze();
+    }
+}
+
+QVector<DocumentInfo*> DocumentManager::allFileRecords() const
+{
+    QVector<DocumentInfo*> records;
+    std::shared_lock lock(d->treeLock);
+    for (FileTreeNode* node : d->typeIndex) {
+        for (DocumentInfo* record : node->entries) {
+            if (record->isFile())
+                records.append(record);
+        }
+    }
+    return records;
+}
+
+namespace {
+
+// One record's share of a check-state change: (record delta, byte delta).
+void countCheckChange(DocumentInfo* record, quint32 old, int target, std::atomic<qint64>& count,
+                      std::atomic<qint64>& bytes)
+{
+    if (!record->isFile())
+        return;
+    if (old == Qt::Checked && target == Qt::Unchecked) {
+        count.fetch_sub(1, std::memory_order_relaxed);
+        bytes.fetch_sub(record->size, std::memory_order_relaxed);
+    } else if (old == Qt::Unchecked && target == Qt::Checked) {
+        count.fetch_add(1, std::memory_order_relaxed);
+        bytes.fetch_add(record->size, std::memory_order_relaxed);
+    }
+}
+
+bool considered(const DocumentInfo* record, bool searchView, bool onlyPassing)
+{
+    if (onlyPassing && !record->passesFilter())
+        return false;
+    return record->inSearchMode() == searchView;
+}
+
+} // namespace
+
+QPair<qint64, qint64> DocumentManager::setAllCheckStates(const QVector<DocumentInfo*>& records, int state,
+                                                         bool searchView, bool onlyPassing, QStringList* folderPaths)
+{
+    std::atomic<qint64> count{0};
+    std::atomic<qint64> bytes{0};
+    std::mutex pathsMutex;
+    std::unique_lock lock(d->treeLock);
+    forEachParallel(records, [&](DocumentInfo* record) {
+        if (!considered(record, searchView, onlyPassing))
+            return;
+        if (!record->isFile() && folderPaths) {
+            const QString path = DocumentInfo::filePath(record);
+            std::lock_guard guard(pathsMutex);
+            folderPaths->append(path);
+        }
+        // The exchange returns the state it replaced to one caller only, so a
+        // record reached twice is counted once.
+        const quint32 old = record->exchangeCheckState(searchView, quint32(state));
+        countCheckChange(record, old, state, count, bytes);
+    });
+    return {count.load(), bytes.load()};
+}
+
+QPair<qint64, qint64> DocumentManager::setSubtreeCheckState(const QString& folderPath, int state, bool searchView,
+                                                            bool onlyPassing)
+{
+    std::atomic<qint64> count{0};
+    std::atomic<qint64> bytes{0};
+    const QByteArray key = folderPath.toUtf8();
+    std::unique_lock lock(d->treeLock);
+    const PathIndex* index = &d->folderIndex;
+    FileTreeNode* start = d->lookup(d->folderIndex, key.constData(), key.size());
+    if (!start) {
+        index = &d->typeIndex;
+        start = d->lookup(d->typeIndex, key.constData(), key.size());
+    }
+    if (!start)
+        return {0, 0};
+    std::vector<FileTreeNode*> stack{start};
+    while (!stack.empty()) {
+        FileTreeNode* node = stack.back();
+        stack.pop_back();
+        for (DocumentInfo* entry : node->entries) {
+            if (!considered(entry, searchView, onlyPassing))
+                continue;
+            if (!entry->isFile()) {
+                if (FileTreeNode* child = d->lookup(*index, entry->pathData(), entry->pathBytes()))
+                    stack.push_back(child);
+            }
+            const quint32 old = entry->exchangeCheckState(searchView, quint32(state));
+            countCheckChange(entry, old, state, count, bytes);
+        }
+    }
+    return {count.load(), bytes.load()};
+}

@@ -1,0 +1,60 @@
+#include "FoundPath.h"
+
+#include "QDiskAndVolumeInfo.h"
+
+#include <QRegularExpression>
+
+QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, quint64 volIndex)
+{
+    const QString letter = volume.volumeLetter;
+    if (letter.startsWith(QLatin1Char('/'))) {
+        const QString node = volume.volumePath.mid(volume.volumePath.lastIndexOf(QLatin1Char('/')) + 1);
+        if (!node.isEmpty())
+            return node;
+    } else if (!letter.isEmpty() && !letter.contains(QLatin1Char('/')) && !letter.contains(QLatin1Char('\\'))) {
+        return letter;
+    }
+    return QStringLiteral("Disk %1 Volume %2").arg(diskIndex).arg(volIndex);
+}
+
+QStringList splitFoundPath(const QString& path)
+{
+    QStringList parts;
+    parts.reserve(16);
+    int begin = 0;
+    for (int i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == QLatin1Char('/') || path[i] == QLatin1Char('\\')) {
+            if (i > begin)
+                parts.append(path.mid(begin, i - begin));
+            begin = i + 1;
+        }
+    }
+    return parts;
+}
+
+QString foundDisplayPath(const QString& volume, const QString& enginePath)
+{
+    static const QRegularExpression recycleBin(QStringLiteral("\\$recycle\\.bin"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QString path = volume;
+    path.reserve(volume.size() + enginePath.size() + 1);
+    for (const QString& part : splitFoundPath(enginePath))
+        path.append(QLatin1Char('/')).append(part);
+    path = path.trimmed();
+    if (path.contains(QLatin1String("$"), Qt::CaseSensitive))
+        path.replace(recycleBin, QStringLiteral("$RECYCLE.BIN"));
+    return path;
+}
+
+QString inVolumePath(const QString& displayPath, bool wholeDiskScan)
+{
+    int cut = displayPath.indexOf(QLatin1Char('/'));
+    if (cut >= 0 && wholeDiskScan)
+        cut = displayPath.indexOf(QLatin1Char('/'), cut + 1);
+    return cut < 0 ? QString() : displayPath.mid(cut + 1);
+}
+
+QString driveAnchoredPath(const QString& inVolume)
+{
+    return QStringLiteral("C:/") + inVolume;
+}

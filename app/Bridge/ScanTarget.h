@@ -1,0 +1,22 @@
+#pragma once
+#include "QDiskAndVolumeInfo.h"
+#include "ScanTargetInfo.h"
+
+#include <QStringList>
+
+#include <string>
+
+struct DiskAndVolumeInfo;
+
+// The scan target of a device type, a record and (folder scans) the paths.
+ScanTargetInfo fillScanTarget(quint32 deviceType, const QDiskAndVolumeInfo& record, const QStringList& paths);
+// "HDD", "SSD", "USB", "Lost" or "Unknown".
+QString diskKindText(quint32 category);
+// The engine's record; a mount path gets back the "/" the program's record dropped.
+DiskAndVolumeInfo toDiskAndVolumeInfo(const QDiskAndVolumeInfo& record);
+// The log text of one engine record.
+std::string diskAndVolumeInfoToString(const DiskAndVolumeInfo& record);
+// "Disk", "Path", "Desktop", "RecycleBin" or "WholeDisk".
+QString deviceTypeLogWord(quint32 deviceType);
+// The device's kernel name ("sdb1"), or the generated number of an unmounted volume.
+QString volumeKernelName(const QDiskAndVolumeInfo& record);
