@@ -12,7 +12,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools libqt5x11extras5-dev libqt5svg5-dev
   xvfb xauth imagemagick
   # the program's services: picture sources, fonts, the bus the sleep inhibitor talks on
-  librsvg2-bin fonts-crosextra-carlito fonts-noto-cjk dbus-daemon
+  librsvg2-bin python3 fonts-crosextra-carlito fonts-noto-cjk dbus-daemon
   # fixtures and independent readers used by the tests
   util-linux fdisk gdisk dosfstools mtools ntfs-3g exfatprogs exfat-fuse
   sleuthkit coreutils xxd

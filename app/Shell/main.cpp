@@ -5,7 +5,6 @@
 #include "AppManager.h"
 #include "Application/XApplication.h"
 #include "BridgeSeams.h"
-#include "DialogEventFilter.h"
 #include "GaService.h"
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"

@@ -1,5 +1,6 @@
 #include "XFramelessWindow.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -227,6 +228,19 @@ bool XFramelessWindow::handleMouse(QEvent* event)
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPos();
 
+    if (movePending_) {
+        if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+            if ((global - dragStartGlobal_).manhattanLength() < QApplication::startDragDistance())
+                return true;
+            movePending_ = false;
+            if (!startSystemMove())
+                dragMoving_ = true;
+            else
+                return true;
+        } else if (type == QEvent::MouseButtonRelease || !(mouse->buttons() & Qt::LeftButton)) {
+            movePending_ = false;
+        }
+    }
     if (dragMoving_ || dragEdges_) {
         if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
             followMouse(global);
@@ -271,11 +285,9 @@ bool XFramelessWindow::handleMouse(QEvent* event)
         return true;
     }
     if (area == HitCaption) {
-        if (!startSystemMove()) {
-            dragMoving_ = true;
-            dragStartGlobal_ = global;
-            dragStartGeometry_ = geometry();
-        }
+        movePending_ = true;
+        dragStartGlobal_ = global;
+        dragStartGeometry_ = geometry();
         return true;
     }
     return false;

@@ -75,6 +75,9 @@ private:
 
     QPointer<QWindow> watchedWindow_;
     bool cursorSet_ = false;
+    // A caption press becomes a move only once the mouse travels, so a
+    // double-click reaches the window instead of the window manager's move.
+    bool movePending_ = false;
     // Moving or resizing by mouse deltas where the window system cannot.
     Qt::Edges dragEdges_;
     bool dragMoving_ = false;

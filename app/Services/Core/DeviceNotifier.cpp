@@ -17,14 +17,15 @@ DeviceNotifier& DeviceNotifier::instance()
     return notifier;
 }
 
-DeviceNotifier::DeviceNotifier(QObject* parent, const QString& mountInfoPath)
+DeviceNotifier::DeviceNotifier(QObject* parent, const QString& mountInfoPath, bool watchDevices)
     : QObject(parent)
 {
     settle_.setSingleShot(true);
     settle_.setTimerType(Qt::PreciseTimer);
     settle_.setInterval(1500);
     connect(&settle_, &QTimer::timeout, this, [this] { emit deviceChanged(lastEventType_); });
-    startDeviceMonitor();
+    if (watchDevices)
+        startDeviceMonitor();
     if (!mountInfoPath.isEmpty())
         startMountMonitor(mountInfoPath);
 }

@@ -17,9 +17,11 @@ public:
 
     static DeviceNotifier& instance();
 
-    // mountInfoPath empty: no mount watching.
+    // mountInfoPath empty: no mount watching; watchDevices false: no udev
+    // (tests that must not hear the rest of the machine).
     explicit DeviceNotifier(QObject* parent = nullptr,
-                            const QString& mountInfoPath = QStringLiteral("/proc/self/mountinfo"));
+                            const QString& mountInfoPath = QStringLiteral("/proc/self/mountinfo"),
+                            bool watchDevices = true);
     ~DeviceNotifier() override;
 
     // One platform event; 7, 0x8000 and 0x8004 count, every other kind is ignored.

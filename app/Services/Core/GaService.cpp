@@ -89,6 +89,8 @@ GaService::~GaService()
         worker = d->worker;
     }
     worker.waitForFinished();
+    // Taking the lock once more orders the worker's last unlock before d goes.
+    QMutexLocker lock(&d->mutex);
 }
 
 QString GaService::clientIdFromMachineId(const QByteArray& machineId)

@@ -116,10 +116,11 @@ struct Cache {
     std::atomic<uint64_t> misses{0};
 };
 
+// Never destroyed: a worker may still format while the process exits.
 Cache& cache()
 {
-    static Cache instance;
-    return instance;
+    static Cache* instance = new Cache;
+    return *instance;
 }
 
 }

@@ -4,9 +4,10 @@
 
 QString stripVolumeDisplayName(const QString& path)
 {
-    // A drive letter, or a Linux block device name such as sdb1 or nvme0n1p2.
+    // The first component ends in a drive letter or a Linux device name in
+    // parentheses ("Local Disk (C:)", "Label (sdb1)", "Label (nvme0n1p2)").
     static const QRegularExpression leadingVolume(
-        QStringLiteral("^[^\\\\/]*\\((?:[A-Za-z]:|[a-z][a-z0-9_-]*)\\)[\\\\/]?"));
+        QStringLiteral("^[^\\\\/]*\\([^\\s()\\\\/]+\\)(?:[\\\\/]|$)"));
     QString stripped = path;
     const QRegularExpressionMatch match = leadingVolume.match(stripped);
     if (match.hasMatch())

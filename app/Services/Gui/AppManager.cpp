@@ -56,6 +56,9 @@ void AppManager::initApplication()
     QCoreApplication::setApplicationName(applicationName());
     QCoreApplication::setApplicationVersion(currentVersion());
     initImageResources();
+    // The log opens first, so the language detection's line is not lost.
+    const QString logFolder = CuteSettings::logDirectory();
+    startAppLog(logFolder);
 
     for (int i = 0; i < 8; ++i)
         colors_[i] = QColor(QLatin1String(Palette[i]));
@@ -73,8 +76,6 @@ void AppManager::initApplication()
     font.setPointSize(fontSizes_[0]);
     QApplication::setFont(font);
 
-    const QString logFolder = CuteSettings::logDirectory();
-    startAppLog(logFolder);
     qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
     BugSplatProxy::instance().initialize(BugSplatProxy::crashPathFor(logFolder, applicationName(), currentVersion()),
                                          logFolder, QStringLiteral("OstrelWindowsDataRecovery"), applicationName(),
@@ -142,7 +143,7 @@ QString AppManager::imagePath(const QString& name, int flag)
 
 QString AppManager::websiteLanguageSuffix()
 {
-    switch (LanguageSettings::instance().language()) {
+    switch (LanguageSettings::instance().currentLanguage()) {
     case LanguageSettings::LanguageChineseTraditional:
         return QStringLiteral("?ref=product&lang=tw");
     case LanguageSettings::LanguageGerman:

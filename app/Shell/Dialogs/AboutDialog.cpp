@@ -1,6 +1,7 @@
 #include "Dialogs/AboutDialog.h"
 
 #include "AppManager.h"
+#include "Endpoints.h"
 #include "Application/XApplication.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -26,21 +27,21 @@ AboutDialog::AboutDialog(QWidget* parent)
         l->setTextColor(colour);
         return l;
     };
-    title_ = label(15, true, manager->primaryTextColor);
+    title_ = label(15, true, manager->themeColor(AppManager::PrimaryText));
     title_->setAlignment(Qt::AlignCenter);
-    versionCaption_ = label(13.5, true, manager->primaryTextColor);
+    versionCaption_ = label(13.5, true, manager->themeColor(AppManager::PrimaryText));
     versionCaption_->setFixedHeight(XApplication::scaledY(25));
-    version_ = label(13.5, true, manager->primaryTextColor);
+    version_ = label(13.5, true, manager->themeColor(AppManager::PrimaryText));
     version_->setFixedHeight(XApplication::scaledY(25));
     version_->setText(manager->currentVersion());
-    paragraph_ = label(12, false, manager->secondaryTextColor);
+    paragraph_ = label(12, false, manager->themeColor(AppManager::SecondaryText));
     paragraph_->setWordWrap(true);
-    learnMore_ = label(12, false, manager->secondaryTextColor);
-    link_ = label(12, false, manager->secondaryTextColor);
+    learnMore_ = label(12, false, manager->themeColor(AppManager::SecondaryText));
+    link_ = label(12, false, manager->themeColor(AppManager::SecondaryText));
     link_->setTextFormat(Qt::RichText);
     link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     link_->setOpenExternalLinks(true);
-    copyright_ = label(12, false, manager->secondaryTextColor);
+    copyright_ = label(12, false, manager->themeColor(AppManager::SecondaryText));
     copyright_->setTextFormat(Qt::RichText);
 
     auto* layout = new QVBoxLayout(content);
@@ -72,12 +73,12 @@ AboutDialog::AboutDialog(QWidget* parent)
     layout->addWidget(copyright_);
 
     // Without a configured web site there is nothing to link to.
-    const QString site = manager->website();
+    const QString site = endpoint(Endpoint::Website);
     learnMore_->setVisible(!site.isEmpty());
     link_->setVisible(!site.isEmpty());
     if (!site.isEmpty())
         link_->setText(QString("<a style='color: %1;' href=\"%2/\">%2</a>")
-                           .arg(manager->linkAccentColor.name(),
+                           .arg(manager->themeColor(AppManager::LinkAccent).name(),
                                 (manager->websiteLanguagePrefix() + site).toHtmlEscaped()));
     retranslate();
 }

@@ -47,14 +47,14 @@ UpgradeDialog::UpgradeDialog(QWidget* parent)
     logo_->setImageFile(manager->imagePath("app_logo_120.png"), true);
     title_ = new XLabel(content);
     title_->setFontPointSizeAndBold(15, true);
-    title_->setTextColor(manager->primaryTextColor);
+    title_->setTextColor(manager->themeColor(AppManager::PrimaryText));
     status_ = new XLabel(content);
     status_->setWordWrap(true);
     status_->setFontPointSize(12);
-    status_->setTextColor(manager->primaryTextColor);
+    status_->setTextColor(manager->themeColor(AppManager::PrimaryText));
     information_ = new XLabel(content);
     information_->setFontPointSize(12);
-    information_->setTextColor(manager->secondaryTextColor);
+    information_->setTextColor(manager->themeColor(AppManager::SecondaryText));
     separator_ = new QWidget(content);
     separator_->setFixedHeight(1);
     separator_->setStyleSheet("QWidget {background: #D7D7D7;}");

@@ -1,6 +1,7 @@
 #include "Launch/Launcher.h"
 
 #include "AppManager.h"
+#include "DesktopHelpers.h"
 #include "Application/XApplication.h"
 #include "Launch/LaunchManager.h"
 #include "SystemHelpers.h"
@@ -26,8 +27,7 @@ Launcher::Launcher(QWidget* parent, LaunchManager* manager)
         setMaximumSize(screen->availableGeometry().size());
     setMinimumSize(XApplication::scaledX(599), XApplication::scaledY(378));
     resize(minimumSize());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -39,15 +39,15 @@ Launcher::Launcher(QWidget* parent, LaunchManager* manager)
     title_ = new XLabel(central);
     title_->setAlignment(Qt::AlignCenter);
     title_->setFixedHeight(XApplication::scaledY(30));
-    title_->setTextColor(app->primaryTextColor);
+    title_->setTextColor(app->themeColor(AppManager::PrimaryText));
     status_ = new XLabel(central);
     status_->setAlignment(Qt::AlignCenter);
     status_->setFixedHeight(XApplication::scaledY(16));
-    status_->setTextColor(app->secondaryTextColor);
+    status_->setTextColor(app->themeColor(AppManager::SecondaryText));
     bar_ = new XProgressBar(central);
     bar_->setFixedHeight(XApplication::scaledY(5));
     bar_->setRange(0, 100);
-    bar_->setProgressColors(app->accentColor, QColor());
+    bar_->setProgressColors(app->themeColor(AppManager::Accent), QColor());
 
     layout->addStretch();
     layout->addWidget(logo_, 0, Qt::AlignCenter);
@@ -94,9 +94,13 @@ void Launcher::retranslate()
     if (title_text_.isEmpty())
         title_text_ = QObject::tr("Ostrel Windows Data Recovery");
     title_->setText(title_text_);
-    title_->setFontPointSizeAndBold(app->secondFontPointSize, true);
+    title_->setFontBold(true);
+    if (app->secondFontSize() > 0)
+        title_->setFontPointSize(app->secondFontSize());
     status_->setText(tr("Reading data from the disk, please wait..."));
-    status_->setFontPointSizeAndBold(app->fontPointSize, false);
+    status_->setFontBold(false);
+    if (app->fontSize() > 0)
+        status_->setFontPointSize(app->fontSize());
 }
 
 void Launcher::changeEvent(QEvent* event)

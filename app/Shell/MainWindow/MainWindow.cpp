@@ -2,8 +2,11 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "AppStyleSheet.h"
+#include "Endpoints.h"
 #include "Application/XApplication.h"
 #include "CuteSettings.h"
+#include "DesktopHelpers.h"
 #include "Dialogs/DialogManager.h"
 #include "GaService.h"
 #include "GuideManagement.h"
@@ -15,7 +18,9 @@
 #include "Modules/ModuleLayout.h"
 #include "SystemHelpers.h"
 #include "TitleBar/MainTitleBar.h"
-#include "UpdateCheck.h"
+#include "BugSplatProxy.h"
+#include "CrashReportUpload.h"
+#include "XMessageBox.h"
 #include "XLine.h"
 #include "spdlog_qt.h"
 
@@ -39,6 +44,14 @@ MainWindow::MainWindow(QWidget* parent)
     manager->registerWidget(0, this);
     terminate = [](int code) { terminateSelf(code); };
 
+    const XApplication* app = XApplication::instance();
+    const double sx = app ? app->scaleX : 1.0;
+    const double sy = app ? app->scaleY : 1.0;
+    setStyleSheet(AppStyleSheet::checkBoxStyle(sx, sy) + AppStyleSheet::comboBoxStyle1(sx, sy) +
+                  AppStyleSheet::comboBoxStyle2(sx, sy) + AppStyleSheet::menuStyle(sx, sy) +
+                  AppStyleSheet::scrollBarStyle(sx, sy) + AppStyleSheet::sliderStyle(sx, sy) +
+                  AppStyleSheet::viewStyles(sx, sy));
+
     setMinimumSize(XApplication::scaledX(1240), XApplication::scaledY(780));
     auto* central = new QWidget(this);
     titleBar_ = new MainTitleBar(central);
@@ -53,7 +66,7 @@ MainWindow::MainWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(titleBar_);
-    layout->addWidget(new XLine(Qt::Horizontal, 1, manager->separatorLineColor, central));
+    layout->addWidget(new XLine(Qt::Horizontal, 1, manager->themeColor(AppManager::SeparatorLine), central));
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -77,8 +90,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(LaunchManager::instance(), &LaunchManager::finished, this, &MainWindow::onLaunchFinished);
     connect(StorageGuideManagement::instance(), &StorageGuideManagement::firshSignal, this,
             [] { CuteSettings::instance().setValue("storageTourGuide", 0, CuteSettings::Default); });
-    connect(&UpdateCheck::instance(), &UpdateCheck::finished, this,
-            [](const QVariantMap& result, bool) { DialogManager::instance()->onUpdateCheckFinished(result); });
+    manager->setUpdateResultHandler(
+        [](const QVariantMap& result) { DialogManager::instance()->onUpdateCheckFinished(result); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -89,6 +102,7 @@ void MainWindow::start()
                                .arg(QSysInfo::prettyProductName(), QSysInfo::buildCpuArchitecture(),
                                     QSysInfo::currentCpuArchitecture());
     logInfo(QString("System: %1").arg(system));
+    BugSplatProxy::instance().setUserDescription(system);
 }
 
 void MainWindow::onLaunchFinished()
@@ -102,12 +116,12 @@ void MainWindow::onLaunchFinished()
     auto& settings = CuteSettings::instance();
     if (settings.value("firstLaunch", true, CuteSettings::Default).toBool()) {
         const auto manager = AppManager::instance();
-        const QString site = manager->website();
+        const QString site = endpoint(Endpoint::Website);
         // Without a configured web site there is no thanks page to open.
         if (!site.isEmpty())
-            QTimer::singleShot(1000, this, [manager, site] {
-                QDesktopServices::openUrl(QUrl(manager->websiteLanguagePrefix() + site +
-                                               "/thankyou/install-ostrel-windows-data-recovery/"));
+            QTimer::singleShot(1000, this, [site] {
+                openLink(AppManager::websiteLanguagePrefix() + site +
+                         "/thankyou/install-ostrel-windows-data-recovery/");
             });
         settings.setValue("firstLaunch", false, CuteSettings::Default);
     }
@@ -117,14 +131,34 @@ void MainWindow::onLaunchFinished()
     if (StorageGuideManagement::instance()->isGuideEnabled())
         StorageGuideManagement::instance()->setGuideVisible(true);
 
-    QTimer::singleShot(5000, this, [] { UpdateCheck::instance().start(false); });
+    offerCrashReport();
+    QTimer::singleShot(5000, this, [] { AppManager::instance()->checkForUpdates(); });
+}
+
+void MainWindow::offerCrashReport()
+{
+    const QString logFolder = CuteSettings::logDirectory();
+    auto* upload = new CrashReportUpload(
+        BugSplatProxy::crashPathFor(logFolder, AppManager::applicationName(), AppManager::currentVersion()),
+        logFolder, this);
+    if (!upload->shouldAsk()) {
+        upload->deleteLater();
+        return;
+    }
+    connect(upload, &CrashReportUpload::finished, upload, &QObject::deleteLater);
+    const int choice = XMessageBox::question(
+        this, QString(),
+        tr("The program closed unexpectedly last time. Send the crash report and the logs "
+           "to help us fix the problem?"),
+        {tr("Don't Send"), tr("Send")}, 2);
+    upload->answer(choice == 2);
 }
 
 void MainWindow::customEvent(QEvent* event)
 {
     if (event->type() != AppEvent::EventType)
         return;
-    const int flags = static_cast<AppEvent*>(event)->data().toInt();
+    const int flags = static_cast<AppEvent*>(event)->flags();
     if ((flags & 1) && shade_) {
         shade_->setUpdatesEnabled(false);
         shade_->show();
@@ -232,7 +266,7 @@ void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(Qt::NoPen);
-    painter.fillRect(rect(), AppManager::instance()->lightBackgroundColor);
+    painter.fillRect(rect(), AppManager::instance()->themeColor(AppManager::LightBackground));
 }
 
 void MainWindow::setTaskbarProgress(int state, int value, int maximum)

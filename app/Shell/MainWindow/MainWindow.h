@@ -59,6 +59,7 @@ protected:
 
 private:
     void setTaskbarProgress(int state, int value, int maximum);
+    void offerCrashReport();
 
     MainTitleBar* titleBar_ = nullptr;
     ModuleLayout* modules_ = nullptr;

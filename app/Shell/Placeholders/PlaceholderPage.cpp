@@ -11,11 +11,14 @@ PlaceholderPage::PlaceholderPage(const char* title, const char* text, QWidget* p
       titleLabel_(new XLabel(contentWidget())), textLabel_(new XLabel(contentWidget()))
 {
     const auto manager = AppManager::instance();
-    titleLabel_->setFontPointSizeAndBold(manager->thirdFontPointSize, true);
-    titleLabel_->setTextColor(manager->primaryTextColor);
+    titleLabel_->setFontBold(true);
+    if (manager->thirdFontSize() > 0)
+        titleLabel_->setFontPointSize(manager->thirdFontSize());
+    titleLabel_->setTextColor(manager->themeColor(AppManager::PrimaryText));
     titleLabel_->setAlignment(Qt::AlignCenter);
-    textLabel_->setFontPointSize(manager->fontPointSize);
-    textLabel_->setTextColor(manager->secondaryTextColor);
+    if (manager->fontSize() > 0)
+        textLabel_->setFontPointSize(manager->fontSize());
+    textLabel_->setTextColor(manager->themeColor(AppManager::SecondaryText));
     textLabel_->setAlignment(Qt::AlignCenter);
     textLabel_->setWordWrap(true);
     auto* layout = new QVBoxLayout(contentWidget());

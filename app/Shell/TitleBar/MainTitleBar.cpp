@@ -1,11 +1,12 @@
 #include "TitleBar/MainTitleBar.h"
 
 #include "AppManager.h"
+#include "Endpoints.h"
 #include "Application/XApplication.h"
 #include "CuteSettings.h"
 #include "Dialogs/DialogManager.h"
 #include "LanguageSettings.h"
-#include "UpdateCheck.h"
+#include "DesktopHelpers.h"
 #include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
@@ -28,10 +29,9 @@ QWidget* mainWidget()
 
 void openWebPage(const QString& path)
 {
-    const auto manager = AppManager::instance();
-    const QString site = manager->website();
+    const QString site = endpoint(Endpoint::Website);
     if (!site.isEmpty())
-        QDesktopServices::openUrl(QUrl(manager->websiteLanguagePrefix() + site + path));
+        openLink(AppManager::websiteLanguagePrefix() + site + path);
 }
 
 } // namespace
@@ -51,7 +51,7 @@ MainTitleBar::MainTitleBar(QWidget* parent)
     logo_->setImageFile(manager->imagePath("app_logo_60.png"), true);
     caption_ = new XLabel(background_);
     caption_->setFontBold(true);
-    caption_->setTextColor(manager->primaryTextColor);
+    caption_->setTextColor(manager->themeColor(AppManager::PrimaryText));
 
     menuButton_ = makeButton("setting", QString::fromUtf8("\u2261"));
     minimizeButton_ = makeButton("minmize", QString::fromUtf8("\u2013"));
@@ -114,7 +114,7 @@ void MainTitleBar::setButtonPictures(XPushButton* button, const QString& stem,
         // The artwork is not in this build: the button shows a glyph instead.
         button->setBackgroundColors({Qt::white, QColor("#F1F5F9"), QColor("#E2E8F0"), Qt::white});
         button->setBorderColor(Qt::transparent);
-        button->setTextColor(manager->primaryTextColor);
+        button->setTextColor(manager->themeColor(AppManager::PrimaryText));
         button->setRadius(4);
         static_cast<QAbstractButton*>(button)->setText(fallbackGlyph);
         return;
@@ -186,7 +186,7 @@ QMenu* MainTitleBar::buildMainMenu()
         action->setMenuRole(QAction::ApplicationSpecificRole);
         group->addAction(action);
         if (code == LanguageSettings::LanguageKorean)
-            action->setFont(QFont("Malgun Gothic", 9));
+            action->setFont(QFont(QString::fromLatin1(koreanFontRecord.family), 9));
         if (code == current) {
             action->setChecked(true);
             action->setIcon(tick);
@@ -198,7 +198,7 @@ QMenu* MainTitleBar::buildMainMenu()
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
 
     menu->addSeparator();
-    const bool haveSite = !manager->website().isEmpty();
+    const bool haveSite = !endpoint(Endpoint::Website).isEmpty();
     if (haveSite) {
         QAction* guide = menu->addAction(tr("Guide"));
         guide->setMenuRole(QAction::ApplicationSpecificRole);
@@ -213,12 +213,12 @@ QMenu* MainTitleBar::buildMainMenu()
     QAction* logFolder = menu->addAction(tr("Open Log Folder"));
     logFolder->setMenuRole(QAction::ApplicationSpecificRole);
     connect(logFolder, &QAction::triggered, this, [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(CuteSettings::logDirectory()));
+        openFolderInExplorer(CuteSettings::logDirectory());
     });
     QAction* updates = menu->addAction(tr("Check for Updates"));
     updates->setMenuRole(QAction::ApplicationSpecificRole);
     connect(updates, &QAction::triggered, this, [] {
-        UpdateCheck::instance().start(true);
+        AppManager::instance()->checkForUpdates();
         DialogManager::instance()->showDialog(DialogManager::UpgradeDialogType, QVariant());
     });
     QAction* about = menu->addAction(tr("About"));

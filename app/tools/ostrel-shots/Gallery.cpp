@@ -39,6 +39,7 @@ XPushButton* actionButton(const QString& text, QWidget* parent)
     button->setBorderWidth(2);
     button->setRadius(5);
     button->setText(text);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 

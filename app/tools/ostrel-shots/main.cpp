@@ -3,6 +3,7 @@
 
 #include "Application/XApplication.h"
 #include "Gallery.h"
+#include "ImageResources.h"
 #include "Shots.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     XApplication app(argc, argv);
+    initImageResources();
     QCommandLineParser parser;
     parser.setApplicationDescription("Screenshots and gallery of the widget toolkit");
     parser.addHelpOption();

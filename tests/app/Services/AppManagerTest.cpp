@@ -89,7 +89,9 @@ private slots:
         QCOMPARE(manager->fontFamily(), QStringLiteral("Carlito"));
         QCOMPARE(QApplication::font().pointSize(), 11);
         QCOMPARE(translatedNameForCode(14), QStringLiteral("Recycle Bin"));
-        QVERIFY(QFile::exists(home_.path() + "/data/pelvane/Ostrel Windows Data Recovery/log/AppLog.log"));
+        QFile log(home_.path() + "/data/pelvane/Ostrel Windows Data Recovery/log/AppLog.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("system language:"));
         QCOMPARE(qgetenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING"), QByteArray("1"));
         QCOMPARE(AppManager::imagePath("cbx0.png"), QStringLiteral(":/images/cbx0.png"));
         QCOMPARE(AppManager::imagePath("cbx0.png", 1), QString());
@@ -239,18 +241,21 @@ private slots:
     {
         QTest::addColumn<int>("flag");
         QTest::addColumn<bool>("accept");
-        QTest::newRow("Qt dialog, accept") << 1 << true;
-        QTest::newRow("Qt dialog, cancel") << 1 << false;
-        QTest::newRow("platform dialog, accept") << 0 << true;
-        QTest::newRow("platform dialog, cancel") << 0 << false;
+        QTest::addColumn<bool>("root");
+        QTest::newRow("Qt dialog, accept") << 1 << true << false;
+        QTest::newRow("Qt dialog, cancel") << 1 << false << false;
+        QTest::newRow("platform dialog, accept") << 0 << true << false;
+        QTest::newRow("platform dialog, cancel") << 0 << false << false;
+        QTest::newRow("root keeps its slash") << 1 << true << true;
     }
 
     void folderPicker()
     {
         QFETCH(int, flag);
         QFETCH(bool, accept);
+        QFETCH(bool, root);
         QTemporaryDir dir;
-        const QString target = dir.filePath("Chosen Folder");
+        const QString target = root ? QStringLiteral("/") : dir.filePath("Chosen Folder");
         QVERIFY(QDir().mkpath(target));
         QWidget owner;
         owner.show();

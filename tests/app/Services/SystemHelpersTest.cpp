@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <cstring>
+
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -171,16 +174,17 @@ private slots:
 
     void deviceBurstSettles()
     {
-        DeviceNotifier notifier(nullptr, QString());
+        DeviceNotifier notifier(nullptr, QString(), false);
         QSignalSpy spy(&notifier, &DeviceNotifier::deviceChanged);
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 10; ++i) {
+            if (i > 0)
+                QTest::qWait(100);
             notifier.noteDeviceEvent(0x8000);
-            QTest::qWait(100);
         }
-        notifier.noteDeviceEvent(0x8003);  // query-remove: not a change
         const qint64 last = clock.elapsed();
+        notifier.noteDeviceEvent(0x8003);  // query-remove: not a change
         QVERIFY(spy.wait(3000));
         const qint64 delay = clock.elapsed() - last;
         QVERIFY2(delay >= 1400 && delay < 2500, qPrintable(QString::number(delay)));
@@ -194,40 +198,44 @@ private slots:
         QCOMPARE(spy.count(), 2);
     }
 
-    void realMountAndLoopEvents()
+    // In a mount namespace of its own (unshare), so the mounts other tests
+    // make meanwhile do not reach the notifier.
+    void realMountEvents()
     {
         if (::geteuid() != 0)
-            QSKIP("mounting and losetup need root");
+            QSKIP("mounting needs root");
         QTemporaryDir dir;
-        DeviceNotifier notifier;
-        QVERIFY(notifier.watchesMounts());
-        QSignalSpy spy(&notifier, &DeviceNotifier::deviceChanged);
-        const QByteArray target = QFile::encodeName(dir.filePath("mnt"));
-        QVERIFY(QDir().mkdir(dir.filePath("mnt")));
-        if (::mount("ostrel-test", target.constData(), "tmpfs", 0, "size=1m") != 0)
+        QProcess child;
+        child.start("unshare", {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
+                                "--mount-child", dir.path()});
+        QVERIFY(child.waitForFinished(30000));
+        const QString answer = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+        if (answer == "no-mount")
             QSKIP("tmpfs cannot be mounted here");
-        const bool mountSeen = spy.wait(4000);
-        ::umount2(target.constData(), MNT_DETACH);
-        QVERIFY(mountSeen);
-        QCOMPARE(spy.at(0).at(0).toInt(), 7);
-        QVERIFY(spy.wait(4000));  // the unmount
-        QTest::qWait(200);
-        QCOMPARE(spy.count(), 2);
+        QCOMPARE(answer, QStringLiteral("mount 1 7 unmount 2 7"));
+    }
 
+    void realLoopDeviceEvent()
+    {
+        if (::geteuid() != 0)
+            QSKIP("losetup needs root");
+        DeviceNotifier notifier(nullptr, QString());
         if (!notifier.watchesDevices())
             QSKIP("no udev or kernel block events can be received here");
-        spy.clear();
+        QSignalSpy spy(&notifier, &DeviceNotifier::deviceChanged);
+        QTemporaryDir dir;
         const QString image = dir.filePath("disk.img");
-        QVERIFY(QFile(image).open(QIODevice::WriteOnly) || true);
+        writeFile(image, QByteArray());
         QVERIFY(::truncate(QFile::encodeName(image).constData(), 4 << 20) == 0);
         const QString loop = runTool("losetup", {"-f", "--show", image});
         if (!loop.startsWith("/dev/loop"))
             QSKIP("no free loop device");
-        const bool loopSeen = spy.wait(4000);
+        // Other tests' devices come and go too, so a burst may last longer.
+        const bool seen = spy.wait(8000);
         runTool("losetup", {"-d", loop});
-        if (!loopSeen)
+        if (!seen)
             QSKIP("the kernel's block events do not reach this namespace (container without uevents)");
-        QCOMPARE(spy.count(), 1);
+        QVERIFY(spy.count() >= 1);
     }
 
     void memoryMonitor()
@@ -263,5 +271,35 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SystemHelpersTest)
+// Child mode, inside its own mount namespace: mounts and unmounts a tmpfs
+// and prints what the notifier said each time.
+int mountChild(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    DeviceNotifier notifier(nullptr, QStringLiteral("/proc/self/mountinfo"), false);
+    QSignalSpy spy(&notifier, &DeviceNotifier::deviceChanged);
+    const QByteArray target = QByteArray(argv[2]) + "/mnt";
+    QDir().mkpath(QString::fromLocal8Bit(target));
+    if (::mount("ostrel-test", target.constData(), "tmpfs", 0, "size=1m") != 0) {
+        std::fputs("no-mount", stdout);
+        return 0;
+    }
+    spy.wait(5000);
+    QTest::qWait(300);
+    std::printf("mount %d %d ", int(spy.count()), spy.isEmpty() ? 0 : spy.last().at(0).toInt());
+    ::umount2(target.constData(), MNT_DETACH);
+    spy.wait(5000);
+    QTest::qWait(300);
+    std::printf("unmount %d %d", int(spy.count()), spy.isEmpty() ? 0 : spy.last().at(0).toInt());
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--mount-child") == 0)
+        return mountChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    SystemHelpersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "SystemHelpersTest.moc"

@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "PrivateSession.h"
+
 #include <QTest>
 #include <QtEndian>
 
@@ -163,14 +165,7 @@ void GuardTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    const QString run = dir_->filePath("run");
-    QVERIFY(QDir().mkpath(run));
-    QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    environment_ = QProcessEnvironment::systemEnvironment();
-    environment_.insert("HOME", dir_->filePath("home"));
-    environment_.insert("XDG_RUNTIME_DIR", run);
-    environment_.insert("XDG_CONFIG_HOME", dir_->filePath("config"));
-    environment_.insert("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(makePrivateSession(*dir_, environment_));
 }
 
 Primary GuardTest::startPrimary(Probe& probe)

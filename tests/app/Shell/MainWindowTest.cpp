@@ -5,7 +5,7 @@
 #include "ShellTestSupport.h"
 
 #include "AppEvent.h"
-#include "DialogEventFilter.h"
+#include "AppManager.h"
 #include "MainWindow/MainWindow.h"
 #include "MainWindow/QuitSequence.h"
 #include "MainWindow/TaskbarProgress.h"

@@ -1,13 +1,21 @@
-// The program end to end, offscreen with private home and runtime folders:
-// it starts and logs, a second start hands over and exits, SIGTERM runs the
-// quit sequence with exit code 0, and the next start is primary again.
+// The program end to end, offscreen with private home and runtime folders
+// and a local HTTP server as its analytics endpoint: it starts, logs and sends
+// its start events, a second start hands over and exits, SIGTERM runs the quit
+// sequence with exit code 0, and the next start is primary again.
+
+#include "LocalHttpServer.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "PrivateSession.h"
+
 #include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+#include <algorithm>
 
 #include <csignal>
 
@@ -29,6 +37,11 @@ private:
     QString log() const;
     bool waitForLog(const QString& text, int count = 1, int timeoutMs = 15000) const;
     void start(QProcess& process);
+    // The analytics events received so far, as "category/action".
+    QStringList events() const;
+    bool waitForEvent(const QString& event, int count = 1, int timeoutMs = 10000) const;
+
+    std::unique_ptr<LocalHttpServer> analytics_;
 
     std::unique_ptr<QTemporaryDir> dir_;
     QProcessEnvironment environment_;
@@ -38,19 +51,40 @@ void ProgramTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    const QString run = dir_->filePath("run");
-    QVERIFY(QDir().mkpath(run));
-    QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    environment_ = QProcessEnvironment::systemEnvironment();
-    environment_.insert("HOME", dir_->filePath("home"));
-    environment_.insert("XDG_RUNTIME_DIR", run);
-    environment_.insert("XDG_CONFIG_HOME", dir_->filePath("config"));
-    environment_.insert("XDG_DATA_HOME", dir_->filePath("data"));
-    environment_.insert("XDG_CACHE_HOME", dir_->filePath("cache"));
-    environment_.insert("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(makePrivateSession(*dir_, environment_));
     // The machine's own disks stay out of it.
     environment_.insert("VELMORA_IMAGES_ONLY", "1");
     environment_.remove("DBUS_SESSION_BUS_ADDRESS");
+    analytics_ = std::make_unique<LocalHttpServer>();
+    analytics_->setResponse(204, QByteArray());
+    environment_.insert("OSTREL_ANALYTICS_URL", analytics_->baseUrl());
+    environment_.insert("OSTREL_MEASUREMENT_ID", "G-TEST");
+    environment_.remove("OSTREL_UPDATE_URL");
+    environment_.remove("OSTREL_WEBSITE");
+    environment_.remove("OSTREL_CRASH_URL");
+}
+
+QStringList ProgramTest::events() const
+{
+    QStringList seen;
+    for (const auto& request : analytics_->requests) {
+        const QUrlQuery query(QUrl::fromEncoded(request.target));
+        seen << query.queryItemValue("en", QUrl::FullyDecoded) + "/" +
+                    query.queryItemValue("ep.action", QUrl::FullyDecoded);
+    }
+    return seen;
+}
+
+bool ProgramTest::waitForEvent(const QString& event, int count, int timeoutMs) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (events().count(event) >= count)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 QString ProgramTest::log() const
@@ -88,8 +122,13 @@ void ProgramTest::startHandOverAndQuit()
     QVERIFY(first.waitForStarted(5000));
     QVERIFY(waitForLog("App start (version: 1.3.0)"));
     QVERIFY(waitForLog("[Launcher] end"));
-    QVERIFY(log().contains("Lifecycle/Start"));
-    QVERIFY(log().contains("Lunch/LoadDisk"));
+    QVERIFY(waitForEvent("Lunch/LoadDisk"));
+    QStringList seen = events();
+    QCOMPARE(seen.count("Lifecycle/Start"), 1);
+    QCOMPARE(seen.count("Product/ProductVersion"), 1);
+    QCOMPARE(seen.count("Product/Source"), 1);
+    // System events on the first run only.
+    QVERIFY(std::any_of(seen.begin(), seen.end(), [](const QString& e) { return e.startsWith("System/"); }));
 
     QElapsedTimer timer;
     timer.start();
@@ -103,15 +142,22 @@ void ProgramTest::startHandOverAndQuit()
     QCOMPARE(log().count("App start"), 1);
 
     ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
-    QVERIFY(first.waitForFinished(5000));
+    // Events keep flowing meanwhile: the analytics server must answer the quit.
+    QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning, 5000);
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
     QVERIFY(log().contains("App quit"));
-    QVERIFY(log().contains("Lifecycle/Quit"));
+    // The quit sequence waited for its own event to go out.
+    QVERIFY(waitForEvent("Lifecycle/Quit", 1, 2000));
 
+    analytics_->requests.clear();
     QProcess next;
     start(next);
     QVERIFY(waitForLog("App start (version: 1.3.0)", 2));
+    QVERIFY(waitForEvent("Lifecycle/Start"));
+    QVERIFY(waitForEvent("Product/Source"));
+    seen = events();
+    QVERIFY(std::none_of(seen.begin(), seen.end(), [](const QString& e) { return e.startsWith("System/"); }));
     ::kill(static_cast<pid_t>(next.processId()), SIGTERM);
     QVERIFY(next.waitForFinished(5000));
     QCOMPARE(next.exitCode(), 0);

@@ -61,7 +61,8 @@ void SplashTest::slowDeviceListKeepsTheSplashAtNinetyNine()
     QSignalSpy finished(&manager, &LaunchManager::finished);
     launcher.start();
 
-    QTest::qWait(2600);
+    QTRY_COMPARE_WITH_TIMEOUT(launcher.progressBar()->value(), 99, 10000);
+    QTest::qWait(300);
     QCOMPARE(finished.count(), 0);
     QCOMPARE(launcher.progressBar()->value(), 99);
     QVERIFY(launcher.isVisible());

@@ -181,12 +181,19 @@ void FramelessTest::captionPressStartsSystemMove()
     RecordingWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A press alone is not a move yet: a double-click must reach the window.
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 20));
     QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 20));
-    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(40, 20));
-    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(40, 20));
+    QCOMPARE(window.moves, 0);
+    // Past the drag distance it is, on the empty title bar and on the caption label.
+    for (const QPoint& start : {QPoint(200, 20), QPoint(40, 20)}) {
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(window.windowHandle(), start + QPoint(20, 0));
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, start + QPoint(20, 0));
+    }
     QCOMPARE(window.moves, 2);
     QVERIFY(window.resizes.isEmpty());
+    QCOMPARE(window.geometry(), QRect(100, 100, 400, 300));
 }
 
 void FramelessTest::buttonPressReachesButton()
