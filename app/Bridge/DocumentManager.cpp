@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <exception>
 
 namespace {
 
@@ -251,6 +252,7 @@ QPair<QString, QString> DocumentManager::selectedSummaryText() const
 void DocumentManager::setFilter(FilterFunction filter)
 {
     std::lock_guard lock(d->hooksMutex);
+    d->filterSet.store(static_cast<bool>(filter));
     d->filter = std::move(filter);
 }
 
@@ -308,7 +310,11 @@ void DocumentManager::run()
             d->tasks.pop_front();
             d->busy = true;
             lock.unlock();
-            task.body();
+            try {
+                task.body();
+            } catch (const std::exception& error) {
+                logError(QStringLiteral("Task failed (%1): %2").arg(task.description, QString::fromUtf8(error.what())));
+            }
             task = {};
         } else {
             std::vector<EngineEventItem> batch;
@@ -338,7 +344,14 @@ void DocumentManager::run()
                         break;
                     }
                 }
-                d->processEvent(batch[i]);
+                try {
+                    d->processEvent(batch[i]);
+                } catch (const std::exception& error) {
+                    // One event that cannot be placed is logged and skipped; the scan goes on.
+                    logError(QStringLiteral("Engine event of kind %1 skipped: %2")
+                                 .arg(batch[i].kind())
+                                 .arg(QString::fromUtf8(error.what())));
+                }
             }
             batch.clear();
             const auto [count, size] = totalFoundSummaryText();
@@ -409,6 +422,14 @@ void DocumentManagerPrivate::endRelease()
     workCondition.notify_one();
 }
 
+void DocumentManagerPrivate::releaseAll()
+{
+    lostPartitionCounter = 0xFFFFFFFF;
+    releaseTrees();
+    resetTotals();
+    clearFileSizeTextCache();
+}
+
 void DocumentManagerPrivate::resetTotals()
 {
     selectedCount = 0;
@@ -431,11 +452,8 @@ void DocumentManager::clearDocumentCache()
     d->takeQueuesAndWaitIdle();
     {
         std::unique_lock lock(d->treeLock);
-        d->lostPartitionCounter = 0xFFFFFFFF;
-        d->releaseTrees();
+        d->releaseAll();
     }
-    d->resetTotals();
-    clearFileSizeTextCache();
     d->endRelease();
     logInfo(QStringLiteral("Clear operation completed in %1 ms").arg(timer.elapsed()));
     logInfo("========== Document Cache Clear End ==========");
@@ -448,10 +466,7 @@ void DocumentManager::resetForScan(const ScanTargetInfo& target)
     d->takeQueuesAndWaitIdle();
     {
         std::unique_lock lock(d->treeLock);
-        d->lostPartitionCounter = 0xFFFFFFFF;
-        d->releaseTrees();
-        d->resetTotals();
-        clearFileSizeTextCache();
+        d->releaseAll();
         d->stopRecovery.store(false);
         d->state.store(Scanning);
         d->buildTrees(target);
@@ -470,6 +485,8 @@ qint64 DocumentManagerPrivate::elapsedMs() const
 
 DocumentManager::FilterFunction DocumentManagerPrivate::currentFilter()
 {
+    if (!filterSet.load())
+        return {};
     std::lock_guard lock(hooksMutex);
     return filter;
 }

@@ -66,6 +66,7 @@ public:
 
     std::mutex hooksMutex;
     DocumentManager::FilterFunction filter;
+    std::atomic<bool> filterSet{false};
     DocumentManager::VolumeNameResolver volumeNameResolver;
     DocumentManager::ScanStatisticsSender statisticsSender;
 
@@ -93,6 +94,8 @@ public:
     void takeQueuesAndWaitIdle();
     void endRelease();
     void resetTotals();
+    // Frees the trees and zeroes every total; callers hold treeLock exclusively.
+    void releaseAll();
 
     FileTreeNode* lookup(const PathIndex& index, const char* data, int size) const
     {

@@ -11,6 +11,7 @@
 #include "spdlog_qt.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <vector>
 
@@ -44,21 +45,6 @@ QByteArray utf8Prefix(const QByteArray& bytes, int limit)
     while (length > 0 && (uchar(bytes[length]) & 0xC0) == 0x80)
         --length;
     return bytes.left(length);
-}
-
-// Byte offsets where each prefix of 1..n parts ends inside the joined path: no
-// part holds a "/", so prefix k ends at the k-th separator.
-std::vector<int> prefixEnds(int partCount, const QByteArray& joined)
-{
-    std::vector<int> ends;
-    ends.reserve(partCount);
-    for (int i = 0; i < joined.size() && int(ends.size()) < partCount; ++i) {
-        if (joined[i] == '/')
-            ends.push_back(i);
-    }
-    while (int(ends.size()) < partCount)
-        ends.push_back(joined.size());
-    return ends;
 }
 
 } // namespace
@@ -105,7 +91,13 @@ FileTreeNode* DocumentManagerPrivate::createFolder(FileTreeNode* parent, PathInd
 
 void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
 {
-    QStringList parts = item.path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // The display path is "volume/folders.../name", already cleaned by the intake;
+    // an item queued by other means is cleaned here.
+    QString displayPath = item.path;
+    if (displayPath.startsWith(QLatin1Char('/')) || displayPath.endsWith(QLatin1Char('/'))
+        || displayPath.contains(QLatin1String("//")))
+        displayPath = displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    const int partCount = displayPath.isEmpty() ? 0 : displayPath.count(QLatin1Char('/')) + 1;
     quint8 targetCode;
     bool haveRoot;
     {
@@ -113,22 +105,28 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         targetCode = scanTargetCode;
         haveRoot = folderRoot != nullptr;
     }
-    if (parts.size() < 2 || !haveRoot) {
+    if (partCount < 2 || !haveRoot) {
         logError(QStringLiteral("Invalid file path structure - Path: %1, Parts count: %2, TopNode exists: %3")
                      .arg(item.path)
-                     .arg(parts.size())
+                     .arg(partCount)
                      .arg(haveRoot ? 1 : 0));
         return;
     }
-    QString name = parts.takeLast();
-    const quint8 typeCode = classifyFileType(driveAnchoredPath(QStringList(parts.mid(1) << name).join(QLatin1Char('/'))));
+    const int firstSlash = displayPath.indexOf(QLatin1Char('/'));
+    const QString volume = displayPath.left(firstSlash);
+    const QString inVolume = displayPath.mid(firstSlash + 1);
+    QString name = displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1);
+    // The whole path as it stands inside its volume, before any top folder is inserted.
+    const quint8 typeCode = classifyFileType(driveAnchoredPath(inVolume));
     const bool wholeDisk = targetCode == LocalDisk || targetCode == ExternalDisk;
     QString diskFolder = item.volumeName;
     diskFolder.replace(QLatin1Char('/'), QLatin1Char('_'));
     if (diskFolder.isEmpty())
-        diskFolder = parts.first();
+        diskFolder = volume;
 
+    // Top folders go between the volume and the path inside it.
     FileRecordFields fields = eventFields(item);
+    QStringList inserted;
     const bool lost = item.lostPartitionFlag() == 1;
     if (lost) {
         std::unique_lock lock(treeLock);
@@ -137,41 +135,42 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
             lostPartitionCounter = (number << 16) | 1;
         else if ((lostPartitionCounter >> 16) != number)
             lostPartitionCounter = (number << 16) | ((lostPartitionCounter + 1) & 0xFFFF);
-        parts.insert(1, QStringLiteral("%1 - %2 (%3)")
+        inserted.append(QStringLiteral("%1 - %2 (%3)")
                             .arg(QStringLiteral("Lost Partition"))
                             .arg(lostPartitionCounter & 0xFFFF)
                             .arg(DocumentManager::eventKindName(item.kind())));
     } else {
-        int position = 1;
         if (wholeDisk)
-            parts.insert(position++, diskFolder);
+            inserted.append(diskFolder);
         if (targetCode != RecycleBinFolder && item.deletedState() == 2)
-            parts.insert(position++, QStringLiteral("$RECYCLE.BIN"));
+            inserted.append(QStringLiteral("$RECYCLE.BIN"));
         if (item.pathState() == 1) {
-            parts.insert(position, QStringLiteral("File Path Lost"));
+            inserted.append(QStringLiteral("File Path Lost"));
         } else if (item.pathState() == 2) {
-            parts.insert(position++, QStringLiteral("File Name Lost"));
-            parts.insert(position++, englishTypeName(typeCode));
-            parts.insert(position, lostNameExtension(name));
+            inserted.append(QStringLiteral("File Name Lost"));
+            inserted.append(englishTypeName(typeCode));
+            inserted.append(lostNameExtension(name));
         }
     }
 
-    QByteArray path = (parts.join(QLatin1Char('/')) + QLatin1Char('/') + name).toUtf8();
+    QByteArray path = inserted.isEmpty()
+                          ? displayPath.toUtf8()
+                          : (volume + QLatin1Char('/') + inserted.join(QLatin1Char('/')) + QLatin1Char('/') + inVolume)
+                                .toUtf8();
     if (path.size() > DocumentInfo::maxPathBytes) {
         // The record's length field is 16 bits: keep the file under its volume's
         // "File Path Lost" folder with its name instead of a cut path.
         logError(QStringLiteral("Path too long for a record (%1 bytes), filed under File Path Lost: %2")
                      .arg(path.size())
                      .arg(name.left(200)));
-        QStringList shortParts{parts.first()};
+        QStringList head{volume};
         if (wholeDisk && !lost)
-            shortParts.append(diskFolder);
-        shortParts.append(QStringLiteral("File Path Lost"));
-        parts = shortParts;
-        const QByteArray head = (parts.join(QLatin1Char('/')) + QLatin1Char('/')).toUtf8();
-        const QByteArray nameBytes = utf8Prefix(name.toUtf8(), DocumentInfo::maxPathBytes - head.size());
+            head.append(diskFolder);
+        head.append(QStringLiteral("File Path Lost"));
+        const QByteArray headBytes = (head.join(QLatin1Char('/')) + QLatin1Char('/')).toUtf8();
+        const QByteArray nameBytes = utf8Prefix(name.toUtf8(), DocumentInfo::maxPathBytes - headBytes.size());
         name = QString::fromUtf8(nameBytes);
-        path = head + nameBytes;
+        path = headBytes + nameBytes;
         fields.pathState = 1;
     }
 
@@ -180,7 +179,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     fields.runs = &item.runs;
     fields.path = path;
     fields.sizeText = formatFileSize(item.fileSize(), 2, false).toUtf8();
-    fields.timeText = engineTimeText(fields.timeMs).toUtf8();
+    fields.timeText = engineTimeTextUtf8(fields.timeMs);
     QString error;
     DocumentInfo* record = createFileRecord(fields, &error);
     if (!record) {
@@ -199,8 +198,23 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     context.volumeCategory = item.volumeCategory();
     context.isExternal = item.isExternal();
     context.isSystem = item.isSystem();
-    const std::vector<int> ends = prefixEnds(parts.size(), path);
+    // ends[k - 1]: where the prefix of k components ends; the last component is the name.
+    QVarLengthArray<int, 32> ends;
+    for (int i = 0; i < path.size(); ++i) {
+        if (path[i] == '/')
+            ends.append(i);
+    }
+    const int folderParts = ends.size();
+    ends.append(path.size());
+    auto componentAt = [&](int index) {
+        const int begin = index == 0 ? 0 : ends[index - 1] + 1;
+        return QString::fromUtf8(path.constData() + begin, ends[index] - begin);
+    };
     auto& registry = FileTreeNodeObserverRegistry::instance();
+    const QString suffix = [&] {
+        const int dot = name.lastIndexOf(QLatin1Char('.'));
+        return dot < 0 || dot == name.size() - 1 ? QString() : name.mid(dot + 1).toLower();
+    }();
 
     // Counts, flags and entries change only under the write lock: GUI readers hold the read side.
     std::unique_lock lock(treeLock);
@@ -210,7 +224,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     }
     // The deepest existing folder is probed first: its ancestors exist, so in the
     // common case one hash probe finds the whole chain through the parent links.
-    int next = parts.size();
+    int next = folderParts;
     FileTreeNode* deepest = folderRoot;
     for (; next >= 2; --next) {
         if (FileTreeNode* found = lookup(folderIndex, path.constData(), ends[next - 1])) {
@@ -218,22 +232,20 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
             break;
         }
     }
-    ++next;
-    if (next < 2)
-        next = 2;
-    std::vector<FileTreeNode*> chain;
+    next = qMax(next + 1, 2);
+    QVarLengthArray<FileTreeNode*, 32> chain;
     for (FileTreeNode* n = deepest; n; n = n->parent)
-        chain.push_back(n);
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        addDocumentToNode(*it, record, pass);
-        updatePassingCount(*it, pass, filterActive);
+        chain.append(n);
+    for (int i = chain.size() - 1; i >= 0; --i) {
+        addDocumentToNode(chain[i], record, pass);
+        updatePassingCount(chain[i], pass, filterActive);
     }
     FileTreeNode* node = deepest;
     bool placed = true;
-    for (; next <= parts.size(); ++next) {
+    for (; next <= folderParts; ++next) {
         const int depth = next - 1;
         DocumentInfo* folder = createFolderRecord(path.left(ends[next - 1]),
-                                                  folderCategoryCode(parts[depth], depth, context),
+                                                  folderCategoryCode(componentAt(depth), depth, context),
                                                   DocumentInfo::FolderTreeLevel, fields, item.engineTime());
         if (!folder) {
             logError(QStringLiteral("Failed to allocate memory for DocumentInfo, size: %1 bytes")
@@ -252,12 +264,10 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     addDocumentToNode(typeRoot, record, pass);
     updatePassingCount(typeRoot, pass, filterActive);
     FileTreeNode* typeNode = typeRoot;
-    const QString typeFolderPath = QStringLiteral("All Files/") + englishTypeName(typeCode);
-    QStringList typePaths{typeFolderPath};
-    if (typeCode != ExtensionlessFile)
-        typePaths.append(typeFolderPath + QLatin1Char('/') + DocumentInfo::suffix(record));
-    for (const QString& typePath : typePaths) {
-        const QByteArray key = typePath.toUtf8();
+    QByteArray key = (QStringLiteral("All Files/") + englishTypeName(typeCode)).toUtf8();
+    for (int level = 0; level < (typeCode == ExtensionlessFile ? 1 : 2); ++level) {
+        if (level == 1)
+            key += '/' + suffix.toUtf8();
         if (FileTreeNode* found = lookup(typeIndex, key.constData(), key.size())) {
             addDocumentToNode(found, record, pass);
             updatePassingCount(found, pass, filterActive);

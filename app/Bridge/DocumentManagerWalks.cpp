@@ -118,12 +118,26 @@ quint64 DocumentManager::reevaluateFilter()
 
 void DocumentManager::compactTrees()
 {
-    std::unique_lock lock(d->treeLock);
-    for (PathIndex* index : {&d->folderIndex, &d->typeIndex}) {
-        for (FileTreeNode* node : *index)
-            node->entries.squeeze();
-        index->squeeze();
+    // In slices, releasing the write lock between them, so readers on the GUI
+    // thread wait for one slice, not for the whole compaction. Nodes cannot go
+    // away in between: only a release frees them, and it waits for this task.
+    QVector<FileTreeNode*> nodes;
+    {
+        std::shared_lock lock(d->treeLock);
+        for (const PathIndex* index : {&d->folderIndex, &d->typeIndex}) {
+            for (FileTreeNode* node : *index)
+                nodes.append(node);
+        }
     }
+    constexpr int slice = 512;
+    for (int begin = 0; begin < nodes.size(); begin += slice) {
+        std::unique_lock lock(d->treeLock);
+        for (int i = begin; i < qMin(begin + slice, nodes.size()); ++i)
+            nodes[i]->entries.squeeze();
+    }
+    std::unique_lock lock(d->treeLock);
+    d->folderIndex.squeeze();
+    d->typeIndex.squeeze();
 }
 
 QVector<DocumentInfo*> DocumentManager::allFileRecords() const

@@ -86,17 +86,44 @@ void refreshEngineTimeZone()
 
 QString engineTimeText(qint64 unixMs)
 {
+    return QString::fromLatin1(engineTimeTextUtf8(unixMs));
+}
+
+QByteArray engineTimeTextUtf8(qint64 unixMs)
+{
     if (unixMs <= 0)
-        return QString();
+        return QByteArray();
     const qint64 localSeconds = unixMs / 1000 + currentZone().offsetAt(unixMs);
     const qint64 days = localSeconds >= 0 ? localSeconds / 86400 : -((-localSeconds + 86399) / 86400);
     const qint64 secondOfDay = localSeconds - days * 86400;
     qint64 year;
     int month, day;
     civilFromDays(days, year, month, day);
-    char text[48];
-    const int length = std::snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d:%02d",
-                                     static_cast<long long>(year), month, day, int(secondOfDay / 3600),
-                                     int(secondOfDay % 3600 / 60), int(secondOfDay % 60));
-    return QString::fromLatin1(text, qMax(0, qMin(length, int(sizeof text) - 1)));
+    if (year < 0 || year > 9999) {
+        char text[48];
+        const int length = std::snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d:%02d",
+                                         static_cast<long long>(year), month, day, int(secondOfDay / 3600),
+                                         int(secondOfDay % 3600 / 60), int(secondOfDay % 60));
+        return QByteArray(text, qMax(0, qMin(length, int(sizeof text) - 1)));
+    }
+    // "yyyy-MM-dd hh:mm:ss" written digit by digit: millions of records are formatted.
+    QByteArray text(19, Qt::Uninitialized);
+    char* out = text.data();
+    auto two = [&out](int value) {
+        *out++ = char('0' + value / 10);
+        *out++ = char('0' + value % 10);
+    };
+    two(int(year / 100));
+    two(int(year % 100));
+    *out++ = '-';
+    two(month);
+    *out++ = '-';
+    two(day);
+    *out++ = ' ';
+    two(int(secondOfDay / 3600));
+    *out++ = ':';
+    two(int(secondOfDay % 3600 / 60));
+    *out++ = ':';
+    two(int(secondOfDay % 60));
+    return text;
 }

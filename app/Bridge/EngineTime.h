@@ -7,5 +7,7 @@
 qint64 engineTimeToMs(qint64 unixSeconds);
 // "yyyy-MM-dd hh:mm:ss" in local time; empty for 0 or less.
 QString engineTimeText(qint64 unixMs);
+// The same text as UTF-8 bytes, as a record stores it.
+QByteArray engineTimeTextUtf8(qint64 unixMs);
 // Drops the cached zone table; the next text reads the system zone again.
 void refreshEngineTimeZone();

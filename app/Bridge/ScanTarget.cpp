@@ -2,8 +2,10 @@
 
 #include "NodeTypeCode.h"
 
+#include "DataRecovery/DataRecoveryInfo.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 QString volumeKernelName(const QDiskAndVolumeInfo& record)
@@ -51,7 +53,7 @@ ScanTargetInfo fillScanTarget(quint32 deviceType, const QDiskAndVolumeInfo& reco
     case Folder: {
         target.nodeTypeCode = PlainFolder;
         const QString first = paths.value(0);
-        target.name = QFileInfo(first).fileName();
+        target.name = first.isEmpty() ? QString() : QFileInfo(QDir::cleanPath(first)).fileName();
         if (target.name.isEmpty())
             target.name = volumeKernelName(record);
         break;
@@ -123,4 +125,34 @@ std::string diskAndVolumeInfoToString(const DiskAndVolumeInfo& record)
            + ", diskIndex=" + std::to_string(record.diskIndex) + ", volIndex=" + std::to_string(record.volIndex)
            + ", isExternal=" + flag(record.isExternal) + ", isSystem=" + flag(record.isSystem)
            + ", isRemovable=" + flag(record.isRemovable) + ", fileSystem=" + record.fileSystem + "}";
+}
+
+void resolvePathRows(const QStringList& paths, const QVector<QDiskAndVolumeInfo>& listed,
+                     QVector<QDiskAndVolumeInfo>* kept, std::vector<ScanPathInfo>* rows)
+{
+    // "/" also prefixes "/media/usb", but the engine would fail on the volume
+    // that does not hold the path: only the longest match keeps it.
+    QVector<int> owners;
+    for (const QString& path : paths) {
+        const QString clean = QDir::cleanPath(path);
+        int best = -1;
+        for (int i = 0; i < listed.size(); ++i) {
+            const QString& mount = listed[i].volumeLetter;
+            if (!mount.startsWith(QLatin1Char('/')))
+                continue;
+            const bool holds = mount == QLatin1String("/") || clean == mount || clean.startsWith(mount + QLatin1Char('/'));
+            if (holds && (best < 0 || mount.size() > listed[best].volumeLetter.size()))
+                best = i;
+        }
+        owners.append(best);
+    }
+    for (int i = 0; i < listed.size(); ++i) {
+        if (!owners.contains(i))
+            continue;
+        kept->append(listed[i]);
+        for (int p = 0; p < paths.size(); ++p) {
+            if (owners[p] == i)
+                rows->push_back({quint8(listed[i].diskIndex), quint8(listed[i].volIndex), paths[p].toStdString()});
+        }
+    }
 }

@@ -5,8 +5,10 @@
 #include <QStringList>
 
 #include <string>
+#include <vector>
 
 struct DiskAndVolumeInfo;
+struct ScanPathInfo;
 
 // The scan target of a device type, a record and (folder scans) the paths.
 ScanTargetInfo fillScanTarget(quint32 deviceType, const QDiskAndVolumeInfo& record, const QStringList& paths);
@@ -20,3 +22,10 @@ std::string diskAndVolumeInfoToString(const DiskAndVolumeInfo& record);
 QString deviceTypeLogWord(quint32 deviceType);
 // The device's kernel name ("sdb1"), or the generated number of an unmounted volume.
 QString volumeKernelName(const QDiskAndVolumeInfo& record);
+
+// The volumes of a folder scan and its engine rows. Each path belongs to the
+// listed volume whose mount path is its longest prefix on a component boundary
+// (case-sensitive); kept volumes come in list order, each with one row per path
+// it holds, the path as given.
+void resolvePathRows(const QStringList& paths, const QVector<QDiskAndVolumeInfo>& listed,
+                     QVector<QDiskAndVolumeInfo>* kept, std::vector<ScanPathInfo>* rows);

@@ -28,11 +28,6 @@ namespace {
 
 constexpr int retryLimit = 2;
 
-bool holdsPath(const QString& mount, const QString& path)
-{
-    return mount == QLatin1String("/") || path == mount || path.startsWith(mount + QLatin1Char('/'));
-}
-
 bool hasRecycleBin(const QDiskAndVolumeInfo& record)
 {
     const QString fs = record.fileSystem.toUpper();
@@ -90,6 +85,16 @@ public:
     }
 
     void onDataRecoveryInfo(const DataRecoveryInfo& info)
+    {
+        // Nothing may escape into the engine's thread.
+        try {
+            deliver(info);
+        } catch (const std::exception& error) {
+            logError(QStringLiteral("Engine event of kind %1 dropped: %2").arg(info.kind).arg(QString::fromUtf8(error.what())));
+        }
+    }
+
+    void deliver(const DataRecoveryInfo& info)
     {
         if (!engineAlive.load(std::memory_order_acquire)) {
             logError("Data recovery multi is not initialized, cannot process data recovery info");
@@ -182,6 +187,10 @@ public:
     bool resolveWithRetries(Resolve resolve, Resolution& result, const std::function<QString(int)>& retryLine,
                             const std::function<QString(int, int)>& failureLine)
     {
+        {
+            std::lock_guard lock(stateMutex);
+            target = ScanTargetInfo();
+        }
         for (int pass = 1;; ++pass) {
             result = Resolution();
             const QVector<QDiskAndVolumeInfo> cached = StorageDeviceManager::instance().diskList();
@@ -430,32 +439,10 @@ void StorageDataRecoverMgr::startPathScan(const QStringList& paths, int deviceTy
         StorageDataRecoverMgrImpl::Resolution resolution;
         const bool found = d->resolveWithRetries(
             [&](const QVector<QDiskAndVolumeInfo>& cached, StorageDataRecoverMgrImpl::Resolution& r) {
-                // Each path belongs to the one volume whose mount path is its
-                // longest prefix on a component boundary: "/" also prefixes
-                // "/media/usb", but the engine would fail on the volume that does not hold it.
-                QVector<int> owners;
-                for (const QString& path : paths) {
-                    const QString clean = QDir::cleanPath(path);
-                    int best = -1;
-                    for (int i = 0; i < cached.size(); ++i) {
-                        const QString& mount = cached[i].volumeLetter;
-                        if (!mount.startsWith(QLatin1Char('/')) || !holdsPath(mount, clean))
-                            continue;
-                        if (best < 0 || mount.size() > cached[best].volumeLetter.size())
-                            best = i;
-                    }
-                    owners.append(best);
-                }
-                for (int i = 0; i < cached.size(); ++i) {
-                    if (!owners.contains(i))
-                        continue;
-                    d->add(r, cached[i]);
-                    for (int p = 0; p < paths.size(); ++p) {
-                        if (owners[p] == i)
-                            r.rows.push_back({quint8(cached[i].diskIndex), quint8(cached[i].volIndex),
-                                              paths[p].toStdString()});
-                    }
-                }
+                QVector<QDiskAndVolumeInfo> kept;
+                resolvePathRows(paths, cached, &kept, &r.rows);
+                for (const QDiskAndVolumeInfo& record : kept)
+                    d->add(r, record);
                 return !r.records.empty();
             },
             resolution,

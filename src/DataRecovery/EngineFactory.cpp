@@ -1,6 +1,7 @@
 #include "DataRecovery/EngineFactory.h"
 
 #include "DeepScan/UnknownDataRecovery.h"
+#include "NTFS/NTFSDataRecovery.h"
 
 std::optional<FileSystemEngineKind> ChooseFileSystemEngine(const std::string& fileSystemName)
 {
@@ -29,9 +30,13 @@ std::string FileSystemEngineName(FileSystemEngineKind kind)
 EngineFactory EngineFactory::Default()
 {
     EngineFactory factory;
-    // No file-system engine and no raw volume search are part of this build yet.
-    factory.createFileSystemEngine = [](FileSystemEngineKind, const VolumeInfoItem&, DiskAndVolumeInfo,
-                                        DataRecoveryCallback) { return std::shared_ptr<DataRecoveryEntity>(); };
+    // No raw volume search is part of this build yet.
+    factory.createFileSystemEngine = [](FileSystemEngineKind kind, const VolumeInfoItem& volume, DiskAndVolumeInfo info,
+                                        DataRecoveryCallback callback) -> std::shared_ptr<DataRecoveryEntity> {
+        if (kind == FileSystemEngineKind::NTFS)
+            return std::make_shared<NTFSDataRecovery>(volume, std::move(info), std::move(callback));
+        return nullptr;
+    };
     factory.createRawSearch = [](std::shared_ptr<DataRecoveryEntity>, const VolumeInfoItem&, DiskAndVolumeInfo,
                                  DataRecoveryCallback) { return std::shared_ptr<UnknownDataRecovery>(); };
     return factory;

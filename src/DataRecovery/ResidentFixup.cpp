@@ -1,5 +1,7 @@
 #include "DataRecovery/ResidentFixup.h"
 
+#include "NTFS/UpdateSequence.h"
+
 #include <cstring>
 
 namespace ResidentFixup {
@@ -15,21 +17,11 @@ bool ApplyToRecord(uint8_t* record, size_t recordLength)
 {
     if (recordLength < 512 || std::memcmp(record, "FILE", 4) != 0)
         return false;
-    const size_t arrayOffset = Read16(record + 4);
-    const size_t count = Read16(record + 6);
     // One entry for the sequence number plus one per sector; 4096-byte records have 9.
-    if (count < 2 || count > 9 || arrayOffset + 2 * count > recordLength)
+    if (Read16(record + 6) > 9)
         return false;
-    const uint16_t sequence = Read16(record + arrayOffset);
-    for (size_t sector = 0; sector + 1 < count; ++sector) {
-        const size_t end = sector * 512 + 510;
-        if (end + 2 > recordLength)
-            break;
-        if (Read16(record + end) != sequence)
-            continue;
-        std::memcpy(record + end, record + arrayOffset + 2 * (sector + 1), 2);
-    }
-    return true;
+    const uint32_t length = recordLength > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(recordLength);
+    return NTFS::ApplyUpdateSequence(record, length);
 }
 
 }

@@ -26,7 +26,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -34,7 +33,6 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget* parent)

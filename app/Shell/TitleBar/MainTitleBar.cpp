@@ -13,11 +13,9 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
-#include <QUrl>
 
 namespace {
 

@@ -98,6 +98,17 @@ private slots:
         QVERIFY(!manager->findFolderNode(QStringLiteral("sdb1/nothing")));
     }
 
+    // Classification sees the path inside the volume, anchored like a drive path.
+    void unsavedDocumentsByTheirFolder()
+    {
+        auto manager = newManager();
+        send(manager.get(), file("\\Users\\ann\\AppData\\Roaming\\Microsoft\\Word\\report.asd"));
+        send(manager.get(), file("\\Old\\Users\\ann\\AppData\\Roaming\\Microsoft\\Word\\r.asd"));
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(manager->findFolderNode(QStringLiteral("All Files/Unsaved File/asd"))->fileCount, 1u);
+        QCOMPARE(manager->findFolderNode(QStringLiteral("All Files/Document/asd"))->fileCount, 1u);
+    }
+
     void typeFoldersInFixedOrder()
     {
         auto manager = newManager();
@@ -402,6 +413,26 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("overallRecoveryProgress")), 0);
     }
 
+    // While paused, queued events wait and nothing is emitted; after the resume
+    // the counts equal those of an uninterrupted run.
+    void pauseHoldsEvents()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->setPaused();
+        for (int i = 0; i < 30; ++i)
+            send(manager.get(), file("\\p\\" + std::to_string(i) + ".txt"));
+        manager->onEngineEvent(mountedVolume(), progressEvent(0, 0.5));
+        QTest::qWait(300);
+        QCOMPARE(log.count(QStringLiteral("fileProgressUpdated")), 0);
+        QCOMPARE(log.count(QStringLiteral("progressUpdated")), 0);
+        QCOMPARE(manager->queuedEventCount(), 31);
+        manager->setResumed();
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(manager->totalFoundSizeAndCount(), qMakePair(quint64(30 * 512), quint64(30)));
+        QCOMPARE(log.names().mid(0, 2), (QStringList{"scanPaused", "scanResume"}));
+    }
+
     // Pause and resume racing the thread's wait: every event is processed in the end.
     void resumeWakeIsNeverLost()
     {
@@ -521,6 +552,45 @@ private slots:
         QCOMPARE(manager->findFolderNode(QStringLiteral("sdb1/d/e"))->record->checkState(false), 2u);
         QCOMPARE(manager->setSubtreeCheckState(QStringLiteral("sdb1/d/e"), Qt::PartiallyChecked, false, false),
                  qMakePair(qint64(0), qint64(0)));
+    }
+
+    // The user's stop: progress, failures and the finish still queued are dropped,
+    // found files the engine already reported become records, scanFinished(1) comes once.
+    void stopKeepsReportedFiles()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->setPaused();
+        for (int i = 0; i < 40; ++i) {
+            send(manager.get(), file("\\s\\" + std::to_string(i) + ".txt"));
+            if (i % 10 == 0)
+                manager->onEngineEvent(mountedVolume(), progressEvent(0, 0.1 * i / 10));
+        }
+        manager->onEngineEvent(mountedVolume(), failureEvent(0, 0, 8));
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        manager->stopScanSession();
+        manager->stopScanSession();
+        // Files still arriving until the engine's Start returns.
+        send(manager.get(), file("\\s\\late.txt"));
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(folderTreeFiles(manager.get()).size(), 41);
+        const auto finished = log.take(QStringLiteral("scanFinished"));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0], (QVariantList{1, "", 0}));
+        QCOMPARE(log.count(QStringLiteral("progressUpdated")), 0);
+        QCOMPARE(manager->state(), int(DocumentManager::ScanStopped));
+    }
+
+    void stopAfterFinishDoesNothing()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->onEngineEvent(mountedVolume(), finishEvent());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        manager->stopScanSession();
+        QCOMPARE(log.count(QStringLiteral("scanFinished")), 1);
+        QCOMPARE(manager->state(), int(DocumentManager::ScanDone));
     }
 
     void squeezeAfterFinish()

@@ -1,0 +1,142 @@
+#pragma once
+// One file record of the $MFT: checked, fixed up and split into attributes.
+// A file's attributes may continue in extension records named by its
+// $ATTRIBUTE_LIST; GetAttributes gathers every piece.
+#include "NTFS/AttributeHeader.h"
+#include "NTFS/DataRuns.h"
+#include "Utils/Buffer.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace NTFS {
+
+class MFT;
+class MFTRecord;
+class NTFSReader;
+class IndexEntry;
+
+// One piece of an attribute and the record that holds it (kept alive by holder
+// when it is an extension record).
+struct AttributePiece {
+    std::shared_ptr<const MFTRecord> holder;
+    const MFTRecord* record = nullptr;
+    AttributeHeader header;
+};
+
+// The $FILE_NAME value a record is listed under.
+struct FileNameInfo {
+    std::u16string name;
+    uint64_t parentRecord = 0; // low 48 bits of the parent reference
+    uint8_t nameSpace = 0;
+    uint64_t changeTime = 0;   // FILETIME at 0x18: the record's last change
+    uint64_t modifiedTime = 0; // FILETIME at 0x10
+};
+
+// One entry of an $ATTRIBUTE_LIST value.
+struct AttributeListEntry {
+    uint32_t type = 0;
+    std::string name; // UTF-8
+    uint64_t startVcn = 0;
+    uint64_t recordNumber = 0; // low 48 bits of the reference
+    uint16_t id = 0;
+};
+
+// Entries of an attribute list, walked by their length while a header fits;
+// an entry that does not fit ends the walk.
+std::vector<AttributeListEntry> ParseAttributeList(const uint8_t* bytes, size_t size);
+
+class MFTRecord {
+public:
+    // The largest attribute value read into memory.
+    static constexpr uint64_t maxValueBytes = 1ull << 30;
+
+    // Over size bytes at record (the reader's record size when 0). With copy the
+    // record keeps its own copy; otherwise the fix-ups are written into the
+    // caller's bytes, which must outlive the record. A null record gives an
+    // empty record. Throws Exceptions::NTFSException for a record that is not
+    // "FILE", whose update-sequence array does not fit it, or whose first
+    // attribute lies outside it.
+    MFTRecord(uint8_t* record, MFT* mft, NTFSReader* reader, bool copy, uint32_t size = 0);
+    // Over a shared buffer, which the record keeps alive.
+    MFTRecord(std::shared_ptr<Utils::Buffer<uint8_t>> bytes, MFT* mft, NTFSReader* reader);
+    ~MFTRecord();
+
+    MFTRecord(const MFTRecord&) = delete;
+    MFTRecord& operator=(const MFTRecord&) = delete;
+
+    void MakeOwnCopy();
+
+    bool Empty() const { return header == nullptr; }
+    const uint8_t* Header() const { return header; }
+    uint32_t Size() const { return size; }
+    uint16_t Flags() const;
+    bool InUse() const { return Flags() & 1; }
+    bool IsDirectory() const { return Flags() & 2; }
+    uint32_t RecordNumber() const;
+    uint64_t BaseRecord() const; // 0 for a base record
+    const std::vector<AttributeHeader>& Attributes() const { return attributes; }
+
+    // The occurrence-th attribute of type in this record whose name equals name;
+    // an empty name lets every attribute of the type count.
+    const AttributeHeader* FindAttribute(uint32_t type, const std::string& name, int occurrence) const;
+    // The attribute's bytes, from its header on.
+    const uint8_t* AttributeBytes(const AttributeHeader& attribute) const { return header + attribute.offset; }
+    std::vector<DataRun> DecodeRuns(const AttributeHeader& attribute) const;
+
+    // Every piece of the attribute of type and exact name (UTF-8, empty for the
+    // unnamed one), from this record and its extension records, in starting-VCN order.
+    std::vector<AttributePiece> GetAttributes(uint32_t type, const std::string& name) const;
+    // Whether the record (or its extension records) has an attribute of the type.
+    bool HasAttribute(uint32_t type) const;
+
+    // The value of one attribute of this record.
+    std::shared_ptr<Utils::Buffer<uint8_t>> ReadAttributeData(const AttributeHeader& attribute, bool trim) const;
+    // The value of an attribute made of pieces: sizes from the VCN-0 piece,
+    // holes as zeros, bytes past the initialized size as zeros.
+    std::shared_ptr<Utils::Buffer<uint8_t>> ReadAttributeValue(const std::vector<AttributePiece>& pieces,
+                                                               bool trim) const;
+    // The runs of all pieces joined; throws when the pieces do not continue one another.
+    std::vector<DataRun> JoinRuns(const std::vector<AttributePiece>& pieces) const;
+
+    // The data of the $DATA stream of that name (UTF-8, empty for the unnamed
+    // one), across extension records. Throws "Unable to find $DATA attribute".
+    std::shared_ptr<Utils::Buffer<uint8_t>> ReadData(const std::string& stream, bool trim) const;
+
+    std::vector<std::shared_ptr<IndexEntry>> GetIndexEntries() const;
+
+    // The entries of this record's $ATTRIBUTE_LIST (empty without one). A list
+    // longer than NTFS ever writes is refused.
+    std::vector<AttributeListEntry> ReadAttributeList() const;
+    static constexpr uint64_t maxAttributeListBytes = 1u << 20;
+
+    // The long name over the DOS one, across extension records; empty without one.
+    std::optional<FileNameInfo> ChooseFileName() const;
+    std::u16string GetFileName() const;
+
+    NTFSReader* Reader() const { return reader; }
+    MFT* Mft() const { return mft; }
+
+private:
+    void Parse();
+    uint64_t TotalClusters() const;
+
+    std::shared_ptr<Utils::Buffer<uint8_t>> owned;
+    NTFSReader* reader = nullptr;
+    uint8_t* header = nullptr;
+    MFT* mft = nullptr;
+    uint32_t size = 0;
+    std::vector<AttributeHeader> attributes;
+};
+
+// The validity test of a record's first bytes: "FILE", first-attribute offset
+// above 48 and below 1024, first attribute type from 0x10 to 0x100.
+bool IsValidRecordStart(const uint8_t* record, size_t size);
+// The device byte of record n when the $MFT were one run from its first cluster.
+uint64_t ContiguousRecordPosition(uint64_t volumeStart, uint64_t mftCluster, uint32_t clusterSize, uint32_t recordSize,
+                                  uint64_t recordNumber);
+
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The NTFS engine: lists every file of a volume from its $MFT (live and
+// deleted, Recycle Bin items under their former paths), finds file records in
+// free space during the raw pass, and knows the volume's allocation bitmap.
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "NTFS/MFTRecord.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace NTFS {
+class MFT;
+class NTFSExplorer;
+class NTFSReader;
+}
+namespace Thread {
+class ThreadPool;
+}
+
+class NTFSDataRecovery : public DataRecoveryEntity {
+public:
+    // The $MFT is read in chunks of this many bytes: large enough for sequential
+    // reads, small enough not to dominate the memory of a scan.
+    static constexpr uint32_t chunkBytes = 4u << 20;
+
+    NTFSDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
+    ~NTFSDataRecovery() override;
+
+    using DataRecoveryEntity::Start;
+    int Start() override;
+    int Start(const std::string& path) override;
+    int ScanStructure(int64_t inode) override;
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t length) override;
+    int ScanRaw() override;
+    int AfterScanRaw() override;
+    uint64_t RecoverRun(Utils::DataWriter* writer, DataRun run, uint64_t written, uint64_t fileSize) override;
+    int64_t GetRootInode() override { return 5; }
+    bool GetClusterState(uint64_t position, uint64_t* length) override;
+    uint32_t GetRawBlockSize() override { return 512; }
+    int GetFileSystemType() override { return 0; }
+    bool IsStructureBlock(const uint8_t* block) override;
+    uint32_t GetVolumeSerial() override;
+    uint64_t GetVolumeOffset() override;
+    std::shared_ptr<Utils::PartReader> GetReader() override;
+    Utils::PartReader* GetRawReader() override;
+    uint32_t GetFileInfoKind() override { return NtfsFile; }
+    void FinishScan() override;
+    uint64_t GetUsedBytes() override;
+
+    // Byte runs and size of an attribute made of pieces: resident values at
+    // their bytes on disk (locate gives them), non-resident ones from their
+    // clusters; holes as runs at sparseRunOffset. Size = the data size, capped by the runs.
+    using ResidentLocator = std::function<std::vector<DataRun>(const NTFS::MFTRecord&, uint64_t, uint64_t)>;
+    std::pair<uint64_t, std::vector<DataRun>> GetAttributeRuns(const std::vector<NTFS::AttributePiece>& pieces,
+                                                               const ResidentLocator& locate);
+    // Shifts runs by the volume's device offset for an engine of a lost partition.
+    void AddVolumeOffset(std::vector<DataRun>& runs);
+
+    // How a record of the $MFT is shown: its own name, or for a Recycle Bin pair
+    // the former path of the item on the content record.
+    struct ConstructedFile {
+        std::u16string name;
+        std::shared_ptr<NTFS::MFTRecord> record;
+        bool fromRecycleBin = false;
+    };
+    ConstructedFile ConstructFile(const std::shared_ptr<NTFS::MFTRecord>& record);
+    static std::u16string GetRecycledItemPath(const NTFS::MFTRecord& information);
+
+    // The per-record worker: turns one base record of the $MFT into a node.
+    void ProcessMFTRecord(const std::shared_ptr<NTFS::MFTRecord>& record, uint64_t recordNumber);
+
+    // Records of the $MFT that could not be read in the last structure scan.
+    uint64_t UnreadableRecords() const { return unreadableRecords; }
+
+private:
+    void ConstructBitmap();
+    void ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>& record, uint64_t recordNumber,
+                            const std::u16string* ownName);
+    void ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t position);
+    void FlushUnpairedRecycleHalves();
+    void ReportRecycleItemsUnderStart();
+    void AddFileNode(const FileManagerSP::FileNode& node);
+    void ReportOversized();
+    void ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count, uint8_t* out);
+    std::vector<DataRun> LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length);
+    void ReportResolved();
+    // Files known only from the journal; the journal reader is not built yet.
+    void ParseLogFile() {}
+
+    struct RecycleHalf {
+        std::shared_ptr<NTFS::MFTRecord> record;
+        uint64_t recordNumber = 0;
+    };
+    // (folder record, name without "$I"/"$R") to the half that came first.
+    std::map<std::pair<uint64_t, std::u16string>, RecycleHalf> recycleHalves;
+    std::set<std::pair<uint64_t, std::u16string>> recycleNames;
+    // Recycle Bin items of a path scan wait until the scan knows whether their
+    // folder lies under the start: (node, folder record of the content half).
+    std::vector<std::pair<FileManagerSP::FileNode, uint64_t>> recycleItems;
+    std::mutex recycleMutex;
+    // Files larger than the store keeps pending, reported at the scan's end.
+    std::vector<FileManagerSP::FileNode> oversized;
+    std::mutex oversizedMutex;
+    std::shared_ptr<NTFS::NTFSExplorer> explorer;
+    std::vector<uint8_t> bitmap;
+    std::shared_ptr<Thread::ThreadPool> pool;
+    std::vector<uint8_t> recordBuffer;
+    uint64_t recordStart = 0;
+    uint32_t recordFilled = 0;
+    uint32_t recycleBinRecord = 0;
+    uint32_t clusterSize = 0;
+    uint64_t unreadableRecords = 0;
+};

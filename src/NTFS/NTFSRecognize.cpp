@@ -1,0 +1,47 @@
+#include "NTFS/NTFSRecognize.h"
+
+#include "DataRecovery/DataRecoveryEntity.h"
+#include "NTFS/NTFSReader.h"
+#include "NTFS/NtfsBytes.h"
+
+#include <cstring>
+
+namespace NTFS {
+
+bool NTFSRecognize::IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length)
+{
+    if (pendingSecondHalf != 0 && pendingSecondHalf == position) {
+        pendingSecondHalf = --pendingBlocks ? position + 512 : 0;
+        return true;
+    }
+    if (length < 8 || std::memcmp(block, "FILE", 4) != 0 || U16(block, length, 4) != 0x30)
+        return false;
+    // 1024-byte records carry three array entries, 4096-byte ones nine.
+    const uint16_t count = U16(block, length, 6);
+    if (count != 3 && count != 9)
+        return false;
+    pendingBlocks = count - 2;
+    pendingSecondHalf = position + 512;
+    return true;
+}
+
+bool NTFSRecognize::IsDirectoryStart(uint64_t, const uint8_t*, uint64_t)
+{
+    return false;
+}
+
+bool NTFSRecognize::CheckBootSector(const uint8_t* block512)
+{
+    BootGeometry geometry;
+    if (!ReadBootGeometry(block512, 0, geometry))
+        return false;
+    return seenSerials.insert(geometry.serial).second;
+}
+
+std::unique_ptr<DataRecoveryEntity> NTFSRecognize::CreateRecoveryWithLayout(const VolumeInfoItem&, DiskAndVolumeInfo,
+                                                                            DataRecoveryCallback, uint64_t, uint64_t)
+{
+    return nullptr;
+}
+
+}

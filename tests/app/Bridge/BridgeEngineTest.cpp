@@ -1,0 +1,640 @@
+// The engine bridge against the real engine on images made at test time, and
+// its tables: display names, ordering, conversions, scan targets, folder rows,
+// statistics and the release and quit races.
+#include "DocumentManager.h"
+#include "ScanTarget.h"
+#include "StorageDataRecoverMgr.h"
+#include "StorageDeviceManager.h"
+
+#include "NameTable.h"
+
+#include "DataRecovery/VelmoraExports.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+QDiskAndVolumeInfo record(const QString& letter, const QString& node, bool external = false, quint64 disk = 0,
+                          quint64 volume = 0)
+{
+    QDiskAndVolumeInfo r;
+    r.volumeLetter = letter;
+    r.volumePath = node;
+    r.isExternal = external;
+    r.diskIndex = disk;
+    r.volIndex = volume;
+    r.fileSystem = QStringLiteral("NTFS");
+    r.displayName = volumeDisplayName(r);
+    return r;
+}
+
+bool run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+struct Captured {
+    std::mutex mutex;
+    QStringList events;
+    void add(const QString& c, const QString& a, const QString& l, const QString& v)
+    {
+        std::lock_guard lock(mutex);
+        events.append(QStringList{c, a, l, v}.join(QLatin1Char('|')));
+    }
+    QStringList take()
+    {
+        std::lock_guard lock(mutex);
+        return std::exchange(events, {});
+    }
+};
+
+// Records what the bridge and the model emit, with the arguments, thread-safely.
+struct ScanLog {
+    std::mutex mutex;
+    QList<bool> initResults;
+    QList<QVariantList> finished;
+    QList<QMetaObject::Connection> connections;
+    ScanLog()
+    {
+        connections << QObject::connect(StorageDataRecoverMgr::instance(), &StorageDataRecoverMgr::initCfgFinished,
+                                        [this](bool ok) {
+                                            std::lock_guard lock(mutex);
+                                            initResults.append(ok);
+                                        });
+        connections << QObject::connect(DocumentManager::instance(), &DocumentManager::scanFinished,
+                                        [this](int e, const QString& d, int c) {
+                                            std::lock_guard lock(mutex);
+                                            finished.append(QVariantList{e, d, c});
+                                        });
+    }
+    ~ScanLog()
+    {
+        for (const auto& c : connections)
+            QObject::disconnect(c);
+    }
+    int finishedCount()
+    {
+        std::lock_guard lock(mutex);
+        return finished.size();
+    }
+};
+
+} // namespace
+
+class BridgeEngineTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString fatImage_;
+    QString extImage_;
+    Captured analytics_;
+
+    // Lists the given images alone through the real engine.
+    QVector<QDiskAndVolumeInfo> listImages(const QStringList& images)
+    {
+        qputenv("VELMORA_IMAGES_ONLY", "1");
+        qputenv("VELMORA_DISK_IMAGES", images.join(QLatin1Char(':')).toUtf8());
+        return StorageDeviceManager::instance().refreshDiskList();
+    }
+
+    bool waitForScan(ScanLog& log, int finishes = 1)
+    {
+        if (!QTest::qWaitFor([&] { return log.finishedCount() >= finishes; }, 30000))
+            return false;
+        return StorageDataRecoverMgr::instance()->waitForStarters(30000)
+               && DocumentManager::instance()->waitForIdle(30000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        fillNameTable();
+        QVERIFY(dir_.isValid());
+        fatImage_ = dir_.filePath(QStringLiteral("fat.img"));
+        if (!run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", fatImage_, "65536"}))
+            QSKIP("mkfs.fat is not installed");
+        extImage_ = dir_.filePath(QStringLiteral("ext4.img"));
+        QFile ext(extImage_);
+        QVERIFY(ext.open(QIODevice::WriteOnly));
+        QVERIFY(ext.resize(16 * 1024 * 1024));
+        ext.close();
+        if (!run(QStringLiteral("mkfs.ext4"), {"-q", "-F", extImage_}))
+            QSKIP("mkfs.ext4 is not installed");
+        StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+        bridge->setStartDelayMs(0);
+        bridge->setAnalyticsSender(
+            [this](const QString& c, const QString& a, const QString& l, const QString& v) { analytics_.add(c, a, l, v); });
+    }
+
+    void displayNames_data()
+    {
+        QTest::addColumn<QDiskAndVolumeInfo>("volume");
+        QTest::addColumn<QString>("name");
+        QDiskAndVolumeInfo data = record("/media/data", "/dev/sdb1");
+        data.label = QStringLiteral("Data");
+        QTest::newRow("label") << data << "Data (sdb1)";
+        QTest::newRow("no label") << record("/media/x", "/dev/sdc1") << "Local Drives (sdc1)";
+        QTest::newRow("external") << record("/media/x", "/dev/sdc1", true) << "USB Drive (sdc1)";
+        QDiskAndVolumeInfo system = record("/", "/dev/nvme0n1p2");
+        system.isSystem = true;
+        QTest::newRow("system") << system << "System Disk (nvme0n1p2)";
+        QDiskAndVolumeInfo lost = record("2", "/dev/sdb");
+        lost.category = LostPartitionCategory;
+        QTest::newRow("lost") << lost << "Lost Partition - 2";
+        QDiskAndVolumeInfo unmounted = record("1", "/dev/sdb");
+        unmounted.category = UnmountedPartitionCategory;
+        QTest::newRow("unmounted") << unmounted << "Unmounted Partition - 1";
+    }
+    void displayNames()
+    {
+        QFETCH(QDiskAndVolumeInfo, volume);
+        QFETCH(QString, name);
+        QCOMPARE(volumeDisplayName(volume), name);
+        QVERIFY(!name.contains(QLatin1Char('/')));
+    }
+
+    void translatedNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("translated");
+        QTest::newRow("base and bracket") << "Local Drives (sdb1)" << "Local Drives (sdb1)";
+        QTest::newRow("number") << "Lost Partition - 2" << "Lost Partition - 2";
+        QTest::newRow("spaces tidied") << "  Unmounted Partition  -  3  ( sdc )  " << "Unmounted Partition - 3 (sdc)";
+        QTest::newRow("not a number") << "Backup - x" << "Backup - x";
+        QTest::newRow("unknown name") << "Data (sdb1)" << "Data (sdb1)";
+    }
+    void translatedNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, translated);
+        QCOMPARE(translateDisplayName(name), translated);
+    }
+
+    void sortedList()
+    {
+        QVector<QDiskAndVolumeInfo> list{record("/media/d", "/dev/sdd1"), record("/", "/dev/sda1"),
+                                         record("/media/e", "/dev/sde1", true), record("/media/a", "/dev/sdf1", true),
+                                         record("2", "/dev/sdb")};
+        StorageDeviceManager::sortDiskList(list);
+        QStringList letters;
+        for (const auto& r : list)
+            letters.append(r.volumeLetter);
+        QCOMPARE(letters, (QStringList{"/", "/media/d", "2", "/media/a", "/media/e"}));
+    }
+
+    void volumeLetterRoundTrip_data()
+    {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("mount path") << "/media/usb/" << "/media/usb";
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("generated number") << "3" << "3";
+        QTest::newRow("spaces in the mount") << "/media/my disk/" << "/media/my disk";
+    }
+    void volumeLetterRoundTrip()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, program);
+        DiskAndVolumeInfo info;
+        info.volumeLetter = engine.toStdString();
+        info.diskName = " /dev/sdb ";
+        info.startOffset = 1048576;
+        info.endOffset = 2097152;
+        info.diskIndex = 3;
+        info.volIndex = 4;
+        info.isRemovable = true;
+        const QDiskAndVolumeInfo converted = toQDiskAndVolumeInfo(info);
+        QCOMPARE(converted.volumeLetter, program);
+        QCOMPARE(converted.diskName, QStringLiteral("/dev/sdb"));
+        const DiskAndVolumeInfo back = toDiskAndVolumeInfo(converted);
+        QCOMPARE(QString::fromStdString(back.volumeLetter), engine);
+        QCOMPARE(back.startOffset, info.startOffset);
+        QCOMPARE(back.endOffset, info.endOffset);
+        QCOMPARE(int(back.diskIndex), 3);
+        QCOMPARE(int(back.volIndex), 4);
+        QVERIFY(back.isRemovable);
+    }
+
+    void logText()
+    {
+        DiskAndVolumeInfo info;
+        info.diskName = "/dev/sdb";
+        info.volumeLetter = "/media/usb/";
+        info.label = "Data";
+        info.deviceSize = 1000;
+        info.diskIndex = 1;
+        info.volIndex = 2;
+        info.isExternal = true;
+        info.fileSystem = "NTFS";
+        QCOMPARE(QString::fromStdString(diskAndVolumeInfoToString(info)),
+                 QStringLiteral("DiskAndVolumeInfo{diskName=/dev/sdb, volumeLetter=/media/usb/, label=Data, "
+                                "deviceSize=1000, diskIndex=1, volIndex=2, isExternal=true, isSystem=false, "
+                                "isRemovable=false, fileSystem=NTFS}"));
+    }
+
+    void scanTargets_data()
+    {
+        QTest::addColumn<int>("deviceType");
+        QTest::addColumn<QDiskAndVolumeInfo>("volume");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("kind");
+        QDiskAndVolumeInfo usb = record("/media/usb", "/dev/sdb1", true);
+        usb.category = UsbDiskCategory;
+        usb.diskModel = QStringLiteral("SanDisk Ultra");
+        QTest::newRow("folder at a mount point") << 10 << usb << QStringList{"/media/usb"} << 16 << "usb"
+                                                 << "/media/usb" << "USB";
+        QDiskAndVolumeInfo rootVolume = record("/", "/dev/sda2");
+        QTest::newRow("the root folder") << 10 << rootVolume << QStringList{"/"} << 16 << "sda2" << "/" << "Unknown";
+        QTest::newRow("folder") << 10 << usb << QStringList{"/media/usb/Pictures/"} << 16 << "Pictures"
+                                << "/media/usb" << "USB";
+        QTest::newRow("desktop") << 11 << usb << QStringList{"/media/usb/home/x/Desktop"} << 13 << "Desktop"
+                                 << "sdb1" << "USB";
+        QTest::newRow("recycle bin") << 12 << usb << QStringList{} << 14 << "Recycle Bin" << "/media/usb" << "USB";
+        QTest::newRow("whole external disk") << 20 << usb << QStringList{} << 1 << "SanDisk Ultra" << "/media/usb"
+                                             << "USB";
+        QDiskAndVolumeInfo internal = record("/", "/dev/sda1");
+        internal.diskModel = QStringLiteral("Disk A");
+        internal.category = SolidStateCategory;
+        QTest::newRow("whole internal disk") << 20 << internal << QStringList{} << 0 << "Disk A" << "/" << "SSD";
+        QDiskAndVolumeInfo lost = record("4", "/dev/sdb", true);
+        lost.category = LostPartitionCategory;
+        lost.displayName = volumeDisplayName(lost);
+        QTest::newRow("lost external") << 0 << lost << QStringList{} << 6 << "Lost Partition - 4" << "4" << "Lost";
+        QDiskAndVolumeInfo free = record("5", "/dev/sda");
+        free.category = UnallocatedCategory;
+        free.displayName = volumeDisplayName(free);
+        QTest::newRow("unallocated internal") << 0 << free << QStringList{} << 11 << "Unallocated Partition - 5"
+                                              << "5" << "Unknown";
+        QDiskAndVolumeInfo system = record("/", "/dev/sda2");
+        system.isSystem = true;
+        system.displayName = volumeDisplayName(system);
+        QTest::newRow("system volume") << 0 << system << QStringList{} << 2 << "System Disk (sda2)" << "/"
+                                       << "Unknown";
+        QTest::newRow("other type") << 7 << system << QStringList{} << 3 << "Local Drives" << "/" << "Unknown";
+    }
+    void scanTargets()
+    {
+        QFETCH(int, deviceType);
+        QFETCH(QDiskAndVolumeInfo, volume);
+        QFETCH(QStringList, paths);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(QString, letter);
+        QFETCH(QString, kind);
+        const ScanTargetInfo target = fillScanTarget(quint32(deviceType), volume, paths);
+        QCOMPARE(int(target.nodeTypeCode), code);
+        QCOMPARE(target.name, name);
+        QCOMPARE(target.volumeLetter, letter);
+        QCOMPARE(target.diskKind, kind);
+        QCOMPARE(int(target.deviceType), deviceType);
+    }
+
+    void folderRows_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QStringList>("rows");  // "disk:volume:path"
+        QTest::newRow("nested mounts: longest wins") << QStringList{"/media/usb/Pictures"}
+                                                     << QStringList{"1:0:/media/usb/Pictures"};
+        QTest::newRow("component boundary") << QStringList{"/media/usb2/a", "/media/usbx"}
+                                             << QStringList{"0:0:/media/usbx", "2:0:/media/usb2/a"};
+        QTest::newRow("root") << QStringList{"/home/ann"} << QStringList{"0:0:/home/ann"};
+        QTest::newRow("two paths, one volume") << QStringList{"/media/usb/a", "/media/usb/b/"}
+                                               << QStringList{"1:0:/media/usb/a", "1:0:/media/usb/b/"};
+        QTest::newRow("case-sensitive") << QStringList{"/Media/USB/a"} << QStringList{"0:0:/Media/USB/a"};
+        QTest::newRow("mount itself") << QStringList{"/media/usb"} << QStringList{"1:0:/media/usb"};
+    }
+    void folderRows()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QStringList, rows);
+        const QVector<QDiskAndVolumeInfo> listed{record("/", "/dev/sda1", false, 0, 0),
+                                                 record("/media/usb", "/dev/sdb1", true, 1, 0),
+                                                 record("/media/usb2", "/dev/sdc1", true, 2, 0),
+                                                 record("3", "/dev/sdd", false, 3, 0)};
+        QVector<QDiskAndVolumeInfo> kept;
+        std::vector<ScanPathInfo> result;
+        resolvePathRows(paths, listed, &kept, &result);
+        QStringList got;
+        for (const ScanPathInfo& row : result)
+            got.append(QStringLiteral("%1:%2:%3").arg(row.diskIndex).arg(row.volIndex).arg(QString::fromStdString(row.path)));
+        QCOMPARE(got, rows);
+    }
+
+    void driveNames()
+    {
+        QDiskAndVolumeInfo root = record("/", "/dev/sda2");
+        QDiskAndVolumeInfo usb = record("/media/usb", "/dev/sdb1", true);
+        StorageDeviceManager::instance().setCachedList({root, usb});
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb/a/b")), usb.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb")), usb.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usbx/a")), root.displayName);
+        QCOMPARE(StorageDeviceManager::instance().driveDisplayName(QStringLiteral("/media/usb/../x")), root.displayName);
+        // Not listed: the platform names it, with its device's kernel name.
+        StorageDeviceManager::instance().setCachedList({});
+        const QString name = StorageDeviceManager::instance().driveDisplayName(dir_.path());
+        QVERIFY2(name.endsWith(QLatin1Char(')')) && !name.contains(QLatin1Char('/')), qPrintable(name));
+    }
+
+    // Stopping twice sends one set of figures; without the target's volume record
+    // only the scan's own figures go.
+    void stopStatistics()
+    {
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        analytics_.take();
+        ScanLog log;
+        ScanTargetInfo target;
+        target.nodeTypeCode = 3;
+        target.name = QStringLiteral("Gone (sdz1)");
+        DocumentManager::instance()->resetForScan(target);
+        StorageDataRecoverMgr::instance()->stopScan();
+        StorageDataRecoverMgr::instance()->stopScan();
+        QVERIFY(QTest::qWaitFor([&] { return log.finishedCount() == 1; }, 5000));
+        const QStringList sent = analytics_.take();
+        QCOMPARE(sent.size(), 4);
+        QVERIFY(sent[0].startsWith(QLatin1String("ScanInformation|ScanStopInfo|Label1|")));
+        QCOMPARE(sent.mid(1), (QStringList{"ScanInformation|ScanStopInfo|Label2|0",
+                                           "ScanInformation|ScanStopInfo|Label6|0 B",
+                                           "ScanInformation|ScanStopInfo|Label7|0"}));
+        QCOMPARE(log.finished[0], (QVariantList{1, "", 0}));
+    }
+
+    // A finish without failures sends the completion set; without the target's
+    // volume record, only the scan time.
+    void completionStatistics()
+    {
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        analytics_.take();
+        ScanLog log;
+        ScanTargetInfo target;
+        target.nodeTypeCode = 3;
+        target.name = QStringLiteral("Gone (sdz1)");
+        DocumentManager::instance()->resetForScan(target);
+        DataRecoveryInfo finish = MakeDataRecoveryInfo(ScanFinished);
+        finish.progress = 1.0;
+        DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), finish);
+        QVERIFY(QTest::qWaitFor([&] { return log.finishedCount() == 1; }, 5000));
+        QCOMPARE(log.finished[0], (QVariantList{0, "", 0}));
+        const QStringList sent = analytics_.take();
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(sent[0].startsWith(QLatin1String("ScanInformation|ScanComplete|Label1|")));
+    }
+
+    void deviceStatistics()
+    {
+        analytics_.take();
+        QDiskAndVolumeInfo a = record("/", "/dev/sda1");
+        a.category = SolidStateCategory;
+        a.fileSystem = QStringLiteral("EXT4");
+        a.totalBytes = 1000;
+        StorageDeviceManager::instance().setCachedList({a});
+        StorageDataRecoverMgr::instance()->sendDiskStatistics();
+        StorageDataRecoverMgr::instance()->sendExternalDiskStatistics();
+        StorageDataRecoverMgr::instance()->sendSDCardStatistics();
+        QCOMPARE(analytics_.take(),
+                 (QStringList{"DiskInformation|DiskAll|Label1|EXT4", "DiskInformation|DiskAll|Label2|SSD",
+                              "DiskInformation|DiskAll|Label3|1000", "DiskInformation|DiskNum|1|",
+                              "DiskInformation|ExternalNum|0|", "DiskInformation|SDNum|0|"}));
+    }
+
+    // Every scan on this branch ends with the engine's "not built" code (16) or,
+    // for ext4, the code of a file system the engine has no engine for.
+    void failedScanIsReportedAsFailed_data()
+    {
+        QTest::addColumn<bool>("ext4");
+        QTest::newRow("FAT32 image") << false;
+        QTest::newRow("ext4 image") << true;
+    }
+    void failedScanIsReportedAsFailed()
+    {
+        QFETCH(bool, ext4);
+        const QVector<QDiskAndVolumeInfo> list = listImages({ext4 ? extImage_ : fatImage_});
+        QCOMPARE(list.size(), 1);
+        analytics_.take();
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.finished.size(), 1);
+        QCOMPARE(log.finished[0], (QVariantList{1, list[0].displayName, 1}));
+        const ScanTargetInfo target = StorageDataRecoverMgr::instance()->currentScanTarget();
+        QCOMPARE(target.name, list[0].displayName);
+        QCOMPARE(int(target.deviceType), int(Volume));
+        QCOMPARE(int(target.nodeTypeCode), 9);
+        QCOMPARE(DocumentInfo::filePath(DocumentManager::instance()->pathTreeRoot()->record), list[0].displayName);
+        // A finished scan with a failed volume reports the stop set of figures.
+        const QStringList sent = analytics_.take();
+        QVERIFY2(sent.value(0).startsWith(QLatin1String("ScanInformation|ScanStopInfo|Label1|")), qPrintable(sent.join(';')));
+        QCOMPARE(sent.mid(2), (QStringList{"ScanInformation|ScanStopInfo|Label3|" + list[0].fileSystem,
+                                           "ScanInformation|ScanStopInfo|Label4|Unknown",
+                                           "ScanInformation|ScanStopInfo|Label5|" + QString::number(list[0].totalBytes),
+                                           "ScanInformation|ScanStopInfo|Label6|0 B",
+                                           "ScanInformation|ScanStopInfo|Label7|0"}));
+        StorageDataRecoverMgr::instance()->releaseScanData();
+        QVERIFY(!StorageDataRecoverMgr::instance()->hasEngine());
+    }
+
+    void wholeDiskAndRecycleBinStart()
+    {
+        const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_});
+        {
+            ScanLog log;
+            StorageDataRecoverMgr::instance()->startWholeDiskScan(list, WholeDisk);
+            QVERIFY(waitForScan(log));
+            QCOMPARE(log.initResults, QList<bool>{true});
+            QCOMPARE(int(StorageDataRecoverMgr::instance()->currentScanTarget().nodeTypeCode), 0);
+        }
+        {
+            ScanLog log;
+            StorageDataRecoverMgr::instance()->startRecycleBinScan();
+            QVERIFY(waitForScan(log));
+            QCOMPARE(log.initResults, QList<bool>{true});
+            QCOMPARE(StorageDataRecoverMgr::instance()->currentScanTarget().name, QStringLiteral("Recycle Bin"));
+        }
+        StorageDataRecoverMgr::instance()->releaseScanData();
+    }
+
+    // A volume gone between the listing and the start: two reloads, then the failure.
+    void vanishedVolumeRetriesTwice()
+    {
+        const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_});
+        StorageDeviceManager::instance().setCachedList({});
+        std::atomic<int> listings{0};
+        StorageDeviceManager::instance().setLister([&] {
+            ++listings;
+            return std::vector<DiskAndVolumeInfo>{};
+        });
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+        QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
+        StorageDeviceManager::instance().setLister({});
+        QCOMPARE(listings.load(), 2);
+        QCOMPARE(log.initResults, QList<bool>{false});
+        QCOMPARE(log.finishedCount(), 0);
+    }
+
+    void emptyPathListFailsAtOnce()
+    {
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startPathScan({}, Folder);
+        QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
+        QCOMPARE(log.initResults, QList<bool>{false});
+    }
+
+    void recoveryWithoutEngineAnswers17()
+    {
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        DataRecoveryInfo item = MakeDataRecoveryInfo(NtfsFile);
+        char buffer[16];
+        size_t size = sizeof buffer;
+        QCOMPARE(StorageDataRecoverMgr::instance()->recoverToMemory(buffer, &size, item), 17);
+        QCOMPARE(StorageDataRecoverMgr::instance()->recoverData(dir_.path(), item), 17);
+    }
+
+    // A second start without a release stops and releases the first engine object;
+    // a release while another thread loops on memory reads frees nothing under it.
+    void secondStartAndReleaseUnderReads()
+    {
+        const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_});
+        {
+            ScanLog log;
+            StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+            StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+            // The second start releases the first engine object (its finish may
+            // be dropped with its data); the second scan finishes.
+            QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
+            QVERIFY(waitForScan(log));
+            QCOMPARE(log.initResults, (QList<bool>{true, true}));
+            QVERIFY(StorageDataRecoverMgr::instance()->hasEngine());
+        }
+        std::atomic<bool> done{false};
+        std::atomic<int> reads{0};
+        std::thread thumbnails([&] {
+            DataRecoveryInfo item = MakeDataRecoveryInfo(Fat32File);
+            const DataRun run{0, 512};
+            item.runs = &run;
+            item.runCount = 1;
+            item.fileSize = 512;
+            item.path = "x.txt";
+            item.pathLength = 5;
+            std::vector<char> buffer(512);
+            while (!done.load()) {
+                size_t size = buffer.size();
+                StorageDataRecoverMgr::instance()->recoverToMemory(buffer.data(), &size, item);
+                ++reads;
+            }
+        });
+        QVERIFY(QTest::qWaitFor([&] { return reads.load() > 20; }, 5000));
+        StorageDataRecoverMgr::instance()->releaseScanData();
+        QVERIFY(!StorageDataRecoverMgr::instance()->hasEngine());
+        done = true;
+        thumbnails.join();
+    }
+
+    // A folder on an NTFS image attached with losetup and mounted with ntfs-3g,
+    // listed with the machine's own disks: the row goes to that volume alone.
+    void folderScanOnAMountedImage()
+    {
+        if (getuid() != 0)
+            QSKIP("needs root for losetup and mount");
+        const QString image = dir_.filePath(QStringLiteral("ntfs.img"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(32 * 1024 * 1024));
+        file.close();
+        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
+            QSKIP("mkntfs is not installed");
+        QProcess attach;
+        attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
+        if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
+            QSKIP("no free loop device");
+        const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
+        const QString mount = dir_.filePath(QStringLiteral("mnt"));
+        QDir().mkpath(mount);
+        struct Teardown {
+            QString mount, loop;
+            bool mounted = false;
+            ~Teardown()
+            {
+                if (mounted)
+                    run(QStringLiteral("umount"), {mount});
+                run(QStringLiteral("losetup"), {"-d", loop});
+            }
+        } teardown{mount, loop};
+        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
+            QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
+        teardown.mounted = true;
+        QDir(mount).mkpath(QStringLiteral("photos"));
+
+        qunsetenv("VELMORA_IMAGES_ONLY");
+        qunsetenv("VELMORA_DISK_IMAGES");
+        const QVector<QDiskAndVolumeInfo> list = StorageDeviceManager::instance().refreshDiskList();
+        const QString canonical = QFileInfo(mount).canonicalFilePath();
+        const auto found = std::find_if(list.begin(), list.end(), [&](const QDiskAndVolumeInfo& r) {
+            return r.volumeLetter == mount || r.volumeLetter == canonical;
+        });
+        if (found == list.end())
+            QSKIP("the listing does not show the ntfs-3g mount");
+        QCOMPARE(found->displayName, QStringLiteral("Local Drives (%1)").arg(QFileInfo(loop).fileName()));
+        const QString folder = found->volumeLetter + QStringLiteral("/photos");
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startPathScan({folder}, Folder);
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        const DiskVolumeHash map = StorageDataRecoverMgr::instance()->diskVolumeHash();
+        QCOMPARE(map.size(), 1);
+        QCOMPARE(map.begin()->volumeLetter, found->volumeLetter);
+        const ScanTargetInfo target = StorageDataRecoverMgr::instance()->currentScanTarget();
+        QCOMPARE(target.name, QStringLiteral("photos"));
+        QCOMPARE(int(target.nodeTypeCode), 16);
+        StorageDataRecoverMgr::instance()->releaseScanData();
+    }
+
+    // Quit while an export keeps asking for files: the stop ends it, the model's
+    // thread leaves, and only then is the engine released. Runs last: it ends the model.
+    void quitDuringExport()
+    {
+        const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_});
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
+        QVERIFY(waitForScan(log));
+        std::atomic<int> calls{0};
+        DocumentManager::instance()->postTask(DocumentManager::DataExport, [&] {
+            DataRecoveryInfo item = MakeDataRecoveryInfo(Fat32File);
+            const DataRun run{0, 1 << 20};
+            item.runs = &run;
+            item.runCount = 1;
+            item.fileSize = 1 << 20;
+            item.path = "big.bin";
+            item.pathLength = 7;
+            while (!DocumentManager::instance()->stopRecoveryRequested()) {
+                StorageDataRecoverMgr::instance()->recoverData(dir_.filePath(QStringLiteral("out")), item);
+                ++calls;
+            }
+        });
+        QVERIFY(QTest::qWaitFor([&] { return calls.load() > 3; }, 5000));
+        StorageDataRecoverMgr::instance()->stopEngineWork();
+        DocumentManager::instance()->shutdown();
+        QVERIFY(DocumentManager::instance()->isFinished());
+        StorageDataRecoverMgr::instance()->releaseDataRecovery();
+        QVERIFY(!StorageDataRecoverMgr::instance()->hasEngine());
+    }
+};
+
+QTEST_GUILESS_MAIN(BridgeEngineTest)
+#include "BridgeEngineTest.moc"
