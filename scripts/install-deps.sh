@@ -29,6 +29,8 @@ packages=(
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
+  # picture decoding (TIFF and WebP readers for Qt, HEIF) and its test oracles
+  qt5-image-formats-plugins libheif-dev dcraw ffmpeg
   # the found-file model's tests: an ext4 image for a volume no engine reads
   e2fsprogs
 )

@@ -1,0 +1,332 @@
+#include "ThumbnailCacheEngine.h"
+
+#include "DocumentInfo.h"
+#include "ImageDecoder.h"
+#include "NodeTypeCode.h"
+#include "RecoveryRequest.h"
+#include "StorageDataRecoverMgr.h"
+#include "ThumbnailFit.h"
+#include "spdlog_qt.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace NomoThumbCache {
+
+namespace {
+
+bool isPhoto(const DocumentInfo* doc)
+{
+    return doc && doc->typeCode == PhotoFile;
+}
+
+quint64 keyOf(const DocumentInfo* doc)
+{
+    return quint64(reinterpret_cast<quintptr>(doc));
+}
+
+}
+
+ThumbnailCacheEngine* ThumbnailCacheEngine::instance()
+{
+    static ThumbnailCacheEngine engine;
+    return &engine;
+}
+
+ThumbnailCacheEngine::ThumbnailCacheEngine(QObject* parent, Reader readerFunction)
+    : QThread(parent), cache(initialMaxCost), reader(std::move(readerFunction))
+{
+    if (!reader)
+        reader = [](char* buffer, size_t* length, const DataRecoveryInfo& item) {
+            return StorageDataRecoverMgr::instance()->recoverToMemory(buffer, length, item);
+        };
+    cache.setMaxCost(maxCacheCost);
+    cache.setTrackAccess(true);
+    setStackSize(0xA00000);
+    start(QThread::InheritPriority);
+}
+
+ThumbnailCacheEngine::~ThumbnailCacheEngine()
+{
+    stopWorker();
+    std::lock_guard lock(bufferMutex);
+    std::free(spareBuffer);
+    spareBuffer = nullptr;
+    spareCapacity = 0;
+}
+
+void ThumbnailCacheEngine::stopWorker()
+{
+    {
+        std::unique_lock lock(taskMutex);
+        stopping = true;
+        requestInterruption();
+        taskCondition.notify_all();
+    }
+    wait();
+}
+
+ThumbnailResult ThumbnailCacheEngine::getThumbnail(const DocumentInfo* doc)
+{
+    if (!isPhoto(doc))
+        return {QPixmap(), NotImage};
+    {
+        std::shared_lock lock(cacheLock);
+        QPixmap pixmap;
+        if (cache.find(keyOf(doc), &pixmap))
+            return {pixmap, Ready};
+    }
+    // The worker takes a record and makes it current under the task mutex, so
+    // one look under it sees the record either queued or in flight.
+    std::unique_lock lock(taskMutex);
+    if (currentDocument.load() == doc)
+        return {QPixmap(), Pending};
+    for (const DocumentInfo* queued : qAsConst(tasks))
+        if (queued == doc)
+            return {QPixmap(), Pending};
+    return {QPixmap(), NotLoaded};
+}
+
+void ThumbnailCacheEngine::addTask(DocumentInfo* doc)
+{
+    if (!isPhoto(doc))
+        return;
+    std::unique_lock lock(taskMutex);
+    tasks.append(doc);
+    taskCondition.notify_one();
+}
+
+void ThumbnailCacheEngine::addTaskFirst(DocumentInfo* doc)
+{
+    if (!isPhoto(doc))
+        return;
+    std::unique_lock lock(taskMutex);
+    tasks.prepend(doc);
+    taskCondition.notify_one();
+}
+
+void ThumbnailCacheEngine::clearTasks()
+{
+    logInfo("========== Thumbnail Task Clear Start ==========");
+    {
+        std::unique_lock lock(taskMutex);
+        tasks = QList<DocumentInfo*>();
+    }
+    logInfo("========== Thumbnail Task Clear End ==========");
+}
+
+void ThumbnailCacheEngine::clearCache()
+{
+    logInfo("========== Thumbnail Cache Clear Start ==========");
+    generation.fetch_add(1);
+    {
+        // Records queued now belong to the data being released.
+        std::unique_lock lock(taskMutex);
+        tasks = QList<DocumentInfo*>();
+    }
+    std::unique_lock inFlight(inFlightMutex);
+    std::unique_lock lock(cacheLock);
+    cache.clear();
+    logInfo("========== Thumbnail Cache Clear End ==========");
+}
+
+void ThumbnailCacheEngine::shutdown()
+{
+    {
+        std::unique_lock lock(taskMutex);
+        stopping = true;
+        requestInterruption();
+        taskCondition.notify_all();
+    }
+    clearTasks();
+    clearCache();
+    wait();
+}
+
+void ThumbnailCacheEngine::setScale(double x, double y)
+{
+    scaleX.store(x);
+    scaleY.store(y);
+}
+
+void ThumbnailCacheEngine::run()
+{
+    for (;;) {
+        {
+            std::unique_lock lock(taskMutex);
+            while (tasks.isEmpty() && !stopping) {
+                releaseIdleMemory();
+                taskCondition.wait(lock);
+            }
+            if (stopping)
+                return;
+        }
+        std::unique_lock inFlight(inFlightMutex);
+        DocumentInfo* doc = nullptr;
+        quint64 generationAtStart = 0;
+        {
+            std::unique_lock lock(taskMutex);
+            if (stopping)
+                return;
+            if (tasks.isEmpty())
+                continue;
+            doc = tasks.takeFirst();
+            generationAtStart = generation.load();
+            currentDocument.store(doc);
+        }
+        if (doc)
+            process(doc, generationAtStart);
+        currentDocument.store(nullptr);
+    }
+}
+
+void ThumbnailCacheEngine::releaseIdleMemory()
+{
+    {
+        std::lock_guard lock(bufferMutex);
+        std::free(spareBuffer);
+        spareBuffer = nullptr;
+        spareCapacity = 0;
+    }
+    runArray.reset();
+}
+
+char* ThumbnailCacheEngine::acquireBuffer(qint64 size, qint64* capacity)
+{
+    {
+        std::lock_guard lock(bufferMutex);
+        if (spareBuffer && spareCapacity >= size) {
+            char* buffer = spareBuffer;
+            *capacity = spareCapacity;
+            spareBuffer = nullptr;
+            spareCapacity = 0;
+            return buffer;
+        }
+    }
+    *capacity = size;
+    return static_cast<char*>(std::calloc(size_t(size), 1));
+}
+
+void ThumbnailCacheEngine::giveBackBuffer(char* buffer, qint64 size)
+{
+    std::lock_guard lock(bufferMutex);
+    if (!spareBuffer) {
+        spareBuffer = buffer;
+        spareCapacity = size;
+    } else {
+        std::free(buffer);
+    }
+}
+
+void ThumbnailCacheEngine::process(DocumentInfo* doc, quint64 generationAtStart)
+{
+    const QString path = DocumentInfo::filePath(doc);
+    const QString suffix = DocumentInfo::suffix(doc);
+    const qint64 size = doc->size;
+    QPixmap pixmap;
+    // The size is signed: a negative one must not pass as a huge allocation.
+    if (size <= 0 || size > maxFileBytes) {
+        logError(QStringLiteral("[MediaThumb] Memory file failed for size: %1, %2").arg(path).arg(size));
+        store(doc, pixmap, generationAtStart);
+        return;
+    }
+    qint64 capacity = size;
+    char* buffer = acquireBuffer(size, &capacity);
+    if (!buffer) {
+        logError(QStringLiteral("[MediaThumb] Memory file failed for size: %1, %2").arg(path).arg(size));
+        store(doc, pixmap, generationAtStart);
+        return;
+    }
+    const qint64 used = fetch(doc, path, buffer, size);
+    QImage image;
+    if (used > 0)
+        image = decodeImage(QByteArray::fromRawData(buffer, int(used)), suffix, path);
+    giveBackBuffer(buffer, capacity);
+    if (!image.isNull())
+        pixmap = QPixmap::fromImage(thumbnailImage(image, scaleX.load(), scaleY.load()));
+    store(doc, pixmap, generationAtStart);
+}
+
+qint64 ThumbnailCacheEngine::fetch(DocumentInfo* doc, const QString& path, char* buffer, qint64 size)
+{
+    int runCount = 0;
+    if (doc->runBytes() >= 1) {
+        if (!runArray)
+            runArray = std::make_unique<DataRun[]>(maxRuns);
+        runCount = decodeRunList(doc, runArray.get(), maxRuns);
+        if (runCount < 0) {
+            logError(QStringLiteral("[MediaThumb] Damaged run list, file not read: %1").arg(path));
+            return 0;
+        }
+    }
+    const QByteArray utf8Path = path.toUtf8();
+    const DataRecoveryInfo request = makeRecoveryRequest(doc, utf8Path, runArray.get(), runCount);
+    size_t length = size_t(size);
+    if (reader(buffer, &length, request) != 0)
+        return 0;
+    const qint64 used = qint64(qMin<quint64>(length, quint64(size)));
+    if (length != size_t(size))
+        logError(QStringLiteral("[MediaThumb] Recovery length adjusted: requested=%1, actual=%2, using=%3 for file: %4")
+                     .arg(size)
+                     .arg(quint64(length))
+                     .arg(used)
+                     .arg(path));
+    return used;
+}
+
+void ThumbnailCacheEngine::store(DocumentInfo* doc, const QPixmap& pixmap, quint64 generationAtStart)
+{
+    const quint64 key = keyOf(doc);
+    {
+        std::unique_lock lock(cacheLock);
+        // Cleared meanwhile: the record is going away, and its address may be
+        // the next scan's record; its picture is neither kept nor announced.
+        if (generation.load() != generationAtStart)
+            return;
+        cache.insert(key, pixmap);
+    }
+    bool isLast = false;
+    {
+        std::unique_lock lock(taskMutex);
+        isLast = tasks.isEmpty();
+    }
+    emit thumbnailLoaded(key, pixmap, isLast);
+}
+
+int ThumbnailCacheEngine::taskCount() const
+{
+    std::unique_lock lock(taskMutex);
+    return tasks.size();
+}
+
+qint64 ThumbnailCacheEngine::cacheCost() const
+{
+    std::shared_lock lock(cacheLock);
+    return cache.totalCost();
+}
+
+qint64 ThumbnailCacheEngine::cacheMaxCost() const
+{
+    std::shared_lock lock(cacheLock);
+    return cache.maxCost();
+}
+
+void ThumbnailCacheEngine::setCacheMaxCost(qint64 cost)
+{
+    std::unique_lock lock(cacheLock);
+    cache.setMaxCost(cost);
+}
+
+QList<quint64> ThumbnailCacheEngine::cacheOrder() const
+{
+    std::shared_lock lock(cacheLock);
+    return cache.orderedKeys();
+}
+
+bool ThumbnailCacheEngine::hasSpareBuffer() const
+{
+    std::lock_guard lock(bufferMutex);
+    return spareBuffer != nullptr;
+}
+
+}
