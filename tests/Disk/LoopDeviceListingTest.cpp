@@ -13,9 +13,11 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <thread>
 
 using namespace TestSupport;
@@ -23,29 +25,55 @@ using nlohmann::json;
 
 namespace {
 
+// An image attached with its partitions. Where losetup -P makes no partition
+// devices (a container without udev), partx adds them to the kernel.
 class AttachedImage {
 public:
     explicit AttachedImage(const std::string& image)
     {
         std::string output;
-        if (RunCommand("losetup -P -f --show " + Quote(image) + " 2>/dev/null", &output) == 0)
-            device = output.substr(0, output.find('\n'));
+        if (RunCommand("losetup -P -f --show " + Quote(image) + " 2>/dev/null", &output) != 0)
+            return;
+        device = output.substr(0, output.find('\n'));
+        if (!WaitForNode(device + "p1", std::chrono::milliseconds(300)) &&
+            RunCommand("partx -a " + Quote(device) + " 2>&1") == 0)
+            partitionsAdded = WaitForNode(device + "p1", std::chrono::seconds(5));
     }
     ~AttachedImage()
     {
+        if (partitionsAdded)
+            RunCommand("partx -d " + Quote(device) + " 2>&1");
         if (!device.empty())
             RunCommand("losetup -d " + Quote(device));
     }
     AttachedImage(const AttachedImage&) = delete;
     AttachedImage& operator=(const AttachedImage&) = delete;
     std::string device;
+
+private:
+    static bool WaitForNode(const std::string& path, std::chrono::milliseconds limit)
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!std::filesystem::exists(path)) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return true;
+    }
+    bool partitionsAdded = false;
 };
 
+// A partition mounted read-only, by the kernel or by a FUSE program given as
+// type "fuse:PROGRAM".
 class Mounted {
 public:
-    Mounted(const std::string& device, const std::string& folder, const char* type) : folder(folder)
+    Mounted(const std::string& device, const std::string& folder, const std::string& type) : folder(folder)
     {
-        mounted = ::mount(device.c_str(), folder.c_str(), type, MS_RDONLY, nullptr) == 0;
+        if (type.rfind("fuse:", 0) == 0)
+            mounted = RunCommand(type.substr(5) + " -o ro " + Quote(device) + " " + Quote(folder) + " 2>&1") == 0;
+        else
+            mounted = ::mount(device.c_str(), folder.c_str(), type.c_str(), MS_RDONLY, nullptr) == 0;
     }
     ~Mounted()
     {
@@ -58,11 +86,25 @@ public:
     bool mounted = false;
 };
 
-std::string EngineName(const json& fstype)
+// File system and label as libblkid's own tool reads them from the device, for
+// where lsblk has no udev database to take them from.
+std::pair<std::string, std::string> BlkidTypeAndLabel(const std::string& device)
 {
-    if (fstype.is_null())
-        return "";
-    const std::string type = fstype.get<std::string>();
+    std::string output;
+    RunCommand("blkid -p -o export " + Quote(device), &output);
+    std::string type, label;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("TYPE=", 0) == 0)
+            type = line.substr(5);
+        else if (line.rfind("LABEL=", 0) == 0)
+            label = line.substr(6);
+    }
+    return {type, label};
+}
+
+std::string EngineName(const std::string& type)
+{
     if (type == "vfat")
         return "FAT32";
     if (type == "exfat")
@@ -100,13 +142,17 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
     if (loop.device.empty())
         GTEST_SKIP() << "no free loop device could be attached here";
     const std::string name = std::filesystem::path(loop.device).filename();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // let the kernel add the partitions
 
-    // The first partition is mounted when this system can mount it.
+    // One partition is mounted: the FAT one by the kernel where it can, else
+    // the exFAT one through exfat-fuse.
     std::optional<Mounted> mounted;
     if (std::filesystem::exists(loop.device + "p1")) {
         std::filesystem::create_directory(dir / "mnt");
         mounted.emplace(loop.device + "p1", dir / "mnt", "vfat");
+        if (!mounted->mounted && HaveTool("mount.exfat-fuse")) {
+            mounted.reset();
+            mounted.emplace(loop.device + "p2", dir / "mnt", "fuse:mount.exfat-fuse");
+        }
     }
 
     const json lsblk = json::parse(RunOrFail("lsblk -b -J -o NAME,PATH,SIZE,START,FSTYPE,LABEL,MOUNTPOINT " +
@@ -132,9 +178,12 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
     EXPECT_TRUE(labels.count("LoopEx"));
 
     if (!lsblk.contains("children"))
-        GTEST_SKIP() << "the kernel made no partition devices for " << name << ", so lsblk has nothing to compare";
+        GTEST_SKIP() << "neither losetup -P nor partx -a made partition devices for " << name
+                     << ", so lsblk has nothing to compare";
     const auto& children = lsblk["children"];
     ASSERT_EQ(children.size(), 2u);
+    ASSERT_TRUE(mounted && mounted->mounted) << "neither partition could be mounted";
+    int mountedRows = 0;
     for (const auto& child : children) {
         const uint64_t start = child["start"].get<uint64_t>() * 512;
         const uint64_t size = child["size"].get<uint64_t>();
@@ -148,14 +197,20 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
         }
         ASSERT_NE(row, nullptr) << child.dump();
         EXPECT_EQ(row->endOffset - row->startOffset, size) << child.dump();
+        auto [type, label] = BlkidTypeAndLabel(child["path"].get<std::string>());
         if (!child["fstype"].is_null()) { // lsblk could read the volume
-            EXPECT_EQ(row->fileSystem, EngineName(child["fstype"])) << child.dump();
-            EXPECT_EQ(row->label, Text(child["label"])) << child.dump();
+            type = child["fstype"].get<std::string>();
+            label = Text(child["label"]);
         }
+        ASSERT_FALSE(type.empty()) << child.dump();
+        EXPECT_EQ(row->fileSystem, EngineName(type)) << child.dump();
+        EXPECT_EQ(row->label, label) << child.dump();
         if (isMounted) {
+            ++mountedRows;
             EXPECT_EQ(row->volumeKind, 0u);
             EXPECT_EQ(row->volumeLetter, child["mountpoint"].get<std::string>() + "/");
             EXPECT_EQ(row->startOffset, 0u);
         }
     }
+    EXPECT_EQ(mountedRows, 1);
 }

@@ -195,13 +195,18 @@ TEST(PartitionTable, ScanOffersUnmountedGptDataPartitionsAndLargeFreeSpace)
         // deviceId is the unique GUID's bytes in stored order, lower case.
         std::string uuid = RunOrFail("sgdisk -i3 " + Quote(image));
         uuid = uuid.substr(uuid.find("unique GUID: ") + 13, 36);
-        EXPECT_EQ(volumes[0].deviceId.size(), 36u);
-        EXPECT_EQ(volumes[0].deviceId.substr(19), [&] {
-            std::string tail = uuid.substr(19);
-            for (auto& c : tail)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            return tail;
-        }());
+        // sgdisk prints the mixed-endian text: its first three groups are the
+        // stored bytes reversed.
+        const auto reversed = [&](size_t at, size_t bytes) {
+            std::string group;
+            for (size_t i = bytes; i-- > 0;)
+                group += uuid.substr(at + 2 * i, 2);
+            return group;
+        };
+        std::string stored = reversed(0, 4) + "-" + reversed(9, 2) + "-" + reversed(14, 2) + uuid.substr(18);
+        for (auto& c : stored)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(volumes[0].deviceId, stored);
         if (listed) {
             EXPECT_EQ(volumes[1].entryKind, VolumeInfoItem::Unallocated);
             EXPECT_EQ(volumes[1].offset, used * MiB);

@@ -110,6 +110,7 @@ TEST(DriveReader, OneTrailingBackslashIsDropped)
     EXPECT_THROW(Drive::Reader(image + "\\\\"), Exceptions::DiskException);
     try {
         Drive::Reader missing(dir / "missing.img");
+        ADD_FAILURE() << "opened a missing file";
     } catch (const Exceptions::DiskException& e) {
         EXPECT_STREQ(e.what(), "CreateFile failed");
     }

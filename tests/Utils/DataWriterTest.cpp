@@ -66,11 +66,6 @@ TEST(FileDataWriter, WritesExactBytesAndTruncates)
     const std::string path = dir / "out.bin";
     {
         Utils::FileDataWriter writer(path);
-        writer.Write("0123456789", 10);
-        writer.Close();
-    }
-    {
-        Utils::FileDataWriter writer(path);
         std::string big(3 * 1024 * 1024 + 7, '\0');
         for (size_t i = 0; i < big.size(); ++i)
             big[i] = static_cast<char>(i * 131 + 7);
@@ -80,6 +75,13 @@ TEST(FileDataWriter, WritesExactBytesAndTruncates)
         writer.Close();
         EXPECT_EQ(ReadAll(path), big);
     }
+    // A shorter file written over it leaves none of the old tail behind.
+    {
+        Utils::FileDataWriter writer(path);
+        writer.Write("0123456789", 10);
+        writer.Close();
+    }
+    EXPECT_EQ(ReadAll(path), "0123456789");
 }
 
 TEST(FileDataWriter, CreateNewNeverOverwrites)

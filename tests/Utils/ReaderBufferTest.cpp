@@ -10,9 +10,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <future>
 #include <random>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -76,6 +80,15 @@ struct ReadTally {
         EXPECT_GT(pastEndErrors, 0);
     }
 };
+
+// Whether a thread of this process sleeps in a futex wait, as a reader does
+// while it waits for the read-ahead: nothing else on its path can sleep.
+bool BlockedInFutex(pid_t threadId)
+{
+    std::ifstream in("/proc/self/task/" + std::to_string(threadId) + "/syscall");
+    long number = -1;
+    return in >> number && number == SYS_futex;
+}
 
 class ReaderBufferTest : public ::testing::Test {
 protected:
@@ -317,29 +330,57 @@ TEST_F(ReaderBufferTest, AFailedDirectReadLeavesTheWindowIntact)
     EXPECT_EQ(ReadThrough(reader, 4 * MiB + 512, 512), oracle.Read(4 * MiB + 512, 512));
 }
 
+// Eight readers wait for a read-ahead that the device holds; the device then
+// disconnects and the read-ahead fails: every reader wakes with the disconnect.
 TEST_F(ReaderBufferTest, ADisconnectWakesEveryWaitingReader)
 {
     const std::string image = Image(16 * MiB);
     FaultyDevice* device = Faulty(image, 256 * KiB);
-    device->SetDelay(2ms);
     Utils::PartReader reader("faulty", 0, 16 * MiB);
-    std::vector<std::future<bool>> results;
-    for (int t = 0; t < 8; ++t) {
+    WaitForReadAhead(reader, 1);
+    // Taking in the read-ahead of [256 KiB, 512 KiB) posts the next one, held at the gate.
+    device->HoldReads();
+    ReadThrough(reader, 256 * KiB, 512);
+    for (int i = 0; i < 5000 && device->HeldReads() == 0; ++i)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_EQ(device->HeldReads(), 1u);
+
+    constexpr int readers = 8;
+    std::vector<std::atomic<pid_t>> threadIds(readers);
+    std::vector<std::future<std::string>> results;
+    for (int t = 0; t < readers; ++t) {
         results.push_back(std::async(std::launch::async, [&, t] {
-            std::vector<uint8_t> bytes(32 * KiB);
+            threadIds[t] = ::gettid();
+            std::vector<uint8_t> bytes(4 * KiB);
             try {
-                for (uint64_t offset = t * 1 * MiB;; offset = (offset + 32 * KiB) % (16 * MiB))
-                    reader.Read(offset, bytes.data(), static_cast<uint32_t>(bytes.size()));
-            } catch (const Exceptions::DiskDisconnectedException&) {
-                return true;
+                // Short reads past the window: each must wait for the read-ahead.
+                reader.Read(512 * KiB + t * MiB, bytes.data(), static_cast<uint32_t>(bytes.size()));
+                return std::string("data");
+            } catch (const Exceptions::DiskDisconnectedException& e) {
+                return std::string(e.what());
+            } catch (const std::exception& e) {
+                return std::string("not a disconnect: ") + e.what();
             }
         }));
     }
-    std::this_thread::sleep_for(50ms);
+    const auto allWaiting = [&] {
+        for (const auto& id : threadIds)
+            if (id == 0 || !BlockedInFutex(id))
+                return false;
+        return true;
+    };
+    for (int i = 0; i < 5000 && !allWaiting(); ++i)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(allWaiting()) << "the readers never all waited for the read-ahead";
     device->FailRange(0, UINT64_MAX, ENODEV);
+    device->ReleaseReads();
     for (auto& result : results) {
-        ASSERT_EQ(result.wait_for(20s), std::future_status::ready) << "a reader never woke up";
-        EXPECT_TRUE(result.get());
+        if (result.wait_for(20s) != std::future_status::ready) {
+            ADD_FAILURE() << "a waiting reader never woke up";
+            std::fflush(stdout);
+            std::_Exit(1); // its thread can never be joined
+        }
+        EXPECT_EQ(result.get(), "Device does not exist (error code 0x15). Disk is disconnected");
     }
 }
 

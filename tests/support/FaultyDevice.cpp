@@ -32,7 +32,12 @@ int64_t FaultyDevice::ReadAt(uint64_t offset, void* buffer, uint64_t length)
     ++reads;
     std::chrono::microseconds wait;
     {
-        std::lock_guard lock(mutex);
+        std::unique_lock lock(mutex);
+        if (holding) {
+            ++held;
+            gate.wait(lock, [&] { return !holding; });
+            --held;
+        }
         if (failError && offset < failTo && offset + length > failFrom)
             return -failError;
         wait = delay;
@@ -73,6 +78,27 @@ void FaultyDevice::SetDelay(std::chrono::microseconds value)
 {
     std::lock_guard lock(mutex);
     delay = value;
+}
+
+void FaultyDevice::HoldReads()
+{
+    std::lock_guard lock(mutex);
+    holding = true;
+}
+
+void FaultyDevice::ReleaseReads()
+{
+    {
+        std::lock_guard lock(mutex);
+        holding = false;
+    }
+    gate.notify_all();
+}
+
+uint64_t FaultyDevice::HeldReads()
+{
+    std::lock_guard lock(mutex);
+    return held;
 }
 
 void WriteNumberedImage(const std::string& path, uint64_t bytes)

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -29,6 +30,11 @@ public:
     void FailRange(uint64_t from, uint64_t to, int error);
     void Heal();
     void SetDelay(std::chrono::microseconds delay);
+    // Reads wait at a gate from HoldReads until ReleaseReads; a read held there
+    // sees the failure set meanwhile.
+    void HoldReads();
+    void ReleaseReads();
+    uint64_t HeldReads();
     uint64_t Reads() const { return reads.load(); }
     uint64_t MisalignedReads() const { return misaligned.load(); }
 
@@ -39,6 +45,9 @@ private:
     uint64_t size = 0;
     bool sizeHidden = false;
     std::mutex mutex;
+    std::condition_variable gate;
+    bool holding = false;
+    uint64_t held = 0;
     uint64_t failFrom = 0;
     uint64_t failTo = 0;
     int failError = 0;

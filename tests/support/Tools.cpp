@@ -12,6 +12,13 @@ bool HaveTool(const std::string& name)
     return RunCommand("command -v " + Quote(name) + " >/dev/null 2>&1") == 0;
 }
 
+bool OpensslLegacyProviderAvailable()
+{
+    std::string output;
+    return RunCommand("openssl list -providers -provider legacy 2>/dev/null", &output) == 0 &&
+           output.find("status: active") != std::string::npos;
+}
+
 bool IsRoot()
 {
     return ::geteuid() == 0;

@@ -14,6 +14,10 @@ int RunCommand(const std::string& command, std::string* output = nullptr);
 // Runs a shell command and fails the test (with its output) when it does not exit 0.
 std::string RunOrFail(const std::string& command);
 
+// Whether the openssl tool loads OpenSSL's legacy provider (MD4, DES, DESX)
+// here: what the crypto code must then offer, decided apart from that code.
+bool OpensslLegacyProviderAvailable();
+
 // Quotes one argument for the shell.
 std::string Quote(const std::string& text);
 

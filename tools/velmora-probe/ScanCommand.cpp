@@ -76,10 +76,15 @@ bool Parse(const Arguments& args, ScanOptions& options)
 }
 
 // Pauses, resumes and stops the scan from its own thread when the event
-// count reaches the requested numbers.
+// count reaches the requested numbers. The event that reaches a number waits
+// until its flag is set, so a scan shorter than the reaction time cannot end
+// before the pause or stop was ever asked for.
 class Controller {
 public:
-    Controller(const ScanOptions& options) : pauseAfter(options.pauseAfter), stopAfter(options.stopAfter) {}
+    Controller(const ScanOptions& options)
+        : pauseAfter(options.pauseAfter), stopAfter(options.stopAfter), paused(pauseAfter < 0), stopped(stopAfter < 0)
+    {
+    }
 
     void Attach(DataRecoveryMulti* object)
     {
@@ -90,10 +95,11 @@ public:
     void OnEvent()
     {
         const long count = ++events;
-        if (count == pauseAfter || count == stopAfter) {
-            std::lock_guard lock(mutex);
-            wake.notify_all();
-        }
+        if (count != pauseAfter && count != stopAfter)
+            return;
+        std::unique_lock lock(mutex);
+        wake.notify_all();
+        acted.wait(lock, [&] { return finished || ((count != pauseAfter || paused) && (count != stopAfter || stopped)); });
     }
 
     void Finish()
@@ -110,8 +116,6 @@ public:
 private:
     void Run()
     {
-        bool paused = pauseAfter < 0;
-        bool stopped = stopAfter < 0;
         std::unique_lock lock(mutex);
         while (!finished && !(paused && stopped)) {
             wake.wait(lock, [&] {
@@ -120,31 +124,38 @@ private:
             if (finished)
                 break;
             if (!paused && events >= pauseAfter) {
-                paused = true;
                 lock.unlock();
                 std::fprintf(stderr, "velmora-probe: pause after %ld events\n", pauseAfter);
                 engine->Pause(0);
+                lock.lock();
+                paused = true;
+                acted.notify_all();
+                lock.unlock();
                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
                 std::fprintf(stderr, "velmora-probe: resume\n");
                 engine->SetRun(0);
                 lock.lock();
             }
             if (!stopped && events >= stopAfter) {
-                stopped = true;
                 lock.unlock();
                 std::fprintf(stderr, "velmora-probe: stop after %ld events\n", stopAfter);
                 engine->SetStop(0);
                 lock.lock();
+                stopped = true;
+                acted.notify_all();
             }
         }
     }
 
     long pauseAfter;
     long stopAfter;
+    bool paused;
+    bool stopped;
     std::atomic<long> events{0};
     DataRecoveryMulti* engine = nullptr;
     std::mutex mutex;
     std::condition_variable wake;
+    std::condition_variable acted;
     bool finished = false;
     std::thread worker;
 };
