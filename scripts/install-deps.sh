@@ -16,6 +16,8 @@ packages=(
   sleuthkit coreutils xxd
   # the NTFS tests write sparse files and Recycle Bin records through ntfs-3g
   python3
+  # libwim's XPRESS compressor builds the system-compressed (WOF) test files
+  libwim15 libwim-dev
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
