@@ -26,6 +26,9 @@ public:
     static constexpr size_t maxRecordRuns = 255;
     // The longest path one callback record can carry, in bytes.
     static constexpr size_t maxRecordPath = 65535;
+    // The offset of a run that holds no clusters (a hole of a sparse NTFS
+    // file): it reads as zeros.
+    static constexpr uint64_t sparseRunOffset = UINT64_MAX;
 
     DataRecoveryEntity(DiskAndVolumeInfo info, DataRecoveryCallback callback);
     ~DataRecoveryEntity() override;

@@ -181,7 +181,8 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
     uint64_t length = doneBefore >= total ? 0 : std::min(run.length, total - doneBefore);
     if (length == 0)
         return 0;
-    const uint64_t available = run.offset < source.Size() ? source.Size() - run.offset : 0;
+    const bool hole = file.kind == NtfsFile && run.offset == DataRecoveryEntity::sparseRunOffset;
+    const uint64_t available = hole ? length : run.offset < source.Size() ? source.Size() - run.offset : 0;
     if (length > available) {
         VLOG_ERROR("RecoverDataRun: run passes the end of the volume, %llu of %llu bytes readable.",
                    static_cast<unsigned long long>(available), static_cast<unsigned long long>(length));
@@ -192,7 +193,7 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
 
     // Data resident in an NTFS file record: copied in one read, with the
     // record's sector-end protection undone.
-    if (file.kind == NtfsFile && run.offset % 512 != 0 && length < 64 * 1024)
+    if (!hole && file.kind == NtfsFile && run.offset % 512 != 0 && length < 64 * 1024)
         return CopyResident(writer, source, run, length);
 
     auto buffer = Utils::MakeBuffer<char>(static_cast<uint32_t>(std::min(chunkSize, length)));
@@ -201,7 +202,10 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
         if (!silent)
             PollRunState(*recoverState);
         const uint64_t n = std::min<uint64_t>(buffer->length, length - position);
-        source.Read(run.offset + position, buffer->data, static_cast<uint32_t>(n));
+        if (hole)
+            std::memset(buffer->data, 0, n);
+        else
+            source.Read(run.offset + position, buffer->data, static_cast<uint32_t>(n));
         writer.Write(buffer->data, n);
         writer.Flush();
         written += n;

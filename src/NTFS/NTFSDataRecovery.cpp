@@ -80,6 +80,10 @@ void NTFSDataRecovery::FinishScan()
         recycleNames.clear();
         recycleItems.clear();
     }
+    {
+        std::lock_guard lock(oversizedMutex);
+        oversized.clear();
+    }
     nodeStore.ClearPending();
     {
         std::lock_guard lock(nodeStore.idMutex);
@@ -252,6 +256,7 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
     ReportRecycleItemsUnderStart();
     ParseLogFile();
     ReportResolved();
+    ReportOversized();
     VLOG_INFO("NTFS structure scan done: %llu records, %llu unreadable", static_cast<unsigned long long>(total),
               static_cast<unsigned long long>(unreadableRecords));
     return 0;

@@ -56,7 +56,7 @@ public:
 
     // Byte runs and size of an attribute made of pieces: resident values at
     // their bytes on disk (locate gives them), non-resident ones from their
-    // clusters; holes as runs at offset 0. Size = the data size, capped by the runs.
+    // clusters; holes as runs at sparseRunOffset. Size = the data size, capped by the runs.
     using ResidentLocator = std::function<std::vector<DataRun>(const NTFS::MFTRecord&, uint64_t, uint64_t)>;
     std::pair<uint64_t, std::vector<DataRun>> GetAttributeRuns(const std::vector<NTFS::AttributePiece>& pieces,
                                                                const ResidentLocator& locate);
@@ -86,6 +86,8 @@ private:
     void ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t position);
     void FlushUnpairedRecycleHalves();
     void ReportRecycleItemsUnderStart();
+    void AddFileNode(const FileManagerSP::FileNode& node);
+    void ReportOversized();
     void ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count, uint8_t* out);
     std::vector<DataRun> LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length);
     void ReportResolved();
@@ -103,6 +105,9 @@ private:
     // folder lies under the start: (node, folder record of the content half).
     std::vector<std::pair<FileManagerSP::FileNode, uint64_t>> recycleItems;
     std::mutex recycleMutex;
+    // Files larger than the store keeps pending, reported at the scan's end.
+    std::vector<FileManagerSP::FileNode> oversized;
+    std::mutex oversizedMutex;
     std::shared_ptr<NTFS::NTFSExplorer> explorer;
     std::vector<uint8_t> bitmap;
     std::shared_ptr<Thread::ThreadPool> pool;

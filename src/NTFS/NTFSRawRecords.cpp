@@ -74,7 +74,7 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     node.time = si && !si->nonResident && si->valueLength >= 0x10
                     ? Utils::FileTimeToUnixTime(NTFS::U64(record.AttributeBytes(*si) + si->valueOffset, si->valueLength, 8))
                     : Utils::FileTimeToUnixTime(chosen->modifiedTime);
-    nodeStore.AddPending(node);
+    AddFileNode(node);
 }
 
 int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
@@ -107,6 +107,7 @@ int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t le
 
 int NTFSDataRecovery::AfterScanRaw()
 {
+    ReportOversized();
     for (const auto& [path, node] : nodeStore.TakeAllNodes()) {
         PollRunState(*scanState);
         if (node.RunCount() != 0)
@@ -162,6 +163,18 @@ int NTFSDataRecovery::ScanRaw()
 uint64_t NTFSDataRecovery::RecoverRun(Utils::DataWriter* writer, DataRun run, uint64_t written, uint64_t fileSize)
 {
     auto reader = explorer->GetReader();
+    if (run.offset == sparseRunOffset) {
+        // A hole holds no clusters: zeros, up to the file's size.
+        const std::vector<char> zeros(64 * 1024, 0);
+        for (uint64_t left = std::min(run.length, fileSize - std::min(written, fileSize)); left;) {
+            PollRunState(*recoverState);
+            const uint64_t n = std::min<uint64_t>(left, zeros.size());
+            writer->Write(zeros.data(), n);
+            written += n;
+            left -= n;
+        }
+        return written;
+    }
     const uint64_t lead = run.offset % reader->sectorSize;
     if (lead == 0)
         return DataRecoveryEntity::RecoverRun(writer, run, written, fileSize);

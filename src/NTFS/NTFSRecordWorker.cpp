@@ -75,7 +75,7 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
     uint64_t total = 0;
     for (const auto& run : first.record->JoinRuns(pieces)) {
         const uint64_t bytes = run.length * clusterSize;
-        runs.push_back({run.sparse ? 0 : static_cast<uint64_t>(run.lcn) * clusterSize, bytes});
+        runs.push_back({run.sparse ? sparseRunOffset : static_cast<uint64_t>(run.lcn) * clusterSize, bytes});
         total += bytes;
     }
     AddVolumeOffset(runs);
@@ -88,7 +88,8 @@ void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
         return;
     const uint64_t offset = explorer->GetReader()->Start();
     for (auto& run : runs)
-        run.offset += offset;
+        if (run.offset != sparseRunOffset)
+            run.offset += offset;
 }
 
 std::u16string NTFSDataRecovery::GetRecycledItemPath(const NTFS::MFTRecord& information)
@@ -195,6 +196,35 @@ void NTFSDataRecovery::ReportRecycleItemsUnderStart()
     }
 }
 
+void NTFSDataRecovery::AddFileNode(const FileManagerSP::FileNode& node)
+{
+    // The store never keeps a file this large pending; it must not be lost for that.
+    if (node.size > FileManagerSP::FileNodeStore::maxPendingSize) {
+        std::lock_guard lock(oversizedMutex);
+        oversized.push_back(node);
+        return;
+    }
+    nodeStore.AddPending(node);
+}
+
+void NTFSDataRecovery::ReportOversized()
+{
+    std::vector<FileManagerSP::FileNode> nodes;
+    {
+        std::lock_guard lock(oversizedMutex);
+        nodes.swap(oversized);
+    }
+    for (auto& node : nodes) {
+        auto [state, lastId, path] = nodeStore.BuildPath(node);
+        const bool underStart = lastId == nodeStore.startId;
+        if (!underStart && node.runs.empty())
+            continue;
+        node.deletedState = state;
+        node.pathState = underStart ? nodeStore.underRootState : nodeStore.lostState;
+        ReportFileNode(node, path, NtfsFile);
+    }
+}
+
 void NTFSDataRecovery::ProcessMFTRecord(const std::shared_ptr<NTFS::MFTRecord>& record, uint64_t recordNumber)
 {
     // Extension records carry pieces of their base record's file.
@@ -247,7 +277,7 @@ void NTFSDataRecovery::ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>
         node.id = static_cast<uint32_t>(number);
         node.parentId = static_cast<uint32_t>(chosen->parentRecord);
         node.deletedState = inUse ? 0 : 1;
-        nodeStore.AddPending(node);
+        AddFileNode(node);
         return;
     }
     if (!chosen)

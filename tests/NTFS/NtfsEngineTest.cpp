@@ -1,7 +1,9 @@
 // NTFSDataRecovery driven directly: damaged and unreadable $MFT records, the
 // allocation bitmap, records found by the raw pass, lost-partition runs and
 // the Recycle Bin pairing.
+#include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/Exceptions.h"
+#include "DataRecovery/RecoveryFixture.h"
 #include "NTFS/MFT.h"
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSDataRecovery.h"
@@ -68,10 +70,13 @@ protected:
             return;
         dir = new TestSupport::TempDir;
         std::ofstream(*dir / "recycle.py") << RecycleWriter;
+        std::ofstream(*dir / "gaps.py") << NtfsImage::GapWriter;
         const std::string script = R"(
 mkdir -p "$M/dir" "$M/bin"
 for i in $(seq 1 300); do echo "file $i" > "$M/dir/f$i.txt"; done
 head -c 70000 /dev/urandom > "$M/big.bin"
+truncate -s 150G "$M/huge.bin"
+python3 )" + Quote(*dir / "gaps.py") + R"( "$M/gaps.bin" 300 0
 python3 )" + Quote(*dir / "recycle.py") + R"( "$M/bin"
 )";
         for (const auto& [name, options] : {std::pair<std::string, std::string>{"small", ""},
@@ -87,9 +92,7 @@ python3 )" + Quote(*dir / "recycle.py") + R"( "$M/bin"
     }
     void SetUp() override
     {
-        const auto missing = NtfsImage::MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP() << missing;
+        REQUIRE_NTFS_TOOLS();
     }
 
     static DiskAndVolumeInfo Info()
@@ -124,6 +127,8 @@ TEST_F(NtfsEngine, BothRecordSizesListEveryFile)
         EXPECT_EQ(CountUnder(listing, "dir\\f"), 300u);
         ASSERT_EQ(listing.files.count("big.bin"), 1u);
         EXPECT_EQ(listing.files["big.bin"].front().fileSize, 70000u);
+        ASSERT_EQ(listing.files.count("huge.bin"), 1u) << "larger than the store keeps pending";
+        EXPECT_EQ(listing.files["huge.bin"].front().fileSize, 150ull << 30) << "no 100 GiB cap";
     }
 }
 
@@ -307,7 +312,7 @@ TEST_F(NtfsEngine, RecoverRunCopiesResidentAndClusterRunsAsIcatReads)
     Listing listing;
     NTFSDataRecovery engine(NtfsImage::Volume(image), Info(), Collect(listing));
     engine.Start();
-    for (const std::string path : {"dir/f5.txt", "big.bin"}) {
+    for (const std::string path : {"dir/f5.txt", "big.bin", "gaps.bin"}) {
         SCOPED_TRACE(path);
         std::string key = path;
         std::replace(key.begin(), key.end(), '/', '\\');
@@ -316,10 +321,66 @@ TEST_F(NtfsEngine, RecoverRunCopiesResidentAndClusterRunsAsIcatReads)
         std::string bytes(size + 4096, '\0');
         Utils::BufferDataWriter writer(bytes.data(), bytes.size());
         uint64_t written = 0;
-        for (const auto& run : listing.runs[key])
+        // A file of more runs than a record carries is asked for its full list.
+        const auto full = engine.FindFullRunList(listing.files[key].front().nodeId, ".\\\\" + key,
+                                                 listing.runs[key].data());
+        EXPECT_EQ(full.has_value(), path == "gaps.bin");
+        for (const auto& run : full ? *full : listing.runs[key])
             written = engine.RecoverRun(&writer, run, written, size);
         EXPECT_EQ(written, size);
         const uint64_t inode = std::stoull(TestSupport::RunOrFail("ifind -n /" + path + " " + Quote(image)));
         EXPECT_EQ(bytes.substr(0, size), NtfsImage::Icat(image, inode));
     }
+}
+
+// Through the library's own recovery: the container asks the engine for the
+// full run list and writes the holes of a sparse file as zeros.
+TEST_F(NtfsEngine, SparseFileOfManyRunsRecoversByteExact)
+{
+    const std::string image = *dir / "sparse.img";
+    std::filesystem::copy_file(images["small"], image);
+    const auto info = RecoveryFixture::RegisterImage(image, "NTFS");
+    std::mutex mutex;
+    std::unique_ptr<RecoveryFixture::FoundFile> gaps;
+    DataRecoveryMultiImpl::Options options;
+    options.sleep = [](std::chrono::milliseconds) {};
+    DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& item) {
+        if (item.kind != NtfsFile)
+            return;
+        const std::string path(item.path, item.pathLength);
+        if (path.size() >= 8 && path.compare(path.size() - 8, 8, "gaps.bin") == 0) {
+            std::lock_guard lock(mutex);
+            gaps = std::make_unique<RecoveryFixture::FoundFile>(NtfsFile, path,
+                                                                std::vector<DataRun>(item.runs, item.runs + item.runCount),
+                                                                item.fileSize);
+            gaps->record.nodeId = item.nodeId;
+        }
+    }, options);
+    engine.Start();
+    ASSERT_TRUE(gaps);
+    EXPECT_EQ(gaps->record.runCount, DataRecoveryEntity::maxRecordRuns);
+    const std::string out = *dir / "sparse-out";
+    EXPECT_EQ(engine.RecoverData(out, gaps->record), 0);
+    const uint64_t inode = std::stoull(TestSupport::RunOrFail("ifind -n /gaps.bin " + Quote(image)));
+    std::string recovered;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(out))
+        if (entry.is_regular_file())
+            recovered = RecoveryFixture::ReadFile(entry.path().string());
+    EXPECT_TRUE(recovered == NtfsImage::Icat(image, inode)) << recovered.size();
+}
+
+// A path scan lets its failures out after closing the scan: a missing folder is
+// an NTFS error, a stop is a stop, never a success with nothing found.
+TEST_F(NtfsEngine, PathScanFailuresLeaveStartWithTheEngineClean)
+{
+    Listing listing;
+    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), Info(), Collect(listing));
+    EXPECT_THROW(engine.Start(std::string("\\no\\such")), Exceptions::NTFSException);
+    engine.SetStop(0);
+    EXPECT_THROW(engine.Start(std::string("\\dir")), Exceptions::ProcessControllerException);
+    EXPECT_EQ(engine.GetNodeStore().KnownCount(), 0u);
+    EXPECT_EQ(engine.GetNodeStore().PendingCount(), 0u);
+    engine.SetRun(0);
+    EXPECT_EQ(engine.Start(std::string("\\dir")), 0);
+    EXPECT_EQ(CountUnder(listing, "f"), 300u);
 }

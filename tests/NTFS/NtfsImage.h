@@ -33,3 +33,11 @@ std::string Istat(const std::string& path, uint64_t inode);
 std::string Icat(const std::string& path, uint64_t inode);
 
 }
+
+// Skips the current test, saying why, when MissingTools() names something.
+#define REQUIRE_NTFS_TOOLS()                                  \
+    do {                                                      \
+        const std::string missingNtfsTool = NtfsImage::MissingTools(); \
+        if (!missingNtfsTool.empty())                         \
+            GTEST_SKIP() << missingNtfsTool;                  \
+    } while (0)

@@ -78,9 +78,7 @@ protected:
     }
     void SetUp() override
     {
-        const auto missing = NtfsImage::MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP() << missing;
+        REQUIRE_NTFS_TOOLS();
         ASSERT_EQ(images.size(), 2u);
     }
 

@@ -17,9 +17,7 @@ using namespace NTFS;
 
 TEST(StraddlingMft, EveryRecordParsesAndTheScanListsEveryFile)
 {
-    const auto missing = NtfsImage::MissingTools();
-    if (!missing.empty())
-        GTEST_SKIP() << missing;
+    REQUIRE_NTFS_TOOLS();
     TestSupport::TempDir dir;
     const std::string image = dir / "straddle.img";
     // A small volume keeps the $MFT zone small, so the $MFT grows in pieces
