@@ -7,6 +7,7 @@
 #include "Utils/DataRecognize.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -69,6 +70,14 @@ public:
     // Given the runs a record carried, only a list that begins with them.
     std::optional<std::vector<DataRun>> FindFullRunList(uint32_t nodeId, const std::string& path,
                                                         const DataRun* recordRuns = nullptr);
+
+    // Recovers a file whose first run is a reference to its file record
+    // ({volume offset of the record, length 0}): its bytes are decoded from the
+    // record (compressed, system-compressed) rather than copied from its runs.
+    // progress(bytes written so far) follows every chunk. False when this
+    // engine does not handle record references.
+    virtual bool RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                                   const std::function<void(uint64_t)>& progress);
 
     FileManagerSP::FileNodeStore& GetNodeStore() { return nodeStore; }
 

@@ -53,6 +53,8 @@ public:
     uint32_t GetFileInfoKind() override { return NtfsFile; }
     void FinishScan() override;
     uint64_t GetUsedBytes() override;
+    bool RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                           const std::function<void(uint64_t)>& progress) override;
 
     // Byte runs and size of an attribute made of pieces: resident values at
     // their bytes on disk (locate gives them), non-resident ones from their
@@ -60,6 +62,13 @@ public:
     using ResidentLocator = std::function<std::vector<DataRun>(const NTFS::MFTRecord&, uint64_t, uint64_t)>;
     std::pair<uint64_t, std::vector<DataRun>> GetAttributeRuns(const std::vector<NTFS::AttributePiece>& pieces,
                                                                const ResidentLocator& locate);
+    // Puts {record offset, 0} before the runs of a file whose bytes are not its
+    // runs (compressed, system-compressed, more runs than a record carries), so
+    // recovery decodes it from the record at that volume offset.
+    void AddRecordReference(const NTFS::MFTRecord& record, uint64_t recordOffset, std::vector<DataRun>& runs);
+    // The file record at a volume offset: through the $MFT when the offset lies
+    // in it, else read there (a record the raw search found).
+    std::shared_ptr<NTFS::MFTRecord> RecordAtOffset(uint64_t offset);
     // Shifts runs by the volume's device offset for an engine of a lost partition.
     void AddVolumeOffset(std::vector<DataRun>& runs);
 
