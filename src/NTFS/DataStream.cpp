@@ -100,12 +100,9 @@ std::vector<std::string> MFTRecord::GetStreamNames() const
         if (attribute.type == AttrData)
             add(attribute.name);
     // Streams that live only in extension records are named by the attribute list.
-    if (const auto* list = FindAttribute(AttrAttributeList, "", 0)) {
-        const auto value = ReadAttributeData(*list, true);
-        for (const auto& entry : ParseAttributeList(value->data, value->length))
-            if (entry.type == AttrData)
-                add(entry.name);
-    }
+    for (const auto& entry : ReadAttributeList())
+        if (entry.type == AttrData)
+            add(entry.name);
     return names;
 }
 

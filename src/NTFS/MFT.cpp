@@ -42,9 +42,8 @@ MFT::MFT(std::shared_ptr<NTFSReader> volumeReader) : reader(std::move(volumeRead
 
     // A fragmented $MFT continues its $DATA in extension records, which lie in
     // the part of the $MFT already known.
-    if (const AttributeHeader* list = record0->FindAttribute(AttrAttributeList, "", 0)) {
-        auto value = record0->ReadAttributeData(*list, true);
-        auto entries = ParseAttributeList(value->data, value->length);
+    {
+        auto entries = record0->ReadAttributeList();
         std::stable_sort(entries.begin(), entries.end(),
                          [](const auto& a, const auto& b) { return a.startVcn < b.startVcn; });
         for (const auto& e : entries) {

@@ -135,15 +135,22 @@ std::vector<DataRun> MFTRecord::DecodeRuns(const AttributeHeader& a) const
     return runs;
 }
 
+std::vector<AttributeListEntry> MFTRecord::ReadAttributeList() const
+{
+    const AttributeHeader* list = FindAttribute(AttrAttributeList, "", 0);
+    if (!list)
+        return {};
+    if (list->realSize > maxAttributeListBytes)
+        throw Exceptions::NTFSException("Attribute list too long.");
+    auto value = ReadAttributeData(*list, true);
+    return ParseAttributeList(value->data, value->length);
+}
+
 bool MFTRecord::HasAttribute(uint32_t type) const
 {
     if (FindAttribute(type, "", 0))
         return true;
-    const AttributeHeader* list = FindAttribute(AttrAttributeList, "", 0);
-    if (!list)
-        return false;
-    auto value = ReadAttributeData(*list, true);
-    for (const auto& e : ParseAttributeList(value->data, value->length))
+    for (const auto& e : ReadAttributeList())
         if (e.type == type)
             return true;
     return false;
@@ -155,12 +162,10 @@ std::vector<AttributePiece> MFTRecord::GetAttributes(uint32_t type, const std::s
     for (const auto& a : attributes)
         if (a.type == type && a.name == name)
             pieces.push_back({nullptr, this, a});
-    const AttributeHeader* list = FindAttribute(AttrAttributeList, "", 0);
-    if (list && mft && type != AttrAttributeList) {
-        auto value = ReadAttributeData(*list, true);
+    if (mft && type != AttrAttributeList) {
         const uint32_t own = RecordNumber();
         std::map<uint64_t, std::shared_ptr<const MFTRecord>> fetched;
-        for (const auto& e : ParseAttributeList(value->data, value->length)) {
+        for (const auto& e : ReadAttributeList()) {
             if (e.type != type || e.name != name || e.recordNumber == own)
                 continue;
             auto& other = fetched[e.recordNumber];

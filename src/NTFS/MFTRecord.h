@@ -132,6 +132,11 @@ public:
     // Whether the unnamed $DATA is non-resident and NTFS-compressed.
     bool IsCompressedData() const;
 
+    // The entries of this record's $ATTRIBUTE_LIST (empty without one). A list
+    // longer than NTFS ever writes is refused.
+    std::vector<AttributeListEntry> ReadAttributeList() const;
+    static constexpr uint64_t maxAttributeListBytes = 1u << 20;
+
     // The long name over the DOS one, across extension records; empty without one.
     std::optional<FileNameInfo> ChooseFileName() const;
     std::u16string GetFileName() const;

@@ -10,6 +10,7 @@
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NTFSReader.h"
+#include "NTFS/NTFSRecognize.h"
 #include "NTFS/NtfsBytes.h"
 #include "NTFS/NtfsImage.h"
 #include "support/TempDir.h"
@@ -20,7 +21,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <regex>
+#include <sstream>
 #include <set>
 
 using namespace NTFS;
@@ -457,5 +461,70 @@ TEST_F(RecordLayer, DamagedIndexBlocksAreSkipped)
         EXPECT_LT(left, all);
         if (!d.wholeBlock)
             EXPECT_EQ(left, all - count(std::vector<uint8_t>(blocks.begin(), blocks.begin() + 4096)));
+    }
+}
+
+namespace {
+// (VCN, LCN or -1 for a hole, clusters) of every $DATA piece ntfsinfo dumps.
+std::vector<std::tuple<uint64_t, int64_t, uint64_t>> NtfsinfoRuns(const std::string& image, uint64_t inode)
+{
+    std::string output;
+    TestSupport::RunCommand("ntfsinfo -i " + std::to_string(inode) + " -v " + Quote(image) + " 2>/dev/null", &output);
+    std::vector<std::tuple<uint64_t, int64_t, uint64_t>> runs;
+    std::istringstream lines(output);
+    bool inData = false;
+    const std::regex run(R"(^\t\t\t0x([0-9a-f]+)\t+(0x[0-9a-f]+|<HOLE>|<RL_NOT_MAPPED>)\t+0x([0-9a-f]+))");
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("Dumping attribute ", 0) == 0)
+            inData = line.find("$DATA") != std::string::npos;
+        std::smatch m;
+        if (!inData || !std::regex_search(line, m, run) || m[2] == "<RL_NOT_MAPPED>")
+            continue;
+        runs.emplace_back(std::stoull(m[1], nullptr, 16), m[2] == "<HOLE>" ? -1 : std::stoll(m[2], nullptr, 16),
+                          std::stoull(m[3], nullptr, 16));
+    }
+    return runs;
+}
+}
+
+TEST_F(RecordLayer, RunsOfEveryPieceMatchNtfsinfo)
+{
+    auto& image = images["default"];
+    auto mft = image.explorer->GetMFT();
+    for (const std::string path : {"gaps.bin", "filled.bin", "big.bin", "three.bin"}) {
+        if (!image.files.count(path))
+            continue;
+        SCOPED_TRACE(path);
+        auto record = mft->GetRecord(image.files.at(path));
+        ASSERT_TRUE(record);
+        std::vector<std::tuple<uint64_t, int64_t, uint64_t>> ours;
+        uint64_t vcn = 0;
+        for (const auto& run : record->JoinRuns(record->GetAttributes(AttrData, ""))) {
+            ours.emplace_back(vcn, run.sparse ? -1 : run.lcn, run.length);
+            vcn += run.length;
+        }
+        const auto expected = NtfsinfoRuns(image.path, image.files.at(path));
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(ours, expected);
+    }
+}
+
+TEST_F(RecordLayer, RecogniserTakesAVolumeOnceByItsBootSectorOrItsBackup)
+{
+    NTFSRecognize recognise;
+    for (auto& [name, image] : images) {
+        SCOPED_TRACE(name);
+        std::ifstream file(image.path, std::ios::binary);
+        std::vector<uint8_t> first(512), backup(512);
+        file.read(reinterpret_cast<char*>(first.data()), 512);
+        // The backup follows the sectors the boot sector counts.
+        const auto& reader = *image.explorer->GetReader();
+        uint64_t sectors = 0;
+        std::memcpy(&sectors, reader.bootSector + 0x28, 8);
+        file.seekg(static_cast<std::streamoff>(sectors * reader.sectorSize));
+        file.read(reinterpret_cast<char*>(backup.data()), 512);
+        EXPECT_EQ(first, backup);
+        EXPECT_TRUE(recognise.CheckBootSector(first.data()));
+        EXPECT_FALSE(recognise.CheckBootSector(backup.data()));
     }
 }
