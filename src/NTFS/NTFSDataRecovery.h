@@ -3,6 +3,7 @@
 // deleted, Recycle Bin items under their former paths), finds file records in
 // free space during the raw pass, and knows the volume's allocation bitmap.
 #include "DataRecovery/DataRecoveryEntity.h"
+#include "NTFS/LogRestartArea.h"
 #include "NTFS/MFTRecord.h"
 
 #include <cstdint>
@@ -100,8 +101,17 @@ private:
     void ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count, uint8_t* out);
     std::vector<DataRun> LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length);
     void ReportResolved();
-    // Files known only from the journal; the journal reader is not built yet.
-    void ParseLogFile() {}
+    // Files known only from the journal ($LogFile), merged as deleted files;
+    // a journal that cannot be read is logged and skipped.
+    void ParseLogFile();
+    void ParseLogFileRecords();
+    bool FreedFileFromIndexEntry(const NTFS::LogTransaction& transaction, uint64_t totalClusters,
+                                 FileManagerSP::FileNode& node);
+    bool FileFromRecordImage(const NTFS::LogRecordRef& ref, const uint8_t* image, uint32_t imageLength,
+                             const std::vector<NTFS::DataRun>& logRuns, FileManagerSP::FileNode& node);
+    std::vector<DataRun> LocateInJournal(const NTFS::LogRecordRef& ref, uint64_t clientOffset, uint64_t length,
+                                         const std::vector<NTFS::DataRun>& logRuns);
+    static bool StillInMft(NTFS::MFT& mft, const FileManagerSP::FileNode& node);
 
     struct RecycleHalf {
         std::shared_ptr<NTFS::MFTRecord> record;
