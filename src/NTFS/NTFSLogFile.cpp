@@ -198,7 +198,7 @@ bool NTFSDataRecovery::FreedFileFromIndexEntry(const NTFS::LogTransaction& trans
         if (!add && !remove)
             continue;
         const Span entry = OperationData(ref, add);
-        if (entry.length <= 123 || !ReadIndexEntry(entry, node))
+        if (!ReadIndexEntry(entry, node))
             continue;
         // Only clusters the transaction freed are taken for the file's bytes.
         if (node.size > count * clusterSize)
