@@ -10,6 +10,7 @@
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NtfsImage.h"
 #include "Utils/Decompression.h"
+#include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -212,13 +213,7 @@ protected:
                                                               [&found](const DataRecoveryInfo& item) {
             if (item.kind != NtfsFile)
                 return;
-            std::string path(item.path, item.pathLength);
-            // ".\\c\file" as "c/file"
-            std::replace(path.begin(), path.end(), '\\', '/');
-            while (!path.empty() && (path[0] == '.' || path[0] == '/'))
-                path.erase(0, 1);
-            for (size_t twice; (twice = path.find("//")) != std::string::npos;)
-                path.erase(twice, 1);
+            const std::string path = Normalised(std::string(item.path, item.pathLength));
             std::lock_guard lock(found.mutex);
             auto file = std::make_unique<RecoveryFixture::FoundFile>(
                 NtfsFile, std::string(item.path, item.pathLength),
@@ -229,6 +224,35 @@ protected:
         }, options);
         engine->Start();
         return engine;
+    }
+
+    // Path to bytes: icat's for the NTFS-compressed and sparse files, the
+    // plaintext for the WOF ones.
+    static std::map<std::string, std::string> Expected()
+    {
+        auto live = NtfsImage::ListFiles(image);
+        const auto deleted = NtfsImage::ListFiles(image, true);
+        if (deleted.count("c/gone.txt"))
+            live["c/gone.txt"] = deleted.at("c/gone.txt");
+        std::map<std::string, std::string> expected;
+        for (const char* path : {"c/text.txt", "c/rand.bin", "c/mixed.bin", "c/mid.txt", "c/gone.txt", "init.bin",
+                                 "holes.bin", "ten.txt"})
+            expected[path] = live.count(path) ? NtfsImage::Icat(image, live.at(path)) : "missing in fls";
+        for (const auto& wof : wofFiles)
+            if (wof.algorithm != 1)
+                expected[wof.name] = wof.plain;
+        return expected;
+    }
+
+    static std::string Normalised(std::string path)
+    {
+        // ".\\c\file" as "c/file"
+        std::replace(path.begin(), path.end(), '\\', '/');
+        while (!path.empty() && (path[0] == '.' || path[0] == '/'))
+            path.erase(0, 1);
+        for (size_t twice; (twice = path.find("//")) != std::string::npos;)
+            path.erase(twice, 1);
+        return path;
     }
 
     static std::string RecoveredBytes(const std::string& folder)
@@ -264,20 +288,9 @@ TEST_F(NtfsFileData, CompressedSparseAndWofFilesRecoverByteExact)
 {
     Found found;
     auto engine = Scan(found);
-    auto live = NtfsImage::ListFiles(image);
-    const auto deleted = NtfsImage::ListFiles(image, true);
-    ASSERT_TRUE(deleted.count("c/gone.txt"));
-    live["c/gone.txt"] = deleted.at("c/gone.txt");
-
-    std::map<std::string, std::string> expected;
-    for (const char* path : {"c/text.txt", "c/rand.bin", "c/mixed.bin", "c/mid.txt", "c/gone.txt", "init.bin",
-                             "holes.bin", "ten.txt"})
-        expected[path] = NtfsImage::Icat(image, live.at(path));
-    for (const auto& wof : wofFiles)
-        if (wof.algorithm != 1)
-            expected[wof.name] = wof.plain;
+    const auto expected = Expected();
     // The overwritten slack after the initialized size reads as zeros in icat too.
-    ASSERT_EQ(expected["init.bin"].substr(10000), std::string(190000, '\0'));
+    ASSERT_EQ(expected.at("init.bin").substr(10000), std::string(190000, '\0'));
 
     int n = 0;
     for (const auto& [path, bytes] : expected) {
@@ -322,6 +335,47 @@ TEST_F(NtfsFileData, LzxAndChangedRecordsFailWithCodeThreeLeavingNoFile)
     const std::string outsideOut = *dir / "outside-out";
     EXPECT_EQ(engine->RecoverData(outsideOut, text.record), 3);
     EXPECT_EQ(FilesUnder(outsideOut), 0u);
+}
+
+// A fresh probe process recovers what another one listed: everything it needs
+// comes from the found-file lines and the records they reference.
+TEST_F(NtfsFileData, ProbeScanThenRecoverBringsThemBack)
+{
+    const auto expected = Expected();
+    std::string scanOut;
+    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() +
+                                " scan --disk 0 --volume 0 2>/dev/null",
+                            &scanOut);
+    std::ofstream input(*dir / "probe-found.jsonl");
+    size_t taken = 0;
+    for (const auto& line : TestSupport::ParseJsonLines(scanOut)) {
+        if (!line.contains("path"))
+            continue;
+        const std::string path = Normalised(line["path"].get<std::string>());
+        if (expected.count(path) || path == "lzx.bin") {
+            input << line.dump() << "\n";
+            ++taken;
+        }
+    }
+    input.close();
+    ASSERT_EQ(taken, expected.size() + 1);
+    const std::string out = *dir / "probe-out";
+    std::string output;
+    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " recover --out " +
+                                Quote(out) + " < " + Quote(*dir / "probe-found.jsonl") + " 2>/dev/null",
+                            &output);
+    std::map<std::string, std::string> recovered;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(out))
+        if (entry.is_regular_file())
+            recovered[entry.path().filename().string()] = RecoveryFixture::ReadFile(entry.path().string());
+    for (const auto& [path, bytes] : expected) {
+        SCOPED_TRACE(path);
+        const std::string name = path.substr(path.rfind('/') + 1);
+        ASSERT_TRUE(recovered.count(name)) << output;
+        EXPECT_TRUE(recovered.at(name) == bytes);
+    }
+    EXPECT_EQ(recovered.count("lzx.bin"), 0u);
+    EXPECT_NE(output.find("\"errorCode\":3"), std::string::npos) << output;
 }
 
 TEST_F(NtfsFileData, StreamReaderOnRecordsOfTheImage)
