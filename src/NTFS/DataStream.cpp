@@ -65,6 +65,8 @@ uint64_t MFTRecord::GetDataSize(const std::string& stream, bool real) const
 
 std::optional<uint32_t> MFTRecord::GetWofAlgorithm() const
 {
+    if (!HasAttribute(AttrReparsePoint))
+        return std::nullopt;
     const auto reparse = GetAttributes(AttrReparsePoint, "");
     if (reparse.empty() || GetAttributes(AttrData, WofStreamName).empty())
         return std::nullopt;

@@ -66,7 +66,9 @@ public:
     // Puts {record offset, 0} before the runs of a file whose bytes are not its
     // runs (compressed, system-compressed, more runs than a record carries), so
     // recovery decodes it from the record at that volume offset.
-    void AddRecordReference(const NTFS::MFTRecord& record, uint64_t recordOffset, std::vector<DataRun>& runs);
+    // data: the pieces of the record's unnamed $DATA.
+    void AddRecordReference(const NTFS::MFTRecord& record, const std::vector<NTFS::AttributePiece>& data,
+                            uint64_t recordOffset, std::vector<DataRun>& runs);
     // The file record at a volume offset: through the $MFT when the offset lies
     // in it, else read there (a record the raw search found).
     std::shared_ptr<NTFS::MFTRecord> RecordAtOffset(uint64_t offset);
@@ -106,7 +108,7 @@ private:
     void ParseLogFile();
     void ParseLogFileRecords();
     bool FreedFileFromIndexEntry(const NTFS::LogTransaction& transaction, uint64_t totalClusters,
-                                 FileManagerSP::FileNode& node);
+                                 uint32_t imageRecord, FileManagerSP::FileNode& node);
     bool FileFromRecordImage(const NTFS::LogRecordRef& ref, const uint8_t* image, uint32_t imageLength,
                              const std::vector<NTFS::DataRun>& logRuns, FileManagerSP::FileNode& node);
     std::vector<DataRun> LocateInJournal(const NTFS::LogRecordRef& ref, uint64_t clientOffset, uint64_t length,

@@ -145,10 +145,12 @@ void NTFSDataRecovery::ParseLogFileRecords()
                 if (!image.data)
                     continue;
                 FileManagerSP::FileNode node;
-                if (FreedFileFromIndexEntry(transaction, totalClusters, node)) {
+                const uint32_t imageRecord = NTFS::U32(image.data, image.length, 0x2C);
+                if (FreedFileFromIndexEntry(transaction, totalClusters, imageRecord, node)) {
                     keep(std::move(node));
                     continue;
                 }
+                node = {};
                 if (FileFromRecordImage(ref, image.data, image.length, logRuns, node))
                     keep(std::move(node));
             } catch (const std::exception& e) {
@@ -172,7 +174,7 @@ void NTFSDataRecovery::ParseLogFileRecords()
 }
 
 bool NTFSDataRecovery::FreedFileFromIndexEntry(const NTFS::LogTransaction& transaction, uint64_t totalClusters,
-                                               FileManagerSP::FileNode& node)
+                                               uint32_t imageRecord, FileManagerSP::FileNode& node)
 {
     const auto& first = transaction.front();
     if (!Pair(first, OpClearBitsInNonresidentBitMap, OpSetBitsInNonresidentBitMap))
@@ -198,7 +200,8 @@ bool NTFSDataRecovery::FreedFileFromIndexEntry(const NTFS::LogTransaction& trans
         if (!add && !remove)
             continue;
         const Span entry = OperationData(ref, add);
-        if (!ReadIndexEntry(entry, node))
+        // Only the entry of the file whose record image this is: a transaction may delete several.
+        if (!ReadIndexEntry(entry, node) || node.id != imageRecord)
             continue;
         // Only clusters the transaction freed are taken for the file's bytes.
         if (node.size > count * clusterSize)
@@ -235,8 +238,8 @@ bool NTFSDataRecovery::FileFromRecordImage(const NTFS::LogRecordRef& ref, const 
         // A folder known only from the journal lets paths through it resolve;
         // it never replaces a folder the $MFT gave.
         node.folderFlag = 1;
-        std::lock_guard lock(nodeStore.idMutex);
-        nodeStore.idMap.try_emplace(node.id, node);
+        node.deletedState = 1;
+        nodeStore.AddNode(node);
         return false;
     }
     const auto data = record.GetAttributes(NTFS::AttrData, "");

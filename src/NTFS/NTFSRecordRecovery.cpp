@@ -17,12 +17,14 @@ constexpr uint32_t recoverChunk = 1u << 20;
 
 }
 
-void NTFSDataRecovery::AddRecordReference(const NTFS::MFTRecord& record, uint64_t recordOffset,
+void NTFSDataRecovery::AddRecordReference(const NTFS::MFTRecord& record,
+                                          const std::vector<NTFS::AttributePiece>& data, uint64_t recordOffset,
                                           std::vector<DataRun>& runs)
 {
     bool decoded = false;
     try {
-        decoded = record.IsCompressedData() || record.GetWofAlgorithm().has_value() ||
+        const bool compressed = !data.empty() && data.front().header.nonResident && (data.front().header.flags & 1);
+        decoded = compressed || record.GetWofAlgorithm().has_value() ||
                   (runs.size() > maxRecordRuns && MergeAdjacentRuns(runs).size() > maxRecordRuns);
     } catch (const std::exception& e) {
         VLOG_INFO("NTFS record %u: data kind unknown (%s).", record.RecordNumber(), e.what());

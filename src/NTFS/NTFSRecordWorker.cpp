@@ -274,7 +274,7 @@ void NTFSDataRecovery::ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>
         auto [size, runs] = GetAttributeRuns(data, locate);
         node.size = size;
         node.runs = std::move(runs);
-        AddRecordReference(*record, explorer->GetMFT()->GetRecordOffset(number), node.runs);
+        AddRecordReference(*record, data, explorer->GetMFT()->GetRecordOffset(number), node.runs);
         if (constructed.fromRecycleBin) {
             node.name = NameToUtf8(constructed.name);
             node.deletedState = 2;

@@ -5,6 +5,7 @@
 #include "DataRecovery/DataRecoveryEntity.h"
 #include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/RecoveryFixture.h"
+#include "NTFS/Decompress.h"
 #include "NTFS/MFT.h"
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSExplorer.h"
@@ -18,6 +19,7 @@
 #include <wimlib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -466,4 +468,57 @@ TEST(MergeAdjacentRuns, HolesAndRecordReferences)
         EXPECT_EQ(merged[i].offset, expected[i].first) << i;
         EXPECT_EQ(merged[i].length, expected[i].second) << i;
     }
+}
+
+namespace {
+
+std::shared_ptr<Utils::Buffer<uint8_t>> BufferOf(const std::string& bytes)
+{
+    auto buffer = Utils::MakeBuffer(static_cast<uint32_t>(bytes.size()));
+    std::memcpy(buffer->data, bytes.data(), bytes.size());
+    return buffer;
+}
+
+}
+
+// Whole WOF streams: libwim's chunks decode, stored chunks copy, and a table
+// or chunk that does not fit fails the stream without writing past the output.
+TEST(WofDecompression, WholeStreamsAndHostileTables)
+{
+    const std::string plain = Random(5000, 3) + Text(30000);
+    const std::string stream = WofStream(plain, WIMLIB_COMPRESSION_TYPE_XPRESS, 4096);
+    ASSERT_FALSE(stream.empty());
+    auto output = Utils::MakeBuffer(static_cast<uint32_t>(plain.size() + 100));
+    ASSERT_EQ(NTFS::DecompressWofXpress(BufferOf(stream), output, 4096, plain.size()), NTFS::DecompressOk);
+    ASSERT_EQ(output->length, plain.size());
+    EXPECT_EQ(std::memcmp(output->data, plain.data(), plain.size()), 0);
+
+    const uint32_t chunks = static_cast<uint32_t>((plain.size() + 4095) / 4096);
+    const uint32_t tableEnd = (chunks - 1) * 4;
+    const uint32_t firstEnd = static_cast<uint32_t>(stream[0] & 0xFF) | (static_cast<uint32_t>(stream[1] & 0xFF) << 8);
+    std::string pastEnd = stream;
+    pastEnd[2] = '\x7F';
+    std::string badCodes = stream;
+    // The third chunk is text, so compressed: its code lengths all zero.
+    const uint32_t secondEnd = static_cast<uint32_t>(stream[4] & 0xFF) | (static_cast<uint32_t>(stream[5] & 0xFF) << 8);
+    std::fill(badCodes.begin() + tableEnd + secondEnd, badCodes.begin() + tableEnd + secondEnd + 256, '\0');
+    const struct {
+        const char* name;
+        std::string stream;
+        uint64_t plainSize;
+        uint32_t room;
+    } cases[] = {
+        {"chunk end past the stream", pastEnd, plain.size(), static_cast<uint32_t>(plain.size())},
+        {"table longer than the stream", stream, 1ull << 40, static_cast<uint32_t>(plain.size())},
+        {"no code lengths", badCodes, plain.size(), static_cast<uint32_t>(plain.size())},
+        {"output shorter than the file", stream, plain.size(), 6000},
+        {"truncated stream", stream.substr(0, stream.size() / 2), plain.size(), static_cast<uint32_t>(plain.size())},
+    };
+    EXPECT_EQ(firstEnd, 4096u) << "random bytes are stored raw";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto room = Utils::MakeBuffer(c.room);
+        EXPECT_EQ(NTFS::DecompressWofXpress(BufferOf(c.stream), room, 4096, c.plainSize), NTFS::DecompressFailed);
+    }
+    EXPECT_EQ(NTFS::DecompressWofLzx(BufferOf(stream), output, 32768), NTFS::DecompressFailed);
 }

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -290,4 +291,89 @@ TEST(LogRestartArea, RefusesJournalsWithoutTwoRestartPages)
     EXPECT_THROW(NTFS::LogRestartArea{blank}, Exceptions::NTFSException);
     NTFS::LogRestartArea empty(Utils::MakeBuffer(0));
     EXPECT_TRUE(empty.ParseRecordPages().empty());
+}
+
+namespace {
+
+// A journal of eight 4 KiB pages: two restart pages, then record pages 4 to 7.
+class JournalBytes {
+public:
+    explicit JournalBytes(uint32_t logPageSize) : bytes(Utils::MakeBuffer(8 * page))
+    {
+        for (uint32_t at : {0u, page}) {
+            std::memcpy(bytes->data + at, "RSTR", 4);
+            Put(at + 0x14, logPageSize, 4);
+            Put(at + 0x18, 0x30, 2);
+        }
+    }
+    // A record in page n at offset, chained to prev; returns its LSN.
+    uint64_t Record(uint32_t n, uint32_t offset, uint64_t prev, uint32_t clientLength, uint16_t redo, uint16_t undo,
+                    bool continues = false)
+    {
+        const uint32_t at = n * page;
+        std::memcpy(bytes->data + at, "RCRD", 4);
+        const uint64_t lsn = (at + offset) / 8;
+        Put(at + offset, lsn, 8);
+        Put(at + offset + 0x08, prev, 8);
+        Put(at + offset + 0x18, clientLength, 4);
+        Put(at + offset + 0x28, continues ? 1 : 0, 2);
+        if (offset + 0x34 <= page) {
+            Put(at + offset + 0x30, redo, 2);
+            Put(at + offset + 0x32, undo, 2);
+        }
+        Put(at + 0x08, lsn, 8);
+        Put(at + 0x20, lsn, 8);
+        return lsn;
+    }
+    void Put(uint64_t at, uint64_t value, int width)
+    {
+        for (int i = 0; i < width; ++i)
+            bytes->data[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+
+    static constexpr uint32_t page = 4096;
+    std::shared_ptr<Utils::Buffer<uint8_t>> bytes;
+};
+
+}
+
+// Hostile record pages end their walk or skip the record, never reading
+// outside the journal or the page (ASan) and never looping.
+TEST(LogRestartArea, HostilePagesAreBounded)
+{
+    const struct {
+        const char* name;
+        uint32_t pageSize;
+        std::function<void(JournalBytes&)> write;
+        std::vector<size_t> transactions; // records in each
+    } cases[] = {
+        {"a whole transaction", 4096,
+         [](JournalBytes& j) { j.Record(4, 0x200, j.Record(4, 0x40, 0, 0x30, 22, 21), 0x28, 27, 1); }, {2}},
+        {"log page size 0", 0,
+         [](JournalBytes& j) { j.Record(4, 0x200, j.Record(4, 0x40, 0, 0x30, 22, 21), 0x28, 27, 1); }, {}},
+        {"log page size not a power of two", 3000,
+         [](JournalBytes& j) { j.Record(4, 0x200, j.Record(4, 0x40, 0, 0x30, 22, 21), 0x28, 27, 1); }, {}},
+        {"a header at the page's end", 4096, [](JournalBytes& j) { j.Record(4, 4088, 0, 0x28, 22, 21); }, {}},
+        {"a record longer than its page", 4096,
+         [](JournalBytes& j) { j.Record(4, 0x200, j.Record(4, 0x40, 0, 0x30, 22, 21), 5000, 27, 1); }, {}},
+        {"a record over three pages", 4096,
+         [](JournalBytes& j) {
+             const uint64_t a = j.Record(4, 0x40, 0, 0x30, 22, 21);
+             const uint64_t b = j.Record(4, 0x100, a, 8000, 2, 0, true);
+             j.Record(5, 0x1000 - 0x100, b, 0x28, 27, 1);
+         },
+         {2}},
+        {"a continued record on the last page", 4096,
+         [](JournalBytes& j) { j.Record(7, 0x100, j.Record(7, 0x40, 0, 0x30, 22, 21), 6000, 27, 1, true); }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        JournalBytes journal(c.pageSize);
+        c.write(journal);
+        NTFS::LogRestartArea area(journal.bytes);
+        std::vector<size_t> sizes;
+        for (const auto& transaction : area.ParseRecordPages())
+            sizes.push_back(transaction.size());
+        EXPECT_EQ(sizes, c.transactions);
+    }
 }
