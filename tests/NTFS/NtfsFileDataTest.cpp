@@ -310,6 +310,14 @@ TEST_F(NtfsFileData, CompressedSparseAndWofFilesRecoverByteExact)
         const std::string recovered = RecoveredBytes(out);
         EXPECT_EQ(recovered.size(), bytes.size());
         EXPECT_TRUE(recovered == bytes);
+        // Previews read into memory, whole or their first bytes.
+        for (size_t room : {bytes.size(), std::min<size_t>(bytes.size(), 1000)}) {
+            std::string memory(room, '\0');
+            size_t size = room;
+            EXPECT_EQ(engine->RecoverToMemory(memory.data(), &size, file.record), 0);
+            EXPECT_EQ(size, room);
+            EXPECT_TRUE(memory == bytes.substr(0, room));
+        }
     }
 }
 
@@ -521,4 +529,23 @@ TEST(WofDecompression, WholeStreamsAndHostileTables)
         EXPECT_EQ(NTFS::DecompressWofXpress(BufferOf(c.stream), room, 4096, c.plainSize), NTFS::DecompressFailed);
     }
     EXPECT_EQ(NTFS::DecompressWofLzx(BufferOf(stream), output, 32768), NTFS::DecompressFailed);
+}
+
+// Two deleted files that are all holes do not share clusters: both stay.
+TEST(FileNodeStoreHoles, TwoHolesAreNotTheSameClusters)
+{
+    FileManagerSP::FileNodeStore store(5);
+    FileManagerSP::FileNode first;
+    first.name = "x.bin";
+    first.id = 7;
+    first.parentId = 5;
+    first.deletedState = 1;
+    first.size = 4096;
+    first.runs = {{DataRecoveryEntity::sparseRunOffset, 4096}};
+    FileManagerSP::FileNode second = first;
+    second.size = 8192;
+    second.runs = {{DataRecoveryEntity::sparseRunOffset, 8192}};
+    store.AddPending(first);
+    store.AddPending(second);
+    EXPECT_EQ(store.pendingMap.at(7).size(), 2u);
 }
