@@ -9,6 +9,7 @@
 #include "Utils/TextConversion.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 

@@ -273,9 +273,13 @@ TEST_F(NtfsJournal, RecordPagesGiveTheWrittenTransactions)
     const auto& image = transactions[0][1];
     EXPECT_TRUE(image.reassembled);
     EXPECT_EQ(image.clientLength, 0x28u + 1024u);
-    EXPECT_EQ(std::memcmp(image.clientData + 0x28, "FILE", 4), 0);
     EXPECT_EQ(image.logOffset, 4u * 4096u + 3600u);
+    // Sector ends undone on both pages, the halves glued in order.
+    const std::string lostRecord = RecoveryFixture::ReadFile(*dir / "lost.rec");
+    ASSERT_EQ(lostRecord.size(), 1024u);
+    EXPECT_EQ(std::memcmp(image.clientData + 0x28, lostRecord.data(), 1024), 0);
     EXPECT_FALSE(transactions[1][1].reassembled);
+    EXPECT_EQ(std::memcmp(transactions[1][1].clientData + 0x28, lostRecord.data(), 1024), 0);
     EXPECT_EQ(std::memcmp(transactions[1][2].clientData + 0x28, "FILE", 4), 0);
 }
 
