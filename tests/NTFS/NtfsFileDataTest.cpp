@@ -4,12 +4,15 @@
 // libwim's compressors. Oracles: icat and the test's own plaintext.
 #include "DataRecovery/DataRecoveryEntity.h"
 #include "DataRecovery/DataRecoveryMultiImpl.h"
+#include "DataRecovery/Exceptions.h"
 #include "DataRecovery/RecoveryFixture.h"
 #include "NTFS/Decompress.h"
 #include "NTFS/MFT.h"
 #include "NTFS/MFTRecord.h"
+#include "NTFS/NTFSDataRecovery.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NtfsImage.h"
+#include "Utils/BufferDataWriter.h"
 #include "Utils/Decompression.h"
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
@@ -554,4 +557,42 @@ TEST(FileNodeStoreHoles, TwoHolesAreNotTheSameClusters)
     store.AddPending(first);
     store.AddPending(second);
     EXPECT_EQ(store.pendingMap.at(7).size(), 2u);
+}
+
+// A record outside the $MFT (one the raw search found in free space) is read
+// where its reference points; a reference inside the $MFT that does not start
+// a record is refused.
+TEST_F(NtfsFileData, RecordReferenceOutsideTheMftIsReadInPlace)
+{
+    const std::string copy = *dir / "free-record.img";
+    std::filesystem::copy_file(image, copy, std::filesystem::copy_options::overwrite_existing);
+    const auto live = NtfsImage::ListFiles(copy);
+    const auto deleted = NtfsImage::ListFiles(copy, true);
+    const uint64_t inode = live.at("c/text.txt");
+    const std::string mft = NtfsImage::Icat(copy, 0);
+    const std::string record = mft.substr(inode * 1024, 1024);
+    // gone.txt's clusters are free since its deletion.
+    const auto freeClusters = IstatClusters(copy, deleted.at("c/gone.txt"));
+    ASSERT_FALSE(freeClusters.empty());
+    const uint64_t offset = freeClusters.front() * clusterSize;
+    {
+        std::fstream out(copy, std::ios::in | std::ios::out | std::ios::binary);
+        out.seekp(static_cast<std::streamoff>(offset));
+        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    }
+    NTFSDataRecovery engine(NtfsImage::Volume(copy), DiskAndVolumeInfo{}, [](const DataRecoveryInfo&) {});
+    const std::string expected = NtfsImage::Icat(copy, inode);
+    std::string bytes(expected.size(), '\0');
+    RecoveryFixture::FoundFile file(NtfsFile, "text.txt", {{offset, 0}}, expected.size());
+    Utils::BufferDataWriter writer(bytes.data(), bytes.size());
+    uint64_t progress = 0;
+    EXPECT_TRUE(engine.RecoverFromRecord(writer, file.record, [&](uint64_t done) { progress = done; }));
+    EXPECT_EQ(progress, expected.size());
+    EXPECT_TRUE(bytes == expected);
+
+    NTFS::NTFSExplorer explorer(NtfsImage::Volume(copy));
+    file.runs[0].offset = explorer.GetMFT()->GetRecordOffset(inode) + 512;
+    file.record.runs = file.runs.data();
+    Utils::BufferDataWriter again(bytes.data(), bytes.size());
+    EXPECT_THROW(engine.RecoverFromRecord(again, file.record, [](uint64_t) {}), Exceptions::NTFSException);
 }
