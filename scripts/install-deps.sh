@@ -26,6 +26,8 @@ packages=(
   clang libclang-rt-14-dev
   # the peer the deep-scan benchmark measures recall against (photorec)
   testdisk
+  # libwim's XPRESS compressor builds the system-compressed (WOF) test files
+  libwim15 libwim-dev
   # libssl3 carries OpenSSL's legacy provider (MD4, DES, DESX); the others are
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin

@@ -162,13 +162,24 @@ void DataRecoveryEntity::FlushNodes()
     nodeStore.ClearPending();
 }
 
+bool DataRecoveryEntity::RecoverFromRecord(Utils::DataWriter&, const DataRecoveryInfo&,
+                                           const std::function<void(uint64_t)>&)
+{
+    return false;
+}
+
 std::vector<DataRun> MergeAdjacentRuns(const std::vector<DataRun>& runs)
 {
     std::vector<DataRun> merged;
     merged.reserve(runs.size());
     for (const auto& run : runs) {
-        if (!merged.empty() && merged.back().offset + merged.back().length == run.offset &&
-            merged.back().length + run.length >= merged.back().length)
+        const auto& last = merged.empty() ? run : merged.back();
+        const bool holes = last.offset == DataRecoveryEntity::sparseRunOffset && run.offset == DataRecoveryEntity::sparseRunOffset;
+        // A hole joins only a hole; a record reference (length 0) joins nothing.
+        const bool adjacent = holes || (last.offset != DataRecoveryEntity::sparseRunOffset &&
+                                        run.offset != DataRecoveryEntity::sparseRunOffset &&
+                                        last.length != 0 && last.offset + last.length == run.offset);
+        if (!merged.empty() && run.length != 0 && adjacent && last.length + run.length >= last.length)
             merged.back().length += run.length;
         else
             merged.push_back(run);

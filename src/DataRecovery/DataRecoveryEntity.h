@@ -7,6 +7,7 @@
 #include "Utils/DataRecognize.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -74,6 +75,13 @@ public:
     // maxRecordRuns runs, rebuilt by the engine from the volume (a FAT chain, an
     // NTFS record); empty when the engine cannot rebuild it.
     virtual std::vector<DataRun> FullRunList(const DataRecoveryInfo& file);
+    // Recovers a file whose first run is a reference to its file record
+    // ({volume offset of the record, length 0}): its bytes are decoded from the
+    // record (compressed, system-compressed) rather than copied from its runs.
+    // progress(bytes written so far) follows every chunk. False when this
+    // engine does not handle record references.
+    virtual bool RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                                   const std::function<void(uint64_t)>& progress);
 
     FileManagerSP::FileNodeStore& GetNodeStore() { return nodeStore; }
 

@@ -53,7 +53,8 @@ void FileNodeStore::AddPending(const FileNode& node)
         if (entry.runs.size() != node.runs.size())
             continue;
         for (size_t i = 0; i < entry.runs.size(); ++i) {
-            if (entry.runs[i].offset == node.runs[i].offset) {
+            // Holes share one marker offset (all ones): two holes are not the same clusters.
+            if (entry.runs[i].offset == node.runs[i].offset && node.runs[i].offset != UINT64_MAX) {
                 duplicate = true;
                 break;
             }

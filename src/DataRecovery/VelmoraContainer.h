@@ -55,6 +55,14 @@ public:
                             DataRun run, uint64_t doneBefore, uint64_t total, bool silent,
                             uint64_t* soFar = nullptr);
 
+    // Recovers a file whose first run references its file record through the
+    // engine (DataRecoveryEntity::RecoverFromRecord); returns the bytes
+    // written, *soFar following them. Code 3 when the engine cannot.
+    uint64_t RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file, bool silent,
+                               uint64_t* soFar = nullptr);
+    // A found NTFS file whose first run is {record offset, 0}.
+    static bool IsRecordReference(const DataRecoveryInfo& file);
+
 private:
     void ReportStart();
     // Writes one found file under the folder; returns the path written. Throws

@@ -126,6 +126,26 @@ void RepairFolderChain(const std::string& folder, const std::string& target)
     }
 }
 
+// Passes on the first bytes that fit and drops the rest.
+class PrefixWriter : public Utils::DataWriter {
+public:
+    PrefixWriter(Utils::DataWriter& target, uint64_t room) : target(target), room(room) {}
+    void Write(const char* data, size_t size) override
+    {
+        const uint64_t n = std::min<uint64_t>(size, room - written);
+        if (n)
+            target.Write(data, n);
+        written += n;
+    }
+    void Flush() override { target.Flush(); }
+    uint64_t Written() const { return written; }
+
+private:
+    Utils::DataWriter& target;
+    uint64_t room;
+    uint64_t written = 0;
+};
+
 int FilesystemErrorCode(const fs::filesystem_error& e)
 {
     const auto& ec = e.code();
@@ -225,6 +245,37 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
     return written;
 }
 
+bool VelmoraContainer::IsRecordReference(const DataRecoveryInfo& file)
+{
+    return file.kind == NtfsFile && file.runCount != 0 && file.runs && file.runs[0].length == 0;
+}
+
+uint64_t VelmoraContainer::RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file, bool silent,
+                                             uint64_t* soFar)
+{
+    uint64_t written = 0;
+    const auto progress = [&](uint64_t bytes) {
+        written = bytes;
+        if (soFar)
+            *soFar = bytes;
+        if (silent)
+            return;
+        PollRunState(*recoverState);
+        auto record = MakeDataRecoveryInfo(RecoverProgress);
+        record.diskIndex = info.diskIndex;
+        record.volIndex = info.volIndex;
+        record.progress = file.fileSize == 0 ? 1.0
+                                             : static_cast<double>(bytes) / static_cast<double>(file.fileSize);
+        record.value = bytes;
+        reportCallback(record);
+    };
+    if (!engine || !engine->RecoverFromRecord(writer, file, progress)) {
+        VLOG_ERROR("VelmoraContainer::RecoverData() no engine reads the file's record.");
+        throw Exceptions::VelmoraContainerException("The file's record cannot be read on this volume.", 3, 0);
+    }
+    return written;
+}
+
 std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataRecoveryInfo& file)
 {
     uint64_t written = 0;
@@ -268,15 +319,26 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         }
         Utils::FileDataWriter& writer = *opened;
         created = true;
-        for (const auto& run : RunsOf(file)) {
-            if (written >= file.fileSize)
-                break;
-            uint64_t inRun = 0;
+        if (IsRecordReference(file)) {
+            // Compressed and system-compressed files: their bytes are not their runs.
+            uint64_t decoded = 0;
             try {
-                written += RecoverDataRun(writer, *reader, file, run, written, file.fileSize, false, &inRun);
+                written = RecoverFromRecord(writer, file, false, &decoded);
             } catch (...) {
-                written += inRun;
+                written = decoded;
                 throw;
+            }
+        } else {
+            for (const auto& run : RunsOf(file)) {
+                if (written >= file.fileSize)
+                    break;
+                uint64_t inRun = 0;
+                try {
+                    written += RecoverDataRun(writer, *reader, file, run, written, file.fileSize, false, &inRun);
+                } catch (...) {
+                    written += inRun;
+                    throw;
+                }
             }
         }
         writer.Close();
@@ -346,6 +408,12 @@ int VelmoraContainer::RecoverToMemory(char* buffer, size_t* size, const DataReco
     Utils::BufferDataWriter writer(buffer, *size);
     const uint64_t limit = std::min<uint64_t>(*size, item.fileSize);
     uint64_t bytes = 0;
+    if (IsRecordReference(item)) {
+        PrefixWriter prefix(writer, limit);
+        RecoverFromRecord(prefix, item, true);
+        *size = prefix.Written();
+        return 0;
+    }
     for (const auto& run : RunsOf(item)) {
         if (bytes >= limit)
             break;

@@ -3,6 +3,7 @@
 // A file's attributes may continue in extension records named by its
 // $ATTRIBUTE_LIST; GetAttributes gathers every piece.
 #include "NTFS/AttributeHeader.h"
+#include "NTFS/DataChunks.h"
 #include "NTFS/DataRuns.h"
 #include "Utils/Buffer.h"
 
@@ -108,6 +109,29 @@ public:
 
     std::vector<std::shared_ptr<IndexEntry>> GetIndexEntries() const;
 
+    // A $DATA stream as chunks of at most chunkSize bytes (the record must
+    // outlive the generator): resident values, runs with holes as zeros (none
+    // with skipHoles), bytes past the initialized size as zeros, compressed
+    // units decoded, and for a system-compressed file ("WofCompressedData", or
+    // the unnamed stream of a file that has one) its plain bytes. A read or
+    // decode failure throws; LZX is refused with Exceptions::NTFSException.
+    DataChunkGenerator ReadDataChunks(std::string stream, uint32_t chunkSize, bool skipHoles) const;
+    // The same, cut to the stream's real size (the plain size of a WOF file).
+    DataChunkGenerator ReadDataTrimmed(std::string stream, uint32_t chunkSize, bool skipHoles) const;
+    // The same, cut to the allocated size.
+    DataChunkGenerator ReadDataAllocated(std::string stream, uint32_t chunkSize, bool skipHoles) const;
+    // The real or allocated size of the stream, whatever the record's flags; 0 without it.
+    uint64_t GetDataSize(const std::string& stream, bool real) const;
+    // Names of the named $DATA streams, in attribute order.
+    std::vector<std::string> GetStreamNames() const;
+    // Writes the trimmed stream to a new file; the bytes written (0 when it cannot be made).
+    uint64_t ExtractToFile(const std::wstring& path, const std::string& stream, bool skipHoles) const;
+    // The WOF algorithm of a system-compressed file (reparse tag 0x80000017 and
+    // a "WofCompressedData" stream); none otherwise.
+    std::optional<uint32_t> GetWofAlgorithm() const;
+    // Whether the unnamed $DATA is non-resident and NTFS-compressed.
+    bool IsCompressedData() const;
+
     // The entries of this record's $ATTRIBUTE_LIST (empty without one). A list
     // longer than NTFS ever writes is refused.
     std::vector<AttributeListEntry> ReadAttributeList() const;
@@ -122,6 +146,11 @@ public:
 
 private:
     void Parse();
+    bool IsWofStream(const std::string& stream) const;
+    DataChunkGenerator ReadCompressedUnits(AttributePiece first, std::vector<DataRun> runs, uint32_t chunkSize,
+                                           bool skipHoles) const;
+    DataChunkGenerator ReadWofChunks(uint32_t chunkSize) const;
+    DataChunkGenerator ReadDataCut(std::string stream, uint32_t chunkSize, bool skipHoles, bool real) const;
     uint64_t TotalClusters() const;
 
     std::shared_ptr<Utils::Buffer<uint8_t>> owned;

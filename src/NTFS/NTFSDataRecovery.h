@@ -3,6 +3,7 @@
 // deleted, Recycle Bin items under their former paths), finds file records in
 // free space during the raw pass, and knows the volume's allocation bitmap.
 #include "DataRecovery/DataRecoveryEntity.h"
+#include "NTFS/LogRestartArea.h"
 #include "NTFS/MFTRecord.h"
 
 #include <cstdint>
@@ -53,6 +54,8 @@ public:
     uint32_t GetFileInfoKind() override { return NtfsFile; }
     void FinishScan() override;
     uint64_t GetUsedBytes() override;
+    bool RecoverFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                           const std::function<void(uint64_t)>& progress) override;
 
     // Byte runs and size of an attribute made of pieces: resident values at
     // their bytes on disk (locate gives them), non-resident ones from their
@@ -60,6 +63,15 @@ public:
     using ResidentLocator = std::function<std::vector<DataRun>(const NTFS::MFTRecord&, uint64_t, uint64_t)>;
     std::pair<uint64_t, std::vector<DataRun>> GetAttributeRuns(const std::vector<NTFS::AttributePiece>& pieces,
                                                                const ResidentLocator& locate);
+    // Puts {record offset, 0} before the runs of a file whose bytes are not its
+    // runs (compressed, system-compressed, more runs than a record carries), so
+    // recovery decodes it from the record at that volume offset.
+    // data: the pieces of the record's unnamed $DATA.
+    void AddRecordReference(const NTFS::MFTRecord& record, const std::vector<NTFS::AttributePiece>& data,
+                            uint64_t recordOffset, std::vector<DataRun>& runs);
+    // The file record at a volume offset: through the $MFT when the offset lies
+    // in it, else read there (a record the raw search found).
+    std::shared_ptr<NTFS::MFTRecord> RecordAtOffset(uint64_t offset);
     // Shifts runs by the volume's device offset for an engine of a lost partition.
     void AddVolumeOffset(std::vector<DataRun>& runs);
 
@@ -91,8 +103,17 @@ private:
     void ReadChunk(NTFS::MFT& mft, uint64_t first, uint64_t count, uint8_t* out);
     std::vector<DataRun> LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length);
     void ReportResolved();
-    // Files known only from the journal; the journal reader is not built yet.
-    void ParseLogFile() {}
+    // Files known only from the journal ($LogFile), merged as deleted files;
+    // a journal that cannot be read is logged and skipped.
+    void ParseLogFile();
+    void ParseLogFileRecords();
+    bool FreedFileFromIndexEntry(const NTFS::LogTransaction& transaction, uint64_t totalClusters,
+                                 uint32_t imageRecord, FileManagerSP::FileNode& node);
+    bool FileFromRecordImage(const NTFS::LogRecordRef& ref, const uint8_t* image, uint32_t imageLength,
+                             const std::vector<NTFS::DataRun>& logRuns, FileManagerSP::FileNode& node);
+    std::vector<DataRun> LocateInJournal(const NTFS::LogRecordRef& ref, uint64_t clientOffset, uint64_t length,
+                                         const std::vector<NTFS::DataRun>& logRuns);
+    static bool StillInMft(NTFS::MFT& mft, const FileManagerSP::FileNode& node);
 
     struct RecycleHalf {
         std::shared_ptr<NTFS::MFTRecord> record;

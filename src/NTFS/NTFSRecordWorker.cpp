@@ -78,8 +78,22 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
         runs.push_back({run.sparse ? sparseRunOffset : static_cast<uint64_t>(run.lcn) * clusterSize, bytes});
         total += bytes;
     }
+    const uint64_t size = std::min(first.header.realSize, total);
+    // Past the initialized size the clusters hold stale bytes; NTFS reads zeros there.
+    const uint64_t initialized = std::min(first.header.initializedSize, size);
+    if (initialized < size) {
+        std::vector<DataRun> cut;
+        for (uint64_t at = 0; const auto& run : runs) {
+            if (at >= initialized)
+                break;
+            cut.push_back({run.offset, std::min(run.length, initialized - at)});
+            at += cut.back().length;
+        }
+        cut.push_back({sparseRunOffset, size - initialized});
+        runs.swap(cut);
+    }
     AddVolumeOffset(runs);
-    return {std::min(first.header.realSize, total), runs};
+    return {size, runs};
 }
 
 void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
@@ -260,6 +274,7 @@ void NTFSDataRecovery::ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>
         auto [size, runs] = GetAttributeRuns(data, locate);
         node.size = size;
         node.runs = std::move(runs);
+        AddRecordReference(*record, data, explorer->GetMFT()->GetRecordOffset(number), node.runs);
         if (constructed.fromRecycleBin) {
             node.name = NameToUtf8(constructed.name);
             node.deletedState = 2;

@@ -6,6 +6,12 @@
 namespace Utils {
 
 using NtStatus = int32_t;
+constexpr NtStatus NtStatusSuccess = 0;
+constexpr NtStatus NtStatusBadCompressionBuffer = static_cast<NtStatus>(0xC0000242u);
+constexpr NtStatus NtStatusUnsupportedCompression = static_cast<NtStatus>(0xC000025Fu);
+constexpr uint16_t CompressionFormatLznt1 = 2;
+constexpr uint16_t CompressionFormatXpressHuffman = 4;
+
 // (format, output, output size, input, input size, bytes written)
 using RtlDecompressBufferFn = NtStatus (*)(uint16_t, uint8_t*, uint32_t, const uint8_t*, uint32_t, uint32_t*);
 // (format, output, output size, input, input size, bytes written, work space)
@@ -25,8 +31,9 @@ enum DecompressionStatus : int {
 // Fills each given out-pointer (null ones are skipped) and returns 0, or
 // returns the status of the first routine missing, looked up in the order
 // RtlDecompressBuffer, RtlGetCompressionWorkSpaceSize, RtlDecompressBufferEx.
-// There is no ntdll on Linux and the engine's own decoders are not in yet, so
-// this answers DecompressionNoSystemLibrary and nulls every given out-pointer.
+// There is no ntdll on Linux: the routines handed out are our own decoders for
+// LZNT1 (format 2) and XPRESS-Huffman (format 4); other formats answer
+// NtStatusUnsupportedCompression, so the look-up always succeeds.
 int LoadNtdllDecompression(RtlDecompressBufferFn* decompressBuffer, RtlDecompressBufferExFn* decompressBufferEx,
                            RtlGetCompressionWorkSpaceSizeFn* workSpaceSize);
 

@@ -70,17 +70,25 @@ TEST(ReadFileToBuffer, FourGibibytesIsRefused)
     EXPECT_EQ(bytes->data, nullptr);
 }
 
-TEST(Decompression, NotAvailableOnThisSystem)
+TEST(Decompression, OwnDecodersHandedOut)
 {
-    RtlDecompressBufferFn decompress = reinterpret_cast<RtlDecompressBufferFn>(1);
-    RtlDecompressBufferExFn decompressEx = reinterpret_cast<RtlDecompressBufferExFn>(1);
-    RtlGetCompressionWorkSpaceSizeFn workSpace = reinterpret_cast<RtlGetCompressionWorkSpaceSizeFn>(1);
-    EXPECT_EQ(LoadNtdllDecompression(&decompress, &decompressEx, &workSpace), DecompressionNoSystemLibrary);
-    EXPECT_EQ(decompress, nullptr);
-    EXPECT_EQ(decompressEx, nullptr);
-    EXPECT_EQ(workSpace, nullptr);
-    EXPECT_EQ(LoadNtdllDecompression(nullptr, nullptr, nullptr), DecompressionNoSystemLibrary);
-    EXPECT_EQ(LoadNtdllDecompression(&decompress, nullptr, nullptr), DecompressionNoSystemLibrary);
+    RtlDecompressBufferFn decompress = nullptr;
+    RtlDecompressBufferExFn decompressEx = nullptr;
+    RtlGetCompressionWorkSpaceSizeFn workSpace = nullptr;
+    EXPECT_EQ(LoadNtdllDecompression(&decompress, &decompressEx, &workSpace), DecompressionAvailable);
+    ASSERT_NE(decompress, nullptr);
+    ASSERT_NE(decompressEx, nullptr);
+    ASSERT_NE(workSpace, nullptr);
+    EXPECT_EQ(LoadNtdllDecompression(nullptr, nullptr, nullptr), DecompressionAvailable);
+    uint8_t out[4] = {};
+    const uint8_t in[4] = {1, 2, 3, 4};
+    uint32_t written = 7;
+    EXPECT_EQ(decompress(3, out, sizeof out, in, sizeof in, &written), NtStatusUnsupportedCompression);
+    EXPECT_EQ(written, 0u);
+    uint32_t size = 0, fragment = 0;
+    EXPECT_EQ(workSpace(CompressionFormatXpressHuffman, &size, &fragment), NtStatusSuccess);
+    EXPECT_GT(size, 0u);
+    EXPECT_EQ(workSpace(1, &size, &fragment), NtStatusUnsupportedCompression);
 }
 
 TEST(GuidText, LowerCaseWithBraces)

@@ -1,0 +1,314 @@
+// A file's data as chunks: resident values, runs with holes, LZNT1-compressed
+// units and system-compressed (WOF) files.
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "NTFS/Decompress.h"
+#include "NTFS/MFTRecord.h"
+#include "NTFS/NTFSReader.h"
+#include "NTFS/NtfsBytes.h"
+#include "Utils/TextConversion.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+static constexpr const char* LogSource = "src/NTFS/DataStream";
+
+namespace NTFS {
+
+namespace {
+
+constexpr uint32_t WofReparseTag = 0x80000017;
+constexpr const char* WofStreamName = "WofCompressedData";
+constexpr uint16_t AttributeCompressed = 0x0001;
+// 16 clusters of 64 KiB: the largest compression unit taken.
+constexpr uint64_t maxUnitBytes = 1ull << 20;
+
+// Bytes at or past the initialized size read as zeros, whatever the disk holds.
+void ZeroPastInitialized(uint8_t* bytes, uint64_t position, uint64_t length, uint64_t initialized)
+{
+    if (position + length <= initialized)
+        return;
+    const uint64_t from = initialized > position ? initialized - position : 0;
+    std::memset(bytes + from, 0, length - from);
+}
+
+// The runs with the VCN each begins at.
+struct PlacedRun {
+    uint64_t vcn = 0;
+    DataRun run;
+};
+
+std::vector<PlacedRun> PlaceRuns(const std::vector<DataRun>& runs)
+{
+    std::vector<PlacedRun> placed;
+    uint64_t vcn = 0;
+    for (const auto& run : runs) {
+        placed.push_back({vcn, run});
+        vcn += run.length;
+    }
+    return placed;
+}
+
+}
+
+uint64_t MFTRecord::GetDataSize(const std::string& stream, bool real) const
+{
+    const auto pieces = GetAttributes(AttrData, stream);
+    if (pieces.empty())
+        return 0;
+    const auto& first = pieces.front().header;
+    if (!first.nonResident)
+        return first.valueLength;
+    return real ? first.realSize : first.allocatedSize;
+}
+
+std::optional<uint32_t> MFTRecord::GetWofAlgorithm() const
+{
+    if (!HasAttribute(AttrReparsePoint))
+        return std::nullopt;
+    const auto reparse = GetAttributes(AttrReparsePoint, "");
+    if (reparse.empty() || GetAttributes(AttrData, WofStreamName).empty())
+        return std::nullopt;
+    const auto value = ReadAttributeValue(reparse, true);
+    // Tag, data length, reserved; WOF version, provider; file version, algorithm.
+    if (value->length < 0x18 || U32(value->data, value->length, 0) != WofReparseTag)
+        return std::nullopt;
+    return U32(value->data, value->length, 0x14);
+}
+
+bool MFTRecord::IsWofStream(const std::string& stream) const
+{
+    if (stream != WofStreamName && !stream.empty())
+        return false;
+    return GetWofAlgorithm().has_value();
+}
+
+bool MFTRecord::IsCompressedData() const
+{
+    const auto pieces = GetAttributes(AttrData, "");
+    return !pieces.empty() && pieces.front().header.nonResident &&
+           (pieces.front().header.flags & AttributeCompressed);
+}
+
+std::vector<std::string> MFTRecord::GetStreamNames() const
+{
+    std::vector<std::string> names;
+    const auto add = [&names](const std::string& name) {
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    };
+    for (const auto& attribute : attributes)
+        if (attribute.type == AttrData)
+            add(attribute.name);
+    // Streams that live only in extension records are named by the attribute list.
+    for (const auto& entry : ReadAttributeList())
+        if (entry.type == AttrData)
+            add(entry.name);
+    return names;
+}
+
+DataChunkGenerator MFTRecord::ReadDataChunks(std::string stream, uint32_t chunkSize, bool skipHoles) const
+{
+    if (chunkSize == 0)
+        throw Exceptions::NTFSException("Chunk size of 0.");
+    if (IsWofStream(stream)) {
+        auto wof = ReadWofChunks(chunkSize);
+        while (wof.Next())
+            co_yield wof.Current();
+        co_return;
+    }
+    const auto pieces = GetAttributes(AttrData, stream);
+    if (pieces.empty()) {
+        VLOG_ERROR("Unable to find corresponding $DATA attribute");
+        throw Exceptions::NTFSException("Unable to find $DATA attribute");
+    }
+    const auto& first = pieces.front();
+    if (!first.header.nonResident) {
+        const uint8_t* value = first.record->AttributeBytes(first.header) + first.header.valueOffset;
+        for (uint32_t at = 0; at < first.header.valueLength; at += chunkSize)
+            co_yield DataChunk{value + at, std::min(chunkSize, first.header.valueLength - at)};
+        co_return;
+    }
+    if (!reader)
+        throw Exceptions::NTFSException("NTFS Reader not init.");
+    if (first.header.startVcn != 0)
+        throw Exceptions::NTFSException("Attribute pieces do not join.");
+    const auto runs = JoinRuns(pieces);
+    if (first.header.flags & AttributeCompressed) {
+        auto units = ReadCompressedUnits(first, runs, chunkSize, skipHoles);
+        while (units.Next())
+            co_yield units.Current();
+        co_return;
+    }
+    const uint64_t cluster = reader->clusterSize;
+    const uint64_t initialized = std::min(first.header.initializedSize, first.header.realSize);
+    std::vector<uint8_t> block(chunkSize);
+    uint64_t position = 0;
+    for (const auto& run : runs) {
+        const uint64_t runBytes = run.length * cluster;
+        for (uint64_t inRun = 0; inRun < runBytes;) {
+            const uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(chunkSize, runBytes - inRun));
+            if (run.sparse) {
+                if (!skipHoles) {
+                    std::memset(block.data(), 0, n);
+                    co_yield DataChunk{block.data(), n};
+                }
+            } else {
+                reader->Read(static_cast<uint64_t>(run.lcn) * cluster + inRun, block.data(), n);
+                ZeroPastInitialized(block.data(), position, n, initialized);
+                co_yield DataChunk{block.data(), n};
+            }
+            inRun += n;
+            position += n;
+        }
+    }
+}
+
+DataChunkGenerator MFTRecord::ReadCompressedUnits(AttributePiece first, std::vector<DataRun> runs, uint32_t chunkSize,
+                                                  bool skipHoles) const
+{
+    // Units follow the VCNs, not the runs: a run may hold several units, or a
+    // stored unit and the start of a compressed one.
+    const uint64_t cluster = reader->clusterSize;
+    const uint8_t shift = U8(first.record->AttributeBytes(first.header), first.header.length, 0x22);
+    if (shift == 0 || shift > 16 || (cluster << shift) > maxUnitBytes)
+        throw Exceptions::NTFSException("Compression unit size not supported.");
+    const uint64_t unitClusters = 1ull << shift;
+    const uint32_t unitBytes = static_cast<uint32_t>(cluster << shift);
+    const uint64_t real = first.header.realSize;
+    const uint64_t initialized = std::min(first.header.initializedSize, real);
+    const auto placed = PlaceRuns(runs);
+    const uint64_t totalClusters = RunClusters(runs);
+    if (totalClusters * cluster < real)
+        throw Exceptions::NTFSException("attribute data Invalid read file size.");
+    std::vector<uint8_t> input(unitBytes);
+    std::vector<uint8_t> unit(unitBytes);
+    uint64_t position = 0;
+    for (uint64_t vcn = 0; vcn < totalClusters && position < real; vcn += unitClusters) {
+        const uint64_t end = std::min(totalClusters, vcn + unitClusters);
+        uint64_t allocated = 0;
+        uint64_t holes = 0;
+        for (const auto& [start, run] : placed) {
+            const uint64_t from = std::max(vcn, start);
+            const uint64_t to = std::min(end, start + run.length);
+            if (from >= to)
+                continue;
+            if (run.sparse) {
+                holes += to - from;
+                continue;
+            }
+            reader->Read((static_cast<uint64_t>(run.lcn) + (from - start)) * cluster, input.data() + allocated * cluster,
+                         static_cast<uint32_t>((to - from) * cluster));
+            allocated += to - from;
+        }
+        if (allocated == 0 && skipHoles) {
+            position += (end - vcn) * cluster;
+            continue;
+        }
+        std::fill(unit.begin(), unit.end(), 0);
+        if (holes == 0) {
+            std::memcpy(unit.data(), input.data(), allocated * cluster);
+        } else if (allocated != 0) {
+            uint32_t produced = 0;
+            const int result = DecompressLznt1(input.data(), static_cast<uint32_t>(allocated * cluster), unit.data(),
+                                               unitBytes, &produced);
+            if (result != DecompressOk && result != DecompressNothing) {
+                VLOG_ERROR("LZNT1 unit at VCN %llu does not decode.", static_cast<unsigned long long>(vcn));
+                throw Exceptions::NTFSException("Compressed unit does not decode.");
+            }
+        }
+        const uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(unitBytes, real - position));
+        ZeroPastInitialized(unit.data(), position, length, initialized);
+        for (uint32_t at = 0; at < length; at += chunkSize)
+            co_yield DataChunk{unit.data() + at, std::min(chunkSize, length - at)};
+        position += (end - vcn) * cluster;
+    }
+}
+
+DataChunkGenerator MFTRecord::ReadWofChunks(uint32_t chunkSize) const
+{
+    const uint32_t algorithm = GetWofAlgorithm().value_or(UINT32_MAX);
+    uint32_t wofChunk = 0;
+    switch (algorithm) {
+    case 0:
+        wofChunk = 4096;
+        break;
+    case 2:
+        wofChunk = 8192;
+        break;
+    case 3:
+        wofChunk = 16384;
+        break;
+    case 1:
+        VLOG_ERROR("LZX compressed files are not supported (WOF algorithm 1, record %u).", RecordNumber());
+        throw Exceptions::NTFSException("LZX compressed files are not supported.");
+    default:
+        throw Exceptions::NTFSException("Unknown WOF compression algorithm.");
+    }
+    const uint64_t plainSize = GetDataSize("", true);
+    const auto stream = ReadData(WofStreamName, true);
+    const auto chunks = ParseWofChunkTable(stream->data, stream->length, plainSize, wofChunk);
+    std::vector<uint8_t> plain(wofChunk);
+    std::vector<uint8_t> workSpace;
+    for (const auto& chunk : chunks) {
+        if (!DecodeWofChunk(stream->data, chunk, plain.data(), workSpace)) {
+            VLOG_ERROR("WOF chunk at stream offset %llu of record %u does not decode.",
+                       static_cast<unsigned long long>(chunk.offset), RecordNumber());
+            throw Exceptions::NTFSException("WOF chunk does not decode.");
+        }
+        for (uint32_t at = 0; at < chunk.plain; at += chunkSize)
+            co_yield DataChunk{plain.data() + at, std::min(chunkSize, chunk.plain - at)};
+    }
+}
+
+DataChunkGenerator MFTRecord::ReadDataCut(std::string stream, uint32_t chunkSize, bool skipHoles, bool real) const
+{
+    uint64_t left = IsWofStream(stream) ? GetDataSize("", real) : GetDataSize(stream, real);
+    if (left == 0)
+        co_return;
+    auto inner = ReadDataChunks(stream, chunkSize, skipHoles);
+    while (inner.Next()) {
+        DataChunk chunk = inner.Current();
+        chunk.length = static_cast<uint32_t>(std::min<uint64_t>(chunk.length, left));
+        left -= chunk.length;
+        co_yield chunk;
+        if (left == 0)
+            co_return;
+    }
+}
+
+DataChunkGenerator MFTRecord::ReadDataTrimmed(std::string stream, uint32_t chunkSize, bool skipHoles) const
+{
+    return ReadDataCut(std::move(stream), chunkSize, skipHoles, true);
+}
+
+DataChunkGenerator MFTRecord::ReadDataAllocated(std::string stream, uint32_t chunkSize, bool skipHoles) const
+{
+    return ReadDataCut(std::move(stream), chunkSize, skipHoles, false);
+}
+
+uint64_t MFTRecord::ExtractToFile(const std::wstring& path, const std::string& stream, bool skipHoles) const
+{
+    const std::string target = Utils::WStringToUtf8(path);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        VLOG_ERROR("CreateFile failed (0x%08X)", static_cast<unsigned>(errno));
+        return 0;
+    }
+    uint64_t total = 0;
+    auto chunks = ReadDataTrimmed(stream, 1u << 20, skipHoles);
+    while (chunks.Next()) {
+        const auto& chunk = chunks.Current();
+        out.write(reinterpret_cast<const char*>(chunk.data), chunk.length);
+        if (!out) {
+            VLOG_ERROR("WriteFile failed (0x%08X)", static_cast<unsigned>(errno));
+            break;
+        }
+        total += chunk.length;
+    }
+    return total;
+}
+
+}
