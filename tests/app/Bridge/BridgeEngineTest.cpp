@@ -6,7 +6,10 @@
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
 
+#include "FileTypeName.h"
+#include "LanguageSettings.h"
 #include "NameTable.h"
+#include "NodeTypeCode.h"
 
 #include "DataRecovery/VelmoraExports.h"
 
@@ -276,6 +279,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, translated);
         QCOMPARE(translateDisplayName(name), translated);
+    }
+
+    // In German: the base name is translated, the number and the bracketed part kept.
+    void translatedNamesInGerman()
+    {
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageGerman));
+        fillNameTable();
+        QCOMPARE(translateDisplayName(QStringLiteral("Lost Partition - 2")), QStringLiteral("Verlorene Partition - 2"));
+        QCOMPARE(translateDisplayName(QStringLiteral("Local Drives (sdb1)")), QStringLiteral("Lokale Laufwerke (sdb1)"));
+        QCOMPARE(translateDisplayName(QStringLiteral("Backup - x")), QStringLiteral("Backup - x"));
+        QCOMPARE(fileTypeName(PhotoFile, true), QStringLiteral("Foto"));
+        QCOMPARE(fileTypeName(PhotoFile, false), QStringLiteral("Photo"));
+        QCOMPARE(fileTypeName(200, true), QStringLiteral("Unbekannt"));
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageEnglish));
+        fillNameTable();
     }
 
     void sortedList()
