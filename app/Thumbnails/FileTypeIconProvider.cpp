@@ -11,6 +11,15 @@ using IconTable = QVector<QPair<quint8, const char*>>;
 
 const QString fallbackPath = QStringLiteral(":/images/icon_txt@2x.png");
 
+// Qt gives an "@2x" file a device pixel ratio of 2, which would halve every
+// size asked for here; the sizes callers pass are already in device pixels.
+QPixmap loadPicture(const QString& path)
+{
+    QPixmap pixmap(path);
+    pixmap.setDevicePixelRatio(1.0);
+    return pixmap;
+}
+
 const IconTable& iconTable()
 {
     static const IconTable table{
@@ -66,10 +75,10 @@ QCache<ScaledKey, QPixmap>& scaledCheckBoxes()
 
 }
 
-FileTypeIconProvider::FileTypeIconProvider() : fallback(fallbackPath)
+FileTypeIconProvider::FileTypeIconProvider() : fallback(loadPicture(fallbackPath))
 {
     for (const auto& [code, path] : iconTable())
-        icons.insert(code, QPixmap(QString::fromLatin1(path)));
+        icons.insert(code, loadPicture(QString::fromLatin1(path)));
 }
 
 QString FileTypeIconProvider::iconPath(quint8 typeCode)
@@ -96,9 +105,9 @@ QPixmap FileTypeIconProvider::scaledIcon(quint8 typeCode, const QSize& size) con
 
 QPixmap FileTypeIconProvider::checkBoxPixmap(quint8 state, const QSize& size)
 {
-    static const QPixmap bases[3] = {QPixmap(QStringLiteral(":/images/cbx0.png")),
-                                     QPixmap(QStringLiteral(":/images/cbx2.png")),
-                                     QPixmap(QStringLiteral(":/images/cbx1.png"))};
+    static const QPixmap bases[3] = {loadPicture(QStringLiteral(":/images/cbx0.png")),
+                                     loadPicture(QStringLiteral(":/images/cbx2.png")),
+                                     loadPicture(QStringLiteral(":/images/cbx1.png"))};
     const quint8 index = state <= 2 ? state : 0;
     const ScaledKey key{index, size.width(), size.height()};
     if (QPixmap* cached = scaledCheckBoxes().object(key))

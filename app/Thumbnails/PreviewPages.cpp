@@ -12,6 +12,19 @@
 #include <QMovie>
 #include <QVBoxLayout>
 
+namespace {
+
+// Qt gives an "@2x" file a device pixel ratio of 2 and would draw it at half
+// the size asked for; the sizes here are already in device pixels.
+QPixmap pixelSized(const QString& path)
+{
+    QPixmap pixmap(path);
+    pixmap.setDevicePixelRatio(1.0);
+    return pixmap;
+}
+
+}
+
 PictureViewer::PictureViewer(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(XApplication::scaledX(566), XApplication::scaledY(344));
@@ -28,7 +41,7 @@ PictureViewer::PictureViewer(QWidget* parent) : QWidget(parent)
 void PictureViewer::setPixmap(const QPixmap& pixmap)
 {
     if (pixmap.isNull()) {
-        pictureLabel->setPixmap(QPixmap(AppManager::imagePath(QStringLiteral("icon_photo@2x.png"))));
+        pictureLabel->setPixmap(pixelSized(AppManager::imagePath(QStringLiteral("icon_photo@2x.png"))));
         return;
     }
     if (pixmap.width() <= width() && pixmap.height() <= height()) {
@@ -43,7 +56,7 @@ NotSupportPreview::NotSupportPreview(QWidget* parent) : QWidget(parent)
 {
     image = new XImageBox(this);
     image->setFixedSize(XApplication::scaledX(109), XApplication::scaledY(109));
-    image->setImageFile(AppManager::imagePath(QStringLiteral("icon_zip@2x.png")), true);
+    image->setPixmap(pixelSized(AppManager::imagePath(QStringLiteral("icon_zip@2x.png"))), true);
 
     title = new XLabel(this);
     title->setTextColor(ThumbTheme::primaryText());
@@ -91,7 +104,12 @@ LoadingAnimationView::LoadingAnimationView(QWidget* parent) : QWidget(parent)
     label->setAlignment(Qt::AlignCenter);
     animation = new QMovie(AppManager::imagePath(QStringLiteral("loading@2x.gif")), QByteArray(), this);
     animation->setScaledSize(QSize(XApplication::scaledX(80), XApplication::scaledY(80)));
-    label->setMovie(animation);
+    // Frames shown one by one at their pixel size (see pixelSized).
+    connect(animation, &QMovie::frameChanged, label, [label, this] {
+        QPixmap frame = animation->currentPixmap();
+        frame.setDevicePixelRatio(1.0);
+        label->setPixmap(frame);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -138,6 +138,7 @@ void ViewTest::iconsForEveryCode()
         const QPixmap icon = provider.scaledIcon(code, QSize(52, 52));
         QVERIFY2(!icon.isNull(), qPrintable(FileTypeIconProvider::iconPath(code)));
         QCOMPARE(icon.size(), QSize(52, 52));
+        QCOMPARE(icon.devicePixelRatio(), 1.0);
     }
     QCOMPARE(provider.scaledIcon(29, QSize(52, 52)).toImage(), provider.scaledIcon(19, QSize(52, 52)).toImage());
     QVERIFY(provider.scaledIcon(29, QSize(52, 52)).toImage() != text);
@@ -278,7 +279,12 @@ void ViewTest::pictureViewerScalesDownOnly()
     viewer.setPixmap(small);
     QCOMPARE(viewer.label()->pixmap()->size(), QSize(100, 50));
     viewer.setPixmap(QPixmap());
-    QCOMPARE(viewer.label()->pixmap()->toImage(), QPixmap(":/images/icon_photo@2x.png").toImage());
+    // Shown at its pixel size: Qt's "@2x" device pixel ratio would halve it on screen.
+    const QImage icon(QStringLiteral(":/images/icon_photo@2x.png"));
+    const QImage shown = viewer.label()->pixmap()->toImage();
+    QCOMPARE(shown.size(), icon.size());
+    QCOMPARE(shown.pixel(20, 60), icon.pixel(20, 60));
+    QCOMPARE(viewer.label()->pixmap()->devicePixelRatio(), 1.0);
 }
 
 void ViewTest::notSupportedPageLinkAndLanguage()
