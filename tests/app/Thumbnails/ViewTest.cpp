@@ -308,8 +308,9 @@ void ViewTest::dialogShowsCachedLoadingAndFailed()
 {
     const QVector<DocumentInfo*> docs = makeStrip(3, "dialog");
     // A damaged photo: the engine gives a null pixmap.
-    disk.put("dialog/broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really a picture", 28));
-    DocumentInfo* broken = records.add(photo("dialog/broken.jpg", 28));
+    static const char damaged[] = "\xFF\xD8\xFF\xE0 not really a picture";
+    disk.put("dialog/broken.jpg", QByteArray(damaged, int(sizeof damaged) - 1));
+    DocumentInfo* broken = records.add(photo("dialog/broken.jpg", int(sizeof damaged) - 1));
     QVector<DocumentInfo*> all = docs;
     all.append(broken);
 
