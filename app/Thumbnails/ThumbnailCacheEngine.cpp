@@ -55,14 +55,18 @@ ThumbnailCacheEngine::~ThumbnailCacheEngine()
     spareCapacity = 0;
 }
 
+void ThumbnailCacheEngine::requestStop()
+{
+    // Under the task mutex, so a worker about to wait sees the flag or the wake-up.
+    std::unique_lock lock(taskMutex);
+    stopping = true;
+    requestInterruption();
+    taskCondition.notify_all();
+}
+
 void ThumbnailCacheEngine::stopWorker()
 {
-    {
-        std::unique_lock lock(taskMutex);
-        stopping = true;
-        requestInterruption();
-        taskCondition.notify_all();
-    }
+    requestStop();
     wait();
 }
 
@@ -132,12 +136,7 @@ void ThumbnailCacheEngine::clearCache()
 
 void ThumbnailCacheEngine::shutdown()
 {
-    {
-        std::unique_lock lock(taskMutex);
-        stopping = true;
-        requestInterruption();
-        taskCondition.notify_all();
-    }
+    requestStop();
     clearTasks();
     clearCache();
     wait();

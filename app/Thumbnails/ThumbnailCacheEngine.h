@@ -75,6 +75,7 @@ private:
     void giveBackBuffer(char* buffer, qint64 size);
     void releaseIdleMemory();
     void store(DocumentInfo* doc, const QPixmap& pixmap, quint64 generationAtStart);
+    void requestStop();
     void stopWorker();
 
     PixmapCache cache;
