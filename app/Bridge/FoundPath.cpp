@@ -38,7 +38,11 @@ QString foundDisplayPath(const QString& volume, const QString& enginePath)
                                                QRegularExpression::CaseInsensitiveOption);
     QString path = volume;
     path.reserve(volume.size() + enginePath.size() + 1);
-    for (const QString& part : splitFoundPath(enginePath))
+    QStringList parts = splitFoundPath(enginePath);
+    // The engine starts its paths at the scanned folder, ".\": that one marker goes.
+    if (!parts.isEmpty() && parts.first() == QLatin1String("."))
+        parts.removeFirst();
+    for (const QString& part : parts)
         path.append(QLatin1Char('/')).append(part);
     path = path.trimmed();
     if (path.contains(QLatin1String("$"), Qt::CaseSensitive))

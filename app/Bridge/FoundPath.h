@@ -15,7 +15,9 @@ QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, qui
 QStringList splitFoundPath(const QString& path);
 
 // The display path of an engine event: volume component, then the components,
-// joined by "/"; any spelling of "$RECYCLE.BIN" becomes "$RECYCLE.BIN".
+// joined by "/"; any spelling of "$RECYCLE.BIN" becomes "$RECYCLE.BIN". A leading
+// "." is the engine's mark of the scanned folder and is dropped; "." and ".."
+// further on stay literal names.
 QString foundDisplayPath(const QString& volume, const QString& enginePath);
 
 // The part of a record's display path inside its volume: without the volume

@@ -224,9 +224,9 @@ private slots:
     {
         auto manager = newManager();
         send(manager.get(), file("a\\..\\..\\x.txt"));
-        send(manager.get(), file("\\.\\y.txt"));
+        send(manager.get(), file("\\x\\.\\y.txt"));
         QVERIFY(manager->waitForIdle(idleTimeout));
-        QCOMPARE(folderTreeFiles(manager.get()), (QStringList{"sdb1/./y.txt", "sdb1/a/../../x.txt"}));
+        QCOMPARE(folderTreeFiles(manager.get()), (QStringList{"sdb1/a/../../x.txt", "sdb1/x/./y.txt"}));
     }
 
     void overlongPathFiledUnderPathLost()
@@ -430,7 +430,9 @@ private slots:
         manager->setResumed();
         QVERIFY(manager->waitForIdle(idleTimeout));
         QCOMPARE(manager->totalFoundSizeAndCount(), qMakePair(quint64(30 * 512), quint64(30)));
-        QCOMPARE(log.names().mid(0, 2), (QStringList{"scanPaused", "scanResume"}));
+        // scanResume comes from the resuming thread, the batches' signals from the model's: no order between them.
+        QCOMPARE(log.names().value(0), QStringLiteral("scanPaused"));
+        QCOMPARE(log.count(QStringLiteral("scanResume")), 1);
     }
 
     // Pause and resume racing the thread's wait: every event is processed in the end.

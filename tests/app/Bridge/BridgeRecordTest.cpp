@@ -263,7 +263,8 @@ private slots:
         QTest::newRow("backslashes") << "\\Users\\x\\a.txt" << "sdb1/Users/x/a.txt";
         QTest::newRow("doubled separators") << "\\\\a//b\\\\c" << "sdb1/a/b/c";
         QTest::newRow("dot-dot stays a name") << "a\\..\\..\\x" << "sdb1/a/../../x";
-        QTest::newRow("dot stays a name") << "./a/./b" << "sdb1/./a/./b";
+        QTest::newRow("engine's start folder") << ".\\dir1\\report.pdf" << "sdb1/dir1/report.pdf";
+        QTest::newRow("later dots stay names") << "./a/./b/.." << "sdb1/a/./b/..";
         QTest::newRow("recycle bin spelling") << "\\$Recycle.Bin\\S-1\\$RAB.jpg" << "sdb1/$RECYCLE.BIN/S-1/$RAB.jpg";
     }
     void foundPathSplitting()
