@@ -55,14 +55,18 @@ ThumbnailCacheEngine::~ThumbnailCacheEngine()
     spareCapacity = 0;
 }
 
+void ThumbnailCacheEngine::requestStop()
+{
+    // Under the task mutex, so a worker about to wait sees the flag or the wake-up.
+    std::unique_lock lock(taskMutex);
+    stopping = true;
+    requestInterruption();
+    taskCondition.notify_all();
+}
+
 void ThumbnailCacheEngine::stopWorker()
 {
-    {
-        std::unique_lock lock(taskMutex);
-        stopping = true;
-        requestInterruption();
-        taskCondition.notify_all();
-    }
+    requestStop();
     wait();
 }
 
@@ -132,12 +136,7 @@ void ThumbnailCacheEngine::clearCache()
 
 void ThumbnailCacheEngine::shutdown()
 {
-    {
-        std::unique_lock lock(taskMutex);
-        stopping = true;
-        requestInterruption();
-        taskCondition.notify_all();
-    }
+    requestStop();
     clearTasks();
     clearCache();
     wait();
@@ -147,6 +146,12 @@ void ThumbnailCacheEngine::setScale(double x, double y)
 {
     scaleX.store(x);
     scaleY.store(y);
+}
+
+void ThumbnailCacheEngine::setReader(Reader readerFunction)
+{
+    std::lock_guard lock(readerMutex);
+    reader = std::move(readerFunction);
 }
 
 void ThumbnailCacheEngine::run()
@@ -261,8 +266,13 @@ qint64 ThumbnailCacheEngine::fetch(DocumentInfo* doc, const QString& path, char*
     }
     const QByteArray utf8Path = path.toUtf8();
     const DataRecoveryInfo request = makeRecoveryRequest(doc, utf8Path, runArray.get(), runCount);
+    Reader read;
+    {
+        std::lock_guard lock(readerMutex);
+        read = reader;
+    }
     size_t length = size_t(size);
-    if (reader(buffer, &length, request) != 0)
+    if (!read || read(buffer, &length, request) != 0)
         return 0;
     const qint64 used = qint64(qMin<quint64>(length, quint64(size)));
     if (length != size_t(size))
