@@ -384,3 +384,35 @@ TEST_F(NtfsEngine, PathScanFailuresLeaveStartWithTheEngineClean)
     EXPECT_EQ(engine.Start(std::string("\\dir")), 0);
     EXPECT_EQ(CountUnder(listing, "f"), 300u);
 }
+// A path scan starts the same way whatever names the volume: its mount path or
+// its number as prefix, names in any case; a volume without a Recycle Bin has
+// nothing in it, any other missing folder is an error.
+TEST_F(NtfsEngine, PathScanStripsTheVolumePrefix)
+{
+    struct Case {
+        std::string letter;
+        std::string path;
+    };
+    for (const Case& c : {Case{"/media/me/vol/", "/media/me/vol/DIR"}, Case{"/media/me/vol/", "/media/me/vol/dir/"},
+                          Case{"1", "1Dir"}, Case{"1", "1\\dir"}, Case{"", "X:\\dIr"}}) {
+        SCOPED_TRACE(c.path);
+        Listing listing;
+        DiskAndVolumeInfo info{};
+        info.volumeLetter = c.letter;
+        NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), info, Collect(listing));
+        EXPECT_EQ(engine.Start(c.path), 0);
+        EXPECT_EQ(CountUnder(listing, "f"), 300u);
+        EXPECT_EQ(listing.files.count("big.bin"), 0u);
+    }
+    Listing listing;
+    DiskAndVolumeInfo info{};
+    info.volumeLetter = "/media/me/vol/";
+    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), info, Collect(listing));
+    EXPECT_EQ(engine.Start(std::string("/media/me/vol/$RECYCLE.BIN")), 0);
+    EXPECT_TRUE(listing.files.empty());
+    EXPECT_THROW(engine.Start(std::string("/media/me/vol/dir/$RECYCLE.BIN")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("/media/me/vol/big.bin")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("/media/other/dir")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("dir")), Exceptions::NTFSException);
+}
+
