@@ -185,17 +185,27 @@ TEST_F(NtfsEngine, UnreadableRecordsAreSkippedAndADisconnectionEndsTheScan)
         NTFS::NTFSExplorer explorer(NtfsImage::Volume(image));
         offset = explorer.GetMFT()->GetRecordOffset(first);
     }
-    for (int error : {EBADMSG, ENODEV}) {
+    // EIO from a device still there is a bad sector; gone, it ends the scan.
+    struct Case {
+        int error;
+        bool gone;
+    };
+    for (const Case c : {Case{EBADMSG, false}, Case{EIO, false}, Case{ENODEV, false}, Case{EIO, true}}) {
+        const int error = c.error;
         SCOPED_TRACE(error);
-        const std::string name = "faulty-ntfs-" + std::to_string(error) + "-" + dir->Path().filename().string();
+        SCOPED_TRACE(c.gone);
+        const std::string name = "faulty-ntfs-" + std::to_string(error) + (c.gone ? "-gone-" : "-") +
+                                 dir->Path().filename().string();
         auto device = std::make_unique<TestSupport::FaultyDevice>(image);
         device->FailRange(offset, offset + 2048, error);
+        if (c.gone)
+            device->Unplug();
         ReaderBufferController::Insert(name, std::make_shared<Utils::ReaderBuffer>(std::move(device), name, 0, 64 << 10));
         auto volume = NtfsImage::Volume(image);
         volume.devicePath = name;
         Listing listing;
         NTFSDataRecovery engine(volume, Info(), Collect(listing));
-        if (error == ENODEV) {
+        if (error == ENODEV || c.gone) {
             EXPECT_THROW(engine.Start(), Exceptions::DiskDisconnectedException);
             continue;
         }
