@@ -248,25 +248,43 @@ TEST_F(NtfsEngine, ScanBlockJoinsOnlyConsecutiveHalves)
     EXPECT_LT(listing.runs["f9.txt"][0].offset, offsetC + 1024);
 }
 
-TEST_F(NtfsEngine, LostPartitionRunsCountFromTheDeviceStart)
+// A lost volume 1 MiB into the device, found by a scan of a volume that starts
+// at scanStart: its runs count from the scanned volume, whose reader the
+// recovery copies through, so they lead to the file's own bytes.
+TEST_F(NtfsEngine, LostPartitionRunsCountFromTheScannedVolumeStart)
 {
     const std::string image = *dir / "shifted.img";
     TestSupport::RunOrFail("head -c 1048576 /dev/zero > " + Quote(image) + " && cat " + Quote(images["small"]) +
                            " >> " + Quote(image));
+    const uint64_t inode = std::stoull(TestSupport::RunOrFail("ifind -n /big.bin " + Quote(images["small"])));
+    const std::string icat = NtfsImage::Icat(images["small"], inode);
     auto volume = NtfsImage::Volume(images["small"]);
     volume.devicePath = image;
     volume.offset = 1 << 20;
-    std::map<std::string, std::vector<DataRun>> runs[2];
-    for (uint8_t flag : {0, 1}) {
-        Listing listing;
-        NTFSDataRecovery engine(volume, Info(), Collect(listing));
-        engine.lostPartitionFlag = flag;
-        engine.Start();
-        runs[flag] = listing.runs;
+    for (const uint64_t scanStart : {uint64_t{0}, uint64_t{256} << 10}) {
+        SCOPED_TRACE(scanStart);
+        DiskAndVolumeInfo info = Info();
+        info.startOffset = scanStart;
+        std::map<std::string, std::vector<DataRun>> runs[2];
+        for (uint8_t flag : {0, 1}) {
+            Listing listing;
+            NTFSDataRecovery engine(volume, info, Collect(listing));
+            engine.lostPartitionFlag = flag;
+            engine.Start();
+            runs[flag] = listing.runs;
+        }
+        ASSERT_FALSE(runs[0]["big.bin"].empty());
+        const uint64_t shift = (1 << 20) - scanStart;
+        EXPECT_EQ(runs[1]["big.bin"][0].offset, runs[0]["big.bin"][0].offset + shift);
+        EXPECT_EQ(runs[1]["dir\\f3.txt"][0].offset, runs[0]["dir\\f3.txt"][0].offset + shift);
+        const auto& first = runs[1]["big.bin"][0];
+        const uint64_t length = std::min<uint64_t>(first.length, icat.size());
+        std::ifstream in(image, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(scanStart + first.offset));
+        std::string bytes(length, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(length));
+        EXPECT_TRUE(bytes == icat.substr(0, length)) << "the runs lead elsewhere";
     }
-    ASSERT_FALSE(runs[0]["big.bin"].empty());
-    EXPECT_EQ(runs[1]["big.bin"][0].offset, runs[0]["big.bin"][0].offset + (1 << 20));
-    EXPECT_EQ(runs[1]["dir\\f3.txt"][0].offset, runs[0]["dir\\f3.txt"][0].offset + (1 << 20));
 }
 
 TEST_F(NtfsEngine, RecycleBinHalvesPairWithinTheirFolder)
@@ -379,21 +397,6 @@ TEST_F(NtfsEngine, SparseFileOfManyRunsRecoversByteExact)
     EXPECT_TRUE(recovered == NtfsImage::Icat(image, inode)) << recovered.size();
 }
 
-// A path scan lets its failures out after closing the scan: a missing folder is
-// an NTFS error, a stop is a stop, never a success with nothing found.
-TEST_F(NtfsEngine, PathScanFailuresLeaveStartWithTheEngineClean)
-{
-    Listing listing;
-    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), Info(), Collect(listing));
-    EXPECT_THROW(engine.Start(std::string("\\no\\such")), Exceptions::NTFSException);
-    engine.SetStop(0);
-    EXPECT_THROW(engine.Start(std::string("\\dir")), Exceptions::ProcessControllerException);
-    EXPECT_EQ(engine.GetNodeStore().KnownCount(), 0u);
-    EXPECT_EQ(engine.GetNodeStore().PendingCount(), 0u);
-    engine.SetRun(0);
-    EXPECT_EQ(engine.Start(std::string("\\dir")), 0);
-    EXPECT_EQ(CountUnder(listing, "f"), 300u);
-}
 // A path scan starts the same way whatever names the volume: its mount path or
 // its number as prefix, names in any case; a volume without a Recycle Bin has
 // nothing in it, any other missing folder is an error.
@@ -426,3 +429,18 @@ TEST_F(NtfsEngine, PathScanStripsTheVolumePrefix)
     EXPECT_THROW(engine.Start(std::string("dir")), Exceptions::NTFSException);
 }
 
+// A path scan lets its failures out after closing the scan: a missing folder is
+// an NTFS error, a stop is a stop, never a success with nothing found.
+TEST_F(NtfsEngine, PathScanFailuresLeaveStartWithTheEngineClean)
+{
+    Listing listing;
+    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), Info(), Collect(listing));
+    EXPECT_THROW(engine.Start(std::string("\\no\\such")), Exceptions::NTFSException);
+    engine.SetStop(0);
+    EXPECT_THROW(engine.Start(std::string("\\dir")), Exceptions::ProcessControllerException);
+    EXPECT_EQ(engine.GetNodeStore().KnownCount(), 0u);
+    EXPECT_EQ(engine.GetNodeStore().PendingCount(), 0u);
+    engine.SetRun(0);
+    EXPECT_EQ(engine.Start(std::string("\\dir")), 0);
+    EXPECT_EQ(CountUnder(listing, "f"), 300u);
+}
