@@ -77,6 +77,11 @@ bool Reader::DirectDevice() const
     return file && file->Direct();
 }
 
+bool Reader::DeviceGone() const
+{
+    return !file || file->Gone();
+}
+
 uint64_t Reader::DeviceSize() const
 {
     return file ? file->Size() : 0;

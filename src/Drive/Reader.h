@@ -35,6 +35,8 @@ public:
     uint32_t LogicalSectorSize() const;
     uint64_t DeviceSize() const;
     bool DirectDevice() const;
+    // Whether the device went away (see Platform::DeviceFile::Gone).
+    bool DeviceGone() const;
 
 private:
     std::unique_ptr<Platform::DeviceFile> file;

@@ -10,11 +10,18 @@ namespace FAT {
 // mktime does (month 0 is December of the year before).
 int64_t DosDateTimeToUnix(uint16_t date, uint16_t time);
 
-// Whether the fields name a real date and time of day.
+// Whether the fields name a real date (the day inside its month) and time of day.
 bool IsValidDosDate(uint16_t date);
 bool IsValidDosTime(uint16_t time);
 
-// The present, in the seconds the conversions above give.
-int64_t DosNow();
+// Date and time as one number (date << 16 | time): of two valid stamps the
+// later one is the greater, so plausibility checks need no time-zone work.
+inline uint32_t DosStamp(uint16_t date, uint16_t time)
+{
+    return uint32_t{date} << 16 | time;
+}
+
+// The present local time as a stamp; 0 before 1980, the largest stamp after 2107.
+uint32_t DosNowStamp();
 
 }

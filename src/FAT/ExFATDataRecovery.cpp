@@ -2,6 +2,7 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "DataRecovery/StartPath.h"
 #include "FAT/DosTime.h"
 #include "FAT/EntryBytes.h"
 #include "FAT/ExFATDirectoryBlock.h"
@@ -10,8 +11,6 @@
 #include "Utils/TextConversion.h"
 
 #include <dlfcn.h>
-#include <locale.h>
-#include <wctype.h>
 
 #include <algorithm>
 #include <cstring>
@@ -24,7 +23,6 @@ namespace FAT {
 
 namespace {
 
-
 bool IsNameEntry(const ExFATDataRecovery::Entry& e)
 {
     return (e[0] | 0x80) == 0xC1;
@@ -33,21 +31,6 @@ bool IsNameEntry(const ExFATDataRecovery::Entry& e)
 int64_t Timestamp(uint32_t value)
 {
     return DosDateTimeToUnix(static_cast<uint16_t>(value >> 16), static_cast<uint16_t>(value & 0xFFFF));
-}
-
-// Unicode upper case, for a volume whose table and the installed file both fail.
-std::vector<uint16_t> BuiltInUpcase()
-{
-    const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    std::vector<uint16_t> table(65536);
-    for (uint32_t c = 0; c < 65536; ++c) {
-        const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-        const wint_t up = utf8 && !surrogate ? towupper_l(static_cast<wint_t>(c), utf8) : c;
-        table[c] = up < 65536 ? static_cast<uint16_t>(up) : static_cast<uint16_t>(c);
-    }
-    if (utf8)
-        freelocale(utf8);
-    return table;
 }
 
 }
@@ -99,7 +82,7 @@ ExFATDataRecovery::ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolume
         }
     }
     if (upcase.size() < 128) {
-        upcase = BuiltInUpcase();
+        upcase = StartPath::BuiltInUpcase();
         upcaseSource = "built-in";
     }
     VLOG_INFO("exFAT up-case table from %s (%zu entries)", upcaseSource.c_str(), upcase.size());
@@ -228,13 +211,7 @@ bool ExFATDataRecovery::NamesMatch(const std::string& a, const std::string& b)
     } catch (const std::exception&) {
         return a == b;
     }
-    if (x.size() != y.size())
-        return false;
-    auto up = [&](char16_t c) { return c < upcase.size() ? upcase[c] : c; };
-    for (size_t i = 0; i < x.size(); ++i)
-        if (up(x[i]) != up(y[i]))
-            return false;
-    return true;
+    return StartPath::SameNameUpcased(x, y, upcase);
 }
 
 bool ExFATDataRecovery::GetClusterState(uint64_t position, uint64_t* length)

@@ -121,7 +121,7 @@ FATTable* FAT32DataRecovery::GetTablePtr()
     return explorer ? explorer->table.get() : nullptr;
 }
 
-bool FAT32DataRecovery::IsPlausibleEntry(const uint8_t* e, int64_t now)
+bool FAT32DataRecovery::IsPlausibleEntry(const uint8_t* e, uint32_t now)
 {
     if (!IsPlausibleShortEntry(e, now))
         return false;
@@ -131,7 +131,7 @@ bool FAT32DataRecovery::IsPlausibleEntry(const uint8_t* e, int64_t now)
 
 bool FAT32DataRecovery::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t length)
 {
-    const int64_t now = DosNow();
+    const uint32_t now = DosNowStamp();
     return IsFAT32DirectoryBlock(block, length, [&](const uint8_t* e) { return IsPlausibleEntry(e, now); });
 }
 

@@ -63,7 +63,7 @@ public:
 
 private:
     // The engine's own short-entry test: the recogniser's, with first clusters inside the data area.
-    bool IsPlausibleEntry(const uint8_t* entry, int64_t now);
+    bool IsPlausibleEntry(const uint8_t* entry, uint32_t now);
     std::vector<DataRun> DeletedFolderRuns(uint64_t cluster);
     // The runs of a file entry; false (logged) when building them failed.
     bool BuildRuns(FileManagerSP::FileNode& node);

@@ -10,15 +10,7 @@ namespace FAT {
 
 namespace {
 
-constexpr int64_t earliest = 315504000;   // exclusive bounds of a plausible time stamp
-constexpr int64_t latest = 4354790399;
 constexpr uint8_t longNameAttribute = 0x0F;
-
-
-bool InRange(int64_t t)
-{
-    return t > earliest && t < latest;
-}
 
 bool MostFrequentByteBelowHalf(const uint8_t* e)
 {
@@ -35,10 +27,11 @@ bool IsVolumeLabel(uint8_t attribute)
     return attribute != longNameAttribute && (attribute & 0x18) == 0x08;
 }
 
-bool LabelPassesOver(const uint8_t* e, int64_t now)
+bool LabelPassesOver(const uint8_t* e, uint32_t now)
 {
-    const int64_t modified = DosDateTimeToUnix(EntryU16(e + 24), EntryU16(e + 22));
-    return modified <= now && modified >= earliest + 1 && modified <= latest - 1 && EntryU16(e + 20) == 0 &&
+    const uint16_t date = EntryU16(e + 24);
+    const uint16_t time = EntryU16(e + 22);
+    return IsValidDosDate(date) && IsValidDosTime(time) && DosStamp(date, time) <= now && EntryU16(e + 20) == 0 &&
            EntryU16(e + 26) == 0 && PassesExtensionTest(e + 8);
 }
 
@@ -100,17 +93,21 @@ uint8_t ShortNameChecksum(const uint8_t* name)
     return sum;
 }
 
-bool IsPlausibleShortEntry(const uint8_t* e, int64_t now)
+bool IsPlausibleShortEntry(const uint8_t* e, uint32_t now)
 {
     const uint8_t a = e[11];
     if (((a & 0x10) != 0) == ((a & 0x20) != 0) || (a & 0x80) || (a & 0x0C))
         return false;
-    const int64_t modified = DosDateTimeToUnix(EntryU16(e + 24), EntryU16(e + 22));
-    const int64_t created = DosDateTimeToUnix(EntryU16(e + 16), EntryU16(e + 14));
-    const int64_t accessed = DosDateTimeToUnix(EntryU16(e + 18), 0);
-    if (modified > now || created > now)
+    const uint16_t modifiedDate = EntryU16(e + 24);
+    const uint16_t modifiedTime = EntryU16(e + 22);
+    const uint16_t createdDate = EntryU16(e + 16);
+    const uint16_t createdTime = EntryU16(e + 14);
+    if (!IsValidDosDate(modifiedDate) || !IsValidDosTime(modifiedTime) || !IsValidDosDate(createdDate) ||
+        !IsValidDosTime(createdTime) || !IsValidDosDate(EntryU16(e + 18)))
         return false;
-    return InRange(modified) && InRange(created) && InRange(accessed) && PassesExtensionTest(e + 8);
+    if (DosStamp(modifiedDate, modifiedTime) > now || DosStamp(createdDate, createdTime) > now)
+        return false;
+    return PassesExtensionTest(e + 8);
 }
 
 bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length)
@@ -130,7 +127,7 @@ bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEnt
         return false;
     if (block[0] == '.')
         return IsFAT32DirectoryStart(block, length);
-    const int64_t now = DosNow();
+    const uint32_t now = DosNowStamp();
     const uint64_t half = length / 64;
     uint64_t deletedLongNames = 0;
     uint64_t shortEntries = 0;

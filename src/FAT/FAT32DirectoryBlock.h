@@ -14,9 +14,9 @@ using ShortEntryTest = std::function<bool(const uint8_t* entry)>;
 bool PassesExtensionTest(const uint8_t* extension);
 // The checksum a long-name entry keeps of its short entry's 11 name bytes.
 uint8_t ShortNameChecksum(const uint8_t* name11);
-// Attributes, dates (against now) and extension of a short entry, as the
-// recogniser judges them.
-bool IsPlausibleShortEntry(const uint8_t* entry, int64_t now);
+// Attributes, dates (valid, and not after the stamp now) and extension of a
+// short entry, as the recogniser judges them.
+bool IsPlausibleShortEntry(const uint8_t* entry, uint32_t now);
 // The block begins with a directory's "." and ".." entries.
 bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length);
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible);

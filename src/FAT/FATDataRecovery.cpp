@@ -2,6 +2,7 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "DataRecovery/StartPath.h"
 #include "Utils/FileNameRules.h"
 #include "Utils/PartReader.h"
 
@@ -123,7 +124,7 @@ bool FATDataRecovery::IsDotName(const std::string& name)
 
 bool FATDataRecovery::NamesMatch(const std::string& a, const std::string& b)
 {
-    return SameNameIgnoringCase(a, b);
+    return StartPath::SameNameIgnoringCase(a, b);
 }
 
 void FATDataRecovery::AddExtent(uint64_t offset, uint64_t length)
@@ -397,68 +398,63 @@ int FATDataRecovery::ScanStructure(int64_t inode)
     return 0;
 }
 
-uint64_t FATDataRecovery::ResolveStartPath(const std::vector<std::string>& components, bool& noRecycleBin)
+std::optional<uint64_t> FATDataRecovery::FindFolder(uint64_t cluster, const std::string& name)
 {
+    CheckRunState();
     auto reader = GetReader();
-    uint64_t cluster = static_cast<uint64_t>(GetRootInode());
     DirectoryItems items;
     WipedBuffer piece(directoryPiece);
-    for (const auto& component : components) {
-        CheckRunState();
-        const bool wantsRecycleBin = SameNameIgnoringCase(component, "$RECYCLE.BIN");
-        std::optional<uint64_t> live;
-        std::optional<uint64_t> deleted;
-        uint64_t budget = MaxDirectoryBytes();
-        for (const auto& run : GetDirectoryRuns(cluster)) {
-            for (uint64_t done = 0; done < run.length && budget > 0;) {
-                const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
-                std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
-                reader->Read(run.offset + done, piece.bytes.data(), static_cast<uint32_t>(n));
-                ProcessFATDataItem(items, run.offset + done, piece.bytes.data(), n, cluster);
-                for (const auto& item : items) {
-                    if (item.folderFlag != 1 || IsDotName(item.name) || !NamesMatch(item.name, component))
-                        continue;
-                    auto& slot = item.deletedState == 0 ? live : deleted;
-                    if (!slot)
-                        slot = item.id;
-                }
-                items.clear();
-                done += n;
-                budget -= n;
+    std::optional<uint64_t> live;
+    std::optional<uint64_t> deleted;
+    uint64_t budget = MaxDirectoryBytes();
+    for (const auto& run : GetDirectoryRuns(cluster)) {
+        for (uint64_t done = 0; done < run.length && budget > 0;) {
+            const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
+            std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
+            reader->Read(run.offset + done, piece.bytes.data(), static_cast<uint32_t>(n));
+            ProcessFATDataItem(items, run.offset + done, piece.bytes.data(), n, cluster);
+            for (const auto& item : items) {
+                if (item.folderFlag != 1 || IsDotName(item.name) || !NamesMatch(item.name, name))
+                    continue;
+                auto& slot = item.deletedState == 0 ? live : deleted;
+                if (!slot)
+                    slot = item.id;
             }
+            items.clear();
+            done += n;
+            budget -= n;
         }
-        const auto found = live ? live : deleted;
-        if (!found) {
-            if (wantsRecycleBin) {
-                noRecycleBin = true;
-                return cluster;
-            }
-            VLOG_INFO("FATDataRecovery::Start - Path component not found: %s\n", component.c_str());
-            throw Exceptions::FATException("Path component not found: " + component);
-        }
-        if (wantsRecycleBin || IsInRecycleBin(static_cast<uint32_t>(cluster)))
-            recycleBinFolders.insert(*found);
-        cluster = *found;
     }
-    return cluster;
+    const auto found = live ? live : deleted;
+    if (found && (StartPath::IsRecycleBinName(name) || IsInRecycleBin(static_cast<uint32_t>(cluster))))
+        recycleBinFolders.insert(*found);
+    return found;
 }
 
 int FATDataRecovery::Start(const std::string& path)
 {
     if (!GetTablePtr())
         throw Exceptions::FATException("FAT table is not initialized.");
-    const auto components = SplitStartPath(path, info.volumeLetter);
-    bool noRecycleBin = false;
-    const uint64_t cluster = ResolveStartPath(components, noRecycleBin);
+    const auto components = StartPath::Split(path, info.volumeLetter);
+    if (!components)
+        throw Exceptions::FATException("Only absolute paths are supported.");
+    const auto start = StartPath::Resolve(*components, static_cast<uint64_t>(GetRootInode()),
+                                          [this](uint64_t cluster, const std::string& name) {
+                                              return FindFolder(cluster, name);
+                                          });
     // What resolving parsed belongs to no scan.
     FinishScan();
     ClearPassState();
-    if (noRecycleBin) {
+    if (!start.missing.empty()) {
+        VLOG_INFO("FATDataRecovery::Start - Path component not found: %s\n", start.missing.c_str());
+        throw Exceptions::FATException("Path component not found: " + start.missing);
+    }
+    if (start.noRecycleBin) {
         VLOG_INFO("FATDataRecovery::Start - the volume has no Recycle Bin folder; nothing to scan.");
         return 0;
     }
-    nodeStore.startId = cluster;
-    const int result = ScanStructure(static_cast<int64_t>(cluster));
+    nodeStore.startId = start.folder;
+    const int result = ScanStructure(static_cast<int64_t>(start.folder));
     FinishScan();
     return result;
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <queue>
 #include <set>
 #include <string>
@@ -23,14 +24,6 @@ namespace FAT {
 using DirectoryItems = std::vector<FileManagerSP::FileNode>;
 using DirectoryQueue = std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<uint64_t>>;
 using VisitedSet = std::unordered_set<uint64_t>;
-
-// The components of a start path after its volume prefix ("X:\", the
-// volume's own letter or mount path, or a leading separator); throws
-// Exceptions::FATException "Only absolute paths are supported." otherwise.
-std::vector<std::string> SplitStartPath(const std::string& path, const std::string& volumeLetter);
-
-// Simple Unicode case folding of two UTF-8 names, as FAT32 compares them.
-bool SameNameIgnoringCase(const std::string& a, const std::string& b);
 
 class FATDataRecovery : public DataRecoveryEntity {
 public:
@@ -121,7 +114,9 @@ protected:
 private:
     void ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited);
     void ProcessBlock(uint64_t offset, const uint8_t* block, uint64_t length, uint64_t inode, bool raw);
-    uint64_t ResolveStartPath(const std::vector<std::string>& components, bool& noRecycleBin);
+    // The folder named name inside the folder at cluster, a live one before a
+    // deleted one; a folder of the Recycle Bin is marked so.
+    std::optional<uint64_t> FindFolder(uint64_t cluster, const std::string& name);
 };
 
 }

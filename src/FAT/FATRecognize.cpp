@@ -21,7 +21,7 @@ bool FirstMeeting(std::set<uint32_t>& seen, const uint8_t* sector, Parse parse)
 
 bool FAT32Recognize::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_t length)
 {
-    const int64_t now = DosNow();
+    const uint32_t now = DosNowStamp();
     return IsFAT32DirectoryBlock(block, length, [now](const uint8_t* e) { return IsPlausibleShortEntry(e, now); });
 }
 

@@ -6,6 +6,7 @@
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NTFSReader.h"
 #include "NTFS/NTFSRecognize.h"
+#include "NTFS/StartFolder.h"
 #include "Utils/ThreadPool.h"
 
 #include <algorithm>
@@ -99,10 +100,13 @@ int NTFSDataRecovery::Start(const std::string& path)
 {
     auto mft = explorer->GetMFT();
     try {
-        auto record = mft->FindPath(path, 5);
-        if (!record)
-            throw Exceptions::NTFSException("Not find path: " + path);
-        const int result = ScanStructure(record->RecordNumber());
+        const auto start = NTFS::FindStartFolder(*mft, path, info.volumeLetter);
+        if (!start) {
+            VLOG_INFO("NTFS: the volume has no Recycle Bin folder; nothing to scan.");
+            FinishScan();
+            return 0;
+        }
+        const int result = ScanStructure(static_cast<int64_t>(*start));
         for (const auto& [nodePath, node] : nodeStore.TakeAllNodes()) {
             PollRunState(*scanState);
             if (node.RunCount() != 0 && node.pathState == nodeStore.lostState)

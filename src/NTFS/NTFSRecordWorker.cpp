@@ -100,7 +100,9 @@ void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
 {
     if (lostPartitionFlag != 1)
         return;
-    const uint64_t offset = explorer->GetReader()->Start();
+    // Runs count from the scanned volume, which the container reads from its start.
+    const uint64_t start = explorer->GetReader()->Start();
+    const uint64_t offset = start >= info.startOffset ? start - info.startOffset : 0;
     for (auto& run : runs)
         if (run.offset != sparseRunOffset)
             run.offset += offset;

@@ -6,6 +6,7 @@
 #include "Utils/DisconnectedException.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -25,9 +26,9 @@ uint64_t RoundUp(uint64_t value, uint64_t alignment)
     return (value + alignment - 1) / alignment * alignment;
 }
 
-[[noreturn]] void ThrowReadError(const char* what, uint64_t offset, int error)
+[[noreturn]] void ThrowReadError(const char* what, uint64_t offset, int error, bool deviceGone = false)
 {
-    if (const char* text = Platform::DisconnectedErrorText(error))
+    if (const char* text = Platform::DisconnectedErrorText(error, deviceGone))
         throw MakeDisconnectedException(text);
     char message[128];
     std::snprintf(message, sizeof message, "%s offset %llu failed (%08x)", what,
@@ -153,8 +154,10 @@ uint64_t ReaderBuffer::ReadDevice(uint64_t offset, uint8_t* chunk, uint64_t leng
     std::lock_guard lock(deviceMutex);
     if (!Drive::Reader::Seek(offset))
         ThrowReadError("seek", offset, LastError());
-    if (!Drive::Reader::Read(chunk, static_cast<uint32_t>(length)))
-        ThrowReadError("read", offset, LastError());
+    if (!Drive::Reader::Read(chunk, static_cast<uint32_t>(length))) {
+        const int error = LastError();
+        ThrowReadError("read", offset, error, error == EIO && Drive::Reader::DeviceGone());
+    }
     return LastReadLength();
 }
 

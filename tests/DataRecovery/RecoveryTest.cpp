@@ -435,8 +435,10 @@ TEST(Recovery, SourceDeviceFailingMidCopyGivesSourceCode)
     Collector events;
     auto callback = [&](const DataRecoveryInfo& record) {
         events.Callback()(record);
-        if (record.kind == RecoverProgress)
+        if (record.kind == RecoverProgress) {
             faulty->FailRange(0, UINT64_MAX, EIO);
+            faulty->Unplug();
+        }
     };
     int code = -1;
     {

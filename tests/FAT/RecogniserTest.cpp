@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -107,6 +108,64 @@ TEST(Fat32Recognise, ImplausibleEntries)
     auto rest = entry(y2020, 0x20);
     std::memcpy(deleted.data() + 32, rest.data(), 32);
     EXPECT_FALSE(recognise.IsDirectoryBlock(0, deleted.data(), 512));
+}
+
+// Dates are judged by their fields, never through the process's time zone:
+// 1980-01-01 00:00, a camera's date before its clock is set, passes east and
+// west of Greenwich, and a day its month lacks fails.
+TEST(Fat32Recognise, DatesJudgedByTheirFields)
+{
+    auto entry = [](uint16_t date, uint16_t time) {
+        std::vector<uint8_t> block(512, 0);
+        std::memcpy(block.data(), "IMG_0001JPG", 11);
+        block[11] = 0x20;
+        for (int at : {16, 18, 24}) {
+            block[at] = uint8_t(date);
+            block[at + 1] = uint8_t(date >> 8);
+        }
+        for (int at : {14, 22}) {
+            block[at] = uint8_t(time);
+            block[at + 1] = uint8_t(time >> 8);
+        }
+        block[26] = 3;
+        block[28] = 0x45; // 74565 bytes
+        block[29] = 0x23;
+        block[30] = 0x01;
+        return block;
+    };
+    auto date = [](unsigned year, unsigned month, unsigned day) {
+        return static_cast<uint16_t>((year - 1980) << 9 | month << 5 | day);
+    };
+    auto time = [](unsigned hour, unsigned minute, unsigned second) {
+        return static_cast<uint16_t>(hour << 11 | minute << 5 | second / 2);
+    };
+    const char* previous = std::getenv("TZ");
+    const std::string saved = previous ? previous : "";
+    struct Case {
+        uint16_t date;
+        uint16_t time;
+        bool plausible;
+    };
+    for (const char* zone : {"UTC0", "JST-9", "HST10", "NZST-12NZDT,M9.5.0,M4.1.0/3"}) {
+        SCOPED_TRACE(zone);
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+        FAT::FAT32Recognize recognise;
+        for (const Case& c : {Case{date(1980, 1, 1), 0, true}, Case{date(2020, 2, 29), time(23, 59, 58), true},
+                              Case{date(2021, 2, 29), 0, false}, Case{date(2021, 4, 31), 0, false},
+                              Case{date(1981, 0, 10), 0, false}, Case{date(1981, 13, 10), 0, false},
+                              Case{date(2020, 6, 0), 0, false}, Case{date(2020, 6, 1), time(24, 0, 0), false},
+                              Case{date(2020, 6, 1), time(12, 60, 0), false}}) {
+            const auto block = entry(c.date, c.time);
+            EXPECT_EQ(recognise.IsDirectoryBlock(0, block.data(), block.size()), c.plausible)
+                << std::hex << c.date << " " << c.time;
+        }
+    }
+    if (previous)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(Fat32Recognise, BootSectors)

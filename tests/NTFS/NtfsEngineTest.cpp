@@ -185,17 +185,27 @@ TEST_F(NtfsEngine, UnreadableRecordsAreSkippedAndADisconnectionEndsTheScan)
         NTFS::NTFSExplorer explorer(NtfsImage::Volume(image));
         offset = explorer.GetMFT()->GetRecordOffset(first);
     }
-    for (int error : {EBADMSG, ENODEV}) {
+    // EIO from a device still there is a bad sector; gone, it ends the scan.
+    struct Case {
+        int error;
+        bool gone;
+    };
+    for (const Case c : {Case{EBADMSG, false}, Case{EIO, false}, Case{ENODEV, false}, Case{EIO, true}}) {
+        const int error = c.error;
         SCOPED_TRACE(error);
-        const std::string name = "faulty-ntfs-" + std::to_string(error) + "-" + dir->Path().filename().string();
+        SCOPED_TRACE(c.gone);
+        const std::string name = "faulty-ntfs-" + std::to_string(error) + (c.gone ? "-gone-" : "-") +
+                                 dir->Path().filename().string();
         auto device = std::make_unique<TestSupport::FaultyDevice>(image);
         device->FailRange(offset, offset + 2048, error);
+        if (c.gone)
+            device->Unplug();
         ReaderBufferController::Insert(name, std::make_shared<Utils::ReaderBuffer>(std::move(device), name, 0, 64 << 10));
         auto volume = NtfsImage::Volume(image);
         volume.devicePath = name;
         Listing listing;
         NTFSDataRecovery engine(volume, Info(), Collect(listing));
-        if (error == ENODEV) {
+        if (error == ENODEV || c.gone) {
             EXPECT_THROW(engine.Start(), Exceptions::DiskDisconnectedException);
             continue;
         }
@@ -238,25 +248,43 @@ TEST_F(NtfsEngine, ScanBlockJoinsOnlyConsecutiveHalves)
     EXPECT_LT(listing.runs["f9.txt"][0].offset, offsetC + 1024);
 }
 
-TEST_F(NtfsEngine, LostPartitionRunsCountFromTheDeviceStart)
+// A lost volume 1 MiB into the device, found by a scan of a volume that starts
+// at scanStart: its runs count from the scanned volume, whose reader the
+// recovery copies through, so they lead to the file's own bytes.
+TEST_F(NtfsEngine, LostPartitionRunsCountFromTheScannedVolumeStart)
 {
     const std::string image = *dir / "shifted.img";
     TestSupport::RunOrFail("head -c 1048576 /dev/zero > " + Quote(image) + " && cat " + Quote(images["small"]) +
                            " >> " + Quote(image));
+    const uint64_t inode = std::stoull(TestSupport::RunOrFail("ifind -n /big.bin " + Quote(images["small"])));
+    const std::string icat = NtfsImage::Icat(images["small"], inode);
     auto volume = NtfsImage::Volume(images["small"]);
     volume.devicePath = image;
     volume.offset = 1 << 20;
-    std::map<std::string, std::vector<DataRun>> runs[2];
-    for (uint8_t flag : {0, 1}) {
-        Listing listing;
-        NTFSDataRecovery engine(volume, Info(), Collect(listing));
-        engine.lostPartitionFlag = flag;
-        engine.Start();
-        runs[flag] = listing.runs;
+    for (const uint64_t scanStart : {uint64_t{0}, uint64_t{256} << 10}) {
+        SCOPED_TRACE(scanStart);
+        DiskAndVolumeInfo info = Info();
+        info.startOffset = scanStart;
+        std::map<std::string, std::vector<DataRun>> runs[2];
+        for (uint8_t flag : {0, 1}) {
+            Listing listing;
+            NTFSDataRecovery engine(volume, info, Collect(listing));
+            engine.lostPartitionFlag = flag;
+            engine.Start();
+            runs[flag] = listing.runs;
+        }
+        ASSERT_FALSE(runs[0]["big.bin"].empty());
+        const uint64_t shift = (1 << 20) - scanStart;
+        EXPECT_EQ(runs[1]["big.bin"][0].offset, runs[0]["big.bin"][0].offset + shift);
+        EXPECT_EQ(runs[1]["dir\\f3.txt"][0].offset, runs[0]["dir\\f3.txt"][0].offset + shift);
+        const auto& first = runs[1]["big.bin"][0];
+        const uint64_t length = std::min<uint64_t>(first.length, icat.size());
+        std::ifstream in(image, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(scanStart + first.offset));
+        std::string bytes(length, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(length));
+        EXPECT_TRUE(bytes == icat.substr(0, length)) << "the runs lead elsewhere";
     }
-    ASSERT_FALSE(runs[0]["big.bin"].empty());
-    EXPECT_EQ(runs[1]["big.bin"][0].offset, runs[0]["big.bin"][0].offset + (1 << 20));
-    EXPECT_EQ(runs[1]["dir\\f3.txt"][0].offset, runs[0]["dir\\f3.txt"][0].offset + (1 << 20));
 }
 
 TEST_F(NtfsEngine, RecycleBinHalvesPairWithinTheirFolder)
@@ -367,6 +395,38 @@ TEST_F(NtfsEngine, SparseFileOfManyRunsRecoversByteExact)
         if (entry.is_regular_file())
             recovered = RecoveryFixture::ReadFile(entry.path().string());
     EXPECT_TRUE(recovered == NtfsImage::Icat(image, inode)) << recovered.size();
+}
+
+// A path scan starts the same way whatever names the volume: its mount path or
+// its number as prefix, names in any case; a volume without a Recycle Bin has
+// nothing in it, any other missing folder is an error.
+TEST_F(NtfsEngine, PathScanStripsTheVolumePrefix)
+{
+    struct Case {
+        std::string letter;
+        std::string path;
+    };
+    for (const Case& c : {Case{"/media/me/vol/", "/media/me/vol/DIR"}, Case{"/media/me/vol/", "/media/me/vol/dir/"},
+                          Case{"1", "1Dir"}, Case{"1", "1\\dir"}, Case{"", "X:\\dIr"}}) {
+        SCOPED_TRACE(c.path);
+        Listing listing;
+        DiskAndVolumeInfo info{};
+        info.volumeLetter = c.letter;
+        NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), info, Collect(listing));
+        EXPECT_EQ(engine.Start(c.path), 0);
+        EXPECT_EQ(CountUnder(listing, "f"), 300u);
+        EXPECT_EQ(listing.files.count("big.bin"), 0u);
+    }
+    Listing listing;
+    DiskAndVolumeInfo info{};
+    info.volumeLetter = "/media/me/vol/";
+    NTFSDataRecovery engine(NtfsImage::Volume(images["small"]), info, Collect(listing));
+    EXPECT_EQ(engine.Start(std::string("/media/me/vol/$RECYCLE.BIN")), 0);
+    EXPECT_TRUE(listing.files.empty());
+    EXPECT_THROW(engine.Start(std::string("/media/me/vol/dir/$RECYCLE.BIN")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("/media/me/vol/big.bin")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("/media/other/dir")), Exceptions::NTFSException);
+    EXPECT_THROW(engine.Start(std::string("dir")), Exceptions::NTFSException);
 }
 
 // A path scan lets its failures out after closing the scan: a missing folder is

@@ -280,6 +280,39 @@ TEST_F(NtfsScan, PathScanListsTheSubtreeAndFailsForAMissingPath)
     EXPECT_TRUE(failed);
 }
 
+// The probe's image volume is named "1": a Recycle Bin scan asks for
+// "1$RECYCLE.BIN", and the folder here is "$Recycle.Bin".
+TEST_F(NtfsScan, RecycleBinScanAndNumberPrefixedPaths)
+{
+    int status = 0;
+    const auto bin = Files(Scan("--recycle-bin", &status));
+    EXPECT_EQ(status, 0);
+    std::set<std::string> names;
+    for (const auto& [path, found] : bin) {
+        if (found.front().line["pathState"] != 0)
+            continue;
+        // The engine lists the folders of the Recycle Bin by their first two characters.
+        const auto slash = path.find('/');
+        names.insert(path.rfind("S-", 0) == 0 && slash != std::string::npos ? "S-*" + path.substr(slash) : path);
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"Users/me/Docs/report.txt", "Users/me/Old/notes.doc", "S-*/$RLONELY.bin"}));
+    ASSERT_EQ(bin.count("Users/me/Docs/report.txt"), 1u);
+    EXPECT_EQ(bin.at("Users/me/Docs/report.txt").front().deleted, 2);
+
+    for (const std::string path : {"1dir1\\SUB", "1\\Dir1\\sub\\"}) {
+        SCOPED_TRACE(path);
+        const auto files = Files(Scan("--path " + Quote(path), &status));
+        EXPECT_EQ(status, 0);
+        std::set<std::string> under;
+        for (const auto& [found, records] : files)
+            if (records.front().line["pathState"] == 0)
+                under.insert(found);
+        EXPECT_EQ(under, (std::set<std::string>{"b.txt", "inner/c.bin"}));
+    }
+    Scan("--path '1dir1\\nothing'", &status);
+    EXPECT_EQ(status, 3);
+}
+
 TEST_F(NtfsScan, StopEndsWithCode14AndPauseLosesNothing)
 {
     // The probe stops from its own thread: on a busy machine the short scan

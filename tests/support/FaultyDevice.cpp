@@ -72,6 +72,7 @@ void FaultyDevice::Heal()
 {
     std::lock_guard lock(mutex);
     failError = 0;
+    gone = false;
 }
 
 void FaultyDevice::SetDelay(std::chrono::microseconds value)

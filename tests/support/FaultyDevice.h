@@ -25,10 +25,14 @@ public:
     // Acts as a device that cannot tell its size.
     void HideSize() { sizeHidden = true; }
     bool Direct() const override { return strict; }
+    bool Gone() const override { return gone.load(); }
 
     // Reads that touch [from, to) fail with error until Heal.
     void FailRange(uint64_t from, uint64_t to, int error);
     void Heal();
+    // Acts as a device that went away (its node gone) until Heal: a failed
+    // read's EIO is then a disconnection.
+    void Unplug() { gone = true; }
     void SetDelay(std::chrono::microseconds delay);
     // Reads wait at a gate from HoldReads until ReleaseReads; a read held there
     // sees the failure set meanwhile.
@@ -52,6 +56,7 @@ private:
     uint64_t failTo = 0;
     int failError = 0;
     std::chrono::microseconds delay{0};
+    std::atomic<bool> gone{false};
     std::atomic<uint64_t> reads{0};
     std::atomic<uint64_t> misaligned{0};
 };

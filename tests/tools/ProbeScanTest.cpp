@@ -105,6 +105,28 @@ TEST(ProbeScan, PauseAndStopAfterEventCounts)
     EXPECT_EQ(events.back()["kind"], "ScanFinished");
 }
 
+// A fresh NTFS volume has no Recycle Bin folder: its Recycle Bin scan ends
+// cleanly with nothing found, while a missing folder of a path is code 3.
+TEST(ProbeScan, NtfsVolumeWithoutRecycleBin)
+{
+    REQUIRE_TOOL("mkntfs");
+    TestSupport::TempDir dir;
+    const std::string image = dir / "fresh.img";
+    TestSupport::RunOrFail("truncate -s 16M " + Quote(image) + " && mkntfs -q -F -Q " + Quote(image) + " >/dev/null 2>&1");
+    const auto pair = FindImage(image, image);
+    ASSERT_GE(pair.first, 0);
+    const std::string scan = TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " scan --disk " +
+                             std::to_string(pair.first) + " --volume " + std::to_string(pair.second);
+    std::string out;
+    EXPECT_EQ(TestSupport::RunCommand(scan + " --recycle-bin 2>/dev/null", &out), 0) << out;
+    std::vector<std::string> kinds;
+    for (const auto& line : TestSupport::ParseJsonLines(out))
+        kinds.push_back(line["kind"].get<std::string>());
+    EXPECT_EQ(kinds, (std::vector<std::string>{"StructureScanProgress", "ScanFinished"})) << out;
+    EXPECT_EQ(TestSupport::RunCommand(scan + " --path '1$RECYCLE.BIN\\S-1-5-21' 2>/dev/null", &out), 3) << out;
+    EXPECT_EQ(TestSupport::RunCommand(scan + " --path '1\\$Extend' 2>/dev/null", &out), 0) << out;
+}
+
 TEST(ProbeScan, BadArgumentsAndUnknownVolume)
 {
     std::string out;

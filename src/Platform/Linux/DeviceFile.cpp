@@ -5,7 +5,10 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include <string>
 
 namespace Platform {
 
@@ -13,8 +16,8 @@ namespace {
 
 class PosixDeviceFile : public DeviceFile {
 public:
-    PosixDeviceFile(int fd, uint32_t sectorSize, uint64_t size, bool direct)
-        : fd(fd), sectorSize(sectorSize), size(size), direct(direct)
+    PosixDeviceFile(int fd, uint32_t sectorSize, uint64_t size, bool direct, std::string path, dev_t blockDevice)
+        : fd(fd), sectorSize(sectorSize), size(size), direct(direct), path(std::move(path)), blockDevice(blockDevice)
     {
     }
     ~PosixDeviceFile() override { ::close(fd); }
@@ -43,11 +46,30 @@ public:
     uint64_t Size() const override { return size; }
     bool Direct() const override { return direct; }
 
+    bool Gone() const override
+    {
+        if (blockDevice == 0)
+            return false;
+        struct stat node {};
+        if (::stat(path.c_str(), &node) != 0 || !S_ISBLK(node.st_mode) || node.st_rdev != blockDevice)
+            return true;
+        const std::string sysfs =
+            "/sys/dev/block/" + std::to_string(major(blockDevice)) + ":" + std::to_string(minor(blockDevice));
+        if (::access(sysfs.c_str(), F_OK) != 0 && errno == ENOENT)
+            return true;
+        uint64_t bytes = 0;
+        if (::ioctl(fd, BLKGETSIZE64, &bytes) != 0)
+            return errno == ENODEV || errno == ENXIO || errno == ENOMEDIUM;
+        return false;
+    }
+
 private:
     int fd;
     uint32_t sectorSize;
     uint64_t size;
     bool direct;
+    std::string path;
+    dev_t blockDevice; // 0 for an image file
 };
 
 }
@@ -95,7 +117,8 @@ std::unique_ptr<DeviceFile> OpenDeviceFile(const std::string& path, bool direct)
     } else if (S_ISREG(info.st_mode)) {
         size = static_cast<uint64_t>(info.st_size);
     }
-    return std::make_unique<PosixDeviceFile>(fd, sectorSize, size, isDirect);
+    const dev_t blockDevice = S_ISBLK(info.st_mode) ? info.st_rdev : 0;
+    return std::make_unique<PosixDeviceFile>(fd, sectorSize, size, isDirect, path, blockDevice);
 }
 
 }

@@ -22,6 +22,10 @@ public:
     // True when reads bypass the page cache (O_DIRECT): then offsets, lengths
     // and buffers must be aligned to the logical block size.
     virtual bool Direct() const { return false; }
+    // Whether the device went away, asked after a read failed with EIO: a
+    // block device whose node or sysfs entry is gone, or whose size query now
+    // fails with ENODEV, ENXIO or ENOMEDIUM. An image file never goes.
+    virtual bool Gone() const { return false; }
 };
 
 // Opens path with O_RDONLY|O_CLOEXEC. Block devices get O_DIRECT when direct is

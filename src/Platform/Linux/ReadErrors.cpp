@@ -4,7 +4,7 @@
 
 namespace Platform {
 
-const char* DisconnectedErrorText(int error)
+const char* DisconnectedErrorText(int error, bool deviceGone)
 {
     switch (error) {
     case ENODEV:
@@ -15,6 +15,8 @@ const char* DisconnectedErrorText(int error)
     case ESTALE:
         return "The volume for a file has been externally altered so that the opened file is no longer valid (error code 0x3ee).";
     case EIO:
+        if (!deviceGone)
+            return nullptr;
         return "The request could not be performed because of an I/O device error (error code 0x45d).";
     default:
         return nullptr;
