@@ -16,7 +16,9 @@ DataRecoveryRequest::DataRecoveryRequest(const DocumentInfo* record, const QStri
     info.runs = runs.empty() ? nullptr : runs.data();
     info.path = path.constData();
     info.nodeId = 0;
-    info.pathLength = quint16(std::min<qsizetype>(exportPath.size(), 0xFFFF));
+    // The engine reads pathLength bytes of UTF-8: a count of UTF-16 units would cut
+    // every name holding a character beyond ASCII.
+    info.pathLength = quint16(std::min<qsizetype>(path.size(), 0xFFFF));
     info.runCount = quint8(std::min<size_t>(runs.size(), DocumentInfo::maxRuns));
     info.lostPartitionNumber = 0;
     info.lostPartitionFlag = 0;

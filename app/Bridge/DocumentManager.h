@@ -98,6 +98,14 @@ public:
     Q_INVOKABLE void exportAllDocumentsToDisk(const QString& destinationDirectoryPath, bool onlySearchResults);
     Q_INVOKABLE void exportSingleDocumentToDisk(const QString& destinationDirectoryPath, const DocumentInfo* doc);
 
+    // Check states: a new request drops the pending ones. viewDisplayMode: 1 folder
+    // view, 2 type view, 4 search results.
+    Q_INVOKABLE void updateDocumentNodeState(const QString& currentNodePath, const QVector<DocumentInfo*>& docs,
+                                             int checkState, int checkStateType, int viewDisplayMode);
+    Q_INVOKABLE void selectionDocumentNodeState(int checkState, int viewDisplayMode);
+    // (count, bytes) of the checked files of a view, counted afresh (tests and checks).
+    QPair<quint64, quint64> recountCheckedFiles(bool searchView) const;
+
     // Walks.
     void clearSearchResults();
     // (record delta, byte delta) of checking or unchecking everything below a folder.

@@ -103,6 +103,20 @@ public:
     void finishExport(const RecoveryFailureTable& table);
     QString failedVolumeNamesOf(const RecoveryFailureTable& table);
 
+    // Check states (DocumentManagerCheckStates.cpp); helpers taking no lock need treeLock held.
+    FileTreeNode* nodeOfPath(const QString& path) const;
+    const PathIndex& indexOf(const FileTreeNode* node) const;
+    quint32 directAggregate(const FileTreeNode* node, bool searchView, bool onlyPassing) const;
+    void refreshTopDown(FileTreeNode* node, bool searchView, bool onlyPassing);
+    void setAncestorAggregates(FileTreeNode* node, bool searchView, bool onlyPassing);
+    void crossTreeRefresh(bool fromFolderView, bool onlyPassing);
+    void emitSelectedTotals(bool searchView);
+    void updateNormalView(const QString& path, const QVector<DocumentInfo*>& docs, int state, int stateType,
+                          int viewMode);
+    void updateSearchView(const QString& path, const QVector<DocumentInfo*>& docs, int state);
+    void routeNodeStateUpdate(const QString& path, QVector<DocumentInfo*> docs, int state, int stateType,
+                              int viewMode);
+
     // Release helpers.
     void takeQueuesAndWaitIdle();
     void endRelease();

@@ -1,7 +1,8 @@
 // ostrel-bridge: the engine bridge and the found-file model without a window.
 //   ostrel-bridge list
 //   ostrel-bridge scan (--disk D --volume V | --whole-disk D | --path P | --recycle-bin)
-//                      [--pause-after N --resume-after-ms T] [--stop-after N] [--tree]
+//                      [--pause-after N --resume-after-ms T] [--stop-after N] [--tree] [--export DIR]
+// --export checks everything the folder view shows and exports it into DIR.
 // Every model signal is one JSON line on stdout, then a summary line.
 #include "DocumentManager.h"
 #include "NameTable.h"
@@ -65,6 +66,35 @@ int fail(const QString& text)
     return 2;
 }
 
+// Select all in the folder view, then export; 0 only when every file was written.
+int exportEverything(QCoreApplication& app, DocumentManager* model, const QString& folder)
+{
+    int errorType = -1;
+    const QMetaObject::Connection progress = QObject::connect(
+        model, &DocumentManager::fileRecoveryProgress, &app,
+        [](const QString& path, qulonglong index, qulonglong total) {
+            print({{"signal", "fileRecoveryProgress"},
+                   {"filePath", path},
+                   {"recoveredCount", qint64(index)},
+                   {"totalCount", qint64(total)}});
+        });
+    const QMetaObject::Connection done = QObject::connect(
+        model, &DocumentManager::recoveryCompleted, &app, [&](int type, const QString& description, int count) {
+            print({{"signal", "recoveryCompleted"},
+                   {"errorType", type},
+                   {"description", description},
+                   {"totalErrorCount", count}});
+            errorType = type;
+            app.exit(0);
+        });
+    model->selectionDocumentNodeState(Qt::Checked, 1);
+    model->exportAllDocumentsToDisk(folder, false);
+    app.exec();
+    QObject::disconnect(progress);
+    QObject::disconnect(done);
+    return errorType == 0 ? 0 : 3;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,7 +111,8 @@ int main(int argc, char** argv)
                        {"pause-after", "pause after N found files", "N"},
                        {"resume-after-ms", "resume T ms after the pause", "T"},
                        {"stop-after", "stop after N found files", "N"},
-                       {"tree", "dump both trees after the scan"}});
+                       {"tree", "dump both trees after the scan"},
+                       {"export", "check every found file and export it into DIR", "DIR"}});
     parser.addHelpOption();
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
@@ -190,8 +221,11 @@ int main(int argc, char** argv)
            {"seconds", double(clock.elapsed()) / 1000.0}});
     if (parser.isSet("tree"))
         dumpTrees(model, out());
+    int exportError = 0;
+    if (parser.isSet("export"))
+        exportError = exportEverything(app, model, parser.value("export"));
     out().flush();
     bridge->releaseDataRecovery();
     model->shutdown();
-    return result;
+    return result != 0 ? result : exportError;
 }
