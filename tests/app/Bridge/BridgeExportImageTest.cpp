@@ -1,0 +1,168 @@
+// End to end: a FAT32 image made by mkfs.fat and mtools is scanned and exported
+// by the probe tool; The Sleuth Kit's tsk_recover is the oracle for the bytes.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+bool run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
+         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    if (!process.waitForFinished(120000))
+        return false;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QByteArray sha256(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result().toHex();
+}
+
+// Relative path -> sha256 of every regular file below root; symlinks are reported.
+QMap<QString, QByteArray> filesBelow(const QString& root, QStringList* links = nullptr)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        if (info.isSymLink() && links)
+            links->append(path);
+        else if (info.isFile())
+            files.insert(QDir(root).relativeFilePath(path), sha256(path));
+    }
+    return files;
+}
+
+QByteArray pattern(int size, int seed)
+{
+    QByteArray bytes(size, '\0');
+    quint32 x = quint32(seed) * 2654435761u + 1;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1103515245u + 12345u;
+        bytes[i] = char(x >> 24);
+    }
+    return bytes;
+}
+
+} // namespace
+
+class BridgeExportImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fat32ExportMatchesTskRecover()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString image = dir.filePath("fat.img");
+        if (!run("mkfs.fat", {"-F", "32", "-C", image, "65536"}))
+            QSKIP("mkfs.fat is not installed");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MTOOLS_SKIP_CHECK", "1");
+        const QString source = dir.filePath("src");
+        QDir().mkpath(source);
+        struct Item {
+            const char* target;
+            int size;
+        };
+        const QList<Item> items{{"::/photo1.jpg", 70000},         {"::/photo2.jpg", 4096},
+                                {"::/Docs/report.pdf", 5000},      {"::/Docs/deep/er/notes.txt", 3},
+                                {"::/Docs/deep/er/empty.txt", 0}, {"::/gone.doc", 12000},
+                                {"::/Docs/gone2.txt", 800},        {"::/Trip (E)/beach.jpg", 9000}};
+        for (const char* folder : {"::/Docs", "::/Docs/deep", "::/Docs/deep/er", "::/Trip (E)"})
+            QVERIFY(run("mmd", {"-i", image, folder}, nullptr, env));
+        int seed = 0;
+        for (const Item& item : items) {
+            const QString local = QDir(source).filePath(QString::number(++seed));
+            QFile file(local);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(pattern(item.size, seed));
+            file.close();
+            if (!run("mcopy", {"-i", image, local, item.target}, nullptr, env))
+                QSKIP("mtools is not installed");
+        }
+        QVERIFY(run("mdel", {"-i", image, "::/gone.doc", "::/Docs/gone2.txt"}, nullptr, env));
+
+        const QString tskAll = dir.filePath("tsk-all"), tskDeleted = dir.filePath("tsk-deleted");
+        if (!run("tsk_recover", {"-e", image, tskAll}) || !run("tsk_recover", {image, tskDeleted}))
+            QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+        QByteArray live;
+        QVERIFY(run("fls", {"-r", "-p", "-u", "-F", image}, &live));
+
+        const QString out = dir.filePath("out");
+        QProcessEnvironment toolEnv = QProcessEnvironment::systemEnvironment();
+        toolEnv.insert("VELMORA_IMAGES_ONLY", "1");
+        toolEnv.insert("VELMORA_DISK_IMAGES", image);
+        toolEnv.insert("QT_QPA_PLATFORM", "offscreen");
+        QByteArray output;
+        const bool ok = run(OSTREL_BRIDGE_TOOL, {"scan", "--disk", "0", "--volume", "0", "--export", out}, &output,
+                            toolEnv);
+        QJsonObject completed;
+        int progressLines = 0;
+        for (const QByteArray& line : output.split('\n')) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            if (object.value("signal") == "recoveryCompleted")
+                completed = object;
+            progressLines += object.value("signal") == "fileRecoveryProgress";
+        }
+        QVERIFY2(ok, output.right(2000).constData());
+        QCOMPARE(completed.value("errorType").toInt(-1), 0);
+        QCOMPARE(completed.value("totalErrorCount").toInt(-1), 0);
+
+        QStringList links;
+        const QMap<QString, QByteArray> exported = filesBelow(out, &links);
+        QVERIFY(links.isEmpty());
+        QCOMPARE(exported.size(), progressLines);
+        const QStringList volumes = QDir(out).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(volumes.size(), 1);
+
+        // Live files: the same relative path below the volume folder, the same bytes.
+        const QMap<QString, QByteArray> all = filesBelow(tskAll);
+        QStringList livePaths;
+        for (const QByteArray& line : live.split('\n')) {
+            const int tab = line.indexOf('\t');
+            if (tab > 0 && line.startsWith("r/r"))
+                livePaths.append(QString::fromUtf8(line.mid(tab + 1)));
+        }
+        QCOMPARE(livePaths.size(), 6);
+        QMultiMap<QByteArray, QString> rest;
+        for (auto it = exported.cbegin(); it != exported.cend(); ++it)
+            rest.insert(it.value(), it.key());
+        for (const QString& path : livePaths) {
+            const QString ours = volumes.first() + "/" + path;
+            QVERIFY2(exported.contains(ours), qPrintable(ours));
+            // tsk_recover writes no empty files.
+            QCOMPARE(exported.value(ours), all.value(path, QCryptographicHash::hash({}, QCryptographicHash::Sha256).toHex()));
+            rest.remove(exported.value(ours), ours);
+        }
+        // Deleted files: names differ, the bytes are the same as tsk_recover's.
+        QList<QByteArray> theirs = filesBelow(tskDeleted).values();
+        QList<QByteArray> mine = rest.keys();
+        std::sort(theirs.begin(), theirs.end());
+        std::sort(mine.begin(), mine.end());
+        QCOMPARE(theirs.size(), 2);
+        QCOMPARE(mine, theirs);
+    }
+};
+
+QTEST_GUILESS_MAIN(BridgeExportImageTest)
+#include "BridgeExportImageTest.moc"
