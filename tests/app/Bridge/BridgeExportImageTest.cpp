@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 bool run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
@@ -63,6 +65,29 @@ QByteArray pattern(int size, int seed)
     return bytes;
 }
 
+// Runs the probe tool's scan and export; returns its recoveryCompleted line.
+QJsonObject exportImage(const QString& image, const QString& out, int* progressLines, QByteArray* output)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VELMORA_IMAGES_ONLY", "1");
+    env.insert("VELMORA_DISK_IMAGES", image);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(OSTREL_BRIDGE_TOOL, {"scan", "--disk", "0", "--volume", "0", "--export", out});
+    process.waitForFinished(120000);
+    *output = process.readAllStandardOutput();
+    QJsonObject completed;
+    *progressLines = 0;
+    for (const QByteArray& line : output->split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.value("signal") == "recoveryCompleted")
+            completed = object;
+        *progressLines += object.value("signal") == "fileRecoveryProgress";
+    }
+    return completed;
+}
+
 } // namespace
 
 class BridgeExportImageTest : public QObject {
@@ -109,22 +134,10 @@ private slots:
         QVERIFY(run("fls", {"-r", "-p", "-u", "-F", image}, &live));
 
         const QString out = dir.filePath("out");
-        QProcessEnvironment toolEnv = QProcessEnvironment::systemEnvironment();
-        toolEnv.insert("VELMORA_IMAGES_ONLY", "1");
-        toolEnv.insert("VELMORA_DISK_IMAGES", image);
-        toolEnv.insert("QT_QPA_PLATFORM", "offscreen");
         QByteArray output;
-        const bool ok = run(OSTREL_BRIDGE_TOOL, {"scan", "--disk", "0", "--volume", "0", "--export", out}, &output,
-                            toolEnv);
-        QJsonObject completed;
         int progressLines = 0;
-        for (const QByteArray& line : output.split('\n')) {
-            const QJsonObject object = QJsonDocument::fromJson(line).object();
-            if (object.value("signal") == "recoveryCompleted")
-                completed = object;
-            progressLines += object.value("signal") == "fileRecoveryProgress";
-        }
-        QVERIFY2(ok, output.right(2000).constData());
+        const QJsonObject completed = exportImage(image, out, &progressLines, &output);
+        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
         QCOMPARE(completed.value("errorType").toInt(-1), 0);
         QCOMPARE(completed.value("totalErrorCount").toInt(-1), 0);
 
@@ -161,6 +174,28 @@ private slots:
         std::sort(mine.begin(), mine.end());
         QCOMPARE(theirs.size(), 2);
         QCOMPARE(mine, theirs);
+
+        // A nearly full target: the run ends as a target-disk failure naming the volume.
+        if (getuid() != 0)
+            QSKIP("needs root to mount a small tmpfs");
+        const QString small = dir.filePath("small");
+        QDir().mkpath(small);
+        if (!run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", small}))
+            QSKIP("tmpfs could not be mounted");
+        struct Unmount {
+            QString path;
+            ~Unmount() { run("umount", {path}); }
+        } unmount{small};
+        {
+            QFile filler(QDir(small).filePath("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(1024 * 1024 - 64 * 1024, 'x'));
+        }
+        const QJsonObject full = exportImage(image, QDir(small).filePath("out"), &progressLines, &output);
+        QVERIFY2(!full.isEmpty(), output.right(2000).constData());
+        QCOMPARE(full.value("errorType").toInt(), 2);
+        QCOMPARE(full.value("totalErrorCount").toInt(), 1);
+        QVERIFY(!full.value("description").toString().isEmpty());
     }
 };
 
