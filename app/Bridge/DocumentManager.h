@@ -106,6 +106,9 @@ public:
     // (count, bytes) of the checked files of a view, counted afresh (tests and checks).
     QPair<quint64, quint64> recountCheckedFiles(bool searchView) const;
 
+    // Re-evaluates every file against FileFilterManager's criteria; filterCompleted follows.
+    Q_INVOKABLE void setFilterCriteriaUpdated(int viewDisplayMode);
+
     // Walks.
     void clearSearchResults();
     // (record delta, byte delta) of checking or unchecking everything below a folder.

@@ -4,6 +4,7 @@
 
 #include "SizeText.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <vector>
@@ -80,29 +81,27 @@ quint32 DocumentManagerPrivate::directAggregate(const FileTreeNode* node, bool s
     return mix.aggregate();
 }
 
-// Post-order: each considered folder record gets the aggregate of the files beneath it.
-static StateMix refreshSubtree(const DocumentManagerPrivate& d, const PathIndex& index, FileTreeNode* node,
-                        bool searchView, bool onlyPassing)
-{
-    StateMix mix;
-    for (DocumentInfo* entry : node->entries) {
-        if (!isConsidered(entry, searchView, onlyPassing))
-            continue;
-        if (entry->isFile()) {
-            mix.add(entry->checkState(searchView));
-        } else if (FileTreeNode* child = d.lookup(index, entry->pathData(), entry->pathBytes())) {
-            const StateMix below = refreshSubtree(d, index, child, searchView, onlyPassing);
-            entry->exchangeCheckState(searchView, below.aggregate());
-            mix.add(below);
-        }
-    }
-    return mix;
-}
-
+// Children before parents: each considered folder record gets the aggregate of
+// the files beneath it.
 void DocumentManagerPrivate::refreshTopDown(FileTreeNode* node, bool searchView, bool onlyPassing)
 {
-    node->record->exchangeCheckState(searchView,
-                                     refreshSubtree(*this, indexOf(node), node, searchView, onlyPassing).aggregate());
+    const std::vector<FileTreeNode*> order = nodesPreorder(
+        node, [&](const DocumentInfo* entry) { return isConsidered(entry, searchView, onlyPassing); });
+    const PathIndex& index = indexOf(node);
+    QHash<const FileTreeNode*, StateMix> mixes;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        StateMix mix;
+        for (const DocumentInfo* entry : (*it)->entries) {
+            if (!isConsidered(entry, searchView, onlyPassing))
+                continue;
+            if (entry->isFile())
+                mix.add(entry->checkState(searchView));
+            else if (const FileTreeNode* child = lookup(index, entry->pathData(), entry->pathBytes()))
+                mix.add(mixes.value(child));
+        }
+        (*it)->record->exchangeCheckState(searchView, mix.aggregate());
+        mixes.insert(*it, mix);
+    }
 }
 
 void DocumentManagerPrivate::setAncestorAggregates(FileTreeNode* node, bool searchView, bool onlyPassing)
@@ -254,16 +253,15 @@ void DocumentManager::selectionDocumentNodeState(int checkState, int viewDisplay
 
 QPair<quint64, quint64> DocumentManager::recountCheckedFiles(bool searchView) const
 {
+    const bool filterActive = d->filterSet.load();
     quint64 count = 0, bytes = 0;
     std::shared_lock lock(d->treeLock);
     for (const FileTreeNode* node : d->typeIndex) {
         for (const DocumentInfo* record : node->entries) {
-            if (!record->isFile() || record->checkState(searchView) != Qt::Checked)
-                continue;
-            if (searchView && !record->inSearchMode())
-                continue;
-            ++count;
-            bytes += quint64(record->size);
+            if (DocumentManagerPrivate::countsAsChecked(record, searchView, filterActive)) {
+                ++count;
+                bytes += quint64(record->size);
+            }
         }
     }
     return {count, bytes};

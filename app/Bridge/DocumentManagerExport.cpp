@@ -105,6 +105,7 @@ void DocumentManagerPrivate::exportAll(const QString& folder, bool onlySearchRes
     logInfo(QStringLiteral("begin recovery select data to disk=%1").arg(folder));
     const quint64 total = onlySearchResults ? searchSelectedCount.load() : selectedCount.load();
     beginExport(onlySearchResults ? searchSelectedBytes.load() : selectedBytes.load());
+    const bool filterActive = filterSet.load();
     RecoveryFailureTable table;
     quint64 count = 0;
     bool stopped = false;
@@ -129,9 +130,8 @@ void DocumentManagerPrivate::exportAll(const QString& folder, bool onlySearchRes
                     stack.push_back(child);
                 continue;
             }
-            const bool selected = onlySearchResults ? entry->inSearchMode() && entry->checkState(true) == Qt::Checked
-                                                    : entry->checkState(false) == Qt::Checked;
-            if (!selected)
+            // What the totals count is what is written: a file the filter hides is not.
+            if (!countsAsChecked(entry, onlySearchResults, filterActive))
                 continue;
             emit owner->fileRecoveryProgress(DocumentInfo::filePath(entry), ++count, total);
             if (!table.note(recordVolumeKey(entry), recoverOne(folder, entry)))

@@ -12,6 +12,7 @@
 #include <map>
 #include <mutex>
 #include <shared_mutex>
+#include <vector>
 
 class RecoveryFailureTable;
 
@@ -116,6 +117,14 @@ public:
     void updateSearchView(const QString& path, const QVector<DocumentInfo*>& docs, int state);
     void routeNodeStateUpdate(const QString& path, QVector<DocumentInfo*> docs, int state, int stateType,
                               int viewMode);
+
+    // Filter task (DocumentManagerFilter.cpp); callers of the helpers hold treeLock.
+    std::vector<FileTreeNode*> nodesPreorder(FileTreeNode* root,
+                                             const std::function<bool(const DocumentInfo*)>& descend) const;
+    static bool countsAsChecked(const DocumentInfo* record, bool searchView, bool filterActive);
+    void storeRecount(bool searchView);
+    void countPassing(FileTreeNode* root, const DocumentManager::FilterFunction& filter);
+    void runFilterTask(int viewMode);
 
     // Release helpers.
     void takeQueuesAndWaitIdle();
