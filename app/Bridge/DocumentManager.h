@@ -4,7 +4,9 @@
 #include "QDiskAndVolumeInfo.h"
 #include "ScanTargetInfo.h"
 
+#include <QAtomicInteger>
 #include <QPair>
+#include <QSharedPointer>
 #include <QThread>
 #include <QVariant>
 
@@ -108,6 +110,17 @@ public:
 
     // Re-evaluates every file against FileFilterManager's criteria; filterCompleted follows.
     Q_INVOKABLE void setFilterCriteriaUpdated(int viewDisplayMode);
+
+    // Search: the pending search is dropped; state set to true abandons it.
+    Q_INVOKABLE void startDocumentSearch(const QString& searchText, QSharedPointer<QAtomicInteger<bool>> state);
+    // Find: what a view shows at targetPath, sorted by column (-1: unsorted); a non-empty
+    // items list is answered reversed. The pending find is dropped.
+    Q_INVOKABLE void findDocuments(const QString& targetPath, int viewDisplayMode, int column = -1,
+                                   Qt::SortOrder sortOrder = Qt::AscendingOrder, const QVariant& parameter = QVariant(),
+                                   const QVector<DocumentInfo*>& items = QVector<DocumentInfo*>());
+
+    // A copy of the stored search results (tests and the probe tool).
+    QVector<DocumentInfo*> findResults() const;
 
     // Walks.
     void clearSearchResults();

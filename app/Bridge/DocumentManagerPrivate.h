@@ -126,6 +126,11 @@ public:
     void countPassing(FileTreeNode* root, const DocumentManager::FilterFunction& filter);
     void runFilterTask(int viewMode);
 
+    // Search and find (DocumentManagerSearch.cpp).
+    void runSearch(const QString& text, const QSharedPointer<QAtomicInteger<bool>>& state);
+    QVector<DocumentInfo*> findRecords(const QString& targetPath, int viewMode, bool filterActive,
+                                       const QString& searchText) const;
+
     // Release helpers.
     void takeQueuesAndWaitIdle();
     void endRelease();
