@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <cctype>
+
 #include <vector>
 
 namespace {
@@ -16,6 +18,45 @@ bool cancelled(const QSharedPointer<QAtomicInteger<bool>>& state)
 {
     return state && state->loadAcquire();
 }
+
+// Case-insensitive substring test of a record's name. An ASCII text is matched on
+// the UTF-8 bytes: bytes of other characters never equal an ASCII letter.
+class NameMatcher {
+public:
+    explicit NameMatcher(const QString& text) : text_(text)
+    {
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            lowered_ = text.toLower().toLatin1();
+        ascii_ = ascii;
+    }
+    bool operator()(const DocumentInfo* record) const
+    {
+        if (!ascii_)
+            return DocumentInfo::fileName(record).contains(text_, Qt::CaseInsensitive);
+        const char* path = record->pathData();
+        const int size = record->pathBytes();
+        int begin = size;
+        while (begin > 0 && path[begin - 1] != '/')
+            --begin;
+        const int length = lowered_.size();
+        for (int i = begin; i + length <= size; ++i) {
+            int k = 0;
+            while (k < length && std::tolower(uchar(path[i + k])) == lowered_[k])
+                ++k;
+            if (k == length)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QString text_;
+    QByteArray lowered_;
+    bool ascii_ = false;
+};
 
 constexpr quint32 searchAndPassBits = DocumentInfo::SearchModeBit | DocumentInfo::PassesFilterBit;
 
@@ -37,6 +78,7 @@ void DocumentManagerPrivate::runSearch(const QString& text, const QSharedPointer
         return;
     QVector<DocumentInfo*> results;
     quint64 bytes = 0;
+    const NameMatcher matches(text);
     {
         std::shared_lock lock(treeLock);
         QSet<QByteArray> matchedFolders;
@@ -52,8 +94,7 @@ void DocumentManagerPrivate::runSearch(const QString& text, const QSharedPointer
                 const quint16 code = entry->typeCode;
                 const bool neverMatched = code == RecycleBinFolder || code == FileNameLostFolder
                                           || code == FilePathLostFolder;
-                const bool match = !neverMatched
-                                   && DocumentInfo::fileName(entry).contains(text, Qt::CaseInsensitive);
+                const bool match = !neverMatched && matches(entry);
                 if (match) {
                     results.append(entry);
                     if (entry->isFile())
@@ -108,6 +149,7 @@ QVector<DocumentInfo*> DocumentManagerPrivate::findRecords(const QString& target
         else
             folders.push_back(entry);
     }
+    const NameMatcher matches(searchText);
     for (const DocumentInfo* folder : folders) {
         const FileTreeNode* start = lookup(folderIndex, folder->pathData(), folder->pathBytes());
         std::vector<const FileTreeNode*> stack;
@@ -122,7 +164,7 @@ QVector<DocumentInfo*> DocumentManagerPrivate::findRecords(const QString& target
                 if (!entry->isFile()) {
                     if (const FileTreeNode* child = lookup(folderIndex, entry->pathData(), entry->pathBytes()))
                         stack.push_back(child);
-                } else if (DocumentInfo::fileName(entry).contains(searchText, Qt::CaseInsensitive)) {
+                } else if (matches(entry)) {
                     result.append(entry);
                 }
             }

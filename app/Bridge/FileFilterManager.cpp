@@ -5,6 +5,9 @@
 
 #include <QRegularExpression>
 
+#include <cctype>
+#include <cstring>
+
 namespace {
 
 quint32 typeBit(quint16 code)
@@ -52,6 +55,31 @@ const QRegularExpression& browserPattern()
 
 #undef USER_FOLDER
 
+// The byte offset where the path inside the volume starts, or -1.
+int inVolumeStart(const DocumentInfo* record, bool wholeDiskScan)
+{
+    const char* data = record->pathData();
+    const int size = record->pathBytes();
+    int skip = wholeDiskScan ? 2 : 1;
+    for (int i = 0; i < size; ++i) {
+        if (data[i] == '/' && --skip == 0)
+            return i + 1;
+    }
+    return -1;
+}
+
+bool startsWithNoCase(const char* data, int size, const char* prefix)
+{
+    const int length = int(std::strlen(prefix));
+    if (size < length)
+        return false;
+    for (int i = 0; i < length; ++i) {
+        if (std::tolower(uchar(data[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool FilterCriteria::passes(const DocumentInfo* record, bool wholeDiskScan) const
@@ -75,14 +103,23 @@ bool FilterCriteria::passes(const DocumentInfo* record, bool wholeDiskScan) cons
     if (exclusionFlags != 0) {
         if ((exclusionFlags & 0x1) && record->size == 0)
             return false;
-        // Found paths carry no drive letter: the patterns see the path inside the volume as on drive C:.
-        const QString path = driveAnchoredPath(inVolumePath(DocumentInfo::filePath(record), wholeDiskScan));
-        if ((exclusionFlags & 0x2) && windowsPattern().match(path).hasMatch())
-            return false;
-        if ((exclusionFlags & 0x4) && tempPattern().match(path).hasMatch())
-            return false;
-        if ((exclusionFlags & 0x8) && browserPattern().match(path).hasMatch())
-            return false;
+        // Every pattern starts with "Windows/" or "Users/" inside the volume: other paths
+        // are passed without building a string.
+        const int start = inVolumeStart(record, wholeDiskScan);
+        const char* rest = record->pathData() + start;
+        const int restSize = record->pathBytes() - start;
+        const bool windows = start >= 0 && startsWithNoCase(rest, restSize, "windows/");
+        const bool users = start >= 0 && startsWithNoCase(rest, restSize, "users/");
+        if ((windows && (exclusionFlags & 0x2)) || (users && (exclusionFlags & 0xC))) {
+            // Found paths carry no drive letter: the patterns see the path inside the volume as on drive C:.
+            const QString path = driveAnchoredPath(QString::fromUtf8(rest, restSize));
+            if ((exclusionFlags & 0x2) && windowsPattern().match(path).hasMatch())
+                return false;
+            if ((exclusionFlags & 0x4) && tempPattern().match(path).hasMatch())
+                return false;
+            if ((exclusionFlags & 0x8) && browserPattern().match(path).hasMatch())
+                return false;
+        }
     }
     return true;
 }
