@@ -197,6 +197,96 @@ private slots:
         QCOMPARE(full.value("totalErrorCount").toInt(), 1);
         QVERIFY(!full.value("description").toString().isEmpty());
     }
+
+    // NTFS written through ntfs-3g: hostile names and a deep tree stay inside the
+    // export folder, every file once, with tsk_recover's bytes.
+    void ntfsHostileNamesStayInside()
+    {
+        if (getuid() != 0)
+            QSKIP("needs root to mount the NTFS image with ntfs-3g");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString image = dir.filePath("ntfs.img");
+        {
+            QFile file(image);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(24 * 1024 * 1024));
+        }
+        if (!run("mkntfs", {"-q", "-F", "-Q", image}))
+            QSKIP("mkntfs is not installed");
+        QByteArray loopName;
+        if (!run("losetup", {"-f", "--show", image}, &loopName))
+            QSKIP("no free loop device");
+        const QString loop = QString::fromUtf8(loopName).trimmed();
+        const QString mount = dir.filePath("mnt");
+        QDir().mkpath(mount);
+        int written = 0;
+        {
+            struct Teardown {
+                QString mount, loop;
+                bool mounted = false;
+                ~Teardown()
+                {
+                    if (mounted)
+                        run("umount", {mount});
+                    run("losetup", {"-d", loop});
+                }
+            } teardown{mount, loop};
+            if (!run("ntfs-3g", {loop, mount}))
+                QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
+            teardown.mounted = true;
+            QDir root(mount);
+            auto write = [&](const QString& name, int size) {
+                QFile out(root.filePath(name));
+                QVERIFY2(out.open(QIODevice::WriteOnly), qPrintable(name));
+                out.write(pattern(size, ++written));
+            };
+            write("a\\..\\..\\evil", 300);
+            write("..\\x", 200);
+            write(QString(255, QLatin1Char('n')), 100);
+            write(QString::fromUtf8("\xC3\xA4") + QString(120, QLatin1Char('u')), 150);  // 122 characters, 242 bytes
+            QString deep;
+            for (int level = 0; level < 40; ++level)
+                deep += QStringLiteral("d%1/").arg(level);
+            QVERIFY(root.mkpath(deep));
+            write(deep + "bottom.bin", 5000);
+            write("dup.txt", 10);
+            QVERIFY(root.mkpath("sub"));
+            write("sub/dup.txt", 20);
+            write("gone.bin", 7000);
+            run("sync", {});
+            QVERIFY(root.remove("gone.bin"));
+        }
+        const QString tskAll = dir.filePath("tsk-all");
+        if (!run("tsk_recover", {"-e", image, tskAll}))
+            QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+
+        const QString parent = dir.filePath("target");
+        const QString out = QDir(parent).filePath("out");
+        QByteArray output;
+        int progressLines = 0;
+        const QJsonObject completed = exportImage(image, out, &progressLines, &output);
+        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
+        QCOMPARE(completed.value("errorType").toInt(-1), 0);
+        // Nothing beside the export folder, no link, every exported file once.
+        QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList{"out"});
+        QStringList links;
+        const QMap<QString, QByteArray> exported = filesBelow(out, &links);
+        QVERIFY(links.isEmpty());
+        QCOMPARE(exported.size(), progressLines);
+        // Every file tsk_recover writes (system files aside) has its bytes in the export.
+        QList<QByteArray> ours = exported.values();
+        const QMap<QString, QByteArray> theirs = filesBelow(tskAll);
+        int compared = 0;
+        for (auto it = theirs.cbegin(); it != theirs.cend(); ++it) {
+            if (it.key().startsWith('$'))
+                continue;
+            QVERIFY2(ours.removeOne(it.value()), qPrintable(it.key()));
+            ++compared;
+        }
+        QCOMPARE(compared, written);
+    }
 };
 
 QTEST_GUILESS_MAIN(BridgeExportImageTest)
