@@ -20,6 +20,21 @@ bool isVolumeFolderCode(quint16 code)
            || (code >= UnmountedPartition && code <= ExternalUnallocatedPartition);
 }
 
+// The engine drops "." and ".." components; a found file or folder so named
+// would lose its place (a file "..": written as its own parent). They keep a
+// visible, harmless name instead.
+QString keepDotNames(const QString& path)
+{
+    if (!path.contains(QLatin1String("/.")) && !path.startsWith(QLatin1Char('.')))
+        return path;
+    QStringList parts = path.split(QLatin1Char('/'));
+    for (QString& part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            part.prepend(QLatin1Char('_'));
+    }
+    return parts.join(QLatin1Char('/'));
+}
+
 } // namespace
 
 // The path below the export folder: the record's display path without the
@@ -27,6 +42,11 @@ bool isVolumeFolderCode(quint16 code)
 // known by its node, never by a name pattern: a real folder "Trip (E:)" stays.
 // Callers hold treeLock.
 QString DocumentManagerPrivate::exportPathOf(const DocumentInfo* record) const
+{
+    return keepDotNames(exportDisplayPathOf(record));
+}
+
+QString DocumentManagerPrivate::exportDisplayPathOf(const DocumentInfo* record) const
 {
     const QString display = DocumentInfo::filePath(record);
     if (scanTargetCode != LocalDisk && scanTargetCode != ExternalDisk)

@@ -98,6 +98,7 @@ public:
     void exportAll(const QString& folder, bool onlySearchResults);
     void exportOne(const QString& folder, const DocumentInfo* record, quint64 postedGeneration);
     QString exportPathOf(const DocumentInfo* record) const;
+    QString exportDisplayPathOf(const DocumentInfo* record) const;
     bool holdsFileRecord(const DocumentInfo* record) const;
     int recoverOne(const QString& folder, const DocumentInfo* record);
     void beginExport(quint64 totalBytes);

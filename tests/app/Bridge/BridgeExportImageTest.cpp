@@ -198,6 +198,77 @@ private slots:
         QVERIFY(!full.value("description").toString().isEmpty());
     }
 
+    // Directory entries patched so their long names read ".." and "a/b": both
+    // files land inside the export folder, each once, with their bytes.
+    void fatHostileLongNames()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString image = dir.filePath("fat.img");
+        if (!run("mkfs.fat", {"-F", "32", "-C", image, "65536"}))
+            QSKIP("mkfs.fat is not installed");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MTOOLS_SKIP_CHECK", "1");
+        const QMap<QString, QByteArray> contents{{"zqlongname.tx", pattern(3000, 1)}, {"yqlongname.tx", pattern(10, 2)}};
+        for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+            const QString local = dir.filePath(it.key());
+            QFile file(local);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(it.value());
+            file.close();
+            if (!run("mcopy", {"-i", image, local, "::/" + it.key()}, nullptr, env))
+                QSKIP("mtools is not installed");
+        }
+        // One long-name entry each (13 characters): rewrite its name fields in place;
+        // the short-name checksum does not cover them.
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        auto patch = [&](const QString& old, const QString& name) {
+            const QByteArray key(reinterpret_cast<const char*>(old.left(5).utf16()), 10);
+            const int field = bytes.indexOf(key);
+            QVERIFY(field > 0);
+            const int entry = field - 1;
+            QVector<ushort> units;
+            for (QChar c : name)
+                units.append(c.unicode());
+            units.append(0);
+            while (units.size() < 13)
+                units.append(0xFFFF);
+            static const int offsets[] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
+            for (int k = 0; k < 13; ++k) {
+                bytes[entry + offsets[k]] = char(units[k] & 0xFF);
+                bytes[entry + offsets[k] + 1] = char(units[k] >> 8);
+            }
+        };
+        patch("zqlongname.tx", "..");
+        patch("yqlongname.tx", "a/b");
+        file.seek(0);
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        file.close();
+
+        const QString parent = dir.filePath("target");
+        const QString out = QDir(parent).filePath("out");
+        QByteArray output;
+        int progressLines = 0;
+        const QJsonObject completed = exportImage(image, out, &progressLines, &output);
+        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
+        QCOMPARE(completed.value("errorType").toInt(-1), 0);
+        QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList{"out"});
+        QStringList links;
+        const QMap<QString, QByteArray> exported = filesBelow(out, &links);
+        QVERIFY(links.isEmpty());
+        QCOMPARE(progressLines, 2);
+        QList<QByteArray> ours = exported.values();
+        QList<QByteArray> theirs;
+        for (const QByteArray& data : contents)
+            theirs.append(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+        std::sort(ours.begin(), ours.end());
+        std::sort(theirs.begin(), theirs.end());
+        QCOMPARE(ours, theirs);
+    }
+
     // NTFS written through ntfs-3g: hostile names and a deep tree stay inside the
     // export folder, every file once, with tsk_recover's bytes.
     void ntfsHostileNamesStayInside()

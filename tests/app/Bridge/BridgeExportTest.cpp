@@ -252,6 +252,23 @@ private slots:
         QCOMPARE(paths, (QStringList{"sdb1/Lost Partition - 1 (NTFS)/b.txt", "sdb1/Trip (E:)/a.jpg"}));
     }
 
+    // A found name "." or ".." keeps its place under a visible name: the engine
+    // drops such components, which would write the file as its own parent.
+    void dotNamesKeepTheirPlace()
+    {
+        auto manager = newManager();
+        FakeEngine engine(manager.get());
+        for (const char* p : {"\\d\\..", "\\..\\x", "\\a\\..\\..\\evil", "\\d\\.x"})
+            manager->onEngineEvent(mountedVolume(), onVolume(p, 0).info());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        checkAll(manager.get());
+        manager->exportAllDocumentsToDisk("/out", false);
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QStringList paths = engine.calledPaths();
+        paths.sort();
+        QCOMPARE(paths, (QStringList{"sdb1/_../x", "sdb1/a/_../_../evil", "sdb1/d/.x", "sdb1/d/_.."}));
+    }
+
     void onlySearchResultsExportsSearchChecked()
     {
         auto manager = newManager();
