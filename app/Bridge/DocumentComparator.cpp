@@ -5,6 +5,7 @@
 #include "ParallelWalk.h"
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <thread>
 #include <vector>
@@ -15,7 +16,76 @@ enum Group { TypeFolderGroup = 0, SpecialGroup = 1, RegularGroup = 2 };
 
 constexpr int lostFileFolderRank = 6;
 
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// naturalLessThan on ASCII bytes, without decoding: the same order for ASCII text.
+bool asciiNaturalLess(const char* a, int la, const char* b, int lb)
+{
+    int i = 0, j = 0;
+    while (i < la && j < lb) {
+        const char ca = a[i], cb = b[j];
+        if (isAsciiDigit(ca)) {
+            if (!isAsciiDigit(cb))
+                return true;
+            int endA = i, endB = j;
+            while (endA < la && isAsciiDigit(a[endA]))
+                ++endA;
+            while (endB < lb && isAsciiDigit(b[endB]))
+                ++endB;
+            if (endA - i != endB - j)
+                return endA - i < endB - j;
+            for (; i < endA; ++i, ++j) {
+                if (a[i] != b[j])
+                    return uchar(a[i]) < uchar(b[j]);
+            }
+            continue;
+        }
+        if (isAsciiDigit(cb))
+            return false;
+        const int lowA = std::tolower(uchar(ca)), lowB = std::tolower(uchar(cb));
+        if (lowA != lowB)
+            return lowA < lowB;
+        ++i;
+        ++j;
+    }
+    return la - i < lb - j;
+}
+
+bool nameLess(const SortName& a, const SortName& b)
+{
+    if (a.ascii && b.ascii)
+        return asciiNaturalLess(a.data, a.size, b.data, b.size);
+    return naturalLessThan(a.toString(), b.toString());
+}
+
 } // namespace
+
+SortName SortName::of(const DocumentInfo* record)
+{
+    SortName name;
+    if (!record)
+        return name;
+    const char* path = record->pathData();
+    int begin = 0;
+    const int size = record->pathBytes();
+    const bool fullPath = DocumentComparator::group(record) == SpecialGroup
+                          && nodeKindRank(quint8(record->typeCode)) != lostFileFolderRank;
+    if (!fullPath) {
+        begin = size;
+        while (begin > 0 && path[begin - 1] != '/')
+            --begin;
+    }
+    name.data = path + begin;
+    name.size = size - begin;
+    for (int i = 0; i < name.size && name.ascii; ++i)
+        name.ascii = uchar(name.data[i]) < 128;
+    if (!name.ascii)
+        name.text = QString::fromUtf8(name.data, name.size);
+    return name;
+}
 
 int DocumentComparator::group(const DocumentInfo* record)
 {
@@ -27,15 +97,8 @@ int DocumentComparator::group(const DocumentInfo* record)
     return SpecialGroup;
 }
 
-QString DocumentComparator::nameKey(const DocumentInfo* record)
-{
-    if (group(record) == SpecialGroup && nodeKindRank(quint8(record->typeCode)) != lostFileFolderRank)
-        return DocumentInfo::filePath(record);
-    return DocumentInfo::fileName(record);
-}
-
-bool DocumentComparator::columnLess(const DocumentInfo* a, const QString& nameA, const DocumentInfo* b,
-                                    const QString& nameB) const
+bool DocumentComparator::columnLess(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b,
+                                    const SortName& nameB) const
 {
     const bool ascending = order_ == Qt::AscendingOrder;
     auto byValue = [ascending](quint64 x, quint64 y) { return ascending ? x > y : x < y; };
@@ -43,12 +106,12 @@ bool DocumentComparator::columnLess(const DocumentInfo* a, const QString& nameA,
     case 1: return byValue(quint64(a->time), quint64(b->time));
     case 2: return byValue(a->typeCode & 0xFF, b->typeCode & 0xFF);
     case 3: return byValue(quint64(a->size), quint64(b->size));
-    default: return ascending ? naturalLessThan(nameA, nameB) : naturalLessThan(nameB, nameA);
+    default: return ascending ? nameLess(nameA, nameB) : nameLess(nameB, nameA);
     }
 }
 
-bool DocumentComparator::less(const DocumentInfo* a, const QString& nameA, const DocumentInfo* b,
-                              const QString& nameB) const
+bool DocumentComparator::less(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b,
+                              const SortName& nameB) const
 {
     if (!a || !b)
         return a && !b;  // null records last
@@ -68,7 +131,7 @@ bool DocumentComparator::less(const DocumentInfo* a, const QString& nameA, const
 bool DocumentComparator::operator()(const DocumentInfo* a, const DocumentInfo* b) const
 {
     const bool byName = column_ != 1 && column_ != 2 && column_ != 3;
-    return less(a, a && byName ? nameKey(a) : QString(), b, b && byName ? nameKey(b) : QString());
+    return less(a, byName ? SortName::of(a) : SortName(), b, byName ? SortName::of(b) : SortName());
 }
 
 void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder order)
@@ -80,7 +143,7 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     }
     struct Keyed {
         DocumentInfo* record;
-        QString name;
+        SortName name;
     };
     std::vector<Keyed> keyed(size_t(records.size()));
     const bool byName = column != 1 && column != 2 && column != 3;
@@ -99,7 +162,7 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     runParallelUnits(ranges, [&](Range& range) {
         for (size_t i = range.begin; i < range.end; ++i) {
             DocumentInfo* record = records[int(i)];
-            keyed[i] = {record, byName && record ? DocumentComparator::nameKey(record) : QString()};
+            keyed[i] = {record, byName ? SortName::of(record) : SortName()};
         }
         std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
     });

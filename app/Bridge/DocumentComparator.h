@@ -7,6 +7,18 @@
 // The order of a view's sort: a strict weak order over every record code, so
 // type folders, special nodes and regular records never compare both ways.
 // column: 0 name (and any unknown value), 1 date, 2 type, 3 size.
+// A record's sort name (the full path for special nodes outside rank 6, the file
+// name otherwise): a view of its UTF-8 path bytes, decoded only when not ASCII.
+struct SortName {
+    const char* data = nullptr;
+    int size = 0;
+    bool ascii = true;
+    QString text;
+
+    static SortName of(const DocumentInfo* record);
+    QString toString() const { return ascii ? QString::fromLatin1(data, size) : text; }
+};
+
 class DocumentComparator {
 public:
     DocumentComparator(int column, Qt::SortOrder order) : column_(column), order_(order) {}
@@ -14,15 +26,12 @@ public:
 
     // Ascending: type folders, special nodes, regular records; descending: the reverse.
     static int group(const DocumentInfo* record);
-    // The name key of a record in its group: the full path for special nodes outside
-    // rank 6, the file name otherwise.
-    static QString nameKey(const DocumentInfo* record);
 
 private:
     friend void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder order);
     // a before b by the column, with the name keys already decoded.
-    bool columnLess(const DocumentInfo* a, const QString& nameA, const DocumentInfo* b, const QString& nameB) const;
-    bool less(const DocumentInfo* a, const QString& nameA, const DocumentInfo* b, const QString& nameB) const;
+    bool columnLess(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b, const SortName& nameB) const;
+    bool less(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b, const SortName& nameB) const;
 
     int column_;
     Qt::SortOrder order_;

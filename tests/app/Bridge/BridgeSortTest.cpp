@@ -71,6 +71,22 @@ private slots:
         QVERIFY(!naturalLessThan(less, less));
     }
 
+    // The comparator's byte path for ASCII names orders exactly as naturalLessThan.
+    void recordNamesFollowNaturalOrder()
+    {
+        const QStringList names{"a", "A", "a1", "a01", "a10", "a2", "file2", "File10", "x 3", "x03", "1", "01", "",
+                                "b", "B2c", "b2C", "z9", "z09z", QString::fromUtf8("\xC3\xA4"), "Zz", "_x", "~"};
+        std::vector<Record> records;
+        for (const QString& name : names)
+            records.push_back(makeRecord(29, "sdb1/" + name, 1, 1));
+        const DocumentComparator less(0, Qt::AscendingOrder);
+        for (int i = 0; i < names.size(); ++i) {
+            for (int j = 0; j < names.size(); ++j)
+                QVERIFY2(less(records[size_t(i)].get(), records[size_t(j)].get()) == naturalLessThan(names[i], names[j]),
+                         qPrintable(names[i] + " / " + names[j]));
+        }
+    }
+
     // Irreflexive, transitive, and incomparability transitive, for every column and order.
     void comparatorIsAStrictWeakOrder()
     {
