@@ -5,7 +5,6 @@
 #include "ParallelWalk.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 #include <thread>
 #include <vector>
@@ -19,6 +18,11 @@ constexpr int lostFileFolderRank = 6;
 bool isAsciiDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+int asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : uchar(c);
 }
 
 // naturalLessThan on ASCII bytes, without decoding: the same order for ASCII text.
@@ -45,7 +49,7 @@ bool asciiNaturalLess(const char* a, int la, const char* b, int lb)
         }
         if (isAsciiDigit(cb))
             return false;
-        const int lowA = std::tolower(uchar(ca)), lowB = std::tolower(uchar(cb));
+        const int lowA = asciiLower(ca), lowB = asciiLower(cb);
         if (lowA != lowB)
             return lowA < lowB;
         ++i;
@@ -144,6 +148,7 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     struct Keyed {
         DocumentInfo* record;
         SortName name;
+        int group;
     };
     std::vector<Keyed> keyed(size_t(records.size()));
     const bool byName = column != 1 && column != 2 && column != 3;
@@ -155,14 +160,19 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     QVector<Range> ranges;
     for (size_t begin = 0; begin < keyed.size(); begin += step)
         ranges.append({begin, std::min(begin + step, keyed.size())});
-    auto keyedLess = [&comparator](const Keyed& x, const Keyed& y) {
+    const bool ascending = order == Qt::AscendingOrder;
+    auto keyedLess = [&](const Keyed& x, const Keyed& y) {
+        // Two regular records by name, the common case, without the group and rank steps.
+        if (byName && x.group == RegularGroup && y.group == RegularGroup)
+            return ascending ? nameLess(x.name, y.name) : nameLess(y.name, x.name);
         return comparator.less(x.record, x.name, y.record, y.name);
     };
     // Each name is decoded once, then every chunk sorted on its own worker.
     runParallelUnits(ranges, [&](Range& range) {
         for (size_t i = range.begin; i < range.end; ++i) {
             DocumentInfo* record = records[int(i)];
-            keyed[i] = {record, byName ? SortName::of(record) : SortName()};
+            keyed[i] = {record, byName ? SortName::of(record) : SortName(),
+                        record ? DocumentComparator::group(record) : -1};
         }
         std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
     });
