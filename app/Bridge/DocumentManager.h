@@ -4,7 +4,9 @@
 #include "QDiskAndVolumeInfo.h"
 #include "ScanTargetInfo.h"
 
+#include <QAtomicInteger>
 #include <QPair>
+#include <QSharedPointer>
 #include <QThread>
 #include <QVariant>
 
@@ -94,6 +96,32 @@ public:
     void setStopRecovery(bool stop);
     bool stopRecoveryRequested() const;
 
+    // Export: posts a task; one recoveryCompleted ends every run.
+    Q_INVOKABLE void exportAllDocumentsToDisk(const QString& destinationDirectoryPath, bool onlySearchResults);
+    Q_INVOKABLE void exportSingleDocumentToDisk(const QString& destinationDirectoryPath, const DocumentInfo* doc);
+
+    // Check states: a new request drops the pending ones. viewDisplayMode: 1 folder
+    // view, 2 type view, 4 search results.
+    Q_INVOKABLE void updateDocumentNodeState(const QString& currentNodePath, const QVector<DocumentInfo*>& docs,
+                                             int checkState, int checkStateType, int viewDisplayMode);
+    Q_INVOKABLE void selectionDocumentNodeState(int checkState, int viewDisplayMode);
+    // (count, bytes) of the checked files of a view, counted afresh (tests and checks).
+    QPair<quint64, quint64> recountCheckedFiles(bool searchView) const;
+
+    // Re-evaluates every file against FileFilterManager's criteria; filterCompleted follows.
+    Q_INVOKABLE void setFilterCriteriaUpdated(int viewDisplayMode);
+
+    // Search: the pending search is dropped; state set to true abandons it.
+    Q_INVOKABLE void startDocumentSearch(const QString& searchText, QSharedPointer<QAtomicInteger<bool>> state);
+    // Find: what a view shows at targetPath, sorted by column (-1: unsorted); a non-empty
+    // items list is answered reversed. The pending find is dropped.
+    Q_INVOKABLE void findDocuments(const QString& targetPath, int viewDisplayMode, int column = -1,
+                                   Qt::SortOrder sortOrder = Qt::AscendingOrder, const QVariant& parameter = QVariant(),
+                                   const QVector<DocumentInfo*>& items = QVector<DocumentInfo*>());
+
+    // A copy of the stored search results (tests and the probe tool).
+    QVector<DocumentInfo*> findResults() const;
+
     // Walks.
     void clearSearchResults();
     // (record delta, byte delta) of checking or unchecking everything below a folder.
@@ -113,6 +141,9 @@ public:
     // Seams of the bridge and of the filters.
     using FilterFunction = std::function<bool(const DocumentInfo*)>;
     void setFilter(FilterFunction filter);
+    // The export's engine call (tests); unset, the bridge's recoverData.
+    using RecoverFunction = std::function<int(const QString& folder, const DataRecoveryInfo& item)>;
+    void setRecoverFunction(RecoverFunction recover);
     using VolumeNameResolver = std::function<QString(quint64 volumeKey, const QString& fallback)>;
     void setVolumeNameResolver(VolumeNameResolver resolver);
     using ScanStatisticsSender = std::function<void(bool completed, double minutes, quint64 percent,

@@ -12,6 +12,9 @@
 #include <map>
 #include <mutex>
 #include <shared_mutex>
+#include <vector>
+
+class RecoveryFailureTable;
 
 struct DocumentTask {
     std::function<void()> body;
@@ -68,6 +71,7 @@ public:
     DocumentManager::FilterFunction filter;
     std::atomic<bool> filterSet{false};
     DocumentManager::VolumeNameResolver volumeNameResolver;
+    DocumentManager::RecoverFunction recoverFunction;
     DocumentManager::ScanStatisticsSender statisticsSender;
 
     QString lastRemainingText;
@@ -89,6 +93,44 @@ public:
     void buildTrees(const ScanTargetInfo& target);
     void releaseTrees();
     static void releaseTree(FileTreeNode* root, const PathIndex& index, bool keepFileRecords);
+
+    // Export (DocumentManagerExport.cpp).
+    void exportAll(const QString& folder, bool onlySearchResults);
+    void exportOne(const QString& folder, const DocumentInfo* record, quint64 postedGeneration);
+    QString exportPathOf(const DocumentInfo* record) const;
+    QString exportDisplayPathOf(const DocumentInfo* record) const;
+    bool holdsFileRecord(const DocumentInfo* record) const;
+    int recoverOne(const QString& folder, const DocumentInfo* record);
+    void beginExport(quint64 totalBytes);
+    void finishExport(const RecoveryFailureTable& table);
+    QString failedVolumeNamesOf(const RecoveryFailureTable& table);
+
+    // Check states (DocumentManagerCheckStates.cpp); helpers taking no lock need treeLock held.
+    FileTreeNode* nodeOfPath(const QString& path) const;
+    const PathIndex& indexOf(const FileTreeNode* node) const;
+    quint32 directAggregate(const FileTreeNode* node, bool searchView, bool onlyPassing) const;
+    void refreshTopDown(FileTreeNode* node, bool searchView, bool onlyPassing);
+    void setAncestorAggregates(FileTreeNode* node, bool searchView, bool onlyPassing);
+    void crossTreeRefresh(bool fromFolderView, bool onlyPassing);
+    void emitSelectedTotals(bool searchView);
+    void updateNormalView(const QString& path, const QVector<DocumentInfo*>& docs, int state, int stateType,
+                          int viewMode);
+    void updateSearchView(const QString& path, const QVector<DocumentInfo*>& docs, int state);
+    void routeNodeStateUpdate(const QString& path, QVector<DocumentInfo*> docs, int state, int stateType,
+                              int viewMode);
+
+    // Filter task (DocumentManagerFilter.cpp); callers of the helpers hold treeLock.
+    std::vector<FileTreeNode*> nodesPreorder(FileTreeNode* root,
+                                             const std::function<bool(const DocumentInfo*)>& descend) const;
+    static bool countsAsChecked(const DocumentInfo* record, bool searchView, bool filterActive);
+    void storeRecount(bool searchView);
+    void countPassing(FileTreeNode* root, const DocumentManager::FilterFunction& filter);
+    void runFilterTask(int viewMode);
+
+    // Search and find (DocumentManagerSearch.cpp).
+    void runSearch(const QString& text, const QSharedPointer<QAtomicInteger<bool>>& state);
+    QVector<DocumentInfo*> findRecords(const QString& targetPath, int viewMode, bool filterActive,
+                                       const QString& searchText) const;
 
     // Release helpers.
     void takeQueuesAndWaitIdle();

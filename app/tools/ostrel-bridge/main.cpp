@@ -1,11 +1,18 @@
 // ostrel-bridge: the engine bridge and the found-file model without a window.
 //   ostrel-bridge list
 //   ostrel-bridge scan (--disk D --volume V | --whole-disk D | --path P | --recycle-bin)
-//                      [--pause-after N --resume-after-ms T] [--stop-after N] [--tree]
+//                      [--pause-after N --resume-after-ms T] [--stop-after N] [--tree] [--export DIR]
+//                      [--only-deleted] [--search TEXT] [--filter JSON]
+// --export checks everything the view shows and exports it into DIR: the folder
+// view narrowed by --only-deleted and --filter, or the search results of --search.
+// --filter takes {"typeMask":1,"extensions":["jpg"],"sizePreset":6,"sizeMin":0,
+// "sizeMax":9,"datePreset":5,"dateFrom":0,"dateTo":9,"exclusions":2}.
 // Every model signal is one JSON line on stdout, then a summary line.
 #include "DocumentManager.h"
+#include "FileFilterManager.h"
 #include "NameTable.h"
 #include "StorageDataRecoverMgr.h"
+#include "SearchDataPanelMgr.h"
 #include "StorageDeviceManager.h"
 #include "TreeDump.h"
 
@@ -65,6 +72,68 @@ int fail(const QString& text)
     return 2;
 }
 
+bool applyFilters(const QCommandLineParser& parser)
+{
+    FileFilterManager* filters = FileFilterManager::instance();
+    if (parser.isSet("only-deleted"))
+        filters->setFileStateFilter(true);
+    if (!parser.isSet("filter"))
+        return true;
+    const QJsonDocument document = QJsonDocument::fromJson(parser.value("filter").toUtf8());
+    if (!document.isObject())
+        return false;
+    const QJsonObject f = document.object();
+    if (f.contains("typeMask"))
+        filters->setFileTypeFilter(quint32(f.value("typeMask").toInt()),
+                                   f.value("extensions").toVariant().toStringList());
+    if (f.contains("sizePreset"))
+        filters->setFileSizeFilter(f.value("sizePreset").toInt(), qint64(f.value("sizeMin").toDouble(-1)),
+                                   qint64(f.value("sizeMax").toDouble(-1)));
+    if (f.contains("datePreset"))
+        filters->setModifiedDateFilter(f.value("datePreset").toInt(), qint64(f.value("dateFrom").toDouble(-1)),
+                                       qint64(f.value("dateTo").toDouble(-1)));
+    if (f.contains("exclusions"))
+        filters->setExclusionFlags(quint32(f.value("exclusions").toInt()));
+    return true;
+}
+
+// Filter, search, select all in the view, then export; 0 only when every file was written.
+int exportEverything(QCoreApplication& app, DocumentManager* model, const QString& folder, const QString& text,
+                     bool search)
+{
+    int errorType = -1;
+    const QMetaObject::Connection progress = QObject::connect(
+        model, &DocumentManager::fileRecoveryProgress, &app,
+        [](const QString& path, qulonglong index, qulonglong total) {
+            print({{"signal", "fileRecoveryProgress"},
+                   {"filePath", path},
+                   {"recoveredCount", qint64(index)},
+                   {"totalCount", qint64(total)}});
+        });
+    const QMetaObject::Connection done = QObject::connect(
+        model, &DocumentManager::recoveryCompleted, &app, [&](int type, const QString& description, int count) {
+            print({{"signal", "recoveryCompleted"},
+                   {"errorType", type},
+                   {"description", description},
+                   {"totalErrorCount", count}});
+            errorType = type;
+            app.exit(0);
+        });
+    const int view = search ? 4 : 1;
+    if (FileFilterManager::instance()->isFilterActive())
+        model->setFilterCriteriaUpdated(view);
+    if (search) {
+        SearchDataPanelMgr::instance()->setSearchData(text);
+        model->startDocumentSearch(text, QSharedPointer<QAtomicInteger<bool>>::create(false));
+    }
+    model->selectionDocumentNodeState(Qt::Checked, view);
+    model->exportAllDocumentsToDisk(folder, search);
+    app.exec();
+    QObject::disconnect(progress);
+    QObject::disconnect(done);
+    return errorType == 0 ? 0 : 3;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,7 +150,11 @@ int main(int argc, char** argv)
                        {"pause-after", "pause after N found files", "N"},
                        {"resume-after-ms", "resume T ms after the pause", "T"},
                        {"stop-after", "stop after N found files", "N"},
-                       {"tree", "dump both trees after the scan"}});
+                       {"tree", "dump both trees after the scan"},
+                       {"export", "check every found file and export it into DIR", "DIR"},
+                       {"only-deleted", "export only deleted files"},
+                       {"search", "export the files whose names contain TEXT", "TEXT"},
+                       {"filter", "export only files passing a JSON filter", "JSON"}});
     parser.addHelpOption();
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
@@ -190,8 +263,14 @@ int main(int argc, char** argv)
            {"seconds", double(clock.elapsed()) / 1000.0}});
     if (parser.isSet("tree"))
         dumpTrees(model, out());
+    int exportError = 0;
+    if (parser.isSet("export")) {
+        if (!applyFilters(parser))
+            return fail(QStringLiteral("--filter needs a JSON object"));
+        exportError = exportEverything(app, model, parser.value("export"), parser.isSet("search") ? parser.value("search") : QString(), parser.isSet("search"));
+    }
     out().flush();
     bridge->releaseDataRecovery();
     model->shutdown();
-    return result;
+    return result != 0 ? result : exportError;
 }

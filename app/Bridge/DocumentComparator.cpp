@@ -1,0 +1,201 @@
+#include "DocumentComparator.h"
+
+#include "NaturalOrder.h"
+#include "NodeTypeCode.h"
+#include "ParallelWalk.h"
+
+#include <algorithm>
+#include <numeric>
+#include <thread>
+#include <vector>
+
+namespace {
+
+enum Group { TypeFolderGroup = 0, SpecialGroup = 1, RegularGroup = 2 };
+
+constexpr int lostFileFolderRank = 6;
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : uchar(c);
+}
+
+// naturalLessThan on ASCII bytes, without decoding: the same order for ASCII text.
+bool asciiNaturalLess(const char* a, int la, const char* b, int lb)
+{
+    int i = 0, j = 0;
+    while (i < la && j < lb) {
+        const char ca = a[i], cb = b[j];
+        if (isAsciiDigit(ca)) {
+            if (!isAsciiDigit(cb))
+                return true;
+            int endA = i, endB = j;
+            while (endA < la && isAsciiDigit(a[endA]))
+                ++endA;
+            while (endB < lb && isAsciiDigit(b[endB]))
+                ++endB;
+            if (endA - i != endB - j)
+                return endA - i < endB - j;
+            for (; i < endA; ++i, ++j) {
+                if (a[i] != b[j])
+                    return uchar(a[i]) < uchar(b[j]);
+            }
+            continue;
+        }
+        if (isAsciiDigit(cb))
+            return false;
+        const int lowA = asciiLower(ca), lowB = asciiLower(cb);
+        if (lowA != lowB)
+            return lowA < lowB;
+        ++i;
+        ++j;
+    }
+    return la - i < lb - j;
+}
+
+bool nameLess(const SortName& a, const SortName& b)
+{
+    if (a.ascii && b.ascii)
+        return asciiNaturalLess(a.data, a.size, b.data, b.size);
+    return naturalLessThan(a.toString(), b.toString());
+}
+
+} // namespace
+
+SortName SortName::of(const DocumentInfo* record)
+{
+    SortName name;
+    if (!record)
+        return name;
+    const char* path = record->pathData();
+    int begin = 0;
+    const int size = record->pathBytes();
+    const bool fullPath = DocumentComparator::group(record) == SpecialGroup
+                          && nodeKindRank(quint8(record->typeCode)) != lostFileFolderRank;
+    if (!fullPath) {
+        begin = size;
+        while (begin > 0 && path[begin - 1] != '/')
+            --begin;
+    }
+    name.data = path + begin;
+    name.size = size - begin;
+    for (int i = 0; i < name.size && name.ascii; ++i)
+        name.ascii = uchar(name.data[i]) < 128;
+    if (!name.ascii)
+        name.text = QString::fromUtf8(name.data, name.size);
+    return name;
+}
+
+int DocumentComparator::group(const DocumentInfo* record)
+{
+    const quint16 code = record->typeCode;
+    if (code >= PhotoFolder && code <= ExtensionlessFileFolder)
+        return TypeFolderGroup;
+    if (code == 15 || code >= 28)
+        return RegularGroup;
+    return SpecialGroup;
+}
+
+bool DocumentComparator::columnLess(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b,
+                                    const SortName& nameB) const
+{
+    const bool ascending = order_ == Qt::AscendingOrder;
+    auto byValue = [ascending](quint64 x, quint64 y) { return ascending ? x > y : x < y; };
+    switch (column_) {
+    case 1: return byValue(quint64(a->time), quint64(b->time));
+    case 2: return byValue(a->typeCode & 0xFF, b->typeCode & 0xFF);
+    case 3: return byValue(quint64(a->size), quint64(b->size));
+    default: return ascending ? nameLess(nameA, nameB) : nameLess(nameB, nameA);
+    }
+}
+
+bool DocumentComparator::less(const DocumentInfo* a, const SortName& nameA, const DocumentInfo* b,
+                              const SortName& nameB) const
+{
+    if (!a || !b)
+        return a && !b;  // null records last
+    const int groupA = group(a), groupB = group(b);
+    if (groupA != groupB)
+        return order_ == Qt::AscendingOrder ? groupA < groupB : groupA > groupB;
+    if (groupA == TypeFolderGroup)
+        return order_ == Qt::AscendingOrder ? a->typeCode < b->typeCode : a->typeCode > b->typeCode;
+    if (groupA == SpecialGroup) {
+        const int rankA = nodeKindRank(quint8(a->typeCode)), rankB = nodeKindRank(quint8(b->typeCode));
+        if (rankA != rankB)
+            return rankA < rankB;
+    }
+    return columnLess(a, nameA, b, nameB);
+}
+
+bool DocumentComparator::operator()(const DocumentInfo* a, const DocumentInfo* b) const
+{
+    const bool byName = column_ != 1 && column_ != 2 && column_ != 3;
+    return less(a, byName ? SortName::of(a) : SortName(), b, byName ? SortName::of(b) : SortName());
+}
+
+void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder order)
+{
+    const DocumentComparator comparator(column, order);
+    if (records.size() < parallelWalkThreshold) {
+        std::sort(records.begin(), records.end(), comparator);
+        return;
+    }
+    struct Keyed {
+        DocumentInfo* record;
+        SortName name;
+        int group;
+    };
+    std::vector<Keyed> keyed(size_t(records.size()));
+    const bool byName = column != 1 && column != 2 && column != 3;
+    struct Range {
+        size_t begin, end;
+    };
+    const size_t parts = std::max(1u, std::thread::hardware_concurrency());
+    const size_t step = (keyed.size() + parts - 1) / parts;
+    QVector<Range> ranges;
+    for (size_t begin = 0; begin < keyed.size(); begin += step)
+        ranges.append({begin, std::min(begin + step, keyed.size())});
+    const bool ascending = order == Qt::AscendingOrder;
+    auto keyedLess = [&](const Keyed& x, const Keyed& y) {
+        // Two regular records by name, the common case, without the group and rank steps.
+        if (byName && x.group == RegularGroup && y.group == RegularGroup)
+            return ascending ? nameLess(x.name, y.name) : nameLess(y.name, x.name);
+        return comparator.less(x.record, x.name, y.record, y.name);
+    };
+    // Each name is decoded once, then every chunk sorted on its own worker.
+    runParallelUnits(ranges, [&](Range& range) {
+        for (size_t i = range.begin; i < range.end; ++i) {
+            DocumentInfo* record = records[int(i)];
+            keyed[i] = {record, byName ? SortName::of(record) : SortName(),
+                        record ? DocumentComparator::group(record) : -1};
+        }
+        std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
+    });
+    // Pairwise merges, each round's merges in parallel.
+    while (ranges.size() > 1) {
+        QVector<Range> pairs, merged;
+        for (int i = 0; i + 1 < ranges.size(); i += 2) {
+            pairs.append({ranges[i].begin, ranges[i + 1].end});
+            merged.append({ranges[i].begin, ranges[i + 1].end});
+        }
+        QVector<size_t> middles;
+        for (int i = 0; i + 1 < ranges.size(); i += 2)
+            middles.append(ranges[i].end);
+        if (ranges.size() % 2)
+            merged.append(ranges.last());
+        QVector<int> index(pairs.size());
+        std::iota(index.begin(), index.end(), 0);
+        runParallelUnits(index, [&](int& i) {
+            std::inplace_merge(keyed.begin() + pairs[i].begin, keyed.begin() + middles[i], keyed.begin() + pairs[i].end,
+                               keyedLess);
+        });
+        ranges = merged;
+    }
+    for (size_t i = 0; i < keyed.size(); ++i)
+        records[int(i)] = keyed[i].record;
+}
