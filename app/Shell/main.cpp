@@ -9,6 +9,8 @@
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"
 #include "MainWindow/SignalRelay.h"
+#include "Modules/ModuleLayout.h"
+#include "StorageDeviceModule.h"
 #include "spdlog_qt.h"
 
 int main(int argc, char** argv)
@@ -27,6 +29,9 @@ int main(int argc, char** argv)
     sendGaEvent("Lifecycle", "Start");
 
     connectBridgeBeforeSplash();
+    ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
+        return type == ModuleManager::StorageDevice ? new StorageDeviceModule(parent) : nullptr;
+    });
     auto* launcher = new Launcher;
     app.setMainWidget(launcher);
     launcher->start();
