@@ -6,7 +6,10 @@
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
 
+#include "FileTypeName.h"
+#include "LanguageSettings.h"
 #include "NameTable.h"
+#include "NodeTypeCode.h"
 
 #include "DataRecovery/VelmoraExports.h"
 
@@ -120,6 +123,99 @@ class BridgeEngineTest : public QObject {
                && DocumentManager::instance()->waitForIdle(30000);
     }
 
+    // An NTFS image with files written on an ntfs-3g mount and two deleted;
+    // an empty answer, or why it could not be made.
+    QString makeNtfsImage(const QString& image)
+    {
+        if (getuid() != 0)
+            return QStringLiteral("needs root to mount the NTFS image with ntfs-3g");
+        QFile file(image);
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(32 * 1024 * 1024))
+            return QStringLiteral("cannot create the image file");
+        file.close();
+        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
+            return QStringLiteral("mkntfs is not installed");
+        QProcess attach;
+        attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
+        if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
+            return QStringLiteral("no free loop device");
+        const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
+        const QString mount = image + QStringLiteral(".mnt");
+        QDir().mkpath(mount);
+        struct Teardown {
+            QString mount, loop;
+            bool mounted = false;
+            ~Teardown()
+            {
+                if (mounted)
+                    run(QStringLiteral("umount"), {mount});
+                run(QStringLiteral("losetup"), {"-d", loop});
+            }
+        } teardown{mount, loop};
+        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
+            return QStringLiteral("ntfs-3g could not mount the image (no /dev/fuse?)");
+        teardown.mounted = true;
+        QDir root(mount);
+        root.mkpath(QStringLiteral("dir1/sub"));
+        root.mkpath(QString::fromUtf8("Ünïcode folder"));
+        auto write = [&](const QString& name, int size) {
+            QFile out(root.filePath(name));
+            QByteArray bytes(size, '\0');
+            for (int i = 0; i < size; ++i)
+                bytes[i] = char(i * 31 + size);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == size;
+        };
+        const bool written = write(QStringLiteral("dir1/report.pdf"), 5000) && write(QStringLiteral("dir1/sub/a.txt"), 3)
+                             && write(QStringLiteral("photo.jpg"), 70000)
+                             && write(QString::fromUtf8("Ünïcode folder/naïve café.docx"), 1234)
+                             && write(QStringLiteral("gone.txt"), 4) && write(QStringLiteral("dir1/old.mp3"), 9000);
+        run(QStringLiteral("sync"), {});
+        if (!written || !root.remove(QStringLiteral("gone.txt")) || !root.remove(QStringLiteral("dir1/old.mp3")))
+            return QStringLiteral("writing the files on the mount failed");
+        return QString();
+    }
+
+    // What fls lists: regular files with their deleted marks and sizes, system
+    // files and streams left out; offset in sectors for a partitioned image.
+    static QMap<QString, QPair<bool, qint64>> flsFiles(const QString& image, qint64 sectorOffset, bool* ok)
+    {
+        QMap<QString, QPair<bool, qint64>> files;
+        QProcess fls;
+        QStringList arguments{"-r", "-p", "-l"};
+        if (sectorOffset)
+            arguments << "-o" << QString::number(sectorOffset);
+        fls.start(QStringLiteral("fls"), arguments << image);
+        *ok = fls.waitForFinished(60000) && fls.exitStatus() == QProcess::NormalExit && fls.exitCode() == 0;
+        for (const QString& line : QString::fromUtf8(fls.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (fields.size() < 7 || !fields[0].contains(QLatin1String("/r")))
+                continue;
+            const QString name = fields[1];
+            if (name.startsWith(QLatin1Char('$')) || name.contains(QLatin1String("/$")) || name.contains(QLatin1Char(':')))
+                continue;
+            files.insert(name, {fields[0].contains(QLatin1Char('*')), fields[6].toLongLong()});
+        }
+        return files;
+    }
+
+    // The model's files below a path prefix, keyed like fls's names.
+    static QMap<QString, QPair<bool, qint64>> modelFiles(const QString& prefix, int* total)
+    {
+        QMap<QString, QPair<bool, qint64>> files;
+        const QVector<DocumentInfo*> records = DocumentManager::instance()->allFileRecords();
+        *total = records.size();
+        for (const DocumentInfo* record : records) {
+            const QString path = DocumentInfo::filePath(record);
+            if (!path.startsWith(prefix))
+                continue;
+            const QString inVolume = path.mid(prefix.size());
+            if (inVolume.startsWith(QLatin1Char('$')) || inVolume.contains(QLatin1String("/$")))
+                continue;
+            files.insert(inVolume, {record->deletedState() != 0, record->size});
+        }
+        return files;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -183,6 +279,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, translated);
         QCOMPARE(translateDisplayName(name), translated);
+    }
+
+    // In German: the base name is translated, the number and the bracketed part kept.
+    void translatedNamesInGerman()
+    {
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageGerman));
+        fillNameTable();
+        QCOMPARE(translateDisplayName(QStringLiteral("Lost Partition - 2")), QStringLiteral("Verlorene Partition - 2"));
+        QCOMPARE(translateDisplayName(QStringLiteral("Local Drives (sdb1)")), QStringLiteral("Lokale Laufwerke (sdb1)"));
+        QCOMPARE(translateDisplayName(QStringLiteral("Backup - x")), QStringLiteral("Backup - x"));
+        QCOMPARE(fileTypeName(PhotoFile, true), QStringLiteral("Foto"));
+        QCOMPARE(fileTypeName(PhotoFile, false), QStringLiteral("Photo"));
+        QCOMPARE(fileTypeName(200, true), QStringLiteral("Unbekannt"));
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageEnglish));
+        fillNameTable();
     }
 
     void sortedList()
@@ -611,74 +722,16 @@ private slots:
     // The Sleuth Kit's fls lists (names, deleted flags, sizes), once in each tree.
     void ntfsScanAgreesWithFls()
     {
-        if (getuid() != 0)
-            QSKIP("needs root to mount the NTFS image with ntfs-3g");
         const QString image = dir_.filePath(QStringLiteral("files.ntfs"));
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(32 * 1024 * 1024));
-        file.close();
-        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
-            QSKIP("mkntfs is not installed");
-        {
-            QProcess attach;
-            attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
-            if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
-                QSKIP("no free loop device");
-            const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
-            const QString mount = dir_.filePath(QStringLiteral("ntfs-mnt"));
-            QDir().mkpath(mount);
-            struct Teardown {
-                QString mount, loop;
-                bool mounted = false;
-                ~Teardown()
-                {
-                    if (mounted)
-                        run(QStringLiteral("umount"), {mount});
-                    run(QStringLiteral("losetup"), {"-d", loop});
-                }
-            } teardown{mount, loop};
-            if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
-                QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
-            teardown.mounted = true;
-            QDir root(mount);
-            QVERIFY(root.mkpath(QStringLiteral("dir1/sub")));
-            QVERIFY(root.mkpath(QString::fromUtf8("Ünïcode folder")));
-            auto write = [&](const QString& name, int size) {
-                QFile out(root.filePath(name));
-                QVERIFY(out.open(QIODevice::WriteOnly));
-                QByteArray bytes(size, '\0');
-                for (int i = 0; i < size; ++i)
-                    bytes[i] = char(i * 31 + size);
-                QCOMPARE(out.write(bytes), qint64(size));
-            };
-            write(QStringLiteral("dir1/report.pdf"), 5000);
-            write(QStringLiteral("dir1/sub/a.txt"), 3);
-            write(QStringLiteral("photo.jpg"), 70000);
-            write(QString::fromUtf8("Ünïcode folder/naïve café.docx"), 1234);
-            write(QStringLiteral("gone.txt"), 4);
-            write(QStringLiteral("dir1/old.mp3"), 9000);
-            run(QStringLiteral("sync"), {});
-            QVERIFY(root.remove(QStringLiteral("gone.txt")));
-            QVERIFY(root.remove(QStringLiteral("dir1/old.mp3")));
-        }
-
-        // The oracle: regular files and their deleted marks and sizes, system files and streams left out.
-        QProcess fls;
-        fls.start(QStringLiteral("fls"), {"-r", "-p", "-l", image});
-        if (!fls.waitForFinished(60000) || fls.exitCode() != 0)
+        const QString why = makeNtfsImage(image);
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+        bool flsRan = false;
+        const QMap<QString, QPair<bool, qint64>> expected = flsFiles(image, 0, &flsRan);
+        if (!flsRan)
             QSKIP("fls (The Sleuth Kit) is not installed");
-        QMap<QString, QPair<bool, qint64>> expected;
-        for (const QString& line : QString::fromUtf8(fls.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-            const QStringList fields = line.split(QLatin1Char('\t'));
-            if (fields.size() < 7 || !fields[0].contains(QLatin1String("/r ")) && !fields[0].endsWith(QLatin1String("/r")))
-                continue;
-            const QString name = fields[1];
-            if (name.startsWith(QLatin1Char('$')) || name.contains(QLatin1String("/$")) || name.contains(QLatin1Char(':')))
-                continue;
-            expected.insert(name, {fields[0].contains(QLatin1Char('*')), fields[6].toLongLong()});
-        }
         QVERIFY(expected.contains(QStringLiteral("gone.txt")));
+        QVERIFY(expected.value(QStringLiteral("gone.txt")).first);
 
         const QVector<QDiskAndVolumeInfo> list = listImages({image});
         QCOMPARE(list.size(), 1);
@@ -694,27 +747,64 @@ private slots:
         QVERIFY(waitForScan(log));
         QObject::disconnect(connection);
 
-        QMap<QString, QPair<bool, qint64>> found;
-        QStringList everyPath;
-        for (const DocumentInfo* record : DocumentManager::instance()->allFileRecords()) {
-            const QString path = DocumentInfo::filePath(record);
-            everyPath.append(path);
-            const QString inVolume = path.mid(path.indexOf(QLatin1Char('/')) + 1);
-            if (inVolume.startsWith(QLatin1Char('$')) || inVolume.contains(QLatin1String("/$")))
-                continue;
-            QVERIFY2(!found.contains(inVolume), qPrintable(inVolume));
-            found.insert(inVolume, {record->deletedState() != 0, record->size});
-        }
-        QCOMPARE(found, expected);
-        FileTreeNode* root = DocumentManager::instance()->pathTreeRoot();
-        QCOMPARE(int(root->fileCount), everyPath.size());
-        QCOMPARE(int(DocumentManager::instance()->typeTreeRoot()->fileCount), everyPath.size());
+        int total = 0;
+        QCOMPARE(modelFiles(volumeKernelName(list[0]) + QLatin1Char('/'), &total), expected);
+        QCOMPARE(int(DocumentManager::instance()->pathTreeRoot()->fileCount), total);
+        QCOMPARE(int(DocumentManager::instance()->typeTreeRoot()->fileCount), total);
         {
             std::lock_guard lock(countMutex);
-            QCOMPARE(lastCount, QLocale().toString(everyPath.size()));
+            QCOMPARE(lastCount, QLocale().toString(total));
         }
-        // Each file sits in exactly one folder of the folder tree.
-        QVERIFY(DocumentManager::instance()->findFolderNode(QString::fromUtf8("%1/Ünïcode folder").arg(volumeKernelName(list[0]))));
+        QVERIFY(DocumentManager::instance()->findFolderNode(
+            QString::fromUtf8("%1/Ünïcode folder").arg(volumeKernelName(list[0]))));
+        StorageDataRecoverMgr::instance()->releaseScanData();
+    }
+
+    // An MBR disk holding the NTFS volume and a FAT32 one, scanned whole: the
+    // NTFS files sit under their volume's display-name folder, as fls lists them.
+    void wholeDiskScanOfAPartitionedImage()
+    {
+        const QString ntfs = dir_.filePath(QStringLiteral("part.ntfs"));
+        const QString why = makeNtfsImage(ntfs);
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+        const QString fat = dir_.filePath(QStringLiteral("part.fat"));
+        QVERIFY(run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", fat, "40960"}));
+        const QString disk = dir_.filePath(QStringLiteral("disk.img"));
+        QFile file(disk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(80 * 1024 * 1024));
+        file.close();
+        QProcess sfdisk;
+        sfdisk.start(QStringLiteral("sfdisk"), {"-q", disk});
+        QVERIFY(sfdisk.waitForStarted());
+        sfdisk.write("label: dos\nstart=2048, size=65536, type=7\nstart=67584, size=81920, type=c\n");
+        sfdisk.closeWriteChannel();
+        if (!sfdisk.waitForFinished(30000) || sfdisk.exitCode() != 0)
+            QSKIP("sfdisk is not installed");
+        QVERIFY(run(QStringLiteral("dd"), {"if=" + ntfs, "of=" + disk, "bs=512", "seek=2048", "conv=notrunc", "status=none"}));
+        QVERIFY(run(QStringLiteral("dd"), {"if=" + fat, "of=" + disk, "bs=512", "seek=67584", "conv=notrunc", "status=none"}));
+        bool flsRan = false;
+        const QMap<QString, QPair<bool, qint64>> expected = flsFiles(disk, 2048, &flsRan);
+        if (!flsRan)
+            QSKIP("fls (The Sleuth Kit) is not installed");
+
+        const QVector<QDiskAndVolumeInfo> list = listImages({disk});
+        QCOMPARE(list.size(), 2);
+        const auto ntfsVolume = std::find_if(list.begin(), list.end(), [](const QDiskAndVolumeInfo& r) {
+            return r.fileSystem == QLatin1String("NTFS");
+        });
+        QVERIFY(ntfsVolume != list.end());
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startWholeDiskScan(list, WholeDisk);
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        int total = 0;
+        const QString prefix = volumeKernelName(*ntfsVolume) + QLatin1Char('/') + ntfsVolume->displayName + QLatin1Char('/');
+        QCOMPARE(modelFiles(prefix, &total), expected);
+        FileTreeNode* folder = DocumentManager::instance()->findFolderNode(prefix.chopped(1));
+        QVERIFY(folder);
+        QCOMPARE(int(folder->record->typeCode), 9);
         StorageDataRecoverMgr::instance()->releaseScanData();
     }
 

@@ -141,6 +141,7 @@ private slots:
     void init();
     void blockRecordRoundTrip();
     void greetingBytesMatchTheWireTable();
+    void blockNameParts();
     void secondStartGreetsAndExits();
     void furtherInstanceNotAllowedExitsToo();
     void killedPrimaryBlocksNobody();
@@ -222,6 +223,38 @@ void GuardTest::greetingBytesMatchTheWireTable()
     QCOMPARE(int(greeting.kind), 2);
     QCOMPARE(greeting.instanceId, 9);
     QVERIFY(!InstanceWire::parseGreeting(handBuiltGreeting(name, 2, 9), "other", greeting));
+}
+
+void GuardTest::blockNameParts()
+{
+    using InstanceWire::blockName;
+    const InstanceWire::NameParts base{"app", "org", "org.example", {}, "1.3.0", "/opt/App/bin/app", "alice"};
+    const QString name = blockName(base, 4);
+    QCOMPARE(name.size(), 44);
+    QVERIFY(!name.contains('/'));
+
+    // Another user never shares the block, whatever the options say.
+    InstanceWire::NameParts otherUser = base;
+    otherUser.userName = "bob";
+    QVERIFY(blockName(otherUser, 4) != name);
+    QVERIFY(blockName(otherUser, 4 | 8 | 16) != blockName(base, 4 | 8 | 16));
+
+    InstanceWire::NameParts otherVersion = base;
+    otherVersion.version = "1.4.0";
+    QVERIFY(blockName(otherVersion, 4) != name);
+    QCOMPARE(blockName(otherVersion, 4 | 8), blockName(base, 4 | 8));
+
+    InstanceWire::NameParts otherPath = base;
+    otherPath.executablePath = "/home/alice/app";
+    QVERIFY(blockName(otherPath, 4) != name);
+    QCOMPARE(blockName(otherPath, 4 | 16), blockName(base, 4 | 16));
+    InstanceWire::NameParts upperPath = base;
+    upperPath.executablePath = "/OPT/APP/BIN/APP";
+    QCOMPARE(blockName(upperPath, 4), name);
+
+    InstanceWire::NameParts withData = base;
+    withData.userData = QStringList{"profile"};
+    QVERIFY(blockName(withData, 4) != name);
 }
 
 void GuardTest::secondStartGreetsAndExits()
