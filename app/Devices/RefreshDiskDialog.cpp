@@ -27,7 +27,8 @@ RefreshDiskDialog::RefreshDiskDialog(QWidget* parent) : XDialog(parent)
     setTitleBarVisible(false);
     setupUi();
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &RefreshDiskDialog::refreshDiskFinshSignal);
-    QTimer::singleShot(startDelayMs, Qt::CoarseTimer, this, &RefreshDiskDialog::startRefresh);
+    // Precise: a coarse timer may fire 5 % early, and the animation must show for the full time.
+    QTimer::singleShot(startDelayMs, Qt::PreciseTimer, this, &RefreshDiskDialog::startRefresh);
 }
 
 RefreshDiskDialog::~RefreshDiskDialog()

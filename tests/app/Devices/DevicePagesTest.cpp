@@ -3,6 +3,7 @@
 #include "AppEvent.h"
 #include "AppManager.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
+#include "DeviceNotifier.h"
 #include "DriveListView.h"
 #include "DriveTileRoles.h"
 #include "HardDiskAndFolderSelectDelegate.h"
@@ -78,13 +79,19 @@ DiskAndVolumeInfo engineRecord(const std::string& letter, const std::string& nod
     return record;
 }
 
-// The machine: "/" and "/home" and an unmounted partition on one disk, a stick.
-std::vector<DiskAndVolumeInfo> machine()
+// The machine: "/" and "/home" and an unmounted partition on one disk, a stick;
+// with plugged, also an image with two unmounted partitions (one node, two starts).
+std::vector<DiskAndVolumeInfo> machine(bool plugged = false)
 {
-    return {engineRecord("/home/", "/dev/nvme0n1p3", 2u << 20, 0, 2),
+    std::vector<DiskAndVolumeInfo> records{engineRecord("/home/", "/dev/nvme0n1p3", 2u << 20, 0, 2),
             engineRecord("/", "/dev/nvme0n1p2", 1u << 20, 0, 1),
             engineRecord("4", "/dev/nvme0n1", 4u << 20, 0, 3),
             engineRecord("/media/stick/", "/dev/sdb1", 1u << 20, 1, 0, true)};
+    if (plugged) {
+        records.push_back(engineRecord("5", "/images/card.img", 1u << 20, 2, 0, true));
+        records.push_back(engineRecord("6", "/images/card.img", 40u << 20, 2, 1, true));
+    }
+    return records;
 }
 
 QList<int> sections(const QStandardItemModel* model)
@@ -136,6 +143,7 @@ private slots:
     void pageSwitches();
     void deviceChangeReloadsOnceMore();
     void pageDeletedDuringReload();
+    void hotPlugThroughTheNotifier();
     void refreshDialog();
     void refreshDialogClosedEarly();
     void helpDialog();
@@ -146,6 +154,7 @@ private:
     EventRecorder recorder_;
     std::atomic<int> listingDelayMs_{0};
     std::atomic<int> listings_{0};
+    std::atomic<bool> plugged_{false};
 };
 
 void DevicePagesTest::initTestCase()
@@ -154,7 +163,7 @@ void DevicePagesTest::initTestCase()
     StorageDeviceManager::instance().setLister([this] {
         ++listings_;
         std::this_thread::sleep_for(std::chrono::milliseconds(listingDelayMs_.load()));
-        return machine();
+        return machine(plugged_.load());
     });
     StorageDeviceManager::instance().refreshDiskList();
     RefreshDiskDialog::setStartDelayMs(50);
@@ -392,6 +401,40 @@ void DevicePagesTest::pageDeletedDuringReload()
     QVERIFY(guard.isNull());
 }
 
+void DevicePagesTest::hotPlugThroughTheNotifier()
+{
+    StorageDevicePage page;
+    auto tiles = [&page] {
+        auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(page.currentSelectionPage());
+        return hardDisk ? hardDisk->model()->rowCount() : -1;
+    };
+    QCOMPARE(tiles(), 10);
+    const int reloads = page.reloadCount();
+    plugged_ = true;
+    QElapsedTimer clock;
+    clock.start();
+    DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DeviceArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 12, 5000);
+    QVERIFY(clock.elapsed() >= 1400);
+    QVERIFY(page.reloadCount() > reloads);
+
+    // Idle events over the image's two unmounted partitions rebuild nothing:
+    // they share the node and differ by their start.
+    QPointer<QWidget> shown = page.currentSelectionPage();
+    auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(shown.data());
+    hardDisk->listView()->setCurrentIndex(hardDisk->model()->index(7, 0));
+    const int before = page.reloadCount();
+    DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DevNodesChanged);
+    QTRY_VERIFY_WITH_TIMEOUT(page.reloadCount() > before, 5000);
+    QCOMPARE(page.currentSelectionPage(), shown.data());
+    QCOMPARE(hardDisk->listView()->currentIndex().row(), 7);
+
+    plugged_ = false;
+    DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DeviceRemoveComplete);
+    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 10, 5000);
+    QTRY_COMPARE(hardDisk->listView()->currentIndex().row(), 1);
+}
+
 void DevicePagesTest::refreshDialog()
 {
     HardDiskAndFolderSelectPage page;
@@ -467,8 +510,11 @@ void DevicePagesTest::exitQuestion()
 
 void DevicePagesTest::cleanupTestCase()
 {
-    StorageDeviceManager::instance().setLister({});
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    QVERIFY(bridge->waitForStarters(60000));
     QThreadPool::globalInstance()->waitForDone();
+    bridge->releaseDataRecovery();
+    StorageDeviceManager::instance().setLister({});
 }
 
 QTEST_MAIN(DevicePagesTest)
