@@ -27,7 +27,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QProcess>
+
 #include <atomic>
+#include <mutex>
 #include <chrono>
 #include <thread>
 
@@ -139,6 +142,7 @@ private slots:
     void cancelledPickerStartsNothing();
     void refusedFolderShowsTheMessage();
     void recycleBinStartsItsScan();
+    void volumeTileStartsItsScan();
     void barPresses();
     void pageSwitches();
     void deviceChangeReloadsOnceMore();
@@ -156,6 +160,9 @@ private:
     std::atomic<int> listings_{0};
     std::atomic<bool> plugged_{false};
     std::atomic<bool> linuxOnly_{false};
+    std::mutex imageMutex_;
+    std::string image_;
+    uint64_t imageSize_ = 0;
 };
 
 void DevicePagesTest::initTestCase()
@@ -165,6 +172,15 @@ void DevicePagesTest::initTestCase()
         ++listings_;
         std::this_thread::sleep_for(std::chrono::milliseconds(listingDelayMs_.load()));
         auto records = machine(plugged_.load());
+        {
+            std::lock_guard lock(imageMutex_);
+            if (!image_.empty()) {
+                auto stick = engineRecord("7", "", 0, 5, 0, true);
+                stick.diskName = stick.volumePath = image_;
+                stick.endOffset = stick.deviceSize = imageSize_;
+                records.push_back(stick);
+            }
+        }
         if (linuxOnly_)
             for (auto& record : records)
                 record.fileSystem = "EXT4";
@@ -173,6 +189,7 @@ void DevicePagesTest::initTestCase()
     StorageDeviceManager::instance().refreshDiskList();
     RefreshDiskDialog::setStartDelayMs(50);
     StorageDataRecoverMgr::instance()->setModuleSwitcher([](int) {});
+    StorageDataRecoverMgr::instance()->setStartDelayMs(0);
 }
 
 void DevicePagesTest::init()
@@ -342,6 +359,52 @@ void DevicePagesTest::recycleBinStartsItsScan()
     QCOMPARE(started, QList<bool>({false}));
     QVERIFY(bridge->waitForStarters(20000));
     linuxOnly_ = false;
+}
+
+void DevicePagesTest::volumeTileStartsItsScan()
+{
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("stick.img"));
+    if (QProcess::execute(QStringLiteral("mkfs.fat"), {"-F", "32", "-n", "MYSTICK", "-C", image, "34000"}) != 0)
+        QSKIP("mkfs.fat is missing");
+    {
+        std::lock_guard lock(imageMutex_);
+        image_ = image.toStdString();
+        imageSize_ = QFileInfo(image).size();
+    }
+    StorageDeviceManager::instance().refreshDiskList();
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    QList<bool> started;
+    QObject receiver;
+    connect(bridge, &StorageDataRecoverMgr::initCfgFinished, &receiver, [&](bool ok) { started << ok; });
+    HardDiskAndFolderSelectPage page;
+    page.refreshDeviceList();
+    QTest::qWait(10);
+    QModelIndex tile;
+    for (int row = 0; row < page.model()->rowCount(); ++row) {
+        if (page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>().diskIndex == 5)
+            tile = page.model()->index(row, 0);
+    }
+    QVERIFY(tile.isValid());
+    QCOMPARE(tile.data(SectionRole).toInt(), int(ExternalDrives));
+    page.listView()->setCurrentIndex(tile);
+    page.startScan();
+    QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 30000);
+    QCOMPARE(started, QList<bool>({true}));
+    QCOMPARE(int(bridge->currentDeviceType()), 0);
+    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({quint64(5) << 32}));
+    const UIFrameInfo frame = UIFrame::stored();
+    QCOMPARE(frame.itemKind, 2);
+    QCOMPARE(frame.itemId, 1);
+    QCOMPARE(frame.diskIndex, quint64(5));
+    QCOMPARE(frame.volIndex, quint64(0));
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_.flags, QList<int>({4}));
+    bridge->stopScan();
+    QVERIFY(bridge->waitForStarters(30000));
+    bridge->releaseScanData();
+    std::lock_guard lock(imageMutex_);
+    image_.clear();
 }
 
 void DevicePagesTest::barPresses()
