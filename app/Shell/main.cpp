@@ -10,6 +10,8 @@
 #include "MainWindow/MainWindow.h"
 #include "MainWindow/SignalRelay.h"
 #include "ThumbnailSeams.h"
+#include "Modules/ModuleLayout.h"
+#include "StorageDeviceModule.h"
 #include "spdlog_qt.h"
 
 int main(int argc, char** argv)
@@ -28,6 +30,9 @@ int main(int argc, char** argv)
     sendGaEvent("Lifecycle", "Start");
 
     connectBridgeBeforeSplash();
+    ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
+        return type == ModuleManager::StorageDevice ? new StorageDeviceModule(parent) : nullptr;
+    });
     auto* launcher = new Launcher;
     app.setMainWidget(launcher);
     launcher->start();

@@ -47,7 +47,8 @@ protected:
         sys.AddMount("nvme0n1p1", "/boot/efi", "vfat");
         sys.AddMount("nvme0n1p3", "/home", "ext4");
 
-        sys.AddDisk("mmcblk0", MmcBus, 1048576, {{"device/name", "SD32G"}, {"device/serial", "0x1234abcd"}});
+        sys.AddDisk("mmcblk0", MmcBus, 1048576,
+                    {{"device/name", "SD32G"}, {"device/serial", "0x1234abcd"}, {"device/type", "SD"}});
         sys.AddPartition("mmcblk0", "mmcblk0p1", 1, 8192, 1040384);
         sys.AddMount("mmcblk0p1", "/media/user/CARD");
 
@@ -114,11 +115,12 @@ TEST_F(FakeMachine, DisksAreDescribedFromSysfs)
     EXPECT_EQ(disks[3].serialNumber, "S649NX0R");
     EXPECT_EQ(disks[3].revision, "3B4QFXO7");
     EXPECT_FALSE(disks[3].isUsb);
-    // SD card on an MMC host: external, not flagged removable by the kernel
+    // SD card on an MMC host: external; the kernel never flags it removable,
+    // its card type "SD" does
     EXPECT_EQ(disks[4].product, "SD32G");
     EXPECT_EQ(disks[4].serialNumber, "0x1234abcd");
     EXPECT_TRUE(disks[4].isUsb);
-    EXPECT_FALSE(disks[4].isRemovable);
+    EXPECT_TRUE(disks[4].isRemovable);
 }
 
 TEST_F(FakeMachine, MountedVolumesCarryTheirPartitionRange)
@@ -170,7 +172,7 @@ TEST_F(FakeMachine, ListingRecordsFollowDisksThenPartitions)
 
     const auto& card = RowAt(rows, "/media/user/CARD/");
     EXPECT_TRUE(card.isExternal);
-    EXPECT_FALSE(card.isRemovable);
+    EXPECT_TRUE(card.isRemovable);
     EXPECT_EQ(card.diskModel, "SD32G");
 
     const auto& image = RowAt(rows, "/mnt/image/");
@@ -312,5 +314,32 @@ TEST(FakeMachineMounts, DiskUnpluggedBetweenTheVolumeAndDiskScansShiftsNoVolume)
             if (volume.entryKind == VolumeInfoItem::MountedVolume)
                 mounts.push_back(volume.mountPath);
         EXPECT_EQ(mounts, expected[i]) << diskInfo.GetDisks()[i].devicePath;
+    }
+}
+
+// Only an SD card in a built-in slot counts as removable: eMMC and SDIO
+// devices on an MMC host are soldered in.
+TEST(FakeMachineCards, MmcCardTypeDecidesRemovable)
+{
+    FakeSystem sys;
+    const struct {
+        const char* name;
+        const char* type;
+        bool removable;
+    } cases[] = {{"mmcblk0", "SD", true}, {"mmcblk1", "MMC", false}, {"mmcblk2", "SDIO", false}, {"mmcblk3", "", false}};
+    for (const auto& c : cases) {
+        std::map<std::string, std::string> attributes{{"device/name", "CARD"}};
+        if (*c.type)
+            attributes["device/type"] = c.type;
+        sys.AddDisk(c.name, std::string("platform/mmc/mmc_host/") + c.name + "/" + c.name + ":0001", 65536, attributes);
+    }
+    DiskInfo info(sys.Roots());
+    info.EnumerateDisks();
+    const auto& disks = info.GetDisks();
+    ASSERT_EQ(disks.size(), 4u);
+    for (size_t i = 0; i < disks.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_TRUE(disks[i].isUsb);
+        EXPECT_EQ(disks[i].isRemovable, cases[i].removable);
     }
 }

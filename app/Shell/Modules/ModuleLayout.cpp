@@ -2,10 +2,23 @@
 
 #include "Modules/AbstractModuleWidget.h"
 #include "RecoveryStorageModule.h"
-#include "StorageDeviceModule.h"
+#include "StandInStorageDeviceModule.h"
 
 #include <QHBoxLayout>
 #include <QStackedWidget>
+
+namespace {
+ModuleLayout::ModuleFactory& moduleFactory()
+{
+    static ModuleLayout::ModuleFactory factory;
+    return factory;
+}
+}  // namespace
+
+void ModuleLayout::setModuleFactory(ModuleFactory factory)
+{
+    moduleFactory() = std::move(factory);
+}
 
 ModuleLayout::ModuleLayout(QWidget* parent)
     : QWidget(parent), stack_(new QStackedWidget(this))
@@ -44,10 +57,10 @@ void ModuleLayout::onCurrentModuleChanged(ModuleManager::ModuleType type)
         old->deleteLater();
     }
     shown_ = type;
-    AbstractModuleWidget* module = nullptr;
-    if (type == ModuleManager::StorageDevice)
-        module = new StorageDeviceModule(this);
-    else if (type == ModuleManager::RecoveryStorage)
+    AbstractModuleWidget* module = moduleFactory() ? moduleFactory()(type, this) : nullptr;
+    if (!module && type == ModuleManager::StorageDevice)
+        module = new StandInStorageDeviceModule(this);
+    else if (!module && type == ModuleManager::RecoveryStorage)
         module = new RecoveryStorageModule(this);
     if (!module)
         return;

@@ -32,6 +32,11 @@ void GuideOverlay::fitToParent()
         overlay_->setGeometry(overlay_->parentWidget()->rect());
 }
 
+void GuideOverlay::setStepTarget(int index, const QSize& targetSize, const QPoint& targetPos)
+{
+    targets_.insert(index, {targetSize, targetPos});
+}
+
 StorageGuideManagement* StorageGuideManagement::instance()
 {
     static StorageGuideManagement manager;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QPair>
+#include <QPoint>
+#include <QSize>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,6 +17,9 @@ public:
     void setGuideVisible(bool visible);
     void setParentWidget(QWidget* parent);
     void fitToParent();
+    // Stored only: the stand-in has no steps to frame.
+    void setStepTarget(int index, const QSize& targetSize, const QPoint& targetPos);
+    QSize stepTargetSize(int index) const { return targets_.value(index).first; }
     QWidget* overlay() const { return overlay_; }
 
 protected:
@@ -20,6 +27,7 @@ protected:
 
 private:
     QPointer<QWidget> overlay_;
+    QHash<int, QPair<QSize, QPoint>> targets_;
 };
 
 class StorageGuideManagement : public GuideOverlay

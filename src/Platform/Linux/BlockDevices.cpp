@@ -79,6 +79,10 @@ bool ReadBlockDevice(const SystemRoots& roots, const fs::path& entry, BlockDevic
         device.transport = TransportOf(device.parent, resolved.parent_path().string());
     } else {
         device.transport = TransportOf(device.name, device.sysPath);
+        // The kernel never sets "removable" for MMC block devices; a card in a
+        // built-in slot is still a card. eMMC ("MMC") and SDIO stay fixed.
+        if (device.transport == "mmc" && ReadSysfsAttribute(device.sysPath + "/device/type") == std::string("SD"))
+            device.removable = true;
     }
     return true;
 }

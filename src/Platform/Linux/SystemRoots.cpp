@@ -8,6 +8,12 @@ namespace Platform {
 SystemRoots SystemRoots::FromEnvironment()
 {
     SystemRoots roots;
+    // Test seam: a fake machine's folder (DIR/sys, DIR/dev, DIR/mountinfo).
+    if (const char* root = std::getenv("VELMORA_SYSTEM_ROOT"); root && *root) {
+        roots.sysRoot = std::string(root) + "/sys";
+        roots.devRoot = std::string(root) + "/dev";
+        roots.mountInfoPath = std::string(root) + "/mountinfo";
+    }
     if (const char* images = std::getenv("VELMORA_DISK_IMAGES"))
         roots.diskImages = SplitPathList(images);
     if (const char* only = std::getenv("VELMORA_IMAGES_ONLY"))

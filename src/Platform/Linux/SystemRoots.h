@@ -18,7 +18,8 @@ struct SystemRoots {
     bool includeMachineDisks = true;
 
     // The real folders, with the images named by VELMORA_DISK_IMAGES
-    // (and VELMORA_IMAGES_ONLY).
+    // (and VELMORA_IMAGES_ONLY); VELMORA_SYSTEM_ROOT=DIR (a test seam) reads
+    // DIR/sys, DIR/dev and DIR/mountinfo instead, as FakeSystem lays them out.
     static SystemRoots FromEnvironment();
 
     // The udev database describes only the real sysfs tree.

@@ -32,3 +32,18 @@ TEST(SystemRoots, EnvironmentNamesImagesAndCanLeaveTheMachineOut)
     ::unsetenv("VELMORA_DISK_IMAGES");
     ::unsetenv("VELMORA_IMAGES_ONLY");
 }
+
+TEST(SystemRoots, SystemRootSeamPointsAtAFakeMachine)
+{
+    ::setenv("VELMORA_SYSTEM_ROOT", "/tmp/fake", 1);
+    auto roots = Platform::SystemRoots::FromEnvironment();
+    EXPECT_EQ(roots.sysRoot, "/tmp/fake/sys");
+    EXPECT_EQ(roots.devRoot, "/tmp/fake/dev");
+    EXPECT_EQ(roots.mountInfoPath, "/tmp/fake/mountinfo");
+    EXPECT_FALSE(roots.UsesRealSysfs());
+    ::setenv("VELMORA_SYSTEM_ROOT", "", 1);
+    roots = Platform::SystemRoots::FromEnvironment();
+    EXPECT_EQ(roots.sysRoot, "/sys");
+    EXPECT_EQ(roots.mountInfoPath, "/proc/self/mountinfo");
+    ::unsetenv("VELMORA_SYSTEM_ROOT");
+}

@@ -8,7 +8,7 @@
 #include "Modules/ModuleManager.h"
 #include "Modules/PageWidget.h"
 #include "RecoveryStorageModule.h"
-#include "StorageDeviceModule.h"
+#include "StandInStorageDeviceModule.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -62,7 +62,7 @@ private slots:
 void ModulesTest::layoutStartsWithTheDeviceModule()
 {
     ModuleLayout layout;
-    QVERIFY(qobject_cast<StorageDeviceModule*>(layout.currentModule()));
+    QVERIFY(qobject_cast<StandInStorageDeviceModule*>(layout.currentModule()));
     QCOMPARE(manager()->currentModule(), ModuleManager::StorageDevice);
     auto* module = qobject_cast<AbstractModuleWidget*>(layout.currentModule());
     QCOMPARE(module->currentPageId(), 0);
@@ -122,7 +122,7 @@ void ModulesTest::racingSwitchesEndInAgreement()
     const ModuleManager::ModuleType current = manager()->currentModule();
     QCOMPARE(layout.shownType(), current);
     if (current == ModuleManager::StorageDevice)
-        QVERIFY(qobject_cast<StorageDeviceModule*>(layout.currentModule()));
+        QVERIFY(qobject_cast<StandInStorageDeviceModule*>(layout.currentModule()));
     else
         QVERIFY(qobject_cast<RecoveryStorageModule*>(layout.currentModule()));
 

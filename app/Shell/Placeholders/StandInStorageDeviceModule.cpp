@@ -1,32 +1,32 @@
-#include "StorageDeviceModule.h"
+#include "StandInStorageDeviceModule.h"
 
 #include "PlaceholderPage.h"
 #include "XMessageBox.h"
 
-StorageDeviceModule::StorageDeviceModule(QWidget* parent)
+StandInStorageDeviceModule::StandInStorageDeviceModule(QWidget* parent)
     : AbstractModuleWidget(parent)
 {
 }
 
-void StorageDeviceModule::enter()
+void StandInStorageDeviceModule::enter()
 {
     switchToPage(0);
 }
 
-int StorageDeviceModule::confirmClose()
+int StandInStorageDeviceModule::confirmClose()
 {
     const int choice = XMessageBox::question(this, QString(), tr("Exit program?"),
                                              {tr("Exit"), tr("Cancel")}, 1);
     return choice == 1 ? 0 : 1;
 }
 
-void StorageDeviceModule::refresh()
+void StandInStorageDeviceModule::refresh()
 {
     if (auto* page = qobject_cast<PlaceholderPage*>(currentPage()))
         page->refresh();
 }
 
-QWidget* StorageDeviceModule::createPage(int id)
+QWidget* StandInStorageDeviceModule::createPage(int id)
 {
     if (id != 0)
         return nullptr;

@@ -1,16 +1,15 @@
 #pragma once
-
 #include "Modules/AbstractModuleWidget.h"
 
-// Module 1: choosing a disk, volume or folder to scan.
+// Module 1: where the user picks what to scan.
 class StorageDeviceModule : public AbstractModuleWidget
 {
     Q_OBJECT
 public:
     explicit StorageDeviceModule(QWidget* parent = nullptr);
 
-    void enter() override;
-    int confirmClose() override;
-    void refresh() override;
     QWidget* createPage(int id) override;
+    void enter() override;
+    void refresh() override;
+    int confirmClose() override;
 };

@@ -1,0 +1,40 @@
+#include "FolderCheck.h"
+
+#include "ScanTarget.h"
+#include "DataRecovery/DataRecoveryInfo.h"
+#include "SystemHelpers.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+bool isRemoteFileSystemType(const QString& type)
+{
+    static const QStringList remote = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "sshfs",
+                                       "tmpfs", "ramfs", "overlay", "9p", "afs", "ceph", "fuse.rclone"};
+    return remote.contains(type, Qt::CaseInsensitive);
+}
+
+bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& drives)
+{
+    if (path.isEmpty() || !isDirectoryReadable(path, true))
+        return false;
+    // isDirectoryReadable lets network file systems through; the engine reads volumes, not shares.
+    const QStorageInfo storage(path);
+    if (!storage.isValid() || isRemoteFileSystemType(QString::fromUtf8(storage.fileSystemType())))
+        return false;
+    QVector<QDiskAndVolumeInfo> kept;
+    std::vector<ScanPathInfo> rows;
+    resolvePathRows({QFileInfo(path).absoluteFilePath()}, drives, &kept, &rows);
+    return !kept.isEmpty();
+}
+
+QStringList existingDesktopFolders()
+{
+    QStringList folders;
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::DesktopLocation)) {
+        if (QFileInfo(folder).isDir())
+            folders << folder;
+    }
+    return folders;
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "QDiskAndVolumeInfo.h"
+
+#include <QStringList>
+#include <QVector>
+
+// A folder the engine can scan: readable, on a local file system (network,
+// memory and overlay file systems have no volume to read), and held by a
+// volume of the device list.
+bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& drives);
+// The file system types that count as a network path here.
+bool isRemoteFileSystemType(const QString& type);
+// The Desktop folders that exist.
+QStringList existingDesktopFolders();

@@ -1,0 +1,34 @@
+#pragma once
+#include "QDiskAndVolumeInfo.h"
+
+#include <QStyledItemDelegate>
+
+// Paints the hard disk page: section headers, drive tiles (icon, name, usage
+// bar, sizes) and location tiles; a header swallows mouse presses.
+class HardDiskAndFolderSelectDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    static bool isHeader(const QModelIndex& index);
+    // The used share of a volume for its bar, kept within 0..1: a file system
+    // may report more free space than its partition holds.
+    static double usedShare(quint64 freeBytes, quint64 totalBytes);
+    // The tile's text and the rectangle it is painted in (the tooltip's area).
+    static QString tileName(const QModelIndex& index);
+    static QRect tileNameRect(const QRect& optionRect, int section);
+
+private:
+    void paintDriveTile(QPainter* painter, const QStyleOptionViewItem& option, const QRect& r,
+                        const QDiskAndVolumeInfo& record) const;
+    void paintLocationTile(QPainter* painter, const QStyleOptionViewItem& option, const QRect& r, int itemId) const;
+    void paintSelectionMark(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect) const;
+};

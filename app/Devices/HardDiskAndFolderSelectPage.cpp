@@ -1,0 +1,389 @@
+#include "HardDiskAndFolderSelectPage.h"
+
+#include "AppEvent.h"
+#include "AppManager.h"
+#include "DeviceScale.h"
+#include "DriveListView.h"
+#include "DriveOrder.h"
+#include "DriveTileRoles.h"
+#include "FolderCheck.h"
+#include "GaService.h"
+#include "GuideManagement.h"
+#include "HardDiskAndFolderSelectDelegate.h"
+#include "NoLocalDiskDialog.h"
+#include "RefreshDiskDialog.h"
+#include "StorageDataRecoverMgr.h"
+#include "StorageDeviceManager.h"
+#include "UIFrameInfo.h"
+#include "WinFolderSelector.h"
+#include "XLabel.h"
+#include "XMessageBox.h"
+#include "XPushButton.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+using namespace DriveTileRoles;
+
+namespace {
+
+HardDiskAndFolderSelectPage::FolderPicker& folderPicker()
+{
+    static HardDiskAndFolderSelectPage::FolderPicker picker;
+    return picker;
+}
+
+QWidget* topLevelWindow(QWidget* fallback)
+{
+    QWidget* main = AppManager::instance()->registeredWidget(0);
+    return main ? main : fallback->window();
+}
+
+void postAppEvent(int flags)
+{
+    if (QWidget* main = AppManager::instance()->registeredWidget(0))
+        AppManager::instance()->postEvent(main, new AppEvent(flags), Qt::HighEventPriority);
+}
+
+QStandardItem* headerItem(int section, int count)
+{
+    auto* item = new QStandardItem;
+    item->setData(section, SectionRole);
+    item->setData(count, CountRole);
+    item->setData(HeaderId, ItemIdRole);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QStandardItem* tileItem(int section, int itemId, const QVariant& record)
+{
+    auto* item = new QStandardItem;
+    item->setData(section, SectionRole);
+    item->setData(itemId, ItemIdRole);
+    if (record.isValid())
+        item->setData(record, RecordRole);
+    return item;
+}
+
+}  // namespace
+
+void HardDiskAndFolderSelectPage::setFolderPicker(FolderPicker picker)
+{
+    folderPicker() = std::move(picker);
+}
+
+HardDiskAndFolderSelectPage::HardDiskAndFolderSelectPage(QWidget* parent)
+    : PageWidget(parent), title_(new XLabel(this)), help_(new XLabel(this)), refreshButton_(new XPushButton(this)),
+      startButton_(new XPushButton(this)), list_(new DriveListView(this)),
+      delegate_(new HardDiskAndFolderSelectDelegate(this)), model_(new QStandardItemModel(this))
+{
+    UIFrame::registerType();
+    setupUi();
+    connectSignals();
+    retranslateUi();
+    StorageGuideManagement::instance()->setStepTarget(2, startButton_->size(), QPoint(-1, -1));
+}
+
+void HardDiskAndFolderSelectPage::setupUi()
+{
+    title_->setTextColor(QColor("#000000"));
+    title_->setFontBold(true);
+
+    refreshButton_->setObjectName("refreshButton");
+    refreshButton_->setFixedSize(sx(24), sy(24));
+    refreshButton_->setStatePixmaps(AppManager::imagePath("update-normal@2x.png"),
+                                    AppManager::imagePath("update-hover@2x.png"),
+                                    AppManager::imagePath("update-hover@2x.png"));
+    refreshButton_->scalePixmaps(refreshButton_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+
+    help_->setObjectName("scanDiskLink");
+    help_->setTextColor(DeviceColors::primaryText);
+    help_->setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto* question = new XPushButton(this);
+    question->setFixedSize(sx(20), sy(20));
+    question->setPixmap(AppManager::imagePath("question_mark@2x.png"));
+    question->setBorderColor(Qt::transparent);
+    question->setBackgroundColor(Qt::transparent);
+    question->scalePixmaps(question->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+
+    startButton_->setObjectName("startButton");
+    startButton_->setMinimumSize(sx(152), sy(38));
+    startButton_->setMaximumSize(sx(152), sy(38));
+    startButton_->setBackgroundColors({DeviceColors::accent, DeviceColors::accentHover, DeviceColors::accent,
+                                       DeviceColors::disabled});
+    startButton_->setTextColors({Qt::white, Qt::white, Qt::white, DeviceColors::disabledText});
+    startButton_->setBorderColors({Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
+    startButton_->setBorderWidth(2.0);
+    startButton_->setRadius(0.14 * sy(38));
+
+    list_->setViewMode(QListView::IconMode);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setDragDropMode(QAbstractItemView::NoDragDrop);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->verticalScrollBar()->setSingleStep(40);
+    list_->setDragEnabled(false);
+    list_->setMovement(QListView::Static);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setAttribute(Qt::WA_MouseTracking);
+    list_->viewport()->setAttribute(Qt::WA_MouseTracking);
+    list_->setProperty("style", "white");
+    list_->setSpacing(0);
+    list_->setModel(model_);
+    list_->setItemDelegate(delegate_);
+
+    auto* topRow = new QHBoxLayout;
+    topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->setSpacing(0);
+    topRow->addWidget(title_);
+    topRow->addSpacing(sx(19));
+    topRow->addWidget(refreshButton_);
+    topRow->addStretch();
+    auto* upper = new QVBoxLayout;
+    upper->setContentsMargins(0, 0, 0, 0);
+    upper->setSpacing(0);
+    upper->addLayout(topRow);
+    upper->addSpacing(sy(16));
+    upper->addWidget(list_);
+
+    auto* bottom = new QWidget(this);
+    bottom->setObjectName("Widget");
+    bottom->setFixedHeight(sy(58));
+    bottom->setStyleSheet(QStringLiteral("QWidget#Widget{background: #FFFFFF; border-top: 1px solid %1; "
+                                         "border-left: none; border-right: none; border-bottom: none;}")
+                              .arg(DeviceColors::line.name()));
+    auto* bottomRow = new QHBoxLayout(bottom);
+    bottomRow->setContentsMargins(0, 0, 0, 0);
+    bottomRow->setSpacing(0);
+    bottomRow->addSpacing(sx(20));
+    bottomRow->addWidget(question);
+    bottomRow->addWidget(help_);
+    bottomRow->addStretch();
+    bottomRow->addWidget(startButton_);
+    bottomRow->addSpacing(sx(20));
+
+    auto* page = new QVBoxLayout(contentWidget());
+    page->setContentsMargins(sx(16), sy(16), sx(16), 0);
+    page->setSpacing(0);
+    page->addLayout(upper);
+    page->addWidget(bottom);
+}
+
+void HardDiskAndFolderSelectPage::connectSignals()
+{
+    connect(refreshButton_, &XPushButton::clicked, this, &HardDiskAndFolderSelectPage::showRefreshDialog);
+    connect(help_, &QLabel::linkActivated, this, &HardDiskAndFolderSelectPage::wholeDiskRecovery);
+    connect(startButton_, &XPushButton::clicked, this, &HardDiskAndFolderSelectPage::startScan);
+    connect(list_, &QAbstractItemView::doubleClicked, this, &HardDiskAndFolderSelectPage::startScan);
+}
+
+void HardDiskAndFolderSelectPage::retranslateUi()
+{
+    title_->setFontPointSize(13.5);
+    title_->setText(tr("Select a location to search for lost data"));
+    help_->setFontPointSize(12.0);
+    help_->setText(tr("Not sure where data was lost? <a style='color: %1;' href=\"Seek help/\">Scan Disk</a>")
+                       .arg(DeviceColors::accent.name()));
+    startButton_->setText(tr("Search for Lost Data"));
+}
+
+void HardDiskAndFolderSelectPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void HardDiskAndFolderSelectPage::refreshDeviceList()
+{
+    QVector<QDiskAndVolumeInfo> local, external;
+    for (const QDiskAndVolumeInfo& record : StorageDeviceManager::instance().diskList())
+        (record.isExternal ? external : local).append(record);
+    sortDrives(local);
+    sortDrives(external);
+
+    model_->clear();
+    model_->appendRow(headerItem(LocalDrives, local.size()));
+    for (const QDiskAndVolumeInfo& record : local)
+        model_->appendRow(tileItem(LocalDrives, DriveId, QVariant::fromValue(record)));
+    model_->appendRow(headerItem(ExternalDrives, external.size()));
+    for (const QDiskAndVolumeInfo& record : external)
+        model_->appendRow(tileItem(ExternalDrives, DriveId, QVariant::fromValue(record)));
+    model_->appendRow(headerItem(Locations, 0));
+    model_->appendRow(tileItem(Locations, RecycleBinId, QVariant()));
+    model_->appendRow(tileItem(Locations, DesktopId, QVariant()));
+    model_->appendRow(tileItem(Locations, FolderId, QVariant()));
+
+    QMetaObject::invokeMethod(
+        this, [this, local, external] { restoreSelection(local, external); }, Qt::QueuedConnection);
+}
+
+QModelIndex HardDiskAndFolderSelectPage::findItemToSelect(const QVector<QDiskAndVolumeInfo>& local,
+                                                          const QVector<QDiskAndVolumeInfo>& external) const
+{
+    const UIFrameInfo stored = UIFrame::stored();
+    int kind = stored.itemKind, id = stored.itemId;
+    quint64 disk = stored.diskIndex, volume = stored.volIndex;
+    if (!UIFrame::isStored() || (kind == LocalDrives && local.isEmpty()) || (kind == ExternalDrives && external.isEmpty())) {
+        if (!local.isEmpty()) {
+            kind = LocalDrives, id = DriveId, disk = local.first().diskIndex, volume = local.first().volIndex;
+        } else if (!external.isEmpty()) {
+            kind = ExternalDrives, id = DriveId, disk = external.first().diskIndex, volume = external.first().volIndex;
+        } else {
+            kind = Locations, id = RecycleBinId, disk = 0, volume = 0;
+        }
+    }
+    QModelIndex remembered;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const QModelIndex index = model_->index(row, 0);
+        if (index.data(SectionRole).toInt() != kind || index.data(ItemIdRole).toInt() != id)
+            continue;
+        if (!remembered.isValid())
+            remembered = index;
+        if (kind == LocalDrives || kind == ExternalDrives) {
+            const auto record = index.data(RecordRole).value<QDiskAndVolumeInfo>();
+            if (record.diskIndex == disk && record.volIndex == volume)
+                return index;
+        }
+    }
+    return remembered;
+}
+
+void HardDiskAndFolderSelectPage::restoreSelection(const QVector<QDiskAndVolumeInfo>& local,
+                                                   const QVector<QDiskAndVolumeInfo>& external)
+{
+    QModelIndex index = findItemToSelect(local, external);
+    if (!index.isValid()) {
+        UIFrame::clear();
+        index = findItemToSelect(local, external);
+    }
+    list_->setCurrentIndex(index);
+}
+
+void HardDiskAndFolderSelectPage::startScan()
+{
+    const QModelIndex index = list_->currentIndex();
+    if (!index.isValid())
+        return;
+    const int kind = index.data(SectionRole).toInt();
+    const int id = index.data(ItemIdRole).toInt();
+    const QVariant recordValue = index.data(RecordRole);
+    const bool drive = (kind == LocalDrives || kind == ExternalDrives) && id == DriveId
+                       && recordValue.canConvert<QDiskAndVolumeInfo>();
+    const bool location = kind == Locations && (id == DesktopId || id == RecycleBinId || id == FolderId);
+    // A header (reachable by keyboard before) or an unknown row has nothing to scan:
+    // no volume resolved by default, no busy indicator left up.
+    if (!drive && !location)
+        return;
+    const QDiskAndVolumeInfo record = recordValue.value<QDiskAndVolumeInfo>();
+    if (id == DesktopId && existingDesktopFolders().isEmpty()) {
+        refuseFolder();
+        return;
+    }
+    postAppEvent(AppEvent::ShowBusy);
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    if (drive) {
+        bridge->startVolumeScan(record, 0);
+        if (record.isExternal)
+            bridge->sendExternalDiskStatistics();
+        else
+            bridge->sendDiskStatistics();
+    } else if (!startLocationScan(id)) {
+        return;
+    }
+    UIFrame::store({0, kind, id, drive ? record.diskIndex : 0, drive ? record.volIndex : 0});
+    sendGaEvent("DiskRecovery", "StartScan");
+    sendGaEvent("DiskRecovery", "Scanning");
+}
+
+bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
+{
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    if (itemId == DesktopId) {
+        bridge->startPathScan(existingDesktopFolders(), 11);
+        return true;
+    }
+    if (itemId == RecycleBinId) {
+        bridge->startRecycleBinScan();
+        return true;
+    }
+    postAppEvent(AppEvent::ShowShade | AppEvent::ShowBusy);
+    const QStringList desktops = existingDesktopFolders();
+    const QString startFolder = desktops.isEmpty() ? QDir::homePath() : desktops.first();
+    QPointer<HardDiskAndFolderSelectPage> self(this);
+    auto onState = [self](int state) {
+        if (self)
+            self->onFolderPickerState(state);
+    };
+    QString path;
+    if (folderPicker()) {
+        path = folderPicker()(startFolder, onState);
+    } else {
+        WinFolderSelector selector;
+        selector.selectFolder(path, 0, startFolder, topLevelWindow(this), onState);
+    }
+    if (!self || path.isEmpty())
+        return false;
+    if (!isScannableFolder(path, StorageDeviceManager::instance().diskList())) {
+        refuseFolder();
+        return false;
+    }
+    postAppEvent(AppEvent::ShowBusy);
+    bridge->startPathScan({path}, 10);
+    return true;
+}
+
+void HardDiskAndFolderSelectPage::refuseFolder()
+{
+    XMessageBox::information(topLevelWindow(this), QString(),
+                             tr("Unable to scan this path. Please check disk read permissions or select another "
+                                "path."),
+                             {QObject::tr("OK")}, 1);
+}
+
+void HardDiskAndFolderSelectPage::onFolderPickerState(int state)
+{
+    if (state == 0)
+        return;
+    postAppEvent(AppEvent::HideBusy);
+    if (state == WinFolderSelector::Chosen || state == WinFolderSelector::Cancelled)
+        postAppEvent(AppEvent::HideShade);
+}
+
+void HardDiskAndFolderSelectPage::showRefreshDialog()
+{
+    if (!refreshDialog_) {
+        refreshDialog_ = new RefreshDiskDialog(topLevelWindow(this));
+        refreshDialog_->setModal(true);
+        QPointer<RefreshDiskDialog> dialog = refreshDialog_;
+        connect(refreshDialog_, &RefreshDiskDialog::refreshDiskFinshSignal, this, [this, dialog] {
+            refreshDeviceList();
+            if (dialog)
+                dialog->close();
+        });
+        connect(refreshDialog_, &RefreshDiskDialog::driveNotShowingUpSignal, this,
+                &HardDiskAndFolderSelectPage::showNoLocalDiskDialog);
+    }
+    refreshDialog_->show();
+    sendGaEvent("DiskRecovery", "Refresh");
+}
+
+void HardDiskAndFolderSelectPage::showNoLocalDiskDialog()
+{
+    if (!noLocalDiskDialog_) {
+        noLocalDiskDialog_ = new NoLocalDiskDialog(topLevelWindow(this));
+        noLocalDiskDialog_->setModal(true);
+        noLocalDiskDialog_->setCloseIntercepted(true);
+        NoLocalDiskDialog* dialog = noLocalDiskDialog_;
+        connect(dialog, &XDialog::tryClosed, dialog, [dialog] { dialog->closeLater(1); });
+    }
+    noLocalDiskDialog_->setCloseIntercepted(true);
+    noLocalDiskDialog_->show();
+    sendGaEvent("DiskRecovery", "RefreshInvalid");
+}

@@ -1,0 +1,197 @@
+// ostrel-device-shots --out DIR: one PNG per device-selection page and dialog
+// state, on a made-up machine, for review.
+
+#include "AppManager.h"
+#include "DriveListView.h"
+#include "Application/XApplication.h"
+#include "HardDiskAndFolderSelectPage.h"
+#include "NoLocalDiskDialog.h"
+#include "RefreshDiskDialog.h"
+#include "StorageDeviceBar.h"
+#include "StorageDeviceManager.h"
+#include "StorageDeviceModule.h"
+#include "StorageDevicePage.h"
+#include "XListView.h"
+#include "XMessageBox.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QHoverEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+int failures = 0;
+QString folder;
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void save(const QPixmap& picture, const QString& name)
+{
+    const QString path = QDir(folder).filePath(name + ".png");
+    if (picture.save(path)) {
+        QTextStream(stdout) << path << "\n";
+    } else {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        ++failures;
+    }
+}
+
+void take(QWidget& widget, const QString& name)
+{
+    widget.show();
+    settle();
+    save(widget.grab(), name);
+}
+
+// The page with the shown tooltip painted over it (a tooltip is a window of its own).
+void takeWithToolTip(QWidget& widget, const QString& name)
+{
+    settle();
+    QPixmap picture = widget.grab();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) {
+            QPainter painter(&picture);
+            painter.drawPixmap(widget.mapFromGlobal(top->pos()), top->grab());
+        }
+    }
+    save(picture, name);
+}
+
+void hover(QAbstractItemView* view, const QPoint& at)
+{
+    QHoverEvent move(QEvent::HoverMove, at, QPoint(-1, -1));
+    QApplication::sendEvent(view->viewport(), &move);
+    QMouseEvent mouse(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &mouse);
+    settle();
+}
+
+QDiskAndVolumeInfo volume(const QString& name, const QString& letter, const QString& fs, double totalGiB,
+                          double freeGiB, quint64 disk, quint64 index, bool external = false, bool system = false)
+{
+    QDiskAndVolumeInfo record;
+    record.displayName = name;
+    record.volumeLetter = letter;
+    record.fileSystem = fs;
+    record.volumePath = QStringLiteral("/dev/disk%1").arg(disk);
+    record.partitionStart = index << 20;
+    record.totalBytes = quint64(totalGiB * (1ull << 30));
+    record.freeBytes = quint64(freeGiB * (1ull << 30));
+    record.totalSizeText = QStringLiteral("%1 GB").arg(totalGiB, 0, 'f', 2);
+    record.freeSizeText = QStringLiteral("%1 GB").arg(freeGiB, 0, 'f', 2);
+    record.diskIndex = disk;
+    record.volIndex = index;
+    record.isExternal = external;
+    record.isSystem = system;
+    return record;
+}
+
+QVector<QDiskAndVolumeInfo> machine()
+{
+    return {volume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1, false, true),
+            volume("EFI (nvme0n1p1)", "/boot/efi", "FAT32", 0.5, 0.49, 0, 0),
+            volume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2),
+            volume("Unmounted Partition - 3", "3", "FAT32", 16.0, 0.0, 0, 3),
+            volume("Locked Volume (sda1)", "4", "BitLocker", 931.51, 0.0, 1, 0),
+            volume("MYSTICK (sdb1)", "/media/user/MYSTICK", "FAT32", 28.87, 20.01, 2, 0, true),
+            volume("Holiday photos from the summer of 2026 (sdc1)", "/media/user/photos", "exFAT", 59.48, 3.2, 3,
+                   0, true),
+            volume("Unallocated Space - 5", "5", "Unallocated", 0.09, 0.0, 4, 1, true)};
+}
+
+// Answers the next modal box after grabbing it.
+void grabNextModal(const QString& name)
+{
+    QTimer::singleShot(200, [name] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return grabNextModal(name);
+        save(modal->grab(), name);
+        modal->close();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", scratch.filePath("data").toUtf8());
+    XApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption out("out", "Write the PNGs into <folder>.", "folder");
+    parser.addOption(out);
+    parser.process(app);
+    if (!parser.isSet(out))
+        parser.showHelp(2);
+    folder = parser.value(out);
+    if (!QDir().mkpath(folder))
+        return 1;
+    AppManager::instance()->initApplication();
+    StorageDeviceManager::instance().setCachedList(machine());
+
+    {
+        StorageDevicePage page;
+        page.resize(1180, 720);
+        take(page, "devices-hard-disk");
+        auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(page.currentSelectionPage());
+        QAbstractItemView* list = hardDisk->listView();
+        const QModelIndex longName = list->model()->index(8, 0);
+        list->scrollTo(longName);
+        settle();
+        const QRect tile = list->visualRect(longName);
+        const QPoint nameSpot = tile.topLeft() + QPoint(120, 25);
+        hover(list, nameSpot);
+        QHelpEvent help(QEvent::ToolTip, nameSpot, list->viewport()->mapToGlobal(nameSpot));
+        QApplication::sendEvent(list->viewport(), &help);
+        takeWithToolTip(page, "devices-tile-hover");
+        QToolTip::hideText();
+
+        QAbstractItemView* barList = page.bar()->listView();
+        hover(list, QPoint(-10, -10));
+        hover(barList, barList->visualRect(barList->model()->index(3, 0)).center());
+        take(page, "devices-bar-sd-hover");
+    }
+    {
+        StorageDeviceManager::instance().setCachedList({});
+        StorageDevicePage page;
+        page.resize(1180, 720);
+        take(page, "devices-no-drives");
+        StorageDeviceManager::instance().setCachedList(machine());
+    }
+    {
+        RefreshDiskDialog::setStartDelayMs(3600000);
+        RefreshDiskDialog dialog;
+        take(dialog, "devices-refresh-dialog");
+    }
+    {
+        NoLocalDiskDialog dialog;
+        take(dialog, "devices-no-local-disk");
+    }
+    {
+        grabNextModal("devices-folder-refused");
+        XMessageBox::information(nullptr, QString(),
+                                 QCoreApplication::translate("HardDiskAndFolderSelectPage",
+                                                             "Unable to scan this path. Please check disk read "
+                                                             "permissions or select another path."),
+                                 {QObject::tr("OK")}, 1);
+    }
+    {
+        StorageDeviceModule module;
+        grabNextModal("devices-exit-question");
+        module.confirmClose();
+    }
+    return failures ? 1 : 0;
+}
