@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+// Orders shared by the folder tree and the model's sort; no widgets, no state.
+
+// Natural order of names: digit runs compare by length, then unit by unit
+// ("file2" < "file10", "file5" < "file05"); a digit sorts before a non-digit;
+// letters compare without case.
+bool naturalLessThan(const QString& a, const QString& b);
+
+// Order value of a device or volume kind (NodeTypeCode 0-14); 11 for any other code.
+int nodeKindRank(quint8 kind);
