@@ -9,6 +9,7 @@
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"
 #include "MainWindow/SignalRelay.h"
+#include "ThumbnailSeams.h"
 #include "spdlog_qt.h"
 
 int main(int argc, char** argv)
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     auto* window = new MainWindow;
     app.setMainWidget(window);
     connectBridgeToMainWindow(window);
+    connectThumbnailsToShell();
     QObject::connect(&app, &XApplication::instanceStarted, window, &MainWindow::bringToFront,
                      Qt::DirectConnection);
 

@@ -149,6 +149,12 @@ void ThumbnailCacheEngine::setScale(double x, double y)
     scaleY.store(y);
 }
 
+void ThumbnailCacheEngine::setReader(Reader readerFunction)
+{
+    std::lock_guard lock(readerMutex);
+    reader = std::move(readerFunction);
+}
+
 void ThumbnailCacheEngine::run()
 {
     for (;;) {
@@ -261,8 +267,13 @@ qint64 ThumbnailCacheEngine::fetch(DocumentInfo* doc, const QString& path, char*
     }
     const QByteArray utf8Path = path.toUtf8();
     const DataRecoveryInfo request = makeRecoveryRequest(doc, utf8Path, runArray.get(), runCount);
+    Reader read;
+    {
+        std::lock_guard lock(readerMutex);
+        read = reader;
+    }
     size_t length = size_t(size);
-    if (reader(buffer, &length, request) != 0)
+    if (!read || read(buffer, &length, request) != 0)
         return 0;
     const qint64 used = qint64(qMin<quint64>(length, quint64(size)));
     if (length != size_t(size))

@@ -50,6 +50,8 @@ public:
     void shutdown();
 
     void setScale(double scaleX, double scaleY);
+    // Replaces the read seam (tests and the probe tool; the process-wide engine reads through the bridge).
+    void setReader(Reader reader);
 
     // Observation for tests, the probe tool and the benchmark.
     int taskCount() const;
@@ -93,6 +95,7 @@ private:
     // Raised by clearCache: a task that started before sees it and drops its result.
     std::atomic<quint64> generation{0};
     bool stopping = false;  // under taskMutex
+    std::mutex readerMutex;
     Reader reader;
     std::atomic<double> scaleX{1.0};
     std::atomic<double> scaleY{1.0};

@@ -2,6 +2,7 @@
 // engine for, what it caches and announces, and how it behaves when the
 // records go away while it works.
 #include "DocumentInfo.h"
+#include "FakeDisk.h"
 #include "NodeTypeCode.h"
 #include "PictureFixtures.h"
 #include "PixmapCache.h"
@@ -21,61 +22,9 @@
 
 using namespace NomoThumbCache;
 using namespace PictureFixtures;
+using namespace ThumbTest;
 
 namespace {
-
-// File bytes by path, handed out like the engine's RecoverToMemory.
-class FakeDisk {
-public:
-    void put(const QByteArray& path, const QByteArray& bytes)
-    {
-        std::lock_guard lock(mutex);
-        files[path] = bytes;
-    }
-    int read(char* buffer, size_t* length, const DataRecoveryInfo& item)
-    {
-        calls.fetch_add(1);
-        if (delayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        if (released.load())
-            readsAfterRelease.fetch_add(1);
-        std::lock_guard lock(mutex);
-        const QByteArray path(item.path, item.pathLength);
-        requests.append({item, path, QVector<DataRun>(item.runs ? QVector<DataRun>(item.runs, item.runs + item.runCount)
-                                                                : QVector<DataRun>())});
-        auto it = files.find(path);
-        if (it == files.end())
-            return 5;
-        const QByteArray& bytes = it->second;
-        memcpy(buffer, bytes.constData(), std::min<size_t>(*length, size_t(bytes.size())));
-        *length = size_t(bytes.size());
-        return 0;
-    }
-    ThumbnailCacheEngine::Reader reader()
-    {
-        return [this](char* buffer, size_t* length, const DataRecoveryInfo& item) { return read(buffer, length, item); };
-    }
-    struct Request {
-        DataRecoveryInfo info;
-        QByteArray path;
-        QVector<DataRun> runs;
-    };
-    QVector<Request> takeRequests()
-    {
-        std::lock_guard lock(mutex);
-        return std::exchange(requests, {});
-    }
-
-    std::atomic<int> calls{0};
-    std::atomic<int> delayMs{0};
-    std::atomic<bool> released{false};
-    std::atomic<int> readsAfterRelease{0};
-
-private:
-    std::mutex mutex;
-    std::map<QByteArray, QByteArray> files;
-    QVector<Request> requests;
-};
 
 // Every announcement, taken on the worker thread.
 class Announcements {
@@ -121,38 +70,6 @@ public:
 private:
     std::mutex mutex;
     QVector<Entry> entries;
-};
-
-DocumentInfo* photo(const QByteArray& path, qint64 size, const DataRunList& runs = {}, quint16 type = PhotoFile)
-{
-    FileRecordFields fields;
-    fields.typeCode = type;
-    fields.eventKind = Fat32File;
-    fields.diskIndex = 2;
-    fields.volumeIndex = 3;
-    fields.pathState = 4;
-    fields.deletedState = 5;
-    fields.size = size;
-    fields.timeMs = 1600000000123;
-    fields.runs = runs.isEmpty() ? nullptr : &runs;
-    fields.path = path;
-    return createFileRecord(fields);
-}
-
-struct RecordOwner {
-    QVector<DocumentInfo*> records;
-    DocumentInfo* add(DocumentInfo* doc)
-    {
-        records.append(doc);
-        return doc;
-    }
-    void freeAll()
-    {
-        for (DocumentInfo* doc : qAsConst(records))
-            freeRecord(doc);
-        records.clear();
-    }
-    ~RecordOwner() { freeAll(); }
 };
 
 QPixmap solid(int w, int h)
