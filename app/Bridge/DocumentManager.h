@@ -98,6 +98,10 @@ public:
     void setStopRecovery(bool stop);
     bool stopRecoveryRequested() const;
 
+    // Export: posts a task; one recoveryCompleted ends every run.
+    Q_INVOKABLE void exportAllDocumentsToDisk(const QString& destinationDirectoryPath, bool onlySearchResults);
+    Q_INVOKABLE void exportSingleDocumentToDisk(const QString& destinationDirectoryPath, const DocumentInfo* doc);
+
     // Walks.
     void clearSearchResults();
     // (record delta, byte delta) of checking or unchecking everything below a folder.
@@ -117,6 +121,9 @@ public:
     // Seams of the bridge and of the filters.
     using FilterFunction = std::function<bool(const DocumentInfo*)>;
     void setFilter(FilterFunction filter);
+    // The export's engine call (tests); unset, the bridge's recoverData.
+    using RecoverFunction = std::function<int(const QString& folder, const DataRecoveryInfo& item)>;
+    void setRecoverFunction(RecoverFunction recover);
     using VolumeNameResolver = std::function<QString(quint64 volumeKey, const QString& fallback)>;
     void setVolumeNameResolver(VolumeNameResolver resolver);
     using ScanStatisticsSender = std::function<void(bool completed, double minutes, quint64 percent,

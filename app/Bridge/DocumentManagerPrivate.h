@@ -13,6 +13,8 @@
 #include <mutex>
 #include <shared_mutex>
 
+class RecoveryFailureTable;
+
 struct DocumentTask {
     std::function<void()> body;
     DocumentManager::TaskType type = DocumentManager::Unknown;
@@ -68,6 +70,7 @@ public:
     DocumentManager::FilterFunction filter;
     std::atomic<bool> filterSet{false};
     DocumentManager::VolumeNameResolver volumeNameResolver;
+    DocumentManager::RecoverFunction recoverFunction;
     DocumentManager::ScanStatisticsSender statisticsSender;
 
     QString lastRemainingText;
@@ -89,6 +92,16 @@ public:
     void buildTrees(const ScanTargetInfo& target);
     void releaseTrees();
     static void releaseTree(FileTreeNode* root, const PathIndex& index, bool keepFileRecords);
+
+    // Export (DocumentManagerExport.cpp).
+    void exportAll(const QString& folder, bool onlySearchResults);
+    void exportOne(const QString& folder, const DocumentInfo* record, quint64 postedGeneration);
+    QString exportPathOf(const DocumentInfo* record) const;
+    bool holdsFileRecord(const DocumentInfo* record) const;
+    int recoverOne(const QString& folder, const DocumentInfo* record);
+    void beginExport(quint64 totalBytes);
+    void finishExport(const RecoveryFailureTable& table);
+    QString failedVolumeNamesOf(const RecoveryFailureTable& table);
 
     // Release helpers.
     void takeQueuesAndWaitIdle();

@@ -430,7 +430,9 @@ private slots:
         manager->setResumed();
         QVERIFY(manager->waitForIdle(idleTimeout));
         QCOMPARE(manager->totalFoundSizeAndCount(), qMakePair(quint64(30 * 512), quint64(30)));
-        QCOMPARE(log.names().mid(0, 2), (QStringList{"scanPaused", "scanResume"}));
+        // scanResume comes from the resuming thread, the batches' signals from the model's: no order between them.
+        QCOMPARE(log.names().value(0), QStringLiteral("scanPaused"));
+        QCOMPARE(log.count(QStringLiteral("scanResume")), 1);
     }
 
     // Pause and resume racing the thread's wait: every event is processed in the end.

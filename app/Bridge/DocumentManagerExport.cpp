@@ -1,0 +1,186 @@
+// Export: every checked file of a view, or one picked file, handed to the engine
+// one by one below the chosen folder, with one honest outcome at the end.
+#include "DataRecoveryRequest.h"
+#include "DocumentManagerPrivate.h"
+#include "NodeTypeCode.h"
+#include "RecoveryFailureTable.h"
+#include "StorageDataRecoverMgr.h"
+#include "StorageDeviceManager.h"
+
+#include "spdlog_qt.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool isVolumeFolderCode(quint16 code)
+{
+    return (code >= SystemVolume && code <= ExternalLostPartition)
+           || (code >= UnmountedPartition && code <= ExternalUnallocatedPartition);
+}
+
+} // namespace
+
+// The path below the export folder: the record's display path without the
+// volume display folder a whole-disk scan inserts at position 1. That folder is
+// known by its node, never by a name pattern: a real folder "Trip (E:)" stays.
+// Callers hold treeLock.
+QString DocumentManagerPrivate::exportPathOf(const DocumentInfo* record) const
+{
+    const QString display = DocumentInfo::filePath(record);
+    if (scanTargetCode != LocalDisk && scanTargetCode != ExternalDisk)
+        return display;
+    const QByteArray bytes(record->pathData(), record->pathBytes());
+    const int first = bytes.indexOf('/');
+    const int second = first < 0 ? -1 : bytes.indexOf('/', first + 1);
+    if (second < 0)
+        return display;
+    const FileTreeNode* node = lookup(folderIndex, bytes.constData(), second);
+    if (!node || !isVolumeFolderCode(node->record->typeCode))
+        return display;
+    return QString::fromUtf8(bytes.left(first + 1) + bytes.mid(second + 1));
+}
+
+// Pointer comparisons only: a freed record must not be read. Callers hold treeLock.
+bool DocumentManagerPrivate::holdsFileRecord(const DocumentInfo* record) const
+{
+    if (!record)
+        return false;
+    for (const FileTreeNode* node : typeIndex) {
+        if (std::find(node->entries.cbegin(), node->entries.cend(), record) != node->entries.cend())
+            return true;
+    }
+    return false;
+}
+
+int DocumentManagerPrivate::recoverOne(const QString& folder, const DocumentInfo* record)
+{
+    DocumentManager::RecoverFunction recover;
+    {
+        std::lock_guard lock(hooksMutex);
+        recover = recoverFunction;
+    }
+    const DataRecoveryRequest request(record, exportPathOf(record));
+    if (recover)
+        return recover(folder, request.info);
+    return StorageDataRecoverMgr::instance()->recoverData(folder, request.info);
+}
+
+QString DocumentManagerPrivate::failedVolumeNamesOf(const RecoveryFailureTable& table)
+{
+    DocumentManager::VolumeNameResolver resolver;
+    {
+        std::lock_guard lock(hooksMutex);
+        resolver = volumeNameResolver;
+    }
+    QStringList names;
+    for (const auto& entry : table.codes()) {
+        QString name;
+        if (resolver) {
+            name = resolver(entry.first, QString());
+        } else if (const auto volume = StorageDataRecoverMgr::instance()->diskInfo(entry.first)) {
+            name = translateDisplayName(volume->displayName);
+        }
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names.join(DocumentManager::tr(", "));
+}
+
+void DocumentManagerPrivate::beginExport(quint64 totalBytes)
+{
+    stopRecovery.store(false);
+    recoveredBytes.store(0);
+    recoverDataBytes.store(totalBytes);
+}
+
+void DocumentManagerPrivate::finishExport(const RecoveryFailureTable& table)
+{
+    emit owner->recoveryCompleted(table.errorType(), failedVolumeNamesOf(table), table.volumeCount());
+}
+
+void DocumentManagerPrivate::exportAll(const QString& folder, bool onlySearchResults)
+{
+    logInfo(QStringLiteral("begin recovery select data to disk=%1").arg(folder));
+    const quint64 total = onlySearchResults ? searchSelectedCount.load() : selectedCount.load();
+    beginExport(onlySearchResults ? searchSelectedBytes.load() : selectedBytes.load());
+    RecoveryFailureTable table;
+    quint64 count = 0;
+    bool stopped = false;
+    std::vector<FileTreeNode*> stack;
+    {
+        std::shared_lock lock(treeLock);
+        if (typeRoot)
+            stack.push_back(typeRoot);
+    }
+    // The read lock is held per folder: check clicks wait for one folder, not the
+    // whole run. Nodes stay valid in between: only a release frees them, and it
+    // waits for this task.
+    while (!stack.empty() && !stopped) {
+        std::shared_lock lock(treeLock);
+        FileTreeNode* node = stack.back();
+        stack.pop_back();
+        for (DocumentInfo* entry : node->entries) {
+            if (stopped || (stopped = stopRecovery.load()))
+                break;
+            if (!entry->isFile()) {
+                if (FileTreeNode* child = lookup(typeIndex, entry->pathData(), entry->pathBytes()))
+                    stack.push_back(child);
+                continue;
+            }
+            const bool selected = onlySearchResults ? entry->inSearchMode() && entry->checkState(true) == Qt::Checked
+                                                    : entry->checkState(false) == Qt::Checked;
+            if (!selected)
+                continue;
+            emit owner->fileRecoveryProgress(DocumentInfo::filePath(entry), ++count, total);
+            if (!table.note(recordVolumeKey(entry), recoverOne(folder, entry)))
+                stopped = true;
+        }
+    }
+    logInfo(QStringLiteral("end recovery select data to disk=%1").arg(folder));
+    finishExport(table);
+}
+
+void DocumentManagerPrivate::exportOne(const QString& folder, const DocumentInfo* record, quint64 postedGeneration)
+{
+    logInfo(QStringLiteral("begin recovery select data to disk=%1").arg(folder));
+    RecoveryFailureTable table;
+    std::shared_lock lock(treeLock);
+    if (generation.load(std::memory_order_acquire) != postedGeneration || !holdsFileRecord(record)) {
+        // The record was freed by a release before or after the request was posted:
+        // it is never read, and nothing was written.
+        lock.unlock();
+        logError(QStringLiteral("export of one file dropped: its scan data was released"));
+        beginExport(0);
+        table.note(0, 17);
+        emit owner->recoveryCompleted(table.errorType(), QString(), 0);
+        return;
+    }
+    beginExport(quint64(record->size));
+    emit owner->fileRecoveryProgress(DocumentInfo::filePath(record), 1, 1);
+    table.note(recordVolumeKey(record), recoverOne(folder, record));
+    lock.unlock();
+    finishExport(table);
+}
+
+void DocumentManager::exportAllDocumentsToDisk(const QString& destinationDirectoryPath, bool onlySearchResults)
+{
+    postTask(DataExport, [this, destinationDirectoryPath, onlySearchResults] {
+        d->exportAll(destinationDirectoryPath, onlySearchResults);
+    }, QStringLiteral("data export"));
+}
+
+void DocumentManager::exportSingleDocumentToDisk(const QString& destinationDirectoryPath, const DocumentInfo* doc)
+{
+    const quint64 posted = dataGeneration();
+    postTask(DataExport, [this, destinationDirectoryPath, doc, posted] {
+        d->exportOne(destinationDirectoryPath, doc, posted);
+    }, QStringLiteral("data export"));
+}
+
+void DocumentManager::setRecoverFunction(RecoverFunction recover)
+{
+    std::lock_guard lock(d->hooksMutex);
+    d->recoverFunction = std::move(recover);
+}
