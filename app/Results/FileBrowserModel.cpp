@@ -12,6 +12,8 @@
 #include <QListView>
 #include <QPixmap>
 
+#include <algorithm>
+
 FileBrowserModel::FileBrowserModel(QObject* parent) : QAbstractTableModel(parent)
 {
     qRegisterMetaType<DocumentInfo*>("DocumentInfo*");
@@ -164,12 +166,7 @@ void FileBrowserModel::appendDocuments(const QVector<DocumentInfo*>& docs)
 {
     if (docs.isEmpty())
         return;
-    const int first = documents_.size();
     documents_.append(docs);
-    if (indexed_) {
-        for (int i = 0; i < docs.size(); ++i)
-            indexRow(docs[i], first + i);
-    }
     // One by one, rows were exposed while at most 256 were loaded: the first
     // 257 arrivals show at once, later ones wait for fetchMore.
     if (loadedCount_ > fetchBatch)
@@ -184,30 +181,31 @@ void FileBrowserModel::appendDocuments(const QVector<DocumentInfo*>& docs)
 
 int FileBrowserModel::positionOf(DocumentInfo* doc) const
 {
-    if (!indexed_) {
-        rowIndex_.reserve(documents_.size());
-        for (int i = 0; i < documents_.size(); ++i)
-            indexRow(documents_[i], i);
-        indexed_ = true;
+    constexpr int tailLimit = 4096;
+    const int size = documents_.size();
+    if (size - indexedRows_ > tailLimit) {
+        const auto middle = rowIndex_.size();
+        for (int row = indexedRows_; row < size; ++row)
+            rowIndex_.emplace_back(documents_[row], row);
+        std::sort(rowIndex_.begin() + middle, rowIndex_.end());
+        std::inplace_merge(rowIndex_.begin(), rowIndex_.begin() + middle, rowIndex_.end());
+        indexedRows_ = size;
     }
-    auto it = rowIndex_.constFind(doc);
-    if (it == rowIndex_.cend())
-        return -1;
-    return it.value();
-}
-
-// A record listed twice keeps its first row, as a front-to-back search finds it.
-void FileBrowserModel::indexRow(DocumentInfo* doc, int row) const
-{
-    if (!rowIndex_.contains(doc))
-        rowIndex_.insert(doc, row);
+    const auto it = std::lower_bound(rowIndex_.begin(), rowIndex_.end(), std::make_pair(doc, -1));
+    if (it != rowIndex_.end() && it->first == doc)
+        return it->second;
+    for (int row = indexedRows_; row < size; ++row) {
+        if (documents_[row] == doc)
+            return row;
+    }
+    return -1;
 }
 
 void FileBrowserModel::dropIndex()
 {
     rowIndex_.clear();
-    rowIndex_.squeeze();
-    indexed_ = false;
+    rowIndex_.shrink_to_fit();
+    indexedRows_ = 0;
 }
 
 int FileBrowserModel::rowOfDocument(DocumentInfo* doc) const
@@ -257,4 +255,21 @@ void FileBrowserModel::updateDocumentThumbnail(DocumentInfo* doc)
     if (row < 0 || row >= loadedCount_)
         return;
     emit dataChanged(index(row, 0), index(row, 0), {ThumbnailRole});
+}
+
+int FileBrowserModel::aggregateCheckState() const
+{
+    bool checked = false;
+    bool unchecked = false;
+    for (const DocumentInfo* doc : documents_) {
+        if (!doc || !doc->passesFilter())
+            continue;
+        const quint32 state = doc->checkState(doc->inSearchMode());
+        if (state == 1)
+            return 1;
+        (state == 2 ? checked : unchecked) = true;
+        if (checked && unchecked)
+            return 1;
+    }
+    return checked ? 2 : 0;
 }

@@ -3,10 +3,11 @@
 #include "FileTreeNode.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QVector>
 
 #include <atomic>
+#include <utility>
+#include <vector>
 
 // The file list of the results page: one row per record of the folder, category
 // or search result on show. Whole lists arrive at once; records delivered while
@@ -55,22 +56,25 @@ public:
     void setViewDisplayMode(int mode);
     int viewDisplayMode() const;
     void updateDocumentThumbnail(DocumentInfo* doc);
+    // The header's tri-state over the records passing the filter: 0 none
+    // checked, 1 mixed or partly checked, 2 all checked (0 for an empty list).
+    int aggregateCheckState() const;
 
     // The display name of a record as the list shows it, before highlighting.
     static QString displayName(const DocumentInfo* doc);
     static QString typeName(const DocumentInfo* doc);
 
 private:
-    // Position of a record, -1 when absent. The index is built on first use and
-    // kept through appends, so thumbnail updates never scan a long list.
+    // Position of a record, -1 when absent (the first row of a record listed
+    // twice). A sorted index built on first use, with appended rows merged in
+    // once a short tail has grown, so thumbnail updates never scan a long list.
     int positionOf(DocumentInfo* doc) const;
-    void indexRow(DocumentInfo* doc, int row) const;
     void dropIndex();
 
     QVector<DocumentInfo*> documents_;
     int loadedCount_ = 0;
     QString searchKeyword_;
     std::atomic<int> viewDisplayMode_{1};
-    mutable QHash<DocumentInfo*, int> rowIndex_;
-    mutable bool indexed_ = false;
+    mutable std::vector<std::pair<DocumentInfo*, int>> rowIndex_;
+    mutable int indexedRows_ = 0;
 };
