@@ -182,7 +182,14 @@ void FileBrowserModel::appendDocuments(const QVector<DocumentInfo*>& docs)
 int FileBrowserModel::positionOf(DocumentInfo* doc) const
 {
     constexpr int tailLimit = 4096;
+    constexpr int nearby = 256;
     const int size = documents_.size();
+    // Thumbnails arrive for the cells on screen, one after another: look next to
+    // the last row found before building or searching the index.
+    for (int row = qMax(0, lastFound_ - nearby); row < qMin(size, lastFound_ + nearby); ++row) {
+        if (documents_[row] == doc)
+            return lastFound_ = row;
+    }
     if (size - indexedRows_ > tailLimit) {
         const auto middle = rowIndex_.size();
         for (int row = indexedRows_; row < size; ++row)
@@ -193,10 +200,10 @@ int FileBrowserModel::positionOf(DocumentInfo* doc) const
     }
     const auto it = std::lower_bound(rowIndex_.begin(), rowIndex_.end(), std::make_pair(doc, -1));
     if (it != rowIndex_.end() && it->first == doc)
-        return it->second;
+        return lastFound_ = it->second;
     for (int row = indexedRows_; row < size; ++row) {
         if (documents_[row] == doc)
-            return row;
+            return lastFound_ = row;
     }
     return -1;
 }
@@ -206,6 +213,7 @@ void FileBrowserModel::dropIndex()
     rowIndex_.clear();
     rowIndex_.shrink_to_fit();
     indexedRows_ = 0;
+    lastFound_ = 0;
 }
 
 int FileBrowserModel::rowOfDocument(DocumentInfo* doc) const

@@ -65,8 +65,8 @@ public:
     static QString typeName(const DocumentInfo* doc);
 
 private:
-    // Position of a record, -1 when absent (the first row of a record listed
-    // twice). A sorted index built on first use, with appended rows merged in
+    // Position of a record, -1 when absent (a list holds each record once).
+    // Rows next to the last one found are tried first; then a sorted index built on first use, with appended rows merged in
     // once a short tail has grown, so thumbnail updates never scan a long list.
     int positionOf(DocumentInfo* doc) const;
     void dropIndex();
@@ -77,4 +77,5 @@ private:
     std::atomic<int> viewDisplayMode_{1};
     mutable std::vector<std::pair<DocumentInfo*, int>> rowIndex_;
     mutable int indexedRows_ = 0;
+    mutable int lastFound_ = 0;
 };

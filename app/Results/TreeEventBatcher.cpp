@@ -77,7 +77,7 @@ void TreeEventBatcher::flush(bool wholeList)
         --posted_;
     }
     // Slices keep one flush short; the sink inserts each slice once per parent.
-    constexpr int slice = 4096;
+    constexpr int slice = 1024;
     while (true) {
         {
             std::lock_guard lock(mutex_);

@@ -265,33 +265,58 @@ void listCases(int count)
     malloc_trim(0);
     const long before = residentBytes();
     const size_t heapBefore = mallinfo2().uordblks;
+    // The click: the sort runs off the GUI thread (as the model's thread does it);
+    // the GUI shows the result. The loop watch measures the GUI's stalls meanwhile.
     QElapsedTimer clock;
     clock.start();
-    QVector<QPair<QString, DocumentInfo*>> keyed;
-    keyed.reserve(records.size());
-    for (DocumentInfo* r : records)
-        keyed.append({DocumentInfo::fileName(r), r});
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return naturalLessThan(a.first, b.first); });
     QVector<DocumentInfo*> sorted;
-    sorted.reserve(keyed.size());
-    for (const auto& k : keyed)
-        sorted.append(k.second);
-    keyed = {};
-    model.setDocuments(sorted);
-    QCoreApplication::processEvents();
+    std::atomic<bool> sortedReady{false};
+    std::thread sorter([&] {
+        QVector<QPair<QString, DocumentInfo*>> keyed;
+        keyed.reserve(records.size());
+        for (DocumentInfo* r : records)
+            keyed.append({DocumentInfo::fileName(r), r});
+        std::sort(keyed.begin(), keyed.end(),
+                  [](const auto& a, const auto& b) { return naturalLessThan(a.first, b.first); });
+        QVector<DocumentInfo*> result;
+        result.reserve(keyed.size());
+        for (const auto& k : keyed)
+            result.append(k.second);
+        sorted = std::move(result);
+        sortedReady = true;
+    });
+    LoopWatch sortWatch;
+    bool shown = false;
+    qint64 showMs = 0;
+    sortWatch.runUntil([&] {
+        if (!shown && sortedReady.load()) {
+            QElapsedTimer show;
+            show.start();
+            model.setDocuments(sorted);
+            showMs = show.elapsed();
+            shown = true;
+            return false;
+        }
+        return shown;
+    });
+    sorter.join();
     const qint64 sortMs = clock.elapsed();
-    std::printf("sort: %d names: click to sorted list shown %lld ms; peer std::sort with naturalLessThan %lld ms "
-                "(%.2fx)\n",
-                count, static_cast<long long>(sortMs), static_cast<long long>(peerMs),
+    std::printf("sort: %d names: click to sorted list shown %lld ms (showing it %lld ms, longest GUI gap %lld ms); "
+                "peer std::sort with naturalLessThan %lld ms (%.2fx)\n",
+                count, static_cast<long long>(sortMs), static_cast<long long>(showMs),
+                static_cast<long long>(sortWatch.worstGapMs), static_cast<long long>(peerMs),
                 peerMs ? double(sortMs) / peerMs : 0.0);
 
     QElapsedTimer thumbClock;
     thumbClock.start();
     qint64 worstThumbUs = 0;
+    // Thumbnails arrive for the cells on screen: 1000 updates over a screenful
+    // of 40 cells scrolled through the list.
     for (int i = 0; i < 1000; ++i) {
         QElapsedTimer one;
         one.start();
-        model.updateDocumentThumbnail(sorted[(i * 997) % sorted.size()]);
+        const int screen = (i / 40) * 37117 % (sorted.size() - 40);
+        model.updateDocumentThumbnail(sorted[screen + (i * 7) % 40]);
         worstThumbUs = std::max(worstThumbUs, one.nsecsElapsed() / 1000);
     }
     const qint64 thumbMs = thumbClock.elapsed();
@@ -302,7 +327,7 @@ void listCases(int count)
     malloc_trim(0);
     const long after = residentBytes();
     const size_t heapAfter = mallinfo2().uordblks;
-    std::printf("list: %d rows: 1000 thumbnail updates %lld ms (worst %lld us, the first builds the row index); "
+    std::printf("list: %d rows: 1000 thumbnail updates %lld ms (worst %lld us); "
                 "header tri-state %lld ms (state %d); per listed file with its row index: resident %.1f bytes, "
                 "heap %.1f bytes\n",
                 count, static_cast<long long>(thumbMs), static_cast<long long>(worstThumbUs),
