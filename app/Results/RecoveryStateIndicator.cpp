@@ -202,6 +202,9 @@ void RecoveryStateIndicator::setState(int state)
     case 4:
         d->stack->setCurrentWidget(busyPage());
         applyTexts();
+        // The animation page is off screen now: its movie need not run.
+        if (d->movie && d->movie->state() == QMovie::Running)
+            d->movie->stop();
         d->spinner->start(-1);
         break;
     default:

@@ -10,6 +10,7 @@
 #include "FileSystemPathTreeProxyModel.h"
 #include "FileSystemPathTreeView.h"
 #include "FileTreeNodeObserverRegistry.h"
+#include "ImageResources.h"
 #include "NaturalOrder.h"
 #include "QDiskAndVolumeInfo.h"
 #include "TreeEventBatcher.h"
@@ -342,6 +343,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     fillNameTable();
+    initImageResources();
     const int scale = argc > 1 ? std::atoi(argv[1]) : 1;  // 1 full size; larger divides the counts
     arrivals(100000 / scale, 0);
     arrivals(1000000 / scale, 0);

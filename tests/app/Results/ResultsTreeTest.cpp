@@ -2,6 +2,7 @@
 // check toggles, tool tips, withdrawal on destruction, and a real FAT32 scan
 // compared with The Sleuth Kit's folder list.
 #include "DocumentManager.h"
+#include "ImageResources.h"
 #include "FileSystemPathNavigato.h"
 #include "FileSystemPathTreeDelegate.h"
 #include "FileSystemPathTreeModel.h"
@@ -86,7 +87,11 @@ class ResultsTreeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillNameTable(); }
+    void initTestCase()
+    {
+        fillNameTable();
+        initImageResources();
+    }
     void cleanup() { FileTreeNodeObserverRegistry::instance().reset(); }
 
     // Nodes made before the navigator, and while it catches up, all appear;
