@@ -42,6 +42,13 @@ FileSystemPathTreeView::FileSystemPathTreeView(DocumentManager* manager, QWidget
     d->tree->setMouseTracking(true);
     d->tree->viewport()->setMouseTracking(true);
     d->tree->setUniformRowHeights(true);
+    // The delegate paints the selection and the arrows; the style's branch area stays plain.
+    d->tree->setFrameShape(QFrame::NoFrame);
+    d->tree->setStyleSheet(QStringLiteral("QTreeView { show-decoration-selected: 0; } "
+                                          "QTreeView::branch { background: transparent; border-image: none; image: none; }"));
+    QPalette palette = d->tree->palette();
+    palette.setColor(QPalette::Highlight, QColor(QStringLiteral("#EFF6FF")));
+    d->tree->setPalette(palette);
     connect(d->delegate, &FileSystemPathTreeDelegate::itemCheckStateToggled, this,
             &FileSystemPathTreeView::onItemCheckStateToggled);
     connect(d->delegate, &FileSystemPathTreeDelegate::itemClicked, this,

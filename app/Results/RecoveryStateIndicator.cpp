@@ -49,7 +49,10 @@ XImageBox* unfoundPicture(QWidget* parent)
 {
     auto* image = new XImageBox(parent);
     image->setFixedSize(XApplication::scaledX(149), XApplication::scaledY(149));
-    image->setImageFile(QStringLiteral(":/images/unfound-data@2x.png"), true);
+    // Drawn at the box's size whatever the "@2x" name makes Qt assume of its pixel ratio.
+    QPixmap picture(QStringLiteral(":/images/unfound-data@2x.png"));
+    picture.setDevicePixelRatio(1);
+    image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return image;
 }
 
