@@ -2,6 +2,7 @@
 // over a small found-file tree fed through the model's intake.
 #include "Application/XApplication.h"
 #include "DocumentManager.h"
+#include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "FileBrowserProxyModel.h"
 #include "FileSystemPathNavigato.h"
@@ -106,18 +107,23 @@ int main(int argc, char** argv)
     }
     {
         QListView list;
-        list.resize(640, 320);
+        list.resize(760, 420);
         FileBrowserModel model(&list);
         FileBrowserProxyModel proxy(&list);
         proxy.setSourceModel(&model);
         list.setModel(&proxy);
+        list.setItemDelegate(new FileBrowserDelegate(&list));
+        list.setUniformItemSizes(true);
         QVector<DocumentInfo*> docs = manager.allFileRecords();
         model.setDocuments(docs);
         ok &= save(list, folder, QStringLiteral("list-plain"));
         model.setSearchKeyword(QStringLiteral("holiday"));
+        model.setViewDisplayMode(4);
+        list.viewport()->update();
         ok &= save(list, folder, QStringLiteral("list-search"));
+        model.setViewDisplayMode(1);
         list.setViewMode(QListView::IconMode);
-        list.setGridSize(QSize(136, 133));
+        list.setSpacing(10);
         model.setSearchKeyword(QString());
         ok &= save(list, folder, QStringLiteral("list-icons"));
     }

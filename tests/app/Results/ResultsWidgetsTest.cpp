@@ -1,6 +1,8 @@
 // The state indicator, the lost-partition tip and the information panel.
 #include "DocumentManager.h"
 #include "ImageResources.h"
+#include "FileBrowserDelegate.h"
+#include "FileBrowserModel.h"
 #include "LostTipWidget.h"
 #include "ModelTestSupport.h"
 #include "RecoverFileInfoPanel.h"
@@ -14,6 +16,8 @@
 #include "NameTable.h"
 
 #include <QApplication>
+#include <QListView>
+#include <QMouseEvent>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -225,6 +229,56 @@ private slots:
         panel.setDocument(QVariant());
         for (int row = 0; row < 5; ++row)
             QVERIFY(panel.rows()->item(row)->text().isEmpty());
+    }
+
+    // Press table over the hit areas of a search row, with the signal each emits.
+    void delegatePresses_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("check box") << "box" << int(Qt::LeftButton) << int(QEvent::MouseButtonPress) << "toggled";
+        QTest::newRow("check box twice") << "box" << int(Qt::LeftButton) << int(QEvent::MouseButtonDblClick) << "toggled";
+        QTest::newRow("View>") << "link" << int(Qt::LeftButton) << int(QEvent::MouseButtonPress) << "view";
+        QTest::newRow("row") << "row" << int(Qt::LeftButton) << int(QEvent::MouseButtonPress) << "clicked";
+        QTest::newRow("row double") << "row" << int(Qt::LeftButton) << int(QEvent::MouseButtonDblClick) << "double";
+        QTest::newRow("right button") << "row" << int(Qt::RightButton) << int(QEvent::MouseButtonPress) << "";
+    }
+
+    void delegatePresses()
+    {
+        QFETCH(QString, where);
+        QFETCH(int, button);
+        QFETCH(int, type);
+        QFETCH(QString, signal);
+        auto manager = std::make_unique<DocumentManager>();
+        manager->resetForScan(volumeTarget());
+        FoundFile f;
+        f.path = "\\a\\b.jpg";
+        manager->onEngineEvent(mountedVolume(), f.info());
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QListView list;
+        FileBrowserModel model(&list);
+        model.setDocuments(manager->allFileRecords());
+        model.setViewDisplayMode(4);
+        FileBrowserDelegate delegate(&list);
+        QSignalSpy toggled(&delegate, &FileBrowserDelegate::itemCheckStateToggled);
+        QSignalSpy view(&delegate, &FileBrowserDelegate::viewActionTriggered);
+        QSignalSpy clicked(&delegate, &FileBrowserDelegate::itemClicked);
+        QSignalSpy doubled(&delegate, &FileBrowserDelegate::itemDoubleClicked);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 760, 48);
+        option.font = QApplication::font();
+        const QPoint at = where == "box" ? delegate.checkBoxArea(option, false).center()
+                          : where == "link" ? delegate.viewLinkArea(option).center()
+                                            : QPoint(200, 24);
+        QMouseEvent event(QEvent::Type(type), at, Qt::MouseButton(button), Qt::MouseButton(button), Qt::NoModifier);
+        delegate.editorEvent(&event, &model, option, model.index(0, 0));
+        QCOMPARE(toggled.count(), signal == "toggled" ? 1 : 0);
+        QCOMPARE(view.count(), signal == "view" ? 1 : 0);
+        QCOMPARE(clicked.count(), signal == "clicked" ? 1 : 0);
+        QCOMPARE(doubled.count(), signal == "double" ? 1 : 0);
     }
 
     void fittingAndPathForm()
