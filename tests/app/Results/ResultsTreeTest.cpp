@@ -24,6 +24,7 @@
 #include <QTextDocument>
 #include <QTest>
 
+#include <atomic>
 #include <memory>
 
 using namespace ModelTest;
@@ -267,12 +268,19 @@ private slots:
         QCOMPARE(list.size(), 1);
         StorageDataRecoverMgr::instance()->setStartDelayMs(0);
         DocumentManager* manager = DocumentManager::instance();
-        QSignalSpy finished(manager, &DocumentManager::scanFinished);
-        QSignalSpy started(manager, &DocumentManager::scanStarted);
+        // Both signals come from worker threads: counted directly, not through a spy.
+        std::atomic<int> started{0};
+        std::atomic<int> finished{0};
+        const auto onStart = connect(manager, &DocumentManager::scanStarted, manager, [&] { ++started; },
+                                     Qt::DirectConnection);
+        const auto onFinish = connect(manager, &DocumentManager::scanFinished, manager, [&] { ++finished; },
+                                      Qt::DirectConnection);
         StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
-        QVERIFY(started.count() > 0 || started.wait(30000));
+        QVERIFY(QTest::qWaitFor([&] { return started.load() > 0; }, 30000));
         FileSystemPathNavigato navigator(manager);
-        QVERIFY(finished.count() > 0 || finished.wait(60000));
+        QVERIFY(QTest::qWaitFor([&] { return finished.load() > 0; }, 60000));
+        disconnect(onStart);
+        disconnect(onFinish);
         QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
         QVERIFY(manager->waitForIdle(30000));
         QTest::qWait(50);
