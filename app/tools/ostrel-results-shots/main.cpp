@@ -2,6 +2,7 @@
 // over a small found-file tree fed through the model's intake.
 #include "Application/XApplication.h"
 #include "DocumentManager.h"
+#include "CheckableHeaderView.h"
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "FileBrowserProxyModel.h"
@@ -117,6 +118,14 @@ int main(int argc, char** argv)
         QVector<DocumentInfo*> docs = manager.allFileRecords();
         model.setDocuments(docs);
         ok &= save(list, folder, QStringLiteral("list-plain"));
+        CheckableHeaderView header(Qt::Horizontal);
+        header.setModel(&model);
+        header.resize(760, 40);
+        header.setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int section = 1; section < 5; ++section)
+            header.resizeSection(section, section == 1 ? 143 : section == 2 ? 113 : 91);
+        header.setCheckState(1);
+        ok &= save(header, folder, QStringLiteral("header"));
         model.setSearchKeyword(QStringLiteral("holiday"));
         model.setViewDisplayMode(4);
         list.viewport()->update();

@@ -1,6 +1,7 @@
 // The state indicator, the lost-partition tip and the information panel.
 #include "DocumentManager.h"
 #include "ImageResources.h"
+#include "CheckableHeaderView.h"
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "LostTipWidget.h"
@@ -279,6 +280,51 @@ private slots:
         QCOMPARE(view.count(), signal == "view" ? 1 : 0);
         QCOMPARE(clicked.count(), signal == "clicked" ? 1 : 0);
         QCOMPARE(doubled.count(), signal == "double" ? 1 : 0);
+    }
+
+    // Size: ascending first, then descending, then ascending; after resetSort
+    // Name goes descending; the Path title is inert; the box sends the next state.
+    void headerSortsAndChecks()
+    {
+        QListView list;
+        FileBrowserModel model(&list);
+        CheckableHeaderView header(Qt::Horizontal);
+        header.setModel(&model);
+        header.resize(760, 40);
+        header.resizeSection(0, 300);
+        for (int s = 1; s < 5; ++s)
+            header.resizeSection(s, 110);
+        header.show();
+        QSignalSpy sorted(&header, &CheckableHeaderView::sortButtonClicked);
+        QSignalSpy checked(&header, &CheckableHeaderView::checkBoxClicked);
+        auto clickSection = [&](int section) {
+            QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier,
+                              QPoint(header.sectionViewportPosition(section) + 60, 20));
+        };
+        for (int i = 0; i < 3; ++i)
+            clickSection(3);
+        QCOMPARE(sorted.count(), 3);
+        QCOMPARE(sorted[0], (QVariantList{3, QVariant::fromValue(Qt::AscendingOrder), true}));
+        QCOMPARE(sorted[1], (QVariantList{3, QVariant::fromValue(Qt::DescendingOrder), false}));
+        QCOMPARE(sorted[2], (QVariantList{3, QVariant::fromValue(Qt::AscendingOrder), false}));
+        header.resetSort();
+        clickSection(0);
+        QCOMPARE(sorted.count(), 4);
+        QCOMPARE(sorted[3], (QVariantList{0, QVariant::fromValue(Qt::DescendingOrder), false}));
+        clickSection(4);
+        QCOMPARE(sorted.count(), 4);
+
+        const QPoint box(header.sectionViewportPosition(0) + 12 + 5, 20);
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+        header.setCheckState(1);
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+        header.setCheckState(2);
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+        QCOMPARE(checked.count(), 3);
+        QCOMPARE(checked[0][0].value<Qt::CheckState>(), Qt::Checked);
+        QCOMPARE(checked[1][0].value<Qt::CheckState>(), Qt::Checked);
+        QCOMPARE(checked[2][0].value<Qt::CheckState>(), Qt::Unchecked);
+        QCOMPARE(sorted.count(), 4);  // the box is no section click
     }
 
     void fittingAndPathForm()
