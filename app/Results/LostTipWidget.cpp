@@ -43,6 +43,7 @@ LostTipWidget::LostTipWidget(QWidget* parent) : QWidget(parent), d(std::make_uni
     d->closeButton->setStatePixmaps(QStringLiteral(":/images/close-normal@2x.png"),
                                     QStringLiteral(":/images/close-hover@2x.png"),
                                     QStringLiteral(":/images/close-click@2x.png"));
+    d->closeButton->scalePixmaps(d->closeButton->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, XApplication::scaledY(8), XApplication::scaledX(8), 0);
     layout->addStretch();
