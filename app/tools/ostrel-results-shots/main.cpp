@@ -13,6 +13,7 @@
 #include "QDiskAndVolumeInfo.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryStateIndicator.h"
+#include "SearchGuideDialog.h"
 #include "XTreeView.h"
 
 #include "NameTable.h"
@@ -170,6 +171,10 @@ int main(int argc, char** argv)
         ok &= save(panel, folder, QStringLiteral("info-panel"));
         panel.setDocument(QVariant());
         ok &= save(panel, folder, QStringLiteral("info-panel-empty"));
+    }
+    {
+        SearchGuideDialog guide;
+        ok &= save(guide, folder, QStringLiteral("search-guide"));
     }
     manager.shutdown();
     return ok && written > 0 ? 0 : 1;

@@ -9,6 +9,7 @@
 #include "RecoverFileInfoPanel.h"
 #include "RecoverFileInfoPanelProviderDelegate.h"
 #include "RecoveryStateIndicator.h"
+#include "SearchGuideDialog.h"
 #include "XBusyIndicator.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -325,6 +326,16 @@ private slots:
         QCOMPARE(checked[1][0].value<Qt::CheckState>(), Qt::Checked);
         QCOMPARE(checked[2][0].value<Qt::CheckState>(), Qt::Unchecked);
         QCOMPARE(sorted.count(), 4);  // the box is no section click
+    }
+
+    void searchGuideClosesOnOk()
+    {
+        SearchGuideDialog guide;
+        guide.show();
+        QVERIFY(guide.isVisible());
+        QVERIFY(guide.minimumWidth() >= 520);
+        guide.okButton()->click();
+        QTRY_VERIFY(!guide.isVisible());
     }
 
     void fittingAndPathForm()
