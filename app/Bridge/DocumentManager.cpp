@@ -508,3 +508,28 @@ void DocumentManager::stopScanSession()
     }
     d->finishScan(false);
 }
+
+FileTreeNode* DocumentManager::pathTreeRootLocked() const
+{
+    return d->folderRoot;
+}
+
+FileTreeNode* DocumentManager::typeTreeRootLocked() const
+{
+    return d->typeRoot;
+}
+
+QVector<FileTreeNode*> DocumentManager::childFolderNodesLocked(const FileTreeNode* node) const
+{
+    QVector<FileTreeNode*> children;
+    if (!node)
+        return children;
+    for (const DocumentInfo* entry : node->entries) {
+        if (entry->isFile())
+            continue;
+        const PathIndex& index = entry->level() == DocumentInfo::TypeTreeLevel ? d->typeIndex : d->folderIndex;
+        if (FileTreeNode* child = d->lookup(index, entry->pathData(), entry->pathBytes()))
+            children.append(child);
+    }
+    return children;
+}

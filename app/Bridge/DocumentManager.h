@@ -71,6 +71,10 @@ public:
     quint64 dataGeneration() const;
     FileTreeNode* pathTreeRoot() const;
     FileTreeNode* typeTreeRoot() const;
+    // For readers already holding treeLock() shared (the lock is not recursive).
+    FileTreeNode* pathTreeRootLocked() const;
+    FileTreeNode* typeTreeRootLocked() const;
+    QVector<FileTreeNode*> childFolderNodesLocked(const FileTreeNode* node) const;
     // The folder tree first, then the type tree.
     FileTreeNode* findFolderNode(const QString& path) const;
     // The node of a folder record, in the tree its level names.

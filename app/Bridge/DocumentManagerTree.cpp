@@ -51,7 +51,7 @@ QByteArray utf8Prefix(const QByteArray& bytes, int limit)
 
 void DocumentManagerPrivate::addDocumentToNode(FileTreeNode* node, DocumentInfo* record, bool pass)
 {
-    ++node->fileCount;
+    node->storeFileCount(node->fileCount + 1);
     node->record->size += record->size;
     if (pass && node->record->checkState(false) == Qt::Checked) {
         node->record->exchangeCheckState(false, Qt::PartiallyChecked);
@@ -67,7 +67,7 @@ void DocumentManagerPrivate::updatePassingCount(FileTreeNode* node, bool pass, b
         registry.notifyNode(node->parent, node, nullptr, FileTreeNodeEventType::NodeVisible);
         registry.notifyAll(node, nullptr, FileTreeNodeEventType::NodeVisible);
     }
-    node->passingCount += pass ? 1 : 0;
+    node->storePassingCount(node->passingCount + (pass ? 1 : 0));
     node->record->setFlagBit(DocumentInfo::PassesFilterBit, node->passingCount != 0);
 }
 
@@ -77,8 +77,8 @@ FileTreeNode* DocumentManagerPrivate::createFolder(FileTreeNode* parent, PathInd
     auto* node = new FileTreeNode;
     node->parent = parent;
     node->record = record;
-    node->fileCount = 1;
-    node->passingCount = pass ? 1 : 0;
+    node->storeFileCount(1);
+    node->storePassingCount(pass ? 1 : 0);
     record->setFlagBit(DocumentInfo::FilterEvaluatedBit, filterActive);
     record->setFlagBit(DocumentInfo::PassesFilterBit, pass);
     index.insert(PathKey::of(record), node);

@@ -3,51 +3,58 @@
 
 #include <QVector>
 
-#include <algorithm>
 #include <atomic>
 #include <functional>
-#include <memory>
 #include <mutex>
 
 // Process-wide list of tree watchers. Callbacks run on the model thread with the
-// tree lock held: they must not block or take that lock, and re-post to their own
-// thread (with the model's data generation, so stale posts can be dropped).
+// tree lock and the registry's mutex held: they must only post to their own
+// thread (with the model's data generation, so stale posts can be dropped), and
+// must not add, withdraw or take the tree lock. Because notification holds the
+// mutex, once a withdrawal or reset returns no callback of it runs any more.
 class FileTreeNodeObserverRegistry {
 public:
     using Callback = std::function<void(FileTreeNode*, DocumentInfo*, FileTreeNodeEventType)>;
 
     static FileTreeNodeObserverRegistry& instance();
 
-    // Returns an id for removal.
-    int addObserver(Callback callback, const FileTreeNode* watched, bool enabled);
-    void removeObserver(int id);
-    void setWatchedNode(int id, const FileTreeNode* watched);
-    void setEnabled(int id, bool enabled);
+    // Returns the entry's identifier: 0 for the first after start or reset.
+    qint64 addObserver(const FileTreeNode* watched, Callback callback, quint64 wantsAll);
+    // Hears every event through notifyAll.
+    qint64 addOwnerObserver(const void* owner, Callback callback);
+    qint64 addObserver(Callback callback, const FileTreeNode* watched, bool enabled)
+    {
+        return addObserver(watched, std::move(callback), enabled ? 1 : 0);
+    }
+    void removeObserver(qint64 id);
+    void setWatchedNode(qint64 id, const FileTreeNode* watched);
+    void setEnabled(qint64 id, bool enabled);
+    // Drops every entry and restarts the identifiers at 0.
+    void reset();
+    int size() const;
 
     // Every entry watching node, in list order.
-    void notifyNode(const FileTreeNode* node, FileTreeNode* changed, DocumentInfo* record,
-                    FileTreeNodeEventType type);
     void notifyWatchers(const FileTreeNode* node, FileTreeNode* changed, DocumentInfo* record,
-                        FileTreeNodeEventType type)
+                        FileTreeNodeEventType type);
+    void notifyNode(const FileTreeNode* node, FileTreeNode* changed, DocumentInfo* record,
+                    FileTreeNodeEventType type)
     {
-        notifyNode(node, changed, record, type);
+        notifyWatchers(node, changed, record, type);
     }
-    // Every enabled entry, in list order.
+    // Every entry with a non-zero wants-every-event value, in list order.
     void notifyAll(FileTreeNode* changed, DocumentInfo* record, FileTreeNodeEventType type);
 
 private:
     struct Entry {
-        int id;
-        std::shared_ptr<Callback> callback;
+        qint64 id;
+        Callback callback;
         const FileTreeNode* watched;
-        bool enabled;
+        quint64 wantsAll;
     };
-    template<typename Pick>
-    QVector<std::shared_ptr<Callback>> collect(Pick pick);
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     // Lets notifications skip the mutex while nobody watches.
     std::atomic<int> size_{0};
     QVector<Entry> entries_;
-    int nextId_ = 1;
+    std::atomic<qint64> nextId_{0};
 };

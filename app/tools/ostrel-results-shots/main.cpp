@@ -1,0 +1,181 @@
+// ostrel-results-shots --out DIR: one PNG per results-browser view and state,
+// over a small found-file tree fed through the model's intake.
+#include "Application/XApplication.h"
+#include "DocumentManager.h"
+#include "CheckableHeaderView.h"
+#include "FileBrowserDelegate.h"
+#include "FileBrowserModel.h"
+#include "FileBrowserProxyModel.h"
+#include "FileSystemPathNavigato.h"
+#include "FileSystemPathTreeView.h"
+#include "ImageResources.h"
+#include "LostTipWidget.h"
+#include "QDiskAndVolumeInfo.h"
+#include "RecoverFileInfoPanel.h"
+#include "RecoveryStateIndicator.h"
+#include "SearchGuideDialog.h"
+#include "XTreeView.h"
+
+#include "NameTable.h"
+
+#include "DataRecovery/DataRecoveryInfo.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QListView>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void send(DocumentManager& manager, const std::string& path, bool deleted = false)
+{
+    static const DataRun run{4096, 4096};
+    QDiskAndVolumeInfo volume;
+    volume.displayName = QStringLiteral("Data (sdb1)");
+    volume.volumeLetter = QStringLiteral("/media/data");
+    volume.volumePath = QStringLiteral("/dev/sdb1");
+    DataRecoveryInfo info = MakeDataRecoveryInfo(NtfsFile);
+    info.fileSize = 123456;
+    info.modifyTime = 1600000000;
+    info.runs = &run;
+    info.runCount = 1;
+    info.path = path.c_str();
+    info.pathLength = uint16_t(path.size());
+    info.deletedState = deleted ? 1 : 0;
+    manager.onEngineEvent(volume, info);
+}
+
+int written = 0;
+
+bool save(QWidget& widget, const QString& folder, const QString& name)
+{
+    widget.show();
+    QEventLoop settle;
+    QTimer::singleShot(30, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(file))
+        return false;
+    std::printf("%s\n", qPrintable(file));
+    ++written;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    XApplication app(argc, argv);
+    initImageResources();
+    fillNameTable();
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Screenshots of the results-browser views");
+    parser.addHelpOption();
+    const QCommandLineOption out("out", "Write one PNG per view and state into <folder>.", "folder");
+    parser.addOption(out);
+    parser.process(app);
+    if (!parser.isSet(out))
+        parser.showHelp(2);
+    const QString folder = parser.value(out);
+    QDir().mkpath(folder);
+
+    DocumentManager manager;
+    ScanTargetInfo target;
+    target.nodeTypeCode = 3;
+    target.name = QStringLiteral("Data (sdb1)");
+    manager.resetForScan(target);
+    for (const char* path : {"\\Users\\ann\\Pictures\\holiday 2.jpg", "\\Users\\ann\\Pictures\\holiday 10.jpg",
+                             "\\Users\\ann\\Documents\\report.docx", "\\Users\\ann\\Documents\\<b>x<b> & y.pdf",
+                             "\\Users\\bo\\Music\\song.mp3", "\\Program Files\\app\\setup.exe",
+                             "\\Users\\ann\\Documents\\a very long file name that does not fit the column at all.txt"})
+        send(manager, path);
+    send(manager, "\\Users\\ann\\Videos\\clip.mp4", true);
+    manager.waitForIdle(20000);
+
+    bool ok = true;
+    {
+        FileSystemPathNavigato navigator(&manager);
+        navigator.resize(300, 520);
+        navigator.tree()->treeView()->expandAll();
+        navigator.selectPath(QStringLiteral("sdb1/Users/ann/Documents"), false);
+        ok &= save(navigator, folder, QStringLiteral("tree-folders"));
+        navigator.setViewMode(2);
+        navigator.tree()->treeView()->expandAll();
+        ok &= save(navigator, folder, QStringLiteral("tree-types"));
+    }
+    {
+        QListView list;
+        list.resize(760, 420);
+        FileBrowserModel model(&list);
+        FileBrowserProxyModel proxy(&list);
+        proxy.setSourceModel(&model);
+        list.setModel(&proxy);
+        list.setItemDelegate(new FileBrowserDelegate(&list));
+        list.setUniformItemSizes(true);
+        QVector<DocumentInfo*> docs = manager.allFileRecords();
+        model.setDocuments(docs);
+        ok &= save(list, folder, QStringLiteral("list-plain"));
+        CheckableHeaderView header(Qt::Horizontal);
+        header.setModel(&model);
+        header.resize(760, 40);
+        header.setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int section = 1; section < 5; ++section)
+            header.resizeSection(section, section == 1 ? 143 : section == 2 ? 113 : 91);
+        header.setCheckState(1);
+        ok &= save(header, folder, QStringLiteral("header"));
+        model.setSearchKeyword(QStringLiteral("holiday"));
+        model.setViewDisplayMode(4);
+        list.viewport()->update();
+        ok &= save(list, folder, QStringLiteral("list-search"));
+        model.setViewDisplayMode(1);
+        list.setViewMode(QListView::IconMode);
+        list.setSpacing(10);
+        model.setSearchKeyword(QString());
+        ok &= save(list, folder, QStringLiteral("list-icons"));
+    }
+    for (int state = 0; state <= 5; ++state) {
+        RecoveryStateIndicator indicator;
+        indicator.resize(640, 360);
+        indicator.setState(state);
+        ok &= save(indicator, folder, QStringLiteral("indicator-%1").arg(state));
+    }
+    for (const auto& kind : {qMakePair(17, QStringLiteral("names")), qMakePair(6, QStringLiteral("lost")),
+                             qMakePair(9, QStringLiteral("unmounted")), qMakePair(11, QStringLiteral("unallocated"))}) {
+        QWidget holder;
+        holder.resize(640, 120);
+        auto* tip = new LostTipWidget(&holder);
+        tip->setKind(quint8(kind.first));
+        tip->setGeometry(0, 0, 640, tip->heightForWidth(640));
+        ok &= save(holder, folder, QStringLiteral("tip-%1").arg(kind.second));
+    }
+    {
+        QWidget holder;
+        holder.resize(320, 160);
+        auto* tip = new LostTipWidget(&holder);
+        tip->setKind(17);
+        tip->setGeometry(0, 0, 320, tip->heightForWidth(320));
+        holder.resize(320, tip->height());
+        ok &= save(holder, folder, QStringLiteral("tip-narrow"));
+    }
+    {
+        RecoverFileInfoPanel panel;
+        panel.resize(230, 520);
+        for (DocumentInfo* doc : manager.allFileRecords()) {
+            if (DocumentInfo::fileName(doc).startsWith(QLatin1String("<b>")))
+                panel.setDocument(QVariant::fromValue(doc));
+        }
+        ok &= save(panel, folder, QStringLiteral("info-panel"));
+        panel.setDocument(QVariant());
+        ok &= save(panel, folder, QStringLiteral("info-panel-empty"));
+    }
+    {
+        SearchGuideDialog guide;
+        ok &= save(guide, folder, QStringLiteral("search-guide"));
+    }
+    manager.shutdown();
+    return ok && written > 0 ? 0 : 1;
+}
