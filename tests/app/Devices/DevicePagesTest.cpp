@@ -543,7 +543,8 @@ void DevicePagesTest::refreshDialogClosedEarly()
     QPointer<RefreshDiskDialog> dialog = page.refreshDialog();
     int finished = 0;
     connect(dialog, &RefreshDiskDialog::refreshDiskFinshSignal, this, [&] { ++finished; });
-    QTest::qWait(120);  // the reload is under way on the pool
+    // Close only once the reload is under way on the pool (a loaded machine may start it late).
+    QTRY_VERIFY_WITH_TIMEOUT(listings_ - before == 1, 10000);
     dialog->close();
     QTRY_VERIFY(dialog.isNull());
     QTRY_COMPARE(listings_ - before, 1);
