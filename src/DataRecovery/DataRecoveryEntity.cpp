@@ -248,3 +248,22 @@ std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t
     }
     return std::nullopt;
 }
+
+void DataRecoveryEntity::ReportRawProgress(uint64_t position, uint64_t volumeLength, uint64_t step,
+                                           uint64_t& sinceReport)
+{
+    if (volumeLength == 0)
+        return;
+    if (static_cast<double>(sinceReport) / static_cast<double>(volumeLength) < 0.001) {
+        sinceReport += step;
+        return;
+    }
+    sinceReport = 0;
+    if (!reportCallback)
+        return;
+    auto record = MakeDataRecoveryInfo(RawScanProgress);
+    record.diskIndex = info.diskIndex;
+    record.volIndex = info.volIndex;
+    record.progress = static_cast<double>(position) / static_cast<double>(volumeLength);
+    reportCallback(record);
+}

@@ -92,6 +92,11 @@ public:
 protected:
     FileManagerSP::FileNodeStore nodeStore{0};
 
+    // One step of a raw pass at position: reports progress once the bytes
+    // stepped over since the last report reach 0.1% of the volume, else adds
+    // this step to them.
+    void ReportRawProgress(uint64_t position, uint64_t volumeLength, uint64_t step, uint64_t& sinceReport);
+
 private:
     std::mutex longRunsMutex;
     // Two versions of one file (same id and path) can both be too long for a record.

@@ -346,20 +346,7 @@ void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t
 
 void UnknownDataRecovery::ReportProgress(uint64_t position)
 {
-    if (volumeLength == 0)
-        return;
-    if (static_cast<double>(progressSum) / static_cast<double>(volumeLength) >= 0.001) {
-        if (reportCallback) {
-            auto record = MakeDataRecoveryInfo(RawScanProgress);
-            record.diskIndex = info.diskIndex;
-            record.volIndex = info.volIndex;
-            record.progress = static_cast<double>(position) / static_cast<double>(volumeLength);
-            reportCallback(record);
-        }
-        progressSum = 0;
-    } else {
-        progressSum += lastStep;
-    }
+    ReportRawProgress(position, volumeLength, lastStep, progressSum);
 }
 
 int UnknownDataRecovery::ScanRaw()

@@ -490,16 +490,7 @@ int FATDataRecovery::ScanRaw()
     while (t < volumeSize && volumeSize - t >= step) {
         CheckRunState();
         try {
-            if (static_cast<double>(acc) / static_cast<double>(volumeSize) >= 0.001) {
-                auto record = MakeDataRecoveryInfo(RawScanProgress);
-                record.diskIndex = info.diskIndex;
-                record.volIndex = info.volIndex;
-                record.progress = static_cast<double>(t) / static_cast<double>(volumeSize);
-                reportCallback(record);
-                acc = 0;
-            } else {
-                acc += step;
-            }
+            ReportRawProgress(t, volumeSize, step, acc);
             uint64_t skip = 0;
             if (GetClusterState(t, &skip)) {
                 t += std::max<uint64_t>((skip + step - 1) / step * step, step);

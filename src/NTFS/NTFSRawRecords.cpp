@@ -132,16 +132,7 @@ int NTFSDataRecovery::ScanRaw()
                 ReportFileNode(node, path, NtfsFile);
             lastFlush = std::chrono::steady_clock::now();
         }
-        if (static_cast<double>(sinceReport) / static_cast<double>(volumeLength) >= 0.001) {
-            auto progress = MakeDataRecoveryInfo(RawScanProgress);
-            progress.diskIndex = info.diskIndex;
-            progress.volIndex = info.volIndex;
-            progress.progress = static_cast<double>(pos) / static_cast<double>(volumeLength);
-            reportCallback(progress);
-            sinceReport = 0;
-        } else {
-            sinceReport += GetRawBlockSize();
-        }
+        ReportRawProgress(pos, volumeLength, GetRawBlockSize(), sinceReport);
         if (GetClusterState(pos, nullptr)) {
             pos = (pos / clusterSize + 1) * clusterSize;
             continue;
