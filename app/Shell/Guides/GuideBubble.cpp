@@ -1,7 +1,6 @@
 #include "Guides/GuideBubble.h"
 
 #include "AppManager.h"
-#include "Application/XApplication.h"
 #include "Guides/GuideStepAbstract.h"
 #include "XLabel.h"
 #include "XPushButton.h"
@@ -13,8 +12,8 @@
 
 namespace {
 
-int sx(double value) { return XApplication::scaledX(value); }
-int sy(double value) { return XApplication::scaledY(value); }
+int sx(double value) { return GuideStepAbstract::sx(value); }
+int sy(double value) { return GuideStepAbstract::sy(value); }
 
 constexpr double TextPointSize = 10.5;
 

@@ -24,6 +24,10 @@ public:
     // the step shows, so no key reaches the page under the shade.
     QWidget* actionButton() const { return actionButton_; }
 
+    // Design pixels to pixels at the UI scale (x and widths, y and heights).
+    static int sx(double value);
+    static int sy(double value);
+
 signals:
     // Steps are counted from 1.
     void nextStepSignal(int curStep, int nextStep = -1);
@@ -31,9 +35,6 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void setActionButton(QWidget* button) { actionButton_ = button; }
-    // Design pixels to pixels at the UI scale (x and widths, y and heights).
-    static int sx(double value);
-    static int sy(double value);
 
 private:
     QSize targetSize_{-1, -1};
