@@ -87,7 +87,7 @@ private slots:
     void cleanup();
     void shadeHoleAndOutline_data();
     void shadeHoleAndOutline();
-    void targetSetAfterPaintingMovesTheHole();
+    void holeFollowsTargetAndSize();
     void managerTargetsByIndex();
     void languageChangeReachesHiddenSteps();
 
@@ -217,22 +217,35 @@ void GuideStepsTest::shadeHoleAndOutline()
     }
 }
 
-void GuideStepsTest::targetSetAfterPaintingMovesTheHole()
+void GuideStepsTest::holeFollowsTargetAndSize()
 {
     QWidget page;
     page.resize(1240, 780);
     auto* step = new StorageGuideStep3(&page);
     step->setGeometry(page.rect());
-    QImage image(page.size(), QImage::Format_ARGB32);
-    page.render(&image);
+    const auto render = [&page] {
+        QImage image(page.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        page.render(&image);
+        return image;
+    };
     // The hole's left edge without a target: 1240 - 23 - 176.
-    QVERIFY(near(image.pixelColor(1041, 780 - 30), Grey));
+    QVERIFY(near(render().pixelColor(1041, 780 - 30), Grey));
 
+    // A target set after the first paint moves the edge at once.
     step->setTarget(QSize(300, 38), QPoint(-1, -1));
-    image.fill(Qt::white);
-    page.render(&image);
+    QImage image = render();
     QVERIFY(near(image.pixelColor(1240 - 23 - 325, 780 - 30), Grey));
     QVERIFY(!near(image.pixelColor(1041, 780 - 30), Grey));
+
+    // A bigger window: the hole stays 23 from the right and 57 from the bottom.
+    page.resize(1500, 900);
+    step->setGeometry(page.rect());
+    image = render();
+    QVERIFY(near(image.pixelColor(1500 - 23 - 325, 900 - 30), Grey));
+    QVERIFY(near(image.pixelColor(1500 - 100, 900 - 57), Grey));
+    // Just above it, the page's background under the shade.
+    QVERIFY(near(image.pixelColor(1500 - 100, 900 - 58), shaded(page.palette().window().color())));
 }
 
 void GuideStepsTest::managerTargetsByIndex()
