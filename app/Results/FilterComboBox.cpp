@@ -26,6 +26,8 @@ FilterComboBox::FilterComboBox(QWidget* parent, int popupMinimumWidth)
 FilterComboBox::~FilterComboBox()
 {
     // The popup is a top-level window of its own, not a child.
+    if (popup_)
+        popup_->removeEventFilter(this);
     delete popup_;
 }
 
@@ -67,6 +69,7 @@ void FilterComboBox::setupFaceAndPopup(FilterRowDelegate* delegate, const QList<
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setMouseTracking(true);
+    list_->viewport()->setAttribute(Qt::WA_Hover);
     delegate->setParent(list_);
     list_->setItemDelegate(delegate);
     model_ = new QStandardItemModel(list_);
@@ -81,11 +84,45 @@ void FilterComboBox::setupFaceAndPopup(FilterRowDelegate* delegate, const QList<
     column->addWidget(list_);
 
     connect(arrow_, &XPushButton::clicked, this, &FilterComboBox::showPopup);
+    connect(list_, &QListView::clicked, this, &FilterComboBox::onRowClicked);
+    connect(debounce_, &QTimer::timeout, this, [this] { updateFilter(false); });
     popup_->installEventFilter(this);
 }
 
-QWidget* FilterComboBox::createCustomBox(QSize minimumSize)
+void FilterComboBox::finishConstruction()
 {
+    debounce_->setSingleShot(true);
+    debounce_->setTimerType(Qt::PreciseTimer);
+    faceLabel_->installEventFilter(this);
+}
+
+void FilterComboBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        return;
+    }
+    QWidget::changeEvent(event);
+}
+
+// Every row click restarts the pause; the custom box follows its row's tick.
+void FilterComboBox::onRowClicked()
+{
+    if (customBox_) {
+        bool customTicked = false;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            const QStandardItem* item = model_->item(row);
+            if (item->data(ValueRole).toInt() == customValue_)
+                customTicked = item->checkState() == Qt::Checked;
+        }
+        setCustomBoxShown(customTicked);
+    }
+    restartDebounce();
+}
+
+QWidget* FilterComboBox::createCustomBox(QSize minimumSize, int customValue)
+{
+    customValue_ = customValue;
     customBox_ = new QWidget(popup_);
     customBox_->setObjectName(QStringLiteral("widget"));
     customBox_->setMinimumSize(XApplication::scaledX(minimumSize.width()), XApplication::scaledY(minimumSize.height()));

@@ -32,18 +32,15 @@ public:
     static QPair<qint64, qint64> customRange(const QDate& first, const QDate& second);
 
     void resetFilter();
-    void updateFilter(bool displayOnly);
+    void updateFilter(bool displayOnly) override;
     XDateEdit* fromBox() const { return from_; }
     XDateEdit* toBox() const { return to_; }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslateUi() override;
 
 private:
     void setupUi();
-    void connectSignals();
-    void retranslateUi();
-    void onItemClicked(const QModelIndex& index);
 
     XDateEdit* from_ = nullptr;
     XDateEdit* to_ = nullptr;
