@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -242,6 +243,9 @@ private slots:
         const QString summary = shown.mid(QStringLiteral("File Type: ").size());
         QVERIFY(metrics.horizontalAdvance(summary) <= room);
         QVERIFY(metrics.horizontalAdvance(summary + QStringLiteral("Docu")) > room);
+        // Markup characters are elided as text, then escaped: no entity is cut in half.
+        const QString marks = plain(FilterComboBox::faceText(metrics, QStringLiteral("File Size"), QString(80, QLatin1Char('<')), 1));
+        QVERIFY(QRegularExpression(QStringLiteral("^File Size: <+\u2026$")).match(marks).hasMatch());
         // No room at all: three dots.
         QCOMPARE(plain(FilterComboBox::faceText(metrics, QString(300, QLatin1Char('W')), QStringLiteral("Photo"), 1)),
                  QString(300, QLatin1Char('W')) + QStringLiteral(": ..."));
