@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 FilterComboBox::FilterComboBox(QWidget* parent, int popupMinimumWidth)
     : QWidget(parent), popupMinimumWidth_(popupMinimumWidth)
 {
@@ -198,8 +196,7 @@ QString FilterComboBox::faceText(const QFontMetrics& metrics, const QString& tit
     if (summary.isEmpty() || mask == 0)
         return QStringLiteral("<font style='color:#000000;'>%1</font>").arg(title);
     const QString colon = QStringLiteral(": ");
-    const int room = int(std::floor(177 * (XApplication::instance() ? XApplication::instance()->scaleX : 1.0)))
-                     - metrics.horizontalAdvance(colon) - metrics.horizontalAdvance(title);
+    const int room = XApplication::scaledX(177) - metrics.horizontalAdvance(colon) - metrics.horizontalAdvance(title);
     // Elided as plain text, then escaped, so a "<" shows as itself and no entity is cut in half.
     const QString shown = room < 1 ? QStringLiteral("...") : metrics.elidedText(summary, Qt::ElideRight, room);
     return QStringLiteral("<font style='color:#000000;'>%1%2</font><font style='color:#2563EB;'>%3</font>")
