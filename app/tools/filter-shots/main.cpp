@@ -1,4 +1,4 @@
-// filter-shots --out DIR: the filter bar in its neutral and active looks and
+// filter-shots --out DIR (QT_FONT_DPI=192 for scale 2): the filter bar in its neutral and active looks and
 // with each drop-down's popup open (the popup drawn where it opens under its
 // face), plus the number and date inputs, one PNG each, for review.
 #include "AdvanceFilterComboBox.h"
@@ -113,10 +113,10 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
 
     QWidget window;
-    window.resize(1100, 470);
+    window.resize(XApplication::scaledX(1100), XApplication::scaledY(470));
     window.setStyleSheet(QStringLiteral("background: #FFFFFF;"));
     auto* panel = new FilterDataPanel(&window);
-    panel->setGeometry(0, 0, 1100, panel->height());
+    panel->setGeometry(0, 0, window.width(), panel->height());
     window.show();
     settle(100);
     shoot(window, {}, QStringLiteral("bar-neutral"));
@@ -177,7 +177,7 @@ int main(int argc, char** argv)
     shoot(window, {}, QStringLiteral("bar-active"));
     {
         FileSizeComboBox band(&window);
-        band.move(20, 60);
+        band.move(XApplication::scaledX(20), XApplication::scaledY(60));
         band.model()->item(0)->setCheckState(Qt::Unchecked);
         band.model()->item(1)->setCheckState(Qt::Checked);
         band.updateFilter(true);
@@ -190,14 +190,16 @@ int main(int argc, char** argv)
 
     {
         QWidget holder;
-        holder.resize(260, 60);
+        holder.resize(XApplication::scaledX(260), XApplication::scaledY(60));
         holder.setStyleSheet(QStringLiteral("background: #FFFFFF;"));
         auto* spin = new SpinComboBox(&holder);
-        spin->setGeometry(10, 10, 110, 31);
+        spin->setGeometry(XApplication::scaledX(10), XApplication::scaledY(10), XApplication::scaledX(110),
+                          XApplication::scaledY(31));
         spin->numberField()->setText(QStringLiteral("500"));
         spin->unitBox()->setCurrentIndex(1);
         auto* edit = new XDateEdit(&holder);
-        edit->setGeometry(140, 10, 100, 31);
+        edit->setGeometry(XApplication::scaledX(140), XApplication::scaledY(10), XApplication::scaledX(100),
+                          XApplication::scaledY(31));
         edit->setDate(QDate(2021, 3, 28));
         holder.show();
         shoot(holder, {}, QStringLiteral("inputs"));
