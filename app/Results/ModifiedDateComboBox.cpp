@@ -37,6 +37,8 @@ FilterRow ModifiedDateComboBox::row(int value)
 
 QPair<qint64, qint64> ModifiedDateComboBox::customRange(const QDate& first, const QDate& second)
 {
+    if (!first.isValid() || !second.isValid())
+        return {-1, -1};
     const QDate earlier = qMin(first, second);
     const QDate later = qMax(first, second);
     const qint64 from = QDateTime(earlier, QTime(0, 0), Qt::LocalTime).toMSecsSinceEpoch();

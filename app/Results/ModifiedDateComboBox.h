@@ -28,7 +28,7 @@ public:
     static FilterRow row(int value);
     // The custom range in local ms since the epoch: the earlier day's 00:00:00.000
     // to the later day's last millisecond (the next day's midnight less 1 ms, so
-    // days of 23 or 25 hours are whole).
+    // days of 23 or 25 hours are whole). No bounds (-1) without two valid days.
     static QPair<qint64, qint64> customRange(const QDate& first, const QDate& second);
 
     void resetFilter();

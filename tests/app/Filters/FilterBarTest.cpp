@@ -635,6 +635,13 @@ private slots:
         box.popup()->hide();
     }
 
+    void customRangeNeedsTwoDays()
+    {
+        using Range = QPair<qint64, qint64>;
+        QCOMPARE(ModifiedDateComboBox::customRange(QDate(), QDate(2021, 3, 28)), Range(-1, -1));
+        QCOMPARE(ModifiedDateComboBox::customRange(QDate(2021, 3, 28), QDate()), Range(-1, -1));
+    }
+
     // A day picked in the calendar is written, closes it and restarts the pause once.
     void calendarClickPicksADay()
     {
