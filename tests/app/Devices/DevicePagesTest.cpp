@@ -28,6 +28,7 @@
 #include <QtTest>
 
 #include <QProcess>
+#include <QScrollBar>
 
 #include <atomic>
 #include <mutex>
@@ -144,6 +145,7 @@ private slots:
     void recycleBinStartsItsScan();
     void volumeTileStartsItsScan();
     void barPresses();
+    void barIgnoresWheelAndKeys();
     void pageSwitches();
     void deviceChangeReloadsOnceMore();
     void pageDeletedDuringReload();
@@ -434,6 +436,35 @@ void DevicePagesTest::barPresses()
     QCOMPARE(list->currentIndex().row(), 1);
     bar.retranslateItems(1);
     QCOMPARE(list->currentIndex().row(), 3);
+}
+
+void DevicePagesTest::barIgnoresWheelAndKeys()
+{
+    StorageDeviceBar bar;
+    // Short enough to scroll, were the wheel let through.
+    bar.resize(266, 120);
+    bar.show();
+    bar.retranslateItems(1);
+    QAbstractItemView* list = bar.listView();
+    QVERIFY(list->verticalScrollBar()->maximum() > 0);
+    QSignalSpy spy(&bar, &StorageDeviceBar::selectRecoverTypeSignal);
+    // "SD Card" is current and scrolled into view: the wheel could move either way.
+    const int scrolled = list->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    const QPoint at = list->viewport()->rect().center();
+    for (int delta : {480, 120, -120}) {
+        QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list->viewport(), &wheel);
+    }
+    QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+    list->setFocus();
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space,
+                        Qt::Key_Return})
+        QTest::keyClick(list, key);
+    QCOMPARE(list->currentIndex().row(), 3);
+    QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(spy.count(), 0);
 }
 
 void DevicePagesTest::pageSwitches()
