@@ -3,6 +3,7 @@
 #include "AppEvent.h"
 #include "AppManager.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
+#include "DataRecovery/VelmoraExports.h"
 #include "DeviceNotifier.h"
 #include "DriveListView.h"
 #include "DriveTileRoles.h"
@@ -163,8 +164,9 @@ private:
     std::atomic<bool> plugged_{false};
     std::atomic<bool> linuxOnly_{false};
     std::mutex imageMutex_;
-    std::string image_;
-    uint64_t imageSize_ = 0;
+    // The engine's own records of an image: a record the engine never listed
+    // cannot be opened, and the engine tries three times, five seconds apart.
+    std::vector<DiskAndVolumeInfo> image_;
 };
 
 void DevicePagesTest::initTestCase()
@@ -176,12 +178,7 @@ void DevicePagesTest::initTestCase()
         auto records = machine(plugged_.load());
         {
             std::lock_guard lock(imageMutex_);
-            if (!image_.empty()) {
-                auto stick = engineRecord("7", "", 0, 5, 0, true);
-                stick.diskName = stick.volumePath = image_;
-                stick.endOffset = stick.deviceSize = imageSize_;
-                records.push_back(stick);
-            }
+            records.insert(records.end(), image_.begin(), image_.end());
         }
         if (linuxOnly_)
             for (auto& record : records)
@@ -369,10 +366,17 @@ void DevicePagesTest::volumeTileStartsItsScan()
     const QString image = dir.filePath(QStringLiteral("stick.img"));
     if (QProcess::execute(QStringLiteral("mkfs.fat"), {"-F", "32", "-n", "MYSTICK", "-C", image, "34000"}) != 0)
         QSKIP("mkfs.fat is missing");
+    qputenv("VELMORA_IMAGES_ONLY", "1");
+    qputenv("VELMORA_DISK_IMAGES", image.toUtf8());
+    std::vector<DiskAndVolumeInfo> listed = GetLocalDiskAndVolumeInfo();
+    qunsetenv("VELMORA_IMAGES_ONLY");
+    qunsetenv("VELMORA_DISK_IMAGES");
+    QCOMPARE(listed.size(), size_t(1));
+    listed[0].isExternal = true;
+    const quint64 disk = listed[0].diskIndex;
     {
         std::lock_guard lock(imageMutex_);
-        image_ = image.toStdString();
-        imageSize_ = QFileInfo(image).size();
+        image_ = listed;
     }
     StorageDeviceManager::instance().refreshDiskList();
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
@@ -384,7 +388,8 @@ void DevicePagesTest::volumeTileStartsItsScan()
     QTest::qWait(10);
     QModelIndex tile;
     for (int row = 0; row < page.model()->rowCount(); ++row) {
-        if (page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>().diskIndex == 5)
+        const auto record = page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>();
+        if (record.volumePath == image)
             tile = page.model()->index(row, 0);
     }
     QVERIFY(tile.isValid());
@@ -394,11 +399,11 @@ void DevicePagesTest::volumeTileStartsItsScan()
     QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 30000);
     QCOMPARE(started, QList<bool>({true}));
     QCOMPARE(int(bridge->currentDeviceType()), 0);
-    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({quint64(5) << 32}));
+    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({disk << 32}));
     const UIFrameInfo frame = UIFrame::stored();
     QCOMPARE(frame.itemKind, 2);
     QCOMPARE(frame.itemId, 1);
-    QCOMPARE(frame.diskIndex, quint64(5));
+    QCOMPARE(frame.diskIndex, disk);
     QCOMPARE(frame.volIndex, quint64(0));
     QCoreApplication::processEvents();
     QCOMPARE(recorder_.flags, QList<int>({4}));
