@@ -88,8 +88,11 @@ DeviceFakeMachine::DeviceFakeMachine()
     // SD card in a built-in slot.
     sys_.AddDisk("mmcblk0", MmcBus, 65536, {{"device/name", "SD32G"}, {"device/type", "SD"}});
     sys_.AddPartition("mmcblk0", "mmcblk0p1", 1, 8192, 57344);
-    partitionedNode(sys_.DeviceNode("mmcblk0"), 65536, "start=8192,size=57344,type=7");
-    sys_.AddMount("mmcblk0p1", "/media/user/CARD", "exfat");
+    partitionedNode(sys_.DeviceNode("mmcblk0"), 65536, "start=8192,size=57344,type=c");
+    const std::string card = sys_.DeviceNode("mmcblk0p1");
+    MakeSparseFile(card, 57344ull * 512);
+    fat32At(card, 0, 57344, "CARD");
+    sys_.AddMount("mmcblk0p1", "/media/user/CARD");
 
     // SATA disk, 100 MiB, MBR; its partition starts with BitLocker's boot sector and nothing opened it.
     sys_.AddDisk("sda", SataBus, 204800, {{"device/vendor", "ATA"}, {"device/model", "Velmora HDD"}});
@@ -134,6 +137,15 @@ QList<QJsonObject> DeviceFakeMachine::probeRows() const
         if (!line.trimmed().isEmpty())
             rows << QJsonDocument::fromJson(line).object();
     return rows;
+}
+
+void DeviceFakeMachine::plugSpareStick()
+{
+    sys_.AddDisk("sdc", "pci0000:00/0000:00:14.0/usb2/2-2/2-2:1.0/host7/target7:0:0/7:0:0:0", 83968,
+                 {{"removable", "1"}, {"device/vendor", "Velmora"}, {"device/model", "Spare"}});
+    sys_.AddPartition("sdc", "sdc1", 1, 2048, 81920);
+    partitionedNode(sys_.DeviceNode("sdc"), 83968, "start=2048,size=81920,type=c");
+    sys_.AddMount("sdc1", "/media/user/SPARE");
 }
 
 void DeviceFakeMachine::unplugStick()

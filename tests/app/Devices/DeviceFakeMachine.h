@@ -5,7 +5,7 @@
 //     unmounted FAT32 "DATA" written by mkfs.fat into the disk's node;
 //   - USB stick: FAT32 "MYSTICK", mounted on a real folder that holds the
 //     user's home (with its Desktop) and a folder "Photos";
-//   - SD card on an MMC host, mounted;
+//   - SD card on an MMC host: FAT32 "CARD" in its node, mounted;
 //   - SATA disk whose partition carries a BitLocker boot sector (locked);
 //   - a 128 MiB MBR image with one 32 MiB FAT32 partition, the rest unallocated.
 // velmora-probe list, run in the same environment, is the oracle of the list.
@@ -39,6 +39,8 @@ public:
     // The stick leaves sysfs and the mount table keeps its stale line, as
     // between an unplug and the automounter's clean-up.
     void unplugStick();
+    // A second stick, "SPARE", comes and its volume is mounted.
+    void plugSpareStick();
 
 private:
     TestSupport::FakeSystem sys_;
