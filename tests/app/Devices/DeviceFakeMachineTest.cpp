@@ -6,6 +6,7 @@
 #include "../Services/LocalHttpServer.h"
 
 #include "AppEvent.h"
+#include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "DeviceNotifier.h"
 #include "DriveListView.h"
@@ -37,20 +38,6 @@
 using namespace DriveTileRoles;
 
 namespace {
-
-// Stands for the main window: records the AppEvents the pages post.
-class EventRecorder : public QWidget {
-public:
-    QList<int> flags;
-    bool event(QEvent* event) override
-    {
-        if (event->type() == AppEvent::EventType) {
-            flags << static_cast<AppEvent*>(event)->flags();
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
 
 quint64 key(quint64 disk, quint64 volume)
 {
@@ -134,6 +121,7 @@ private slots:
 
 private:
     QModelIndex tileForRow(HardDiskAndFolderSelectPage& page, const QJsonObject& row);
+    QList<QJsonObject>::const_iterator stickRow() const;
     // Starts the current tile's scan and waits for the bridge's answer.
     bool startAndWait(HardDiskAndFolderSelectPage& page, const QModelIndex& tile);
     void stopScan();
@@ -142,7 +130,7 @@ private:
     std::unique_ptr<DeviceFakeMachine> machine_;
     QTemporaryDir config_;
     LocalHttpServer analytics_;
-    EventRecorder recorder_;
+    AppEventRecorder recorder_;
     QList<QJsonObject> rows_;
     QList<bool> started_;
 };
@@ -185,6 +173,13 @@ void DeviceFakeMachineTest::init()
 QModelIndex DeviceFakeMachineTest::tileForRow(HardDiskAndFolderSelectPage& page, const QJsonObject& row)
 {
     return tileOf(page.model(), number(row, "diskIndex"), number(row, "volIndex"));
+}
+
+QList<QJsonObject>::const_iterator DeviceFakeMachineTest::stickRow() const
+{
+    return std::find_if(rows_.begin(), rows_.end(), [&](const QJsonObject& r) {
+        return r["volumeLetter"].toString() == machine_->stickMount() + "/";
+    });
 }
 
 void DeviceFakeMachineTest::everyProbeRowIsATile()
@@ -401,9 +396,7 @@ void DeviceFakeMachineTest::recycleBinStartsOnItsVolumes()
 
 void DeviceFakeMachineTest::desktopStartsOnTheStick()
 {
-    const auto stick = std::find_if(rows_.begin(), rows_.end(), [&](const QJsonObject& r) {
-        return r["volumeLetter"].toString() == machine_->stickMount() + "/";
-    });
+    const auto stick = stickRow();
     QVERIFY(stick != rows_.end());
     HardDiskAndFolderSelectPage page;
     page.refreshDeviceList();
@@ -433,9 +426,7 @@ void DeviceFakeMachineTest::answerFolderDialog(const QString& folder)
 
 void DeviceFakeMachineTest::folderChosenInTheDialog()
 {
-    const auto stick = std::find_if(rows_.begin(), rows_.end(), [&](const QJsonObject& r) {
-        return r["volumeLetter"].toString() == machine_->stickMount() + "/";
-    });
+    const auto stick = stickRow();
     QVERIFY(stick != rows_.end());
     HardDiskAndFolderSelectPage page;
     page.show();
@@ -489,9 +480,7 @@ void DeviceFakeMachineTest::unpluggedChoiceFallsBack()
     StorageDevicePage page;
     auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(page.currentSelectionPage());
     QVERIFY(hardDisk);
-    const auto stick = std::find_if(rows_.begin(), rows_.end(), [&](const QJsonObject& r) {
-        return r["volumeLetter"].toString() == machine_->stickMount() + "/";
-    });
+    const auto stick = stickRow();
     QVERIFY(stick != rows_.end());
     UIFrame::store({0, ExternalDrives, DriveId, number(*stick, "diskIndex"),
                     number(*stick, "volIndex")});

@@ -1,6 +1,7 @@
 // The device module's pages: tiles from the device list, selection restore,
 // scan starts, the bar, the dialogs and device-change reloads.
 #include "AppEvent.h"
+#include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
 #include "DataRecovery/VelmoraExports.h"
@@ -39,21 +40,6 @@
 using namespace DriveTileRoles;
 
 namespace {
-
-// Stands for the main window: records the AppEvents the pages post.
-class EventRecorder : public QWidget
-{
-public:
-    QList<int> flags;
-    bool event(QEvent* event) override
-    {
-        if (event->type() == AppEvent::EventType) {
-            flags << static_cast<AppEvent*>(event)->flags();
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
 
 class UrlRecorder : public QObject
 {
@@ -158,7 +144,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    EventRecorder recorder_;
+    AppEventRecorder recorder_;
     std::atomic<int> listingDelayMs_{0};
     std::atomic<int> listings_{0};
     std::atomic<bool> plugged_{false};
