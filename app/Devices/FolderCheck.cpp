@@ -38,3 +38,13 @@ QStringList existingDesktopFolders()
     }
     return folders;
 }
+
+QStringList scannableDesktopFolders(const QVector<QDiskAndVolumeInfo>& drives)
+{
+    QStringList folders;
+    for (const QString& folder : existingDesktopFolders()) {
+        if (isScannableFolder(folder, drives))
+            folders << folder;
+    }
+    return folders;
+}

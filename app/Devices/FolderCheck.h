@@ -12,3 +12,6 @@ bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& d
 bool isRemoteFileSystemType(const QString& type);
 // The Desktop folders that exist.
 QStringList existingDesktopFolders();
+// Those of them the engine can scan: a Desktop in a memory or network home has
+// no volume to read, and its scan would fail without a word.
+QStringList scannableDesktopFolders(const QVector<QDiskAndVolumeInfo>& drives);

@@ -106,6 +106,7 @@ private slots:
     void volumeTilesStartTheirVolume();
     void recycleBinStartsOnItsVolumes();
     void desktopStartsOnTheStick();
+    void desktopInAMemoryHomeIsRefused();
     void folderChosenInTheDialog();
     void memoryFolderIsRefused();
     void unpluggedChoiceFallsBack();
@@ -121,6 +122,7 @@ private:
     bool startAndWait(HardDiskAndFolderSelectPage& page, const QModelIndex& tile);
     void stopScan();
     void answerFolderDialog(const QString& folder);
+    void answerMessageBox(QString* message);
 
     std::unique_ptr<DeviceFakeMachine> machine_;
     QTemporaryDir config_;
@@ -407,6 +409,41 @@ void DeviceFakeMachineTest::desktopStartsOnTheStick()
     stopScan();
 }
 
+void DeviceFakeMachineTest::desktopInAMemoryHomeIsRefused()
+{
+    if (!QFileInfo(QStringLiteral("/dev/shm")).isDir())
+        QSKIP("no /dev/shm on this machine");
+    QTemporaryDir shm(QStringLiteral("/dev/shm/devices-test-XXXXXX"));
+    QVERIFY(shm.isValid() && QDir(shm.path()).mkpath("Desktop"));
+    qputenv("HOME", shm.path().toUtf8());
+    HardDiskAndFolderSelectPage page;
+    page.refreshDeviceList();
+    QString message;
+    answerMessageBox(&message);
+    page.listView()->setCurrentIndex(locationTile(page.model(), DesktopId));
+    page.startScan();
+    qputenv("HOME", machine_->home().toUtf8());
+    QVERIFY2(message.contains("Unable to scan this path."), qPrintable(message));
+    QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(1000));
+    QCoreApplication::processEvents();
+    QCOMPARE(started_, QList<bool>());
+    QCOMPARE(recorder_.flags, QList<int>());
+    QVERIFY(!UIFrame::isStored());
+}
+
+// Reads the next message box's text into message and closes it.
+void DeviceFakeMachineTest::answerMessageBox(QString* message)
+{
+    QTimer::singleShot(100, this, [this, message] {
+        auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return answerMessageBox(message);
+        for (auto* label : box->findChildren<QLabel*>())
+            *message += label->text();
+        box->close();
+    });
+}
+
 // Drives Qt's folder dialog as a user would: go to the folder, choose it.
 void DeviceFakeMachineTest::answerFolderDialog(const QString& folder)
 {
@@ -450,15 +487,7 @@ void DeviceFakeMachineTest::memoryFolderIsRefused()
     page.refreshDeviceList();
     answerFolderDialog(shm.path());
     QString message;
-    std::function<void()> readBox = [&] {
-        auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return void(QTimer::singleShot(100, this, readBox));
-        for (auto* label : box->findChildren<QLabel*>())
-            message += label->text();
-        box->close();
-    };
-    QTimer::singleShot(200, this, readBox);
+    answerMessageBox(&message);
     page.listView()->setCurrentIndex(locationTile(page.model(), FolderId));
     page.startScan();
     QVERIFY2(message.contains("Unable to scan this path."), qPrintable(message));
