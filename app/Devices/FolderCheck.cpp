@@ -26,7 +26,10 @@ bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& d
     QVector<QDiskAndVolumeInfo> kept;
     std::vector<ScanPathInfo> rows;
     resolvePathRows({QFileInfo(path).absoluteFilePath()}, drives, &kept, &rows);
-    return !kept.isEmpty();
+    // The volume is found by its mount path alone: a folder on a mount the list
+    // does not hold (a bind mount, a stick plugged in before the list's reload)
+    // would be looked for on the enclosing volume, usually "/", and not found there.
+    return !kept.isEmpty() && QStorageInfo(kept.first().volumeLetter).rootPath() == storage.rootPath();
 }
 
 QStringList existingDesktopFolders()

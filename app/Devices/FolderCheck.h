@@ -6,7 +6,7 @@
 
 // A folder the engine can scan: readable, on a local file system (network,
 // memory and overlay file systems have no volume to read), and held by a
-// volume of the device list.
+// volume of the device list that is mounted where the folder's own mount is.
 bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& drives);
 // The file system types that count as a network path here.
 bool isRemoteFileSystemType(const QString& type);

@@ -11,6 +11,7 @@
 #include "DeviceNotifier.h"
 #include "DriveListView.h"
 #include "DriveTileRoles.h"
+#include "FolderCheck.h"
 #include "GaService.h"
 #include "HardDiskAndFolderSelectDelegate.h"
 #include "HardDiskAndFolderSelectPage.h"
@@ -27,6 +28,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -109,6 +112,7 @@ private slots:
     void desktopInAMemoryHomeIsRefused();
     void folderChosenInTheDialog();
     void memoryFolderIsRefused();
+    void folderOnAnUnlistedMountIsRefused();
     void unpluggedChoiceFallsBack();
     void pluggedStickAppears();
     void dialogsSendTheirEvents();
@@ -497,6 +501,32 @@ void DeviceFakeMachineTest::memoryFolderIsRefused()
     QCOMPARE(recorder_.flags, QList<int>({AppEvent::ShowBusy, AppEvent::ShowShade | AppEvent::ShowBusy,
                                           AppEvent::HideBusy, AppEvent::HideShade}));
     QVERIFY(!UIFrame::isStored());
+}
+
+// A bind mount is not a volume of the list: by its path alone the folder would
+// be looked for on the volume mounted at "/".
+void DeviceFakeMachineTest::folderOnAnUnlistedMountIsRefused()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("source/Photos") && QDir(dir.path()).mkpath("bound"));
+    const QString bound = dir.filePath("bound");
+    if (QProcess::execute("mount", {"--bind", dir.filePath("source"), bound}) != 0)
+        QSKIP("cannot bind-mount here (needs root and mount)");
+    auto unmount = qScopeGuard([&] { QProcess::execute("umount", {bound}); });
+    HardDiskAndFolderSelectPage page;
+    page.show();
+    page.refreshDeviceList();
+    answerFolderDialog(bound + "/Photos");
+    QString message;
+    answerMessageBox(&message);
+    page.listView()->setCurrentIndex(locationTile(page.model(), FolderId));
+    page.startScan();
+    QVERIFY2(message.contains("Unable to scan this path."), qPrintable(message));
+    QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(1000));
+    QCoreApplication::processEvents();
+    QCOMPARE(started_, QList<bool>());
+    // The same folder through its own path is fine.
+    QVERIFY(isScannableFolder(dir.filePath("source/Photos"), StorageDeviceManager::instance().diskList()));
 }
 
 void DeviceFakeMachineTest::unpluggedChoiceFallsBack()
