@@ -32,6 +32,11 @@ bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& d
     return !kept.isEmpty() && QStorageInfo(kept.first().volumeLetter).rootPath() == storage.rootPath();
 }
 
+QString scanPathOf(const QString& path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+}
+
 QStringList existingDesktopFolders()
 {
     QStringList folders;
@@ -45,8 +50,9 @@ QStringList existingDesktopFolders()
 QStringList scannableDesktopFolders(const QVector<QDiskAndVolumeInfo>& drives)
 {
     QStringList folders;
-    for (const QString& folder : existingDesktopFolders()) {
-        if (isScannableFolder(folder, drives))
+    for (const QString& desktop : existingDesktopFolders()) {
+        const QString folder = scanPathOf(desktop);
+        if (isScannableFolder(folder, drives) && !folders.contains(folder))
             folders << folder;
     }
     return folders;

@@ -8,6 +8,10 @@
 // memory and overlay file systems have no volume to read), and held by a
 // volume of the device list that is mounted where the folder's own mount is.
 bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& drives);
+// The folder as the engine must look for it: links resolved, since the volume
+// is found by the path's mount and the engine walks the path inside it.
+// Empty when the folder does not exist.
+QString scanPathOf(const QString& path);
 // The file system types that count as a network path here.
 bool isRemoteFileSystemType(const QString& type);
 // The Desktop folders that exist.

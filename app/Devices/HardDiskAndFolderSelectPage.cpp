@@ -330,12 +330,13 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
     }
     if (!self || path.isEmpty())
         return false;
-    if (!isScannableFolder(path, StorageDeviceManager::instance().diskList())) {
+    const QString folder = scanPathOf(path);
+    if (!isScannableFolder(folder, StorageDeviceManager::instance().diskList())) {
         refuseFolder();
         return false;
     }
     postAppEvent(AppEvent::ShowBusy);
-    bridge->startPathScan({path}, 10);
+    bridge->startPathScan({folder}, 10);
     return true;
 }
 

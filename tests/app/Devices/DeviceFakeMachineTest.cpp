@@ -113,6 +113,7 @@ private slots:
     void folderChosenInTheDialog();
     void memoryFolderIsRefused();
     void folderOnAnUnlistedMountIsRefused();
+    void linkedFolderScansWhereItLeads();
     void unpluggedChoiceFallsBack();
     void pluggedStickAppears();
     void dialogsSendTheirEvents();
@@ -527,6 +528,32 @@ void DeviceFakeMachineTest::folderOnAnUnlistedMountIsRefused()
     QCOMPARE(started_, QList<bool>());
     // The same folder through its own path is fine.
     QVERIFY(isScannableFolder(dir.filePath("source/Photos"), StorageDeviceManager::instance().diskList()));
+}
+
+// A link elsewhere to the stick's folder: the stick is scanned, not the volume
+// that holds the link.
+void DeviceFakeMachineTest::linkedFolderScansWhereItLeads()
+{
+    const auto stick = stickRow();
+    QVERIFY(stick != rows_.end());
+    QTemporaryDir dir;
+    const QString link = dir.filePath("Holiday");
+    QVERIFY(QFile::link(machine_->photos(), link));
+    HardDiskAndFolderSelectPage::setFolderPicker([&](const QString&, std::function<void(int)> onState) {
+        onState(2);
+        return link;
+    });
+    HardDiskAndFolderSelectPage page;
+    page.refreshDeviceList();
+    const bool answered = startAndWait(page, locationTile(page.model(), FolderId));
+    HardDiskAndFolderSelectPage::setFolderPicker({});
+    QVERIFY(answered);
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    QCOMPARE(started_, QList<bool>({true}));
+    QCOMPARE(int(bridge->currentDeviceType()), 10);
+    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({rowKey(*stick)}));
+    QCOMPARE(bridge->currentScanTarget().name, QStringLiteral("Photos"));
+    stopScan();
 }
 
 void DeviceFakeMachineTest::unpluggedChoiceFallsBack()
