@@ -3,7 +3,7 @@
 #include "Application/XApplication.h"
 #include "CuteSettings.h"
 #include "DesktopHelpers.h"
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 #include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"

@@ -118,6 +118,13 @@ void ResultsExportFlow::sendEvent(const QString& category, const QString& action
     sendGaEvent(category, action, label, value.isNull() ? QVariant() : QVariant(value));
 }
 
+void ResultsExportFlow::sendEnoughSpaceEvents(const QString& sizeText) const
+{
+    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
+              QStringLiteral("Enough"));
+    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
+}
+
 void ResultsExportFlow::postAppEvent(int flags) const
 {
     const auto manager = AppManager::instance();
@@ -143,22 +150,13 @@ void ResultsExportFlow::exportCheckedDocuments()
         showNoSelectionPrompt(mode);
         return;
     }
-    const QString folder = selectExportDirectory();
-    if (folder.isEmpty())
+    const QString target = prepareExport(bytes, false, nullptr);
+    if (target.isEmpty())
         return;
-    if (!checkExportDirectory(folder, bytes, false, nullptr))
-        return;
-    if (hooks_.scanState() < 3)
-        hooks_.pauseScan();
-    const QString target = exportFolderFor(folder, QDateTime::currentDateTime());
-    CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), target, CuteSettings::Memory);
-    stopRequested_ = false;
     openDataRecoveryDialog(QString(), 0, count);
     const QString sizeText = formatFileSize(bytes, 2, true);
     sendEvent(cat, QStringLiteral("ExportStart"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
-              QStringLiteral("Enough"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
+    sendEnoughSpaceEvents(sizeText);
     hooks_.exportChecked(target, search);
 }
 
@@ -168,22 +166,26 @@ void ResultsExportFlow::exportSingleDocument(DocumentInfo* document)
         return;
     const quint64 bytes = quint64(std::max<qint64>(document->size, 0));
     const QString name = DocumentInfo::filePath(document);
+    const QString target = prepareExport(bytes, true, document);
+    if (target.isEmpty())
+        return;
+    openDataRecoveryDialog(name, 1, 1);
+    const QString sizeText = formatFileSizeCached(bytes, 2, true);
+    sendEnoughSpaceEvents(sizeText);
+    hooks_.exportOne(target, document);
+}
+
+QString ResultsExportFlow::prepareExport(quint64 bytes, bool singleFile, DocumentInfo* document)
+{
     const QString folder = selectExportDirectory();
-    if (folder.isEmpty())
-        return;
-    if (!checkExportDirectory(folder, bytes, true, document))
-        return;
+    if (folder.isEmpty() || !checkExportDirectory(folder, bytes, singleFile, document))
+        return QString();
     if (hooks_.scanState() < 3)
         hooks_.pauseScan();
     const QString target = exportFolderFor(folder, QDateTime::currentDateTime());
     CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), target, CuteSettings::Memory);
     stopRequested_ = false;
-    openDataRecoveryDialog(name, 1, 1);
-    const QString sizeText = formatFileSizeCached(bytes, 2, true);
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
-              QStringLiteral("Enough"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
-    hooks_.exportOne(target, document);
+    return target;
 }
 
 void ResultsExportFlow::showNoSelectionPrompt(int viewDisplayMode)

@@ -70,6 +70,9 @@ public slots:
     void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount);
 
 private:
+    // Folder choice and checks, the pause, the export folder's name: the
+    // export folder, or empty when the user gave up.
+    QString prepareExport(quint64 bytes, bool singleFile, DocumentInfo* document);
     QString selectExportDirectory();
     QString suggestExportDirectory(const ScannedDisk& scanned) const;
     bool checkExportDirectory(const QString& folder, quint64 bytesNeeded, bool singleFile, DocumentInfo* document);
@@ -80,6 +83,7 @@ private:
     void postAppEvent(int flags) const;
     QWidget* mainWindow() const;
     QString category() const;
+    void sendEnoughSpaceEvents(const QString& sizeText) const;
     void sendEvent(const QString& category, const QString& action, const QString& label = QString(),
                    const QString& value = QString()) const;
 

@@ -307,20 +307,9 @@ private slots:
 private:
     ResultsExportHooks hooksFor(const QString& folder, bool* stopCalled)
     {
-        ResultsExportHooks hooks;
-        hooks.scanTarget = [] {
-            ScanTargetInfo target;
-            target.nodeTypeCode = 14;
-            target.deviceType = RecycleBin;
-            return target;
-        };
-        hooks.scannedVolumes = [] { return DiskVolumeHash(); };
-        hooks.deviceType = [] { return quint8(0); };
-        hooks.scanState = [] { return 4; };
-        hooks.pauseScan = [] {};
+        ResultsExportHooks hooks = quietHooks();
         hooks.stopRecovery = [stopCalled] { *stopCalled = true; };
         hooks.checkedTotals = [](bool) { return qMakePair(quint64(10), quint64(2)); };
-        hooks.exportChecked = [](const QString&, bool) {};
         hooks.chooseFolder = [folder](QWidget*, const QString&) { return folder; };
         hooks.freeBytes = [](const QString&) { return quint64(1) << 40; };
         return hooks;

@@ -339,20 +339,11 @@ private slots:
 private:
     ResultsExportHooks hooks()
     {
-        ResultsExportHooks hooks;
+        ResultsExportHooks hooks = quietHooks();
         hooks.viewDisplayMode = [this] { return mode_; };
         hooks.searchResultsShown = [this] { return searchShown_; };
-        hooks.scanTarget = [] {
-            ScanTargetInfo target;
-            target.nodeTypeCode = 14;
-            target.deviceType = RecycleBin;
-            return target;
-        };
-        hooks.scannedVolumes = [] { return DiskVolumeHash(); };
-        hooks.deviceType = [] { return quint8(0); };
         hooks.scanState = [this] { return scanState_; };
         hooks.pauseScan = [this] { ++calls_.pauses; };
-        hooks.stopRecovery = [] {};
         hooks.checkedTotals = [this](bool search) {
             calls_.totalsAsked << search;
             return qMakePair(bytes_, count_);

@@ -203,16 +203,13 @@ private slots:
         StorageDeviceManager::instance().setCachedList({mounted});
 
         QStringList exported;
-        ResultsExportHooks hooks;
+        ResultsExportHooks hooks = quietHooks();
         hooks.scanTarget = [] { return targetOf(Volume, 3); };
         hooks.scannedVolumes = [&] {
             DiskVolumeHash volumes;
             volumes.insert(quint64(3) << 32, mounted);
             return volumes;
         };
-        hooks.deviceType = [] { return quint8(0); };
-        hooks.scanState = [] { return 4; };
-        hooks.pauseScan = [] {};
         hooks.checkedTotals = [](bool) { return qMakePair(quint64(4096), quint64(1)); };
         hooks.exportChecked = [&](const QString& folder, bool) { exported << folder; };
         hooks.chooseFolder = [&](QWidget*, const QString& start) {
@@ -271,11 +268,7 @@ private slots:
         mounted.volumeLetter = point;
         mounted.displayName = QStringLiteral("%1 (%2)").arg(hostileLabel, QFileInfo(loop.device()).fileName());
         StorageDeviceManager::instance().setCachedList({mounted});
-        ResultsExportHooks hooks;
-        hooks.scanTarget = [] { return targetOf(RecycleBin, 0); };
-        hooks.scannedVolumes = [] { return DiskVolumeHash(); };
-        hooks.deviceType = [] { return quint8(0); };
-        hooks.checkedTotals = [](bool) { return qMakePair(quint64(1), quint64(1)); };
+        ResultsExportHooks hooks = quietHooks();
         hooks.exportChecked = [](const QString&, bool) { QFAIL("a read-only folder must not be exported to"); };
         hooks.chooseFolder = [&](QWidget*, const QString&) { return point; };
         QWidget page(&window_);
