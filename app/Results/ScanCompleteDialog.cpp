@@ -38,6 +38,7 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     warning_ = centredTextLine(content, 10.5, false, QColor("#FF3838"),
                            tr("Some disks were disconnected during scanning.\nIf no lost data is found, please reconnect "
                               "and scan again."));
+    warning_->setWordWrap(true);
     layout->addWidget(warning_);
     layout->addSpacing(XApplication::scaledY(4));
     // Disk names come from the disks themselves: plain text only.
@@ -67,6 +68,8 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     checkButton_->setText(tr("Check Found Files"));
     layout->addWidget(checkButton_, 0, Qt::AlignHCenter);
     connect(checkButton_, &XPushButton::clicked, this, &QWidget::close);
+    // Room for the disk lines when they show.
+    resize(sizeHint().expandedTo(minimumSize()).boundedTo(maximumSize()));
 }
 
 ScanCompleteDialog::~ScanCompleteDialog() = default;
