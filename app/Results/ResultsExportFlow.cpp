@@ -23,6 +23,9 @@
 #include <QWidget>
 #include <QtConcurrent>
 
+#include <memory>
+#include <mutex>
+
 namespace {
 
 QString coloured(const QString& plainName)
@@ -196,19 +199,47 @@ void ResultsExportFlow::showNoSelectionPrompt(int viewDisplayMode)
         hooks_.checkAll(viewDisplayMode);
 }
 
+QString ResultsExportFlow::surveyStartFolder() const
+{
+    // The hand-over goes through a mutex of our own: Qt's result store locks
+    // inside Qt, where ThreadSanitizer cannot see it.
+    struct Survey {
+        std::mutex mutex;
+        ScannedDisk scanned;
+        QString result;
+    };
+    auto survey = std::make_shared<Survey>();
+    {
+        std::lock_guard lock(survey->mutex);
+        survey->scanned = scannedDisk();
+    }
+    // The survey may wait on slow or hung mounts: the GUI keeps painting meanwhile.
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([survey] {
+        ScannedDisk scanned;
+        {
+            std::lock_guard lock(survey->mutex);
+            scanned = survey->scanned;
+        }
+        const QString result = suggestExportStartFolder(scanned);
+        std::lock_guard lock(survey->mutex);
+        survey->result = result;
+    }));
+    if (!watcher.isFinished())
+        loop.exec();
+    watcher.waitForFinished();
+    std::lock_guard lock(survey->mutex);
+    return survey->result;
+}
+
 QString ResultsExportFlow::selectExportDirectory()
 {
     for (;;) {
         sendEvent(category(), QStringLiteral("SelectPath"));
         postAppEvent(AppEvent::ShowShade | AppEvent::ShowBusy);
-        // The survey may wait on slow or hung mounts: the GUI keeps painting meanwhile.
-        QFutureWatcher<QString> watcher;
-        QEventLoop loop;
-        connect(&watcher, &QFutureWatcher<QString>::finished, &loop, &QEventLoop::quit);
-        watcher.setFuture(QtConcurrent::run(suggestExportStartFolder, scannedDisk()));
-        if (!watcher.isFinished())
-            loop.exec();
-        const QString suggestion = watcher.result();
+        const QString suggestion = surveyStartFolder();
         postAppEvent(AppEvent::HideBusy);
 
         QWidget* owner = hooks_.pickerOwner();
