@@ -177,7 +177,7 @@ void ImagesTest::doubleSizePictureFillsItsBox()
     // Qt reads a "@2x" file with device pixel ratio 2; scaled to the box it
     // must still cover the whole box, not its top-left quarter.
     const QString path = dir_.filePath("blue@2x.png");
-    QVERIFY(solidImage(QSize(64, 64), Qt::blue).save(path));
+    QVERIFY(solidImage(QSize(40, 40), Qt::blue).save(path));
     XImageBox box;
     box.setFixedSize(40, 40);
     box.setImageFile(path, true);
