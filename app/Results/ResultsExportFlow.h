@@ -4,7 +4,10 @@
 // folder, pause a running scan, show the progress dialog, hand the work to the
 // document manager, and report the end. The page owns one and forwards its
 // recover button, the preview's recover request and the document manager's
-// recovery signals to the slots of the same names.
+// recovery signals to the slots of the same names:
+//   connect(DocumentManager::instance(), &DocumentManager::fileRecoveryProgress, flow,
+//           &ResultsExportFlow::onFileRecoveryProgress);  // likewise overallRecoveryProgress, recoveryCompleted
+// The scan's completion goes through handleScanCompletion (RecoveryCompletionHandler.h).
 #include "ScannedDiskCheck.h"
 #include "ScanTargetInfo.h"
 #include "StorageDataRecoverMgr.h"
