@@ -62,8 +62,6 @@ private slots:
     void initTestCase()
     {
         initImageResources();
-        window_.resize(900, 600);
-        AppManager::instance()->registerWidget(0, &window_);
     }
 
     void recoveryCompletion_data()

@@ -86,8 +86,6 @@ private slots:
     void initTestCase()
     {
         initImageResources();
-        window_.resize(900, 600);
-        AppManager::instance()->registerWidget(0, &window_);
     }
 
     void init()

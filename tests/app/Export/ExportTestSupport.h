@@ -24,6 +24,13 @@ namespace ExportTest {
 // Receives AppEvents as the main window does: the last of 1/2 and of 4/8 wins.
 class AppEventWindow : public QWidget {
 public:
+    // Registers itself as the main window (AppManager's widget 0).
+    AppEventWindow()
+    {
+        resize(900, 600);
+        AppManager::instance()->registerWidget(0, this);
+    }
+
     bool shadeShown = false;
     bool busyShown = false;
     QList<int> flags;

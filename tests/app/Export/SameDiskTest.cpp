@@ -76,8 +76,6 @@ private slots:
     void initTestCase()
     {
         initImageResources();
-        window_.resize(900, 600);
-        AppManager::instance()->registerWidget(0, &window_);
         if (!isRoot())
             skipReason_ = "ntfs-3g, loop and tmpfs mounts need root";
         else if (!haveTool("mkntfs") || !haveTool("ntfs-3g") || !haveTool("losetup"))
