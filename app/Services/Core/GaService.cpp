@@ -305,9 +305,33 @@ GaService* gaService()
     return service;
 }
 
+namespace {
+
+std::mutex recorderMutex;
+GaEventRecorder& eventRecorder()
+{
+    static GaEventRecorder recorder;
+    return recorder;
+}
+
+}
+
+void setGaEventRecorder(GaEventRecorder recorder)
+{
+    std::lock_guard lock(recorderMutex);
+    eventRecorder() = std::move(recorder);
+}
+
 void sendGaEvent(const QString& category, const QString& action, const QString& label, const QVariant& value,
                  const QVariantMap& parameters)
 {
+    GaEventRecorder recorder;
+    {
+        std::lock_guard lock(recorderMutex);
+        recorder = eventRecorder();
+    }
+    if (recorder)
+        recorder(category, action, label, value.isValid() ? value.toString() : QString());
     sendOn(gaService(), category, action, label, value, parameters);
 }
 

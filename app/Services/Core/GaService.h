@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class GaService : public QObject {
@@ -63,3 +64,9 @@ void sendGaEvent(const QString& category, const QString& action, const QString& 
 void sendGaEventLabel(const char* category, const char* action, const char* label);
 void sendGaEventAction(const char* category, const char* action);
 void waitForGaEvents(int ms);
+
+// Tests read what the windows send: while set, every sendGaEvent also goes to
+// the recorder as (category, action, label, value); an empty one stops it.
+using GaEventRecorder = std::function<void(const QString& category, const QString& action, const QString& label,
+                                           const QString& value)>;
+void setGaEventRecorder(GaEventRecorder recorder);
