@@ -6,6 +6,7 @@
 #include "XLabel.h"
 #include "XListView.h"
 
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -36,6 +37,7 @@ NoSDCardSolutionProvider::NoSDCardSolutionProvider(const QSize& pictureSize, int
     list_->setSpacing(0);
     list_->setModel(model_);
     list_->setItemDelegate(delegate_);
+    list_->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,4 +70,22 @@ void NoSDCardSolutionProvider::addStep(const QString& text, const QString& pictu
     item->setData(picture, NoSDCardSolutionProviderDelegate::PictureRole);
     item->setData(separator, NoSDCardSolutionProviderDelegate::SeparatorRole);
     model_->appendRow(item);
+}
+
+bool NoSDCardSolutionProvider::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list_->viewport() && event->type() == QEvent::MouseMove) {
+        const QModelIndex index = list_->indexAt(static_cast<QMouseEvent*>(event)->pos());
+        if (!index.isValid()) {
+            list_->viewport()->setCursor(Qt::ArrowCursor);
+        } else {
+            QStyleOptionViewItem option;
+            option.initFrom(list_);
+            option.font = list_->font();
+            option.rect = list_->visualRect(index);
+            option.widget = list_;
+            delegate_->editorEvent(event, model_, option, index);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

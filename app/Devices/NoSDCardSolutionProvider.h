@@ -23,6 +23,10 @@ public:
     XLabel* header() const { return header_; }
     NoSDCardSolutionProviderDelegate* delegate() const { return delegate_; }
 
+protected:
+    // The view hands the delegate presses but no mouse moves: the hand over a link needs them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QSize pictureSize_;
     XListView* list_;
