@@ -34,6 +34,7 @@ NoSDCardSolutionProvider::NoSDCardSolutionProvider(const QSize& pictureSize, int
     list_->setMouseTracking(true);
     list_->viewport()->setMouseTracking(true);
     list_->setProperty("style", "white");
+    list_->setFrameShape(QFrame::NoFrame);
     list_->setSpacing(0);
     list_->setModel(model_);
     list_->setItemDelegate(delegate_);

@@ -2,6 +2,7 @@
 // state, on a made-up machine, for review.
 
 #include "AppManager.h"
+#include "CardShots.h"
 #include "DriveListView.h"
 #include "Application/XApplication.h"
 #include "HardDiskAndFolderSelectPage.h"
@@ -193,5 +194,6 @@ int main(int argc, char** argv)
         grabNextModal("devices-exit-question");
         module.confirmClose();
     }
+    takeCardAndWholeDiskShots({save, take, takeWithToolTip, hover});
     return failures ? 1 : 0;
 }
