@@ -10,7 +10,9 @@
 #include "HardDiskAndFolderSelectPage.h"
 #include "LocalHttpServer.h"
 #include "NoLocalDiskDialog.h"
+#include "NoSDCardDialog.h"
 #include "RefreshDiskDialog.h"
+#include "SelectionHelpDialogs.h"
 #include "SDCardSelectDelegate.h"
 #include "SDCardSelectPage.h"
 #include "SizeText.h"
@@ -102,6 +104,8 @@ private slots:
     void startingACardScansItsVolumes();
     void cardHotPlugThroughTheNotifier();
     void longModelNameTooltipOverTheFirstThird();
+    void cardPageDialogs();
+    void wholeDiskPageDialogs();
     void wholeDiskViewsFollowTheListing();
     void diskGrouping_data();
     void diskGrouping();
@@ -122,6 +126,10 @@ private:
     void waitForEvent(const QString& waitFor);
     QList<quint64> startAndWait(const std::function<void()>& start);
     void finishScan();
+    // Refresh twice (one dialog, rebuilt list), "Drive still not showing up?"
+    // and "Get Help" on a page; rows() counts what the page shows.
+    void checkDialogFlows(SelectionHelpDialogs* dialogs, QAbstractButton* refresh, QLabel* help,
+                          const std::function<int()>& rows);
 
     QTemporaryDir home_;
     std::unique_ptr<LocalHttpServer> analytics_;
@@ -348,6 +356,65 @@ void CardPagesTest::longModelNameTooltipOverTheFirstThird()
     QCOMPARE(tipAt(0, 0.2), model.index(0, 0).data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskModel);
     QCOMPARE(tipAt(0, 0.5), QString());  // the size column
     QCOMPARE(tipAt(1, 0.2), QString());  // a name that fits
+}
+
+void CardPagesTest::checkDialogFlows(SelectionHelpDialogs* dialogs, QAbstractButton* refresh, QLabel* help,
+                                     const std::function<int()>& rows)
+{
+    const int before = rows();
+    cards_->use();  // a card arrived unseen: the refresh finds it
+    RefreshDiskDialog::setStartDelayMs(50);
+    refresh->click();
+    QPointer<RefreshDiskDialog> dialog = dialogs->refreshDialog();
+    refresh->click();
+    QVERIFY(dialog);
+    QCOMPARE(dialogs->refreshDialog(), dialog.data());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 20000);
+    QVERIFY(rows() > before);
+
+    RefreshDiskDialog::setStartDelayMs(3600000);
+    refresh->click();
+    emit dialogs->refreshDialog()->driveNotShowingUpSignal();
+    QPointer<NoLocalDiskDialog> noDisk = dialogs->noLocalDiskDialog();
+    QVERIFY(noDisk && noDisk->isVisible() && noDisk->isModal());
+    noDisk->close();
+    QTRY_VERIFY(noDisk.isNull());  // closed by its close button: accepted, then deleted
+    dialogs->refreshDialog()->close();
+
+    emit help->linkActivated(QStringLiteral("Seek help/"));
+    QPointer<NoSDCardDialog> noCard = dialogs->noSDCardDialog();
+    QVERIFY(noCard && noCard->isVisible() && noCard->isModal());
+    emit help->linkActivated(QStringLiteral("Seek help/"));
+    QCOMPARE(dialogs->noSDCardDialog(), noCard.data());
+    noCard->close();
+    QTRY_VERIFY(noCard.isNull());
+    RefreshDiskDialog::setStartDelayMs(50);
+}
+
+void CardPagesTest::cardPageDialogs()
+{
+    empty_->use();
+    StorageDeviceManager::instance().refreshDiskList();
+    SDCardSelectPage page;
+    page.refreshDeviceList();
+    checkDialogFlows(page.dialogs(), page.findChild<XPushButton*>("refreshButton"), page.helpLink(),
+                     [&] { return page.model()->rowCount(); });
+    QCOMPARE(takeEvents(),
+             QStringList({"SDRecovery/NoSD", "SDRecovery/Refresh", "SDRecovery/Refresh", "SDRecovery/ConnectSD",
+                          "SDRecovery/Refresh", "SDRecovery/RefreshInvalid", "SDRecovery/UnrecognizedSD",
+                          "SDRecovery/UnrecognizedSD"}));
+}
+
+void CardPagesTest::wholeDiskPageDialogs()
+{
+    empty_->use();
+    StorageDeviceManager::instance().refreshDiskList();
+    WholeDiskPage page;
+    page.refreshDeviceList();
+    QCOMPARE(page.navigator()->diskViews().size(), 0);
+    checkDialogFlows(page.dialogs(), page.refreshButton(), page.helpLink(),
+                     [&] { return page.navigator()->diskViews().size(); });
+    QCOMPARE(takeEvents(), QStringList());
 }
 
 void CardPagesTest::wholeDiskViewsFollowTheListing()
