@@ -2,6 +2,7 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "DeviceButtons.h"
 #include "DeviceScale.h"
 #include "GaService.h"
 #include "NoFindSDCardWidget.h"
@@ -50,22 +51,9 @@ void SDCardSelectPage::setupUi()
     title_->setTextColor(QColor("#000000"));
     title_->setFontBold(true);
 
-    refreshButton_->setObjectName("refreshButton");
-    refreshButton_->setFixedSize(sx(24), sy(24));
-    refreshButton_->setStatePixmaps(AppManager::imagePath("update-normal@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"));
-    refreshButton_->scalePixmaps(refreshButton_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-
+    styleRefreshButton(refreshButton_);
     startButton_->setObjectName("startButton");
-    startButton_->setMinimumSize(sx(152), sy(38));
-    startButton_->setMaximumSize(sx(152), sy(38));
-    startButton_->setBackgroundColors({DeviceColors::accent, DeviceColors::accentHover, DeviceColors::accent,
-                                       DeviceColors::disabled});
-    startButton_->setTextColors({Qt::white, Qt::white, Qt::white, DeviceColors::disabledText});
-    startButton_->setBorderColors({Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
-    startButton_->setBorderWidth(2.0);
-    startButton_->setRadius(0.14 * sy(38));
+    stylePrimaryButton(startButton_, 152, 38);
 
     description_->setTextColor(DeviceColors::primaryText);
     description_->setWordWrap(true);

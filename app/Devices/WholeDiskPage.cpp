@@ -1,6 +1,7 @@
 #include "WholeDiskPage.h"
 
 #include "AppManager.h"
+#include "DeviceButtons.h"
 #include "DeviceScale.h"
 #include "DriveOrder.h"
 #include "SelectionHelpDialogs.h"
@@ -35,12 +36,7 @@ void WholeDiskPage::setupUi()
     backButton_->setStatePixmaps(back, back, back);
     backButton_->scalePixmaps(backButton_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
-    refreshButton_->setObjectName("refreshButton");
-    refreshButton_->setFixedSize(sx(24), sy(24));
-    refreshButton_->setStatePixmaps(AppManager::imagePath("update-normal@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"));
-    refreshButton_->scalePixmaps(refreshButton_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    styleRefreshButton(refreshButton_);
 
     description_->setTextColor(QColor("#333333"));
     description_->setWordWrap(true);

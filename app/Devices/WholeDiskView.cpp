@@ -1,5 +1,6 @@
 #include "WholeDiskView.h"
 
+#include "DeviceButtons.h"
 #include "DeviceScale.h"
 #include "DriveTileRoles.h"
 #include "SizeText.h"
@@ -35,14 +36,7 @@ void WholeDiskView::setupUi()
     title_->setFontBold(true);
 
     startButton_->setObjectName("startScanButton");
-    startButton_->setMinimumSize(sx(114), sy(32));
-    startButton_->setMaximumSize(sx(114), sy(32));
-    startButton_->setBackgroundColors({DeviceColors::accent, DeviceColors::accentHover, DeviceColors::accent,
-                                       DeviceColors::disabled});
-    startButton_->setTextColors({Qt::white, Qt::white, Qt::white, DeviceColors::disabledText});
-    startButton_->setBorderColors({Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
-    startButton_->setBorderWidth(2.0);
-    startButton_->setRadius(0.14 * sy(32));
+    stylePrimaryButton(startButton_, 114, 32);
 
     strip_->setProperty("style", "transparent");
     strip_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -37,8 +37,9 @@ QPoint anchorPoint(NoSDCardSolutionProvider* page, int row, QString* anchor = nu
     option.font = list->font();
     option.rect = list->visualRect(index);
     option.widget = list;
-    for (int y = option.rect.top(); y <= option.rect.bottom(); y += 2)
-        for (int x = option.rect.left(); x <= option.rect.right(); x += 2) {
+    // Coarse steps: a link is wider than 12 pixels and a line taller than 4.
+    for (int y = option.rect.top(); y <= option.rect.bottom(); y += 4)
+        for (int x = option.rect.left(); x <= option.rect.right(); x += 12) {
             const QString found = page->delegate()->anchorAt(option, index, QPoint(x, y));
             if (!found.isEmpty()) {
                 if (anchor)
