@@ -116,6 +116,7 @@ private slots:
     void viewTitle();
     void wheelDoesNotScrollTheStrip();
     void startWithoutAViewOnlyLogs();
+    void languageChangeResetsTheTexts();
     void paintedBar_data();
     void paintedBar();
     void cleanupTestCase();
@@ -591,6 +592,30 @@ void CardPagesTest::startWithoutAViewOnlyLogs()
     QCoreApplication::processEvents();
     QCOMPARE(recorder_.flags, QList<int>());
     QVERIFY(UIFrame::isStored());
+}
+
+void CardPagesTest::languageChangeResetsTheTexts()
+{
+    wholeDisks_->use();
+    StorageDeviceManager::instance().refreshDiskList();
+    SDCardSelectPage cards;
+    WholeDiskPage wholeDisk;
+    wholeDisk.refreshDeviceList();
+    WholeDiskView* view = wholeDisk.navigator()->diskViews().value(0);
+    QVERIFY(view);
+    const QList<QLabel*> labels{cards.helpLink(), wholeDisk.helpLink()};
+    QStringList before;
+    for (QLabel* label : labels) {
+        before << label->text();
+        label->setText(QStringLiteral("stale"));
+    }
+    view->startButton()->setText(QStringLiteral("stale"));
+    QEvent change(QEvent::LanguageChange);
+    for (QWidget* widget : {static_cast<QWidget*>(&cards), static_cast<QWidget*>(&wholeDisk), static_cast<QWidget*>(view)})
+        QApplication::sendEvent(widget, &change);
+    for (int i = 0; i < labels.size(); ++i)
+        QCOMPARE(labels[i]->text(), before[i]);
+    QCOMPARE(view->startButton()->text(), QStringLiteral("Start Scan"));
 }
 
 void CardPagesTest::paintedBar_data()
