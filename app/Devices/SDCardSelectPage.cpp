@@ -166,6 +166,11 @@ QList<SDCardSelectPage::Card> SDCardSelectPage::cardsOf(const QVector<QDiskAndVo
 
 void SDCardSelectPage::refreshDeviceList()
 {
+    // A rebuild after another device came or went keeps the card the user
+    // picked (by its device node: disk numbers shift), so "Search for Lost
+    // Data" never scans a card other than the one marked.
+    const QString picked =
+        list_->currentIndex().data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskName;
     model_->clear();
     // Volumes stay in device-list order, the order a whole-disk scan reads them.
     for (const Card& card : cardsOf(StorageDeviceManager::instance().diskList())) {
@@ -181,7 +186,13 @@ void SDCardSelectPage::refreshDeviceList()
         return;
     }
     startButton_->show();
-    list_->setCurrentIndex(model_->index(0, 0));
+    QModelIndex current = model_->index(0, 0);
+    for (int row = 0; row < model_->rowCount() && !picked.isEmpty(); ++row) {
+        const QModelIndex index = model_->index(row, 0);
+        if (index.data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskName == picked)
+            current = index;
+    }
+    list_->setCurrentIndex(current);
     stack_->setCurrentIndex(0);
     sendGaEvent("SDRecovery", "ConnectSD");
 }

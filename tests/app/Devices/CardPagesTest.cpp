@@ -250,14 +250,30 @@ void CardPagesTest::cardsAreRemovableExternalDisks()
     QVERIFY(!page.startButton()->isHidden());
     QCOMPARE(takeEvents("ep.action=ConnectSD"), QStringList({"SDRecovery/ConnectSD"}));
 
+    // A rebuild keeps the card the user picked, even when disk numbers shift.
+    page.listView()->setCurrentIndex(page.model()->index(1, 0));
+    cards_->plugCard();
+    StorageDeviceManager::instance().refreshDiskList();
+    page.refreshDeviceList();
+    QCOMPARE(page.model()->rowCount(), 3);
+    QCOMPARE(page.listView()->currentIndex().data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskModel,
+             QStringLiteral("SD64G"));
+    cards_->unplugCard();
+    StorageDeviceManager::instance().refreshDiskList();
+    page.refreshDeviceList();
+    QCOMPARE(page.listView()->currentIndex().row(), 1);
+    takeEvents();
+
     // Painted: the summed size and the disk number in their columns.
     page.resize(900, 600);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     const QImage shot = page.listView()->viewport()->grab().toImage();
     QVERIFY(!shot.isNull());
-    const QRect card = SDCardSelectDelegate::cardRect(page.listView()->visualRect(page.model()->index(0, 0)));
+    const QRect card = SDCardSelectDelegate::cardRect(page.listView()->visualRect(page.listView()->currentIndex()));
     QCOMPARE(shot.pixelColor(card.center().x(), card.top() + 4), DeviceColors::paleAccent);  // selected
+    const QRect other = SDCardSelectDelegate::cardRect(page.listView()->visualRect(page.model()->index(0, 0)));
+    QCOMPARE(shot.pixelColor(other.center().x(), other.top() + 4), DeviceColors::tile);
 }
 
 void CardPagesTest::noCardShowsThePlaceholder()
