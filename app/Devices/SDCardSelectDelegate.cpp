@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -97,7 +98,8 @@ bool SDCardSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         font.setWeight(75);
         const int width = third + sx(2) - sx(12) - sx(46) - 3 * sx(16);
         if (QFontMetrics(font).elidedText(model, Qt::ElideRight, width) != model) {
-            QToolTip::showText(event->globalPos(), model, view);
+            // A model name is the device's own text: shown as is, never as markup.
+            QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(model, Qt::WhiteSpaceNoWrap), view);
             return true;
         }
     }

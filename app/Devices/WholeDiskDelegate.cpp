@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -127,7 +128,8 @@ bool WholeDiskDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
     const QString name = translateDisplayName(index.data(RecordRole).value<QDiskAndVolumeInfo>().displayName);
     if (area.contains(event->pos())
         && QFontMetrics(textFont(option.font, 75, 12.0)).elidedText(name, Qt::ElideRight, sx(190)) != name) {
-        QToolTip::showText(event->globalPos(), name, view);
+        // Volume labels are the file system's own text: shown as is, never as markup.
+        QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap), view);
         return true;
     }
     QToolTip::hideText();

@@ -34,6 +34,8 @@ void WholeDiskView::setupUi()
 {
     title_->setTextColor(DeviceColors::primaryText);
     title_->setFontBold(true);
+    // Model names come from the device (and image file names from the user): never markup.
+    title_->setTextFormat(Qt::PlainText);
 
     startButton_->setObjectName("startScanButton");
     stylePrimaryButton(startButton_, 114, 32);

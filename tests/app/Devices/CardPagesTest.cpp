@@ -36,6 +36,7 @@
 #include <QSpacerItem>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QUrlQuery>
 #include <QVBoxLayout>
@@ -115,6 +116,7 @@ private slots:
     void viewTitle_data();
     void viewTitle();
     void wheelDoesNotScrollTheStrip();
+    void volumeNameTooltip();
     void startWithoutAViewOnlyLogs();
     void languageChangeResetsTheTexts();
     void paintedBar_data();
@@ -348,7 +350,7 @@ void CardPagesTest::cardHotPlugThroughTheNotifier()
 void CardPagesTest::longModelNameTooltipOverTheFirstThird()
 {
     QStandardItemModel model;
-    for (const QString& name : {QStringLiteral("Extreme PRO SDXC UHS-I card reader with a very long model name"),
+    for (const QString& name : {QStringLiteral("Extreme PRO SDXC <b>UHS-I</b> card reader with a very long model name"),
                                 QStringLiteral("SD64G")}) {
         auto* item = new QStandardItem;
         item->setData(QVariant::fromValue(volume("1", 4, 0, name, 1 << 30)), SDCardSelectDelegate::CardRole);
@@ -370,7 +372,10 @@ void CardPagesTest::longModelNameTooltipOverTheFirstThird()
         QApplication::sendEvent(view.viewport(), &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    QCOMPARE(tipAt(0, 0.2), model.index(0, 0).data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskModel);
+    // The whole name, its angle brackets as text.
+    const QString name = model.index(0, 0).data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskModel;
+    QCOMPARE(tipAt(0, 0.2), Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap));
+    QVERIFY(tipAt(0, 0.2).contains(QLatin1String("&lt;b&gt;UHS-I")));
     QCOMPARE(tipAt(0, 0.5), QString());  // the size column
     QCOMPARE(tipAt(1, 0.2), QString());  // a name that fits
 }
@@ -560,6 +565,8 @@ void CardPagesTest::viewTitle_data()
         << "WD Blue" << quint64(6000);
     QTest::newRow("no model") << QVector<QDiskAndVolumeInfo>{volume("1", 0, 0, {}, 1 << 20)} << QString()
                               << quint64(1 << 20);
+    QTest::newRow("markup in a name is text")
+        << QVector<QDiskAndVolumeInfo>{volume("1", 0, 0, "<img src=x>Card", 1000)} << "<img src=x>Card" << quint64(1000);
 }
 
 void CardPagesTest::viewTitle()
@@ -570,6 +577,7 @@ void CardPagesTest::viewTitle()
     WholeDiskView view;
     view.setPartitions(volumes);
     QCOMPARE(view.title()->text(), QStringLiteral("%1 (%2)").arg(model, formatFileSizeCached(total, 2, true)));
+    QCOMPARE(view.title()->textFormat(), Qt::PlainText);
     QCOMPARE(letters(view.partitions()), letters(volumes));
     view.setPartitions({});  // an empty list keeps the title
     QCOMPARE(view.title()->text(), QStringLiteral("%1 (%2)").arg(model, formatFileSizeCached(total, 2, true)));
@@ -594,6 +602,30 @@ void CardPagesTest::wheelDoesNotScrollTheStrip()
         QApplication::sendEvent(view.strip()->viewport(), &wheel);
     }
     QCOMPARE(bar->value(), 0);
+}
+
+void CardPagesTest::volumeNameTooltip()
+{
+    QDiskAndVolumeInfo longName = volume("1", 0, 0, "Disk", 1 << 30);
+    longName.displayName = QStringLiteral("Holiday <i>photos</i> from the summer of 2026 (sdc1)");
+    WholeDiskView view;
+    view.setPartitions({longName, volume("2", 0, 1, "Disk", 1 << 30)});
+    view.resize(900, view.height());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QAbstractItemView* strip = view.strip();
+    auto tipAt = [&](int row, const QPoint& offset) {
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        const QPoint at = strip->visualRect(strip->model()->index(row, 0)).topLeft() + offset;
+        QHelpEvent help(QEvent::ToolTip, at, strip->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(strip->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QPoint nameArea(20 + 14 + 46 + 40, 2 + 8 + 15);
+    QCOMPARE(tipAt(0, nameArea), Qt::convertFromPlainText(longName.displayName, Qt::WhiteSpaceNoWrap));
+    QCOMPARE(tipAt(0, QPoint(40, 100)), QString());  // over the picture
+    QCOMPARE(tipAt(1, nameArea), QString());         // a name that fits
 }
 
 void CardPagesTest::startWithoutAViewOnlyLogs()
