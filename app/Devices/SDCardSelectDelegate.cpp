@@ -2,13 +2,13 @@
 
 #include "AppManager.h"
 #include "DeviceScale.h"
+#include "DeviceText.h"
 #include "QDiskAndVolumeInfo.h"
 #include "SizeText.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -98,8 +98,7 @@ bool SDCardSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         font.setWeight(75);
         const int width = third + sx(2) - sx(12) - sx(46) - 3 * sx(16);
         if (QFontMetrics(font).elidedText(model, Qt::ElideRight, width) != model) {
-            // A model name is the device's own text: shown as is, never as markup.
-            QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(model, Qt::WhiteSpaceNoWrap), view);
+            QToolTip::showText(event->globalPos(), plainToolTip(model), view);
             return true;
         }
     }

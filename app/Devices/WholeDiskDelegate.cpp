@@ -2,13 +2,13 @@
 
 #include "AppManager.h"
 #include "DeviceScale.h"
+#include "DeviceText.h"
 #include "HardDiskAndFolderSelectDelegate.h"
 #include "StorageDeviceManager.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -128,8 +128,7 @@ bool WholeDiskDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
     const QString name = translateDisplayName(index.data(RecordRole).value<QDiskAndVolumeInfo>().displayName);
     if (area.contains(event->pos())
         && QFontMetrics(textFont(option.font, 75, 12.0)).elidedText(name, Qt::ElideRight, sx(190)) != name) {
-        // Volume labels are the file system's own text: shown as is, never as markup.
-        QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap), view);
+        QToolTip::showText(event->globalPos(), plainToolTip(name), view);
         return true;
     }
     QToolTip::hideText();

@@ -6,6 +6,7 @@
 #include "NoSDCardTabBar.h"
 #include "SDCardSelectDelegate.h"
 #include "SDCardSelectPage.h"
+#include "StorageDeviceBar.h"
 #include "StorageDeviceManager.h"
 #include "StorageDevicePage.h"
 #include "WholeDiskPage.h"
@@ -74,6 +75,7 @@ void takeCardAndWholeDiskShots(const ShotTools& tools)
         StorageDevicePage page;
         styleLikeTheMainWindow(page);
         page.resize(1180, 720);
+        page.bar()->retranslateItems(1);  // as after a press on "SD Card"
         page.showSelectionPage(1);
         tools.take(page, "devices-sd-cards-plain");
         auto* cards = qobject_cast<SDCardSelectPage*>(page.currentSelectionPage());
@@ -86,6 +88,7 @@ void takeCardAndWholeDiskShots(const ShotTools& tools)
         tools.takeWithToolTip(page, "devices-sd-cards");
         QToolTip::hideText();
 
+        page.bar()->retranslateItems(0);
         page.showSelectionPage(2);
         tools.take(page, "devices-whole-disk");
     }
@@ -94,6 +97,7 @@ void takeCardAndWholeDiskShots(const ShotTools& tools)
         StorageDevicePage page;
         styleLikeTheMainWindow(page);
         page.resize(1180, 720);
+        page.bar()->retranslateItems(1);
         page.showSelectionPage(1);
         tools.take(page, "devices-sd-none");
     }

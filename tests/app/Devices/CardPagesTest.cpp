@@ -374,7 +374,7 @@ void CardPagesTest::longModelNameTooltipOverTheFirstThird()
     };
     // The whole name, its angle brackets as text.
     const QString name = model.index(0, 0).data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskModel;
-    QCOMPARE(tipAt(0, 0.2), Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap));
+    QCOMPARE(tipAt(0, 0.2), Qt::convertFromPlainText(name, Qt::WhiteSpacePre));
     QVERIFY(tipAt(0, 0.2).contains(QLatin1String("&lt;b&gt;UHS-I")));
     QCOMPARE(tipAt(0, 0.5), QString());  // the size column
     QCOMPARE(tipAt(1, 0.2), QString());  // a name that fits
@@ -623,7 +623,7 @@ void CardPagesTest::volumeNameTooltip()
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
     const QPoint nameArea(20 + 14 + 46 + 40, 2 + 8 + 15);
-    QCOMPARE(tipAt(0, nameArea), Qt::convertFromPlainText(longName.displayName, Qt::WhiteSpaceNoWrap));
+    QCOMPARE(tipAt(0, nameArea), Qt::convertFromPlainText(longName.displayName, Qt::WhiteSpacePre));
     QCOMPARE(tipAt(0, QPoint(40, 100)), QString());  // over the picture
     QCOMPARE(tipAt(1, nameArea), QString());         // a name that fits
 }
