@@ -3,6 +3,7 @@
 // fake machine), else on a made-up device list.
 
 #include "AppManager.h"
+#include "CardShots.h"
 #include "DriveListView.h"
 #include "DriveTileRoles.h"
 #include "HardDiskAndFolderSelectDelegate.h"
@@ -217,5 +218,6 @@ int main(int argc, char** argv)
         grabNextModal("devices-exit-question");
         module.confirmClose();
     }
+    takeCardAndWholeDiskShots({save, take, takeWithToolTip, hover});
     return failures ? 1 : 0;
 }
