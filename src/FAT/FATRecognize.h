@@ -21,6 +21,7 @@ public:
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                        DataRecoveryCallback callback) override;
     int GetFileSystemType() override { return 1; }
+    bool MayRecognize(const uint8_t* block, uint64_t length) const override;
 };
 
 class ExFATRecognize : public Utils::DataRecognize {
@@ -37,6 +38,7 @@ public:
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                        DataRecoveryCallback callback) override;
     int GetFileSystemType() override { return 2; }
+    bool MayRecognize(const uint8_t* block, uint64_t length) const override;
 };
 
 }

@@ -1,0 +1,150 @@
+#include "DeepScan/ParallelCarver.h"
+
+#include "DataRecovery/Exceptions.h"
+#include "DataRecovery/Log.h"
+#include "Utils/PartReader.h"
+
+#include <algorithm>
+#include <utility>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+static constexpr const char* LogSource = "src/DeepScan/ParallelCarver";
+
+namespace DeepScan {
+
+namespace {
+// How often a waiting scan thread looks at the run state.
+constexpr auto pollInterval = std::chrono::milliseconds(50);
+}
+
+namespace {
+constexpr size_t maxWorkers = 64;
+}
+
+size_t CarveWorkerCount()
+{
+    if (const char* text = std::getenv("VELMORA_CARVE_WORKERS"); text && *text) {
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(text, &end, 10);
+        if (end && *end == '\0' && value > 0)
+            return std::min<size_t>(value, maxWorkers);
+    }
+    return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, maxWorkers);
+}
+
+ParallelCarver::ParallelCarver(Utils::PartReader& reader, uint64_t volumeLength, uint64_t chunkSize,
+                               std::shared_ptr<WorkerSet> workers, SharedRunState runState)
+    : reader(reader), volumeLength(volumeLength), chunkSize(chunkSize), workers(std::move(workers)),
+      runState(std::move(runState))
+{
+}
+
+ParallelCarver::~ParallelCarver()
+{
+    // The tasks point at this carver: none may outlive it.
+    cancelled = true;
+    for (auto& task : inFlight)
+        task.wait();
+}
+
+std::vector<CarvedFile> ParallelCarver::CarveChunk(const SharedChunk& chunk, const std::vector<bool>& startAllowed,
+                                                   const SharedChunk& next)
+{
+    if (cancelled)
+        return {};
+    CarveRunner runner(volumeLength);
+    runner.Feed(chunk->offset, chunk->bytes, startAllowed);
+    uint64_t at = chunk->offset + chunk->bytes.size();
+    if (runner.RunningCarves() != 0 && next) {
+        runner.FeedRunning(next->bytes);
+        at += next->bytes.size();
+    }
+    std::vector<uint8_t> buffer;
+    try {
+        while (runner.RunningCarves() != 0 && at < volumeLength) {
+            if (cancelled)
+                return {};
+            PollRunState(*runState);
+            // Whole chunks that every carve skips (a large box or chunk of its format) go unread.
+            if (const uint64_t unseen = runner.Unseen(); unseen > chunkSize) {
+                const uint64_t pass = std::min((unseen - 1) / chunkSize * chunkSize, volumeLength - at);
+                runner.PassOver(pass);
+                at += pass;
+                continue;
+            }
+            const uint64_t size = std::min(chunkSize, volumeLength - at);
+            buffer.resize(size);
+            reader.Read(at, buffer.data(), static_cast<uint32_t>(size));
+            runner.FeedRunning(std::span<const uint8_t>(buffer.data(), size));
+            at += size;
+        }
+    } catch (const Exceptions::ProcessControllerException&) {
+        // The scan thread sees the stop too and ends the pass.
+        return {};
+    } catch (const std::exception& e) {
+        // The pass's own read of these bytes fails the scan; the carves that needed them end here.
+        VLOG_ERROR("Carving past %llu stopped at %llu: %s", static_cast<unsigned long long>(chunk->offset),
+                   static_cast<unsigned long long>(at), e.what());
+    }
+    std::fill(buffer.begin(), buffer.end(), 0);
+    return runner.Finish();
+}
+
+void ParallelCarver::Collect(std::vector<CarvedFile>& out, bool waitForOne)
+{
+    while (!inFlight.empty()) {
+        auto& front = inFlight.front();
+        if (waitForOne) {
+            while (front.wait_for(pollInterval) != std::future_status::ready)
+                PollRunState(*runState);
+            waitForOne = false;
+        } else if (front.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            return;
+        }
+        auto files = front.get();
+        inFlight.pop_front();
+        out.insert(out.end(), files.begin(), files.end());
+    }
+}
+
+void ParallelCarver::Dispatch(SharedChunk next)
+{
+    // Bounded, so memory stays a few chunks per worker however far the reader gets.
+    while (inFlight.size() >= workers->Count() + 2)
+        Collect(collected, true);
+    inFlight.push_back(workers->Submit(
+        [this, chunk = std::move(held), allowed = std::move(heldAllowed), next] {
+            return CarveChunk(chunk, allowed, next);
+        },
+        false));
+    held.reset();
+    heldAllowed.clear();
+}
+
+void ParallelCarver::Add(SharedChunk chunk, std::vector<bool> startAllowed)
+{
+    if (held)
+        Dispatch(chunk);
+    held = std::move(chunk);
+    heldAllowed = std::move(startAllowed);
+}
+
+std::vector<CarvedFile> ParallelCarver::TakeReady()
+{
+    Collect(collected, false);
+    return std::exchange(collected, {});
+}
+
+std::vector<CarvedFile> ParallelCarver::Finish()
+{
+    if (held)
+        Dispatch(nullptr);
+    while (!inFlight.empty())
+        Collect(collected, true);
+    return std::exchange(collected, {});
+}
+
+}
