@@ -1,6 +1,6 @@
 #include "DeepScan/ChunkReader.h"
 
-#include "DeepScan/WorkerSet.h"
+#include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
 
 #include <algorithm>
@@ -53,10 +53,10 @@ private:
 };
 
 ChunkReader::ChunkReader(Utils::PartReader& reader, uint64_t length, uint64_t chunkSize, size_t ahead,
-                         std::shared_ptr<WorkerSet> workers, ChunkInspection inspect)
+                         std::shared_ptr<Thread::ThreadPool> workers, ChunkInspection inspect)
     : reader(reader), length(length), chunkSize(chunkSize), ahead(std::max<size_t>(ahead, 1)),
       pool(std::make_shared<ChunkPool>(chunkSize)),
-      workers(workers ? std::move(workers) : std::make_shared<WorkerSet>(1)), inspect(std::move(inspect))
+      workers(workers ? std::move(workers) : std::make_shared<Thread::ThreadPool>(1)), inspect(std::move(inspect))
 {
     while (inFlight.size() < this->ahead && nextOffset < length)
         Submit();
@@ -75,16 +75,14 @@ void ChunkReader::Submit()
     const uint64_t offset = nextOffset;
     const uint64_t size = std::min(chunkSize, length - offset);
     nextOffset += size;
-    inFlight.push_back(workers->Submit(
-        [this, offset, size] {
-            auto chunk = pool->Make(offset, size);
-            reader.Read(offset, chunk->buffer->data(), static_cast<uint32_t>(size));
-            Delivered delivered{std::move(chunk), {}};
-            if (inspect)
-                delivered.marks = inspect(*delivered.chunk);
-            return delivered;
-        },
-        true));
+    inFlight.push_back(workers->enqueueUrgent([this, offset, size] {
+        auto chunk = pool->Make(offset, size);
+        reader.Read(offset, chunk->buffer->data(), static_cast<uint32_t>(size));
+        Delivered delivered{std::move(chunk), {}};
+        if (inspect)
+            delivered.marks = inspect(*delivered.chunk);
+        return delivered;
+    }));
 }
 
 ChunkReader::Delivered ChunkReader::Next()

@@ -16,10 +16,13 @@ namespace Utils {
 class PartReader;
 }
 
+namespace Thread {
+class ThreadPool;
+}
+
 namespace DeepScan {
 
 class ChunkPool;
-class WorkerSet;
 
 // Bytes [offset, offset + bytes.size()) of the volume.
 struct Chunk {
@@ -39,7 +42,7 @@ public:
     // ahead chunks in advance, on workers (empty: a thread of its own), and
     // runs inspect on each, if given.
     ChunkReader(Utils::PartReader& reader, uint64_t length, uint64_t chunkSize, size_t ahead,
-                std::shared_ptr<WorkerSet> workers = {}, ChunkInspection inspect = {});
+                std::shared_ptr<Thread::ThreadPool> workers = {}, ChunkInspection inspect = {});
     // Waits for the reads in flight.
     ~ChunkReader();
 
@@ -61,7 +64,7 @@ private:
     const uint64_t chunkSize;
     const size_t ahead;
     std::shared_ptr<ChunkPool> pool;
-    std::shared_ptr<WorkerSet> workers;
+    std::shared_ptr<Thread::ThreadPool> workers;
     ChunkInspection inspect;
     uint64_t nextOffset = 0;
     bool failed = false;

@@ -75,11 +75,11 @@ void DeepScanManager::Progress(uint64_t position)
     reportCallback(record);
 }
 
-void DeepScanManager::BeginCarving(std::shared_ptr<DeepScan::WorkerSet> workers, SharedRunState runState)
+void DeepScanManager::BeginCarving(std::shared_ptr<Thread::ThreadPool> workers, SharedRunState runState)
 {
     parallel.reset();
     if (!workers)
-        workers = std::make_shared<DeepScan::WorkerSet>(CarveWorkers());
+        workers = std::make_shared<Thread::ThreadPool>(CarveWorkers());
     parallel = std::make_unique<DeepScan::ParallelCarver>(*reader, volumeLength, chunkSize, std::move(workers),
                                                           runState ? runState : scanState);
     VLOG_INFO("Carving with %zu workers.", parallel->Workers());
@@ -155,9 +155,9 @@ int DeepScanManager::ScanRaw()
 {
     VLOG_INFO("ScanRaw...");
     try {
-        auto workers = std::make_shared<DeepScan::WorkerSet>(CarveWorkers());
+        auto workers = std::make_shared<Thread::ThreadPool>(CarveWorkers());
         BeginCarving(workers);
-        DeepScan::ChunkReader chunks(*reader, volumeLength, chunkSize, workers->Count() + 2, workers);
+        DeepScan::ChunkReader chunks(*reader, volumeLength, chunkSize, workers->WorkerCount() + 2, workers);
         while (auto chunk = chunks.Next().chunk) {
             PollRunState(*scanState);
             Progress(chunk->offset);

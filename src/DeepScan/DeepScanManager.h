@@ -39,7 +39,7 @@ public:
     // AbandonCarving stops the workers without reporting (a stopped pass).
     // Carves run on workers (empty: a set of CarveWorkers() threads of its
     // own); they and the waits poll runState (empty: this manager's own).
-    void BeginCarving(std::shared_ptr<DeepScan::WorkerSet> workers = {}, SharedRunState runState = {});
+    void BeginCarving(std::shared_ptr<Thread::ThreadPool> workers = {}, SharedRunState runState = {});
     void CarveChunk(DeepScan::SharedChunk chunk, std::vector<bool> startAllowed);
     void EndCarving();
     void AbandonCarving();

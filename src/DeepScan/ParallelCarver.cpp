@@ -20,23 +20,19 @@ namespace {
 constexpr auto pollInterval = std::chrono::milliseconds(50);
 }
 
-namespace {
-constexpr size_t maxWorkers = 64;
-}
-
 size_t CarveWorkerCount()
 {
     if (const char* text = std::getenv("VELMORA_CARVE_WORKERS"); text && *text) {
         char* end = nullptr;
         const unsigned long value = std::strtoul(text, &end, 10);
         if (end && *end == '\0' && value > 0)
-            return std::min<size_t>(value, maxWorkers);
+            return std::min<size_t>(value, Thread::ThreadPool::maxWorkers);
     }
-    return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, maxWorkers);
+    return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, Thread::ThreadPool::maxWorkers);
 }
 
 ParallelCarver::ParallelCarver(Utils::PartReader& reader, uint64_t volumeLength, uint64_t chunkSize,
-                               std::shared_ptr<WorkerSet> workers, SharedRunState runState)
+                               std::shared_ptr<Thread::ThreadPool> workers, SharedRunState runState)
     : reader(reader), volumeLength(volumeLength), chunkSize(chunkSize), workers(std::move(workers)),
       runState(std::move(runState))
 {
@@ -113,13 +109,11 @@ void ParallelCarver::Collect(std::vector<CarvedFile>& out, bool waitForOne)
 void ParallelCarver::Dispatch(SharedChunk next)
 {
     // Bounded, so memory stays a few chunks per worker however far the reader gets.
-    while (inFlight.size() >= workers->Count() + 2)
+    while (inFlight.size() >= workers->WorkerCount() + 2)
         Collect(collected, true);
-    inFlight.push_back(workers->Submit(
-        [this, chunk = std::move(held), allowed = std::move(heldAllowed), next] {
-            return CarveChunk(chunk, allowed, next);
-        },
-        false));
+    inFlight.push_back(workers->enqueue([this, chunk = std::move(held), allowed = std::move(heldAllowed), next] {
+        return CarveChunk(chunk, allowed, next);
+    }));
     held.reset();
     heldAllowed.clear();
 }

@@ -6,7 +6,7 @@
 #include "DataRecovery/RunState.h"
 #include "DeepScan/CarveRunner.h"
 #include "DeepScan/ChunkReader.h"
-#include "DeepScan/WorkerSet.h"
+#include "Utils/ThreadPool.h"
 
 #include <atomic>
 #include <cstdint>
@@ -29,7 +29,7 @@ class ParallelCarver {
 public:
     // reader reads the volume for carves running past the chunk after their own.
     ParallelCarver(Utils::PartReader& reader, uint64_t volumeLength, uint64_t chunkSize,
-                   std::shared_ptr<WorkerSet> workers, SharedRunState runState);
+                   std::shared_ptr<Thread::ThreadPool> workers, SharedRunState runState);
     // Makes the chunks in flight give up and waits for them.
     ~ParallelCarver();
 
@@ -44,7 +44,7 @@ public:
     // No more chunks: waits for every chunk and returns the rest.
     std::vector<CarvedFile> Finish();
 
-    size_t Workers() const { return workers->Count(); }
+    size_t Workers() const { return workers->WorkerCount(); }
 
 private:
     std::vector<CarvedFile> CarveChunk(const SharedChunk& chunk, const std::vector<bool>& startAllowed,
@@ -55,7 +55,7 @@ private:
     Utils::PartReader& reader;
     const uint64_t volumeLength;
     const uint64_t chunkSize;
-    std::shared_ptr<WorkerSet> workers;
+    std::shared_ptr<Thread::ThreadPool> workers;
     SharedRunState runState;
     std::atomic<bool> cancelled{false};
 

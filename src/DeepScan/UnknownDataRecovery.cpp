@@ -4,7 +4,7 @@
 #include "DataRecovery/Log.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
-#include "DeepScan/WorkerSet.h"
+#include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
 
 #include <algorithm>
@@ -457,9 +457,9 @@ int UnknownDataRecovery::ScanRaw()
 
     try {
         carving->SetCarveWorkers(carveWorkers);
-        auto workers = std::make_shared<DeepScan::WorkerSet>(carving->CarveWorkers());
+        auto workers = std::make_shared<Thread::ThreadPool>(carving->CarveWorkers());
         carving->BeginCarving(workers, scanState);
-        DeepScan::ChunkReader chunks(*reader, volumeLength, DeepScanManager::chunkSize, workers->Count() + 2, workers,
+        DeepScan::ChunkReader chunks(*reader, volumeLength, DeepScanManager::chunkSize, workers->WorkerCount() + 2, workers,
                                      recogniserList.empty() ? nullptr : MarkCandidates(recogniserList));
         uint64_t position = 0;
         for (auto delivered = chunks.Next(); delivered.chunk; delivered = chunks.Next()) {

@@ -6,7 +6,7 @@
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/CarvingHarness.h"
 #include "DeepScan/UnknownDataRecovery.h"
-#include "DeepScan/WorkerSet.h"
+#include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
 #include "support/CarvingFixtures.h"
 #include "support/DiskImages.h"
@@ -207,7 +207,7 @@ TEST(ParallelCarving, ChunksArriveInOrderWithAFailedReadInItsPlace)
     std::ofstream(image, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     Utils::PartReader reader(image, 0, 5 * MiB);
-    auto workers = std::make_shared<DeepScan::WorkerSet>(4);
+    auto workers = std::make_shared<Thread::ThreadPool>(4);
     DeepScan::ChunkReader chunks(reader, 5 * MiB, MiB, 6, workers, [](const DeepScan::Chunk& chunk) {
         std::vector<bool> marks(chunk.bytes.size() / 512);
         for (size_t i = 0; i < marks.size(); ++i)
