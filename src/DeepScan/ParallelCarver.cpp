@@ -46,18 +46,27 @@ ParallelCarver::~ParallelCarver()
         task.wait();
 }
 
-std::vector<CarvedFile> ParallelCarver::CarveChunk(const SharedChunk& chunk, const std::vector<bool>& startAllowed,
-                                                   const SharedChunk& next)
+std::vector<CarvedFile> ParallelCarver::CarveChunk(SharedChunk& chunk, const std::vector<bool>& startAllowed,
+                                                   SharedChunk& next)
 {
+    {
+        std::lock_guard lock(startMutex);
+        ++started;
+    }
+    startSignal.notify_all();
     if (cancelled)
         return {};
     CarveRunner runner(volumeLength);
-    runner.Feed(chunk->offset, chunk->bytes, startAllowed);
-    uint64_t at = chunk->offset + chunk->bytes.size();
+    const uint64_t offset = chunk->offset;
+    runner.Feed(offset, chunk->bytes, startAllowed);
+    uint64_t at = offset + chunk->bytes.size();
     if (runner.RunningCarves() != 0 && next) {
         runner.FeedRunning(next->bytes);
         at += next->bytes.size();
     }
+    // A carve reading on far needs neither chunk: they go back to the pool now.
+    chunk.reset();
+    next.reset();
     std::vector<uint8_t> buffer;
     try {
         while (runner.RunningCarves() != 0 && at < volumeLength) {
@@ -82,7 +91,7 @@ std::vector<CarvedFile> ParallelCarver::CarveChunk(const SharedChunk& chunk, con
         return {};
     } catch (const std::exception& e) {
         // The pass's own read of these bytes fails the scan; the carves that needed them end here.
-        VLOG_ERROR("Carving past %llu stopped at %llu: %s", static_cast<unsigned long long>(chunk->offset),
+        VLOG_ERROR("Carving past %llu stopped at %llu: %s", static_cast<unsigned long long>(offset),
                    static_cast<unsigned long long>(at), e.what());
     }
     std::fill(buffer.begin(), buffer.end(), 0);
@@ -106,14 +115,31 @@ void ParallelCarver::Collect(std::vector<CarvedFile>& out, bool waitForOne)
     }
 }
 
+bool ParallelCarver::Roomy()
+{
+    std::lock_guard lock(startMutex);
+    return inFlight.size() < 16 * workers->WorkerCount() + 16 && dispatched - started < workers->WorkerCount() + 2;
+}
+
 void ParallelCarver::Dispatch(SharedChunk next)
 {
-    // Bounded, so memory stays a few chunks per worker however far the reader gets.
-    while (inFlight.size() >= workers->WorkerCount() + 2)
-        Collect(collected, true);
-    inFlight.push_back(workers->enqueue([this, chunk = std::move(held), allowed = std::move(heldAllowed), next] {
-        return CarveChunk(chunk, allowed, next);
-    }));
+    // Few chunks wait for a worker, so memory stays a few chunks per worker;
+    // chunks after a carve that reads on far are carved meanwhile, up to a limit.
+    Collect(collected, false);
+    while (!Roomy()) {
+        PollRunState(*runState);
+        {
+            std::unique_lock lock(startMutex);
+            startSignal.wait_for(lock, pollInterval,
+                                 [&] { return dispatched - started < workers->WorkerCount() + 2; });
+        }
+        Collect(collected, false);
+    }
+    ++dispatched;
+    inFlight.push_back(workers->enqueue(
+        [this, chunk = std::move(held), allowed = std::move(heldAllowed), next]() mutable {
+            return CarveChunk(chunk, allowed, next);
+        }));
     held.reset();
     heldAllowed.clear();
 }

@@ -9,10 +9,12 @@
 #include "Utils/ThreadPool.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace Utils {
@@ -47,8 +49,10 @@ public:
     size_t Workers() const { return workers->WorkerCount(); }
 
 private:
-    std::vector<CarvedFile> CarveChunk(const SharedChunk& chunk, const std::vector<bool>& startAllowed,
-                                       const SharedChunk& next);
+    // Drops chunk and next once fed, so a carve reading on holds no chunk.
+    std::vector<CarvedFile> CarveChunk(SharedChunk& chunk, const std::vector<bool>& startAllowed, SharedChunk& next);
+    // Whether another chunk may go to the workers.
+    bool Roomy();
     void Dispatch(SharedChunk next);
     void Collect(std::vector<CarvedFile>& out, bool wait);
 
@@ -63,6 +67,11 @@ private:
     SharedChunk held;
     std::vector<bool> heldAllowed;
     std::deque<std::future<std::vector<CarvedFile>>> inFlight;
+    // Chunks handed to the workers, and those a worker has begun.
+    size_t dispatched = 0;
+    size_t started = 0;
+    std::mutex startMutex;
+    std::condition_variable startSignal;
     // Files of ended chunks not yet taken.
     std::vector<CarvedFile> collected;
 };
