@@ -115,24 +115,25 @@ void ParallelCarver::Collect(std::vector<CarvedFile>& out, bool waitForOne)
     }
 }
 
-bool ParallelCarver::Roomy()
-{
-    std::lock_guard lock(startMutex);
-    return inFlight.size() < 16 * workers->WorkerCount() + 16 && dispatched - started < workers->WorkerCount() + 2;
-}
-
 void ParallelCarver::Dispatch(SharedChunk next)
 {
     // Few chunks wait for a worker, so memory stays a few chunks per worker;
     // chunks after a carve that reads on far are carved meanwhile, up to a limit.
+    const size_t waitingLimit = workers->WorkerCount() + 2;
+    const size_t inFlightLimit = 16 * workers->WorkerCount() + 16;
+    auto fewWaiting = [&] { return dispatched - started < waitingLimit; };
     Collect(collected, false);
-    while (!Roomy()) {
-        PollRunState(*runState);
+    for (;;) {
         {
             std::unique_lock lock(startMutex);
-            startSignal.wait_for(lock, pollInterval,
-                                 [&] { return dispatched - started < workers->WorkerCount() + 2; });
+            if (inFlight.size() < inFlightLimit && fewWaiting())
+                break;
+            if (!fewWaiting())
+                startSignal.wait_for(lock, pollInterval, fewWaiting);
         }
+        PollRunState(*runState);
+        if (inFlight.size() >= inFlightLimit)
+            inFlight.front().wait_for(pollInterval);
         Collect(collected, false);
     }
     ++dispatched;

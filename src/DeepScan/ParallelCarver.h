@@ -51,8 +51,6 @@ public:
 private:
     // Drops chunk and next once fed, so a carve reading on holds no chunk.
     std::vector<CarvedFile> CarveChunk(SharedChunk& chunk, const std::vector<bool>& startAllowed, SharedChunk& next);
-    // Whether another chunk may go to the workers.
-    bool Roomy();
     void Dispatch(SharedChunk next);
     void Collect(std::vector<CarvedFile>& out, bool wait);
 
