@@ -1,7 +1,7 @@
 #include "DeepScan/ChunkReader.h"
 
-#include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
+#include "Utils/ThreadPool.h"
 
 #include <algorithm>
 #include <mutex>

@@ -4,6 +4,7 @@
 #include "DataRecovery/Log.h"
 #include "DeepScan/Carving/SignatureTable.h"
 #include "Utils/PartReader.h"
+#include "Utils/ThreadPool.h"
 
 #include <algorithm>
 #include <cmath>

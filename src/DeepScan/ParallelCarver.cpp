@@ -5,11 +5,10 @@
 #include "Utils/PartReader.h"
 
 #include <algorithm>
-#include <utility>
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <thread>
+#include <utility>
 
 static constexpr const char* LogSource = "src/DeepScan/ParallelCarver";
 

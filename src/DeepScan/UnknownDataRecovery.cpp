@@ -4,8 +4,8 @@
 #include "DataRecovery/Log.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
-#include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
+#include "Utils/ThreadPool.h"
 
 #include <algorithm>
 #include <exception>
@@ -395,7 +395,8 @@ std::vector<bool> UnknownDataRecovery::ScanChunk(uint64_t& position, const DeepS
     std::vector<bool> startAllowed((length + blockSize - 1) / blockSize, false);
     const uint64_t ownEnd = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
     for (; position < base + length;) {
-        const auto block = chunk.bytes.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
+        const auto block =
+            chunk.bytes.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
         const size_t index = (position - base) / blockSize;
         if (position < ownEnd) {
             // The own structures: only lost volumes' directory blocks are looked for.
@@ -459,7 +460,8 @@ int UnknownDataRecovery::ScanRaw()
         carving->SetCarveWorkers(carveWorkers);
         auto workers = std::make_shared<Thread::ThreadPool>(carving->CarveWorkers());
         carving->BeginCarving(workers, scanState);
-        DeepScan::ChunkReader chunks(*reader, volumeLength, DeepScanManager::chunkSize, workers->WorkerCount() + 2, workers,
+        const size_t ahead = workers->WorkerCount() + 2;
+        DeepScan::ChunkReader chunks(*reader, volumeLength, DeepScanManager::chunkSize, ahead, workers,
                                      recogniserList.empty() ? nullptr : MarkCandidates(recogniserList));
         uint64_t position = 0;
         for (auto delivered = chunks.Next(); delivered.chunk; delivered = chunks.Next()) {

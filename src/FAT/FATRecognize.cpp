@@ -30,7 +30,8 @@ FAT32Recognize::FAT32Recognize() : now(DosNowStamp())
 {
 }
 
-FAT32Recognize::FAT32Recognize(const std::vector<uint32_t>& knownSerials) : DataRecognize(knownSerials), now(DosNowStamp())
+FAT32Recognize::FAT32Recognize(const std::vector<uint32_t>& knownSerials)
+    : DataRecognize(knownSerials), now(DosNowStamp())
 {
 }
 

@@ -87,7 +87,8 @@ std::vector<std::pair<uint64_t, uint64_t>> MakeRawImage(const TestSupport::TempD
 }
 
 // A FAT32 file system holding some fixtures and the large files, half of them deleted.
-void MakeFat32WithFiles(const TestSupport::TempDir& dir, const std::string& image, uint64_t size, const std::string& tag)
+void MakeFat32WithFiles(const TestSupport::TempDir& dir, const std::string& image, uint64_t size,
+                        const std::string& tag)
 {
     TestSupport::MakeFat32File(image, size, tag);
     std::vector<std::string> files = LargeFiles(dir);
