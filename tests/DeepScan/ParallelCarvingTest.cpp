@@ -196,6 +196,33 @@ TEST(ParallelCarving, AnyWorkerCountFindsWhatOneWorkerFinds)
     }
 }
 
+// A loop device is read with direct I/O where its backing file allows it,
+// through the reader's window, which the workers then share: they find what
+// the image file gives.
+TEST(ParallelCarving, ALoopDeviceGivesWhatItsImageGives)
+{
+    REQUIRE_TOOL("convert");
+    REQUIRE_TOOL("zip");
+    REQUIRE_TOOL("losetup");
+    if (!TestSupport::IsRoot())
+        GTEST_SKIP() << "attaching a loop device needs root";
+    TestSupport::TempDir dir;
+    const std::string image = dir / "raw.img";
+    MakeRawImage(dir, image);
+    std::string device;
+    if (TestSupport::RunCommand("losetup -f --show " + Quote(image) + " 2>/dev/null", &device) != 0)
+        GTEST_SKIP() << "no free loop device could be attached here";
+    device.erase(device.find_last_not_of('\n') + 1);
+    struct Detach {
+        std::string device;
+        ~Detach() { TestSupport::RunCommand("losetup -d " + Quote(device)); }
+    } detach{device};
+    const auto fromImage = Scan(image, "");
+    const auto fromDevice = Scan(device, "");
+    EXPECT_GE(fromImage.carved.size(), 45u);
+    EXPECT_EQ(fromDevice.carved, fromImage.carved);
+}
+
 // A read that fails is thrown where its chunk would have come; the chunks
 // before it arrive whole and in order, each with its workers' marks.
 TEST(ParallelCarving, ChunksArriveInOrderWithAFailedReadInItsPlace)
