@@ -6,6 +6,7 @@
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/CarvingHarness.h"
 #include "DeepScan/UnknownDataRecovery.h"
+#include "NTFS/NtfsImage.h"
 #include "Utils/ThreadPool.h"
 #include "Utils/PartReader.h"
 #include "support/CarvingFixtures.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <random>
 #include <thread>
 
@@ -86,21 +88,44 @@ std::vector<std::pair<uint64_t, uint64_t>> MakeRawImage(const TestSupport::TempD
     return large;
 }
 
-// A FAT32 file system holding some fixtures and the large files, half of them deleted.
-void MakeFat32WithFiles(const TestSupport::TempDir& dir, const std::string& image, uint64_t size,
-                        const std::string& tag)
+// The large files and the first fixtures: what the file-system cases hold,
+// every second one then deleted.
+std::vector<std::string> FilesToHold(const TestSupport::TempDir& dir)
 {
-    TestSupport::MakeFat32File(image, size, tag);
     std::vector<std::string> files = LargeFiles(dir);
     for (const auto& fixture : TestSupport::CarvingFixtures())
         if (files.size() < 14)
             files.push_back(fixture.file);
+    return files;
+}
+
+// A FAT32 file system holding the files, half of them deleted.
+void MakeFat32WithFiles(const TestSupport::TempDir& dir, const std::string& image, uint64_t size,
+                        const std::string& tag)
+{
+    TestSupport::MakeFat32File(image, size, tag);
+    const auto files = FilesToHold(dir);
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string name = "::f" + std::to_string(i) + std::filesystem::path(files[i]).extension().string();
         RunOrFail("mcopy -i " + Quote(image) + " " + Quote(files[i]) + " " + name);
         if (i % 2 == 1)
             RunOrFail("mdel -i " + Quote(image) + " " + name);
     }
+}
+
+// An NTFS volume (mkntfs, files through ntfs-3g) holding the files, half of them deleted.
+void MakeNtfsWithFiles(const TestSupport::TempDir& dir, const std::string& image)
+{
+    std::string script = "set -e\n";
+    const auto files = FilesToHold(dir);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string extension = std::filesystem::path(files[i]).extension().string();
+        const std::string name = "\"$M/f" + std::to_string(i) + extension + "\"";
+        script += "cp " + Quote(files[i]) + " " + name + "\n";
+        if (i % 2 == 1)
+            script += "rm " + name + "\n";
+    }
+    NtfsImage::Make(image, 48, "-c 4096", script);
 }
 
 // A disk of two FAT32 volumes whose partition table was zeroed.
@@ -169,9 +194,16 @@ TEST(ParallelCarving, AnyWorkerCountFindsWhatOneWorkerFinds)
         {"two lost FAT32 volumes", [&](const std::string& image) { MakeWipedDisk(dir, image); }, 10, 8},
         {"own FAT32 volume, carving in free space",
          [&](const std::string& image) { MakeFat32WithFiles(dir, image, 64 * MiB, "OWN"); }, 5, 4},
+        {"own NTFS volume, carving in free space", [&](const std::string& image) { MakeNtfsWithFiles(dir, image); },
+         3, 4},
     };
+    const std::string ntfsMissing = NtfsImage::MissingTools();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        if (std::string(c.name).find("NTFS") != std::string::npos && !ntfsMissing.empty()) {
+            std::cout << "NTFS case left out: " << ntfsMissing << "\n";
+            continue;
+        }
         const std::string image = dir / "image.img";
         std::filesystem::remove(image);
         c.make(image);
