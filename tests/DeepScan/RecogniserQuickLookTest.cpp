@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 using TestSupport::Quote;
@@ -30,6 +32,14 @@ std::vector<Recogniser> Recognisers()
     all.push_back({"FAT32", 1, std::make_unique<FAT::FAT32Recognize>()});
     all.push_back({"exFAT", 2, std::make_unique<FAT::ExFATRecognize>()});
     return all;
+}
+
+std::vector<uint8_t> ReadImage(const std::string& path)
+{
+    std::vector<uint8_t> bytes(std::filesystem::file_size(path));
+    std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(bytes.data()),
+                                               static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 // Files with long names, some deleted, from the carving fixtures.
@@ -56,6 +66,7 @@ TEST(RecogniserQuickLook, LetsThroughEveryBlockTheFullChecksTake)
     REQUIRE_TOOL("mkntfs");
     REQUIRE_TOOL("mkfs.exfat");
     TestSupport::TempDir dir;
+    static const uint8_t zeros[512] = {};
     const struct {
         int type;
         std::string command;
@@ -73,13 +84,16 @@ TEST(RecogniserQuickLook, LetsThroughEveryBlockTheFullChecksTake)
         RunOrFail(command);
         if (image.files)
             AddFiles(path);
-        const auto bytes = TestSupport::ReadFileBytes(path);
+        const auto bytes = ReadImage(path);
         for (auto& r : Recognisers()) {
             SCOPED_TRACE(std::string(r.name) + " recogniser on image of type " + std::to_string(image.type));
             size_t taken = 0;
             size_t looked = 0;
             for (uint64_t at = 0; at + 512 <= bytes.size(); at += 512) {
                 const uint8_t* block = bytes.data() + at;
+                // The empty rest of the images: no check takes a zero block (and the sanitizer builds are slow).
+                if (std::memcmp(block, zeros, sizeof zeros) == 0)
+                    continue;
                 const bool passes = r.recogniser->MayRecognize(block, 512) || r.recogniser->Expects(at);
                 looked += passes;
                 const bool directory = r.recogniser->IsDirectoryBlock(at, block, 512);
@@ -92,7 +106,7 @@ TEST(RecogniserQuickLook, LetsThroughEveryBlockTheFullChecksTake)
             if (r.type == image.type)
                 EXPECT_GT(taken, 0u);
             // A quick look that lets everything through would not spare the scan thread.
-            EXPECT_LT(looked, bytes.size() / 512 / 2);
+            EXPECT_LT(looked, bytes.size() / 512 / 4);
         }
     }
 }
