@@ -29,9 +29,30 @@ bool CarveRunner::Give(Carve& carve, std::span<const uint8_t> bytes)
     return false;
 }
 
-void CarveRunner::Feed(uint64_t offset, std::span<const uint8_t> bytes, const std::vector<bool>& startAllowed)
+uint64_t CarveRunner::Unseen() const
+{
+    if (running.empty())
+        return 0;
+    uint64_t unseen = UINT64_MAX;
+    for (const auto& carve : running)
+        unseen = std::min(unseen, carve.parser->Unseen());
+    return unseen;
+}
+
+void CarveRunner::PassOver(uint64_t count)
+{
+    for (auto& carve : running)
+        carve.parser->PassOver(count);
+}
+
+void CarveRunner::FeedRunning(std::span<const uint8_t> bytes)
 {
     std::erase_if(running, [&](Carve& carve) { return !Give(carve, bytes); });
+}
+
+void CarveRunner::Feed(uint64_t offset, std::span<const uint8_t> bytes, const std::vector<bool>& startAllowed)
+{
+    FeedRunning(bytes);
     const auto& table = SignatureTable::Instance();
     for (size_t at = 0; at < bytes.size(); at += blockSize) {
         const uint64_t position = offset + at;

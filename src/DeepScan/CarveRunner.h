@@ -29,6 +29,12 @@ public:
     // 512 and following the previous call's bytes. startAllowed has one entry
     // per 512-byte block of bytes; empty allows every block.
     void Feed(uint64_t offset, std::span<const uint8_t> bytes, const std::vector<bool>& startAllowed = {});
+    // The bytes after the last ones fed, for the running carves only.
+    void FeedRunning(std::span<const uint8_t> bytes);
+    // Bytes every running carve passes over unseen (0 when none runs).
+    uint64_t Unseen() const;
+    // Counts count bytes (fewer than Unseen()) as fed without reading them.
+    void PassOver(uint64_t count);
     // The finished files no running carve started before.
     std::vector<CarvedFile> TakeReady();
     // The volume has ended: carves still running are dropped; the rest comes out.

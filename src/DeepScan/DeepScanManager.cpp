@@ -4,6 +4,7 @@
 #include "DataRecovery/Log.h"
 #include "DeepScan/Carving/SignatureTable.h"
 #include "Utils/PartReader.h"
+#include "Utils/ThreadPool.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,8 @@
 static constexpr const char* LogSource = "src/DeepScan/DeepScanManager";
 
 namespace {
-// Large reads go straight to the device; the carves see them as one stretch.
-constexpr uint64_t readChunk = 1 << 20;
+// Chunks read ahead of the sequential carving.
+constexpr size_t readAhead = 4;
 }
 
 DeepScanManager::DeepScanManager(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback)
@@ -75,30 +76,47 @@ void DeepScanManager::Progress(uint64_t position)
     reportCallback(record);
 }
 
-void DeepScanManager::CarveBytes(uint64_t offset, std::span<const uint8_t> bytes, const std::vector<bool>& startAllowed)
+void DeepScanManager::BeginCarving(std::shared_ptr<Thread::ThreadPool> workers, SharedRunState runState)
 {
-    runner.Feed(offset, bytes, startAllowed);
-    Report(runner.TakeReady(), false);
+    parallel.reset();
+    if (!workers)
+        workers = std::make_shared<Thread::ThreadPool>(CarveWorkers());
+    parallel = std::make_unique<DeepScan::ParallelCarver>(*reader, volumeLength, chunkSize, std::move(workers),
+                                                          runState ? runState : scanState);
+    VLOG_INFO("Carving with %zu workers.", parallel->Workers());
+}
+
+void DeepScanManager::CarveChunk(DeepScan::SharedChunk chunk, std::vector<bool> startAllowed)
+{
+    if (!parallel)
+        BeginCarving();
+    parallel->Add(std::move(chunk), std::move(startAllowed));
+    Report(parallel->TakeReady(), false);
 }
 
 void DeepScanManager::EndCarving()
 {
-    Report(runner.Finish(), false);
+    if (!parallel)
+        return;
+    Report(parallel->Finish(), false);
+    parallel.reset();
+}
+
+void DeepScanManager::AbandonCarving()
+{
+    parallel.reset();
 }
 
 void DeepScanManager::CarveWholeVolume(DeepScan::CarveRunner& carver, bool inTypeFolder)
 {
-    std::vector<uint8_t> buffer(readChunk);
-    for (uint64_t position = 0; position < volumeLength; position += readChunk) {
+    DeepScan::ChunkReader chunks(*reader, volumeLength, chunkSize, readAhead);
+    while (const auto chunk = chunks.Next().chunk) {
         PollRunState(*scanState);
-        const auto length = static_cast<uint32_t>(std::min<uint64_t>(readChunk, volumeLength - position));
-        reader->Read(position, buffer.data(), length);
-        Progress(position);
-        carver.Feed(position, std::span<const uint8_t>(buffer.data(), length));
+        Progress(chunk->offset);
+        carver.Feed(chunk->offset, chunk->bytes);
         Report(carver.TakeReady(), inTypeFolder);
     }
     Report(carver.Finish(), inTypeFolder);
-    std::fill(buffer.begin(), buffer.end(), 0);
 }
 
 int DeepScanManager::Start()
@@ -129,15 +147,28 @@ int DeepScanManager::ScanBlock(uint64_t offset, const uint8_t* block, size_t len
     blockFeedOffset = offset + length;
     if (!block || length == 0)
         return 0;
-    CarveBytes(offset, std::span<const uint8_t>(block, length), {});
+    runner.Feed(offset, std::span<const uint8_t>(block, length));
+    Report(runner.TakeReady(), false);
     return 0;
 }
 
 int DeepScanManager::ScanRaw()
 {
     VLOG_INFO("ScanRaw...");
-    DeepScan::CarveRunner carver(volumeLength);
-    CarveWholeVolume(carver, false);
+    try {
+        auto workers = std::make_shared<Thread::ThreadPool>(CarveWorkers());
+        BeginCarving(workers);
+        DeepScan::ChunkReader chunks(*reader, volumeLength, chunkSize, workers->WorkerCount() + 2, workers);
+        while (auto chunk = chunks.Next().chunk) {
+            PollRunState(*scanState);
+            Progress(chunk->offset);
+            CarveChunk(std::move(chunk), {});
+        }
+        EndCarving();
+    } catch (...) {
+        AbandonCarving();
+        throw;
+    }
     VLOG_INFO("ScanRaw End.");
     return 0;
 }
@@ -176,4 +207,5 @@ Utils::PartReader* DeepScanManager::GetRawReader()
 
 void DeepScanManager::FinishScan()
 {
+    AbandonCarving();
 }

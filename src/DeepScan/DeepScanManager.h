@@ -4,6 +4,8 @@
 // accepted file as a carved file named by its extension and start offset.
 #include "DataRecovery/DataRecoveryEntity.h"
 #include "DeepScan/CarveRunner.h"
+#include "DeepScan/ChunkReader.h"
+#include "DeepScan/ParallelCarver.h"
 
 #include <memory>
 #include <span>
@@ -30,11 +32,22 @@ public:
     Utils::PartReader* GetRawReader() override;
     void FinishScan() override;
 
-    // The raw search's path: consecutive bytes from offset (a multiple of 512),
-    // carves starting only where startAllowed says so (empty: everywhere).
-    void CarveBytes(uint64_t offset, std::span<const uint8_t> bytes, const std::vector<bool>& startAllowed);
-    // The volume has ended: reports what is complete and drops unfinished carves.
+    // The raw search's path. BeginCarving starts the workers; CarveChunk takes
+    // the volume's chunks in order, carves starting only where startAllowed says
+    // so (empty: everywhere), and reports the files of chunks already carved;
+    // EndCarving reports the rest and drops carves cut by the volume's end.
+    // AbandonCarving stops the workers without reporting (a stopped pass).
+    // Carves run on workers (empty: a set of CarveWorkers() threads of its
+    // own); they and the waits poll runState (empty: this manager's own).
+    void BeginCarving(std::shared_ptr<Thread::ThreadPool> workers = {}, SharedRunState runState = {});
+    void CarveChunk(DeepScan::SharedChunk chunk, std::vector<bool> startAllowed);
     void EndCarving();
+    void AbandonCarving();
+    // Carving workers of ScanRaw; 0 (the default) takes DeepScan::CarveWorkerCount().
+    void SetCarveWorkers(size_t workers) { carveWorkers = workers; }
+    size_t CarveWorkers() const { return carveWorkers ? carveWorkers : DeepScan::CarveWorkerCount(); }
+    // The chunk the raw passes read and hand to the workers.
+    static constexpr uint64_t chunkSize = 1 << 20;
 
     uint64_t VolumeLength() const { return volumeLength; }
 
@@ -45,7 +58,7 @@ private:
     // Start names files inside a folder of their extension (jpg/jpg_1048576.jpg).
     void Report(const std::vector<DeepScan::CarvedFile>& files, bool inTypeFolder);
     void Progress(uint64_t position);
-    // Reads the volume in large pieces and hands them to a runner.
+    // Feeds the volume's bytes to a runner on this thread (one carve at a time).
     void CarveWholeVolume(DeepScan::CarveRunner& runner, bool inTypeFolder);
 
     VolumeInfoItem volumeRecord;
@@ -54,4 +67,6 @@ private:
     DeepScan::CarveRunner runner;
     uint64_t blockFeedOffset = 0;
     double lastPercentage = 0.0;
+    size_t carveWorkers = 0;
+    std::unique_ptr<DeepScan::ParallelCarver> parallel;
 };

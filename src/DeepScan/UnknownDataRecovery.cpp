@@ -2,8 +2,10 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
 #include "Utils/PartReader.h"
+#include "Utils/ThreadPool.h"
 
 #include <algorithm>
 #include <exception>
@@ -14,8 +16,6 @@ static constexpr const char* LogSource = "src/DeepScan/UnknownDataRecovery";
 namespace {
 
 constexpr uint64_t blockSize = 512;
-// Read in large pieces: a page-cached image then reads at memory speed.
-constexpr uint64_t readChunk = 1 << 20;
 constexpr uint64_t MiB = 1 << 20;
 constexpr uint64_t exFatHeapGuess = 0x40000;
 
@@ -39,6 +39,26 @@ uint64_t DotEntryCluster(std::span<const uint8_t> block)
     return 0;
 }
 
+}
+
+// Marks the blocks of a chunk that some recogniser may take; the recognisers'
+// quick looks are free of state, so the workers run them.
+DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*> recognisers)
+{
+    return [recognisers = std::move(recognisers)](const DeepScan::Chunk& chunk) {
+        const uint64_t length = chunk.bytes.size();
+        std::vector<bool> marks((length + blockSize - 1) / blockSize, false);
+        for (uint64_t at = 0; at < length; at += blockSize) {
+            const uint8_t* block = chunk.bytes.data() + at;
+            const uint64_t size = std::min(blockSize, length - at);
+            for (const auto* recogniser : recognisers)
+                if (recogniser->MayRecognize(block, size)) {
+                    marks[at / blockSize] = true;
+                    break;
+                }
+        }
+        return marks;
+    };
 }
 
 uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
@@ -169,6 +189,7 @@ void UnknownDataRecovery::FinishScan()
         found.clear();
     }
     recognisers.clear();
+    recogniserList.clear();
     knownGeometries.clear();
 }
 
@@ -319,7 +340,7 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
 
 // The order-dependent work for one block beyond the own structures that the
 // own engine does not skip.
-void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t> block)
+void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t> block, bool candidate)
 {
     if (volumeEngine && volumeEngine->IsDirectoryBlock(position, block.data(), block.size())) {
         DirectoryStart(ownType, position, block);
@@ -327,6 +348,8 @@ void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t
         FeedFound(ownType, position, block);
         return;
     }
+    if (!candidate)
+        return;
     RecognizeBoot(position, block);
     for (auto& [type, recogniser] : recognisers) {
         if (!recogniser->IsDirectoryBlock(position, block.data(), block.size()))
@@ -349,6 +372,65 @@ void UnknownDataRecovery::ReportProgress(uint64_t position)
     ReportRawProgress(position, volumeLength, lastStep, progressSum);
 }
 
+// Whether any recogniser may have something to say about the block: the
+// workers' look at its bytes, or a structure begun in earlier blocks.
+bool UnknownDataRecovery::Candidate(uint64_t position, const std::vector<bool>& marks, size_t index) const
+{
+    if (index >= marks.size() || marks[index])
+        return true;
+    for (const auto* recogniser : recogniserList)
+        if (recogniser->Expects(position))
+            return true;
+    return false;
+}
+
+// The order-dependent work of one chunk, block by block from position (which
+// it advances past skipped stretches): returns where carves may start.
+// marks (one per block, empty for all) tell the blocks a recogniser may take.
+std::vector<bool> UnknownDataRecovery::ScanChunk(uint64_t& position, const DeepScan::Chunk& chunk,
+                                                 const std::vector<bool>& marks)
+{
+    const uint64_t base = chunk.offset;
+    const uint64_t length = chunk.bytes.size();
+    std::vector<bool> startAllowed((length + blockSize - 1) / blockSize, false);
+    const uint64_t ownEnd = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
+    for (; position < base + length;) {
+        const auto block =
+            chunk.bytes.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
+        const size_t index = (position - base) / blockSize;
+        if (position < ownEnd) {
+            // The own structures: only lost volumes' directory blocks are looked for.
+            if (found.empty() || !Candidate(position, marks, index)) {
+                position += blockSize;
+                continue;
+            }
+            for (auto& [type, recogniser] : recognisers)
+                if (found.count(type) && recogniser->IsDirectoryBlock(position, block.data(), block.size()))
+                    FeedFound(type, position, block);
+            position += blockSize;
+            continue;
+        }
+        ReportProgress(position);
+        uint64_t skipLength = 0;
+        if (volumeEngine && volumeEngine->GetClusterState(position, &skipLength)) {
+            lastStep = (std::max(skipLength, blockSize) + blockSize - 1) / blockSize * blockSize;
+            position += lastStep;
+            continue;
+        }
+        lastStep = blockSize;
+        startAllowed[index] = true;
+        try {
+            ScanBlockAt(position, block, Candidate(position, marks, index));
+        } catch (const Exceptions::ProcessControllerException&) {
+            throw;
+        } catch (const std::exception& e) {
+            VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(position), e.what());
+        }
+        position += blockSize;
+    }
+    return startAllowed;
+}
+
 int UnknownDataRecovery::ScanRaw()
 {
     VLOG_INFO("UnknownDataRecovery::ScanRaw()...");
@@ -362,57 +444,36 @@ int UnknownDataRecovery::ScanRaw()
     if (volumeEngine)
         known.push_back(volumeEngine->GetVolumeSerial());
     recognisers.clear();
+    recogniserList.clear();
     for (const auto& [type, make] : makers)
         if (make)
             if (auto recogniser = make(known))
                 recognisers.emplace(type, std::move(recogniser));
+    for (const auto& [type, recogniser] : recognisers)
+        recogniserList.push_back(recogniser.get());
     if (volumeEngine)
         volumeEngine->AdjustReadAhead();
     progressSum = 0;
     lastStep = blockSize;
 
-    std::vector<uint8_t> buffer(readChunk);
-    std::vector<bool> startAllowed;
-    uint64_t position = 0;
-    for (uint64_t base = 0; base < volumeLength; base += readChunk) {
-        PollRunState(*scanState);
-        const uint64_t length = std::min<uint64_t>(readChunk, volumeLength - base);
-        reader->Read(base, buffer.data(), static_cast<uint32_t>(length));
-        const std::span<const uint8_t> chunk(buffer.data(), length);
-        startAllowed.assign((length + blockSize - 1) / blockSize, false);
-        const uint64_t ownEnd = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
-        for (; position < base + length; ) {
-            const auto block = chunk.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
-            if (position < ownEnd) {
-                // The own structures: only lost volumes' directory blocks are looked for.
-                for (auto& [type, recogniser] : recognisers)
-                    if (found.count(type) && recogniser->IsDirectoryBlock(position, block.data(), block.size()))
-                        FeedFound(type, position, block);
-                position += blockSize;
-                continue;
-            }
-            ReportProgress(position);
-            uint64_t skipLength = 0;
-            if (volumeEngine && volumeEngine->GetClusterState(position, &skipLength)) {
-                lastStep = (std::max(skipLength, blockSize) + blockSize - 1) / blockSize * blockSize;
-                position += lastStep;
-                continue;
-            }
-            lastStep = blockSize;
-            startAllowed[(position - base) / blockSize] = true;
-            try {
-                ScanBlockAt(position, block);
-            } catch (const Exceptions::ProcessControllerException&) {
-                throw;
-            } catch (const std::exception& e) {
-                VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(position), e.what());
-            }
-            position += blockSize;
+    try {
+        carving->SetCarveWorkers(carveWorkers);
+        auto workers = std::make_shared<Thread::ThreadPool>(carving->CarveWorkers());
+        carving->BeginCarving(workers, scanState);
+        const size_t ahead = workers->WorkerCount() + 2;
+        DeepScan::ChunkReader chunks(*reader, volumeLength, DeepScanManager::chunkSize, ahead, workers,
+                                     recogniserList.empty() ? nullptr : MarkCandidates(recogniserList));
+        uint64_t position = 0;
+        for (auto delivered = chunks.Next(); delivered.chunk; delivered = chunks.Next()) {
+            PollRunState(*scanState);
+            auto startAllowed = ScanChunk(position, *delivered.chunk, delivered.marks);
+            carving->CarveChunk(std::move(delivered.chunk), std::move(startAllowed));
         }
-        carving->CarveBytes(base, chunk, startAllowed);
+        carving->EndCarving();
+    } catch (...) {
+        carving->AbandonCarving();
+        throw;
     }
-    carving->EndCarving();
-    std::fill(buffer.begin(), buffer.end(), 0);
 
     if (volumeEngine)
         volumeEngine->AfterScanRaw();

@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "DeepScan/ChunkReader.h"
+
 class DeepScanManager;
 
 // Makes the recogniser of one file-system type; volumes with the given serials count as known.
@@ -59,6 +61,9 @@ public:
     };
     const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
 
+    // Carving workers of the raw pass; 0 (the default) takes DeepScan::CarveWorkerCount().
+    void SetCarveWorkers(size_t workers) { carveWorkers = workers; }
+
     // The full run list (over 255 runs) that the engine of lost volume
     // lostNumber kept for a file whose record carried recordRuns.
     std::optional<std::vector<DataRun>> FindLostRunList(uint8_t lostNumber, uint32_t nodeId, const std::string& path,
@@ -69,7 +74,9 @@ protected:
     VolumeInfoItem volumeRecord;
 
 private:
-    void ScanBlockAt(uint64_t position, std::span<const uint8_t> block);
+    std::vector<bool> ScanChunk(uint64_t& position, const DeepScan::Chunk& chunk, const std::vector<bool>& marks);
+    bool Candidate(uint64_t position, const std::vector<bool>& marks, size_t index) const;
+    void ScanBlockAt(uint64_t position, std::span<const uint8_t> block, bool candidate);
     void FeedFound(int type, uint64_t position, std::span<const uint8_t> block);
     bool RecognizeBoot(uint64_t position, std::span<const uint8_t> block);
     void BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block);
@@ -82,6 +89,7 @@ private:
 
     RecogniserMakers makers;
     std::map<int, std::unique_ptr<Utils::DataRecognize>> recognisers;
+    std::vector<const Utils::DataRecognize*> recogniserList;
     std::shared_ptr<DeepScanManager> carving;
     std::shared_ptr<Utils::PartReader> reader;
     int ownType = 0;
@@ -95,10 +103,14 @@ private:
     std::set<int> triedDirectoryTypes;
     uint64_t progressSum = 0;
     uint64_t lastStep = 512;
+    size_t carveWorkers = 0;
 };
 
 // Numbers the lost volumes the raw search finds; a whole-volume scan resets it.
 std::atomic<int>& LostVolumeCounter();
+
+// Marks the blocks of a chunk that one of the recognisers may take (their MayRecognize).
+DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*> recognisers);
 
 // The length a boot sector of the type gives its volume, in bytes; 0 when it names none.
 uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block);

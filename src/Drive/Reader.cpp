@@ -67,6 +67,13 @@ bool Reader::Read(void* buffer, uint32_t length)
     return true;
 }
 
+int64_t Reader::ReadAt(uint64_t offset, void* buffer, uint64_t length)
+{
+    if (!file)
+        return -EBADF;
+    return file->ReadAt(offset, buffer, length);
+}
+
 uint32_t Reader::LogicalSectorSize() const
 {
     return file ? file->LogicalSectorSize() : 512;

@@ -27,6 +27,10 @@ public:
     // A read cut short by the end of the device succeeds.
     virtual bool Read(void* buffer, uint32_t length);
 
+    // Reads up to length bytes at offset, leaving the position alone, so
+    // several threads may read at once. Returns the bytes delivered or -errno.
+    int64_t ReadAt(uint64_t offset, void* buffer, uint64_t length);
+
     uint64_t Position() const { return position; }
     // errno of the last failed Seek or Read.
     int LastError() const { return lastError; }

@@ -123,11 +123,15 @@ bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length)
 
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible)
 {
+    return IsFAT32DirectoryBlock(block, length, plausible, DosNowStamp());
+}
+
+bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible, uint32_t now)
+{
     if (length < 32 || block[0] == 0)
         return false;
     if (block[0] == '.')
         return IsFAT32DirectoryStart(block, length);
-    const uint32_t now = DosNowStamp();
     const uint64_t half = length / 64;
     uint64_t deletedLongNames = 0;
     uint64_t shortEntries = 0;

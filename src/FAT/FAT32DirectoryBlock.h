@@ -20,5 +20,7 @@ bool IsPlausibleShortEntry(const uint8_t* entry, uint32_t now);
 // The block begins with a directory's "." and ".." entries.
 bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length);
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible);
+// The same with the present given as a stamp (a volume label must not be dated after it).
+bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible, uint32_t now);
 
 }

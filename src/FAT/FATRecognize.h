@@ -9,8 +9,8 @@ namespace FAT {
 
 class FAT32Recognize : public Utils::DataRecognize {
 public:
-    FAT32Recognize() = default;
-    explicit FAT32Recognize(const std::vector<uint32_t>& knownSerials) : DataRecognize(knownSerials) {}
+    FAT32Recognize();
+    explicit FAT32Recognize(const std::vector<uint32_t>& knownSerials);
 
     bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) override;
     bool IsDirectoryStart(uint64_t position, const uint8_t* block, uint64_t length) override;
@@ -21,6 +21,12 @@ public:
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                        DataRecoveryCallback callback) override;
     int GetFileSystemType() override { return 1; }
+    bool MayRecognize(const uint8_t* block, uint64_t length) const override;
+
+private:
+    // The present as a DOS stamp, taken once: entries dated later are not
+    // plausible, and the workers' quick look must judge as the scan thread does.
+    uint32_t now;
 };
 
 class ExFATRecognize : public Utils::DataRecognize {
@@ -37,6 +43,7 @@ public:
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                        DataRecoveryCallback callback) override;
     int GetFileSystemType() override { return 2; }
+    bool MayRecognize(const uint8_t* block, uint64_t length) const override;
 };
 
 }

@@ -8,18 +8,34 @@
 
 namespace NTFS {
 
+namespace {
+// The first block of a file record: 1024-byte records carry three array entries, 4096-byte ones nine.
+bool IsRecordHead(const uint8_t* block, uint64_t length)
+{
+    if (length < 8 || std::memcmp(block, "FILE", 4) != 0 || U16(block, length, 4) != 0x30)
+        return false;
+    const uint16_t count = U16(block, length, 6);
+    return count == 3 || count == 9;
+}
+}
+
+bool NTFSRecognize::MayRecognize(const uint8_t* block, uint64_t length) const
+{
+    if (IsRecordHead(block, length))
+        return true;
+    BootGeometry geometry;
+    return length >= 512 && ReadBootGeometry(block, 0, geometry);
+}
+
 bool NTFSRecognize::IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length)
 {
     if (pendingSecondHalf != 0 && pendingSecondHalf == position) {
         pendingSecondHalf = --pendingBlocks ? position + 512 : 0;
         return true;
     }
-    if (length < 8 || std::memcmp(block, "FILE", 4) != 0 || U16(block, length, 4) != 0x30)
+    if (!IsRecordHead(block, length))
         return false;
-    // 1024-byte records carry three array entries, 4096-byte ones nine.
     const uint16_t count = U16(block, length, 6);
-    if (count != 3 && count != 9)
-        return false;
     pendingBlocks = count - 2;
     pendingSecondHalf = position + 512;
     return true;

@@ -18,6 +18,8 @@ public:
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                                        DataRecoveryCallback callback) override;
     int GetFileSystemType() override { return 0; }
+    bool MayRecognize(const uint8_t* block, uint64_t length) const override;
+    bool Expects(uint64_t position) const override { return pendingSecondHalf != 0 && pendingSecondHalf == position; }
 
     // Position of the next block that continues the last file record found (0 when none).
     uint64_t pendingSecondHalf = 0;

@@ -31,6 +31,17 @@ public:
                                                                DataRecoveryCallback callback) = 0;
     virtual int GetFileSystemType() = 0; // 0 NTFS, 1 FAT32, 2 exFAT
 
+    // A look at one block's bytes alone, free of state and safe on any thread
+    // while the other calls run: false only where CheckBootSector and
+    // IsDirectoryBlock both fail for these bytes whatever came before
+    // (IsDirectoryStart is asked only of directory blocks). The raw search runs
+    // it on its workers and asks the rest only of blocks it lets through or
+    // that Expects.
+    virtual bool MayRecognize(const uint8_t* block, uint64_t length) const { return true; }
+    // True where IsDirectoryBlock holds for the block at position whatever its
+    // bytes (the rest of a structure begun in earlier blocks).
+    virtual bool Expects(uint64_t position) const { return false; }
+
 protected:
     // Volume serial numbers already seen, so one volume is recognised once.
     std::set<uint32_t> seenSerials;

@@ -173,9 +173,14 @@ bool ReaderBuffer::ReadPastWindow(uint64_t position, uint8_t* out, uint64_t leng
             return false;
         ++statistics.bypassReads;
     }
-    const uint64_t delivered = ReadDevice(position, out, length);
-    if (delivered != length)
-        ThrowPastEnd(position + delivered);
+    // Positioned, outside the device lock: the raw search reads chunks on several threads at once.
+    const int64_t delivered = Drive::Reader::ReadAt(position, out, length);
+    if (delivered < 0) {
+        const int error = static_cast<int>(-delivered);
+        ThrowReadError("read", position, error, error == EIO && Drive::Reader::DeviceGone());
+    }
+    if (static_cast<uint64_t>(delivered) != length)
+        ThrowPastEnd(position + static_cast<uint64_t>(delivered));
     return true;
 }
 

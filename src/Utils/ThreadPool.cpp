@@ -41,10 +41,11 @@ void ThreadPool::StopAndJoin()
 
 void ThreadPool::ClearQueue()
 {
-    std::queue<std::function<void()>> dropped;
+    std::queue<std::function<void()>> dropped, droppedUrgent;
     {
         std::lock_guard<std::mutex> lock(queueMutex);
         std::swap(dropped, tasks);
+        std::swap(droppedUrgent, urgentTasks);
     }
 }
 
@@ -54,11 +55,12 @@ void ThreadPool::WorkerLoop()
         std::function<void()> task;
         {
             std::unique_lock<std::mutex> lock(queueMutex);
-            condition.wait(lock, [this] { return stop || !tasks.empty(); });
-            if (stop && tasks.empty())
+            condition.wait(lock, [this] { return stop || !tasks.empty() || !urgentTasks.empty(); });
+            if (stop && tasks.empty() && urgentTasks.empty())
                 return;
-            task = std::move(tasks.front());
-            tasks.pop();
+            auto& queue = urgentTasks.empty() ? tasks : urgentTasks;
+            task = std::move(queue.front());
+            queue.pop();
         }
         task();
     }

@@ -309,3 +309,21 @@ TEST(CarvingFaults, OneBitPsdRowsAreWholeBytes)
     EXPECT_TRUE(outcome.finished && outcome.valid);
     EXPECT_EQ(outcome.info.size, psd.size());
 }
+
+// A HEIC picture keeps its layout in "meta" where a movie keeps it in "moov":
+// once it has that and its data, bytes that merely look like a box of some
+// other type (text, say, whose first four bytes read as a size) do not
+// continue it, or the picture would take a gigabyte of what follows.
+TEST(CarvingFaults, PictureInIsoBoxesEndsAtABoxOfUnknownType)
+{
+    const auto heic = ReadFileBytes(Fixture("heic.heic"));
+    ASSERT_NE(Find(heic, "meta", false), std::string::npos);
+    ASSERT_NE(Find(heic, "mdat", false), std::string::npos);
+    auto volume = heic;
+    static const char text[] = "\0\x01\0\0text after the picture"; // a "box" of 64 KiB
+    Append(volume, Bytes(std::string(text, sizeof text - 1)));
+    volume.resize(heic.size() + 256 * 1024, 'x');
+    const Outcome outcome = Carve(volume, 0);
+    EXPECT_TRUE(outcome.finished && outcome.valid);
+    EXPECT_EQ(outcome.info.size, heic.size());
+}

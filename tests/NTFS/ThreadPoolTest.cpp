@@ -4,7 +4,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
+#include <mutex>
 #include <stdexcept>
+#include <vector>
 
 TEST(ThreadPool, RunsEveryTaskWithAtMostItsWorkersAtOnce)
 {
@@ -61,4 +64,26 @@ TEST(ThreadPool, ClearedTasksReportABrokenPromise)
     EXPECT_THROW(dropped.get(), std::future_error);
     EXPECT_GE(Thread::ThreadPool::DefaultWorkerCount(), 1u);
     EXPECT_LE(Thread::ThreadPool::DefaultWorkerCount(), Thread::ThreadPool::maxWorkers);
+}
+
+TEST(ThreadPool, UrgentTasksRunBeforeQueuedOnesInTheirOwnOrder)
+{
+    Thread::ThreadPool pool(1);
+    std::promise<void> gate;
+    auto opened = gate.get_future().share();
+    auto blocker = pool.enqueue([opened] { opened.wait(); });
+    std::vector<char> order;
+    std::mutex mutex;
+    auto note = [&](char c) {
+        std::lock_guard lock(mutex);
+        order.push_back(c);
+    };
+    auto a = pool.enqueue(note, 'a');
+    auto b = pool.enqueueUrgent(note, 'b');
+    auto c = pool.enqueue(note, 'c');
+    auto d = pool.enqueueUrgent(note, 'd');
+    gate.set_value();
+    for (auto* f : {&blocker, &a, &b, &c, &d})
+        f->get();
+    EXPECT_EQ(order, (std::vector<char>{'b', 'd', 'a', 'c'}));
 }

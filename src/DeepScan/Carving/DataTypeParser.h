@@ -28,6 +28,11 @@ public:
     // The first span is the block of the signature; later spans may have any
     // length. After keepGoing false the parser is not called again.
     virtual ParseResult Parse(std::span<const uint8_t> block, ST_FileInfo& info) = 0;
+    // How many of the next bytes the parser will pass over without looking at
+    // them (0: it looks at the next one).
+    virtual uint64_t Unseen() const { return 0; }
+    // Counts count bytes, fewer than Unseen(), as handed over: nobody needs to read them.
+    virtual void PassOver(uint64_t count) {}
 };
 
 // Null when the type id has no parser.

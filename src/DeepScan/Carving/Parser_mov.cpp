@@ -37,7 +37,7 @@ class Parser_mov : public StreamParser {
         for (size_t i = 4; i < 8; ++i)
             if (header[i] < 0x20 || header[i] > 0x7E)
                 return Finish(info.size != 0);
-        // Once the file has its movie and its data, only a box of a known type continues it.
+        // Once the file has its layout and its data, only a box of a known type continues it.
         if (movieSeen && dataSeen && !KnownTopLevelBox(std::span<const uint8_t>(header).subspan(4, 4)))
             return Finish(true);
         if (size32 == 1 && header.size() < 16)
@@ -48,7 +48,8 @@ class Parser_mov : public StreamParser {
         // A box running past the volume's end: the file ended before it.
         if (!Grow(info, boxSize))
             return Finish(info.size != 0);
-        movieSeen = movieSeen || HasText(header, 4, "moov");
+        // A picture (HEIC, AVIF) keeps in "meta" what a movie keeps in "moov".
+        movieSeen = movieSeen || HasText(header, 4, "moov") || HasText(header, 4, "meta");
         dataSeen = dataSeen || HasText(header, 4, "mdat");
         Skip(boxSize - header.size());
         Collect(8);

@@ -112,6 +112,14 @@ void StreamParser::RunSearch(std::span<const uint8_t> block, size_t& pos, ST_Fil
     pos = block.size();
 }
 
+void StreamParser::PassOver(uint64_t count)
+{
+    // Strictly inside the skip, so the step after it still starts in Parse.
+    count = std::min(count, skip ? skip - 1 : 0);
+    skip -= count;
+    consumed += count;
+}
+
 ParseResult StreamParser::Parse(std::span<const uint8_t> block, ST_FileInfo& info)
 {
     if (mode == Mode::Done)

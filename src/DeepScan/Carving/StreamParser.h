@@ -14,6 +14,8 @@ namespace Carving {
 class StreamParser : public IDataTypeParser {
 public:
     ParseResult Parse(std::span<const uint8_t> block, ST_FileInfo& info) final;
+    uint64_t Unseen() const final { return mode == Mode::Begin || mode == Mode::Done ? 0 : skip; }
+    void PassOver(uint64_t count) final;
 
 protected:
     // The signature block, seen whole before any step runs. Sets the first step.
