@@ -305,9 +305,33 @@ GaService* gaService()
     return service;
 }
 
+namespace {
+std::mutex& recorderMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+GaEventRecorder& recorder()
+{
+    static GaEventRecorder hook;
+    return hook;
+}
+}  // namespace
+
+void setGaEventRecorder(GaEventRecorder hook)
+{
+    std::lock_guard<std::mutex> lock(recorderMutex());
+    recorder() = std::move(hook);
+}
+
 void sendGaEvent(const QString& category, const QString& action, const QString& label, const QVariant& value,
                  const QVariantMap& parameters)
 {
+    {
+        std::lock_guard<std::mutex> lock(recorderMutex());
+        if (recorder())
+            recorder()(category, action, label, value);
+    }
     sendOn(gaService(), category, action, label, value, parameters);
 }
 

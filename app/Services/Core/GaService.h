@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class GaService : public QObject {
@@ -63,3 +64,9 @@ void sendGaEvent(const QString& category, const QString& action, const QString& 
 void sendGaEventLabel(const char* category, const char* action, const char* label);
 void sendGaEventAction(const char* category, const char* action);
 void waitForGaEvents(int ms);
+
+// Sees every event sendGaEvent sends, on the sending thread, before it is
+// queued (tests read the program's events here; empty by default).
+using GaEventRecorder = std::function<void(const QString& category, const QString& action, const QString& label,
+                                           const QVariant& value)>;
+void setGaEventRecorder(GaEventRecorder recorder);

@@ -53,3 +53,8 @@ RecoveryToolkitGuideManagement* RecoveryToolkitGuideManagement::instance()
     static RecoveryToolkitGuideManagement manager;
     return &manager;
 }
+
+bool RecoveryToolkitGuideManagement::isGuideEnabled() const
+{
+    return CuteSettings::instance().value("recoveryToolkitTourGuide", 1, CuteSettings::Default).toInt() != 0;
+}

@@ -47,4 +47,9 @@ class RecoveryToolkitGuideManagement : public GuideOverlay
     Q_OBJECT
 public:
     static RecoveryToolkitGuideManagement* instance();
+    // The setting "recoveryToolkitTourGuide" (default 1) is non-zero.
+    bool isGuideEnabled() const;
+
+signals:
+    void firshSignal();
 };

@@ -1,26 +1,26 @@
-#include "RecoveryStorageModule.h"
+#include "StandInRecoveryStorageModule.h"
 
 #include "PlaceholderPage.h"
 
-RecoveryStorageModule::RecoveryStorageModule(QWidget* parent)
+StandInRecoveryStorageModule::StandInRecoveryStorageModule(QWidget* parent)
     : AbstractModuleWidget(parent)
 {
 }
 
-void RecoveryStorageModule::enter()
+void StandInRecoveryStorageModule::enter()
 {
     switchToPage(0);
     if (auto* page = qobject_cast<PageWidget*>(currentPage()))
         page->enter();
 }
 
-int RecoveryStorageModule::confirmClose()
+int StandInRecoveryStorageModule::confirmClose()
 {
     auto* page = qobject_cast<PageWidget*>(currentPage());
     return page ? page->confirmClose() : 0;
 }
 
-QWidget* RecoveryStorageModule::createPage(int id)
+QWidget* StandInRecoveryStorageModule::createPage(int id)
 {
     if (id != 0)
         return nullptr;
