@@ -306,32 +306,32 @@ GaService* gaService()
 }
 
 namespace {
-std::mutex& recorderMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-GaEventRecorder& recorder()
-{
-    static GaEventRecorder hook;
-    return hook;
-}
-}  // namespace
 
-void setGaEventRecorder(GaEventRecorder hook)
+std::mutex recorderMutex;
+GaEventRecorder& eventRecorder()
 {
-    std::lock_guard<std::mutex> lock(recorderMutex());
-    recorder() = std::move(hook);
+    static GaEventRecorder recorder;
+    return recorder;
+}
+
+}
+
+void setGaEventRecorder(GaEventRecorder recorder)
+{
+    std::lock_guard lock(recorderMutex);
+    eventRecorder() = std::move(recorder);
 }
 
 void sendGaEvent(const QString& category, const QString& action, const QString& label, const QVariant& value,
                  const QVariantMap& parameters)
 {
+    GaEventRecorder recorder;
     {
-        std::lock_guard<std::mutex> lock(recorderMutex());
-        if (recorder())
-            recorder()(category, action, label, value);
+        std::lock_guard lock(recorderMutex);
+        recorder = eventRecorder();
     }
+    if (recorder)
+        recorder(category, action, label, value.isValid() ? value.toString() : QString());
     sendOn(gaService(), category, action, label, value, parameters);
 }
 

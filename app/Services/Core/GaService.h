@@ -65,8 +65,8 @@ void sendGaEventLabel(const char* category, const char* action, const char* labe
 void sendGaEventAction(const char* category, const char* action);
 void waitForGaEvents(int ms);
 
-// Sees every event sendGaEvent sends, on the sending thread, before it is
-// queued (tests read the program's events here; empty by default).
+// Tests read what the windows send: while set, every sendGaEvent also goes to
+// the recorder as (category, action, label, value); an empty one stops it.
 using GaEventRecorder = std::function<void(const QString& category, const QString& action, const QString& label,
-                                           const QVariant& value)>;
+                                           const QString& value)>;
 void setGaEventRecorder(GaEventRecorder recorder);

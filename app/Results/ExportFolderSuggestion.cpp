@@ -1,0 +1,65 @@
+#include "ExportFolderSuggestion.h"
+
+#include "SystemHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+#include <unistd.h>
+
+bool isPseudoFileSystem(const QString& type)
+{
+    static const QStringList pseudo{
+        "tmpfs", "ramfs", "devtmpfs", "proc", "sysfs", "cgroup", "cgroup2", "devpts", "mqueue", "debugfs",
+        "tracefs", "securityfs", "pstore", "bpf", "configfs", "fusectl", "hugetlbfs", "autofs", "binfmt_misc",
+        "efivarfs", "squashfs", "overlay", "nsfs", "rpc_pipefs", "selinuxfs", "fuse.portal", "fuse.gvfsd-fuse"};
+    return pseudo.contains(type.toLower());
+}
+
+QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder)
+{
+    QList<ExportVolume> usable;
+    for (const ExportVolume& volume : volumes) {
+        if (!volume.valid || !volume.ready || volume.readOnly || volume.fileSystemType.isEmpty()
+            || !volume.rootReadable || isPseudoFileSystem(volume.fileSystemType) || volume.onScannedDisk)
+            continue;
+        usable.append(volume);
+    }
+    std::stable_sort(usable.begin(), usable.end(),
+                     [](const ExportVolume& a, const ExportVolume& b) { return a.availableBytes > b.availableBytes; });
+    const QString home = QDir::cleanPath(homeFolder);
+    for (const ExportVolume& volume : usable) {
+        if (volume.rootWritable)
+            return volume.rootPath;
+        const QString root = QDir::cleanPath(volume.rootPath);
+        if (!home.isEmpty() && (root == QLatin1String("/") || home == root || home.startsWith(root + QLatin1Char('/')))
+            && QStorageInfo(home).rootPath() == volume.rootPath)
+            return home;
+    }
+    return QString();
+}
+
+QString suggestExportStartFolder(const ScannedDisk& scanned)
+{
+    QList<ExportVolume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        ExportVolume volume;
+        volume.rootPath = storage.rootPath();
+        volume.fileSystemType = QString::fromUtf8(storage.fileSystemType());
+        volume.availableBytes = quint64(std::max<qint64>(storage.bytesAvailable(), 0));
+        volume.valid = storage.isValid();
+        volume.ready = storage.isReady();
+        volume.readOnly = storage.isReadOnly();
+        if (volume.valid && volume.ready && !volume.readOnly && !isPseudoFileSystem(volume.fileSystemType)) {
+            const QByteArray root = QFile::encodeName(volume.rootPath);
+            volume.rootReadable = isDirectoryReadable(volume.rootPath, false);
+            volume.rootWritable = ::access(root.constData(), W_OK | X_OK) == 0;
+            volume.onScannedDisk = !scanned.keys.isEmpty() && !isOutsideScannedDisk(volume.rootPath, scanned);
+        }
+        volumes.append(volume);
+    }
+    return pickExportStartFolder(volumes, QDir::homePath());
+}

@@ -1,0 +1,99 @@
+#include "MemoryWarningDialog.h"
+
+#include "Application/XApplication.h"
+#include "DialogButtonStyles.h"
+#include "SizeText.h"
+#include "XImageBox.h"
+#include "XLabel.h"
+#include "XProgressBar.h"
+#include "XPushButton.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+XLabel* textLine(QWidget* parent, double points, bool bold, const QColor& colour, const QString& text)
+{
+    auto* label = new XLabel(parent);
+    label->setFontPointSizeAndBold(points, bold);
+    label->setTextColor(colour);
+    label->setAlignment(Qt::AlignCenter);
+    label->setText(text);
+    return label;
+}
+
+}
+
+MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
+{
+    setMinimumSize(XApplication::scaledX(453), XApplication::scaledY(414));
+    setMaximumSize(XApplication::scaledX(493), XApplication::scaledY(454));
+    QWidget* content = contentWidget();
+    const QColor primary("#0F172A");
+    const QColor secondary("#64748B");
+
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(30), XApplication::scaledY(30));
+    layout->setSpacing(0);
+
+    auto* image = new XImageBox(content);
+    image->setFixedSize(XApplication::scaledX(100), XApplication::scaledY(100));
+    image->setImageFile(QStringLiteral(":/images/memory_warning@2x.png"), true);
+    layout->addWidget(image, 0, Qt::AlignHCenter);
+    layout->addSpacing(XApplication::scaledY(8));
+    layout->addWidget(textLine(content, 13.5, true, primary, tr("Insufficient space, scanning paused")));
+    layout->addWidget(textLine(content, 13.5, true, primary, tr("You can recover the found files first")));
+    layout->addSpacing(XApplication::scaledY(12));
+    layout->addWidget(textLine(content, 10.5, false, secondary, tr("Please close other programs when using this tool")));
+    layout->addSpacing(XApplication::scaledY(20));
+    XLabel* ramLabel = textLine(content, 10.5, false, secondary, tr("RAM Usage"));
+    ramLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->addWidget(ramLabel);
+
+    usageBar_ = new XProgressBar(content);
+    usageBar_->setFixedHeight(XApplication::scaledY(8));
+    usageBar_->setRange(0, 100);
+    usageBar_->setRadius(XApplication::scaledX(4));
+    usageBar_->setBorderWidth(0);
+    usageBar_->setBackgroundColors(QColor("#EBEBEB"), QColor());
+    usageBar_->setProgressColors(QColor("#FF3838"), QColor());
+    usageBar_->setBorderColor(Qt::transparent);
+    layout->addWidget(usageBar_);
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    usageLabel_ = textLine(content, 10.5, false, secondary, QString());
+    percentLabel_ = textLine(content, 10.5, false, secondary, QString());
+    row->addWidget(usageLabel_);
+    row->addStretch();
+    row->addWidget(percentLabel_);
+    layout->addLayout(row);
+    layout->addSpacing(XApplication::scaledY(20));
+
+    okButton_ = new XPushButton(content);
+    const int buttonHeight = XApplication::scaledY(32);
+    okButton_->setFixedSize(XApplication::scaledX(120), buttonHeight);
+    applyLightButtonStyle(okButton_, buttonHeight);
+    okButton_->setFontBold(true);
+    okButton_->setFontPointSize(10.5);
+    okButton_->setText(tr("OK"));
+    layout->addWidget(okButton_, 0, Qt::AlignHCenter);
+    connect(okButton_, &XPushButton::clicked, this, &QWidget::close);
+}
+
+MemoryWarningDialog::~MemoryWarningDialog() = default;
+
+void MemoryWarningDialog::updateUsage(qint64 processBytes, qint64 usedBytes, qint64 totalBytes, double percent)
+{
+    Q_UNUSED(processBytes)
+    const double clamped = std::isfinite(percent) ? std::clamp(percent, 0.0, 100.0) : 0.0;
+    usageBar_->setValue(int(clamped));
+    percentLabel_->setText(QStringLiteral("%1%").arg(percent, 0, 'f', 2));
+    usageLabel_->setText(QStringLiteral("%1 / %2").arg(formatFileSize(quint64(std::max<qint64>(usedBytes, 0)), 2, false),
+                                                       formatFileSize(quint64(std::max<qint64>(totalBytes, 0)), 2, false)));
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include "XDialog.h"
+
+class XLabel;
+class XPushButton;
+
+// The end of an export: its outcome, the disks that went away (when any),
+// "OK" and "Check Recovered Data", which opens the export folder.
+class RecoveryCompleteDialog : public XDialog {
+    Q_OBJECT
+public:
+    // The title follows the outcome: a stopped or partly failed export is
+    // never called successful.
+    enum Outcome { Succeeded = 0, Stopped = 1, Incomplete = 2 };
+
+    explicit RecoveryCompleteDialog(const QString& disconnectedDisks, QWidget* parent = nullptr,
+                                    Outcome outcome = Succeeded);
+    ~RecoveryCompleteDialog() override;
+
+    static QString titleText(Outcome outcome);
+
+    XLabel* titleLabelOfOutcome() const { return title_; }
+    XLabel* warningLabel() const { return warning_; }
+    XLabel* disksLabel() const { return disks_; }
+    XPushButton* okButton() const { return okButton_; }
+    XPushButton* checkButton() const { return checkButton_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void openExportFolder();
+
+    XLabel* title_ = nullptr;
+    XLabel* warning_ = nullptr;
+    XLabel* disks_ = nullptr;
+    XPushButton* checkButton_ = nullptr;
+    XPushButton* okButton_ = nullptr;
+    QString disconnectedDisks_;
+};

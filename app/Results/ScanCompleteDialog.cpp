@@ -1,0 +1,86 @@
+#include "ScanCompleteDialog.h"
+
+#include "Application/XApplication.h"
+#include "DialogButtonStyles.h"
+#include "SizeText.h"
+#include "XImageBox.h"
+#include "XLabel.h"
+#include "XPushButton.h"
+
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace {
+
+XLabel* centredLine(QWidget* parent, double points, bool bold, const QColor& colour, const QString& text)
+{
+    auto* label = new XLabel(parent);
+    label->setFontPointSizeAndBold(points, bold);
+    label->setTextColor(colour);
+    label->setAlignment(Qt::AlignCenter);
+    label->setText(text);
+    return label;
+}
+
+}
+
+ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, const QString& disconnectedDisks,
+                                       QWidget* parent)
+    : XDialog(parent), totalSize_(totalSize), fileCount_(fileCount), disconnectedDisks_(disconnectedDisks)
+{
+    setMinimumSize(XApplication::scaledX(453), XApplication::scaledY(368));
+    setMaximumSize(XApplication::scaledX(493), XApplication::scaledY(568));
+    QWidget* content = contentWidget();
+    const QColor primary("#0F172A");
+    const QColor secondary("#64748B");
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(30), XApplication::scaledY(30));
+    layout->setSpacing(0);
+
+    auto* image = new XImageBox(content);
+    image->setFixedSize(XApplication::scaledX(100), XApplication::scaledY(100));
+    image->setImageFile(QStringLiteral(":/images/scan-completed@2x.png"), true);
+    layout->addWidget(image, 0, Qt::AlignHCenter);
+    layout->addSpacing(XApplication::scaledY(8));
+    XLabel* title = centredLine(content, 13.5, true, QColor("#24D164"), tr("Scan Completed"));
+    title->setWordWrap(true);
+    layout->addWidget(title);
+    layout->addSpacing(XApplication::scaledY(8));
+    layout->addWidget(centredLine(content, 13.5, false, primary, tr("Check and recover your data now!")));
+    layout->addSpacing(XApplication::scaledY(12));
+
+    warning_ = centredLine(content, 10.5, false, QColor("#FF3838"),
+                           tr("Some disks were disconnected during scanning.\nIf no lost data is found, please reconnect "
+                              "and scan again."));
+    layout->addWidget(warning_);
+    layout->addSpacing(XApplication::scaledY(4));
+    // Disk names come from the disks themselves: plain text only.
+    disks_ = centredLine(content, 10.5, false, primary, QString());
+    disks_->setTextFormat(Qt::PlainText);
+    disks_->setWordWrap(true);
+    disks_->setText(tr("Disconnected disks: %1").arg(disconnectedDisks));
+    layout->addWidget(disks_);
+    const bool anyDisconnected = !disconnectedDisks.isEmpty();
+    warning_->setVisible(anyDisconnected);
+    disks_->setVisible(anyDisconnected);
+    if (anyDisconnected)
+        layout->addSpacing(XApplication::scaledY(12));
+
+    size_ = centredLine(content, 10.5, false, secondary, tr("Size: %1").arg(formatFileSizeCached(totalSize, 2, false)));
+    files_ = centredLine(content, 10.5, false, secondary, tr("Files: %1").arg(QLocale().toString(fileCount)));
+    layout->addWidget(size_);
+    layout->addWidget(files_);
+    layout->addStretch();
+
+    checkButton_ = new XPushButton(content);
+    const int buttonHeight = XApplication::scaledY(32);
+    checkButton_->setFixedSize(XApplication::scaledX(120), buttonHeight);
+    applyLightButtonStyle(checkButton_, buttonHeight);
+    checkButton_->setFontBold(true);
+    checkButton_->setFontPointSize(10.5);
+    checkButton_->setText(tr("Check Found Files"));
+    layout->addWidget(checkButton_, 0, Qt::AlignHCenter);
+    connect(checkButton_, &XPushButton::clicked, this, &QWidget::close);
+}
+
+ScanCompleteDialog::~ScanCompleteDialog() = default;

@@ -1,0 +1,333 @@
+// How exports and scans end: the completion table (error kind, error count
+// and the user's stop give the dialog or message, its title and the analytics
+// event), and the dialogs of the export and the scan.
+#include "ExportTestSupport.h"
+
+#include "CuteSettings.h"
+#include "DataRecoveryDialog.h"
+#include "DataReleaseWaitDialog.h"
+#include "ImageResources.h"
+#include "MemoryWarningDialog.h"
+#include "RecoveryCompleteDialog.h"
+#include "RecoveryCompletionHandler.h"
+#include "ResultsExportFlow.h"
+#include "ScanCompleteDialog.h"
+#include "XLabel.h"
+#include "XProgressBar.h"
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace ExportTest;
+
+namespace {
+
+const QString sourceText = QStringLiteral(
+    "The scanned disk has been disconnected. Please reconnect the disk and scan the data again.");
+const QString targetText = QStringLiteral("The export disk has been disconnected. Please export the data again.");
+// A label read from the disk, with markup in it.
+const QString hostileDisks = QStringLiteral("<i>L</i> (sdb1), Data & more (sdc1)");
+
+}
+
+class UrlSink : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class CompletionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initImageResources();
+        window_.resize(900, 600);
+        AppManager::instance()->registerWidget(0, &window_);
+    }
+
+    void recoveryCompletion_data()
+    {
+        QTest::addColumn<int>("errorType");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QString>("shown");   // class of the modal, or empty
+        QTest::addColumn<QString>("text");    // title or message
+        QTest::addColumn<bool>("disksShown");
+        QTest::addColumn<QString>("event");   // empty: none
+
+        QTest::newRow("finished") << 0 << 0 << false << "RecoveryCompleteDialog" << "Recovery successful." << false
+                                  << "ExportSucc";
+        QTest::newRow("stopped") << 0 << 0 << true << "RecoveryCompleteDialog" << "Recovery stopped." << false
+                                 << "ExportFail";
+        QTest::newRow("one disk lost") << 1 << 1 << false << "XMessageBox" << sourceText << false << "ExportFail";
+        QTest::newRow("one disk lost, stopped") << 1 << 1 << true << "XMessageBox" << sourceText << false
+                                                << "ExportFail";
+        QTest::newRow("two disks lost") << 1 << 2 << false << "RecoveryCompleteDialog" << "Recovery incomplete."
+                                        << true << "ExportFail";
+        QTest::newRow("two disks lost, stopped") << 1 << 2 << true << "RecoveryCompleteDialog"
+                                                 << "Recovery incomplete." << true << "ExportFail";
+        QTest::newRow("source error, no count") << 1 << 0 << false << "RecoveryCompleteDialog"
+                                                << "Recovery incomplete." << true << "ExportFail";
+        QTest::newRow("target lost") << 2 << 1 << false << "XMessageBox" << targetText << false << "ExportFail";
+        QTest::newRow("target lost, stopped") << 2 << 3 << true << "XMessageBox" << targetText << false
+                                              << "ExportFail";
+        QTest::newRow("unknown kind") << 7 << 1 << false << "" << "" << false << "";
+    }
+
+    void recoveryCompletion()
+    {
+        QFETCH(int, errorType);
+        QFETCH(int, count);
+        QFETCH(bool, stopped);
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QFETCH(bool, disksShown);
+        QFETCH(QString, event);
+
+        QTemporaryDir target;
+        QVERIFY(target.isValid());
+        bool stopCalled = false;
+        QWidget page(&window_);
+        ResultsExportFlow flow(&page, hooksFor(target.path(), &stopCalled));
+        RecordedEvents events;
+
+        // A running export, with its progress dialog.
+        flow.exportCheckedDocuments();
+        QVERIFY(flow.recoveryDialog());
+        QVERIFY(flow.recoveryDialog()->isVisible());
+        if (stopped) {
+            auto stop = answerMessage(1);
+            flow.recoveryDialog()->stopButton()->click();
+            QVERIFY(stop->done());
+            QVERIFY(stopCalled);
+            // Stop does not close the progress dialog: the completion does.
+            QVERIFY(flow.recoveryDialog() && flow.recoveryDialog()->isVisible());
+        }
+        events.take();
+
+        QPointer<DataRecoveryDialog> progress = flow.recoveryDialog();
+        const QString description = disksShown ? hostileDisks : QString();
+        std::shared_ptr<Answer> seen = std::make_shared<Answer>();
+        bool disksVisible = false;
+        QString disksText;
+        bool disksPlain = false;
+        ModalAnswerer<QDialog> answer(
+            [&](QDialog* dialog) {
+                if (auto* box = qobject_cast<XMessageBox*>(dialog)) {
+                    clickButton(box, 1);
+                    return;
+                }
+                auto* complete = qobject_cast<RecoveryCompleteDialog*>(dialog);
+                if (!complete)
+                    return;
+                seen->text = complete->titleLabelOfOutcome()->text();
+                disksVisible = complete->disksLabel()->isVisibleTo(complete) && complete->warningLabel()->isVisibleTo(complete);
+                disksText = complete->disksLabel()->text();
+                disksPlain = complete->disksLabel()->textFormat() == Qt::PlainText;
+                complete->okButton()->click();
+            },
+            seen);
+        flow.onRecoveryCompleted(errorType, description, count);
+
+        QTRY_VERIFY(!progress);
+        if (shown.isEmpty()) {
+            QTest::qWait(100);
+            QVERIFY(!answer.done());
+        } else {
+            QVERIFY(answer.done());
+            QCOMPARE(seen->className, shown);
+            QVERIFY2(seen->text.contains(text), qPrintable(seen->text));
+            QCOMPARE(disksVisible, disksShown && !description.isEmpty());
+            if (disksShown && !description.isEmpty()) {
+                QVERIFY(disksPlain);
+                QCOMPARE(disksText, QStringLiteral("Disconnected disks: ") + hostileDisks);
+            }
+        }
+        QCOMPARE(events.take(), event.isEmpty() ? QStringList() : QStringList{QStringLiteral("DiskRecovery/") + event});
+    }
+
+    void scanCompletion_data()
+    {
+        QTest::addColumn<int>("errorType");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("disksShown");
+        QTest::addColumn<int>("success");  // -1 none
+
+        QTest::newRow("finished") << 0 << 0 << "ScanCompleteDialog" << "Scan Completed" << false << 1;
+        QTest::newRow("one disk lost") << 1 << 1 << "XMessageBox" << sourceText << false << 0;
+        QTest::newRow("two disks lost") << 1 << 2 << "ScanCompleteDialog" << "Scan Completed" << true << 0;
+        QTest::newRow("target lost") << 2 << 1 << "XMessageBox" << targetText << false << 0;
+        QTest::newRow("unknown kind") << 5 << 0 << "" << "" << false << -1;
+    }
+
+    void scanCompletion()
+    {
+        QFETCH(int, errorType);
+        QFETCH(int, count);
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QFETCH(bool, disksShown);
+        QFETCH(int, success);
+
+        std::optional<bool> result;
+        ModalAnswerer<XMessageBox> message([](XMessageBox* box) { clickButton(box, 1); });
+        result = handleScanCompletion(&window_, errorType, disksShown ? hostileDisks : QString(), count, 3 * 1048576,
+                                      12345);
+        QCOMPARE(result.has_value() ? int(*result) : -1, success);
+        if (shown == QLatin1String("XMessageBox")) {
+            QVERIFY(message.done());
+            QVERIFY(message.answer()->text.contains(text));
+        } else {
+            QTest::qWait(50);
+            QVERIFY(!message.done());
+        }
+        // The scan summary is shown without waiting and deletes itself on close.
+        QList<ScanCompleteDialog*> summaries;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<ScanCompleteDialog*>(widget); dialog && dialog->isVisible())
+                summaries << dialog;
+        }
+        QCOMPARE(summaries.size(), shown == QLatin1String("ScanCompleteDialog") ? 1 : 0);
+        if (summaries.isEmpty())
+            return;
+        ScanCompleteDialog* summary = summaries.first();
+        QVERIFY(summary->isModal());
+        QVERIFY(dialogText(summary).contains(text));
+        QCOMPARE(summary->sizeLabel()->text(), QStringLiteral("Size: 3.00 MB"));
+        QCOMPARE(summary->filesLabel()->text(), QStringLiteral("Files: ") + QLocale().toString(12345));
+        QCOMPARE(summary->disksLabel()->isVisibleTo(summary), disksShown);
+        QCOMPARE(summary->warningLabel()->isVisibleTo(summary), disksShown);
+        if (disksShown) {
+            QCOMPARE(summary->disksLabel()->textFormat(), Qt::PlainText);
+            QCOMPARE(summary->disksLabel()->text(), QStringLiteral("Disconnected disks: ") + hostileDisks);
+        }
+        QPointer<ScanCompleteDialog> gone = summary;
+        summary->checkButton()->click();
+        QTRY_VERIFY(!gone);
+    }
+
+    void successWithoutFiguresIgnoresScans()
+    {
+        ModalAnswerer<QDialog> any([](QDialog* dialog) { dialog->close(); });
+        SuccessHandler<> handler(&window_);
+        handler.handle(false);
+        QTest::qWait(50);
+        QVERIFY(!any.done());
+        QVERIFY(handler.isSuccess());
+    }
+
+    void memoryWarningFigures_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("usual") << 93.5 << 93 << "93.50%";
+        QTest::newRow("above 100") << 104.256 << 100 << "104.26%";
+        QTest::newRow("negative") << -3.0 << 0 << "-3.00%";
+    }
+
+    void memoryWarningFigures()
+    {
+        QFETCH(double, percent);
+        QFETCH(int, bar);
+        QFETCH(QString, label);
+        MemoryWarningDialog dialog(&window_);
+        dialog.updateUsage(1, 7516192768LL, 8589934592LL, percent);
+        QCOMPARE(dialog.usageBar()->value(), bar);
+        QCOMPARE(dialog.percentLabel()->text(), label);
+        QCOMPARE(dialog.usageLabel()->text(), QStringLiteral("7.00 GB / 8.00 GB"));
+    }
+
+    void recoveryDialogFileLine()
+    {
+        DataRecoveryDialog dialog(&window_);
+        QSignalSpy tries(&dialog, &XDialog::tryClosed);
+        dialog.setCloseIntercepted(true);
+        dialog.show();
+        // A found name is shown as it is, never as markup.
+        dialog.setCurrentFile(QStringLiteral("sdb1/<b>x</b> & y.txt"), 1, 1);
+        QCOMPARE(dialog.fileLabel()->textFormat(), Qt::PlainText);
+        QCOMPARE(dialog.fileLabel()->text(), QStringLiteral("Recovering: sdb1/<b>x</b> & y.txt"));
+        // A long path keeps its start and its end on one line.
+        const QString longPath = QStringLiteral("sdb1/") + QString(QStringLiteral("folder/")).repeated(60) + "end.jpg";
+        dialog.setCurrentFile(longPath, 0, 5);
+        const QString shownText = dialog.fileLabel()->text();
+        QVERIFY(shownText.startsWith(QStringLiteral("Recovering: sdb1/")));
+        QVERIFY(shownText.endsWith(QStringLiteral("end.jpg")));
+        QVERIFY(shownText.contains(QChar(0x2026)));
+        QVERIFY(dialog.fileLabel()->fontMetrics().horizontalAdvance(shownText) <= dialog.fileLabel()->contentsRect().width());
+        dialog.setCurrentFile(QString(), 0, 0);
+        QVERIFY(dialog.fileLabel()->text().isEmpty());
+        dialog.setProgress(42);
+        QCOMPARE(dialog.percentLabel()->text(), QStringLiteral("42%"));
+        QCOMPARE(dialog.progressBar()->value(), 42);
+        // Stop and the close button only ask.
+        dialog.stopButton()->click();
+        dialog.close();
+        QCOMPARE(tries.count(), 2);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void releaseWaitDialogHasNoTitleBar()
+    {
+        DataReleaseWaitDialog dialog(&window_);
+        dialog.show();
+        QVERIFY(!dialog.titleBar()->isVisible());
+        QVERIFY(dialogText(&dialog).contains(QStringLiteral("Releasing data, please wait...")));
+    }
+
+    void checkRecoveredDataRecreatesTheFolder()
+    {
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("Ostrel_260101_101010"));
+        CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), folder, CuteSettings::Memory);
+        UrlSink sink;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &sink, "open");
+        RecoveryCompleteDialog dialog(QString(), &window_);
+        dialog.show();
+        QVERIFY(!dialog.warningLabel()->isVisible());
+        QVERIFY(!dialog.disksLabel()->isVisible());
+        QCOMPARE(dialog.okButton()->width(), dialog.checkButton()->width());
+        dialog.checkButton()->click();
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(sink.opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+        QVERIFY(dialog.isVisible());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
+private:
+    ResultsExportHooks hooksFor(const QString& folder, bool* stopCalled)
+    {
+        ResultsExportHooks hooks;
+        hooks.scanTarget = [] {
+            ScanTargetInfo target;
+            target.nodeTypeCode = 14;
+            target.deviceType = RecycleBin;
+            return target;
+        };
+        hooks.scannedVolumes = [] { return DiskVolumeHash(); };
+        hooks.deviceType = [] { return quint8(0); };
+        hooks.scanState = [] { return 4; };
+        hooks.pauseScan = [] {};
+        hooks.stopRecovery = [stopCalled] { *stopCalled = true; };
+        hooks.checkedTotals = [](bool) { return qMakePair(quint64(10), quint64(2)); };
+        hooks.exportChecked = [](const QString&, bool) {};
+        hooks.chooseFolder = [folder](QWidget*, const QString&) { return folder; };
+        hooks.freeBytes = [](const QString&) { return quint64(1) << 40; };
+        return hooks;
+    }
+
+    AppEventWindow window_;
+};
+
+QTEST_MAIN(CompletionTest)
+#include "CompletionTest.moc"
