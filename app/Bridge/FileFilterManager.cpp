@@ -55,6 +55,22 @@ const QRegularExpression& browserPattern()
 
 #undef USER_FOLDER
 
+// Typed extensions as the suffix test sees them: " DOC", ".doc" and "*.doc" all mean "doc".
+QStringList normalizedExtensions(const QStringList& typed)
+{
+    QStringList extensions;
+    for (const QString& entry : typed) {
+        QString extension = entry.trimmed().toLower();
+        if (extension.startsWith(QLatin1String("*.")))
+            extension.remove(0, 2);
+        else if (extension.startsWith(QLatin1Char('.')))
+            extension.remove(0, 1);
+        if (!extension.isEmpty() && !extensions.contains(extension))
+            extensions << extension;
+    }
+    return extensions;
+}
+
 // The byte offset where the path inside the volume starts, or -1.
 int inVolumeStart(const DocumentInfo* record, bool wholeDiskScan)
 {
@@ -175,9 +191,10 @@ void FileFilterManager::update(Change change)
 
 void FileFilterManager::setFileTypeFilter(quint32 mask, const QStringList& extensions)
 {
+    const QStringList normalized = normalizedExtensions(extensions);
     update([&](FilterCriteria& c) {
-        c.typeMask = extensions.isEmpty() ? mask & ~customListBit : mask;
-        c.extensions = extensions;
+        c.typeMask = normalized.isEmpty() ? mask & ~customListBit : mask;
+        c.extensions = normalized;
     });
 }
 

@@ -123,6 +123,22 @@ private slots:
         QCOMPARE(filters.passesFilter(record.get()), passes);
     }
 
+    // Extensions as a user types them match the lower-case suffix; blanks and
+    // separators alone leave no list, so the custom bit goes.
+    void typedExtensionsAreNormalised()
+    {
+        FileFilterManager filters;
+        filters.setFileTypeFilter(0x200, {" DOC", "*.Pptx", ".jpg", "", " pptx "});
+        QCOMPARE(filters.criteria()->extensions, (QStringList{"doc", "pptx", "jpg"}));
+        QCOMPARE(filters.criteria()->typeMask, 0x200u);
+        for (const char* name : {"sdb1/a.doc", "sdb1/b.PPTX", "sdb1/c.jpg"})
+            QVERIFY2(filters.passesFilter(makeRecord(31, QString::fromLatin1(name)).get()), name);
+        QVERIFY(!filters.passesFilter(makeRecord(31, "sdb1/e.docx").get()));
+        filters.setFileTypeFilter(0x201, {" ", "", "*."});
+        QVERIFY(filters.criteria()->extensions.isEmpty());
+        QCOMPARE(filters.criteria()->typeMask, 0x1u);
+    }
+
     void resetAndSignals()
     {
         FileFilterManager filters;
