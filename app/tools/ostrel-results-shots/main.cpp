@@ -6,6 +6,7 @@
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "FileBrowserProxyModel.h"
+#include "FileBrowserView.h"
 #include "FileSystemPathNavigato.h"
 #include "FileSystemPathTreeView.h"
 #include "ImageResources.h"
@@ -55,7 +56,7 @@ bool save(QWidget& widget, const QString& folder, const QString& name)
 {
     widget.show();
     QEventLoop settle;
-    QTimer::singleShot(30, &settle, &QEventLoop::quit);
+    QTimer::singleShot(100, &settle, &QEventLoop::quit);
     settle.exec();
     const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
     if (!widget.grab().save(file))
@@ -136,6 +137,25 @@ int main(int argc, char** argv)
         list.setSpacing(10);
         model.setSearchKeyword(QString());
         ok &= save(list, folder, QStringLiteral("list-icons"));
+    }
+    {
+        FileBrowserView view(&manager);
+        view.resize(1100, 560);
+        ok &= save(view, folder, QStringLiteral("browser-scanning"));
+        QVector<DocumentInfo*> docs = manager.allFileRecords();
+        view.setCurrentPath(QStringLiteral("sdb1/Users/ann/Documents"));
+        view.setDocuments(docs, QVariant::fromValue(docs.value(2)));
+        view.updateHeaderCheckState();
+        ok &= save(view, folder, QStringLiteral("browser-list"));
+        view.setIconMode(true);
+        ok &= save(view, folder, QStringLiteral("browser-icons"));
+        view.setIconMode(false);
+        view.setViewDisplayMode(4);
+        view.setSearchKeyword(QStringLiteral("o"));
+        view.setDocuments(docs);
+        ok &= save(view, folder, QStringLiteral("browser-search"));
+        view.setDocuments({});
+        ok &= save(view, folder, QStringLiteral("browser-no-search-result"));
     }
     for (int state = 0; state <= 5; ++state) {
         RecoveryStateIndicator indicator;
