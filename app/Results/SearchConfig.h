@@ -17,7 +17,10 @@ struct SearchConfig {
     QString text;            // the folder path ("/"-separated); in kind 4 the folder looked at, or empty
 
     static bool isSearch(int kind) { return kind & 4; }
-    static SearchConfig fromVariant(const QVariant& value) { return value.value<SearchConfig>(); }
-    static void registerMetaType() { qRegisterMetaType<SearchConfig>("SearchConfig"); }
+    static SearchConfig fromVariant(const QVariant& value);
+    static void registerMetaType();
 };
 Q_DECLARE_METATYPE(SearchConfig)
+
+inline SearchConfig SearchConfig::fromVariant(const QVariant& value) { return value.value<SearchConfig>(); }
+inline void SearchConfig::registerMetaType() { qRegisterMetaType<SearchConfig>("SearchConfig"); }

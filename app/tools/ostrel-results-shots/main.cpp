@@ -14,6 +14,10 @@
 #include "QDiskAndVolumeInfo.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryStateIndicator.h"
+#include "BreadcrumbView.h"
+#include "SearchConfig.h"
+#include "SearchDataPanel.h"
+#include "SearchDataPanelMgr.h"
 #include "SearchGuideDialog.h"
 #include "XTreeView.h"
 
@@ -26,6 +30,7 @@
 #include <QListView>
 #include <QEventLoop>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <string>
@@ -191,6 +196,33 @@ int main(int argc, char** argv)
         ok &= save(panel, folder, QStringLiteral("info-panel"));
         panel.setDocument(QVariant());
         ok &= save(panel, folder, QStringLiteral("info-panel-empty"));
+    }
+    {
+        QWidget holder;
+        auto* holderLayout = new QVBoxLayout(&holder);
+        holderLayout->setContentsMargins(0, 0, 0, 0);
+        auto* panel = new SearchDataPanel(&holder);
+        holderLayout->addWidget(panel);
+        holder.resize(1200, 66);
+        SearchConfig location;
+        location.icon = QPixmap(QStringLiteral(":/images/local_disk@2x.png"));
+        location.pathParts = QStringList{QStringLiteral("Data (sdb1)"), QStringLiteral("Users"), QStringLiteral("ann"),
+                                         QStringLiteral("Documents")};
+        location.text = QStringLiteral("sdb1/Users/ann/Documents");
+        SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(location));
+        ok &= save(holder, folder, QStringLiteral("search-panel"));
+        SearchConfig search;
+        search.kind = 4;
+        search.matchCount = 12345;
+        search.totalBytes = 987654321;
+        SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(search));
+        ok &= save(holder, folder, QStringLiteral("search-panel-search"));
+        BreadcrumbView crumbs;
+        crumbs.resize(300, 32);
+        crumbs.show();
+        crumbs.setPath({QStringLiteral("Data (sdb1)"), QStringLiteral("Users"), QStringLiteral("ann"),
+                        QStringLiteral("Pictures"), QStringLiteral("Holidays 2023")});
+        ok &= save(crumbs, folder, QStringLiteral("breadcrumb-elided"));
     }
     {
         SearchGuideDialog guide;
