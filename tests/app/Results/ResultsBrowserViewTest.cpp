@@ -8,6 +8,7 @@
 #include "FileBrowserProxyModel.h"
 #include "FileBrowserView.h"
 #include "FileFilterManager.h"
+#include "FileTypeIconProvider.h"
 #include "ImageResources.h"
 #include "LostTipWidget.h"
 #include "ModelTestSupport.h"
@@ -24,12 +25,14 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <mutex>
 #include <shared_mutex>
 
 using namespace ModelTest;
@@ -39,26 +42,37 @@ namespace {
 constexpr int idleTimeout = 20000;
 constexpr int folderView = 1, searchView = 4;
 
-// The lists the found-file model answers find requests with, on the GUI thread.
+// The lists the found-file model answers find requests with. Taken on the
+// model's thread (a queued copy would cross Qt's uninstrumented event queue).
 class FindListener {
 public:
     explicit FindListener(DocumentManager* manager)
     {
-        connection_ = QObject::connect(manager, &DocumentManager::findDocumentsCompleted, &context_,
-                                       [this](const QString&, int, const QVector<DocumentInfo*>& documents,
-                                              const QVariant&) { lists_.append(documents); });
+        connection_ = QObject::connect(
+            manager, &DocumentManager::findDocumentsCompleted, manager,
+            [this](const QString&, int, const QVector<DocumentInfo*>& documents, const QVariant&) {
+                std::lock_guard lock(mutex_);
+                lists_.append(documents);
+            },
+            Qt::DirectConnection);
     }
     ~FindListener() { QObject::disconnect(connection_); }
     QVector<DocumentInfo*> wait()
     {
         QDeadlineTimer deadline(idleTimeout);
-        while (lists_.isEmpty() && !deadline.hasExpired())
+        while (!deadline.hasExpired()) {
+            {
+                std::lock_guard lock(mutex_);
+                if (!lists_.isEmpty())
+                    return lists_.takeFirst();
+            }
             QTest::qWait(5);
-        return lists_.isEmpty() ? QVector<DocumentInfo*>() : lists_.takeFirst();
+        }
+        return {};
     }
 
 private:
-    QObject context_;
+    std::mutex mutex_;
     QMetaObject::Connection connection_;
     QList<QVector<DocumentInfo*>> lists_;
 };
@@ -500,6 +514,24 @@ private slots:
         QVERIFY(listShown(view));
         QCOMPARE(view.listView()->currentIndex().row(), docs.indexOf(node->record));
         QCOMPARE(panelRecord(view), node->record);
+    }
+
+    // Every device and folder code of the found trees has its own picture, not the fallback.
+    void treeCodesHaveTheirIcons_data()
+    {
+        QTest::addColumn<int>("code");
+        for (int code : {0, 2, 3, 4, 5, 6, 13, 14, 16, 17, 18, 40})
+            QTest::newRow(qPrintable(QString::number(code))) << code;
+    }
+
+    void treeCodesHaveTheirIcons()
+    {
+        QFETCH(int, code);
+        const FileTypeIconProvider icons;
+        const QImage icon = icons.scaledIcon(quint8(code), QSize(30, 30)).toImage();
+        QVERIFY(!icon.isNull());
+        QVERIFY(QFile::exists(FileTypeIconProvider::iconPath(quint8(code))));
+        QVERIFY(icon != icons.scaledIcon(15, QSize(30, 30)).toImage());  // 15 has no row: the fallback
     }
 
     // Only the cells on screen and one row of look-ahead are queued, 200 ms after a scroll.
