@@ -3,24 +3,24 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
-// The listing on show, as the breadcrumb and the search header read it from
-// SearchDataPanelMgr: its view mode (1 folder tree, 2 type tree, 4 search
-// results), the search figures, the first crumb's icon, the crumbs, and the
-// folder path (in search results the folder looked at inside them).
+// The listing on show, as the results page describes it to the search panel and
+// its breadcrumb through SearchDataPanelMgr (carried in a QVariant).
 struct SearchConfig {
-    quint16 kind = 0;
-    quint32 matchCount = 0;
-    quint64 totalBytes = 0;
-    QPixmap icon;
-    QStringList parts;
-    QString text;
+    // The view display mode of the listing: 1 folders, 2 types, 4 search results.
+    quint16 kind = 1;
+    quint32 matchCount = 0;  // search results only
+    quint64 totalBytes = 0;  // search results only
+    QPixmap icon;            // the first crumb's icon
+    QStringList pathParts;   // the crumbs
+    QString text;            // the folder path ("/"-separated); in kind 4 the folder looked at, or empty
 
-    bool isSearch() const { return (kind & 4) != 0; }
+    static bool isSearch(int kind) { return kind & 4; }
+    static SearchConfig fromVariant(const QVariant& value);
+    static void registerMetaType();
 };
-
 Q_DECLARE_METATYPE(SearchConfig)
 
-// The crumbs of a folder path: its "/" parts with the first replaced by the
-// scan's display name, which may itself hold "/" (a scanned folder).
-QStringList folderCrumbs(const QString& path, const QString& displayName);
+inline SearchConfig SearchConfig::fromVariant(const QVariant& value) { return value.value<SearchConfig>(); }
+inline void SearchConfig::registerMetaType() { qRegisterMetaType<SearchConfig>("SearchConfig"); }
