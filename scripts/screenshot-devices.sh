@@ -16,6 +16,7 @@ mkdir -m 700 "$scratch/run"
 export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
 
 QT_QPA_PLATFORM=offscreen "$tool" --out "$out"
+QT_QPA_PLATFORM=offscreen "$root/build/app/tools/ostrel-guide-shots" --out "$out"
 if command -v xvfb-run >/dev/null; then
   xvfb-run -a -s "-screen 0 1440x900x24" env QT_QPA_PLATFORM=xcb "$tool" --out "$out/xvfb"
 fi

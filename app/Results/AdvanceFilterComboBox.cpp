@@ -4,9 +4,6 @@
 #include "FileFilterManager.h"
 #include "XLabel.h"
 
-#include <QEvent>
-#include <QListView>
-#include <QTimer>
 
 AdvanceFilterDelegate::AdvanceFilterDelegate(QObject* parent)
     : CheckRowDelegate(QSize(225, 32), &AdvanceFilterComboBox::row, parent)
@@ -30,22 +27,14 @@ AdvanceFilterComboBox::AdvanceFilterComboBox(QWidget* parent)
     setupFaceAndPopup(new AdvanceFilterDelegate, {1, 2, 4, 8}, -1);
     setResizesPopup(false);
     popup()->setFixedSize(XApplication::scaledX(225), XApplication::scaledY(144));
-    connect(listView(), &QListView::clicked, this, &AdvanceFilterComboBox::restartDebounce);
-    connect(debounceTimer(), &QTimer::timeout, this, [this] { updateFilter(false); });
-    faceLabel()->setFontPointSize(10.5);
-    updateFilter(true);
-    debounceTimer()->setSingleShot(true);
-    debounceTimer()->setTimerType(Qt::PreciseTimer);
-    faceLabel()->installEventFilter(this);
+    retranslateUi();
+    finishConstruction();
 }
 
-void AdvanceFilterComboBox::changeEvent(QEvent* event)
+void AdvanceFilterComboBox::retranslateUi()
 {
-    if (event->type() == QEvent::LanguageChange) {
-        faceLabel()->setFontPointSize(10.5);
-        updateFilter(true);
-    }
-    QWidget::changeEvent(event);
+    faceLabel()->setFontPointSize(10.5);
+    updateFilter(true);
 }
 
 void AdvanceFilterComboBox::resetFilter()

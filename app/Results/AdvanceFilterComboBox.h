@@ -20,8 +20,8 @@ public:
     static FilterRow row(int value);
 
     void resetFilter();
-    void updateFilter(bool displayOnly);
+    void updateFilter(bool displayOnly) override;
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslateUi() override;
 };

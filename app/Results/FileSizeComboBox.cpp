@@ -5,11 +5,9 @@
 #include "SpinComboBox.h"
 #include "XLabel.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QListView>
-#include <QTimer>
+#include <QLabel>
 
 FileSizeDelegate::FileSizeDelegate(QObject* parent)
     : RadioRowDelegate(QSize(200, 32), &FileSizeComboBox::row, parent)
@@ -34,18 +32,17 @@ FileSizeComboBox::FileSizeComboBox(QWidget* parent)
     : FilterComboBox(parent, 200)
 {
     setupUi();
-    connectSignals();
+    connect(minimum_, &SpinComboBox::spinBoxValueChanged, this, &FileSizeComboBox::restartDebounce);
+    connect(maximum_, &SpinComboBox::spinBoxValueChanged, this, &FileSizeComboBox::restartDebounce);
     retranslateUi();
-    debounceTimer()->setSingleShot(true);
-    debounceTimer()->setTimerType(Qt::PreciseTimer);
-    faceLabel()->installEventFilter(this);
+    finishConstruction();
 }
 
 void FileSizeComboBox::setupUi()
 {
     setupFaceAndPopup(new FileSizeDelegate, {0, 1, 2, 3, 4, 5, CustomValue}, 0);
     listView()->setUniformItemSizes(true);
-    QWidget* box = createCustomBox(QSize(200, 31));
+    QWidget* box = createCustomBox(QSize(200, 31), CustomValue);
     box->setAttribute(Qt::WA_StyledBackground);
     box->setStyleSheet(
         QStringLiteral("QWidget#widget { border-left: 1px solid #DCE3EA; border-right: 1px solid #DCE3EA;}"));
@@ -61,34 +58,11 @@ void FileSizeComboBox::setupUi()
     row->addWidget(maximum_);
 }
 
-void FileSizeComboBox::connectSignals()
-{
-    connect(listView(), &QListView::clicked, this, &FileSizeComboBox::onItemClicked);
-    connect(minimum_, &SpinComboBox::spinBoxValueChanged, this, &FileSizeComboBox::restartDebounce);
-    connect(maximum_, &SpinComboBox::spinBoxValueChanged, this, &FileSizeComboBox::restartDebounce);
-    connect(debounceTimer(), &QTimer::timeout, this, [this] { updateFilter(false); });
-}
-
 void FileSizeComboBox::retranslateUi()
 {
     faceLabel()->setFontPointSize(10.5);
     separator_->setText(QStringLiteral("-"));
     updateFilter(true);
-}
-
-void FileSizeComboBox::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslateUi();
-        return;
-    }
-    QWidget::changeEvent(event);
-}
-
-void FileSizeComboBox::onItemClicked(const QModelIndex& index)
-{
-    setCustomBoxShown(index.data(ValueRole).toInt() == CustomValue);
-    restartDebounce();
 }
 
 void FileSizeComboBox::resetFilter()

@@ -24,18 +24,15 @@ public:
     static FilterRow row(int value);
 
     void resetFilter();
-    void updateFilter(bool displayOnly);
+    void updateFilter(bool displayOnly) override;
     SpinComboBox* minimumBox() const { return minimum_; }
     SpinComboBox* maximumBox() const { return maximum_; }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslateUi() override;
 
 private:
     void setupUi();
-    void connectSignals();
-    void retranslateUi();
-    void onItemClicked(const QModelIndex& index);
 
     SpinComboBox* minimum_ = nullptr;
     SpinComboBox* maximum_ = nullptr;

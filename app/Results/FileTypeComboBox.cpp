@@ -5,12 +5,8 @@
 #include "GaService.h"
 #include "XLabel.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListView>
-#include <QStandardItemModel>
-#include <QTimer>
 
 FileTypeDelegate::FileTypeDelegate(QObject* parent)
     : CheckRowDelegate(QSize(200, 31), &FileTypeComboBox::row, parent)
@@ -38,17 +34,15 @@ FileTypeComboBox::FileTypeComboBox(QWidget* parent)
     : FilterComboBox(parent, 200)
 {
     setupUi();
-    connectSignals();
+    connect(extensions_, &QLineEdit::editingFinished, this, &FileTypeComboBox::onCustomEditingFinished);
     retranslateUi();
-    debounceTimer()->setSingleShot(true);
-    debounceTimer()->setTimerType(Qt::PreciseTimer);
-    faceLabel()->installEventFilter(this);
+    finishConstruction();
 }
 
 void FileTypeComboBox::setupUi()
 {
     setupFaceAndPopup(new FileTypeDelegate, {1, 2, 4, 8, 16, 32, 64, 128, 256, CustomValue}, -1);
-    QWidget* box = createCustomBox(QSize(200, 32));
+    QWidget* box = createCustomBox(QSize(200, 32), CustomValue);
     extensions_ = new QLineEdit(box);
     extensions_->setMinimumSize(XApplication::scaledX(134), XApplication::scaledY(31));
     extensions_->setStyleSheet(
@@ -58,34 +52,11 @@ void FileTypeComboBox::setupUi()
     row->addWidget(extensions_, 0, Qt::AlignVCenter);
 }
 
-void FileTypeComboBox::connectSignals()
-{
-    connect(listView(), &QListView::clicked, this, &FileTypeComboBox::onItemClicked);
-    connect(extensions_, &QLineEdit::editingFinished, this, &FileTypeComboBox::onCustomEditingFinished);
-    connect(debounceTimer(), &QTimer::timeout, this, [this] { updateFilter(false); });
-}
-
 void FileTypeComboBox::retranslateUi()
 {
     faceLabel()->setFontPointSize(10.5);
     extensions_->setPlaceholderText(tr("For example: doc; pptx;"));
     updateFilter(true);
-}
-
-void FileTypeComboBox::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslateUi();
-        return;
-    }
-    QWidget::changeEvent(event);
-}
-
-void FileTypeComboBox::onItemClicked(const QModelIndex& index)
-{
-    if (index.data(ValueRole).toInt() == CustomValue)
-        setCustomBoxShown(index.data(Qt::CheckStateRole).toInt() == Qt::Checked);
-    restartDebounce();
 }
 
 void FileTypeComboBox::onCustomEditingFinished()

@@ -24,17 +24,14 @@ public:
     static FilterRow row(int value);
 
     void resetFilter();
-    void updateFilter(bool displayOnly);
+    void updateFilter(bool displayOnly) override;
     QLineEdit* extensionField() const { return extensions_; }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslateUi() override;
 
 private:
     void setupUi();
-    void connectSignals();
-    void retranslateUi();
-    void onItemClicked(const QModelIndex& index);
     void onCustomEditingFinished();
 
     QLineEdit* extensions_ = nullptr;

@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 FilterComboBox::FilterComboBox(QWidget* parent, int popupMinimumWidth)
     : QWidget(parent), popupMinimumWidth_(popupMinimumWidth)
 {
@@ -26,6 +24,8 @@ FilterComboBox::FilterComboBox(QWidget* parent, int popupMinimumWidth)
 FilterComboBox::~FilterComboBox()
 {
     // The popup is a top-level window of its own, not a child.
+    if (popup_)
+        popup_->removeEventFilter(this);
     delete popup_;
 }
 
@@ -67,6 +67,7 @@ void FilterComboBox::setupFaceAndPopup(FilterRowDelegate* delegate, const QList<
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setMouseTracking(true);
+    list_->viewport()->setAttribute(Qt::WA_Hover);
     delegate->setParent(list_);
     list_->setItemDelegate(delegate);
     model_ = new QStandardItemModel(list_);
@@ -81,11 +82,45 @@ void FilterComboBox::setupFaceAndPopup(FilterRowDelegate* delegate, const QList<
     column->addWidget(list_);
 
     connect(arrow_, &XPushButton::clicked, this, &FilterComboBox::showPopup);
+    connect(list_, &QListView::clicked, this, &FilterComboBox::onRowClicked);
+    connect(debounce_, &QTimer::timeout, this, [this] { updateFilter(false); });
     popup_->installEventFilter(this);
 }
 
-QWidget* FilterComboBox::createCustomBox(QSize minimumSize)
+void FilterComboBox::finishConstruction()
 {
+    debounce_->setSingleShot(true);
+    debounce_->setTimerType(Qt::PreciseTimer);
+    faceLabel_->installEventFilter(this);
+}
+
+void FilterComboBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        return;
+    }
+    QWidget::changeEvent(event);
+}
+
+// Every row click restarts the pause; the custom box follows its row's tick.
+void FilterComboBox::onRowClicked()
+{
+    if (customBox_) {
+        bool customTicked = false;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            const QStandardItem* item = model_->item(row);
+            if (item->data(ValueRole).toInt() == customValue_)
+                customTicked = item->checkState() == Qt::Checked;
+        }
+        setCustomBoxShown(customTicked);
+    }
+    restartDebounce();
+}
+
+QWidget* FilterComboBox::createCustomBox(QSize minimumSize, int customValue)
+{
+    customValue_ = customValue;
     customBox_ = new QWidget(popup_);
     customBox_->setObjectName(QStringLiteral("widget"));
     customBox_->setMinimumSize(XApplication::scaledX(minimumSize.width()), XApplication::scaledY(minimumSize.height()));
@@ -161,8 +196,7 @@ QString FilterComboBox::faceText(const QFontMetrics& metrics, const QString& tit
     if (summary.isEmpty() || mask == 0)
         return QStringLiteral("<font style='color:#000000;'>%1</font>").arg(title);
     const QString colon = QStringLiteral(": ");
-    const int room = int(std::floor(177 * (XApplication::instance() ? XApplication::instance()->scaleX : 1.0)))
-                     - metrics.horizontalAdvance(colon) - metrics.horizontalAdvance(title);
+    const int room = XApplication::scaledX(177) - metrics.horizontalAdvance(colon) - metrics.horizontalAdvance(title);
     // Elided as plain text, then escaped, so a "<" shows as itself and no entity is cut in half.
     const QString shown = room < 1 ? QStringLiteral("...") : metrics.elidedText(summary, Qt::ElideRight, room);
     return QStringLiteral("<font style='color:#000000;'>%1%2</font><font style='color:#2563EB;'>%3</font>")

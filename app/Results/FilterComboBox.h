@@ -35,17 +35,26 @@ public:
     static QString faceText(const QFontMetrics& metrics, const QString& title, const QString& summary,
                             quint32 mask);
 
+    // Redraws the face; unless displayOnly, hands the choice to FileFilterManager.
+    virtual void updateFilter(bool displayOnly) = 0;
+
 public slots:
     virtual void showPopup();
 
 protected:
     FilterComboBox(QWidget* parent, int popupMinimumWidth);
 
+    // Face font, texts, then the face: on construction and on a language change.
+    virtual void retranslateUi() = 0;
+    void changeEvent(QEvent* event) override;
+    // The constructors' last step: a precise single-shot pause, the face's press filter.
+    void finishConstruction();
+
     // Builds the face and the popup list with one row per value (none checked
     // but checkedRow); the delegate paints them.
     void setupFaceAndPopup(FilterRowDelegate* delegate, const QList<int>& values, int checkedRow);
-    // The box that a "Customize" row shows under the rows.
-    QWidget* createCustomBox(QSize minimumSize);
+    // The box shown under the rows while the row of customValue is ticked.
+    QWidget* createCustomBox(QSize minimumSize, int customValue);
     void setCustomBoxShown(bool shown);
     // OR of the ticked rows' values and their labels joined by ", ".
     void checkedRows(const std::function<FilterRow(int)>& table, quint32* mask, QString* summary) const;
@@ -57,6 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void onRowClicked();
+
     XLabel* faceLabel_ = nullptr;
     XPushButton* arrow_ = nullptr;
     QWidget* popup_ = nullptr;
@@ -66,5 +77,6 @@ private:
     QTimer* popupGuard_ = nullptr;
     QTimer* debounce_ = nullptr;
     int popupMinimumWidth_;
+    int customValue_ = -1;
     bool resizesPopup_ = true;
 };

@@ -6,11 +6,8 @@
 #include "XDateEdit.h"
 #include "XLabel.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListView>
-#include <QTimer>
 
 ModifiedDateDelegate::ModifiedDateDelegate(QObject* parent)
     : RadioRowDelegate(QSize(200, 32), &ModifiedDateComboBox::row, parent)
@@ -40,6 +37,8 @@ FilterRow ModifiedDateComboBox::row(int value)
 
 QPair<qint64, qint64> ModifiedDateComboBox::customRange(const QDate& first, const QDate& second)
 {
+    if (!first.isValid() || !second.isValid())
+        return {-1, -1};
     const QDate earlier = qMin(first, second);
     const QDate later = qMax(first, second);
     const qint64 from = QDateTime(earlier, QTime(0, 0), Qt::LocalTime).toMSecsSinceEpoch();
@@ -51,17 +50,16 @@ ModifiedDateComboBox::ModifiedDateComboBox(QWidget* parent)
     : FilterComboBox(parent, 200)
 {
     setupUi();
-    connectSignals();
+    connect(from_, &XDateEdit::dateSelected, this, &ModifiedDateComboBox::restartDebounce);
+    connect(to_, &XDateEdit::dateSelected, this, &ModifiedDateComboBox::restartDebounce);
     retranslateUi();
-    debounceTimer()->setSingleShot(true);
-    debounceTimer()->setTimerType(Qt::PreciseTimer);
-    faceLabel()->installEventFilter(this);
+    finishConstruction();
 }
 
 void ModifiedDateComboBox::setupUi()
 {
     setupFaceAndPopup(new ModifiedDateDelegate, {0, 1, 2, 3, 4, CustomValue}, 0);
-    QWidget* box = createCustomBox(QSize(200, 32));
+    QWidget* box = createCustomBox(QSize(200, 32), CustomValue);
     from_ = new XDateEdit(box);
     separator_ = new QLabel(box);
     to_ = new XDateEdit(box);
@@ -80,34 +78,11 @@ void ModifiedDateComboBox::setupUi()
     row->addWidget(to_, 0, Qt::AlignVCenter);
 }
 
-void ModifiedDateComboBox::connectSignals()
-{
-    connect(listView(), &QListView::clicked, this, &ModifiedDateComboBox::onItemClicked);
-    connect(from_, &XDateEdit::dateSelected, this, &ModifiedDateComboBox::restartDebounce);
-    connect(to_, &XDateEdit::dateSelected, this, &ModifiedDateComboBox::restartDebounce);
-    connect(debounceTimer(), &QTimer::timeout, this, [this] { updateFilter(false); });
-}
-
 void ModifiedDateComboBox::retranslateUi()
 {
     faceLabel()->setFontPointSize(10.5);
     separator_->setText(tr("-"));
     updateFilter(true);
-}
-
-void ModifiedDateComboBox::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslateUi();
-        return;
-    }
-    QWidget::changeEvent(event);
-}
-
-void ModifiedDateComboBox::onItemClicked(const QModelIndex& index)
-{
-    setCustomBoxShown(index.data(ValueRole).toInt() == CustomValue);
-    restartDebounce();
 }
 
 void ModifiedDateComboBox::resetFilter()

@@ -28,22 +28,19 @@ public:
     static FilterRow row(int value);
     // The custom range in local ms since the epoch: the earlier day's 00:00:00.000
     // to the later day's last millisecond (the next day's midnight less 1 ms, so
-    // days of 23 or 25 hours are whole).
+    // days of 23 or 25 hours are whole). No bounds (-1) without two valid days.
     static QPair<qint64, qint64> customRange(const QDate& first, const QDate& second);
 
     void resetFilter();
-    void updateFilter(bool displayOnly);
+    void updateFilter(bool displayOnly) override;
     XDateEdit* fromBox() const { return from_; }
     XDateEdit* toBox() const { return to_; }
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslateUi() override;
 
 private:
     void setupUi();
-    void connectSignals();
-    void retranslateUi();
-    void onItemClicked(const QModelIndex& index);
 
     XDateEdit* from_ = nullptr;
     XDateEdit* to_ = nullptr;

@@ -8,6 +8,9 @@
 #include "FileSizeComboBox.h"
 #include "FileTypeComboBox.h"
 #include "FilterDataPanel.h"
+#include "GaService.h"
+#include "LocalHttpServer.h"
+#include "TestHome.h"
 #include "ImageResources.h"
 #include "ModifiedDateComboBox.h"
 #include "NodeTypeCode.h"
@@ -20,9 +23,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -49,6 +55,11 @@ QString plain(const QString& html)
 qint64 utcMs(const char* text)
 {
     return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODateWithMs).toMSecsSinceEpoch();
+}
+
+QString queryValue(const QByteArray& target, const QString& key)
+{
+    return QUrlQuery(QUrl::fromEncoded(target)).queryItemValue(key, QUrl::FullyDecoded);
 }
 
 bool inBerlin()
@@ -101,10 +112,40 @@ bool passes(qint64 timeMs)
 class FilterBarTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir home_;
+    std::unique_ptr<LocalHttpServer> analytics_;
+
     FileFilterManager* filters() { return FileFilterManager::instance(); }
 
+    // The "SearchFilter" events sent since the last call, as "action|label|value".
+    QStringList takeFilterEvents()
+    {
+        waitForGaEvents(5000);
+        QTest::qWait(100);
+        QStringList events;
+        for (const auto& request : analytics_->requests) {
+            if (queryValue(request.target, QStringLiteral("en")) == QLatin1String("SearchFilter"))
+                events << QStringList{queryValue(request.target, QStringLiteral("ep.action")),
+                                      queryValue(request.target, QStringLiteral("ep.label")),
+                                      queryValue(request.target, QStringLiteral("ep.value"))}
+                              .join(QLatin1Char('|'));
+        }
+        analytics_->requests.clear();
+        return events;
+    }
+
 private slots:
-    void initTestCase() { initImageResources(); }
+    void initTestCase()
+    {
+        initImageResources();
+        // The drop-downs' usage events go to a collection server of this test.
+        QVERIFY(home_.isValid());
+        useTestHome(home_.path());
+        setApplicationNames();
+        analytics_ = std::make_unique<LocalHttpServer>();
+        qputenv("OSTREL_ANALYTICS_URL", analytics_->baseUrl().toUtf8() + "/");
+        qputenv("OSTREL_MEASUREMENT_ID", "G-FILTERS");
+    }
 
     void init()
     {
@@ -242,6 +283,9 @@ private slots:
         const QString summary = shown.mid(QStringLiteral("File Type: ").size());
         QVERIFY(metrics.horizontalAdvance(summary) <= room);
         QVERIFY(metrics.horizontalAdvance(summary + QStringLiteral("Docu")) > room);
+        // Markup characters are elided as text, then escaped: no entity is cut in half.
+        const QString marks = plain(FilterComboBox::faceText(metrics, QStringLiteral("File Size"), QString(80, QLatin1Char('<')), 1));
+        QVERIFY(QRegularExpression(QStringLiteral("^File Size: <+\u2026$")).match(marks).hasMatch());
         // No room at all: three dots.
         QCOMPARE(plain(FilterComboBox::faceText(metrics, QString(300, QLatin1Char('W')), QStringLiteral("Photo"), 1)),
                  QString(300, QLatin1Char('W')) + QStringLiteral(": ..."));
@@ -546,6 +590,58 @@ private slots:
         box.popup()->hide();
     }
 
+    // Today, the periods and Customize send the two boxes' dates; No Limit and
+    // Yesterday send nothing.
+    void dateAnalytics_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("no limit") << 0 << false;
+        QTest::newRow("today") << 1 << true;
+        QTest::newRow("yesterday") << 2 << false;
+        QTest::newRow("last week") << 3 << true;
+        QTest::newRow("customize") << 5 << true;
+    }
+    void dateAnalytics()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, sent);
+        takeFilterEvents();
+        ModifiedDateComboBox box;
+        box.fromBox()->setDate(QDate(2021, 3, 27));
+        box.toBox()->setDate(QDate(2021, 3, 28));
+        openPopup(box);
+        QSignalSpy spy(filters(), &FileFilterManager::filterOptionsChanged);
+        clickRow(box, row);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, settleMs);
+        const QStringList expected = sent ? QStringList{"FilterDateCustom|Label1|2021/03/27",
+                                                        "FilterDateCustom|Label2|2021/03/28"}
+                                          : QStringList{};
+        QCOMPARE(takeFilterEvents(), expected);
+        box.popup()->hide();
+    }
+
+    void customExtensionAnalyticsKeepTheTypedText()
+    {
+        takeFilterEvents();
+        FileTypeComboBox box;
+        openPopup(box);
+        clickRow(box, 9);
+        box.extensionField()->setFocus();
+        QTest::keyClicks(box.extensionField(), QStringLiteral(" *.DOC; pptx"));
+        QTest::keyClick(box.extensionField(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(stored().extensions, (QStringList{"doc", "pptx"}), settleMs);
+        QCOMPARE(takeFilterEvents(), QStringList{"FilterTypeCustom| *.DOC; pptx|"});
+        box.popup()->hide();
+    }
+
+    void customRangeNeedsTwoDays()
+    {
+        using Range = QPair<qint64, qint64>;
+        QCOMPARE(ModifiedDateComboBox::customRange(QDate(), QDate(2021, 3, 28)), Range(-1, -1));
+        QCOMPARE(ModifiedDateComboBox::customRange(QDate(2021, 3, 28), QDate()), Range(-1, -1));
+    }
+
     // A day picked in the calendar is written, closes it and restarts the pause once.
     void calendarClickPicksADay()
     {
@@ -585,6 +681,8 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    // As the program runs: "@2x" pictures load at their pixel size.
+    qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
     XApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     // The program's interface font, which the face widths are designed for.

@@ -413,6 +413,8 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    // As the program runs: "@2x" pictures load at their pixel size.
+    qputenv("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING", "1");
     XApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     FilterEndToEndTest test;
