@@ -1,0 +1,29 @@
+#pragma once
+// A FAT32 image made with mkfs.fat and mtools, scanned once through the real
+// bridge, for the page tests: photos and text files in two folders, one
+// text file deleted with mdel.
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace PageFixture {
+
+bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
+
+struct FatImage {
+    QString path;
+    // "folder/name" of every file written, deleted ones included.
+    QStringList files;
+    QStringList deleted;
+    QString why;  // why the image could not be made
+};
+
+// Files of 1 byte to 3 MiB in nested folders, some deleted; contents are
+// written to dir/"written"/<path> so a test can compare recovered bytes.
+FatImage makeFatImage(const QString& dir);
+
+// Lists the image alone and scans its one volume through the bridge (no
+// module switch); false when the scan did not finish in time.
+bool scanImage(const QString& image);
+
+}  // namespace PageFixture
