@@ -270,6 +270,9 @@ void ResultsEndToEndTest::initTestCase()
     qputenv("VELMORA_DISK_IMAGES", images.join(':').toUtf8());
 
     program_ = std::make_unique<ProgramStart>(*XApplication::instance());
+    // No settling pause after the module switch: the page must exist before
+    // the scan starts even when a small image is scanned in milliseconds.
+    StorageDataRecoverMgr::instance()->setStartDelayMs(0);
     // Tours off: this is the user's tenth time.
     CuteSettings::instance().setValue("storageTourGuide", 0, CuteSettings::Default);
     CuteSettings::instance().setValue("recoveryToolkitTourGuide", 0, CuteSettings::Default);

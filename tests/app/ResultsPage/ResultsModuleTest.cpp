@@ -15,6 +15,7 @@
 #include "SearchConfig.h"
 #include "SearchDataPanel.h"
 #include "SearchDataPanelMgr.h"
+#include "StorageDataRecoverMgr.h"
 #include "XPushButton.h"
 #include "spdlog_qt.h"
 
@@ -166,6 +167,7 @@ private slots:
     void cleanupTestCase()
     {
         RecoveryToolkitGuideManagement::instance()->setParentWidget(nullptr);
+        StorageDataRecoverMgr::instance()->releaseScanData();
         DocumentManager::instance()->shutdown();
     }
 };
