@@ -22,6 +22,7 @@
 #include "ProgramStart.h"
 #include "RecoveryStoragePage.h"
 #include "ScanProgressPanel.h"
+#include "SearchDataPanel.h"
 #include "SearchDataPanelMgr.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
@@ -247,7 +248,9 @@ class ResultsEndToEndTest : public QObject {
         return {};
     }
 
-    void recoverImage(const PageFixture::FatImage& image, const QString& writtenDir, const QString& name);
+    void recoverImage(const PageFixture::FatImage& image, const QString& writtenDir, const QString& name,
+                      bool sameDiskFolder = false);
+    void saveOntoTheScannedDisk(const PageFixture::FatImage& image, RecoveryStoragePage* page, const QString& name);
 
 private slots:
     void initTestCase();
@@ -282,7 +285,7 @@ void ResultsEndToEndTest::initTestCase()
 }
 
 void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const QString& writtenDir,
-                                       const QString& name)
+                                       const QString& name, bool sameDiskFolder)
 {
     const QDiskAndVolumeInfo volume = volumeOf(image.path);
     QVERIFY2(!volume.fileSystem.isEmpty(), "the image's volume is not in the device list");
@@ -319,6 +322,10 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
         emit page->displayData()->clearSearchTextSignal(true);
         SearchDataPanelMgr::instance()->setSearchData(QString());
         QTest::qWait(300);
+        page->searchPanel()->filterButton()->click();
+        QTest::qWait(300);
+        shot(name + "-filter-bar-open");
+        page->searchPanel()->filterButton()->click();
     }
 
     // Recover with nothing checked: "Select All", then Recover again.
@@ -373,11 +380,54 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
     if (!tsk)
         qWarning("tsk_recover is not installed: the recovered files were not compared with The Sleuth Kit's");
 
+    if (sameDiskFolder)
+        saveOntoTheScannedDisk(image, page, name);
+
     // Back to the device page for the next volume.
     auto home = answerMessage(1);
     page->displayData()->onBackHomeButtonClicked();
     QTRY_COMPARE_WITH_TIMEOUT(ModuleManager::instance()->currentModule(), ModuleManager::StorageDevice, kWait);
     QTRY_VERIFY_WITH_TIMEOUT(!resultsPage(), kWait);
+}
+
+// A folder inside the scanned volume, mounted through a loop device: the
+// program warns that saving there overwrites the lost data, and "Cancel"
+// writes nothing.
+void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& image, RecoveryStoragePage* page,
+                                                 const QString& name)
+{
+    QByteArray loopOut;
+    QVERIFY(PageFixture::run("losetup", {"-f", "--show", image.path}, &loopOut));
+    const QString loop = QString::fromUtf8(loopOut).trimmed();
+    const QString mount = dir_.filePath("same-disk.mnt");
+    QVERIFY(QDir().mkpath(mount));
+    struct Teardown {
+        QString mount, loop;
+        bool mounted = false;
+        ~Teardown()
+        {
+            if (mounted)
+                PageFixture::run("umount", {mount});
+            PageFixture::run("losetup", {"-d", loop});
+        }
+    } teardown{mount, loop};
+    if (!PageFixture::run("ntfs-3g", {loop, mount}))
+        QSKIP("ntfs-3g could not mount the image a second time (no /dev/fuse?)");
+    teardown.mounted = true;
+    const QString folder = mount + "/Trips";
+    const QStringList before = entriesBelow(mount);
+    auto picker = chooseFolder(folder);
+    WidgetWatcher warning("XMessageBox", [name](QWidget* box) {
+        shot(name + "-same-disk-warning");
+        clickButton(static_cast<XMessageBox*>(box), 2);
+    });
+    page->progressPanel()->recoverButton()->click();
+    QVERIFY(picker->done());
+    QTRY_VERIFY_WITH_TIMEOUT(warning.seen(), kWait);
+    QVERIFY2(warning.text().contains("will overwrite the data"), qPrintable(warning.text()));
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(entriesBelow(mount), before);
 }
 
 void ResultsEndToEndTest::fatVolume()
@@ -389,7 +439,7 @@ void ResultsEndToEndTest::ntfsVolume()
 {
     if (!ntfs_.why.isEmpty())
         QSKIP(qPrintable(ntfs_.why));
-    recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs");
+    recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs", true);
 }
 
 void ResultsEndToEndTest::cleanupTestCase()

@@ -17,6 +17,9 @@
 #include "SearchDataPanelMgr.h"
 #include "StorageDataRecoverMgr.h"
 #include "XPushButton.h"
+#include "XSearchBox.h"
+
+#include <QLineEdit>
 #include "spdlog_qt.h"
 
 #include <QSignalSpy>
@@ -139,8 +142,13 @@ private slots:
     void viewEmptiesTheSearchBoxQuietly()
     {
         RecoveryStoragePage page(&host_);
+        QLineEdit* box = page.searchPanel()->searchBox()->lineEdit();
+        box->blockSignals(true);
+        box->setText("report");
+        box->blockSignals(false);
         QSignalSpy searches(SearchDataPanelMgr::instance(), &SearchDataPanelMgr::searchDataChanged);
         emit page.displayData()->clearSearchTextSignal(true);
+        QVERIFY(box->text().isEmpty());
         QCOMPARE(searches.count(), 0);
     }
 
