@@ -247,13 +247,20 @@ void FileSystemPathDisplayData::onBackHomeButtonClicked()
         d->navigator->freeze();
     if (d->browser)
         d->browser->freeze();
+    // The release frees every record while its event loop runs: nothing that
+    // holds records may run then (a listing still queued, the browser's
+    // delayed selection, a thumbnail), so the views and the preview go first.
+    DocumentManager::instance()->disconnect(this);
+    NomoThumbCache::ThumbnailCacheEngine::instance()->disconnect(this);
+    d->folderEvents->withdraw();
+    delete d->preview.data();
+    delete d->browser.data();
+    delete d->navigator.data();
     QPointer<DataReleaseWaitDialog> wait = new DataReleaseWaitDialog(resultsMainWindow(this));
     wait->setModal(true);
     wait->setAttribute(Qt::WA_DeleteOnClose);
     wait->show();
     FileFilterManager::instance()->resetFilters(false);
-    // Our own observer goes first: after the reset identifiers start again at 0.
-    d->folderEvents->withdraw();
     FileTreeNodeObserverRegistry::instance().reset();
     manager->clearPendingTasks();
     StorageDataRecoverMgr::instance()->releaseScanData();

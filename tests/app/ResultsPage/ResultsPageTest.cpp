@@ -434,9 +434,21 @@ private slots:
         QVERIFY(StorageDataRecoverMgr::instance()->currentScanTarget().name == root_);
         ModuleManager::instance()->setCurrentModule(ModuleManager::RecoveryStorage);
         RecordedEvents recorded;
-        auto answer = answerMessage(1);
+        // A listing that arrives just before the answer: the browser's delayed
+        // selection would read its records while the release frees them.
+        p->onTreeViewItemSelectedChanged(1, base_ + "/DCIM");
+        QVERIFY(waitForListing(p->browser(), base_ + "/DCIM"));
+        QTRY_VERIFY_WITH_TIMEOUT(!p->browser()->documents(false, 2, 0).isEmpty(), kWait);
+        const QVector<DocumentInfo*> listed = p->browser()->documents(false, 2, 0);
+        auto answer = std::make_unique<ModalAnswerer<XMessageBox>>([p, listed](XMessageBox* box) {
+            p->browser()->setDocuments(listed, QVariant::fromValue(listed.first()));
+            emit DocumentManager::instance()->findDocumentsCompleted(QString(), 1, listed, QVariant());
+            clickButton(box, 1);
+        });
         QElapsedTimer clock;
         p->onBackHomeButtonClicked();
+        QVERIFY(!p->browser());
+        QVERIFY(!p->navigator());
         clock.start();
         QVERIFY(answer->answer()->text.contains("Return to Home?"));
         QCOMPARE(recorded.events.filter("ScanBackHome"), QStringList{"ScanInformation/ScanBackHome"});
