@@ -172,29 +172,12 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
         image.why = "mkntfs is not installed";
         return image;
     }
-    QByteArray loopOut;
-    if (!PageFixture::run("losetup", {"-f", "--show", image.path}, &loopOut)) {
-        image.why = "no free loop device";
-        return image;
-    }
-    const QString loop = QString::fromUtf8(loopOut).trimmed();
     const QString mount = dir + "/ntfs.mnt";
-    QDir().mkpath(mount);
-    struct Teardown {
-        QString mount, loop;
-        bool mounted = false;
-        ~Teardown()
-        {
-            if (mounted)
-                PageFixture::run("umount", {mount});
-            PageFixture::run("losetup", {"-d", loop});
-        }
-    } teardown{mount, loop};
-    if (!PageFixture::run("ntfs-3g", {loop, mount})) {
-        image.why = "ntfs-3g could not mount the image (no /dev/fuse?)";
+    PageFixture::NtfsMount mounted(image.path, mount);
+    if (!mounted.mounted()) {
+        image.why = mounted.why();
         return image;
     }
-    teardown.mounted = true;
     const QString written = dir + "/ntfs-written";
     const QList<QPair<QString, int>> files = {{"Trips/2023/beach.raw", 2 * 1024 * 1024 + 17},
                                               {"Trips/notes.txt", 1},
@@ -396,24 +379,10 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
 void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& image, RecoveryStoragePage* page,
                                                  const QString& name)
 {
-    QByteArray loopOut;
-    QVERIFY(PageFixture::run("losetup", {"-f", "--show", image.path}, &loopOut));
-    const QString loop = QString::fromUtf8(loopOut).trimmed();
     const QString mount = dir_.filePath("same-disk.mnt");
-    QVERIFY(QDir().mkpath(mount));
-    struct Teardown {
-        QString mount, loop;
-        bool mounted = false;
-        ~Teardown()
-        {
-            if (mounted)
-                PageFixture::run("umount", {mount});
-            PageFixture::run("losetup", {"-d", loop});
-        }
-    } teardown{mount, loop};
-    if (!PageFixture::run("ntfs-3g", {loop, mount}))
-        QSKIP("ntfs-3g could not mount the image a second time (no /dev/fuse?)");
-    teardown.mounted = true;
+    PageFixture::NtfsMount mounted(image.path, mount);
+    if (!mounted.mounted())
+        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.why()));
     const QString folder = mount + "/Trips";
     const QStringList before = entriesBelow(mount);
     auto picker = chooseFolder(folder);

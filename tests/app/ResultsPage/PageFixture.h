@@ -22,6 +22,22 @@ struct FatImage {
 // written to dir/"written"/<path> so a test can compare recovered bytes.
 FatImage makeFatImage(const QString& dir);
 
+// An image attached with `losetup -f --show` and mounted with ntfs-3g at
+// mountPoint; detached and unmounted when it goes. why says what failed.
+class NtfsMount {
+public:
+    NtfsMount(const QString& image, const QString& mountPoint);
+    ~NtfsMount();
+    bool mounted() const { return mounted_; }
+    QString why() const { return why_; }
+
+private:
+    QString mountPoint_;
+    QString loop_;
+    bool mounted_ = false;
+    QString why_;
+};
+
 // Lists the image alone and scans its one volume through the bridge (no
 // module switch); false when the scan did not finish in time.
 bool scanImage(const QString& image);
