@@ -1,7 +1,7 @@
 #include "DataRecoveryDialog.h"
 
 #include "Application/XApplication.h"
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 #include "XLabel.h"
 #include "XProgressBar.h"
 #include "XPushButton.h"

@@ -19,7 +19,8 @@ bool isPseudoFileSystem(const QString& type)
     return pseudo.contains(type.toLower());
 }
 
-QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder)
+QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder,
+                              const QString& homeVolumeRoot)
 {
     QList<ExportVolume> usable;
     for (const ExportVolume& volume : volumes) {
@@ -30,14 +31,11 @@ QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString&
     }
     std::stable_sort(usable.begin(), usable.end(),
                      [](const ExportVolume& a, const ExportVolume& b) { return a.availableBytes > b.availableBytes; });
-    const QString home = QDir::cleanPath(homeFolder);
     for (const ExportVolume& volume : usable) {
         if (volume.rootWritable)
             return volume.rootPath;
-        const QString root = QDir::cleanPath(volume.rootPath);
-        if (!home.isEmpty() && (root == QLatin1String("/") || home == root || home.startsWith(root + QLatin1Char('/')))
-            && QStorageInfo(home).rootPath() == volume.rootPath)
-            return home;
+        if (!homeFolder.isEmpty() && QDir::cleanPath(homeVolumeRoot) == QDir::cleanPath(volume.rootPath))
+            return homeFolder;
     }
     return QString();
 }
@@ -61,5 +59,6 @@ QString suggestExportStartFolder(const ScannedDisk& scanned)
         }
         volumes.append(volume);
     }
-    return pickExportStartFolder(volumes, QDir::homePath());
+    const QString home = QDir::homePath();
+    return pickExportStartFolder(volumes, home, QStorageInfo(home).rootPath());
 }

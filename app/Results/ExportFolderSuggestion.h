@@ -22,8 +22,10 @@ struct ExportVolume {
 bool isPseudoFileSystem(const QString& type);
 
 // The roomiest usable volume: its root when writable, else the home folder
-// when it lies on it; the next volume otherwise. Empty when none is usable.
-QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder);
+// when it lies on it (homeVolumeRoot: the root of the volume holding it); the
+// next volume otherwise. Empty when none is usable.
+QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder,
+                              const QString& homeVolumeRoot);
 
 // Surveys the mounted volumes (QStorageInfo); runs on a pool thread.
 QString suggestExportStartFolder(const ScannedDisk& scanned);

@@ -1,7 +1,7 @@
 #include "MemoryWarningDialog.h"
 
 #include "Application/XApplication.h"
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 #include "SizeText.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -13,20 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-XLabel* textLine(QWidget* parent, double points, bool bold, const QColor& colour, const QString& text)
-{
-    auto* label = new XLabel(parent);
-    label->setFontPointSizeAndBold(points, bold);
-    label->setTextColor(colour);
-    label->setAlignment(Qt::AlignCenter);
-    label->setText(text);
-    return label;
-}
-
-}
 
 MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
 {
@@ -45,12 +31,12 @@ MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
     image->setImageFile(QStringLiteral(":/images/memory_warning@2x.png"), true);
     layout->addWidget(image, 0, Qt::AlignHCenter);
     layout->addSpacing(XApplication::scaledY(8));
-    layout->addWidget(textLine(content, 13.5, true, primary, tr("Insufficient space, scanning paused")));
-    layout->addWidget(textLine(content, 13.5, true, primary, tr("You can recover the found files first")));
+    layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("Insufficient space, scanning paused")));
+    layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("You can recover the found files first")));
     layout->addSpacing(XApplication::scaledY(12));
-    layout->addWidget(textLine(content, 10.5, false, secondary, tr("Please close other programs when using this tool")));
+    layout->addWidget(centredTextLine(content, 10.5, false, secondary, tr("Please close other programs when using this tool")));
     layout->addSpacing(XApplication::scaledY(20));
-    XLabel* ramLabel = textLine(content, 10.5, false, secondary, tr("RAM Usage"));
+    XLabel* ramLabel = centredTextLine(content, 10.5, false, secondary, tr("RAM Usage"));
     ramLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->addWidget(ramLabel);
 
@@ -67,8 +53,8 @@ MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    usageLabel_ = textLine(content, 10.5, false, secondary, QString());
-    percentLabel_ = textLine(content, 10.5, false, secondary, QString());
+    usageLabel_ = centredTextLine(content, 10.5, false, secondary, QString());
+    percentLabel_ = centredTextLine(content, 10.5, false, secondary, QString());
     row->addWidget(usageLabel_);
     row->addStretch();
     row->addWidget(percentLabel_);

@@ -3,7 +3,7 @@
 #include "Application/XApplication.h"
 #include "CuteSettings.h"
 #include "DesktopHelpers.h"
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 #include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
@@ -39,6 +39,7 @@ RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks,
     layout->addSpacing(XApplication::scaledY(12));
 
     warning_ = new XLabel(content);
+    warning_->setWordWrap(true);
     warning_->setFontPointSize(10.5);
     warning_->setTextColor(QColor("#FF3838"));
     warning_->setAlignment(Qt::AlignCenter);
@@ -97,6 +98,13 @@ void RecoveryCompleteDialog::showEvent(QShowEvent* event)
     XDialog::showEvent(event);
     checkButton_->setFixedSize(checkButton_->size());
     okButton_->setFixedWidth(checkButton_->width());
+    // Two equal buttons in a long language must not overlap.
+    const int frame = width() - contentWidget()->width();
+    const int needed = frame + XApplication::scaledX(30 + 40 + 37) + okButton_->width() + checkButton_->width();
+    if (needed > width()) {
+        setMinimumWidth(needed);
+        resize(needed, height());
+    }
 }
 
 void RecoveryCompleteDialog::openExportFolder()

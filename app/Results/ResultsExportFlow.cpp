@@ -23,6 +23,9 @@
 #include <QWidget>
 #include <QtConcurrent>
 
+#include <memory>
+#include <mutex>
+
 namespace {
 
 QString coloured(const QString& plainName)
@@ -118,6 +121,13 @@ void ResultsExportFlow::sendEvent(const QString& category, const QString& action
     sendGaEvent(category, action, label, value.isNull() ? QVariant() : QVariant(value));
 }
 
+void ResultsExportFlow::sendEnoughSpaceEvents(const QString& sizeText) const
+{
+    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
+              QStringLiteral("Enough"));
+    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
+}
+
 void ResultsExportFlow::postAppEvent(int flags) const
 {
     const auto manager = AppManager::instance();
@@ -143,22 +153,13 @@ void ResultsExportFlow::exportCheckedDocuments()
         showNoSelectionPrompt(mode);
         return;
     }
-    const QString folder = selectExportDirectory();
-    if (folder.isEmpty())
+    const QString target = prepareExport(bytes, false, nullptr);
+    if (target.isEmpty())
         return;
-    if (!checkExportDirectory(folder, bytes, false, nullptr))
-        return;
-    if (hooks_.scanState() < 3)
-        hooks_.pauseScan();
-    const QString target = exportFolderFor(folder, QDateTime::currentDateTime());
-    CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), target, CuteSettings::Memory);
-    stopRequested_ = false;
     openDataRecoveryDialog(QString(), 0, count);
     const QString sizeText = formatFileSize(bytes, 2, true);
     sendEvent(cat, QStringLiteral("ExportStart"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
-              QStringLiteral("Enough"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
+    sendEnoughSpaceEvents(sizeText);
     hooks_.exportChecked(target, search);
 }
 
@@ -168,22 +169,26 @@ void ResultsExportFlow::exportSingleDocument(DocumentInfo* document)
         return;
     const quint64 bytes = quint64(std::max<qint64>(document->size, 0));
     const QString name = DocumentInfo::filePath(document);
+    const QString target = prepareExport(bytes, true, document);
+    if (target.isEmpty())
+        return;
+    openDataRecoveryDialog(name, 1, 1);
+    const QString sizeText = formatFileSizeCached(bytes, 2, true);
+    sendEnoughSpaceEvents(sizeText);
+    hooks_.exportOne(target, document);
+}
+
+QString ResultsExportFlow::prepareExport(quint64 bytes, bool singleFile, DocumentInfo* document)
+{
     const QString folder = selectExportDirectory();
-    if (folder.isEmpty())
-        return;
-    if (!checkExportDirectory(folder, bytes, true, document))
-        return;
+    if (folder.isEmpty() || !checkExportDirectory(folder, bytes, singleFile, document))
+        return QString();
     if (hooks_.scanState() < 3)
         hooks_.pauseScan();
     const QString target = exportFolderFor(folder, QDateTime::currentDateTime());
     CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), target, CuteSettings::Memory);
     stopRequested_ = false;
-    openDataRecoveryDialog(name, 1, 1);
-    const QString sizeText = formatFileSizeCached(bytes, 2, true);
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),
-              QStringLiteral("Enough"));
-    sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label2"), sizeText);
-    hooks_.exportOne(target, document);
+    return target;
 }
 
 void ResultsExportFlow::showNoSelectionPrompt(int viewDisplayMode)
@@ -194,19 +199,47 @@ void ResultsExportFlow::showNoSelectionPrompt(int viewDisplayMode)
         hooks_.checkAll(viewDisplayMode);
 }
 
+QString ResultsExportFlow::surveyStartFolder() const
+{
+    // The hand-over goes through a mutex of our own: Qt's result store locks
+    // inside Qt, where ThreadSanitizer cannot see it.
+    struct Survey {
+        std::mutex mutex;
+        ScannedDisk scanned;
+        QString result;
+    };
+    auto survey = std::make_shared<Survey>();
+    {
+        std::lock_guard lock(survey->mutex);
+        survey->scanned = scannedDisk();
+    }
+    // The survey may wait on slow or hung mounts: the GUI keeps painting meanwhile.
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([survey] {
+        ScannedDisk scanned;
+        {
+            std::lock_guard lock(survey->mutex);
+            scanned = survey->scanned;
+        }
+        const QString result = suggestExportStartFolder(scanned);
+        std::lock_guard lock(survey->mutex);
+        survey->result = result;
+    }));
+    if (!watcher.isFinished())
+        loop.exec();
+    watcher.waitForFinished();
+    std::lock_guard lock(survey->mutex);
+    return survey->result;
+}
+
 QString ResultsExportFlow::selectExportDirectory()
 {
     for (;;) {
         sendEvent(category(), QStringLiteral("SelectPath"));
         postAppEvent(AppEvent::ShowShade | AppEvent::ShowBusy);
-        // The survey may wait on slow or hung mounts: the GUI keeps painting meanwhile.
-        QFutureWatcher<QString> watcher;
-        QEventLoop loop;
-        connect(&watcher, &QFutureWatcher<QString>::finished, &loop, &QEventLoop::quit);
-        watcher.setFuture(QtConcurrent::run(suggestExportStartFolder, scannedDisk()));
-        if (!watcher.isFinished())
-            loop.exec();
-        const QString suggestion = watcher.result();
+        const QString suggestion = surveyStartFolder();
         postAppEvent(AppEvent::HideBusy);
 
         QWidget* owner = hooks_.pickerOwner();

@@ -4,7 +4,10 @@
 // folder, pause a running scan, show the progress dialog, hand the work to the
 // document manager, and report the end. The page owns one and forwards its
 // recover button, the preview's recover request and the document manager's
-// recovery signals to the slots of the same names.
+// recovery signals to the slots of the same names:
+//   connect(DocumentManager::instance(), &DocumentManager::fileRecoveryProgress, flow,
+//           &ResultsExportFlow::onFileRecoveryProgress);  // likewise overallRecoveryProgress, recoveryCompleted
+// The scan's completion goes through handleScanCompletion (RecoveryCompletionHandler.h).
 #include "ScannedDiskCheck.h"
 #include "ScanTargetInfo.h"
 #include "StorageDataRecoverMgr.h"
@@ -70,7 +73,12 @@ public slots:
     void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount);
 
 private:
+    // Folder choice and checks, the pause, the export folder's name: the
+    // export folder, or empty when the user gave up.
+    QString prepareExport(quint64 bytes, bool singleFile, DocumentInfo* document);
     QString selectExportDirectory();
+    // The picker's start folder, surveyed on Qt's pool while a local loop runs.
+    QString surveyStartFolder() const;
     QString suggestExportDirectory(const ScannedDisk& scanned) const;
     bool checkExportDirectory(const QString& folder, quint64 bytesNeeded, bool singleFile, DocumentInfo* document);
     bool isOutsideScannedDisk(const QString& folder) const;
@@ -80,6 +88,7 @@ private:
     void postAppEvent(int flags) const;
     QWidget* mainWindow() const;
     QString category() const;
+    void sendEnoughSpaceEvents(const QString& sizeText) const;
     void sendEvent(const QString& category, const QString& action, const QString& label = QString(),
                    const QString& value = QString()) const;
 

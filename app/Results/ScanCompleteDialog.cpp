@@ -1,7 +1,7 @@
 #include "ScanCompleteDialog.h"
 
 #include "Application/XApplication.h"
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 #include "SizeText.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -9,20 +9,6 @@
 
 #include <QLocale>
 #include <QVBoxLayout>
-
-namespace {
-
-XLabel* centredLine(QWidget* parent, double points, bool bold, const QColor& colour, const QString& text)
-{
-    auto* label = new XLabel(parent);
-    label->setFontPointSizeAndBold(points, bold);
-    label->setTextColor(colour);
-    label->setAlignment(Qt::AlignCenter);
-    label->setText(text);
-    return label;
-}
-
-}
 
 ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, const QString& disconnectedDisks,
                                        QWidget* parent)
@@ -42,20 +28,21 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     image->setImageFile(QStringLiteral(":/images/scan-completed@2x.png"), true);
     layout->addWidget(image, 0, Qt::AlignHCenter);
     layout->addSpacing(XApplication::scaledY(8));
-    XLabel* title = centredLine(content, 13.5, true, QColor("#24D164"), tr("Scan Completed"));
+    XLabel* title = centredTextLine(content, 13.5, true, QColor("#24D164"), tr("Scan Completed"));
     title->setWordWrap(true);
     layout->addWidget(title);
     layout->addSpacing(XApplication::scaledY(8));
-    layout->addWidget(centredLine(content, 13.5, false, primary, tr("Check and recover your data now!")));
+    layout->addWidget(centredTextLine(content, 13.5, false, primary, tr("Check and recover your data now!")));
     layout->addSpacing(XApplication::scaledY(12));
 
-    warning_ = centredLine(content, 10.5, false, QColor("#FF3838"),
+    warning_ = centredTextLine(content, 10.5, false, QColor("#FF3838"),
                            tr("Some disks were disconnected during scanning.\nIf no lost data is found, please reconnect "
                               "and scan again."));
+    warning_->setWordWrap(true);
     layout->addWidget(warning_);
     layout->addSpacing(XApplication::scaledY(4));
     // Disk names come from the disks themselves: plain text only.
-    disks_ = centredLine(content, 10.5, false, primary, QString());
+    disks_ = centredTextLine(content, 10.5, false, primary, QString());
     disks_->setTextFormat(Qt::PlainText);
     disks_->setWordWrap(true);
     disks_->setText(tr("Disconnected disks: %1").arg(disconnectedDisks));
@@ -66,8 +53,8 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     if (anyDisconnected)
         layout->addSpacing(XApplication::scaledY(12));
 
-    size_ = centredLine(content, 10.5, false, secondary, tr("Size: %1").arg(formatFileSizeCached(totalSize, 2, false)));
-    files_ = centredLine(content, 10.5, false, secondary, tr("Files: %1").arg(QLocale().toString(fileCount)));
+    size_ = centredTextLine(content, 10.5, false, secondary, tr("Size: %1").arg(formatFileSizeCached(totalSize, 2, false)));
+    files_ = centredTextLine(content, 10.5, false, secondary, tr("Files: %1").arg(QLocale().toString(fileCount)));
     layout->addWidget(size_);
     layout->addWidget(files_);
     layout->addStretch();
@@ -81,6 +68,8 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     checkButton_->setText(tr("Check Found Files"));
     layout->addWidget(checkButton_, 0, Qt::AlignHCenter);
     connect(checkButton_, &XPushButton::clicked, this, &QWidget::close);
+    // Room for the disk lines when they show.
+    resize(sizeHint().expandedTo(minimumSize()).boundedTo(maximumSize()));
 }
 
 ScanCompleteDialog::~ScanCompleteDialog() = default;

@@ -153,8 +153,6 @@ void XImageBox::paintEvent(QPaintEvent*)
     if (!d->scaleToWidget)
         painter.drawPixmap((width() - d->pixmap.width()) >> 1, (height() - d->pixmap.height()) >> 1,
                            d->pixmap);
-    else if (d->pixmap.size() == size())
-        painter.drawPixmap(0, 0, d->pixmap);
-    else
+    else  // into the rectangle: an "@2x" picture carries ratio 2 and would fill a quarter at its point
         painter.drawPixmap(rect(), d->pixmap);
 }

@@ -19,6 +19,11 @@
 #include "SearchDataPanel.h"
 #include "SearchDataPanelMgr.h"
 #include "SearchGuideDialog.h"
+#include "DataRecoveryDialog.h"
+#include "DataReleaseWaitDialog.h"
+#include "MemoryWarningDialog.h"
+#include "RecoveryCompleteDialog.h"
+#include "ScanCompleteDialog.h"
 #include "XTreeView.h"
 
 #include "NameTable.h"
@@ -227,6 +232,31 @@ int main(int argc, char** argv)
     {
         SearchGuideDialog guide;
         ok &= save(guide, folder, QStringLiteral("search-guide"));
+    }
+    {
+        // The export's and the scan's dialogs; names and labels from disks hold markup.
+        DataRecoveryDialog progress;
+        progress.show();
+        progress.setCurrentFile(QStringLiteral("sdb1/DCIM/Trip/<b>x</b> & y.jpg"), 3, 12);
+        progress.setProgress(37);
+        ok &= save(progress, folder, QStringLiteral("export-progress"));
+        DataReleaseWaitDialog release;
+        ok &= save(release, folder, QStringLiteral("release-wait"));
+        MemoryWarningDialog memory;
+        memory.updateUsage(0, 7730941133LL, 8589934592LL, 90.0);
+        ok &= save(memory, folder, QStringLiteral("memory-warning"));
+        const QList<QPair<RecoveryCompleteDialog::Outcome, QString>> outcomes{
+            {RecoveryCompleteDialog::Succeeded, QString()},
+            {RecoveryCompleteDialog::Stopped, QString()},
+            {RecoveryCompleteDialog::Incomplete, QStringLiteral("<i>L</i> (sdb1), Data (sdc1)")}};
+        for (const auto& [outcome, disks] : outcomes) {
+            RecoveryCompleteDialog complete(disks, nullptr, outcome);
+            ok &= save(complete, folder, QStringLiteral("recovery-complete-%1").arg(int(outcome)));
+        }
+        ScanCompleteDialog scanned(3221225472ULL, 12345, QString());
+        ok &= save(scanned, folder, QStringLiteral("scan-complete"));
+        ScanCompleteDialog scannedLost(3221225472ULL, 12345, QStringLiteral("<i>L</i> (sdb1), Data (sdc1)"));
+        ok &= save(scannedLost, folder, QStringLiteral("scan-complete-disks"));
     }
     manager.shutdown();
     return ok && written > 0 ? 0 : 1;

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 using namespace ExportTest;
@@ -41,6 +42,19 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
+// Says "Halt" for "Stop", as a language would.
+class HaltTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
+    {
+        Q_UNUSED(context)
+        Q_UNUSED(disambiguation)
+        Q_UNUSED(n)
+        return QByteArray(source) == "Stop" ? QStringLiteral("Halt") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 class CompletionTest : public QObject {
     Q_OBJECT
 
@@ -48,8 +62,6 @@ private slots:
     void initTestCase()
     {
         initImageResources();
-        window_.resize(900, 600);
-        AppManager::instance()->registerWidget(0, &window_);
     }
 
     void recoveryCompletion_data()
@@ -277,6 +289,62 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
+    void stopButtonFollowsTheLanguage()
+    {
+        DataRecoveryDialog dialog(&window_);
+        dialog.show();
+        HaltTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        QTRY_COMPARE(dialog.stopButton()->text(), QStringLiteral("Halt"));
+        QCoreApplication::removeTranslator(&translator);
+        QTRY_COMPARE(dialog.stopButton()->text(), QStringLiteral("Stop"));
+    }
+
+    void stopQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("endedMeanwhile");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("stop") << 1 << false << true;
+        QTest::newRow("cancel") << 2 << false << false;
+        QTest::newRow("closed by its close button") << 0 << false << false;
+        QTest::newRow("export ended while asking") << 1 << true << false;
+    }
+
+    void stopQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, endedMeanwhile);
+        QFETCH(bool, stops);
+        QTemporaryDir target;
+        bool stopCalled = false;
+        QWidget page(&window_);
+        ResultsExportFlow flow(&page, hooksFor(target.path(), &stopCalled));
+        flow.exportCheckedDocuments();
+        QVERIFY(flow.recoveryDialog());
+        RecordedEvents events;
+        ModalAnswerer<RecoveryCompleteDialog> completion([](RecoveryCompleteDialog* dialog) { dialog->okButton()->click(); });
+        ModalAnswerer<XMessageBox> question([&](XMessageBox* box) {
+            if (endedMeanwhile)
+                flow.onRecoveryCompleted(0, QString(), 0);
+            if (answer == 0)
+                box->close();
+            else
+                clickButton(box, answer);
+        });
+        flow.recoveryDialog()->close();  // the title bar's close asks as Stop does
+        QVERIFY(question.done());
+        QVERIFY(question.answer()->text.contains(QStringLiteral("Are you sure to stop recovery?")));
+        QCOMPARE(stopCalled, stops);
+        QCOMPARE(events.events.contains(QStringLiteral("DiskRecovery/ExportStop")), stops);
+        if (!endedMeanwhile) {
+            QVERIFY(flow.recoveryDialog());
+            flow.onRecoveryCompleted(0, QString(), 0);
+        }
+        QTRY_VERIFY(completion.done());
+        QTRY_VERIFY(!flow.recoveryDialog());
+    }
+
     void releaseWaitDialogHasNoTitleBar()
     {
         DataReleaseWaitDialog dialog(&window_);
@@ -307,20 +375,9 @@ private slots:
 private:
     ResultsExportHooks hooksFor(const QString& folder, bool* stopCalled)
     {
-        ResultsExportHooks hooks;
-        hooks.scanTarget = [] {
-            ScanTargetInfo target;
-            target.nodeTypeCode = 14;
-            target.deviceType = RecycleBin;
-            return target;
-        };
-        hooks.scannedVolumes = [] { return DiskVolumeHash(); };
-        hooks.deviceType = [] { return quint8(0); };
-        hooks.scanState = [] { return 4; };
-        hooks.pauseScan = [] {};
+        ResultsExportHooks hooks = quietHooks();
         hooks.stopRecovery = [stopCalled] { *stopCalled = true; };
         hooks.checkedTotals = [](bool) { return qMakePair(quint64(10), quint64(2)); };
-        hooks.exportChecked = [](const QString&, bool) {};
         hooks.chooseFolder = [folder](QWidget*, const QString&) { return folder; };
         hooks.freeBytes = [](const QString&) { return quint64(1) << 40; };
         return hooks;

@@ -4,6 +4,7 @@
 // busy-indicator state the posted AppEvents leave.
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "ResultsExportFlow.h"
 #include "GaService.h"
 #include "XMessageBox.h"
 #include "XPushButton.h"
@@ -23,6 +24,13 @@ namespace ExportTest {
 // Receives AppEvents as the main window does: the last of 1/2 and of 4/8 wins.
 class AppEventWindow : public QWidget {
 public:
+    // Registers itself as the main window (AppManager's widget 0).
+    AppEventWindow()
+    {
+        resize(900, 600);
+        AppManager::instance()->registerWidget(0, this);
+    }
+
     bool shadeShown = false;
     bool busyShown = false;
     QList<int> flags;
@@ -135,6 +143,29 @@ inline void clickButton(XMessageBox* box, int id)
 inline std::unique_ptr<ModalAnswerer<XMessageBox>> answerMessage(int id)
 {
     return std::make_unique<ModalAnswerer<XMessageBox>>([id](XMessageBox* box) { clickButton(box, id); });
+}
+
+// Hooks of a finished Recycle Bin scan on disk 0 (it never asks about the
+// disk) whose model calls do nothing; tests replace what they watch.
+inline ResultsExportHooks quietHooks()
+{
+    ResultsExportHooks hooks;
+    hooks.scanTarget = [] {
+        ScanTargetInfo target;
+        target.nodeTypeCode = 14;
+        target.deviceType = RecycleBin;
+        return target;
+    };
+    hooks.scannedVolumes = [] { return DiskVolumeHash(); };
+    hooks.deviceType = [] { return quint8(0); };
+    hooks.scanState = [] { return 4; };
+    hooks.pauseScan = [] {};
+    hooks.stopRecovery = [] {};
+    hooks.checkedTotals = [](bool) { return qMakePair(quint64(1), quint64(1)); };
+    hooks.checkAll = [](int) {};
+    hooks.exportChecked = [](const QString&, bool) {};
+    hooks.exportOne = [](const QString&, DocumentInfo*) {};
+    return hooks;
 }
 
 } // namespace ExportTest

@@ -68,6 +68,7 @@ private slots:
     void truncatedAnimationStops();
     void unreadableFileClears();
     void emptyPathKeepsPicture();
+    void doubleSizePictureFillsItsBox();
     void busyIndicatorSizeRule();
     void busyIndicatorTurnsTwentyDegreesPerTick();
     void busyIndicatorStartShowsIt();
@@ -171,6 +172,19 @@ void ImagesTest::emptyPathKeepsPicture()
     box.setImageFile(dir_.filePath("green.png"), false);
     box.setImageFile(QString(), false);
     QCOMPARE(colourName(shownColour(box)), QString("green"));
+}
+
+void ImagesTest::doubleSizePictureFillsItsBox()
+{
+    // Qt reads a "@2x" file with device pixel ratio 2; scaled to the box it
+    // must still cover the whole box, not its top-left quarter.
+    const QString path = dir_.filePath("blue@2x.png");
+    QVERIFY(solidImage(QSize(40, 40), Qt::blue).save(path));
+    XImageBox box;
+    box.setFixedSize(40, 40);
+    box.setImageFile(path, true);
+    const QImage shown = box.grab().toImage();
+    QCOMPARE(shown.pixelColor(36, 36), QColor(Qt::blue));
 }
 
 void ImagesTest::busyIndicatorSizeRule()

@@ -1,5 +1,6 @@
-#include "DialogButtonStyles.h"
+#include "ResultsDialogStyle.h"
 
+#include "XLabel.h"
 #include "XPushButton.h"
 
 #include <QColor>
@@ -20,4 +21,14 @@ void applyStrongButtonStyle(XPushButton* button, double height)
     button->setBorderColors({QColor("#2563EB"), QColor("#0349E3"), QColor("#2563EB"), QColor("#D7D7D7")});
     button->setBorderWidth(2);
     button->setRadius(0.14 * height);
+}
+
+XLabel* centredTextLine(QWidget* parent, double pointSize, bool bold, const QColor& colour, const QString& text)
+{
+    auto* label = new XLabel(parent);
+    label->setFontPointSizeAndBold(pointSize, bold);
+    label->setTextColor(colour);
+    label->setAlignment(Qt::AlignCenter);
+    label->setText(text);
+    return label;
 }
