@@ -218,6 +218,33 @@ private slots:
         QCOMPARE(view.proxy()->filterEnabled(), filter);
     }
 
+    // Searching and filtering pages: the panel stays out of reach, the lost tip goes.
+    void searchAndFilterPages()
+    {
+        Fixture f;
+        FileBrowserView view(f.manager.get());
+        view.resize(1000, 600);
+        view.show();
+        view.setDocuments(f.listing("sdb1/A"));
+        view.lostTip()->setKind(17);
+        QVERIFY(view.lostTip()->isVisible());
+        view.showSearchState(false);
+        QCOMPARE(view.stateIndicator()->state(), 2);
+        QVERIFY(view.listView()->isHidden() && view.header()->isHidden());
+        QVERIFY(view.infoPanel()->isVisible() && !view.infoPanel()->isEnabled());
+        QVERIFY(view.lostTip()->isHidden());
+        QVERIFY(view.stateIndicator()->visibleTexts().contains("Searching files, please wait..."));
+
+        view.setDocuments(f.listing("sdb1/A"));
+        view.lostTip()->setKind(17);
+        view.showFilterState(false);
+        QCOMPARE(view.stateIndicator()->state(), 4);
+        QVERIFY(view.infoPanel()->isHidden());
+        QVERIFY(view.lostTip()->isHidden());
+        view.showSearchState(true);
+        QCOMPARE(view.stateIndicator()->state(), 3);
+    }
+
     void listSelectsTheGivenRecordOrTheFirst()
     {
         Fixture f;
