@@ -9,12 +9,15 @@
 #include "FileBrowserView.h"
 #include "FileFilterManager.h"
 #include "FileTypeIconProvider.h"
+#include "GaService.h"
 #include "ImageResources.h"
+#include "LocalHttpServer.h"
 #include "LostTipWidget.h"
 #include "ModelTestSupport.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryStateIndicator.h"
 #include "SearchGuideDialog.h"
+#include "TestHome.h"
 #include "ThumbnailCacheEngine.h"
 #include "XLabel.h"
 #include "XListView.h"
@@ -28,7 +31,9 @@
 #include <QFile>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 #include <QTimer>
 
 #include <memory>
@@ -161,9 +166,30 @@ void pressRowCheckBox(FileBrowserView& view, int row)
 class ResultsBrowserViewTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir home_;
+    LocalHttpServer analytics_;
+
+    // "action/label" of every analytics event of the category received so far.
+    QStringList events(const QString& category)
+    {
+        QStringList list;
+        for (const auto& request : analytics_.requests) {
+            const QUrlQuery query(QUrl(QString::fromLatin1(request.target)).query());
+            if (query.queryItemValue("en", QUrl::FullyDecoded) == category)
+                list << query.queryItemValue("ep.action", QUrl::FullyDecoded) + "/"
+                            + query.queryItemValue("ep.label", QUrl::FullyDecoded);
+        }
+        return list;
+    }
+
 private slots:
     void initTestCase()
     {
+        QVERIFY(home_.isValid());
+        useTestHome(home_.path());
+        setApplicationNames();
+        qputenv("OSTREL_ANALYTICS_URL", analytics_.baseUrl().toUtf8() + "/");
+        qputenv("OSTREL_MEASUREMENT_ID", "G-TEST");
         fillNameTable();
         initImageResources();
     }
@@ -373,15 +399,20 @@ private slots:
         pressRowCheckBox(view, 0);
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 2u);
+        QTRY_COMPARE(events("ScanInformation"), QStringList{"CheckFile/Photo"});
         pressRowCheckBox(view, 2);  // a folder: everything below it
         QVERIFY(f.wait());
         QCOMPARE(folder->checkState(false), 2u);
+        QTRY_COMPARE(events("ScanInformation"), (QStringList{"CheckFile/Photo", "CheckFolder/sdb1/A/B"}));
         QCOMPARE(f.record("b1.txt")->checkState(false), 2u);
         view.refreshCheckStates(true);
         QCOMPARE(view.header()->checkState(), 1);
-        pressRowCheckBox(view, 0);  // checked: unchecks
+        pressRowCheckBox(view, 0);  // checked: unchecks, and sends nothing
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 0u);
+        waitForGaEvents(5000);
+        QTest::qWait(50);
+        QCOMPARE(events("ScanInformation").size(), 2);
 
         const QPoint box(view.header()->sectionPosition(0) + 12 + 7, view.header()->height() / 2);
         QTest::mouseClick(view.header()->viewport(), Qt::LeftButton, {}, box);
