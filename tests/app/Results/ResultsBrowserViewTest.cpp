@@ -114,8 +114,7 @@ struct Fixture {
             if (DocumentInfo::fileName(r) == name)
                 return r;
         }
-        std::shared_lock lock(manager->treeLock());
-        FileTreeNode* node = manager->findFolderNode(name);
+        FileTreeNode* node = manager->findFolderNode(name);  // takes the tree lock itself
         return node ? node->record : nullptr;
     }
     bool wait() { return manager->waitForIdle(idleTimeout); }
@@ -562,11 +561,7 @@ private slots:
         view.setDocuments(docs);
         view.showFilterState(false);
         QVERIFY(view.listView()->isHidden());
-        FileTreeNode* node = nullptr;
-        {
-            std::shared_lock lock(f.manager->treeLock());
-            node = f.manager->findFolderNode(QStringLiteral("sdb1/A/B"));
-        }
+        FileTreeNode* node = f.manager->findFolderNode(QStringLiteral("sdb1/A/B"));
         QVERIFY(node);
         view.refreshNodeRow(node);
         QVERIFY(listShown(view));

@@ -418,6 +418,35 @@ private slots:
         QCOMPARE(searched.size(), 1);
     }
 
+    // Separators and the ellipsis are measured in "Calibri" (Carlito here), crumbs in the view's font.
+    void crumbSizes()
+    {
+        BreadcrumbView view;
+        view.resize(600, 32);
+        view.setPath({"Data", "Users"});
+        QCOMPARE(QFontInfo(BreadcrumbDelegate::separatorFont()).family(), QStringLiteral("Carlito"));
+        QStyleOptionViewItem option;
+        option.font = view.font();
+        BreadcrumbDelegate delegate;
+        const QSize separator = delegate.sizeHint(option, view.itemModel()->index(1, 0));
+        QCOMPARE(separator, QSize(4 + QFontMetrics(BreadcrumbDelegate::separatorFont()).horizontalAdvance("\\"), 32));
+        const QSize crumb = delegate.sizeHint(option, view.itemModel()->index(2, 0));
+        QCOMPARE(crumb.width(), 4 + QFontMetrics(BreadcrumbDelegate::crumbFont(view.font())).horizontalAdvance("Users"));
+    }
+
+    void languageChangeRetranslates()
+    {
+        SearchDataPanel panel;
+        showLocation(config(4, {}, QString()));
+        panel.homeButton()->setText("x");
+        panel.filterButton()->setText("y");
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&panel, &change);
+        QCOMPARE(panel.homeButton()->text(), QStringLiteral("Return"));
+        QCOMPARE(panel.filterButton()->text(), QStringLiteral("Filter"));
+        QCOMPARE(panel.searchBox()->lineEdit()->placeholderText(), QStringLiteral("Search"));
+    }
+
     void viewSwitch()
     {
         SearchDataPanel panel;
