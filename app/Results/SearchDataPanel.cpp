@@ -69,6 +69,8 @@ SearchDataPanel::SearchDataPanel(QWidget* parent) : QWidget(parent), d(std::make
     setupUi();
     connectParts();
     retranslateUi();
+    // Start from the location already kept (none yet: Home look, back disabled).
+    onLocationChanged(SearchDataPanelMgr::instance()->currentPath());
 }
 
 SearchDataPanel::~SearchDataPanel() = default;

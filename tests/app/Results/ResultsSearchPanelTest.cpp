@@ -218,6 +218,15 @@ private slots:
         QVERIFY(panel.breadcrumb()->isVisible() && panel.countLabel()->isHidden());
     }
 
+    void startsFromTheKeptLocation()
+    {
+        showLocation(config(4, {"Data (sdb1)"}, "sdb1"));
+        SearchDataPanel panel;
+        QCOMPARE(panel.homeButton()->text(), QStringLiteral("Return"));
+        QVERIFY(panel.backButton()->isEnabled());
+        QCOMPARE(panel.breadcrumb()->crumbs(), QStringList{"Data (sdb1)"});
+    }
+
     void backButtonEnabling_data()
     {
         QTest::addColumn<int>("kind");
