@@ -1,6 +1,7 @@
 // The composite file list: state pages, selection, check and sort requests
 // reaching the found-file model, the records it hands out, the icon grid and
 // the thumbnails it asks for, over records of a real found-file model.
+#include "AnalyticsLog.h"
 #include "CheckableHeaderView.h"
 #include "DocumentManager.h"
 #include "FileBrowserDelegate.h"
@@ -11,13 +12,11 @@
 #include "FileTypeIconProvider.h"
 #include "GaService.h"
 #include "ImageResources.h"
-#include "LocalHttpServer.h"
 #include "LostTipWidget.h"
 #include "ModelTestSupport.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryStateIndicator.h"
 #include "SearchGuideDialog.h"
-#include "TestHome.h"
 #include "ThumbnailCacheEngine.h"
 #include "XLabel.h"
 #include "XListView.h"
@@ -31,9 +30,7 @@
 #include <QFile>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrlQuery>
 #include <QTimer>
 
 #include <memory>
@@ -165,30 +162,12 @@ void pressRowCheckBox(FileBrowserView& view, int row)
 class ResultsBrowserViewTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home_;
-    LocalHttpServer analytics_;
-
-    // "action/label" of every analytics event of the category received so far.
-    QStringList events(const QString& category)
-    {
-        QStringList list;
-        for (const auto& request : analytics_.requests) {
-            const QUrlQuery query(QUrl(QString::fromLatin1(request.target)).query());
-            if (query.queryItemValue("en", QUrl::FullyDecoded) == category)
-                list << query.queryItemValue("ep.action", QUrl::FullyDecoded) + "/"
-                            + query.queryItemValue("ep.label", QUrl::FullyDecoded);
-        }
-        return list;
-    }
+    AnalyticsLog analytics_;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(home_.isValid());
-        useTestHome(home_.path());
-        setApplicationNames();
-        qputenv("OSTREL_ANALYTICS_URL", analytics_.baseUrl().toUtf8() + "/");
-        qputenv("OSTREL_MEASUREMENT_ID", "G-TEST");
+        QVERIFY(analytics_.start());
         fillNameTable();
         initImageResources();
     }
@@ -398,11 +377,11 @@ private slots:
         pressRowCheckBox(view, 0);
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 2u);
-        QTRY_COMPARE(events("ScanInformation"), QStringList{"CheckFile/Photo"});
+        QTRY_COMPARE(analytics_.events("ScanInformation"), QStringList{"CheckFile/Photo"});
         pressRowCheckBox(view, 2);  // a folder: everything below it
         QVERIFY(f.wait());
         QCOMPARE(folder->checkState(false), 2u);
-        QTRY_COMPARE(events("ScanInformation"), (QStringList{"CheckFile/Photo", "CheckFolder/sdb1/A/B"}));
+        QTRY_COMPARE(analytics_.events("ScanInformation"), (QStringList{"CheckFile/Photo", "CheckFolder/sdb1/A/B"}));
         QCOMPARE(f.record("b1.txt")->checkState(false), 2u);
         view.refreshCheckStates(true);
         QCOMPARE(view.header()->checkState(), 1);
@@ -411,7 +390,7 @@ private slots:
         QCOMPARE(a1->checkState(false), 0u);
         waitForGaEvents(5000);
         QTest::qWait(50);
-        QCOMPARE(events("ScanInformation").size(), 2);
+        QCOMPARE(analytics_.events("ScanInformation").size(), 2);
 
         const QPoint box(view.header()->sectionPosition(0) + 12 + 7, view.header()->height() / 2);
         QTest::mouseClick(view.header()->viewport(), Qt::LeftButton, {}, box);

@@ -1,16 +1,15 @@
 // The breadcrumb (elision, clicks, cursor, tool tip) and the search panel above
 // the results (Home and Return looks, back and crumb navigation written back
 // through SearchDataPanelMgr, the filter button and its dot, the search box).
+#include "AnalyticsLog.h"
 #include "BreadcrumbView.h"
 #include "FileFilterManager.h"
 #include "GaService.h"
 #include "ImageResources.h"
-#include "LocalHttpServer.h"
 #include "SearchConfig.h"
 #include "SearchDataPanel.h"
 #include "SearchDataPanelMgr.h"
 #include "SizeText.h"
-#include "TestHome.h"
 #include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
@@ -21,9 +20,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrlQuery>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -61,28 +58,12 @@ QStringList itemTexts(BreadcrumbView& view)
 class ResultsSearchPanelTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home_;
-    LocalHttpServer analytics_;
-
-    QStringList searchEvents()
-    {
-        QStringList list;
-        for (const auto& request : analytics_.requests) {
-            const QUrlQuery query(QUrl(QString::fromLatin1(request.target)).query());
-            if (query.queryItemValue("en") == "SearchFilter")
-                list << query.queryItemValue("ep.action");
-        }
-        return list;
-    }
+    AnalyticsLog analytics_;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(home_.isValid());
-        useTestHome(home_.path());
-        setApplicationNames();
-        qputenv("OSTREL_ANALYTICS_URL", analytics_.baseUrl().toUtf8() + "/");
-        qputenv("OSTREL_MEASUREMENT_ID", "G-TEST");
+        QVERIFY(analytics_.start());
         initImageResources();
         SearchConfig::registerMetaType();
     }
@@ -411,7 +392,7 @@ private slots:
         QCOMPARE(searched.size(), 1);
         QCOMPARE(searched.first().first().toString(), QString());
         QCOMPARE(home.size(), 0);
-        QTRY_COMPARE(searchEvents(), QStringList{"SearchBackHome"});
+        QTRY_COMPARE(analytics_.events("SearchFilter"), QStringList{"SearchBackHome/"});
 
         showLocation(config(1, {"Data (sdb1)"}, "sdb1"));
         panel.homeButton()->click();
@@ -419,7 +400,7 @@ private slots:
         QCOMPARE(searched.size(), 1);
         waitForGaEvents(5000);
         QTest::qWait(50);
-        QCOMPARE(searchEvents(), QStringList{"SearchBackHome"});
+        QCOMPARE(analytics_.events("SearchFilter"), QStringList{"SearchBackHome/"});
 
         panel.searchBox()->lineEdit()->setText("x");
         panel.clearSearchText();  // silent by default
