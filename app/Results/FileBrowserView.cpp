@@ -16,7 +16,6 @@
 #include "SearchGuideDialog.h"
 #include "ThumbnailCacheEngine.h"
 #include "XListView.h"
-#include "XPushButton.h"
 
 #include "spdlog_qt.h"
 

@@ -69,6 +69,8 @@ SearchDataPanel::SearchDataPanel(QWidget* parent) : QWidget(parent), d(std::make
     setupUi();
     connectParts();
     retranslateUi();
+    // Start from the location already kept (none yet: Home look, back disabled).
+    onLocationChanged(SearchDataPanelMgr::instance()->currentPath());
 }
 
 SearchDataPanel::~SearchDataPanel() = default;
@@ -330,14 +332,7 @@ void SearchDataPanel::onBackClicked()
 
 void SearchDataPanel::onFilterToggled(bool checked)
 {
-    // The bar needs room below the row: the 66-pixel ceiling only holds while it is folded.
-    if (checked) {
-        setMaximumHeight(QWIDGETSIZE_MAX);
-        setMinimumHeight(sy(120));
-    } else {
-        setMinimumHeight(sy(66));
-        setMaximumHeight(sy(66));
-    }
+    setMinimumHeight(checked ? sy(120) : sy(66));
     if (d->filterBar)
         d->filterBar->setVisible(checked);
     emit filterToggled(checked);

@@ -4,7 +4,6 @@
 #include <memory>
 
 class BreadcrumbView;
-class QLabel;
 class XImageBox;
 class XLabel;
 class XPushButton;

@@ -1,6 +1,7 @@
 // The composite file list: state pages, selection, check and sort requests
 // reaching the found-file model, the records it hands out, the icon grid and
 // the thumbnails it asks for, over records of a real found-file model.
+#include "AnalyticsLog.h"
 #include "CheckableHeaderView.h"
 #include "DocumentManager.h"
 #include "FileBrowserDelegate.h"
@@ -9,6 +10,7 @@
 #include "FileBrowserView.h"
 #include "FileFilterManager.h"
 #include "FileTypeIconProvider.h"
+#include "GaService.h"
 #include "ImageResources.h"
 #include "LostTipWidget.h"
 #include "ModelTestSupport.h"
@@ -109,8 +111,7 @@ struct Fixture {
             if (DocumentInfo::fileName(r) == name)
                 return r;
         }
-        std::shared_lock lock(manager->treeLock());
-        FileTreeNode* node = manager->findFolderNode(name);
+        FileTreeNode* node = manager->findFolderNode(name);  // takes the tree lock itself
         return node ? node->record : nullptr;
     }
     bool wait() { return manager->waitForIdle(idleTimeout); }
@@ -161,9 +162,12 @@ void pressRowCheckBox(FileBrowserView& view, int row)
 class ResultsBrowserViewTest : public QObject {
     Q_OBJECT
 
+    AnalyticsLog analytics_;
+
 private slots:
     void initTestCase()
     {
+        QVERIFY(analytics_.start());
         fillNameTable();
         initImageResources();
     }
@@ -216,6 +220,33 @@ private slots:
         QVERIFY(view.stateIndicator()->visibleTexts().contains(text));
         QVERIFY(!view.infoPanel()->isEnabled());
         QCOMPARE(view.proxy()->filterEnabled(), filter);
+    }
+
+    // Searching and filtering pages: the panel stays out of reach, the lost tip goes.
+    void searchAndFilterPages()
+    {
+        Fixture f;
+        FileBrowserView view(f.manager.get());
+        view.resize(1000, 600);
+        view.show();
+        view.setDocuments(f.listing("sdb1/A"));
+        view.lostTip()->setKind(17);
+        QVERIFY(view.lostTip()->isVisible());
+        view.showSearchState(false);
+        QCOMPARE(view.stateIndicator()->state(), 2);
+        QVERIFY(view.listView()->isHidden() && view.header()->isHidden());
+        QVERIFY(view.infoPanel()->isVisible() && !view.infoPanel()->isEnabled());
+        QVERIFY(view.lostTip()->isHidden());
+        QVERIFY(view.stateIndicator()->visibleTexts().contains("Searching files, please wait..."));
+
+        view.setDocuments(f.listing("sdb1/A"));
+        view.lostTip()->setKind(17);
+        view.showFilterState(false);
+        QCOMPARE(view.stateIndicator()->state(), 4);
+        QVERIFY(view.infoPanel()->isHidden());
+        QVERIFY(view.lostTip()->isHidden());
+        view.showSearchState(true);
+        QCOMPARE(view.stateIndicator()->state(), 3);
     }
 
     void listSelectsTheGivenRecordOrTheFirst()
@@ -346,15 +377,20 @@ private slots:
         pressRowCheckBox(view, 0);
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 2u);
+        QTRY_COMPARE(analytics_.events("ScanInformation"), QStringList{"CheckFile/Photo"});
         pressRowCheckBox(view, 2);  // a folder: everything below it
         QVERIFY(f.wait());
         QCOMPARE(folder->checkState(false), 2u);
+        QTRY_COMPARE(analytics_.events("ScanInformation"), (QStringList{"CheckFile/Photo", "CheckFolder/sdb1/A/B"}));
         QCOMPARE(f.record("b1.txt")->checkState(false), 2u);
         view.refreshCheckStates(true);
         QCOMPARE(view.header()->checkState(), 1);
-        pressRowCheckBox(view, 0);  // checked: unchecks
+        pressRowCheckBox(view, 0);  // checked: unchecks, and sends nothing
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 0u);
+        waitForGaEvents(5000);
+        QTest::qWait(50);
+        QCOMPARE(analytics_.events("ScanInformation").size(), 2);
 
         const QPoint box(view.header()->sectionPosition(0) + 12 + 7, view.header()->height() / 2);
         QTest::mouseClick(view.header()->viewport(), Qt::LeftButton, {}, box);
@@ -504,11 +540,7 @@ private slots:
         view.setDocuments(docs);
         view.showFilterState(false);
         QVERIFY(view.listView()->isHidden());
-        FileTreeNode* node = nullptr;
-        {
-            std::shared_lock lock(f.manager->treeLock());
-            node = f.manager->findFolderNode(QStringLiteral("sdb1/A/B"));
-        }
+        FileTreeNode* node = f.manager->findFolderNode(QStringLiteral("sdb1/A/B"));
         QVERIFY(node);
         view.refreshNodeRow(node);
         QVERIFY(listShown(view));

@@ -1,8 +1,10 @@
 // The breadcrumb (elision, clicks, cursor, tool tip) and the search panel above
 // the results (Home and Return looks, back and crumb navigation written back
 // through SearchDataPanelMgr, the filter button and its dot, the search box).
+#include "AnalyticsLog.h"
 #include "BreadcrumbView.h"
 #include "FileFilterManager.h"
+#include "GaService.h"
 #include "ImageResources.h"
 #include "SearchConfig.h"
 #include "SearchDataPanel.h"
@@ -56,9 +58,12 @@ QStringList itemTexts(BreadcrumbView& view)
 class ResultsSearchPanelTest : public QObject {
     Q_OBJECT
 
+    AnalyticsLog analytics_;
+
 private slots:
     void initTestCase()
     {
+        QVERIFY(analytics_.start());
         initImageResources();
         SearchConfig::registerMetaType();
     }
@@ -192,6 +197,15 @@ private slots:
         showLocation(config(4, {"Data (sdb1)"}, "sdb1"));
         QCOMPARE(panel.homeButton()->text(), QStringLiteral("Return"));
         QVERIFY(panel.breadcrumb()->isVisible() && panel.countLabel()->isHidden());
+    }
+
+    void startsFromTheKeptLocation()
+    {
+        showLocation(config(4, {"Data (sdb1)"}, "sdb1"));
+        SearchDataPanel panel;
+        QCOMPARE(panel.homeButton()->text(), QStringLiteral("Return"));
+        QVERIFY(panel.backButton()->isEnabled());
+        QCOMPARE(panel.breadcrumb()->crumbs(), QStringList{"Data (sdb1)"});
     }
 
     void backButtonEnabling_data()
@@ -378,16 +392,49 @@ private slots:
         QCOMPARE(searched.size(), 1);
         QCOMPARE(searched.first().first().toString(), QString());
         QCOMPARE(home.size(), 0);
+        QTRY_COMPARE(analytics_.events("SearchFilter"), QStringList{"SearchBackHome/"});
 
         showLocation(config(1, {"Data (sdb1)"}, "sdb1"));
         panel.homeButton()->click();
         QCOMPARE(home.size(), 1);
         QCOMPARE(searched.size(), 1);
+        waitForGaEvents(5000);
+        QTest::qWait(50);
+        QCOMPARE(analytics_.events("SearchFilter"), QStringList{"SearchBackHome/"});
 
         panel.searchBox()->lineEdit()->setText("x");
         panel.clearSearchText();  // silent by default
         QVERIFY(panel.searchBox()->lineEdit()->text().isEmpty());
         QCOMPARE(searched.size(), 1);
+    }
+
+    // Separators and the ellipsis are measured in "Calibri" (Carlito here), crumbs in the view's font.
+    void crumbSizes()
+    {
+        BreadcrumbView view;
+        view.resize(600, 32);
+        view.setPath({"Data", "Users"});
+        QCOMPARE(QFontInfo(BreadcrumbDelegate::separatorFont()).family(), QStringLiteral("Carlito"));
+        QStyleOptionViewItem option;
+        option.font = view.font();
+        BreadcrumbDelegate delegate;
+        const QSize separator = delegate.sizeHint(option, view.itemModel()->index(1, 0));
+        QCOMPARE(separator, QSize(4 + QFontMetrics(BreadcrumbDelegate::separatorFont()).horizontalAdvance("\\"), 32));
+        const QSize crumb = delegate.sizeHint(option, view.itemModel()->index(2, 0));
+        QCOMPARE(crumb.width(), 4 + QFontMetrics(BreadcrumbDelegate::crumbFont(view.font())).horizontalAdvance("Users"));
+    }
+
+    void languageChangeRetranslates()
+    {
+        SearchDataPanel panel;
+        showLocation(config(4, {}, QString()));
+        panel.homeButton()->setText("x");
+        panel.filterButton()->setText("y");
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&panel, &change);
+        QCOMPARE(panel.homeButton()->text(), QStringLiteral("Return"));
+        QCOMPARE(panel.filterButton()->text(), QStringLiteral("Filter"));
+        QCOMPARE(panel.searchBox()->lineEdit()->placeholderText(), QStringLiteral("Search"));
     }
 
     void viewSwitch()

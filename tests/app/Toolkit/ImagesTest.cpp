@@ -288,6 +288,11 @@ void ImagesTest::twoTimesPicturesDrawAtFullSize()
     iconButton.resize(100, 40);
     iconButton.setIcon(picture, QSize(20, 20), Qt::AlignLeft, 10, 4);
     QCOMPARE(redWidth(iconButton), 20);
+
+    XBusyIndicator spinner;
+    spinner.resize(60, 60);
+    spinner.setPixmap(picture, QSize(30, 30));
+    QCOMPARE(redWidth(spinner), 30);
 }
 
 OSTREL_TEST_MAIN(ImagesTest)
