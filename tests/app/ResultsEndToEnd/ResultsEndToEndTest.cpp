@@ -10,10 +10,15 @@
 // `import -window root` picture per step (scripts/screenshot-results.sh).
 #include "Application/XApplication.h"
 #include "DocumentManager.h"
+#include "DriveListView.h"
+#include "DriveTileRoles.h"
 #include "ExportTestSupport.h"
 #include "FileBrowserView.h"
 #include "FileSystemPathDisplayData.h"
 #include "FileSystemPathNavigato.h"
+#include "HardDiskAndFolderSelectPage.h"
+#include "NoLocalDiskDialog.h"
+#include "RefreshDiskDialog.h"
 #include "MainWindow/MainWindow.h"
 #include "MainWindow/QuitSequence.h"
 #include "Modules/ModuleLayout.h"
@@ -38,6 +43,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +100,22 @@ QStringList entriesBelow(const QString& dir)
         entries << it.next().mid(dir.size() + 1);
     entries.sort();
     return entries;
+}
+
+// The device page's tile of a volume (matched by disk and volume index).
+QModelIndex tileOf(HardDiskAndFolderSelectPage* page, const QDiskAndVolumeInfo& volume)
+{
+    QStandardItemModel* model = page->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        const QVariant record = index.data(DriveTileRoles::RecordRole);
+        if (!record.canConvert<QDiskAndVolumeInfo>())
+            continue;
+        const auto tile = record.value<QDiskAndVolumeInfo>();
+        if (tile.diskIndex == volume.diskIndex && tile.volIndex == volume.volIndex && !tile.fileSystem.isEmpty())
+            return index;
+    }
+    return {};
 }
 
 RecoveryStoragePage* resultsPage()
@@ -273,9 +295,16 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
     const QDiskAndVolumeInfo volume = volumeOf(image.path);
     QVERIFY2(!volume.fileSystem.isEmpty(), "the image's volume is not in the device list");
 
-    // The device tile's starter.
+    // The volume's tile on the device page, double-clicked as a user does.
     QSignalSpy finished(DocumentManager::instance(), &DocumentManager::scanFinished);
-    StorageDataRecoverMgr::instance()->startVolumeScan(volume, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(program_->window()->findChild<HardDiskAndFolderSelectPage*>(), kWait);
+    auto* devices = program_->window()->findChild<HardDiskAndFolderSelectPage*>();
+    QModelIndex tile;
+    QTRY_VERIFY_WITH_TIMEOUT((tile = tileOf(devices, volume)).isValid(), kWait);
+    devices->listView()->scrollTo(tile);
+    const QPoint centre = devices->listView()->visualRect(tile).center();
+    QTest::mouseClick(devices->listView()->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(devices->listView()->viewport(), Qt::LeftButton, {}, centre);
     QTRY_VERIFY_WITH_TIMEOUT(resultsPage(), kWait);
     RecoveryStoragePage* page = resultsPage();
     if (!shotsDir.isEmpty() && finished.isEmpty()) {
