@@ -203,7 +203,7 @@ private slots:
         QVERIFY(p->navigator()->isHidden());
         QCOMPARE(p->browser()->viewDisplayMode(), 4);
         QCOMPARE(int(currentConfig().kind), 4);
-        QVERIFY(done.wait(kWait) || done.count() > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(done.count() > 0, kWait);
         QTRY_VERIFY_WITH_TIMEOUT(!recorded.events.isEmpty(), kWait);
         QTEST(recorded.take(), "events");
         QTEST(int(currentConfig().matchCount), "matches");
@@ -254,6 +254,31 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p->browser()->listView()->currentIndex().isValid(), kWait);
         QCOMPARE(DocumentInfo::fileName(p->browser()->listView()->currentIndex().data(263).value<DocumentInfo*>()),
                  QString("badge.png"));
+    }
+
+    // A folder among the search results opens inside the results; its crumbs
+    // lead back to the whole result list.
+    void folderInsideTheResults()
+    {
+        FileSystemPathDisplayData* p = page();
+        SearchDataPanelMgr::instance()->setSearchData("2024");
+        QTRY_VERIFY_WITH_TIMEOUT(currentConfig().matchCount > 0, kWait);
+        DocumentInfo* folder = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((folder = recordNamed(p->browser()->documents(false, 2, 2), "2024")), kWait);
+        p->onItemDoubleClicked(QVariant::fromValue(folder));
+        QCOMPARE(p->browser()->viewDisplayMode(), 4);
+        QCOMPARE(currentConfig().text, DocumentInfo::filePath(folder));
+        QCOMPARE(currentConfig().pathParts, QStringList{"2024"});
+        QTRY_VERIFY_WITH_TIMEOUT(recordNamed(p->browser()->documents(false, 2, 0), "badge.png"), kWait);
+        QVERIFY(p->navigator()->isHidden());
+
+        SearchConfig all = currentConfig();
+        all.pathParts.clear();
+        all.text.clear();
+        SearchDataPanelMgr::instance()->setFileSystemTreePath(QVariant::fromValue(all));
+        QTRY_VERIFY_WITH_TIMEOUT(recordNamed(p->browser()->documents(false, 2, 2), "2024"), kWait);
+        QVERIFY(currentConfig().pathParts.isEmpty());
+        SearchDataPanelMgr::instance()->setSearchData(QString());
     }
 
     void viewWithoutARecordOnlyClearsTheBox()
