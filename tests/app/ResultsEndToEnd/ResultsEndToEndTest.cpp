@@ -292,6 +292,7 @@ void ResultsEndToEndTest::initTestCase()
 void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const QString& writtenDir,
                                        const QString& name, bool sameDiskFolder)
 {
+    const QByteArray imageBefore = sha256(image.path);
     const QDiskAndVolumeInfo volume = volumeOf(image.path);
     QVERIFY2(!volume.fileSystem.isEmpty(), "the image's volume is not in the device list");
 
@@ -392,6 +393,8 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
     if (!tsk)
         qWarning("tsk_recover is not installed: the recovered files were not compared with The Sleuth Kit's");
 
+    // The scanned disk itself is only read.
+    QCOMPARE(sha256(image.path), imageBefore);
     if (sameDiskFolder)
         saveOntoTheScannedDisk(image, page, name);
 
