@@ -4,16 +4,12 @@
 #include "FileSystemPathDisplayData.h"
 #include "FileSystemPathDisplayDataPrivate.h"
 
-#include "AppEvent.h"
-#include "AppManager.h"
-#include "Application/XApplication.h"
 #include "DataReleaseWaitDialog.h"
 #include "DocumentManager.h"
 #include "FileBrowserView.h"
 #include "FileFilterManager.h"
 #include "FileSystemPathNavigato.h"
 #include "FileTreeNodeObserverRegistry.h"
-#include "FileTypeIconProvider.h"
 #include "GaService.h"
 #include "MediaPreviewDialog.h"
 #include "MemoryMonitor.h"
@@ -27,7 +23,6 @@
 #include "StorageDataRecoverMgr.h"
 #include "ThumbnailCacheEngine.h"
 #include "XMessageBox.h"
-#include "spdlog_qt.h"
 
 #include <QHBoxLayout>
 #include <QSplitter>
