@@ -139,12 +139,18 @@ void FileSystemPathDisplayData::onTreeViewItemSelectedChanged(int viewMode, cons
     DocumentManager::instance()->findDocuments(nodePath, viewMode, 0, Qt::AscendingOrder, QVariant(), {});
 }
 
-void FileSystemPathDisplayData::onFindDocumentsCompleted(const QString& /*targetPath*/, int /*viewDisplayMode*/,
+void FileSystemPathDisplayData::onFindDocumentsCompleted(const QString& targetPath, int viewDisplayMode,
                                                          const QVector<DocumentInfo*>& documents,
                                                          const QVariant& parameter)
 {
-    if (d->browser)
-        d->browser->setDocuments(documents, parameter);
+    if (!d->browser)
+        return;
+    // A listing overtaken by a later choice (it was queued before the model
+    // dropped its task) must not replace what the user now looks at.
+    const int shown = d->browser->viewDisplayMode();
+    if (viewDisplayMode != shown || (!(shown & 4) && targetPath != d->browser->currentPath()))
+        return;
+    d->browser->setDocuments(documents, parameter);
 }
 
 void FileSystemPathDisplayData::onSearchDataChanged(const QString& text)
@@ -197,6 +203,9 @@ void FileSystemPathDisplayData::leaveSearch()
 
 void FileSystemPathDisplayData::onSearchDocumentsCompleted()
 {
+    // The end of a search the user has already left (queued before the box was emptied).
+    if (!d->browser || !(d->browser->viewDisplayMode() & 4) || currentConfig().kind != 4)
+        return;
     DocumentManager* manager = DocumentManager::instance();
     manager->findDocuments(QString(), 4, -1, Qt::AscendingOrder, QVariant(), {});
     const QPair<quint64, quint64> result = manager->searchResultSizeAndCount();

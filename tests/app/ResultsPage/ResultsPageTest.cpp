@@ -281,6 +281,29 @@ private slots:
         SearchDataPanelMgr::instance()->setSearchData(QString());
     }
 
+    // Results queued before the user moved on are dropped: a listing of
+    // another folder or view, and the end of a search already left.
+    void overtakenResultsAreDropped()
+    {
+        FileSystemPathDisplayData* p = page();
+        SearchDataPanelMgr::instance()->setSearchData(QString());
+        p->onTreeViewItemSelectedChanged(1, base_ + "/docs");
+        QVERIFY(waitForListing(p->browser(), base_ + "/docs"));
+        QTRY_VERIFY_WITH_TIMEOUT(recordNamed(p->browser()->documents(false, 2, 0), "report.txt"), kWait);
+        const QVector<DocumentInfo*> before = p->browser()->documents(false, 2, 3);
+        const QVector<DocumentInfo*> other{DocumentManager::instance()->pathTreeRoot()->record};
+        RecordedEvents recorded;
+        const SearchConfig config = currentConfig();
+        emit DocumentManager::instance()->findDocumentsCompleted(base_ + "/DCIM", 1, other, QVariant());
+        emit DocumentManager::instance()->findDocumentsCompleted(QString(), 4, other, QVariant());
+        emit DocumentManager::instance()->searchDocumentsCompleted();
+        QTest::qWait(100);
+        QCOMPARE(p->browser()->documents(false, 2, 3), before);
+        QCOMPARE(currentConfig().text, config.text);
+        QCOMPARE(int(currentConfig().kind), 1);
+        QVERIFY(recorded.events.isEmpty());
+    }
+
     void viewWithoutARecordOnlyClearsTheBox()
     {
         FileSystemPathDisplayData* p = page();
