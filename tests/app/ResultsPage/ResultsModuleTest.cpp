@@ -9,6 +9,7 @@
 #include "ImageResources.h"
 #include "NameTable.h"
 #include "PageFixture.h"
+#include "ShellTestSupport.h"
 #include "RecoveryStorageModule.h"
 #include "RecoveryStoragePage.h"
 #include "ScanProgressPanel.h"
@@ -23,7 +24,6 @@
 #include "spdlog_qt.h"
 
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,7 +39,6 @@ class ResultsModuleTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         fillNameTable();
         initImageResources();
         QVERIFY(dir_.isValid());
@@ -180,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResultsModuleTest)
+OSTREL_SHELL_TEST_MAIN(ResultsModuleTest)
 #include "ResultsModuleTest.moc"

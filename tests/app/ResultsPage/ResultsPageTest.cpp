@@ -14,6 +14,7 @@
 #include "Modules/ModuleManager.h"
 #include "NameTable.h"
 #include "PageFixture.h"
+#include "ShellTestSupport.h"
 #include "ScanCompleteDialog.h"
 #include "FolderCrumbs.h"
 #include "SearchConfig.h"
@@ -518,5 +519,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResultsPageTest)
+OSTREL_SHELL_TEST_MAIN(ResultsPageTest)
 #include "ResultsPageTest.moc"
