@@ -1,6 +1,8 @@
 #include "PageFixture.h"
 
 #include "DocumentManager.h"
+#include "ImageResources.h"
+#include "NameTable.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
 
@@ -128,6 +130,16 @@ bool scanImage(const QString& image)
     if (!QTest::qWaitFor([&] { return finished.count() > 0; }, 60000))
         return false;
     return bridge->waitForStarters(30000) && DocumentManager::instance()->waitForIdle(30000);
+}
+
+QString prepareScannedImage(const QString& dir, FatImage& image)
+{
+    fillNameTable();
+    initImageResources();
+    image = makeFatImage(dir);
+    if (!image.why.isEmpty())
+        return image.why;
+    return scanImage(image.path) ? QString() : QStringLiteral("the scan of the image did not finish");
 }
 
 }  // namespace PageFixture

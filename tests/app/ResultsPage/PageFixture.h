@@ -42,4 +42,8 @@ private:
 // module switch); false when the scan did not finish in time.
 bool scanImage(const QString& image);
 
+// What the page tests start from: the program's names and pictures, the
+// image made in dir and scanned. Empty, or why it could not be (the test skips).
+QString prepareScannedImage(const QString& dir, FatImage& image);
+
 }  // namespace PageFixture

@@ -6,8 +6,6 @@
 #include "ExportTestSupport.h"
 #include "FileSystemPathDisplayData.h"
 #include "GuideManagement.h"
-#include "ImageResources.h"
-#include "NameTable.h"
 #include "PageFixture.h"
 #include "ShellTestSupport.h"
 #include "RecoveryStorageModule.h"
@@ -39,13 +37,11 @@ class ResultsModuleTest : public QObject {
 private slots:
     void initTestCase()
     {
-        fillNameTable();
-        initImageResources();
         QVERIFY(dir_.isValid());
-        image_ = PageFixture::makeFatImage(dir_.path());
+        const QString why = PageFixture::prepareScannedImage(dir_.path(), image_);
         if (!image_.why.isEmpty())
-            QSKIP(qPrintable(image_.why));
-        QVERIFY(PageFixture::scanImage(image_.path));
+            QSKIP(qPrintable(why));
+        QVERIFY2(why.isEmpty(), qPrintable(why));
         host_.resize(1100, 700);
         host_.show();
         RecoveryToolkitGuideManagement::instance()->setParentWidget(&host_);

@@ -7,12 +7,10 @@
 #include "FileSystemPathDisplayData.h"
 #include "FileSystemPathNavigato.h"
 #include "XListView.h"
-#include "ImageResources.h"
 #include "MediaPreviewDialog.h"
 #include "MemoryMonitor.h"
 #include "MemoryWarningDialog.h"
 #include "Modules/ModuleManager.h"
-#include "NameTable.h"
 #include "PageFixture.h"
 #include "ShellTestSupport.h"
 #include "ScanCompleteDialog.h"
@@ -108,13 +106,11 @@ class ResultsPageTest : public QObject {
 private slots:
     void initTestCase()
     {
-        fillNameTable();
-        initImageResources();
         QVERIFY(dir_.isValid());
-        image_ = PageFixture::makeFatImage(dir_.path());
+        const QString why = PageFixture::prepareScannedImage(dir_.path(), image_);
         if (!image_.why.isEmpty())
-            QSKIP(qPrintable(image_.why));
-        QVERIFY(PageFixture::scanImage(image_.path));
+            QSKIP(qPrintable(why));
+        QVERIFY2(why.isEmpty(), qPrintable(why));
         root_ = StorageDataRecoverMgr::instance()->currentScanTarget().name;
         base_ = StorageDataRecoverMgr::instance()->currentScanTarget().volumeLetter;
         QVERIFY(!root_.isEmpty());
