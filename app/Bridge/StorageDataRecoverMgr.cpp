@@ -53,6 +53,9 @@ public:
     // Readable without the lock; cleared before a destroy takes the lock, so
     // callers looping on recoveries cannot hold the destroy off.
     std::atomic<bool> engineAlive{false};
+    // A scan stop asked while no engine object could take it (one was being
+    // built under the exclusive lock): handed over before the scan starts.
+    std::atomic<bool> scanStopWanted{false};
     std::vector<DiskAndVolumeInfo> records;
     // The engine's callback reads this immutable snapshot without a lock: the
     // engine calls back even from inside ReleaseDataRecovery.
@@ -215,6 +218,7 @@ public:
         DocumentManager* model = DocumentManager::instance();
         {
             std::unique_lock setup(setupMutex);
+            scanStopWanted.store(false);
             // An engine object of an earlier scan may still be scanning: its threads
             // would feed the new scan. It is stopped and released before the model is reset.
             bool leftOver;
@@ -244,6 +248,9 @@ public:
             std::shared_lock shared(engineLock);
             if (engine) {
                 DataRecoveryMulti* running = engine;
+                // The engine keeps a stop asked before its run and ends that run at once.
+                if (scanStopWanted.load())
+                    running->SetStop(0);
                 // The scan holds the shared side for its whole run; a destroy
                 // stops it first, then waits for it here.
                 result = slot == 1 ? running->Start(resolution.rows)
@@ -510,6 +517,7 @@ void StorageDataRecoverMgr::resumeScan()
 void StorageDataRecoverMgr::stopScan()
 {
     DocumentManager::instance()->stopScanSession();
+    d->scanStopWanted.store(true);
     d->control([](DataRecoveryMulti* engine) { engine->SetStop(0); });
 }
 
@@ -522,6 +530,7 @@ void StorageDataRecoverMgr::stopRecovery()
 void StorageDataRecoverMgr::stopEngineWork()
 {
     DocumentManager::instance()->setStopRecovery(true);
+    d->scanStopWanted.store(true);
     std::shared_lock shared(d->engineLock);
     if (d->engine) {
         d->engine->SetStop(0);

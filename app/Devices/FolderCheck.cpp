@@ -26,7 +26,15 @@ bool isScannableFolder(const QString& path, const QVector<QDiskAndVolumeInfo>& d
     QVector<QDiskAndVolumeInfo> kept;
     std::vector<ScanPathInfo> rows;
     resolvePathRows({QFileInfo(path).absoluteFilePath()}, drives, &kept, &rows);
-    return !kept.isEmpty();
+    // The volume is found by its mount path alone: a folder on a mount the list
+    // does not hold (a bind mount, a stick plugged in before the list's reload)
+    // would be looked for on the enclosing volume, usually "/", and not found there.
+    return !kept.isEmpty() && QStorageInfo(kept.first().volumeLetter).rootPath() == storage.rootPath();
+}
+
+QString scanPathOf(const QString& path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
 }
 
 QStringList existingDesktopFolders()
@@ -34,6 +42,17 @@ QStringList existingDesktopFolders()
     QStringList folders;
     for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::DesktopLocation)) {
         if (QFileInfo(folder).isDir())
+            folders << folder;
+    }
+    return folders;
+}
+
+QStringList scannableDesktopFolders(const QVector<QDiskAndVolumeInfo>& drives)
+{
+    QStringList folders;
+    for (const QString& desktop : existingDesktopFolders()) {
+        const QString folder = scanPathOf(desktop);
+        if (isScannableFolder(folder, drives) && !folders.contains(folder))
             folders << folder;
     }
     return folders;

@@ -282,7 +282,7 @@ void HardDiskAndFolderSelectPage::startScan()
     if (!drive && !location)
         return;
     const QDiskAndVolumeInfo record = recordValue.value<QDiskAndVolumeInfo>();
-    if (id == DesktopId && existingDesktopFolders().isEmpty()) {
+    if (id == DesktopId && scannableDesktopFolders(StorageDeviceManager::instance().diskList()).isEmpty()) {
         refuseFolder();
         return;
     }
@@ -306,7 +306,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
 {
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     if (itemId == DesktopId) {
-        bridge->startPathScan(existingDesktopFolders(), 11);
+        bridge->startPathScan(scannableDesktopFolders(StorageDeviceManager::instance().diskList()), 11);
         return true;
     }
     if (itemId == RecycleBinId) {
@@ -330,12 +330,13 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
     }
     if (!self || path.isEmpty())
         return false;
-    if (!isScannableFolder(path, StorageDeviceManager::instance().diskList())) {
+    const QString folder = scanPathOf(path);
+    if (!isScannableFolder(folder, StorageDeviceManager::instance().diskList())) {
         refuseFolder();
         return false;
     }
     postAppEvent(AppEvent::ShowBusy);
-    bridge->startPathScan({path}, 10);
+    bridge->startPathScan({folder}, 10);
     return true;
 }
 

@@ -5,10 +5,11 @@
 #include "HardDiskAndFolderSelectPage.h"
 #include "NoLocalDiskDialog.h"
 #include "RefreshDiskDialog.h"
-#include "SelectionPlaceholderPage.h"
+#include "SDCardSelectPage.h"
 #include "StorageDeviceBar.h"
 #include "StorageDeviceManager.h"
 #include "UIFrameInfo.h"
+#include "WholeDiskPage.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -57,11 +58,15 @@ void StorageDevicePage::showSelectionPage(int pageType)
         connect(hardDisk, &HardDiskAndFolderSelectPage::wholeDiskRecovery, this, [this] { showSelectionPage(2); });
         hardDisk->refreshDeviceList();
         page = hardDisk;
+    } else if (pageType == 1) {
+        auto* cards = new SDCardSelectPage(this);
+        cards->refreshDeviceList();
+        page = cards;
     } else {
-        auto* placeholder = new SelectionPlaceholderPage(pageType, this);
-        connect(placeholder, &SelectionPlaceholderPage::partitionRecovery, this, [this] { showSelectionPage(0); });
-        placeholder->refresh();
-        page = placeholder;
+        auto* wholeDisk = new WholeDiskPage(this);
+        connect(wholeDisk, &WholeDiskPage::partitionRecovery, this, [this] { showSelectionPage(0); });
+        wholeDisk->refreshDeviceList();
+        page = wholeDisk;
     }
     pageType_ = pageType;
     stack_->addWidget(page);
@@ -73,8 +78,10 @@ void StorageDevicePage::refreshCurrentPage()
     QWidget* page = stack_->currentWidget();
     if (auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(page))
         hardDisk->refreshDeviceList();
-    else if (auto* placeholder = qobject_cast<SelectionPlaceholderPage*>(page))
-        placeholder->refresh();
+    else if (auto* cards = qobject_cast<SDCardSelectPage*>(page))
+        cards->refreshDeviceList();
+    else if (auto* wholeDisk = qobject_cast<WholeDiskPage*>(page))
+        wholeDisk->refreshDeviceList();
 }
 
 void StorageDevicePage::onDeviceChanged(int)

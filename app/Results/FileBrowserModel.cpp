@@ -12,7 +12,7 @@
 #include <QListView>
 #include <QPixmap>
 
-#include <algorithm>
+#include <bit>
 
 FileBrowserModel::FileBrowserModel(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -179,6 +179,16 @@ void FileBrowserModel::appendDocuments(const QVector<DocumentInfo*>& docs)
     endInsertRows();
 }
 
+namespace {
+
+// Fibonacci hashing of the record's address into a table of 2^bits slots.
+size_t slotOf(const DocumentInfo* doc, int bits)
+{
+    return size_t((quint64(quintptr(doc)) * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+}
+
+} // namespace
+
 int FileBrowserModel::positionOf(DocumentInfo* doc) const
 {
     constexpr int tailLimit = 4096;
@@ -190,17 +200,16 @@ int FileBrowserModel::positionOf(DocumentInfo* doc) const
         if (documents_[row] == doc)
             return lastFound_ = row;
     }
-    if (size - indexedRows_ > tailLimit) {
-        const auto middle = rowIndex_.size();
-        for (int row = indexedRows_; row < size; ++row)
-            rowIndex_.emplace_back(documents_[row], row);
-        std::sort(rowIndex_.begin() + middle, rowIndex_.end());
-        std::inplace_merge(rowIndex_.begin(), rowIndex_.begin() + middle, rowIndex_.end());
-        indexedRows_ = size;
+    if (size - indexedRows_ > tailLimit)
+        indexRows();
+    if (!rowSlots_.empty()) {
+        const size_t mask = rowSlots_.size() - 1;
+        // Rows went in ascending, so a record listed twice is found at its first row.
+        for (size_t slot = slotOf(doc, std::countr_zero(rowSlots_.size())); rowSlots_[slot] >= 0; slot = (slot + 1) & mask) {
+            if (documents_[rowSlots_[slot]] == doc)
+                return lastFound_ = rowSlots_[slot];
+        }
     }
-    const auto it = std::lower_bound(rowIndex_.begin(), rowIndex_.end(), std::make_pair(doc, -1));
-    if (it != rowIndex_.end() && it->first == doc)
-        return lastFound_ = it->second;
     for (int row = indexedRows_; row < size; ++row) {
         if (documents_[row] == doc)
             return lastFound_ = row;
@@ -208,10 +217,28 @@ int FileBrowserModel::positionOf(DocumentInfo* doc) const
     return -1;
 }
 
+void FileBrowserModel::indexRows() const
+{
+    const size_t size = size_t(documents_.size());
+    if (size * 2 > rowSlots_.size()) {
+        rowSlots_.assign(std::bit_ceil(size * 2), -1);
+        indexedRows_ = 0;
+    }
+    const int bits = std::countr_zero(rowSlots_.size());
+    const size_t mask = rowSlots_.size() - 1;
+    for (int row = indexedRows_; row < int(size); ++row) {
+        size_t slot = slotOf(documents_[row], bits);
+        while (rowSlots_[slot] >= 0)
+            slot = (slot + 1) & mask;
+        rowSlots_[slot] = row;
+    }
+    indexedRows_ = int(size);
+}
+
 void FileBrowserModel::dropIndex()
 {
-    rowIndex_.clear();
-    rowIndex_.shrink_to_fit();
+    rowSlots_.clear();
+    rowSlots_.shrink_to_fit();
     indexedRows_ = 0;
     lastFound_ = 0;
 }

@@ -6,7 +6,6 @@
 #include <QVector>
 
 #include <atomic>
-#include <utility>
 #include <vector>
 
 // The file list of the results page: one row per record of the folder, category
@@ -66,16 +65,19 @@ public:
 
 private:
     // Position of a record, -1 when absent (a list holds each record once).
-    // Rows next to the last one found are tried first; then a sorted index built on first use, with appended rows merged in
+    // Rows next to the last one found are tried first; then a row index built on first use, with appended rows added
     // once a short tail has grown, so thumbnail updates never scan a long list.
     int positionOf(DocumentInfo* doc) const;
+    void indexRows() const;
     void dropIndex();
 
     QVector<DocumentInfo*> documents_;
     int loadedCount_ = 0;
     QString searchKeyword_;
     std::atomic<int> viewDisplayMode_{1};
-    mutable std::vector<std::pair<DocumentInfo*, int>> rowIndex_;
+    // Open addressing over row numbers (-1 empty, at most half full): the records
+    // themselves stay in documents_, and a million rows index in one linear pass.
+    mutable std::vector<int> rowSlots_;
     mutable int indexedRows_ = 0;
     mutable int lastFound_ = 0;
 };

@@ -1,8 +1,12 @@
 // ostrel-device-shots --out DIR: one PNG per device-selection page and dialog
-// state, on a made-up machine, for review.
+// state, for review: on the machine VELMORA_SYSTEM_ROOT points at (the tests'
+// fake machine), else on a made-up device list.
 
 #include "AppManager.h"
+#include "CardShots.h"
 #include "DriveListView.h"
+#include "DriveTileRoles.h"
+#include "HardDiskAndFolderSelectDelegate.h"
 #include "Application/XApplication.h"
 #include "HardDiskAndFolderSelectPage.h"
 #include "NoLocalDiskDialog.h"
@@ -109,6 +113,25 @@ QVector<QDiskAndVolumeInfo> machine()
             volume("Unallocated Space - 5", "5", "Unallocated", 0.09, 0.0, 4, 1, true)};
 }
 
+// The first tile whose name is cut short (its tooltip shows the whole name).
+QModelIndex firstElidedTile(QAbstractItemView* list)
+{
+    QFont font = list->font();
+    font.setWeight(75);
+    font.setPointSizeF(12.0);
+    const QFontMetrics metrics(font);
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (HardDiskAndFolderSelectDelegate::isHeader(index))
+            continue;
+        const QRect name = HardDiskAndFolderSelectDelegate::tileNameRect(list->visualRect(index),
+                                                                         index.data(DriveTileRoles::SectionRole).toInt());
+        if (metrics.horizontalAdvance(HardDiskAndFolderSelectDelegate::tileName(index)) > name.width())
+            return index;
+    }
+    return list->model()->index(1, 0);
+}
+
 // Answers the next modal box after grabbing it.
 void grabNextModal(const QString& name)
 {
@@ -140,7 +163,9 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(folder))
         return 1;
     AppManager::instance()->initApplication();
-    StorageDeviceManager::instance().setCachedList(machine());
+    const bool listed = !qEnvironmentVariableIsEmpty("VELMORA_SYSTEM_ROOT");
+    const QVector<QDiskAndVolumeInfo> drives = listed ? StorageDeviceManager::instance().refreshDiskList() : machine();
+    StorageDeviceManager::instance().setCachedList(drives);
 
     {
         StorageDevicePage page;
@@ -148,7 +173,7 @@ int main(int argc, char** argv)
         take(page, "devices-hard-disk");
         auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(page.currentSelectionPage());
         QAbstractItemView* list = hardDisk->listView();
-        const QModelIndex longName = list->model()->index(8, 0);
+        const QModelIndex longName = firstElidedTile(list);
         list->scrollTo(longName);
         settle();
         const QRect tile = list->visualRect(longName);
@@ -169,7 +194,7 @@ int main(int argc, char** argv)
         StorageDevicePage page;
         page.resize(1180, 720);
         take(page, "devices-no-drives");
-        StorageDeviceManager::instance().setCachedList(machine());
+        StorageDeviceManager::instance().setCachedList(drives);
     }
     {
         RefreshDiskDialog::setStartDelayMs(3600000);
@@ -193,5 +218,6 @@ int main(int argc, char** argv)
         grabNextModal("devices-exit-question");
         module.confirmClose();
     }
+    takeCardAndWholeDiskShots({save, take, takeWithToolTip, hover});
     return failures ? 1 : 0;
 }

@@ -605,6 +605,44 @@ private slots:
         QCOMPARE(log.finishedCount(), 0);
     }
 
+    // A volume the engine cannot open holds the engine object's creation for
+    // its three attempts, five seconds apart. A stop asked meanwhile used to
+    // be dropped (the bridge's lock was taken): the other volumes were then
+    // scanned to the end behind a page that showed the scan stopped.
+    void stopDuringEngineCreationReachesTheEngine()
+    {
+        const QString image = dir_.filePath(QStringLiteral("stop.img"));
+        const QString file = dir_.filePath(QStringLiteral("kept.txt"));
+        QFile text(file);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray(100000, 'k'));
+        text.close();
+        if (!run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", image, "40000"})
+            || !run(QStringLiteral("mcopy"), {"-i", image, file, "::/kept.txt"}))
+            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        const QVector<QDiskAndVolumeInfo> list = listImages({image});
+        QCOMPARE(list.size(), 1);
+        // A second volume whose device went away after the listing.
+        QDiskAndVolumeInfo gone = list[0];
+        gone.volIndex = 9;
+        gone.diskName = gone.volumePath = dir_.filePath(QStringLiteral("unplugged.img"));
+        StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+        ScanLog log;
+        bridge->startWholeDiskScan({list[0], gone}, WholeDisk);
+        QVERIFY(QTest::qWaitFor([&] { return DocumentManager::instance()->state() == DocumentManager::Scanning; },
+                                5000));
+        QTest::qWait(500);
+        QVERIFY(!bridge->hasEngine());  // still being built
+        bridge->stopScan();
+        QVERIFY(bridge->waitForStarters(60000));
+        QVERIFY(DocumentManager::instance()->waitForIdle(30000));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        int total = 0;
+        modelFiles(QString(), &total);
+        QCOMPARE(total, 0);
+        bridge->releaseScanData();
+    }
+
     void emptyPathListFailsAtOnce()
     {
         ScanLog log;

@@ -1,8 +1,10 @@
 // The device module's pages: tiles from the device list, selection restore,
 // scan starts, the bar, the dialogs and device-change reloads.
 #include "AppEvent.h"
+#include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
+#include "DataRecovery/VelmoraExports.h"
 #include "DeviceNotifier.h"
 #include "DriveListView.h"
 #include "DriveTileRoles.h"
@@ -28,6 +30,7 @@
 #include <QtTest>
 
 #include <QProcess>
+#include <QScrollBar>
 
 #include <atomic>
 #include <mutex>
@@ -37,21 +40,6 @@
 using namespace DriveTileRoles;
 
 namespace {
-
-// Stands for the main window: records the AppEvents the pages post.
-class EventRecorder : public QWidget
-{
-public:
-    QList<int> flags;
-    bool event(QEvent* event) override
-    {
-        if (event->type() == AppEvent::EventType) {
-            flags << static_cast<AppEvent*>(event)->flags();
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
 
 class UrlRecorder : public QObject
 {
@@ -144,6 +132,7 @@ private slots:
     void recycleBinStartsItsScan();
     void volumeTileStartsItsScan();
     void barPresses();
+    void barIgnoresWheelAndKeys();
     void pageSwitches();
     void deviceChangeReloadsOnceMore();
     void pageDeletedDuringReload();
@@ -155,14 +144,15 @@ private slots:
     void cleanupTestCase();
 
 private:
-    EventRecorder recorder_;
+    AppEventRecorder recorder_;
     std::atomic<int> listingDelayMs_{0};
     std::atomic<int> listings_{0};
     std::atomic<bool> plugged_{false};
     std::atomic<bool> linuxOnly_{false};
     std::mutex imageMutex_;
-    std::string image_;
-    uint64_t imageSize_ = 0;
+    // The engine's own records of an image: a record the engine never listed
+    // cannot be opened, and the engine tries three times, five seconds apart.
+    std::vector<DiskAndVolumeInfo> image_;
 };
 
 void DevicePagesTest::initTestCase()
@@ -174,12 +164,7 @@ void DevicePagesTest::initTestCase()
         auto records = machine(plugged_.load());
         {
             std::lock_guard lock(imageMutex_);
-            if (!image_.empty()) {
-                auto stick = engineRecord("7", "", 0, 5, 0, true);
-                stick.diskName = stick.volumePath = image_;
-                stick.endOffset = stick.deviceSize = imageSize_;
-                records.push_back(stick);
-            }
+            records.insert(records.end(), image_.begin(), image_.end());
         }
         if (linuxOnly_)
             for (auto& record : records)
@@ -367,10 +352,17 @@ void DevicePagesTest::volumeTileStartsItsScan()
     const QString image = dir.filePath(QStringLiteral("stick.img"));
     if (QProcess::execute(QStringLiteral("mkfs.fat"), {"-F", "32", "-n", "MYSTICK", "-C", image, "34000"}) != 0)
         QSKIP("mkfs.fat is missing");
+    qputenv("VELMORA_IMAGES_ONLY", "1");
+    qputenv("VELMORA_DISK_IMAGES", image.toUtf8());
+    std::vector<DiskAndVolumeInfo> listed = GetLocalDiskAndVolumeInfo();
+    qunsetenv("VELMORA_IMAGES_ONLY");
+    qunsetenv("VELMORA_DISK_IMAGES");
+    QCOMPARE(listed.size(), size_t(1));
+    listed[0].isExternal = true;
+    const quint64 disk = listed[0].diskIndex;
     {
         std::lock_guard lock(imageMutex_);
-        image_ = image.toStdString();
-        imageSize_ = QFileInfo(image).size();
+        image_ = listed;
     }
     StorageDeviceManager::instance().refreshDiskList();
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
@@ -382,7 +374,8 @@ void DevicePagesTest::volumeTileStartsItsScan()
     QTest::qWait(10);
     QModelIndex tile;
     for (int row = 0; row < page.model()->rowCount(); ++row) {
-        if (page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>().diskIndex == 5)
+        const auto record = page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>();
+        if (record.volumePath == image)
             tile = page.model()->index(row, 0);
     }
     QVERIFY(tile.isValid());
@@ -392,11 +385,11 @@ void DevicePagesTest::volumeTileStartsItsScan()
     QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 30000);
     QCOMPARE(started, QList<bool>({true}));
     QCOMPARE(int(bridge->currentDeviceType()), 0);
-    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({quint64(5) << 32}));
+    QCOMPARE(bridge->diskVolumeHash().keys(), QList<quint64>({disk << 32}));
     const UIFrameInfo frame = UIFrame::stored();
     QCOMPARE(frame.itemKind, 2);
     QCOMPARE(frame.itemId, 1);
-    QCOMPARE(frame.diskIndex, quint64(5));
+    QCOMPARE(frame.diskIndex, disk);
     QCOMPARE(frame.volIndex, quint64(0));
     QCoreApplication::processEvents();
     QCOMPARE(recorder_.flags, QList<int>({4}));
@@ -434,6 +427,35 @@ void DevicePagesTest::barPresses()
     QCOMPARE(list->currentIndex().row(), 1);
     bar.retranslateItems(1);
     QCOMPARE(list->currentIndex().row(), 3);
+}
+
+void DevicePagesTest::barIgnoresWheelAndKeys()
+{
+    StorageDeviceBar bar;
+    // Short enough to scroll, were the wheel let through.
+    bar.resize(266, 120);
+    bar.show();
+    bar.retranslateItems(1);
+    QAbstractItemView* list = bar.listView();
+    QVERIFY(list->verticalScrollBar()->maximum() > 0);
+    QSignalSpy spy(&bar, &StorageDeviceBar::selectRecoverTypeSignal);
+    // "SD Card" is current and scrolled into view: the wheel could move either way.
+    const int scrolled = list->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    const QPoint at = list->viewport()->rect().center();
+    for (int delta : {480, 120, -120}) {
+        QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list->viewport(), &wheel);
+    }
+    QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+    list->setFocus();
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space,
+                        Qt::Key_Return})
+        QTest::keyClick(list, key);
+    QCOMPARE(list->currentIndex().row(), 3);
+    QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(spy.count(), 0);
 }
 
 void DevicePagesTest::pageSwitches()

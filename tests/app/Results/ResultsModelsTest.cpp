@@ -257,6 +257,36 @@ private slots:
         QCOMPARE(changed[0][2].value<QVector<int>>(), QVector<int>{FileBrowserModel::ThumbnailRole});
     }
 
+    // Row lookups far from the last row found go through the row index: it must
+    // follow appends past its short unindexed tail and its growth, answer absent
+    // records, give a record listed twice its first row and start over on a new list.
+    void rowLookupsFollowAppendsAndNewLists()
+    {
+        auto manager = newManager();
+        const QVector<DocumentInfo*> docs = records(manager.get(), 13001);
+        const QVector<DocumentInfo*> listed = docs.mid(0, 13000);
+        DocumentInfo* absent = docs.last();
+        FileBrowserModel model;
+        for (int at = 0; at < listed.size(); at += 3250) {
+            model.appendDocuments(listed.mid(at, 3250));
+            for (int row = at + 3249; row >= 0; row -= 997)
+                QCOMPARE(model.rowOfDocument(listed[row]), row);
+            QCOMPARE(model.rowOfDocument(absent), 0);
+        }
+        QVector<DocumentInfo*> twice = listed;
+        twice << listed[5];
+        model.setDocuments(twice);
+        QCOMPARE(model.rowOfDocument(listed[12000]), 12000);
+        QCOMPARE(model.rowOfDocument(listed[5]), 5);
+        QCOMPARE(model.rowOfDocument(listed[12999]), 12999);
+
+        QVector<DocumentInfo*> reversed(listed.rbegin(), listed.rend());
+        model.setDocuments(reversed);
+        for (int row = 0; row < reversed.size(); row += 1231)
+            QCOMPARE(model.rowOfDocument(reversed[row]), row);
+        QCOMPARE(model.rowOfDocument(absent), 0);
+    }
+
     // Nodes made before the tree model exists all appear, and later ones join
     // through the batcher in one insert per parent.
     void treeCatchesUpThenFollowsBatches()
