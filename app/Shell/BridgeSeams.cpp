@@ -7,6 +7,13 @@
 #include "Modules/ModuleManager.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
+#include "spdlog_qt.h"
+
+#include <QCoreApplication>
+#include <QSemaphore>
+#include <QThread>
+
+#include <memory>
 
 void connectBridgeBeforeSplash()
 {
@@ -17,8 +24,23 @@ void connectBridgeToMainWindow(MainWindow* window)
 {
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     DocumentManager* model = DocumentManager::instance();
+    // The starter waits (at most 5 s) until the GUI thread has shown the
+    // module: the results page must exist before the scan it follows starts,
+    // or a small volume's scan ends unseen (no summary, a ring that never stops).
     bridge->setModuleSwitcher([](int type) {
-        ModuleManager::instance()->setCurrentModule(static_cast<ModuleManager::ModuleType>(type));
+        const auto module = static_cast<ModuleManager::ModuleType>(type);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || QThread::currentThread() == app->thread()) {
+            ModuleManager::instance()->setCurrentModule(module);
+            return;
+        }
+        auto shown = std::make_shared<QSemaphore>();
+        QMetaObject::invokeMethod(app, [module, shown] {
+            ModuleManager::instance()->setCurrentModule(module);
+            shown->release();
+        }, Qt::QueuedConnection);
+        if (!shown->tryAcquire(1, 5000))
+            logInfo("The results module was not shown within 5 s; the scan starts anyway");
     });
     // The receivers live on the GUI thread: the emitting pool and model threads never wait.
     QObject::connect(bridge, &StorageDataRecoverMgr::initCfgFinished, window, &MainWindow::onInitCfgFinished);

@@ -44,6 +44,7 @@ void XBusyIndicator::setPixmap(const QString& path, const QSize& size)
         d->pixmap = QPixmap();
     } else {
         d->pixmap = QPixmap::fromImage(image);
+        d->pixmap.setDevicePixelRatio(1.0);  // an "@2x" spinner is drawn at its pixel size, not half of it
         if (size.isValid()) {
             d->pixmapSize = evenSize(size);
             d->pixmap = d->pixmap.scaled(d->pixmapSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);

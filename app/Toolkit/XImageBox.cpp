@@ -6,7 +6,7 @@
 
 struct XImageBox::Private {
     QImageReader reader;
-    QPixmap pixmap;
+    QPixmap pixmap;  // device pixel ratio 1: sizes are the program's UI-scaled pixels
     bool scaleToWidget = false;
     QSize imageSize;
     std::unique_ptr<QTimer> frameTimer;
@@ -50,6 +50,7 @@ void XImageBox::setImageFile(const QString& path, bool scaleToWidget)
     }
     stopAnimation();
     QImage image = d->reader.read();
+    image.setDevicePixelRatio(1.0);
     if (scaleToWidget && image.size() != size())
         image = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     d->pixmap = QPixmap::fromImage(image);
@@ -65,6 +66,7 @@ void XImageBox::showNextFrame()
         stopAnimation();
         return;
     }
+    image.setDevicePixelRatio(1.0);
     if (d->imageSize.isValid() && d->imageSize != image.size())
         image = image.scaled(d->imageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     else if (d->scaleToWidget && image.size() != size())
@@ -82,6 +84,9 @@ void XImageBox::showNextFrame()
 void XImageBox::setPixmap(const QPixmap& pixmap, bool scaleToWidget)
 {
     d->pixmap = pixmap;
+    // Drawn at its pixel size: a picture named "@2x" must not come out at half size.
+    if (!d->pixmap.isNull())
+        d->pixmap.setDevicePixelRatio(1.0);
     d->scaleToWidget = scaleToWidget;
     update();
 }

@@ -21,6 +21,9 @@ void loadInto(std::unique_ptr<QPixmap>& slot, const QString& path)
         slot->load(path);
     else
         slot = std::make_unique<QPixmap>(path);
+    // Sizes here are pixels of the program's own UI scale: Qt's "@2x" naming rule
+    // (device pixel ratio 2) would draw every picture at half its size.
+    slot->setDevicePixelRatio(1.0);
 }
 
 bool usable(const std::unique_ptr<QPixmap>& pixmap)

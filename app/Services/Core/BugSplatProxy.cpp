@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <mutex>
 #include <new>
+#include <vector>
 
 #include <execinfo.h>
 #include <fcntl.h>
@@ -230,7 +232,15 @@ void BugSplatProxy::initialize(const QString& crashPath, const QString& logFolde
 void BugSplatProxy::setUserDescription(const QString& text)
 {
     // Kept for the life of the process: the handler may read it at any moment.
-    descriptionText.store(::strdup(text.simplified().toUtf8().constData()));
+    // Every copy stays reachable, so a replaced one is kept, not leaked.
+    static std::mutex keptMutex;
+    static auto* kept = new std::vector<const char*>;
+    const char* copy = ::strdup(text.simplified().toUtf8().constData());
+    {
+        std::lock_guard lock(keptMutex);
+        kept->push_back(copy);
+    }
+    descriptionText.store(copy);
 }
 
 void BugSplatProxy::setUserEmail(const QString& text)

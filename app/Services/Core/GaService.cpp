@@ -12,8 +12,6 @@
 #include <QFuture>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -59,7 +57,8 @@ struct GaService::GaServiceImpl {
     bool debugMode = false;
     int transferTimeoutMs = 10000;
 
-    mutable QMutex mutex;  // guards everything above and below except abandon
+    // A std::mutex, not a QMutex: the sanitizer builds see its hand-offs (Qt is not instrumented).
+    mutable std::mutex mutex;  // guards everything above and below except abandon
     QStringList queue;
     bool sending = false;
     QFuture<void> worker;
@@ -85,12 +84,12 @@ GaService::~GaService()
     d->abandon = true;
     QFuture<void> worker;
     {
-        QMutexLocker lock(&d->mutex);
+        std::lock_guard lock(d->mutex);
         worker = d->worker;
     }
     worker.waitForFinished();
     // Taking the lock once more orders the worker's last unlock before d goes.
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
 }
 
 QString GaService::clientIdFromMachineId(const QByteArray& machineId)
@@ -125,14 +124,14 @@ QString GaService::clientIdFor(const QByteArray& machineId)
 
 QString GaService::measurementId() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
     return d->measurementId;
 }
 
 void GaService::setMeasurementId(const QString& id)
 {
     {
-        QMutexLocker lock(&d->mutex);
+        std::lock_guard lock(d->mutex);
         if (id.isEmpty() || id == d->measurementId)
             return;
         d->measurementId = id;
@@ -143,7 +142,7 @@ void GaService::setMeasurementId(const QString& id)
 void GaService::setDimensions(const QString& productVersion, const QString& installSource,
                               const QString& boardSerial, const QString& operatingSystem)
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
     if (!productVersion.isEmpty())
         d->productVersion = productVersion;
     if (!installSource.isEmpty())
@@ -161,7 +160,7 @@ bool GaService::isEnabled() const
 
 bool GaService::isSending() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
     return d->sending;
 }
 
@@ -172,7 +171,7 @@ QString GaService::clientId() const
 
 void GaService::setTransferTimeout(int ms)
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
     d->transferTimeoutMs = ms;
 }
 
@@ -180,7 +179,7 @@ void GaService::sendEvent(const QString& event, const QStringList& parameters, b
 {
     if (!isEnabled())
         return;
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard lock(d->mutex);
     // Every key and value is encoded: a label with "&", "=", "+" or "#" would
     // otherwise split or cut the event.
     QString url = QStringLiteral("%1&tid=%2&cid=%3&sid=%4&en=%5")
@@ -211,7 +210,7 @@ void GaService::work()
         QString url;
         int timeout = 0;
         {
-            QMutexLocker lock(&d->mutex);
+            std::lock_guard lock(d->mutex);
             if (d->abandon || d->queue.isEmpty()) {
                 d->sending = false;
                 return;

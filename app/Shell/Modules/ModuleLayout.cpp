@@ -1,7 +1,7 @@
 #include "Modules/ModuleLayout.h"
 
 #include "Modules/AbstractModuleWidget.h"
-#include "RecoveryStorageModule.h"
+#include "StandInRecoveryStorageModule.h"
 #include "StandInStorageDeviceModule.h"
 
 #include <QHBoxLayout>
@@ -61,7 +61,7 @@ void ModuleLayout::onCurrentModuleChanged(ModuleManager::ModuleType type)
     if (!module && type == ModuleManager::StorageDevice)
         module = new StandInStorageDeviceModule(this);
     else if (!module && type == ModuleManager::RecoveryStorage)
-        module = new RecoveryStorageModule(this);
+        module = new StandInRecoveryStorageModule(this);
     if (!module)
         return;
     stack_->addWidget(module);

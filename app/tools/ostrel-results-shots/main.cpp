@@ -6,6 +6,7 @@
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "FileBrowserProxyModel.h"
+#include "FileBrowserView.h"
 #include "FileSystemPathNavigato.h"
 #include "FileSystemPathTreeView.h"
 #include "ImageResources.h"
@@ -13,6 +14,10 @@
 #include "QDiskAndVolumeInfo.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryStateIndicator.h"
+#include "BreadcrumbView.h"
+#include "SearchConfig.h"
+#include "SearchDataPanel.h"
+#include "SearchDataPanelMgr.h"
 #include "SearchGuideDialog.h"
 #include "DataRecoveryDialog.h"
 #include "DataReleaseWaitDialog.h"
@@ -30,6 +35,7 @@
 #include <QListView>
 #include <QEventLoop>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <string>
@@ -60,7 +66,7 @@ bool save(QWidget& widget, const QString& folder, const QString& name)
 {
     widget.show();
     QEventLoop settle;
-    QTimer::singleShot(30, &settle, &QEventLoop::quit);
+    QTimer::singleShot(100, &settle, &QEventLoop::quit);
     settle.exec();
     const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
     if (!widget.grab().save(file))
@@ -142,6 +148,25 @@ int main(int argc, char** argv)
         model.setSearchKeyword(QString());
         ok &= save(list, folder, QStringLiteral("list-icons"));
     }
+    {
+        FileBrowserView view(&manager);
+        view.resize(1100, 560);
+        ok &= save(view, folder, QStringLiteral("browser-scanning"));
+        QVector<DocumentInfo*> docs = manager.allFileRecords();
+        view.setCurrentPath(QStringLiteral("sdb1/Users/ann/Documents"));
+        view.setDocuments(docs, QVariant::fromValue(docs.value(2)));
+        view.updateHeaderCheckState();
+        ok &= save(view, folder, QStringLiteral("browser-list"));
+        view.setIconMode(true);
+        ok &= save(view, folder, QStringLiteral("browser-icons"));
+        view.setIconMode(false);
+        view.setViewDisplayMode(4);
+        view.setSearchKeyword(QStringLiteral("o"));
+        view.setDocuments(docs);
+        ok &= save(view, folder, QStringLiteral("browser-search"));
+        view.setDocuments({});
+        ok &= save(view, folder, QStringLiteral("browser-no-search-result"));
+    }
     for (int state = 0; state <= 5; ++state) {
         RecoveryStateIndicator indicator;
         indicator.resize(640, 360);
@@ -176,6 +201,33 @@ int main(int argc, char** argv)
         ok &= save(panel, folder, QStringLiteral("info-panel"));
         panel.setDocument(QVariant());
         ok &= save(panel, folder, QStringLiteral("info-panel-empty"));
+    }
+    {
+        QWidget holder;
+        auto* holderLayout = new QVBoxLayout(&holder);
+        holderLayout->setContentsMargins(0, 0, 0, 0);
+        auto* panel = new SearchDataPanel(&holder);
+        holderLayout->addWidget(panel);
+        holder.resize(1200, 66);
+        SearchConfig location;
+        location.icon = QPixmap(QStringLiteral(":/images/local_disk@2x.png"));
+        location.pathParts = QStringList{QStringLiteral("Data (sdb1)"), QStringLiteral("Users"), QStringLiteral("ann"),
+                                         QStringLiteral("Documents")};
+        location.text = QStringLiteral("sdb1/Users/ann/Documents");
+        SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(location));
+        ok &= save(holder, folder, QStringLiteral("search-panel"));
+        SearchConfig search;
+        search.kind = 4;
+        search.matchCount = 12345;
+        search.totalBytes = 987654321;
+        SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(search));
+        ok &= save(holder, folder, QStringLiteral("search-panel-search"));
+        BreadcrumbView crumbs;
+        crumbs.resize(300, 32);
+        crumbs.show();
+        crumbs.setPath({QStringLiteral("Data (sdb1)"), QStringLiteral("Users"), QStringLiteral("ann"),
+                        QStringLiteral("Pictures"), QStringLiteral("Holidays 2023")});
+        ok &= save(crumbs, folder, QStringLiteral("breadcrumb-elided"));
     }
     {
         SearchGuideDialog guide;

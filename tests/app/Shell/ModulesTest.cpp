@@ -7,7 +7,7 @@
 #include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
 #include "Modules/PageWidget.h"
-#include "RecoveryStorageModule.h"
+#include "StandInRecoveryStorageModule.h"
 #include "StandInStorageDeviceModule.h"
 
 #include <QPointer>
@@ -79,7 +79,7 @@ void ModulesTest::sameTypeEmitsNothing()
     QCOMPARE(layout.currentModule(), before);
     manager()->setCurrentModule(ModuleManager::RecoveryStorage);
     QCOMPARE(spy.count(), 1);
-    QVERIFY(qobject_cast<RecoveryStorageModule*>(layout.currentModule()));
+    QVERIFY(qobject_cast<StandInRecoveryStorageModule*>(layout.currentModule()));
 }
 
 void ModulesTest::poolThreadSwitchArrivesLater()
@@ -91,7 +91,7 @@ void ModulesTest::poolThreadSwitchArrivesLater()
     // Stored at once, shown only when the GUI thread delivers the change.
     QCOMPARE(manager()->currentModule(), ModuleManager::RecoveryStorage);
     QCOMPARE(layout.currentModule(), deviceModule.data());
-    QTRY_VERIFY(qobject_cast<RecoveryStorageModule*>(layout.currentModule()));
+    QTRY_VERIFY(qobject_cast<StandInRecoveryStorageModule*>(layout.currentModule()));
     auto* results = qobject_cast<AbstractModuleWidget*>(layout.currentModule());
     QCOMPARE(results->currentPageId(), 0);
     QTRY_VERIFY(deviceModule.isNull());
@@ -124,7 +124,7 @@ void ModulesTest::racingSwitchesEndInAgreement()
     if (current == ModuleManager::StorageDevice)
         QVERIFY(qobject_cast<StandInStorageDeviceModule*>(layout.currentModule()));
     else
-        QVERIFY(qobject_cast<RecoveryStorageModule*>(layout.currentModule()));
+        QVERIFY(qobject_cast<StandInRecoveryStorageModule*>(layout.currentModule()));
 
     // And the next switch back is not lost.
     const auto other = current == ModuleManager::StorageDevice ? ModuleManager::RecoveryStorage

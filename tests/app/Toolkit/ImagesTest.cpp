@@ -4,6 +4,7 @@
 #include "ToolkitTestSupport.h"
 #include "XBusyIndicator.h"
 #include "XImageBox.h"
+#include "XPushButton.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -71,6 +72,7 @@ private slots:
     void busyIndicatorSizeRule();
     void busyIndicatorTurnsTwentyDegreesPerTick();
     void busyIndicatorStartShowsIt();
+    void twoTimesPicturesDrawAtFullSize();
 
 private:
     QTemporaryDir dir_;
@@ -243,6 +245,54 @@ void ImagesTest::busyIndicatorStartShowsIt()
     indicator.stop();
     QVERIFY(!indicator.isVisible());
     QVERIFY(!indicator.isSpinning());
+}
+
+namespace {
+
+// Width of the red run across the middle row of a grabbed widget.
+int redWidth(QWidget& widget)
+{
+    const QImage image = widget.grab().toImage();
+    int width = 0;
+    for (int x = 0; x < image.width(); ++x)
+        width += near(image.pixelColor(x, image.height() / 2), Qt::red, 40) ? 1 : 0;
+    return width;
+}
+
+} // namespace
+
+// Pictures are drawn at their pixel size whatever their name: Qt's "@2x" rule
+// would give them a device pixel ratio of 2 and halve them on a 1x screen.
+void ImagesTest::twoTimesPicturesDrawAtFullSize()
+{
+    const QString picture = dir_.filePath("dot@2x.png");
+    QVERIFY(solidImage(QSize(32, 32), Qt::red).save(picture));
+
+    XImageBox box;
+    box.resize(60, 60);
+    box.setImageFile(picture);
+    QCOMPARE(box.pixmap().devicePixelRatio(), 1.0);
+    QCOMPARE(redWidth(box), 32);
+    box.setPixmap(QPixmap(picture));
+    QCOMPARE(redWidth(box), 32);
+
+    XPushButton button;
+    button.resize(60, 60);
+    button.setPixmap(picture);
+    QCOMPARE(redWidth(button), 32);
+    button.setAllStatePixmaps(picture, picture, picture, picture);
+    button.scalePixmaps(QSize(20, 20), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QCOMPARE(redWidth(button), 20);
+
+    XPushButton iconButton;
+    iconButton.resize(100, 40);
+    iconButton.setIcon(picture, QSize(20, 20), Qt::AlignLeft, 10, 4);
+    QCOMPARE(redWidth(iconButton), 20);
+
+    XBusyIndicator spinner;
+    spinner.resize(60, 60);
+    spinner.setPixmap(picture, QSize(30, 30));
+    QCOMPARE(redWidth(spinner), 30);
 }
 
 OSTREL_TEST_MAIN(ImagesTest)

@@ -1,11 +1,9 @@
 #include "RecoveryStorageModule.h"
 
-#include "PlaceholderPage.h"
+#include "Modules/PageWidget.h"
+#include "RecoveryStoragePage.h"
 
-RecoveryStorageModule::RecoveryStorageModule(QWidget* parent)
-    : AbstractModuleWidget(parent)
-{
-}
+RecoveryStorageModule::RecoveryStorageModule(QWidget* parent) : AbstractModuleWidget(parent) {}
 
 void RecoveryStorageModule::enter()
 {
@@ -22,8 +20,5 @@ int RecoveryStorageModule::confirmClose()
 
 QWidget* RecoveryStorageModule::createPage(int id)
 {
-    if (id != 0)
-        return nullptr;
-    return new PlaceholderPage(QT_TR_NOOP("Scan results"),
-                               QT_TR_NOOP("The found files come here."), this);
+    return id == 0 ? new RecoveryStoragePage(this) : nullptr;
 }

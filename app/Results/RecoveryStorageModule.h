@@ -1,10 +1,8 @@
 #pragma once
-
 #include "Modules/AbstractModuleWidget.h"
 
-// Module 2: the scan and its results.
-class RecoveryStorageModule : public AbstractModuleWidget
-{
+// Module 2: the scan and its results, on one page.
+class RecoveryStorageModule : public AbstractModuleWidget {
     Q_OBJECT
 public:
     explicit RecoveryStorageModule(QWidget* parent = nullptr);
