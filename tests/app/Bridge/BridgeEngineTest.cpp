@@ -692,13 +692,13 @@ private slots:
             QSKIP("mkfs.fat or mcopy (mtools) is not installed");
         const QVector<QDiskAndVolumeInfo> list = listImages({image});
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
-        bridge->setStartDelayMs(1000);
+        bridge->setStartDelayMs(1500);
         const auto noDelay = qScopeGuard([bridge] { bridge->setStartDelayMs(0); });
         ScanLog log;
         bridge->startVolumeScan(list[0], Volume);
         QVERIFY(QTest::qWaitFor([&] { return bridge->hasEngine(); }, 30000));
         bridge->pauseScan();
-        QVERIFY(!bridge->waitForStarters(2500));
+        QVERIFY(!bridge->waitForStarters(3000));
         QCOMPARE(log.initResults, QList<bool>{true});
         bridge->stopScan();
         QVERIFY(bridge->waitForStarters(30000));
