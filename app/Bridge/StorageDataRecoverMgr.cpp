@@ -56,6 +56,11 @@ public:
     // A scan stop asked while no engine object could take it (one was being
     // built under the exclusive lock): handed over before the scan starts.
     std::atomic<bool> scanStopWanted{false};
+    // A scan pause asked before the run began: the engine's own start would
+    // clear a pause handed to it, so the run is held back until the resume.
+    std::mutex pauseMutex;
+    std::condition_variable pauseChanged;
+    bool scanPauseWanted = false;
     std::vector<DiskAndVolumeInfo> records;
     // The engine's callback reads this immutable snapshot without a lock: the
     // engine calls back even from inside ReleaseDataRecovery.
@@ -137,6 +142,7 @@ public:
             }
         }
         engineAlive.store(false, std::memory_order_release);
+        wakeHeldRun();
         {
             std::unique_lock exclusive(engineLock);
             if (engine) {
@@ -160,6 +166,33 @@ public:
         engine = CreateDataRecovery(records, [this](const DataRecoveryInfo& info) { onDataRecoveryInfo(info); });
         engineAlive.store(engine != nullptr, std::memory_order_release);
         return engine != nullptr;
+    }
+
+    void setPauseWanted(bool wanted)
+    {
+        {
+            std::lock_guard lock(pauseMutex);
+            scanPauseWanted = wanted;
+        }
+        pauseChanged.notify_all();
+    }
+
+    // A stop, a resume or a release ends the hold of a run paused before it began.
+    void wakeHeldRun()
+    {
+        { std::lock_guard lock(pauseMutex); }
+        pauseChanged.notify_all();
+    }
+
+    void waitWhilePausedBeforeRun()
+    {
+        std::unique_lock lock(pauseMutex);
+        if (!scanPauseWanted)
+            return;
+        logInfo("The scan was paused before its run: the run waits for the resume");
+        pauseChanged.wait(lock, [this] {
+            return !scanPauseWanted || scanStopWanted.load() || !engineAlive.load(std::memory_order_acquire);
+        });
     }
 
     // A control call from the GUI thread: skipped while a destroy or create holds the lock.
@@ -219,6 +252,7 @@ public:
         {
             std::unique_lock setup(setupMutex);
             scanStopWanted.store(false);
+            setPauseWanted(false);
             // An engine object of an earlier scan may still be scanning: its threads
             // would feed the new scan. It is stopped and released before the model is reset.
             bool leftOver;
@@ -248,6 +282,7 @@ public:
             std::shared_lock shared(engineLock);
             if (engine) {
                 DataRecoveryMulti* running = engine;
+                waitWhilePausedBeforeRun();
                 // The engine keeps a stop asked before its run and ends that run at once.
                 if (scanStopWanted.load())
                     running->SetStop(0);
@@ -504,6 +539,7 @@ void StorageDataRecoverMgr::startRecycleBinScan()
 
 void StorageDataRecoverMgr::pauseScan()
 {
+    d->setPauseWanted(true);
     d->control([](DataRecoveryMulti* engine) { engine->Pause(0); });
     DocumentManager::instance()->setPaused();
 }
@@ -511,6 +547,7 @@ void StorageDataRecoverMgr::pauseScan()
 void StorageDataRecoverMgr::resumeScan()
 {
     DocumentManager::instance()->setResumed();
+    d->setPauseWanted(false);
     d->control([](DataRecoveryMulti* engine) { engine->SetRun(0); });
 }
 
@@ -518,6 +555,7 @@ void StorageDataRecoverMgr::stopScan()
 {
     DocumentManager::instance()->stopScanSession();
     d->scanStopWanted.store(true);
+    d->wakeHeldRun();
     d->control([](DataRecoveryMulti* engine) { engine->SetStop(0); });
 }
 
@@ -531,6 +569,7 @@ void StorageDataRecoverMgr::stopEngineWork()
 {
     DocumentManager::instance()->setStopRecovery(true);
     d->scanStopWanted.store(true);
+    d->wakeHeldRun();
     std::shared_lock shared(d->engineLock);
     if (d->engine) {
         d->engine->SetStop(0);

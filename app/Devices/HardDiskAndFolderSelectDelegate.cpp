@@ -2,6 +2,7 @@
 
 #include "AppManager.h"
 #include "DeviceScale.h"
+#include "DeviceText.h"
 #include "DriveTileRoles.h"
 #include "StorageDeviceManager.h"
 
@@ -249,7 +250,7 @@ bool HardDiskAndFolderSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItem
     const QRect rect = tileNameRect(option.rect, section);
     const QFontMetrics metrics(tileFont(option.font, 75, 12.0));
     if (rect.contains(event->pos()) && metrics.elidedText(text, Qt::ElideRight, rect.width()) != text)
-        QToolTip::showText(event->globalPos(), text, view);
+        QToolTip::showText(event->globalPos(), plainToolTip(text), view);
     else
         QToolTip::hideText();
     return true;

@@ -2,6 +2,7 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "DeviceButtons.h"
 #include "DeviceScale.h"
 #include "DriveListView.h"
 #include "DriveOrder.h"
@@ -10,8 +11,6 @@
 #include "GaService.h"
 #include "GuideManagement.h"
 #include "HardDiskAndFolderSelectDelegate.h"
-#include "NoLocalDiskDialog.h"
-#include "RefreshDiskDialog.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
 #include "UIFrameInfo.h"
@@ -41,12 +40,6 @@ QWidget* topLevelWindow(QWidget* fallback)
 {
     QWidget* main = AppManager::instance()->registeredWidget(0);
     return main ? main : fallback->window();
-}
-
-void postAppEvent(int flags)
-{
-    if (QWidget* main = AppManager::instance()->registeredWidget(0))
-        AppManager::instance()->postEvent(main, new AppEvent(flags), Qt::HighEventPriority);
 }
 
 QStandardItem* headerItem(int section, int count)
@@ -79,7 +72,8 @@ void HardDiskAndFolderSelectPage::setFolderPicker(FolderPicker picker)
 HardDiskAndFolderSelectPage::HardDiskAndFolderSelectPage(QWidget* parent)
     : PageWidget(parent), title_(new XLabel(this)), help_(new XLabel(this)), refreshButton_(new XPushButton(this)),
       startButton_(new XPushButton(this)), list_(new DriveListView(this)),
-      delegate_(new HardDiskAndFolderSelectDelegate(this)), model_(new QStandardItemModel(this))
+      delegate_(new HardDiskAndFolderSelectDelegate(this)), model_(new QStandardItemModel(this)),
+      dialogs_(new SelectionHelpDialogs(this))
 {
     UIFrame::registerType();
     setupUi();
@@ -93,12 +87,7 @@ void HardDiskAndFolderSelectPage::setupUi()
     title_->setTextColor(QColor("#000000"));
     title_->setFontBold(true);
 
-    refreshButton_->setObjectName("refreshButton");
-    refreshButton_->setFixedSize(sx(24), sy(24));
-    refreshButton_->setStatePixmaps(AppManager::imagePath("update-normal@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"),
-                                    AppManager::imagePath("update-hover@2x.png"));
-    refreshButton_->scalePixmaps(refreshButton_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    styleRefreshButton(refreshButton_);
 
     help_->setObjectName("scanDiskLink");
     help_->setTextColor(DeviceColors::primaryText);
@@ -112,14 +101,7 @@ void HardDiskAndFolderSelectPage::setupUi()
     question->scalePixmaps(question->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
     startButton_->setObjectName("startButton");
-    startButton_->setMinimumSize(sx(152), sy(38));
-    startButton_->setMaximumSize(sx(152), sy(38));
-    startButton_->setBackgroundColors({DeviceColors::accent, DeviceColors::accentHover, DeviceColors::accent,
-                                       DeviceColors::disabled});
-    startButton_->setTextColors({Qt::white, Qt::white, Qt::white, DeviceColors::disabledText});
-    startButton_->setBorderColors({Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
-    startButton_->setBorderWidth(2.0);
-    startButton_->setRadius(0.14 * sy(38));
+    stylePrimaryButton(startButton_, 152, 38);
 
     list_->setViewMode(QListView::IconMode);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -286,7 +268,7 @@ void HardDiskAndFolderSelectPage::startScan()
         refuseFolder();
         return;
     }
-    postAppEvent(AppEvent::ShowBusy);
+    postToMainWindow(AppEvent::ShowBusy);
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     if (drive) {
         bridge->startVolumeScan(record, 0);
@@ -313,7 +295,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
         bridge->startRecycleBinScan();
         return true;
     }
-    postAppEvent(AppEvent::ShowShade | AppEvent::ShowBusy);
+    postToMainWindow(AppEvent::ShowShade | AppEvent::ShowBusy);
     const QStringList desktops = existingDesktopFolders();
     const QString startFolder = desktops.isEmpty() ? QDir::homePath() : desktops.first();
     QPointer<HardDiskAndFolderSelectPage> self(this);
@@ -335,7 +317,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
         refuseFolder();
         return false;
     }
-    postAppEvent(AppEvent::ShowBusy);
+    postToMainWindow(AppEvent::ShowBusy);
     bridge->startPathScan({folder}, 10);
     return true;
 }
@@ -352,39 +334,20 @@ void HardDiskAndFolderSelectPage::onFolderPickerState(int state)
 {
     if (state == 0)
         return;
-    postAppEvent(AppEvent::HideBusy);
+    postToMainWindow(AppEvent::HideBusy);
     if (state == WinFolderSelector::Chosen || state == WinFolderSelector::Cancelled)
-        postAppEvent(AppEvent::HideShade);
+        postToMainWindow(AppEvent::HideShade);
 }
 
 void HardDiskAndFolderSelectPage::showRefreshDialog()
 {
-    if (!refreshDialog_) {
-        refreshDialog_ = new RefreshDiskDialog(topLevelWindow(this));
-        refreshDialog_->setModal(true);
-        QPointer<RefreshDiskDialog> dialog = refreshDialog_;
-        connect(refreshDialog_, &RefreshDiskDialog::refreshDiskFinshSignal, this, [this, dialog] {
-            refreshDeviceList();
-            if (dialog)
-                dialog->close();
-        });
-        connect(refreshDialog_, &RefreshDiskDialog::driveNotShowingUpSignal, this,
-                &HardDiskAndFolderSelectPage::showNoLocalDiskDialog);
-    }
-    refreshDialog_->show();
+    dialogs_->showRefreshDialog([this] { refreshDeviceList(); },
+                                [] { sendGaEvent("DiskRecovery", "RefreshInvalid"); });
     sendGaEvent("DiskRecovery", "Refresh");
 }
 
 void HardDiskAndFolderSelectPage::showNoLocalDiskDialog()
 {
-    if (!noLocalDiskDialog_) {
-        noLocalDiskDialog_ = new NoLocalDiskDialog(topLevelWindow(this));
-        noLocalDiskDialog_->setModal(true);
-        noLocalDiskDialog_->setCloseIntercepted(true);
-        NoLocalDiskDialog* dialog = noLocalDiskDialog_;
-        connect(dialog, &XDialog::tryClosed, dialog, [dialog] { dialog->closeLater(1); });
-    }
-    noLocalDiskDialog_->setCloseIntercepted(true);
-    noLocalDiskDialog_->show();
+    dialogs_->showNoLocalDiskDialog();
     sendGaEvent("DiskRecovery", "RefreshInvalid");
 }

@@ -2,15 +2,14 @@
 #include "Modules/PageWidget.h"
 #include "QDiskAndVolumeInfo.h"
 
-#include <QPointer>
+#include "SelectionHelpDialogs.h"
+
 #include <functional>
 #include <QVector>
 
 class DriveListView;
 class HardDiskAndFolderSelectDelegate;
-class NoLocalDiskDialog;
 class QStandardItemModel;
-class RefreshDiskDialog;
 class XLabel;
 class XPushButton;
 
@@ -27,8 +26,8 @@ public:
     DriveListView* listView() const { return list_; }
     QStandardItemModel* model() const { return model_; }
     XPushButton* startButton() const { return startButton_; }
-    RefreshDiskDialog* refreshDialog() const { return refreshDialog_; }
-    NoLocalDiskDialog* noLocalDiskDialog() const { return noLocalDiskDialog_; }
+    RefreshDiskDialog* refreshDialog() const { return dialogs_->refreshDialog(); }
+    NoLocalDiskDialog* noLocalDiskDialog() const { return dialogs_->noLocalDiskDialog(); }
 
     // The folder picker of "Select a Folder" (tests answer it).
     using FolderPicker = std::function<QString(const QString& startFolder, std::function<void(int)> onState)>;
@@ -64,6 +63,5 @@ private:
     DriveListView* list_;
     HardDiskAndFolderSelectDelegate* delegate_;
     QStandardItemModel* model_;
-    QPointer<RefreshDiskDialog> refreshDialog_;
-    QPointer<NoLocalDiskDialog> noLocalDiskDialog_;
+    SelectionHelpDialogs* dialogs_;
 };

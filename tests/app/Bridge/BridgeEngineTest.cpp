@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,37 @@ class BridgeEngineTest : public QObject {
         qputenv("VELMORA_IMAGES_ONLY", "1");
         qputenv("VELMORA_DISK_IMAGES", images.join(QLatin1Char(':')).toUtf8());
         return StorageDeviceManager::instance().refreshDiskList();
+    }
+
+    // A FAT32 image holding one file, "kept.txt"; false when the tools are missing.
+    bool makeKeptFileImage(const QString& image)
+    {
+        const QString file = dir_.filePath(QStringLiteral("kept.txt"));
+        QFile text(file);
+        if (!text.open(QIODevice::WriteOnly))
+            return false;
+        text.write(QByteArray(100000, 'k'));
+        text.close();
+        return run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", image, "40000"})
+               && run(QStringLiteral("mcopy"), {"-i", image, file, "::/kept.txt"});
+    }
+
+    // Starts a whole disk scan of the image's volume and of a second volume
+    // whose device went away after the listing; true once the model scans and
+    // the engine object is still being built.
+    bool startBehindAVanishedVolume(const QString& image)
+    {
+        const QVector<QDiskAndVolumeInfo> list = listImages({image});
+        if (list.size() != 1)
+            return false;
+        QDiskAndVolumeInfo gone = list[0];
+        gone.volIndex = 9;
+        gone.diskName = gone.volumePath = dir_.filePath(QStringLiteral("unplugged.img"));
+        StorageDataRecoverMgr::instance()->startWholeDiskScan({list[0], gone}, WholeDisk);
+        if (!QTest::qWaitFor([] { return DocumentManager::instance()->state() == DocumentManager::Scanning; }, 5000))
+            return false;
+        QTest::qWait(500);
+        return !StorageDataRecoverMgr::instance()->hasEngine();
     }
 
     bool waitForScan(ScanLog& log, int finishes = 1)
@@ -612,31 +644,65 @@ private slots:
     void stopDuringEngineCreationReachesTheEngine()
     {
         const QString image = dir_.filePath(QStringLiteral("stop.img"));
-        const QString file = dir_.filePath(QStringLiteral("kept.txt"));
-        QFile text(file);
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write(QByteArray(100000, 'k'));
-        text.close();
-        if (!run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", image, "40000"})
-            || !run(QStringLiteral("mcopy"), {"-i", image, file, "::/kept.txt"}))
+        if (!makeKeptFileImage(image))
             QSKIP("mkfs.fat or mcopy (mtools) is not installed");
-        const QVector<QDiskAndVolumeInfo> list = listImages({image});
-        QCOMPARE(list.size(), 1);
-        // A second volume whose device went away after the listing.
-        QDiskAndVolumeInfo gone = list[0];
-        gone.volIndex = 9;
-        gone.diskName = gone.volumePath = dir_.filePath(QStringLiteral("unplugged.img"));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         ScanLog log;
-        bridge->startWholeDiskScan({list[0], gone}, WholeDisk);
-        QVERIFY(QTest::qWaitFor([&] { return DocumentManager::instance()->state() == DocumentManager::Scanning; },
-                                5000));
-        QTest::qWait(500);
-        QVERIFY(!bridge->hasEngine());  // still being built
+        QVERIFY(startBehindAVanishedVolume(image));
         bridge->stopScan();
         QVERIFY(bridge->waitForStarters(60000));
         QVERIFY(DocumentManager::instance()->waitForIdle(30000));
         QCOMPARE(log.initResults, QList<bool>{true});
+        int total = 0;
+        modelFiles(QString(), &total);
+        QCOMPARE(total, 0);
+        bridge->releaseScanData();
+    }
+
+    // A pause asked while the engine object is being built used to be skipped
+    // the same way, and the engine's own start clears a pause handed to it
+    // before its run: the volumes were scanned behind a page that showed the
+    // scan paused. The run now waits for the resume.
+    void pauseDuringEngineCreationHoldsTheRun()
+    {
+        const QString image = dir_.filePath(QStringLiteral("pause.img"));
+        if (!makeKeptFileImage(image))
+            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+        ScanLog log;
+        QVERIFY(startBehindAVanishedVolume(image));
+        bridge->pauseScan();
+        QVERIFY(QTest::qWaitFor([&] { return bridge->hasEngine(); }, 60000));
+        // Built and not scanning: the starter stays in its hold.
+        QVERIFY(!bridge->waitForStarters(2000));
+        bridge->resumeScan();
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        int total = 0;
+        QVERIFY(!modelFiles(QString(), &total).keys().filter(QStringLiteral("kept.txt"), Qt::CaseInsensitive).isEmpty());
+        bridge->releaseScanData();
+    }
+
+    // A pause in the start's settling delay (the engine object exists, its run
+    // has not begun) holds the run too, and a stop ends the hold at once.
+    void pauseBeforeTheRunThenStop()
+    {
+        const QString image = dir_.filePath(QStringLiteral("held.img"));
+        if (!makeKeptFileImage(image))
+            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        const QVector<QDiskAndVolumeInfo> list = listImages({image});
+        StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+        bridge->setStartDelayMs(1500);
+        const auto noDelay = qScopeGuard([bridge] { bridge->setStartDelayMs(0); });
+        ScanLog log;
+        bridge->startVolumeScan(list[0], Volume);
+        QVERIFY(QTest::qWaitFor([&] { return bridge->hasEngine(); }, 30000));
+        bridge->pauseScan();
+        QVERIFY(!bridge->waitForStarters(3000));
+        QCOMPARE(log.initResults, QList<bool>{true});
+        bridge->stopScan();
+        QVERIFY(bridge->waitForStarters(30000));
+        QVERIFY(DocumentManager::instance()->waitForIdle(30000));
         int total = 0;
         modelFiles(QString(), &total);
         QCOMPARE(total, 0);

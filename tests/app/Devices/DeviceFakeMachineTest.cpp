@@ -3,6 +3,9 @@
 #include "DeviceFakeMachine.h"
 #include "PaintRecorder.h"
 
+#include "support/DiskImages.h"
+#include "support/Tools.h"
+
 #include "../Services/LocalHttpServer.h"
 
 #include "AppEvent.h"
@@ -31,7 +34,9 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QUrlQuery>
 #include <QtTest>
@@ -105,6 +110,7 @@ private slots:
     void everyProbeRowIsATile();
     void paintedTilesShowTheRecord();
     void toolTipOnlyWhenTheNameIsElided();
+    void labelMarkupShowsAsText();
     void volumeTilesStartTheirVolume_data();
     void volumeTilesStartTheirVolume();
     void recycleBinStartsOnItsVolumes();
@@ -306,6 +312,65 @@ void DeviceFakeMachineTest::toolTipOnlyWhenTheNameIsElided()
     }
     QVERIFY(elided > 0);
     QVERIFY(whole > 0);
+}
+
+// A volume label is the disk's own text: one that reads as markup shows literally.
+void DeviceFakeMachineTest::labelMarkupShowsAsText()
+{
+    if (QStandardPaths::findExecutable("mkntfs").isEmpty()
+        && QStandardPaths::findExecutable("mkntfs", {"/usr/sbin", "/sbin"}).isEmpty())
+        QSKIP("mkntfs (ntfs-3g) is not installed: the label is written with it");
+    const QString label = QStringLiteral("<b>Holiday photos</b> 2026");
+    TestSupport::FakeSystem other;
+    other.AddDisk("sda", "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", 65536,
+                  {{"device/vendor", "ATA"}, {"device/model", "Velmora HDD"}});
+    other.AddPartition("sda", "sda1", 1, 2048, 61440);
+    TestSupport::MakeSparseFile(other.DeviceNode("sda"), 65536ull * 512);
+    const std::string node = other.DeviceNode("sda1");
+    TestSupport::MakeSparseFile(node, 61440ull * 512);
+    std::string output;
+    QVERIFY2(TestSupport::RunCommand("printf 'label: dos\\nstart=2048,size=61440,type=7\\n' | sfdisk -q "
+                                         + TestSupport::Quote(other.DeviceNode("sda")) + " 2>&1", &output) == 0
+                 && TestSupport::RunCommand("mkntfs -q -F -Q -L " + TestSupport::Quote(label.toStdString()) + " "
+                                                + TestSupport::Quote(node) + " 2>&1", &output) == 0,
+             output.c_str());
+    other.AddMount("sda1", "/media/user/photos", "ntfs3");
+    qputenv("VELMORA_SYSTEM_ROOT", QFileInfo(QString::fromStdString(other.Roots().sysRoot)).path().toUtf8());
+    qunsetenv("VELMORA_DISK_IMAGES");
+    const auto back = qScopeGuard([this] {
+        machine_->activate();
+        StorageDeviceManager::instance().refreshDiskList();
+    });
+    StorageDeviceManager::instance().refreshDiskList();
+
+    HardDiskAndFolderSelectPage page;
+    page.resize(1000, 700);
+    page.show();
+    page.refreshDeviceList();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QModelIndex tile;
+    for (int row = 0; row < page.model()->rowCount() && !tile.isValid(); ++row) {
+        const QModelIndex index = page.model()->index(row, 0);
+        if (index.data(RecordRole).value<QDiskAndVolumeInfo>().label == label)
+            tile = index;
+    }
+    QVERIFY2(tile.isValid(), "the label was not listed");
+    const QString name = HardDiskAndFolderSelectDelegate::tileName(tile);
+    QVERIFY(name.startsWith(label));
+    const QRect nameRect =
+        HardDiskAndFolderSelectDelegate::tileNameRect(page.listView()->visualRect(tile), tile.data(SectionRole).toInt());
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QHelpEvent help(QEvent::ToolTip, nameRect.center(), page.listView()->viewport()->mapToGlobal(nameRect.center()));
+    QApplication::sendEvent(page.listView()->viewport(), &help);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), Qt::convertFromPlainText(name, Qt::WhiteSpacePre));
+    // Spaces come as no-break spaces: the name stays on one line.
+    const QString shown = QToolTip::text();
+    QVERIFY2(shown.contains(QLatin1String("&lt;b&gt;Holiday")) && shown.contains(QLatin1String("&lt;/b&gt;"))
+                 && !shown.contains(QLatin1String("<b>")),
+             qPrintable(shown));
+    QToolTip::hideText();
 }
 
 bool DeviceFakeMachineTest::startAndWait(HardDiskAndFolderSelectPage& page, const QModelIndex& tile)
