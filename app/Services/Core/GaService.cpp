@@ -62,6 +62,7 @@ struct GaService::GaServiceImpl {
     QStringList queue;
     bool sending = false;
     QFuture<void> worker;
+    QNetworkReply* inFlight = nullptr;  // the worker's request, for abandonPending to abort
     std::atomic<bool> abandon{false};
 };
 
@@ -81,15 +82,20 @@ GaService::GaService(const QString& collectionServer, const QString& measurement
 
 GaService::~GaService()
 {
-    d->abandon = true;
+    stop();
+    // Taking the lock once more orders the worker's last unlock before d goes.
+    std::lock_guard lock(d->mutex);
+}
+
+void GaService::stop()
+{
+    abandonPending();
     QFuture<void> worker;
     {
         std::lock_guard lock(d->mutex);
         worker = d->worker;
     }
     worker.waitForFinished();
-    // Taking the lock once more orders the worker's last unlock before d goes.
-    std::lock_guard lock(d->mutex);
 }
 
 QString GaService::clientIdFromMachineId(const QByteArray& machineId)
@@ -224,8 +230,18 @@ void GaService::work()
         QNetworkReply* reply = manager.get(request);
         QEventLoop loop;
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        {
+            std::lock_guard lock(d->mutex);
+            d->inFlight = reply;
+        }
+        if (d->abandon)
+            reply->abort();
         if (!reply->isFinished())
             loop.exec();
+        {
+            std::lock_guard lock(d->mutex);
+            d->inFlight = nullptr;
+        }
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (reply->error() != QNetworkReply::NoError)
             debugLine(QStringLiteral("sendEvent failed! httpCode: %1, error: %2").arg(status).arg(reply->errorString()));
@@ -249,6 +265,14 @@ void GaService::sendSystemInfo()
         sendEvent(QStringLiteral("System"), {QStringLiteral("action"), action, QStringLiteral("label"), label});
 }
 
+void GaService::abandonPending()
+{
+    d->abandon = true;
+    std::lock_guard lock(d->mutex);
+    if (d->inFlight)
+        QMetaObject::invokeMethod(d->inFlight, &QNetworkReply::abort, Qt::QueuedConnection);
+}
+
 void GaService::waitForEvents(int ms)
 {
     const int steps = ms / 100;
@@ -258,7 +282,7 @@ void GaService::waitForEvents(int ms)
         loop.exec();
     }
     if (isSending())
-        d->abandon = true;
+        abandonPending();
 }
 
 namespace {
@@ -284,6 +308,10 @@ GaService* gaService()
     static std::once_flag once;
     std::call_once(once, [] {
         service = new GaService(endpoint(Endpoint::Analytics), endpoint(Endpoint::MeasurementId));
+        // Post routines run while the application can still deliver the worker's
+        // events; right after them it cannot, and a worker still in a request
+        // would hold the teardown's wait for its pool threads for ever.
+        qAddPostRoutine([] { gaService()->stop(); });
         if (!service->isEnabled()) {
             logInfo("Analytics off: no collection endpoint is set");
             return;

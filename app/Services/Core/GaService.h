@@ -37,6 +37,12 @@ public:
     // Waits up to ms (in 100 ms steps, events flowing) for the queue to drain;
     // a worker still busy then stops before its next request.
     void waitForEvents(int ms);
+    // Drops the queue and aborts the request in flight: the application's
+    // teardown waits for the worker, which would otherwise sit out a silent
+    // server's timeout once per queued event.
+    void abandonPending();
+    // abandonPending, then waits for the worker to end.
+    void stop();
 
     // Per request; 10 s unless a test shortens it.
     void setTransferTimeout(int ms);

@@ -153,6 +153,23 @@ private slots:
         QCOMPARE(server.requests.size(), 1);
     }
 
+    void abandonAbortsTheRequestInFlight()
+    {
+        // The application's teardown waits for the worker: a silent server must
+        // not hold it for the transfer timeout of every queued event.
+        LocalHttpServer server;
+        GaService service(server.baseUrl(), "G-1");
+        service.setTransferTimeout(120000);
+        server.setSilent(true);
+        service.sendEvent("Quit", {"action", "silent"});
+        service.sendEvent("Quit", {"action", "never"});
+        QTRY_COMPARE(server.requests.size(), 1);
+        service.abandonPending();
+        QTRY_VERIFY_WITH_TIMEOUT(!service.isSending(), 20000);
+        QTest::qWait(200);
+        QCOMPARE(server.requests.size(), 1);
+    }
+
     void noEndpointNoTraffic()
     {
         GaService service(QString(), "G-1");
