@@ -12,6 +12,6 @@ languages=(en_US:en-us zh_CN:zh-cn zh_TW:zh-tw it_IT:it-it de_DE:de-de fr_FR:fr-
 for entry in "${languages[@]}"; do
   locale=${entry%%:*}
   file=app/translations/${entry##*:}.ts
-  lupdate -silent -no-obsolete -locations none -source-language en_US -target-language "$locale" \
+  lupdate -silent -no-obsolete -locations none -disable-heuristic sametext -disable-heuristic similartext -disable-heuristic number -source-language en_US -target-language "$locale" \
     -extensions cpp,h app -ts "$file"
 done

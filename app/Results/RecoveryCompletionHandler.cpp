@@ -8,14 +8,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RecoveryCompletionHandler", text);
-}
-
 void showMessage(QWidget* parent, const QString& text)
 {
-    XMessageBox::information(parent, QString(), text, {tr("OK")}, 1);
+    XMessageBox::information(parent, QString(), text, {QCoreApplication::translate("RecoveryCompletionHandler", "OK")}, 1);
 }
 
 void runRecoveryCompleteDialog(QWidget* parent, const QString& disks, RecoveryCompleteDialog::Outcome outcome)
@@ -37,12 +32,12 @@ void showScanCompleteDialog(QWidget* parent, quint64 totalBytes, quint64 fileCou
 
 QString sourceDiskDisconnectedText()
 {
-    return tr("The scanned disk has been disconnected. Please reconnect the disk and scan the data again.");
+    return QCoreApplication::translate("RecoveryCompletionHandler", "The scanned disk has been disconnected. Please reconnect the disk and scan the data again.");
 }
 
 QString targetDiskDisconnectedText()
 {
-    return tr("The export disk has been disconnected. Please export the data again.");
+    return QCoreApplication::translate("RecoveryCompletionHandler", "The export disk has been disconnected. Please export the data again.");
 }
 
 void SuccessHandler<>::handle(bool isRecovery)
