@@ -5,7 +5,8 @@
 #include "ParallelWalk.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -138,6 +139,40 @@ bool DocumentComparator::operator()(const DocumentInfo* a, const DocumentInfo* b
     return less(a, byName ? SortName::of(a) : SortName(), b, byName ? SortName::of(b) : SortName());
 }
 
+namespace {
+
+// One record of a parallel sort: by name, the first eight bytes of its natural
+// sort key in an integer, the rest in its chunk's key arena.
+struct Keyed {
+    quint64 prefix;
+    const char* key;
+    int keySize;
+    int group;
+    DocumentInfo* record;
+};
+
+quint64 keyPrefix(const char* key, int size)
+{
+    quint64 prefix = 0;
+    for (int i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < size ? uchar(key[i]) : 0u);
+    return prefix;
+}
+
+bool keyLess(const Keyed& x, const Keyed& y)
+{
+    if (x.prefix != y.prefix)
+        return x.prefix < y.prefix;
+    const int common = std::min(x.keySize, y.keySize);
+    if (common > 8) {
+        if (const int c = std::memcmp(x.key + 8, y.key + 8, size_t(common - 8)))
+            return c < 0;
+    }
+    return x.keySize < y.keySize;
+}
+
+} // namespace
+
 void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder order)
 {
     const DocumentComparator comparator(column, order);
@@ -145,56 +180,68 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         std::sort(records.begin(), records.end(), comparator);
         return;
     }
-    struct Keyed {
-        DocumentInfo* record;
-        SortName name;
-        int group;
-    };
     std::vector<Keyed> keyed(size_t(records.size()));
     const bool byName = column != 1 && column != 2 && column != 3;
     struct Range {
         size_t begin, end;
+        std::string keys;
     };
     const size_t parts = std::max(1u, std::thread::hardware_concurrency());
     const size_t step = (keyed.size() + parts - 1) / parts;
     QVector<Range> ranges;
     for (size_t begin = 0; begin < keyed.size(); begin += step)
-        ranges.append({begin, std::min(begin + step, keyed.size())});
+        ranges.append({begin, std::min(begin + step, keyed.size()), {}});
     const bool ascending = order == Qt::AscendingOrder;
     auto keyedLess = [&](const Keyed& x, const Keyed& y) {
-        // Two regular records by name, the common case, without the group and rank steps.
+        // Two regular records by name, the common case, by their keys alone.
         if (byName && x.group == RegularGroup && y.group == RegularGroup)
-            return ascending ? nameLess(x.name, y.name) : nameLess(y.name, x.name);
-        return comparator.less(x.record, x.name, y.record, y.name);
+            return ascending ? keyLess(x, y) : keyLess(y, x);
+        return comparator(x.record, y.record);
     };
-    // Each name is decoded once, then every chunk sorted on its own worker.
+    // Each name is encoded once, then every chunk sorted on its own worker.
     runParallelUnits(ranges, [&](Range& range) {
+        std::vector<size_t> offsets;
+        offsets.reserve(range.end - range.begin);
         for (size_t i = range.begin; i < range.end; ++i) {
             DocumentInfo* record = records[int(i)];
-            keyed[i] = {record, byName ? SortName::of(record) : SortName(),
-                        record ? DocumentComparator::group(record) : -1};
+            const int group = record ? DocumentComparator::group(record) : -1;
+            offsets.push_back(range.keys.size());
+            if (byName && group == RegularGroup) {
+                const SortName name = SortName::of(record);
+                appendNaturalSortKey(range.keys, name.data, name.size);
+            }
+            keyed[i] = {0, nullptr, 0, group, record};
+        }
+        offsets.push_back(range.keys.size());
+        for (size_t i = range.begin; i < range.end; ++i) {
+            const size_t k = i - range.begin;
+            Keyed& entry = keyed[i];
+            entry.key = range.keys.data() + offsets[k];
+            entry.keySize = int(offsets[k + 1] - offsets[k]);
+            entry.prefix = keyPrefix(entry.key, entry.keySize);
         }
         std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
     });
     // Pairwise merges, each round's merges in parallel.
-    while (ranges.size() > 1) {
-        QVector<Range> pairs, merged;
-        for (int i = 0; i + 1 < ranges.size(); i += 2) {
-            pairs.append({ranges[i].begin, ranges[i + 1].end});
-            merged.append({ranges[i].begin, ranges[i + 1].end});
+    struct Merge {
+        size_t begin, middle, end;
+    };
+    QVector<Merge> spans;
+    for (const Range& range : ranges)
+        spans.append({range.begin, range.end, range.end});
+    while (spans.size() > 1) {
+        QVector<Merge> pairs, next;
+        for (int i = 0; i + 1 < spans.size(); i += 2) {
+            pairs.append({spans[i].begin, spans[i].end, spans[i + 1].end});
+            next.append({spans[i].begin, spans[i + 1].end, spans[i + 1].end});
         }
-        QVector<size_t> middles;
-        for (int i = 0; i + 1 < ranges.size(); i += 2)
-            middles.append(ranges[i].end);
-        if (ranges.size() % 2)
-            merged.append(ranges.last());
-        QVector<int> index(pairs.size());
-        std::iota(index.begin(), index.end(), 0);
-        runParallelUnits(index, [&](int& i) {
-            std::inplace_merge(keyed.begin() + pairs[i].begin, keyed.begin() + middles[i], keyed.begin() + pairs[i].end,
+        if (spans.size() % 2)
+            next.append(spans.last());
+        runParallelUnits(pairs, [&](Merge& merge) {
+            std::inplace_merge(keyed.begin() + merge.begin, keyed.begin() + merge.middle, keyed.begin() + merge.end,
                                keyedLess);
         });
-        ranges = merged;
+        spans = next;
     }
     for (size_t i = 0; i < keyed.size(); ++i)
         records[int(i)] = keyed[i].record;
