@@ -147,7 +147,8 @@ struct Keyed {
     quint64 prefix;
     const char* key;
     int keySize;
-    int group;
+    qint16 group;
+    qint16 rank;
     DocumentInfo* record;
 };
 
@@ -192,11 +193,21 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     for (size_t begin = 0; begin < keyed.size(); begin += step)
         ranges.append({begin, std::min(begin + step, keyed.size()), {}});
     const bool ascending = order == Qt::AscendingOrder;
+    // DocumentComparator::less by name, with the keys, groups and ranks worked out once.
     auto keyedLess = [&](const Keyed& x, const Keyed& y) {
-        // Two regular records by name, the common case, by their keys alone.
-        if (byName && x.group == RegularGroup && y.group == RegularGroup)
-            return ascending ? keyLess(x, y) : keyLess(y, x);
-        return comparator(x.record, y.record);
+        if (!byName)
+            return comparator(x.record, y.record);
+        if (x.group != RegularGroup || y.group != RegularGroup) {
+            if (!x.record || !y.record)
+                return x.record && !y.record;  // null records last
+            if (x.group != y.group)
+                return ascending ? x.group < y.group : x.group > y.group;
+            if (x.group == TypeFolderGroup)
+                return ascending ? x.record->typeCode < y.record->typeCode : x.record->typeCode > y.record->typeCode;
+            if (x.rank != y.rank)
+                return x.rank < y.rank;
+        }
+        return ascending ? keyLess(x, y) : keyLess(y, x);
     };
     // Each name is encoded once, then every chunk sorted on its own worker.
     runParallelUnits(ranges, [&](Range& range) {
@@ -205,12 +216,13 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         for (size_t i = range.begin; i < range.end; ++i) {
             DocumentInfo* record = records[int(i)];
             const int group = record ? DocumentComparator::group(record) : -1;
+            const int rank = group == SpecialGroup ? nodeKindRank(quint8(record->typeCode)) : 0;
             offsets.push_back(range.keys.size());
-            if (byName && group == RegularGroup) {
+            if (byName && (group == RegularGroup || group == SpecialGroup)) {
                 const SortName name = SortName::of(record);
                 appendNaturalSortKey(range.keys, name.data, name.size);
             }
-            keyed[i] = {0, nullptr, 0, group, record};
+            keyed[i] = {0, nullptr, 0, qint16(group), qint16(rank), record};
         }
         offsets.push_back(range.keys.size());
         for (size_t i = range.begin; i < range.end; ++i) {

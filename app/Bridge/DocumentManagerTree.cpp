@@ -326,7 +326,7 @@ void DocumentManagerPrivate::releaseTree(FileTreeNode* root, const PathIndex& in
     // Every node of a tree, its root included, is in that tree's index: walking the
     // index frees each node once, and no key is compared after its record is freed.
     Q_UNUSED(root);
-    const QList<FileTreeNode*> nodes = index.values();
+    const std::vector<FileTreeNode*> nodes = index.nodes();
     if (!keepFileRecords) {
         for (FileTreeNode* node : nodes) {
             for (DocumentInfo* entry : node->entries) {
