@@ -212,7 +212,8 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     // Each name is encoded once, then every chunk sorted on its own worker.
     runParallelUnits(ranges, [&](Range& range) {
         std::vector<size_t> offsets;
-        offsets.reserve(range.end - range.begin);
+        offsets.reserve(range.end - range.begin + 1);
+        range.keys.reserve((range.end - range.begin) * 24);
         for (size_t i = range.begin; i < range.end; ++i) {
             DocumentInfo* record = records[int(i)];
             const int group = record ? DocumentComparator::group(record) : -1;
@@ -234,27 +235,55 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         }
         std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
     });
-    // Pairwise merges, each round's merges in parallel.
-    struct Merge {
-        size_t begin, middle, end;
+    // Pairwise merges into a second buffer, round by round. Each merge is cut into
+    // pieces on their own threads: a piece of the left span takes the right span's
+    // elements below its first one (std::merge's order: the left one first on ties).
+    struct Piece {
+        size_t left, leftEnd, right, rightEnd, out;
     };
-    QVector<Merge> spans;
+    std::vector<Keyed> buffer(keyed.size());
+    std::vector<Keyed>* from = &keyed;
+    std::vector<Keyed>* to = &buffer;
+    std::vector<size_t> bounds;
     for (const Range& range : ranges)
-        spans.append({range.begin, range.end, range.end});
-    while (spans.size() > 1) {
-        QVector<Merge> pairs, next;
-        for (int i = 0; i + 1 < spans.size(); i += 2) {
-            pairs.append({spans[i].begin, spans[i].end, spans[i + 1].end});
-            next.append({spans[i].begin, spans[i + 1].end, spans[i + 1].end});
+        bounds.push_back(range.begin);
+    bounds.push_back(keyed.size());
+    while (bounds.size() > 2) {
+        std::vector<size_t> next;
+        QVector<Piece> pieces;
+        const size_t pairs = (bounds.size() - 1) / 2;
+        const size_t cuts = std::max<size_t>(1, parts * 4 / std::max<size_t>(1, pairs));
+        for (size_t k = 0; k + 1 < bounds.size(); k += 2) {
+            next.push_back(bounds[k]);
+            const size_t begin = bounds[k];
+            const size_t middle = bounds[k + 1];
+            const size_t end = k + 2 < bounds.size() ? bounds[k + 2] : middle;
+            size_t left = begin, right = middle;
+            for (size_t c = 1; c <= cuts; ++c) {
+                size_t leftEnd = middle, rightEnd = end;
+                if (c < cuts) {
+                    leftEnd = begin + (middle - begin) * c / cuts;
+                    if (leftEnd < middle)
+                        rightEnd = size_t(std::lower_bound(from->begin() + middle, from->begin() + end,
+                                                           (*from)[leftEnd], keyedLess)
+                                          - from->begin());
+                    else
+                        rightEnd = end;
+                }
+                pieces.append({left, leftEnd, right, rightEnd, begin + (left - begin) + (right - middle)});
+                left = leftEnd;
+                right = rightEnd;
+            }
         }
-        if (spans.size() % 2)
-            next.append(spans.last());
-        runParallelUnits(pairs, [&](Merge& merge) {
-            std::inplace_merge(keyed.begin() + merge.begin, keyed.begin() + merge.middle, keyed.begin() + merge.end,
-                               keyedLess);
+        next.push_back(keyed.size());
+        runParallelUnits(pieces, [&](Piece& piece) {
+            std::merge(from->begin() + piece.left, from->begin() + piece.leftEnd, from->begin() + piece.right,
+                       from->begin() + piece.rightEnd, to->begin() + piece.out, keyedLess);
         });
-        spans = next;
+        std::swap(from, to);
+        bounds.swap(next);
     }
+    keyed.swap(*from);
     for (size_t i = 0; i < keyed.size(); ++i)
         records[int(i)] = keyed[i].record;
 }
