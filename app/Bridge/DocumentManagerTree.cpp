@@ -93,10 +93,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
 {
     // The display path is "volume/folders.../name", already cleaned by the intake;
     // an item queued by other means is cleaned here.
-    QString displayPath = item.path;
-    if (displayPath.startsWith(QLatin1Char('/')) || displayPath.endsWith(QLatin1Char('/'))
-        || displayPath.contains(QLatin1String("//")))
-        displayPath = displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    const QString displayPath = cleanDisplayPath(item.path);
     const int partCount = displayPath.isEmpty() ? 0 : displayPath.count(QLatin1Char('/')) + 1;
     quint8 targetCode;
     bool haveRoot;
@@ -117,7 +114,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     const QString inVolume = displayPath.mid(firstSlash + 1);
     QString name = displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1);
     // The whole path as it stands inside its volume, before any top folder is inserted.
-    const quint8 typeCode = classifyFileType(driveAnchoredPath(inVolume));
+    const quint8 typeCode = item.prepared ? item.typeCode : classifyFileType(driveAnchoredPath(inVolume));
     const bool wholeDisk = targetCode == LocalDisk || targetCode == ExternalDisk;
     QString diskFolder = item.volumeName;
     diskFolder.replace(QLatin1Char('/'), QLatin1Char('_'));
@@ -178,8 +175,8 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     fields.timeMs = engineTimeToMs(item.engineTime());
     fields.runs = &item.runs;
     fields.path = path;
-    fields.sizeText = formatFileSize(item.fileSize(), 2, false).toUtf8();
-    fields.timeText = engineTimeTextUtf8(fields.timeMs);
+    fields.sizeText = item.prepared ? item.sizeText() : formatFileSize(item.fileSize(), 2, false).toUtf8();
+    fields.timeText = item.prepared ? item.timeText() : engineTimeTextUtf8(fields.timeMs);
     QString error;
     DocumentInfo* record = createFileRecord(fields, &error);
     if (!record) {

@@ -62,3 +62,11 @@ QString driveAnchoredPath(const QString& inVolume)
 {
     return QStringLiteral("C:/") + inVolume;
 }
+
+QString cleanDisplayPath(const QString& displayPath)
+{
+    if (displayPath.startsWith(QLatin1Char('/')) || displayPath.endsWith(QLatin1Char('/'))
+        || displayPath.contains(QLatin1String("//")))
+        return displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    return displayPath;
+}
