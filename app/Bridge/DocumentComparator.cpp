@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -181,17 +182,21 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         std::sort(records.begin(), records.end(), comparator);
         return;
     }
-    std::vector<Keyed> keyed(size_t(records.size()));
+    // Left uninitialised: each worker first touches (and faults in) its own part.
+    const size_t count = size_t(records.size());
+    std::unique_ptr<Keyed[]> keyedBlock(new Keyed[count]);
+    std::unique_ptr<Keyed[]> bufferBlock(new Keyed[count]);
+    Keyed* keyed = keyedBlock.get();
     const bool byName = column != 1 && column != 2 && column != 3;
     struct Range {
         size_t begin, end;
         std::string keys;
     };
     const size_t parts = std::max(1u, std::thread::hardware_concurrency());
-    const size_t step = (keyed.size() + parts - 1) / parts;
+    const size_t step = (count + parts - 1) / parts;
     QVector<Range> ranges;
-    for (size_t begin = 0; begin < keyed.size(); begin += step)
-        ranges.append({begin, std::min(begin + step, keyed.size()), {}});
+    for (size_t begin = 0; begin < count; begin += step)
+        ranges.append({begin, std::min(begin + step, count), {}});
     const bool ascending = order == Qt::AscendingOrder;
     // DocumentComparator::less by name, with the keys, groups and ranks worked out once.
     auto keyedLess = [&](const Keyed& x, const Keyed& y) {
@@ -233,7 +238,7 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
             entry.keySize = int(offsets[k + 1] - offsets[k]);
             entry.prefix = keyPrefix(entry.key, entry.keySize);
         }
-        std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
+        std::sort(keyed + range.begin, keyed + range.end, keyedLess);
     });
     // Pairwise merges into a second buffer, round by round. Each merge is cut into
     // pieces on their own threads: a piece of the left span takes the right span's
@@ -241,13 +246,12 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
     struct Piece {
         size_t left, leftEnd, right, rightEnd, out;
     };
-    std::vector<Keyed> buffer(keyed.size());
-    std::vector<Keyed>* from = &keyed;
-    std::vector<Keyed>* to = &buffer;
+    Keyed* from = keyed;
+    Keyed* to = bufferBlock.get();
     std::vector<size_t> bounds;
     for (const Range& range : ranges)
         bounds.push_back(range.begin);
-    bounds.push_back(keyed.size());
+    bounds.push_back(count);
     while (bounds.size() > 2) {
         std::vector<size_t> next;
         QVector<Piece> pieces;
@@ -264,9 +268,8 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
                 if (c < cuts) {
                     leftEnd = begin + (middle - begin) * c / cuts;
                     if (leftEnd < middle)
-                        rightEnd = size_t(std::lower_bound(from->begin() + middle, from->begin() + end,
-                                                           (*from)[leftEnd], keyedLess)
-                                          - from->begin());
+                        rightEnd = size_t(std::lower_bound(from + middle, from + end, from[leftEnd], keyedLess)
+                                          - from);
                     else
                         rightEnd = end;
                 }
@@ -275,15 +278,14 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
                 right = rightEnd;
             }
         }
-        next.push_back(keyed.size());
+        next.push_back(count);
         runParallelUnits(pieces, [&](Piece& piece) {
-            std::merge(from->begin() + piece.left, from->begin() + piece.leftEnd, from->begin() + piece.right,
-                       from->begin() + piece.rightEnd, to->begin() + piece.out, keyedLess);
+            std::merge(from + piece.left, from + piece.leftEnd, from + piece.right, from + piece.rightEnd,
+                       to + piece.out, keyedLess);
         });
         std::swap(from, to);
         bounds.swap(next);
     }
-    keyed.swap(*from);
-    for (size_t i = 0; i < keyed.size(); ++i)
-        records[int(i)] = keyed[i].record;
+    for (size_t i = 0; i < count; ++i)
+        records[int(i)] = from[i].record;
 }
