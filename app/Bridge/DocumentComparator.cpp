@@ -220,7 +220,12 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         offsets.reserve(range.end - range.begin + 1);
         range.keys.reserve((range.end - range.begin) * 24);
         for (size_t i = range.begin; i < range.end; ++i) {
-            DocumentInfo* record = records[int(i)];
+            if (i + prefetchDistance < range.end) {
+                const char* ahead = reinterpret_cast<const char*>(records.at(int(i) + prefetchDistance));
+                __builtin_prefetch(ahead);
+                __builtin_prefetch(ahead + 64);
+            }
+            DocumentInfo* record = records.at(int(i));
             const int group = record ? DocumentComparator::group(record) : -1;
             const int rank = group == SpecialGroup ? nodeKindRank(quint8(record->typeCode)) : 0;
             offsets.push_back(range.keys.size());
