@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -45,6 +46,30 @@ QByteArray utf8Prefix(const QByteArray& bytes, int limit)
     while (length > 0 && (uchar(bytes[length]) & 0xC0) == 0x80)
         --length;
     return bytes.left(length);
+}
+
+// "All Files/<type>" of every type code, made once.
+const QByteArray& typeFolderPath(quint8 typeCode)
+{
+    static const std::array<QByteArray, 256> paths = [] {
+        std::array<QByteArray, 256> all;
+        for (int code = 0; code < 256; ++code)
+            all[size_t(code)] = (QStringLiteral("All Files/") + englishTypeName(quint16(code))).toUtf8();
+        return all;
+    }();
+    return paths[typeCode];
+}
+
+// Lower case as QString::toLower gives it, without decoding ASCII text.
+QByteArray lowerCaseUtf8(QByteArray text)
+{
+    for (char& c : text) {
+        if (uchar(c) >= 128)
+            return QString::fromUtf8(text).toLower().toUtf8();
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + 32);
+    }
+    return text;
 }
 
 } // namespace
@@ -208,10 +233,16 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         return QString::fromUtf8(path.constData() + begin, ends[index] - begin);
     };
     auto& registry = FileTreeNodeObserverRegistry::instance();
-    const QString suffix = [&] {
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        return dot < 0 || dot == name.size() - 1 ? QString() : name.mid(dot + 1).toLower();
-    }();
+    // The extension folder: the name's text after its last ".", lower-cased; the
+    // name is the path's last component, so it is read from the bytes.
+    QByteArray suffix;
+    for (int dot = path.size() - 1; dot > ends[folderParts - 1]; --dot) {
+        if (path[dot] != '.')
+            continue;
+        if (dot < path.size() - 1)
+            suffix = lowerCaseUtf8(path.mid(dot + 1));
+        break;
+    }
 
     // Counts, flags and entries change only under the write lock: GUI readers hold the read side.
     std::unique_lock lock(treeLock);
@@ -261,10 +292,13 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     addDocumentToNode(typeRoot, record, pass);
     updatePassingCount(typeRoot, pass, filterActive);
     FileTreeNode* typeNode = typeRoot;
-    QByteArray key = (QStringLiteral("All Files/") + englishTypeName(typeCode)).toUtf8();
+    QByteArray key = typeFolderPath(typeCode);
     for (int level = 0; level < (typeCode == ExtensionlessFile ? 1 : 2); ++level) {
-        if (level == 1)
-            key += '/' + suffix.toUtf8();
+        if (level == 1) {
+            key.reserve(key.size() + 1 + suffix.size());
+            key += '/';
+            key += suffix;
+        }
         if (FileTreeNode* found = lookup(typeIndex, key.constData(), key.size())) {
             addDocumentToNode(found, record, pass);
             updatePassingCount(found, pass, filterActive);
