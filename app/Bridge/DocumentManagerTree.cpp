@@ -135,16 +135,17 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         return;
     }
     const int firstSlash = displayPath.indexOf(QLatin1Char('/'));
-    const QString volume = displayPath.left(firstSlash);
-    const QString inVolume = displayPath.mid(firstSlash + 1);
-    QString name = displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1);
+    // Parts of the path as texts only where a case needs them: most files need none.
+    auto volume = [&] { return displayPath.left(firstSlash); };
+    auto inVolume = [&] { return displayPath.mid(firstSlash + 1); };
+    auto name = [&] { return displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1); };
     // The whole path as it stands inside its volume, before any top folder is inserted.
-    const quint8 typeCode = item.prepared ? item.typeCode : classifyFileType(driveAnchoredPath(inVolume));
+    const quint8 typeCode = item.prepared ? item.typeCode : classifyFileType(driveAnchoredPath(inVolume()));
     const bool wholeDisk = targetCode == LocalDisk || targetCode == ExternalDisk;
     QString diskFolder = item.volumeName;
     diskFolder.replace(QLatin1Char('/'), QLatin1Char('_'));
     if (diskFolder.isEmpty())
-        diskFolder = volume;
+        diskFolder = volume();
 
     // Top folders go between the volume and the path inside it.
     FileRecordFields fields = eventFields(item);
@@ -171,27 +172,27 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         } else if (item.pathState() == 2) {
             inserted.append(QStringLiteral("File Name Lost"));
             inserted.append(englishTypeName(typeCode));
-            inserted.append(lostNameExtension(name));
+            inserted.append(lostNameExtension(name()));
         }
     }
 
     QByteArray path = inserted.isEmpty()
                           ? displayPath.toUtf8()
-                          : (volume + QLatin1Char('/') + inserted.join(QLatin1Char('/')) + QLatin1Char('/') + inVolume)
+                          : (volume() + QLatin1Char('/') + inserted.join(QLatin1Char('/')) + QLatin1Char('/')
+                             + inVolume())
                                 .toUtf8();
     if (path.size() > DocumentInfo::maxPathBytes) {
         // The record's length field is 16 bits: keep the file under its volume's
         // "File Path Lost" folder with its name instead of a cut path.
         logError(QStringLiteral("Path too long for a record (%1 bytes), filed under File Path Lost: %2")
                      .arg(path.size())
-                     .arg(name.left(200)));
-        QStringList head{volume};
+                     .arg(name().left(200)));
+        QStringList head{volume()};
         if (wholeDisk && !lost)
             head.append(diskFolder);
         head.append(QStringLiteral("File Path Lost"));
         const QByteArray headBytes = (head.join(QLatin1Char('/')) + QLatin1Char('/')).toUtf8();
-        const QByteArray nameBytes = utf8Prefix(name.toUtf8(), DocumentInfo::maxPathBytes - headBytes.size());
-        name = QString::fromUtf8(nameBytes);
+        const QByteArray nameBytes = utf8Prefix(name().toUtf8(), DocumentInfo::maxPathBytes - headBytes.size());
         path = headBytes + nameBytes;
         fields.pathState = 1;
     }

@@ -65,8 +65,12 @@ QString driveAnchoredPath(const QString& inVolume)
 
 QString cleanDisplayPath(const QString& displayPath)
 {
-    if (displayPath.startsWith(QLatin1Char('/')) || displayPath.endsWith(QLatin1Char('/'))
-        || displayPath.contains(QLatin1String("//")))
-        return displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
-    return displayPath;
+    const QChar* text = displayPath.constData();
+    const int size = displayPath.size();
+    bool clean = size == 0 || (text[0] != QLatin1Char('/') && text[size - 1] != QLatin1Char('/'));
+    for (int i = 1; clean && i < size; ++i)
+        clean = text[i] != QLatin1Char('/') || text[i - 1] != QLatin1Char('/');
+    if (clean)
+        return displayPath;
+    return displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }
