@@ -46,7 +46,9 @@ public:
         const quint32 hash = hashOf(key);
         Slot& slot = slots_[slotOf(key, hash)];
         if (slot.node) {
+            // The key now views the new node's bytes: the old record may go first.
             std::replace(nodes_.begin(), nodes_.end(), slot.node, node);
+            slot.data = key.data;
             slot.node = node;
             return;
         }
