@@ -64,8 +64,7 @@ void DocumentManager::markSearchResult()
         }
     }
     walkIndexes(d->folderIndex, d->typeIndex, [](DocumentInfo* record) {
-        record->clearFlagBits(searchStateBits);
-        record->setFlagBits(DocumentInfo::SearchModeBit);
+        record->replaceFlagBits(searchStateBits, DocumentInfo::SearchModeBit);
     });
 }
 
@@ -75,10 +74,7 @@ void DocumentManager::resetViewFlags(bool filterActive, bool searchView)
     const quint32 set = (filterActive ? DocumentInfo::FilterEvaluatedBit : 0u)
                         | (searchView ? DocumentInfo::SearchModeBit : 0u) | DocumentInfo::PassesFilterBit;
     const quint32 clear = searchStateBits | DocumentInfo::SearchModeBit | DocumentInfo::FilterEvaluatedBit;
-    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) {
-        record->clearFlagBits(clear & ~set);
-        record->setFlagBits(set);
-    });
+    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) { record->replaceFlagBits(clear, set); });
 }
 
 quint64 DocumentManager::reevaluateFilter()
