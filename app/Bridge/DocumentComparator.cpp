@@ -5,7 +5,9 @@
 #include "ParallelWalk.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstring>
+#include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -138,6 +140,41 @@ bool DocumentComparator::operator()(const DocumentInfo* a, const DocumentInfo* b
     return less(a, byName ? SortName::of(a) : SortName(), b, byName ? SortName::of(b) : SortName());
 }
 
+namespace {
+
+// One record of a parallel sort: by name, the first eight bytes of its natural
+// sort key in an integer, the rest in its chunk's key arena.
+struct Keyed {
+    quint64 prefix;
+    const char* key;
+    int keySize;
+    qint16 group;
+    qint16 rank;
+    DocumentInfo* record;
+};
+
+quint64 keyPrefix(const char* key, int size)
+{
+    quint64 prefix = 0;
+    for (int i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < size ? uchar(key[i]) : 0u);
+    return prefix;
+}
+
+bool keyLess(const Keyed& x, const Keyed& y)
+{
+    if (x.prefix != y.prefix)
+        return x.prefix < y.prefix;
+    const int common = std::min(x.keySize, y.keySize);
+    if (common > 8) {
+        if (const int c = std::memcmp(x.key + 8, y.key + 8, size_t(common - 8)))
+            return c < 0;
+    }
+    return x.keySize < y.keySize;
+}
+
+} // namespace
+
 void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder order)
 {
     const DocumentComparator comparator(column, order);
@@ -145,57 +182,115 @@ void sortDocuments(QVector<DocumentInfo*>& records, int column, Qt::SortOrder or
         std::sort(records.begin(), records.end(), comparator);
         return;
     }
-    struct Keyed {
-        DocumentInfo* record;
-        SortName name;
-        int group;
-    };
-    std::vector<Keyed> keyed(size_t(records.size()));
+    // Left uninitialised: each worker first touches (and faults in) its own part.
+    const size_t count = size_t(records.size());
+    std::unique_ptr<Keyed[]> keyedBlock(new Keyed[count]);
+    std::unique_ptr<Keyed[]> bufferBlock(new Keyed[count]);
+    Keyed* keyed = keyedBlock.get();
     const bool byName = column != 1 && column != 2 && column != 3;
     struct Range {
         size_t begin, end;
+        std::string keys;
     };
     const size_t parts = std::max(1u, std::thread::hardware_concurrency());
-    const size_t step = (keyed.size() + parts - 1) / parts;
+    const size_t step = (count + parts - 1) / parts;
     QVector<Range> ranges;
-    for (size_t begin = 0; begin < keyed.size(); begin += step)
-        ranges.append({begin, std::min(begin + step, keyed.size())});
+    for (size_t begin = 0; begin < count; begin += step)
+        ranges.append({begin, std::min(begin + step, count), {}});
     const bool ascending = order == Qt::AscendingOrder;
+    // DocumentComparator::less by name, with the keys, groups and ranks worked out once.
     auto keyedLess = [&](const Keyed& x, const Keyed& y) {
-        // Two regular records by name, the common case, without the group and rank steps.
-        if (byName && x.group == RegularGroup && y.group == RegularGroup)
-            return ascending ? nameLess(x.name, y.name) : nameLess(y.name, x.name);
-        return comparator.less(x.record, x.name, y.record, y.name);
+        if (!byName)
+            return comparator(x.record, y.record);
+        if (x.group != RegularGroup || y.group != RegularGroup) {
+            if (!x.record || !y.record)
+                return x.record && !y.record;  // null records last
+            if (x.group != y.group)
+                return ascending ? x.group < y.group : x.group > y.group;
+            if (x.group == TypeFolderGroup)
+                return ascending ? x.record->typeCode < y.record->typeCode : x.record->typeCode > y.record->typeCode;
+            if (x.rank != y.rank)
+                return x.rank < y.rank;
+        }
+        return ascending ? keyLess(x, y) : keyLess(y, x);
     };
-    // Each name is decoded once, then every chunk sorted on its own worker.
+    // Each name is encoded once, then every chunk sorted on its own worker.
     runParallelUnits(ranges, [&](Range& range) {
+        std::vector<size_t> offsets;
+        offsets.reserve(range.end - range.begin + 1);
+        range.keys.reserve((range.end - range.begin) * 24);
         for (size_t i = range.begin; i < range.end; ++i) {
-            DocumentInfo* record = records[int(i)];
-            keyed[i] = {record, byName ? SortName::of(record) : SortName(),
-                        record ? DocumentComparator::group(record) : -1};
+            if (i + prefetchDistance < range.end) {
+                const char* ahead = reinterpret_cast<const char*>(records.at(int(i) + prefetchDistance));
+                __builtin_prefetch(ahead);
+                __builtin_prefetch(ahead + 64);
+            }
+            DocumentInfo* record = records.at(int(i));
+            const int group = record ? DocumentComparator::group(record) : -1;
+            const int rank = group == SpecialGroup ? nodeKindRank(quint8(record->typeCode)) : 0;
+            offsets.push_back(range.keys.size());
+            if (byName && (group == RegularGroup || group == SpecialGroup)) {
+                const SortName name = SortName::of(record);
+                appendNaturalSortKey(range.keys, name.data, name.size);
+            }
+            keyed[i] = {0, nullptr, 0, qint16(group), qint16(rank), record};
         }
-        std::sort(keyed.begin() + range.begin, keyed.begin() + range.end, keyedLess);
+        offsets.push_back(range.keys.size());
+        for (size_t i = range.begin; i < range.end; ++i) {
+            const size_t k = i - range.begin;
+            Keyed& entry = keyed[i];
+            entry.key = range.keys.data() + offsets[k];
+            entry.keySize = int(offsets[k + 1] - offsets[k]);
+            entry.prefix = keyPrefix(entry.key, entry.keySize);
+        }
+        std::sort(keyed + range.begin, keyed + range.end, keyedLess);
     });
-    // Pairwise merges, each round's merges in parallel.
-    while (ranges.size() > 1) {
-        QVector<Range> pairs, merged;
-        for (int i = 0; i + 1 < ranges.size(); i += 2) {
-            pairs.append({ranges[i].begin, ranges[i + 1].end});
-            merged.append({ranges[i].begin, ranges[i + 1].end});
+    // Pairwise merges into a second buffer, round by round. Each merge is cut into
+    // pieces on their own threads: a piece of the left span takes the right span's
+    // elements below its first one (std::merge's order: the left one first on ties).
+    struct Piece {
+        size_t left, leftEnd, right, rightEnd, out;
+    };
+    Keyed* from = keyed;
+    Keyed* to = bufferBlock.get();
+    std::vector<size_t> bounds;
+    for (const Range& range : ranges)
+        bounds.push_back(range.begin);
+    bounds.push_back(count);
+    while (bounds.size() > 2) {
+        std::vector<size_t> next;
+        QVector<Piece> pieces;
+        const size_t pairs = (bounds.size() - 1) / 2;
+        const size_t cuts = std::max<size_t>(1, parts * 4 / std::max<size_t>(1, pairs));
+        for (size_t k = 0; k + 1 < bounds.size(); k += 2) {
+            next.push_back(bounds[k]);
+            const size_t begin = bounds[k];
+            const size_t middle = bounds[k + 1];
+            const size_t end = k + 2 < bounds.size() ? bounds[k + 2] : middle;
+            size_t left = begin, right = middle;
+            for (size_t c = 1; c <= cuts; ++c) {
+                size_t leftEnd = middle, rightEnd = end;
+                if (c < cuts) {
+                    leftEnd = begin + (middle - begin) * c / cuts;
+                    if (leftEnd < middle)
+                        rightEnd = size_t(std::lower_bound(from + middle, from + end, from[leftEnd], keyedLess)
+                                          - from);
+                    else
+                        rightEnd = end;
+                }
+                pieces.append({left, leftEnd, right, rightEnd, begin + (left - begin) + (right - middle)});
+                left = leftEnd;
+                right = rightEnd;
+            }
         }
-        QVector<size_t> middles;
-        for (int i = 0; i + 1 < ranges.size(); i += 2)
-            middles.append(ranges[i].end);
-        if (ranges.size() % 2)
-            merged.append(ranges.last());
-        QVector<int> index(pairs.size());
-        std::iota(index.begin(), index.end(), 0);
-        runParallelUnits(index, [&](int& i) {
-            std::inplace_merge(keyed.begin() + pairs[i].begin, keyed.begin() + middles[i], keyed.begin() + pairs[i].end,
-                               keyedLess);
+        next.push_back(count);
+        runParallelUnits(pieces, [&](Piece& piece) {
+            std::merge(from + piece.left, from + piece.leftEnd, from + piece.right, from + piece.rightEnd,
+                       to + piece.out, keyedLess);
         });
-        ranges = merged;
+        std::swap(from, to);
+        bounds.swap(next);
     }
-    for (size_t i = 0; i < keyed.size(); ++i)
-        records[int(i)] = keyed[i].record;
+    for (size_t i = 0; i < count; ++i)
+        records[int(i)] = from[i].record;
 }

@@ -65,6 +65,14 @@ struct DocumentInfo {
     void setFlagBits(quint32 bits) { std::atomic_ref<quint32>(flags).fetch_or(bits, std::memory_order_relaxed); }
     void clearFlagBits(quint32 bits) { std::atomic_ref<quint32>(flags).fetch_and(~bits, std::memory_order_relaxed); }
     void setFlagBit(quint32 bit, bool on) { on ? setFlagBits(bit) : clearFlagBits(bit); }
+    // Clears and sets bits in one read-modify-write (set wins where both name a bit).
+    void replaceFlagBits(quint32 clear, quint32 set)
+    {
+        std::atomic_ref<quint32> ref(flags);
+        quint32 old = ref.load(std::memory_order_relaxed);
+        while (!ref.compare_exchange_weak(old, (old & ~clear) | set, std::memory_order_relaxed))
+            ;
+    }
     // Sets the check state; returns the state it replaced (exactly one caller sees each change).
     quint32 exchangeCheckState(bool searchView, quint32 state);
 

@@ -109,6 +109,7 @@ void DocumentManager::postTask(TaskType type, std::function<void()> body, const 
                            d->tasks.end());
         }
         d->tasks.push_back({std::move(body), type, description});
+        d->taskPosted.store(true, std::memory_order_release);
     }
     d->workCondition.notify_one();
 }
@@ -333,8 +334,10 @@ void DocumentManager::run()
                     break;
                 if (state == ScanStopped && !batch[i].isFoundFile())
                     continue;
-                {
+                // The lock is taken only after a post: not once per event against the engine's pushes.
+                if (d->taskPosted.load(std::memory_order_acquire)) {
                     std::lock_guard relock(d->queueMutex);
+                    d->taskPosted.store(!d->tasks.empty(), std::memory_order_relaxed);
                     if (!d->tasks.empty()) {
                         // Back to the head, in order: a finish queued meanwhile must not pass them.
                         for (size_t j = batch.size(); j-- > i;) {

@@ -41,6 +41,8 @@ public:
     bool busy = false;       // the thread holds a batch or a task
     bool releasing = false;  // a release waits for the thread; it takes no new work
     bool threadLeft = false;
+    // Set under the queue mutex by every post; cleared there once the task queue is seen empty.
+    std::atomic<bool> taskPosted{false};
     std::atomic<bool> interruption{false};
 
     // Tree side, under treeLock.

@@ -3,12 +3,10 @@
 #include "DocumentComparator.h"
 #include "DocumentManagerPrivate.h"
 #include "FileFilterManager.h"
+#include "NameMatcher.h"
 #include "NodeTypeCode.h"
+#include "ParallelWalk.h"
 #include "SearchDataPanelMgr.h"
-
-#include <QSet>
-
-#include <cctype>
 
 #include <vector>
 
@@ -19,44 +17,11 @@ bool cancelled(const QSharedPointer<QAtomicInteger<bool>>& state)
     return state && state->loadAcquire();
 }
 
-// Case-insensitive substring test of a record's name. An ASCII text is matched on
-// the UTF-8 bytes: bytes of other characters never equal an ASCII letter.
-class NameMatcher {
-public:
-    explicit NameMatcher(const QString& text) : text_(text)
-    {
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() < 128;
-        if (ascii)
-            lowered_ = text.toLower().toLatin1();
-        ascii_ = ascii;
-    }
-    bool operator()(const DocumentInfo* record) const
-    {
-        if (!ascii_)
-            return DocumentInfo::fileName(record).contains(text_, Qt::CaseInsensitive);
-        const char* path = record->pathData();
-        const int size = record->pathBytes();
-        int begin = size;
-        while (begin > 0 && path[begin - 1] != '/')
-            --begin;
-        const int length = lowered_.size();
-        for (int i = begin; i + length <= size; ++i) {
-            int k = 0;
-            while (k < length && std::tolower(uchar(path[i + k])) == lowered_[k])
-                ++k;
-            if (k == length)
-                return true;
-        }
-        return false;
-    }
-
-private:
-    QString text_;
-    QByteArray lowered_;
-    bool ascii_ = false;
-};
+bool neverMatched(const DocumentInfo* record)
+{
+    const quint16 code = record->typeCode;
+    return code == RecycleBinFolder || code == FileNameLostFolder || code == FilePathLostFolder;
+}
 
 constexpr quint32 searchAndPassBits = DocumentInfo::SearchModeBit | DocumentInfo::PassesFilterBit;
 
@@ -81,35 +46,60 @@ void DocumentManagerPrivate::runSearch(const QString& text, const QSharedPointer
     const NameMatcher matches(text);
     {
         std::shared_lock lock(treeLock);
-        QSet<QByteArray> matchedFolders;
-        std::vector<FileTreeNode*> stack;
-        if (folderRoot)
-            stack.push_back(folderRoot);
-        while (!stack.empty()) {
+        // A matching folder stands for its inside, which is not searched: a folder's
+        // entries are searched when no folder from it up to the root matched.
+        auto isSearched = [&](const FileTreeNode* node) {
+            for (; node != folderRoot; node = node->parent) {
+                if (!node || (!neverMatched(node->record) && matches(node->record)))
+                    return false;
+            }
+            return true;
+        };
+        const std::vector<FileTreeNode*>* const lists[] = {&folderIndex.nodes()};
+        qint64 total = 0;
+        std::vector<EntryUnit> units = entryUnits(lists, &total);
+        // Matches per unit, joined in unit order: the same input order for the sort every time.
+        struct Found {
+            std::vector<DocumentInfo*> records;
+            quint64 bytes = 0;
+        };
+        std::vector<Found> found(units.size());
+        auto searchUnit = [&](EntryUnit& unit) {
             if (cancelled(state))
                 return;
-            FileTreeNode* node = stack.back();
-            stack.pop_back();
-            for (DocumentInfo* entry : node->entries) {
-                const quint16 code = entry->typeCode;
-                const bool neverMatched = code == RecycleBinFolder || code == FileNameLostFolder
-                                          || code == FilePathLostFolder;
-                const bool match = !neverMatched && matches(entry);
-                if (match) {
-                    results.append(entry);
-                    if (entry->isFile())
-                        bytes += quint64(entry->size);
+            Found& out = found[size_t(&unit - units.data())];
+            const FileTreeNode* current = nullptr;
+            bool searchedNode = false;
+            forEachEntryOfUnit(lists, unit, [&](const FileTreeNode* node, DocumentInfo* entry) {
+                if (node != current) {
+                    current = node;
+                    searchedNode = isSearched(node);
                 }
-                // A matching folder stands for its inside, which is not searched.
-                if (entry->isFile() || match)
-                    continue;
-                if (FileTreeNode* child = lookup(folderIndex, entry->pathData(), entry->pathBytes()))
-                    stack.push_back(child);
-            }
+                if (searchedNode && !neverMatched(entry) && matches(entry)) {
+                    out.records.push_back(entry);
+                    if (entry->isFile())
+                        out.bytes += quint64(entry->size);
+                }
+            });
+        };
+        if (total < parallelWalkThreshold) {
+            for (EntryUnit& unit : units)
+                searchUnit(unit);
+        } else {
+            runParallelUnits(units, searchUnit);
+        }
+        if (cancelled(state))
+            return;
+        size_t matched = 0;
+        for (const Found& part : found)
+            matched += part.records.size();
+        results.reserve(int(matched));
+        for (const Found& part : found) {
+            for (DocumentInfo* entry : part.records)
+                results.append(entry);
+            bytes += part.bytes;
         }
     }
-    if (cancelled(state))
-        return;
     sortDocuments(results, 0, Qt::AscendingOrder);
     if (cancelled(state))
         return;

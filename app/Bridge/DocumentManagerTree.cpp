@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -45,6 +46,30 @@ QByteArray utf8Prefix(const QByteArray& bytes, int limit)
     while (length > 0 && (uchar(bytes[length]) & 0xC0) == 0x80)
         --length;
     return bytes.left(length);
+}
+
+// "All Files/<type>" of every type code, made once.
+const QByteArray& typeFolderPath(quint8 typeCode)
+{
+    static const std::array<QByteArray, 256> paths = [] {
+        std::array<QByteArray, 256> all;
+        for (int code = 0; code < 256; ++code)
+            all[size_t(code)] = (QStringLiteral("All Files/") + englishTypeName(quint16(code))).toUtf8();
+        return all;
+    }();
+    return paths[typeCode];
+}
+
+// Lower case as QString::toLower gives it, without decoding ASCII text.
+QByteArray lowerCaseUtf8(QByteArray text)
+{
+    for (char& c : text) {
+        if (uchar(c) >= 128)
+            return QString::fromUtf8(text).toLower().toUtf8();
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + 32);
+    }
+    return text;
 }
 
 } // namespace
@@ -93,10 +118,7 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
 {
     // The display path is "volume/folders.../name", already cleaned by the intake;
     // an item queued by other means is cleaned here.
-    QString displayPath = item.path;
-    if (displayPath.startsWith(QLatin1Char('/')) || displayPath.endsWith(QLatin1Char('/'))
-        || displayPath.contains(QLatin1String("//")))
-        displayPath = displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    const QString displayPath = cleanDisplayPath(item.path);
     const int partCount = displayPath.isEmpty() ? 0 : displayPath.count(QLatin1Char('/')) + 1;
     quint8 targetCode;
     bool haveRoot;
@@ -113,16 +135,17 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         return;
     }
     const int firstSlash = displayPath.indexOf(QLatin1Char('/'));
-    const QString volume = displayPath.left(firstSlash);
-    const QString inVolume = displayPath.mid(firstSlash + 1);
-    QString name = displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1);
+    // Parts of the path as texts only where a case needs them: most files need none.
+    auto volume = [&] { return displayPath.left(firstSlash); };
+    auto inVolume = [&] { return displayPath.mid(firstSlash + 1); };
+    auto name = [&] { return displayPath.mid(displayPath.lastIndexOf(QLatin1Char('/')) + 1); };
     // The whole path as it stands inside its volume, before any top folder is inserted.
-    const quint8 typeCode = classifyFileType(driveAnchoredPath(inVolume));
+    const quint8 typeCode = item.prepared ? item.typeCode : classifyFileType(driveAnchoredPath(inVolume()));
     const bool wholeDisk = targetCode == LocalDisk || targetCode == ExternalDisk;
     QString diskFolder = item.volumeName;
     diskFolder.replace(QLatin1Char('/'), QLatin1Char('_'));
     if (diskFolder.isEmpty())
-        diskFolder = volume;
+        diskFolder = volume();
 
     // Top folders go between the volume and the path inside it.
     FileRecordFields fields = eventFields(item);
@@ -149,27 +172,27 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         } else if (item.pathState() == 2) {
             inserted.append(QStringLiteral("File Name Lost"));
             inserted.append(englishTypeName(typeCode));
-            inserted.append(lostNameExtension(name));
+            inserted.append(lostNameExtension(name()));
         }
     }
 
     QByteArray path = inserted.isEmpty()
                           ? displayPath.toUtf8()
-                          : (volume + QLatin1Char('/') + inserted.join(QLatin1Char('/')) + QLatin1Char('/') + inVolume)
+                          : (volume() + QLatin1Char('/') + inserted.join(QLatin1Char('/')) + QLatin1Char('/')
+                             + inVolume())
                                 .toUtf8();
     if (path.size() > DocumentInfo::maxPathBytes) {
         // The record's length field is 16 bits: keep the file under its volume's
         // "File Path Lost" folder with its name instead of a cut path.
         logError(QStringLiteral("Path too long for a record (%1 bytes), filed under File Path Lost: %2")
                      .arg(path.size())
-                     .arg(name.left(200)));
-        QStringList head{volume};
+                     .arg(name().left(200)));
+        QStringList head{volume()};
         if (wholeDisk && !lost)
             head.append(diskFolder);
         head.append(QStringLiteral("File Path Lost"));
         const QByteArray headBytes = (head.join(QLatin1Char('/')) + QLatin1Char('/')).toUtf8();
-        const QByteArray nameBytes = utf8Prefix(name.toUtf8(), DocumentInfo::maxPathBytes - headBytes.size());
-        name = QString::fromUtf8(nameBytes);
+        const QByteArray nameBytes = utf8Prefix(name().toUtf8(), DocumentInfo::maxPathBytes - headBytes.size());
         path = headBytes + nameBytes;
         fields.pathState = 1;
     }
@@ -178,8 +201,8 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     fields.timeMs = engineTimeToMs(item.engineTime());
     fields.runs = &item.runs;
     fields.path = path;
-    fields.sizeText = formatFileSize(item.fileSize(), 2, false).toUtf8();
-    fields.timeText = engineTimeTextUtf8(fields.timeMs);
+    fields.sizeText = item.prepared ? item.sizeText() : formatFileSize(item.fileSize(), 2, false).toUtf8();
+    fields.timeText = item.prepared ? item.timeText() : engineTimeTextUtf8(fields.timeMs);
     QString error;
     DocumentInfo* record = createFileRecord(fields, &error);
     if (!record) {
@@ -211,10 +234,16 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
         return QString::fromUtf8(path.constData() + begin, ends[index] - begin);
     };
     auto& registry = FileTreeNodeObserverRegistry::instance();
-    const QString suffix = [&] {
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        return dot < 0 || dot == name.size() - 1 ? QString() : name.mid(dot + 1).toLower();
-    }();
+    // The extension folder: the name's text after its last ".", lower-cased; the
+    // name is the path's last component, so it is read from the bytes.
+    QByteArray suffix;
+    for (int dot = path.size() - 1; dot > ends[folderParts - 1]; --dot) {
+        if (path[dot] != '.')
+            continue;
+        if (dot < path.size() - 1)
+            suffix = lowerCaseUtf8(path.mid(dot + 1));
+        break;
+    }
 
     // Counts, flags and entries change only under the write lock: GUI readers hold the read side.
     std::unique_lock lock(treeLock);
@@ -264,10 +293,13 @@ void DocumentManagerPrivate::addFoundFile(const EngineEventItem& item)
     addDocumentToNode(typeRoot, record, pass);
     updatePassingCount(typeRoot, pass, filterActive);
     FileTreeNode* typeNode = typeRoot;
-    QByteArray key = (QStringLiteral("All Files/") + englishTypeName(typeCode)).toUtf8();
+    QByteArray key = typeFolderPath(typeCode);
     for (int level = 0; level < (typeCode == ExtensionlessFile ? 1 : 2); ++level) {
-        if (level == 1)
-            key += '/' + suffix.toUtf8();
+        if (level == 1) {
+            key.reserve(key.size() + 1 + suffix.size());
+            key += '/';
+            key += suffix;
+        }
         if (FileTreeNode* found = lookup(typeIndex, key.constData(), key.size())) {
             addDocumentToNode(found, record, pass);
             updatePassingCount(found, pass, filterActive);
@@ -326,7 +358,7 @@ void DocumentManagerPrivate::releaseTree(FileTreeNode* root, const PathIndex& in
     // Every node of a tree, its root included, is in that tree's index: walking the
     // index frees each node once, and no key is compared after its record is freed.
     Q_UNUSED(root);
-    const QList<FileTreeNode*> nodes = index.values();
+    const std::vector<FileTreeNode*> nodes = index.nodes();
     if (!keepFileRecords) {
         for (FileTreeNode* node : nodes) {
             for (DocumentInfo* entry : node->entries) {

@@ -9,42 +9,24 @@
 
 namespace {
 
-// A slice of one node's entries. File records sit in one folder of each tree;
-// walks reach them through the type tree only, so each body runs once per record.
-struct WalkUnit {
-    FileTreeNode* node;
-    int begin;
-    int end;
-    bool foldersOnly;
-};
-
+// File records sit in one folder of each tree; walks reach them through the type
+// tree only, so each body runs once per record.
 template<typename Body>
 void walkIndexes(const PathIndex& folderIndex, const PathIndex& typeIndex, Body body)
 {
-    QVector<WalkUnit> units;
+    const std::vector<FileTreeNode*>* const lists[] = {&folderIndex.nodes(), &typeIndex.nodes()};
     qint64 total = 0;
-    auto addNodes = [&](const PathIndex& index, bool foldersOnly) {
-        for (FileTreeNode* node : index) {
-            const int size = node->entries.size();
-            total += size;
-            // A node of 99 entries or more is split; smaller ones stay whole.
-            const int step = size >= parallelWalkThreshold ? parallelWalkThreshold : qMax(size, 1);
-            for (int begin = 0; begin < size; begin += step)
-                units.append({node, begin, qMin(begin + step, size), foldersOnly});
-        }
-    };
-    addNodes(folderIndex, true);
-    addNodes(typeIndex, false);
-    auto run = [&body](WalkUnit& unit) {
-        for (int i = unit.begin; i < unit.end; ++i) {
-            DocumentInfo* record = unit.node->entries.at(i);
-            if (unit.foldersOnly && record->isFile())
-                continue;
+    std::vector<EntryUnit> units = entryUnits(lists, &total);
+    auto run = [&](EntryUnit& unit) {
+        const bool foldersOnly = unit.list == 0;
+        forEachEntryOfUnit(lists, unit, [&](FileTreeNode*, DocumentInfo* record) {
+            if (foldersOnly && record->isFile())
+                return;
             body(record);
-        }
+        });
     };
     if (total < parallelWalkThreshold) {
-        for (WalkUnit& unit : units)
+        for (EntryUnit& unit : units)
             run(unit);
         return;
     }
@@ -82,8 +64,7 @@ void DocumentManager::markSearchResult()
         }
     }
     walkIndexes(d->folderIndex, d->typeIndex, [](DocumentInfo* record) {
-        record->clearFlagBits(searchStateBits);
-        record->setFlagBits(DocumentInfo::SearchModeBit);
+        record->replaceFlagBits(searchStateBits, DocumentInfo::SearchModeBit);
     });
 }
 
@@ -93,10 +74,7 @@ void DocumentManager::resetViewFlags(bool filterActive, bool searchView)
     const quint32 set = (filterActive ? DocumentInfo::FilterEvaluatedBit : 0u)
                         | (searchView ? DocumentInfo::SearchModeBit : 0u) | DocumentInfo::PassesFilterBit;
     const quint32 clear = searchStateBits | DocumentInfo::SearchModeBit | DocumentInfo::FilterEvaluatedBit;
-    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) {
-        record->clearFlagBits(clear & ~set);
-        record->setFlagBits(set);
-    });
+    walkIndexes(d->folderIndex, d->typeIndex, [&](DocumentInfo* record) { record->replaceFlagBits(clear, set); });
 }
 
 quint64 DocumentManager::reevaluateFilter()

@@ -1,7 +1,11 @@
 #include "EngineEventItem.h"
 
+#include "EngineTime.h"
+#include "FileTypeClassifier.h"
 #include "FoundPath.h"
 #include "QDiskAndVolumeInfo.h"
+
+#include "SizeText.h"
 
 #include "DataRecovery/DataRecoveryInfo.h"
 
@@ -26,7 +30,7 @@ double EngineEventItem::progress() const
 quint64 EngineEventItem::footprint() const
 {
     return sizeof(EngineEventItem) + quint64(runs.capacity()) * sizeof(runs[0]) + quint64(path.capacity()) * 2
-           + 24 + 16 /* shared headers of the two strings and the vector */;
+           + quint64(texts.capacity()) + 24 + 16 + 24 /* shared headers of the strings, the vector and the texts */;
 }
 
 void EngineEventItem::setPacked(quint32 kind, quint8 disk, quint8 volume)
@@ -59,7 +63,24 @@ EngineEventItem EngineEventItem::fromEvent(const QDiskAndVolumeInfo& volume, con
     if (foundFile && info.path) {
         const QString enginePath = QString::fromUtf8(info.path, info.pathLength);
         item.path = foundDisplayPath(volumeComponent(volume, info.diskIndex, info.volIndex), enginePath);
+        item.prepareFoundFile();
     }
     item.volumeName = volume.displayName;
     return item;
+}
+
+void EngineEventItem::prepareFoundFile()
+{
+    const QString displayPath = cleanDisplayPath(path);
+    const int firstSlash = displayPath.indexOf(QLatin1Char('/'));
+    if (firstSlash < 0)
+        return;
+    // The whole path as it stands inside its volume, before any top folder is inserted.
+    typeCode = classifyFileType(driveAnchoredPath(displayPath.mid(firstSlash + 1)));
+    const QByteArray size = formatFileSize(fileSize(), 2, false).toUtf8();
+    if (size.size() > 0xFF)
+        return;
+    texts = size + engineTimeTextUtf8(engineTimeToMs(engineTime()));
+    sizeTextBytes = quint8(size.size());
+    prepared = true;
 }

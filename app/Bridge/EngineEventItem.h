@@ -17,6 +17,12 @@ struct EngineEventItem {
     QString volumeName;
     // Heap bytes held while queued, fixed when the item is built.
     quint32 queuedBytes = 0;
+    // A found file's type code and size and time texts (UTF-8, one block), worked
+    // out on the engine's thread so the model thread only places the record.
+    QByteArray texts;
+    quint8 sizeTextBytes = 0;
+    quint8 typeCode = 0;
+    bool prepared = false;
 
     static EngineEventItem fromEvent(const QDiskAndVolumeInfo& volume, const DataRecoveryInfo& info);
 
@@ -44,4 +50,12 @@ struct EngineEventItem {
     void measure() { queuedBytes = quint32(qMin<quint64>(footprint(), 0xFFFFFFFF)); }
 
     void setPacked(quint32 kind, quint8 disk, quint8 volume);
+    // Fills typeCode and texts from the path, size and time; a path without a
+    // volume and a name is left to the model thread, which refuses it.
+    void prepareFoundFile();
+    QByteArray sizeText() const { return QByteArray::fromRawData(texts.constData(), sizeTextBytes); }
+    QByteArray timeText() const
+    {
+        return QByteArray::fromRawData(texts.constData() + sizeTextBytes, texts.size() - sizeTextBytes);
+    }
 };

@@ -38,13 +38,23 @@ QString foundDisplayPath(const QString& volume, const QString& enginePath)
                                                QRegularExpression::CaseInsensitiveOption);
     QString path = volume;
     path.reserve(volume.size() + enginePath.size() + 1);
-    QStringList parts = splitFoundPath(enginePath);
-    // The engine starts its paths at the scanned folder, ".\": that one marker goes.
-    if (!parts.isEmpty() && parts.first() == QLatin1String("."))
-        parts.removeFirst();
-    for (const QString& part : parts)
-        path.append(QLatin1Char('/')).append(part);
-    path = path.trimmed();
+    // The components as splitFoundPath gives them, appended in place (no list per file).
+    const QChar* text = enginePath.constData();
+    const int size = enginePath.size();
+    bool firstPart = true;
+    for (int begin = 0, i = 0; i <= size; ++i) {
+        if (i < size && text[i] != QLatin1Char('/') && text[i] != QLatin1Char('\\'))
+            continue;
+        if (i > begin) {
+            // The engine starts its paths at the scanned folder, ".\": that one marker goes.
+            const bool startMarker = firstPart && i - begin == 1 && text[begin] == QLatin1Char('.');
+            firstPart = false;
+            if (!startMarker)
+                path.append(QLatin1Char('/')).append(text + begin, i - begin);
+        }
+        begin = i + 1;
+    }
+    path = std::move(path).trimmed();
     if (path.contains(QLatin1String("$"), Qt::CaseSensitive))
         path.replace(recycleBin, QStringLiteral("$RECYCLE.BIN"));
     return path;
@@ -61,4 +71,16 @@ QString inVolumePath(const QString& displayPath, bool wholeDiskScan)
 QString driveAnchoredPath(const QString& inVolume)
 {
     return QStringLiteral("C:/") + inVolume;
+}
+
+QString cleanDisplayPath(const QString& displayPath)
+{
+    const QChar* text = displayPath.constData();
+    const int size = displayPath.size();
+    bool clean = size == 0 || (text[0] != QLatin1Char('/') && text[size - 1] != QLatin1Char('/'));
+    for (int i = 1; clean && i < size; ++i)
+        clean = text[i] != QLatin1Char('/') || text[i - 1] != QLatin1Char('/');
+    if (clean)
+        return displayPath;
+    return displayPath.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }

@@ -26,3 +26,6 @@ QString inVolumePath(const QString& displayPath, bool wholeDiskScan);
 
 // The form classification and the exclusion patterns match: "C:/" + in-volume path.
 QString driveAnchoredPath(const QString& inVolume);
+
+// A display path without empty components ("/a//b/" gives "a/b"); others unchanged.
+QString cleanDisplayPath(const QString& displayPath);

@@ -3,6 +3,9 @@
 #include "DocumentManager.h"
 #include "EngineEventItem.h"
 #include "FileTreeNodeObserverRegistry.h"
+#include "FileTypeClassifier.h"
+#include "FolderCategory.h"
+#include "FoundPath.h"
 #include "NodeTypeCode.h"
 #include "ModelTestSupport.h"
 
@@ -96,6 +99,30 @@ private slots:
         QCOMPARE(DocumentInfo::timeText(manager->findFolderNode(QStringLiteral("All Files/Photo/jpg"))->entries[0]),
                  QStringLiteral("2020-09-13 12:26:40"));
         QVERIFY(!manager->findFolderNode(QStringLiteral("sdb1/nothing")));
+    }
+
+    // A type folder's extension folder is the name's text after its last ".", lower case,
+    // non-ASCII letters included.
+    void extensionFoldersAreLowerCase()
+    {
+        auto manager = newManager();
+        const QList<QPair<QString, QString>> cases{
+            {"A.JPG", "jpg"},
+            {"b.tar.GZ", "gz"},
+            {"d.JpEg", "jpeg"},
+            {QString::fromUtf8("c.\xC3\x84\xC3\x96"), QString::fromUtf8("\xC3\xA4\xC3\xB6")},
+            {QString::fromUtf8("\xC3\x89t\xC3\xA9.TxT"), "txt"},
+            {QString::fromUtf8("f.X\xC3\x89Z"), QString::fromUtf8("x\xC3\xA9z")}};
+        for (const auto& [name, extension] : cases)
+            send(manager.get(), file(("\\e\\" + name).toStdString()));
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        for (const auto& [name, extension] : cases) {
+            const QString type = englishTypeName(classifyFileType(driveAnchoredPath("e/" + name)));
+            const FileTreeNode* node = manager->findFolderNode("All Files/" + type + "/" + extension);
+            QVERIFY2(node, qPrintable(name));
+            QCOMPARE(node->entries.size(), 1);
+            QCOMPARE(DocumentInfo::fileName(node->entries[0]), name);
+        }
     }
 
     // Classification sees the path inside the volume, anchored like a drive path.

@@ -265,6 +265,10 @@ private slots:
         QTest::newRow("dot-dot stays a name") << "a\\..\\..\\x" << "sdb1/a/../../x";
         QTest::newRow("engine's start folder") << ".\\dir1\\report.pdf" << "sdb1/dir1/report.pdf";
         QTest::newRow("later dots stay names") << "./a/./b/.." << "sdb1/a/./b/..";
+        QTest::newRow("start marker after separators") << "\\\\.\\a" << "sdb1/a";
+        QTest::newRow("only the first marker goes") << ".\\.\\a" << "sdb1/./a";
+        QTest::newRow("two dots are no marker") << "..\\a" << "sdb1/../a";
+        QTest::newRow("nothing but separators") << "\\/\\" << "sdb1";
         QTest::newRow("recycle bin spelling") << "\\$Recycle.Bin\\S-1\\$RAB.jpg" << "sdb1/$RECYCLE.BIN/S-1/$RAB.jpg";
     }
     void foundPathSplitting()

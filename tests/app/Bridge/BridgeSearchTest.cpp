@@ -2,6 +2,7 @@
 #include "DocumentManager.h"
 #include "FileFilterManager.h"
 #include "ModelTestSupport.h"
+#include "NameMatcher.h"
 #include "SearchDataPanelMgr.h"
 
 #include "NameTable.h"
@@ -90,6 +91,47 @@ private slots:
         QCOMPARE(f.search("FILE").size(), 2);
         // An empty text matches the top entries, which stand for everything below them.
         QCOMPARE(f.search(""), (QStringList{"2021", "docs", "other.txt"}));
+    }
+
+    // The byte matcher answers exactly as QString::contains ignoring case on the decoded
+    // name, for every needle over every name: ASCII and non-ASCII on both sides, letters
+    // whose folding crosses into ASCII (Kelvin sign, long s), supplementary letters, bytes
+    // that are not UTF-8.
+    void matcherEqualsDecodedContains()
+    {
+        const QList<QByteArray> names{"", "a", "IMG_2021.JPG", "file10.txt", "Kelvin.txt", "\xE2\x84\xAA" "elvin",
+                                      "Ma\xC3\x9F" "e.doc", "MASSE", "\xC5\xBF" "ki", "\xC3\x84rger.pdf",
+                                      "\xC3\xA4rger", "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1.jpg",
+                                      "\xCF\x83\xCE\xBF\xCF\x86", "\xE4\xB8\xAD\xE6\x96\x87" "2.png",
+                                      "\xF0\x90\x90\x80x", "\xF0\x90\x90\xA8X", "bad\xFF\xFEk",
+                                      "cut\xE2\x84", "\xC4\xB0stanbul", "istanbul", "\xEF\xBC\xA1" "b"};
+        const QStringList needles{"", "2", "k", "K", "s", "S", "img_", "TXT", "elvin", "ss",
+                                  QString::fromUtf8("\xC3\x9F"), QString::fromUtf8("\xC3\xA4"),
+                                  QString::fromUtf8("\xC3\x84R"), QString::fromUtf8("\xCF\x83"),
+                                  QString::fromUtf8("\xCE\xA3\xCE\x9F"), QString::fromUtf8("\xE2\x84\xAA"),
+                                  QString::fromUtf8("\xC5\xBF"), QString::fromUtf8("\xE4\xB8\xAD"),
+                                  QString::fromUtf8("\xF0\x90\x90\xA8"), QString::fromUtf8("\xEF\xBF\xBD"),
+                                  QString::fromUtf8("\xC4\xB0"), "i", QString::fromUtf8("\xEF\xBD\x81"), "ab"};
+        for (const QString& needle : needles) {
+            const NameMatcher matcher(needle);
+            for (const QByteArray& name : names) {
+                const bool expected = QString::fromUtf8(name).contains(needle, Qt::CaseInsensitive);
+                QVERIFY2(matcher.matchesName(name.constData(), name.size()) == expected,
+                         qPrintable(QStringLiteral("%1 in %2").arg(needle, QString::fromUtf8(name))));
+            }
+        }
+    }
+
+    // The search finds a name written with the Kelvin sign by "k", as the decoded text does.
+    void searchFoldsLikeTheDecodedName()
+    {
+        Fixture f;
+        FoundFile kelvin;
+        kelvin.path = "\\docs\\\xE2\x84\xAA" "elvin.txt";
+        kelvin.size = 5;
+        f.manager->onEngineEvent(mountedVolume(), kelvin.info());
+        QVERIFY(f.manager->waitForIdle(idleTimeout));
+        QCOMPARE(f.search("kel"), (QStringList{QString::fromUtf8("\xE2\x84\xAA" "elvin.txt")}));
     }
 
     void cancelledSearchSendsNothing()

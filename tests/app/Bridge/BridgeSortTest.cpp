@@ -87,6 +87,35 @@ private slots:
         }
     }
 
+    // The sort key's byte order is naturalLessThan's order, for every pair of a table of
+    // names with digit runs, case, non-ASCII letters and digits, surrogates and control bytes.
+    void sortKeysFollowNaturalOrder()
+    {
+        const QStringList names{"", "a", "A", "a1", "a01", "a001", "a10", "a2", "a2b", "a2B", "file2", "File10",
+                                "x 3", "x03", "1", "01", "0", "00", "9", "10", "b", "B2c", "b2C", "z9", "z09z",
+                                "_x", "~", "\x7F", QString(QChar(0)), QStringLiteral("a") + QChar(1),
+                                QString::fromUtf8("\xC3\xA4"), QString::fromUtf8("\xC3\x84"), "Zz",
+                                QString::fromUtf8("x\u0662"), QString::fromUtf8("x\u0661\u0660"), "x12",
+                                QString::fromUtf8("x1\u0662"), QString::fromUtf8("\xC4\xB0"), "i",
+                                QString::fromUtf8("\xE2\x84\xAA"), "k", QString::fromUtf8("\xF0\x90\x90\x80"),
+                                QString::fromUtf8("\xF0\x90\x90\xA8"), QString::fromUtf8("\xEF\xBF\xBD"),
+                                QString::fromUtf8("\xEF\xBF\xBF"), QString::fromUtf8("a\xE4\xB8\xAD2"),
+                                QString::fromUtf8("a\xE4\xB8\xAD10"), QString(300, QLatin1Char('7')),
+                                QString(299, QLatin1Char('7')) + "8", QString::fromUtf8("\xCE\xA3\xCF\x83")};
+        std::vector<std::string> keys;
+        for (const QString& name : names) {
+            const QByteArray utf8 = name.toUtf8();
+            std::string key;
+            appendNaturalSortKey(key, utf8.constData(), utf8.size());
+            keys.push_back(key);
+        }
+        for (int i = 0; i < names.size(); ++i) {
+            for (int j = 0; j < names.size(); ++j)
+                QVERIFY2((keys[size_t(i)] < keys[size_t(j)]) == naturalLessThan(names[i], names[j]),
+                         qPrintable(QStringLiteral("%1 / %2").arg(i).arg(j)));
+        }
+    }
+
     // Irreflexive, transitive, and incomparability transitive, for every column and order.
     void comparatorIsAStrictWeakOrder()
     {
@@ -140,21 +169,23 @@ private slots:
         QCOMPARE(files.first(), small.get());
     }
 
-    // The parallel sort (99 records or more) gives the order of std::sort.
+    // The parallel sort (99 records or more) gives the order of std::sort, both ways.
     void parallelSortMatchesSerial()
     {
         std::vector<Record> owned = randomRecords(5000, 11);
         for (int column : {0, 3}) {
-            QVector<DocumentInfo*> list;
-            for (const Record& record : owned)
-                list.append(record.get());
-            QVector<DocumentInfo*> serial = list;
-            const DocumentComparator less(column, Qt::AscendingOrder);
-            std::stable_sort(serial.begin(), serial.end(), less);
-            sortDocuments(list, column, Qt::AscendingOrder);
-            QCOMPARE(list.size(), serial.size());
-            for (int i = 0; i < list.size(); ++i)
-                QVERIFY(!less(list[i], serial[i]) && !less(serial[i], list[i]));
+            for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                QVector<DocumentInfo*> list;
+                for (const Record& record : owned)
+                    list.append(record.get());
+                QVector<DocumentInfo*> serial = list;
+                const DocumentComparator less(column, order);
+                std::stable_sort(serial.begin(), serial.end(), less);
+                sortDocuments(list, column, order);
+                QCOMPARE(list.size(), serial.size());
+                for (int i = 0; i < list.size(); ++i)
+                    QVERIFY(!less(list[i], serial[i]) && !less(serial[i], list[i]));
+            }
         }
     }
 };
