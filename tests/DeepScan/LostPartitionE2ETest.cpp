@@ -66,7 +66,7 @@ bool MakeExFat(const TestSupport::TempDir& dir, const std::string& part, uint64_
     if (ok) {
         RunOrFail("mkdir " + Quote(mount + "/Music") + " && head -c 90000 /dev/urandom > " + Quote(mount + "/Music/x.bin") +
                   " && seq 1 3000 > " + Quote(mount + "/notes.txt"));
-        TestSupport::RunCommand("umount " + Quote(mount));
+        TestSupport::UnmountFuse(mount);
     }
     TestSupport::RunCommand("losetup -d " + loop);
     return ok;

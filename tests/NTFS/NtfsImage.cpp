@@ -41,7 +41,7 @@ void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOp
     TestSupport::RunOrFail("ntfs-3g " + Quote(path) + " " + Quote(mount));
     std::string output;
     const int status = RunCommand("M=" + Quote(mount) + " bash -euc " + Quote(script) + " 2>&1", &output);
-    RunCommand("umount " + Quote(mount) + " 2>&1 || fusermount3 -u " + Quote(mount));
+    TestSupport::UnmountFuse(mount);
     std::filesystem::remove(mount);
     ASSERT_EQ(status, 0) << output;
 }

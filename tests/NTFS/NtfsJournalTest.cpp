@@ -168,7 +168,7 @@ python3 -c "open('$M/docs/keep.txt', 'w').write('keep me\n' * 1000)"
         TestSupport::RunOrFail("ntfs-3g " + Quote(base) + " " + Quote(mount));
         const int rc = TestSupport::RunCommand("rm " + Quote(mount + "/docs/lost.txt") + " && echo new > " +
                                                Quote(mount + "/docs/new.txt"));
-        TestSupport::RunCommand("umount " + Quote(mount) + " 2>&1 || fusermount3 -u " + Quote(mount));
+        TestSupport::UnmountFuse(mount);
         ASSERT_EQ(rc, 0);
         for (const char* variant : {"good", "zero", "image"}) {
             const std::string image = *dir / (std::string(variant) + ".img");

@@ -1,7 +1,12 @@
 #include "support/Tools.h"
 
 #include <array>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +71,39 @@ std::string SourceDir()
 std::string BinaryDir()
 {
     return VELMORA_BINARY_DIR;
+}
+
+namespace {
+bool SomeProcessNames(const std::string& argument)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string pid = entry.path().filename();
+        if (pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream file(entry.path() / "cmdline", std::ios::binary);
+        const std::string cmdline((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        size_t start = 0;
+        while (start < cmdline.size()) {
+            const size_t end = cmdline.find('\0', start);
+            if (cmdline.compare(start, (end == std::string::npos ? cmdline.size() : end) - start, argument) == 0)
+                return true;
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
+    }
+    return false;
+}
+}
+
+void UnmountFuse(const std::string& mountPoint)
+{
+    if (RunCommand("umount " + Quote(mountPoint) + " 2>&1") != 0)
+        RunCommand("fusermount3 -u " + Quote(mountPoint) + " 2>&1 || fusermount -u " + Quote(mountPoint) + " 2>&1");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (SomeProcessNames(mountPoint) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 }

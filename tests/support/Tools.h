@@ -18,6 +18,11 @@ std::string RunOrFail(const std::string& command);
 // here: what the crypto code must then offer, decided apart from that code.
 bool OpensslLegacyProviderAvailable();
 
+// Unmounts a FUSE mount (ntfs-3g, exfat-fuse) and waits, up to 60 s, until no
+// process names the mount point any more: umount returns before the daemon has
+// written its last metadata to the image, which a test may read right after.
+void UnmountFuse(const std::string& mountPoint);
+
 // Quotes one argument for the shell.
 std::string Quote(const std::string& text);
 
