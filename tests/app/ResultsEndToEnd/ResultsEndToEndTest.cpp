@@ -47,6 +47,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FileHash.h"
+
 #include <unistd.h>
 
 using namespace ExportTest;
@@ -69,16 +71,6 @@ void shot(const QString& name)
         XApplication::instance()->mainWidget()->grab().save(base + ".png");
     if (QGuiApplication::platformName() == "xcb")
         PageFixture::run("import", {"-window", "root", base + "-screen.png"});
-}
-
-QByteArray sha256(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 // sha256 of every regular file below dir.

@@ -1,15 +1,16 @@
 #pragma once
-// Real file systems for the export tests: tmpfs mounts and ntfs-3g mounts of
-// an NTFS image, straight on the file or on a loop device. Root only; every
+// Real file systems for the program's tests: tmpfs mounts and ntfs-3g mounts
+// of an NTFS image, straight on the file or on a loop device. Root only; every
 // mount and loop device is undone by its owner's destructor.
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <unistd.h>
 
-namespace ExportTest {
+namespace TestMounts {
 
 inline int run(const QString& program, const QStringList& arguments, QString* output = nullptr)
 {
@@ -64,6 +65,15 @@ public:
         mounted_ = false;
     }
 
+    // Unmounts and waits for it, so that all written is on the disk; false where umount failed.
+    bool unmountNow()
+    {
+        if (mounted_ && run(QStringLiteral("umount"), {point_}) != 0)
+            return false;
+        mounted_ = false;
+        return true;
+    }
+
     QString point() const { return point_; }
 
 private:
@@ -98,4 +108,56 @@ private:
     QString device_;
 };
 
-} // namespace ExportTest
+// A new NTFS image made with mkntfs, on a loop device, mounted with ntfs-3g
+// for a test to write files on; unmounted (waiting for ntfs-3g to write all
+// out) and detached when it goes.
+class MountedNtfsImage {
+public:
+    MountedNtfsImage(const QString& image, const QString& point, qint64 bytes)
+    {
+        if (!isRoot()) {
+            whyNot_ = QStringLiteral("needs root for losetup and an ntfs-3g mount");
+            return;
+        }
+        QFile file(image);
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(bytes)) {
+            whyNot_ = QStringLiteral("cannot create the image file ") + image;
+            failed_ = true;
+            return;
+        }
+        file.close();
+        if (run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}) != 0)
+            whyNot_ = QStringLiteral("mkntfs is not installed");
+        else if (!loop_.attach(image))
+            whyNot_ = QStringLiteral("no free loop device");
+        else if (!mount_.mountNtfs(loop_.device(), point))
+            whyNot_ = QStringLiteral("ntfs-3g could not mount the image (no /dev/fuse?)");
+    }
+
+    ~MountedNtfsImage() { mount_.unmountNow(); }
+
+    bool mounted() const { return whyNot_.isEmpty(); }
+    // Why it is not mounted; a missing tool or right, unless failed().
+    QString whyNot() const { return whyNot_; }
+    bool failed() const { return failed_; }
+    QString loop() const { return loop_.device(); }
+    QString point() const { return mount_.point(); }
+    bool unmountNow() { return mount_.unmountNow(); }
+
+private:
+    LoopDevice loop_;  // detached after the mount below is undone
+    Mount mount_;
+    QString whyNot_;
+    bool failed_ = false;
+};
+
+// Skips the test where the machine lacks what the mount needs; fails it where the image could not be made.
+#define SKIP_UNLESS_MOUNTED(ntfs)                                                                                      \
+    do {                                                                                                               \
+        if (!(ntfs).mounted()) {                                                                                       \
+            QVERIFY2(!(ntfs).failed(), qPrintable((ntfs).whyNot()));                                                   \
+            QSKIP(qPrintable((ntfs).whyNot()));                                                                        \
+        }                                                                                                              \
+    } while (false)
+
+} // namespace TestMounts
