@@ -38,9 +38,7 @@ void save(const QPixmap& picture, const QString& name)
 
 void take(QWidget& widget, const QString& name)
 {
-    widget.show();
-    processEventRounds(5);
-    save(widget.grab(), name);
+    shots->take(widget, name);
 }
 
 // The page with the shown tooltip painted over it (a tooltip is a window of its own).

@@ -20,12 +20,6 @@
 
 namespace {
 
-void save(ShotWriter& shots, QWidget& window, const QString& name)
-{
-    processEventRounds(5);
-    shots.save(window.grab(), name);
-}
-
 // Walks a tour from its first step, one picture a step.
 void walk(MainWindow& window, GuideManagement* tour, ShotWriter& shots, const QString& prefix)
 {
@@ -33,7 +27,7 @@ void walk(MainWindow& window, GuideManagement* tour, ShotWriter& shots, const QS
     tour->setGuideVisible(true);
     for (int step = 0; step < tour->stack()->count(); ++step) {
         tour->stack()->setCurrentIndex(step);
-        save(shots, window, QString("%1-%2").arg(prefix).arg(step + 1));
+        shots.take(window, QString("%1-%2").arg(prefix).arg(step + 1));
     }
     tour->setGuideVisible(false);
 }

@@ -12,17 +12,6 @@
 #include "ShotRun.h"
 #include "ShotWriter.h"
 
-namespace {
-
-void take(ShotWriter& shots, QWidget& widget, const QString& name)
-{
-    widget.show();
-    processEventRounds(3);
-    shots.save(widget.grab(), name);
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     ScratchHome scratch;
@@ -37,15 +26,15 @@ int main(int argc, char** argv)
     {
         Launcher splash;
         app.setMainWidget(&splash);
-        take(shots, splash, "splash");
+        shots.take(splash, "splash", 3);
     }
     MainWindow window;
     app.setMainWidget(&window);
-    take(shots, window, "main-window");
+    shots.take(window, "main-window", 3);
 
     {
         AboutDialog about(&window);
-        take(shots, about, "about");
+        shots.take(about, "about", 3);
     }
     const QVariantMap newVersion{{"CheckResult", 1},
                                  {"Version", "1.4.0"},
@@ -65,7 +54,7 @@ int main(int argc, char** argv)
     for (const auto& update : updates) {
         UpgradeDialog dialog(&window);
         dialog.setResult(update.result);
-        take(shots, dialog, update.name);
+        shots.take(dialog, update.name, 3);
     }
     return shots.failures() == 0 ? 0 : 1;
 }

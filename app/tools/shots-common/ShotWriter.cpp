@@ -1,8 +1,11 @@
 #include "ShotWriter.h"
 
+#include "ShotRun.h"
+
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -16,6 +19,13 @@ bool ShotWriter::save(const QPixmap& picture, const QString& name)
 bool ShotWriter::save(const QImage& picture, const QString& name)
 {
     return write(picture, name);
+}
+
+bool ShotWriter::take(QWidget& widget, const QString& name, int rounds)
+{
+    widget.show();
+    processEventRounds(rounds);
+    return save(widget.grab(), name);
 }
 
 template <typename Picture>

@@ -3,6 +3,7 @@
 
 class QImage;
 class QPixmap;
+class QWidget;
 
 // Writes the pictures of one run as "<name>.png" into its folder: each path
 // written goes to stdout (the screenshot tests count them), each failure to
@@ -13,6 +14,8 @@ public:
 
     bool save(const QPixmap& picture, const QString& name);
     bool save(const QImage& picture, const QString& name);
+    // Shows the widget, hands the event loop `rounds` rounds, then saves its picture.
+    bool take(QWidget& widget, const QString& name, int rounds = 5);
 
     int written() const { return m_written; }
     int failures() const { return m_failures; }
