@@ -189,7 +189,7 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
     const QString mount = dir + "/ntfs.mnt";
     PageFixture::NtfsMount mounted(image.path, mount);
     if (!mounted.mounted()) {
-        image.why = mounted.why();
+        image.why = mounted.whyNot();
         return image;
     }
     const QString written = dir + "/ntfs-written";
@@ -406,7 +406,7 @@ void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& im
     const QString mount = dir_.filePath("same-disk.mnt");
     PageFixture::NtfsMount mounted(image.path, mount);
     if (!mounted.mounted())
-        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.why()));
+        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.whyNot()));
     const QString folder = mount + "/Trips";
     const QStringList before = entriesBelow(mount);
     auto picker = chooseFolder(folder);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 #include <unistd.h>
 
 namespace TestMounts {
@@ -108,9 +110,32 @@ private:
     QString device_;
 };
 
-// A new NTFS image made with mkntfs, on a loop device, mounted with ntfs-3g
-// for a test to write files on; unmounted (waiting for ntfs-3g to write all
-// out) and detached when it goes.
+// An NTFS image on a loop device mounted with ntfs-3g; unmounted (waiting for
+// ntfs-3g to write all out) and detached when it goes.
+class NtfsLoopMount {
+public:
+    NtfsLoopMount(const QString& image, const QString& point)
+    {
+        if (!loop_.attach(image))
+            whyNot_ = QStringLiteral("no free loop device");
+        else if (!mount_.mountNtfs(loop_.device(), point))
+            whyNot_ = QStringLiteral("ntfs-3g could not mount the image (no /dev/fuse?)");
+    }
+    ~NtfsLoopMount() { mount_.unmountNow(); }
+
+    bool mounted() const { return whyNot_.isEmpty(); }
+    QString whyNot() const { return whyNot_; }
+    QString loop() const { return loop_.device(); }
+    QString point() const { return mount_.point(); }
+    bool unmountNow() { return mount_.unmountNow(); }
+
+private:
+    LoopDevice loop_;  // detached after the mount below is undone
+    Mount mount_;
+    QString whyNot_;
+};
+
+// A new NTFS image made with mkntfs and mounted as above, for a test to write files on.
 class MountedNtfsImage {
 public:
     MountedNtfsImage(const QString& image, const QString& point, qint64 bytes)
@@ -126,27 +151,24 @@ public:
             return;
         }
         file.close();
-        if (run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}) != 0)
+        if (run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}) != 0) {
             whyNot_ = QStringLiteral("mkntfs is not installed");
-        else if (!loop_.attach(image))
-            whyNot_ = QStringLiteral("no free loop device");
-        else if (!mount_.mountNtfs(loop_.device(), point))
-            whyNot_ = QStringLiteral("ntfs-3g could not mount the image (no /dev/fuse?)");
+            return;
+        }
+        mount_ = std::make_unique<NtfsLoopMount>(image, point);
+        whyNot_ = mount_->whyNot();
     }
-
-    ~MountedNtfsImage() { mount_.unmountNow(); }
 
     bool mounted() const { return whyNot_.isEmpty(); }
     // Why it is not mounted; a missing tool or right, unless failed().
     QString whyNot() const { return whyNot_; }
     bool failed() const { return failed_; }
-    QString loop() const { return loop_.device(); }
-    QString point() const { return mount_.point(); }
-    bool unmountNow() { return mount_.unmountNow(); }
+    QString loop() const { return mount_ ? mount_->loop() : QString(); }
+    QString point() const { return mount_ ? mount_->point() : QString(); }
+    bool unmountNow() { return !mount_ || mount_->unmountNow(); }
 
 private:
-    LoopDevice loop_;  // detached after the mount below is undone
-    Mount mount_;
+    std::unique_ptr<NtfsLoopMount> mount_;
     QString whyNot_;
     bool failed_ = false;
 };
