@@ -1,6 +1,7 @@
 #include "HardDiskAndFolderSelectDelegate.h"
 
 #include "AppManager.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
 #include "DriveTileRoles.h"
@@ -58,14 +59,6 @@ const char* locationIcon(int itemId)
     case FolderId: return "folder@2x.png";
     default: return "local_disk@2x.png";
     }
-}
-
-QFont tileFont(const QFont& base, int weight, double pointSize)
-{
-    QFont font = base;
-    font.setWeight(weight);
-    font.setPointSizeF(pointSize);
-    return font;
 }
 
 }  // namespace
@@ -146,16 +139,7 @@ void HardDiskAndFolderSelectDelegate::paint(QPainter* painter, const QStyleOptio
         return;
     }
     painter->save();
-    if (option.state & QStyle::State_Selected) {
-        painter->setBrush(DeviceColors::paleAccent);
-        painter->setPen(Qt::NoPen);
-    } else if (option.state & QStyle::State_MouseOver) {
-        painter->setBrush(DeviceColors::tile);
-        painter->setPen(QPen(DeviceColors::accent, 1.4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    } else {
-        painter->setBrush(DeviceColors::tile);
-        painter->setPen(Qt::NoPen);
-    }
+    setTileBrushAndPen(painter, option.state, 1.4);
     painter->drawRoundedRect(r, sx(12), sy(12));
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     if (section == LocalDrives || section == ExternalDrives)

@@ -3,6 +3,7 @@
 #include "AppEvent.h"
 #include "AppManager.h"
 #include "DeviceButtons.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DriveListView.h"
 #include "DriveOrder.h"
@@ -104,19 +105,10 @@ void HardDiskAndFolderSelectPage::setupUi()
     stylePrimaryButton(startButton_, 152, 38);
 
     list_->setViewMode(QListView::IconMode);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    setupTileList(list_, QAbstractItemView::ScrollPerPixel, "white");
     list_->setDragDropMode(QAbstractItemView::NoDragDrop);
-    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->verticalScrollBar()->setSingleStep(40);
-    list_->setDragEnabled(false);
     list_->setMovement(QListView::Static);
     list_->setResizeMode(QListView::Adjust);
-    list_->setAttribute(Qt::WA_MouseTracking);
-    list_->viewport()->setAttribute(Qt::WA_MouseTracking);
-    list_->setProperty("style", "white");
-    list_->setSpacing(0);
     list_->setModel(model_);
     list_->setItemDelegate(delegate_);
 
@@ -134,21 +126,7 @@ void HardDiskAndFolderSelectPage::setupUi()
     upper->addSpacing(sy(16));
     upper->addWidget(list_);
 
-    auto* bottom = new QWidget(this);
-    bottom->setObjectName("Widget");
-    bottom->setFixedHeight(sy(58));
-    bottom->setStyleSheet(QStringLiteral("QWidget#Widget{background: #FFFFFF; border-top: 1px solid %1; "
-                                         "border-left: none; border-right: none; border-bottom: none;}")
-                              .arg(DeviceColors::line.name()));
-    auto* bottomRow = new QHBoxLayout(bottom);
-    bottomRow->setContentsMargins(0, 0, 0, 0);
-    bottomRow->setSpacing(0);
-    bottomRow->addSpacing(sx(20));
-    bottomRow->addWidget(question);
-    bottomRow->addWidget(help_);
-    bottomRow->addStretch();
-    bottomRow->addWidget(startButton_);
-    bottomRow->addSpacing(sx(20));
+    QWidget* bottom = makeActionBar(this, {question, help_}, startButton_);
 
     auto* page = new QVBoxLayout(contentWidget());
     page->setContentsMargins(sx(16), sy(16), sx(16), 0);

@@ -1,6 +1,7 @@
 #include "SDCardSelectDelegate.h"
 
 #include "AppManager.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
 #include "QDiskAndVolumeInfo.h"
@@ -37,16 +38,7 @@ void SDCardSelectDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     const auto card = index.data(CardRole).value<QDiskAndVolumeInfo>();
     painter->save();
-    if (option.state & QStyle::State_Selected) {
-        painter->setBrush(DeviceColors::paleAccent);
-        painter->setPen(Qt::NoPen);
-    } else if (option.state & QStyle::State_MouseOver) {
-        painter->setBrush(DeviceColors::tile);
-        painter->setPen(QPen(DeviceColors::accent, 1.3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    } else {
-        painter->setBrush(DeviceColors::tile);
-        painter->setPen(Qt::NoPen);
-    }
+    setTileBrushAndPen(painter, option.state, 1.3);
     const QRect r = cardRect(option.rect);
     painter->drawRoundedRect(r, 12, 12);
     const int third = r.width() / 3;

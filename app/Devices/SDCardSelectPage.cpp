@@ -3,6 +3,7 @@
 #include "AppEvent.h"
 #include "AppManager.h"
 #include "DeviceButtons.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "GaService.h"
 #include "NoFindSDCardWidget.h"
@@ -61,16 +62,7 @@ void SDCardSelectPage::setupUi()
     help_->setTextColor(DeviceColors::primaryText);
     help_->setContextMenuPolicy(Qt::NoContextMenu);
 
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->verticalScrollBar()->setSingleStep(40);
-    list_->setDragEnabled(false);
-    list_->setAttribute(Qt::WA_MouseTracking);
-    list_->viewport()->setAttribute(Qt::WA_MouseTracking);
-    list_->setProperty("style", "whiteTopRadius");
-    list_->setSpacing(0);
+    setupTileList(list_, QAbstractItemView::ScrollPerItem, "whiteTopRadius");
     list_->setModel(model_);
     list_->setItemDelegate(delegate_);
 
@@ -88,20 +80,7 @@ void SDCardSelectPage::setupUi()
     descriptionRow->addSpacing(sx(8));
     descriptionRow->addWidget(description_);
 
-    auto* bottom = new QWidget(this);
-    bottom->setObjectName("Widget");
-    bottom->setFixedHeight(sy(58));
-    bottom->setStyleSheet(QStringLiteral("QWidget#Widget{background: #FFFFFF; border-top: 1px solid %1; "
-                                         "border-left: none; border-right: none; border-bottom: none;}")
-                              .arg(DeviceColors::line.name()));
-    auto* bottomRow = new QHBoxLayout(bottom);
-    bottomRow->setContentsMargins(0, 0, 0, 0);
-    bottomRow->setSpacing(0);
-    bottomRow->addSpacing(sx(20));
-    bottomRow->addWidget(help_);
-    bottomRow->addStretch();
-    bottomRow->addWidget(startButton_);
-    bottomRow->addSpacing(sx(20));
+    QWidget* bottom = makeActionBar(this, {help_}, startButton_);
 
     stack_->addWidget(list_);
     stack_->addWidget(new NoFindSDCardWidget(stack_));

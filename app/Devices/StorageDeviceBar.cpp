@@ -1,6 +1,7 @@
 #include "StorageDeviceBar.h"
 
 #include "AppManager.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "StorageNavDelegate.h"
 #include "XListView.h"
@@ -36,16 +37,7 @@ StorageDeviceBar::StorageDeviceBar(QWidget* parent)
 
 void StorageDeviceBar::setupUi()
 {
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->verticalScrollBar()->setSingleStep(40);
-    list_->setDragEnabled(false);
-    list_->setAttribute(Qt::WA_MouseTracking);
-    list_->viewport()->setAttribute(Qt::WA_MouseTracking);
-    list_->setProperty("style", "white");
-    list_->setSpacing(0);
+    setupTileList(list_, QAbstractItemView::ScrollPerPixel, "white");
     list_->wheelEnabled = false;
     list_->keysEnabled = false;
     list_->setModel(model_);

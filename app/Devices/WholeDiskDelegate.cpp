@@ -1,6 +1,7 @@
 #include "WholeDiskDelegate.h"
 
 #include "AppManager.h"
+#include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
 #include "HardDiskAndFolderSelectDelegate.h"
@@ -23,18 +24,10 @@ QRect nameRect(const QRect& tile)
     return {iconRect(tile).right() + sx(16), tile.top() + sy(8), sx(190), sy(30)};
 }
 
-QFont textFont(const QFont& base, int weight, double pointSize)
-{
-    QFont font = base;
-    font.setWeight(weight);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 void drawLine(QPainter* painter, const QRect& rect, const QString& text, const QColor& color)
 {
     painter->save();
-    painter->setFont(textFont(painter->font(), 50, 9.0));
+    painter->setFont(tileFont(painter->font(), 50, 9.0));
     painter->setPen(color);
     painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
                       painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
@@ -94,9 +87,9 @@ void WholeDiskDelegate::paintPartition(QPainter* painter, const QStyleOptionView
     const QRect name = nameRect(tile);
     const QString text = translateDisplayName(record.displayName);
     painter->save();
-    painter->setFont(textFont(painter->font(), 75, 12.0));
+    painter->setFont(tileFont(painter->font(), 75, 12.0));
     painter->setPen(DeviceColors::primaryText);
-    const QString elided = QFontMetrics(textFont(option.font, 75, 12.0)).elidedText(text, Qt::ElideRight, name.width());
+    const QString elided = QFontMetrics(tileFont(option.font, 75, 12.0)).elidedText(text, Qt::ElideRight, name.width());
     painter->drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
                       painter->fontMetrics().elidedText(elided, Qt::ElideRight, name.width()));
     painter->restore();
@@ -127,7 +120,7 @@ bool WholeDiskDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
     const QRect area(tile.left() + sx(14) + sx(46) - sx(1) + sx(14), tile.top() + sy(8), sx(190), sy(30));
     const QString name = translateDisplayName(index.data(RecordRole).value<QDiskAndVolumeInfo>().displayName);
     if (area.contains(event->pos())
-        && QFontMetrics(textFont(option.font, 75, 12.0)).elidedText(name, Qt::ElideRight, sx(190)) != name) {
+        && QFontMetrics(tileFont(option.font, 75, 12.0)).elidedText(name, Qt::ElideRight, sx(190)) != name) {
         QToolTip::showText(event->globalPos(), plainToolTip(name), view);
         return true;
     }

@@ -3,7 +3,6 @@
 #include "Application/XApplication.h"
 #include "ResultsDialogStyle.h"
 #include "SizeText.h"
-#include "XImageBox.h"
 #include "XLabel.h"
 #include "XProgressBar.h"
 #include "XPushButton.h"
@@ -22,15 +21,7 @@ MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
     const QColor primary("#0F172A");
     const QColor secondary("#64748B");
 
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(30), XApplication::scaledY(30));
-    layout->setSpacing(0);
-
-    auto* image = new XImageBox(content);
-    image->setFixedSize(XApplication::scaledX(100), XApplication::scaledY(100));
-    image->setImageFile(QStringLiteral(":/images/memory_warning@2x.png"), true);
-    layout->addWidget(image, 0, Qt::AlignHCenter);
-    layout->addSpacing(XApplication::scaledY(8));
+    QVBoxLayout* layout = pictureColumn(content, QStringLiteral(":/images/memory_warning@2x.png"));
     layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("Insufficient space, scanning paused")));
     layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("You can recover the found files first")));
     layout->addSpacing(XApplication::scaledY(12));

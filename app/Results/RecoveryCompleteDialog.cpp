@@ -4,7 +4,6 @@
 #include "CuteSettings.h"
 #include "DesktopHelpers.h"
 #include "ResultsDialogStyle.h"
-#include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
 
@@ -17,17 +16,10 @@ RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks,
 {
     setMinimumSize(XApplication::scaledX(473), XApplication::scaledY(389));
     QWidget* content = contentWidget();
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(40), XApplication::scaledY(30));
-    layout->setSpacing(0);
-
-    auto* image = new XImageBox(content);
-    image->setFixedSize(XApplication::scaledX(86), XApplication::scaledY(86));
-    image->setImageFile(outcome == Succeeded ? QStringLiteral(":/images/recoverycomplete@2x.png")
-                                             : QStringLiteral(":/images/icon_information.png"),
-                        true);
-    layout->addWidget(image, 0, Qt::AlignHCenter);
-    layout->addSpacing(XApplication::scaledY(20));
+    QVBoxLayout* layout = pictureColumn(content,
+                                        outcome == Succeeded ? QStringLiteral(":/images/recoverycomplete@2x.png")
+                                                             : QStringLiteral(":/images/icon_information.png"),
+                                        86, 20, 40);
 
     title_ = new XLabel(content);
     title_->setFontPointSizeAndBold(13.5, true);

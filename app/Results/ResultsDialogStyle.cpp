@@ -1,9 +1,12 @@
 #include "ResultsDialogStyle.h"
 
+#include "Application/XApplication.h"
+#include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
 
 #include <QColor>
+#include <QVBoxLayout>
 
 void applyLightButtonStyle(XPushButton* button, double height)
 {
@@ -31,4 +34,17 @@ XLabel* centredTextLine(QWidget* parent, double pointSize, bool bold, const QCol
     label->setAlignment(Qt::AlignCenter);
     label->setText(text);
     return label;
+}
+
+QVBoxLayout* pictureColumn(QWidget* content, const QString& picture, double pictureSize, double gap, double rightMargin)
+{
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(rightMargin), XApplication::scaledY(30));
+    layout->setSpacing(0);
+    auto* image = new XImageBox(content);
+    image->setFixedSize(XApplication::scaledX(pictureSize), XApplication::scaledY(pictureSize));
+    image->setImageFile(picture, true);
+    layout->addWidget(image, 0, Qt::AlignHCenter);
+    layout->addSpacing(XApplication::scaledY(gap));
+    return layout;
 }

@@ -3,7 +3,6 @@
 #include "Application/XApplication.h"
 #include "ResultsDialogStyle.h"
 #include "SizeText.h"
-#include "XImageBox.h"
 #include "XLabel.h"
 #include "XPushButton.h"
 
@@ -19,15 +18,7 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
     QWidget* content = contentWidget();
     const QColor primary("#0F172A");
     const QColor secondary("#64748B");
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(XApplication::scaledX(30), 0, XApplication::scaledX(30), XApplication::scaledY(30));
-    layout->setSpacing(0);
-
-    auto* image = new XImageBox(content);
-    image->setFixedSize(XApplication::scaledX(100), XApplication::scaledY(100));
-    image->setImageFile(QStringLiteral(":/images/scan-completed@2x.png"), true);
-    layout->addWidget(image, 0, Qt::AlignHCenter);
-    layout->addSpacing(XApplication::scaledY(8));
+    QVBoxLayout* layout = pictureColumn(content, QStringLiteral(":/images/scan-completed@2x.png"));
     XLabel* title = centredTextLine(content, 13.5, true, QColor("#24D164"), tr("Scan Completed"));
     title->setWordWrap(true);
     layout->addWidget(title);

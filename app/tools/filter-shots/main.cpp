@@ -15,48 +15,26 @@
 #include "XLabel.h"
 #include "XPushButton.h"
 
+#include "ShotRun.h"
+#include "ShotWriter.h"
+
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QCommandLineParser>
-#include <QDir>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QStandardItemModel>
-#include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-QString folder;
-int written = 0;
-int failures = 0;
-
-void settle(int ms = 40)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void write(const QImage& image, const QString& name)
-{
-    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
-    if (image.isNull() || !image.save(file)) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-        ++failures;
-        return;
-    }
-    std::printf("%s\n", qPrintable(file));
-    ++written;
-}
+ShotWriter* shots = nullptr;
 
 // The top-level widget and any open popups drawn at their screen places.
 void shoot(QWidget& top, const QList<QWidget*>& popups, const QString& name)
 {
-    settle();
+    settleFor(40);
     const QPoint origin = top.mapToGlobal(QPoint(0, 0));
     QRect area(QPoint(0, 0), top.size());
     for (QWidget* popup : popups)
@@ -69,7 +47,7 @@ void shoot(QWidget& top, const QList<QWidget*>& popups, const QString& name)
     for (QWidget* popup : popups)
         painter.drawPixmap(popup->mapToGlobal(QPoint(0, 0)) - origin - area.topLeft(), popup->grab());
     painter.end();
-    write(image, name);
+    shots->save(image, name);
 }
 
 // Ticks a row as a click would (radio rows: only that one) and lets the drop-down react.
@@ -89,7 +67,7 @@ void open(FilterComboBox& box)
 {
     if (!box.popup()->isVisible())
         box.showPopup();
-    settle();
+    settleFor(40);
 }
 
 } // namespace
@@ -101,16 +79,12 @@ int main(int argc, char** argv)
     XApplication app(argc, argv);
     initImageResources();
     QApplication::setFont(QFont(QString::fromLatin1(defaultFontRecord.family), defaultFontRecord.baseSize));
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Screenshots of the filter bar and its drop-downs");
-    parser.addHelpOption();
-    const QCommandLineOption out("out", "Write one PNG per state into <folder>.", "folder");
-    parser.addOption(out);
-    parser.process(app);
-    if (!parser.isSet(out))
-        parser.showHelp(2);
-    folder = parser.value(out);
-    QDir().mkpath(folder);
+    const QString folder = shotsFolder(app, "Screenshots of the filter bar and its drop-downs",
+                                       "Write one PNG per state into <folder>.");
+    if (folder.isEmpty())
+        return 1;
+    ShotWriter writer(folder);
+    shots = &writer;
 
     QWidget window;
     window.resize(XApplication::scaledX(1100), XApplication::scaledY(470));
@@ -118,7 +92,7 @@ int main(int argc, char** argv)
     auto* panel = new FilterDataPanel(&window);
     panel->setGeometry(0, 0, window.width(), panel->height());
     window.show();
-    settle(100);
+    settleFor(100);
     shoot(window, {}, QStringLiteral("bar-neutral"));
 
     FileTypeComboBox& type = *panel->fileTypeBox();
@@ -142,7 +116,7 @@ int main(int argc, char** argv)
     shoot(window, {date.popup()}, QStringLiteral("popup-date-custom"));
     date.popup()->hide();
     date.popup()->show();
-    settle();
+    settleFor(40);
     XDateEdit& from = *date.fromBox();
     from.popup()->move(from.mapToGlobal(QPoint(0, from.height())));
     from.popup()->resize(from.calendar()->sizeHint());
@@ -173,7 +147,7 @@ int main(int argc, char** argv)
     advanced.popup()->hide();
 
     panel->deletedSwitch()->setChecked(true);
-    settle(300);
+    settleFor(300);
     shoot(window, {}, QStringLiteral("bar-active"));
     {
         FileSizeComboBox band(&window);
@@ -185,7 +159,7 @@ int main(int argc, char** argv)
         shoot(window, {}, QStringLiteral("face-size-band"));
     }
     panel->resetAllFilters();
-    settle(300);
+    settleFor(300);
     shoot(window, {}, QStringLiteral("bar-after-reset"));
 
     {
@@ -205,6 +179,6 @@ int main(int argc, char** argv)
         shoot(holder, {}, QStringLiteral("inputs"));
     }
     FileFilterManager::instance()->resetFilters(false);
-    std::printf("%d pictures\n", written);
-    return failures == 0 && written > 0 ? 0 : 1;
+    std::printf("%d pictures\n", writer.written());
+    return writer.failures() == 0 && writer.written() > 0 ? 0 : 1;
 }

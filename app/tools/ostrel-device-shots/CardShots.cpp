@@ -1,6 +1,7 @@
 #include "CardShots.h"
 
 #include "AppStyleSheet.h"
+#include "MadeUpVolume.h"
 #include "Application/XApplication.h"
 #include "NoSDCardDialog.h"
 #include "NoSDCardTabBar.h"
@@ -24,19 +25,8 @@ QDiskAndVolumeInfo volume(const QString& model, const QString& name, const QStri
                           double totalGiB, double freeGiB, quint64 disk, quint64 index, bool external, bool removable,
                           bool system = false)
 {
-    QDiskAndVolumeInfo record;
+    QDiskAndVolumeInfo record = madeUpVolume(name, letter, fs, totalGiB, freeGiB, disk, index);
     record.diskModel = model;
-    record.displayName = name;
-    record.volumeLetter = letter;
-    record.fileSystem = fs;
-    record.volumePath = QStringLiteral("/dev/disk%1").arg(disk);
-    record.partitionStart = index << 20;
-    record.totalBytes = quint64(totalGiB * (1ull << 30));
-    record.freeBytes = quint64(freeGiB * (1ull << 30));
-    record.totalSizeText = QStringLiteral("%1 GB").arg(totalGiB, 0, 'f', 2);
-    record.freeSizeText = QStringLiteral("%1 GB").arg(freeGiB, 0, 'f', 2);
-    record.diskIndex = disk;
-    record.volIndex = index;
     record.isExternal = external;
     record.isRemovable = removable;
     record.isSystem = system;

@@ -18,48 +18,33 @@
 #include "XListView.h"
 #include "XMessageBox.h"
 
-#include <QCommandLineParser>
-#include <QDir>
+#include "MadeUpVolume.h"
+#include "ShotRun.h"
+#include "ShotWriter.h"
+
 #include <QHoverEvent>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolTip>
 
 namespace {
 
-int failures = 0;
-QString folder;
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
+ShotWriter* shots = nullptr;
 
 void save(const QPixmap& picture, const QString& name)
 {
-    const QString path = QDir(folder).filePath(name + ".png");
-    if (picture.save(path)) {
-        QTextStream(stdout) << path << "\n";
-    } else {
-        QTextStream(stderr) << "cannot write " << path << "\n";
-        ++failures;
-    }
+    shots->save(picture, name);
 }
 
 void take(QWidget& widget, const QString& name)
 {
-    widget.show();
-    settle();
-    save(widget.grab(), name);
+    shots->take(widget, name);
 }
 
 // The page with the shown tooltip painted over it (a tooltip is a window of its own).
 void takeWithToolTip(QWidget& widget, const QString& name)
 {
-    settle();
+    processEventRounds(5);
     QPixmap picture = widget.grab();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->inherits("QTipLabel") && top->isVisible()) {
@@ -77,24 +62,13 @@ void hover(QAbstractItemView* view, const QPoint& at)
     QMouseEvent mouse(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &mouse);
-    settle();
+    processEventRounds(5);
 }
 
 QDiskAndVolumeInfo volume(const QString& name, const QString& letter, const QString& fs, double totalGiB,
                           double freeGiB, quint64 disk, quint64 index, bool external = false, bool system = false)
 {
-    QDiskAndVolumeInfo record;
-    record.displayName = name;
-    record.volumeLetter = letter;
-    record.fileSystem = fs;
-    record.volumePath = QStringLiteral("/dev/disk%1").arg(disk);
-    record.partitionStart = index << 20;
-    record.totalBytes = quint64(totalGiB * (1ull << 30));
-    record.freeBytes = quint64(freeGiB * (1ull << 30));
-    record.totalSizeText = QStringLiteral("%1 GB").arg(totalGiB, 0, 'f', 2);
-    record.freeSizeText = QStringLiteral("%1 GB").arg(freeGiB, 0, 'f', 2);
-    record.diskIndex = disk;
-    record.volIndex = index;
+    QDiskAndVolumeInfo record = madeUpVolume(name, letter, fs, totalGiB, freeGiB, disk, index);
     record.isExternal = external;
     record.isSystem = system;
     return record;
@@ -148,20 +122,13 @@ void grabNextModal(const QString& name)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", scratch.filePath("data").toUtf8());
+    ScratchHome scratch;
     XApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption out("out", "Write the PNGs into <folder>.", "folder");
-    parser.addOption(out);
-    parser.process(app);
-    if (!parser.isSet(out))
-        parser.showHelp(2);
-    folder = parser.value(out);
-    if (!QDir().mkpath(folder))
+    const QString folder = shotsFolder(app);
+    if (folder.isEmpty())
         return 1;
+    ShotWriter writer(folder);
+    shots = &writer;
     AppManager::instance()->initApplication();
     const bool listed = !qEnvironmentVariableIsEmpty("VELMORA_SYSTEM_ROOT");
     const QVector<QDiskAndVolumeInfo> drives = listed ? StorageDeviceManager::instance().refreshDiskList() : machine();
@@ -175,7 +142,7 @@ int main(int argc, char** argv)
         QAbstractItemView* list = hardDisk->listView();
         const QModelIndex longName = firstElidedTile(list);
         list->scrollTo(longName);
-        settle();
+        processEventRounds(5);
         const QRect tile = list->visualRect(longName);
         const QPoint nameSpot = tile.topLeft() + QPoint(120, 25);
         hover(list, nameSpot);
@@ -219,5 +186,5 @@ int main(int argc, char** argv)
         module.confirmClose();
     }
     takeCardAndWholeDiskShots({save, take, takeWithToolTip, hover});
-    return failures ? 1 : 0;
+    return writer.failures() ? 1 : 0;
 }

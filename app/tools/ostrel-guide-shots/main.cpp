@@ -12,61 +12,22 @@
 #include "StorageDeviceManager.h"
 #include "StorageDeviceModule.h"
 
-#include <QCommandLineParser>
-#include <QDir>
+#include "MadeUpVolume.h"
+#include "ShotRun.h"
+#include "ShotWriter.h"
+
 #include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 namespace {
 
-int failures = 0;
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-void save(QWidget& window, const QString& folder, const QString& name)
-{
-    settle();
-    const QString path = QDir(folder).filePath(name + ".png");
-    if (window.grab().save(path)) {
-        QTextStream(stdout) << path << "\n";
-    } else {
-        QTextStream(stderr) << "cannot write " << path << "\n";
-        ++failures;
-    }
-}
-
-QDiskAndVolumeInfo volume(const QString& name, const QString& letter, double totalGiB, double freeGiB, quint64 disk,
-                          quint64 index, bool external)
-{
-    QDiskAndVolumeInfo record;
-    record.displayName = name;
-    record.volumeLetter = letter;
-    record.fileSystem = "ext4";
-    record.volumePath = QStringLiteral("/dev/disk%1").arg(disk);
-    record.partitionStart = index << 20;
-    record.totalBytes = quint64(totalGiB * (1ull << 30));
-    record.freeBytes = quint64(freeGiB * (1ull << 30));
-    record.totalSizeText = QStringLiteral("%1 GB").arg(totalGiB, 0, 'f', 2);
-    record.freeSizeText = QStringLiteral("%1 GB").arg(freeGiB, 0, 'f', 2);
-    record.diskIndex = disk;
-    record.volIndex = index;
-    record.isExternal = external;
-    return record;
-}
-
 // Walks a tour from its first step, one picture a step.
-void walk(MainWindow& window, GuideManagement* tour, const QString& folder, const QString& prefix)
+void walk(MainWindow& window, GuideManagement* tour, ShotWriter& shots, const QString& prefix)
 {
     tour->stack()->setCurrentIndex(0);
     tour->setGuideVisible(true);
     for (int step = 0; step < tour->stack()->count(); ++step) {
         tour->stack()->setCurrentIndex(step);
-        save(window, folder, QString("%1-%2").arg(prefix).arg(step + 1));
+        shots.take(window, QString("%1-%2").arg(prefix).arg(step + 1));
     }
     tour->setGuideVisible(false);
 }
@@ -75,25 +36,18 @@ void walk(MainWindow& window, GuideManagement* tour, const QString& folder, cons
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", scratch.filePath("data").toUtf8());
+    ScratchHome scratch;
     XApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption out("out", "Write the PNGs into <folder>.", "folder");
-    parser.addOption(out);
-    parser.process(app);
-    if (!parser.isSet(out))
-        parser.showHelp(2);
-    const QString folder = parser.value(out);
-    if (!QDir().mkpath(folder))
+    const QString folder = shotsFolder(app);
+    if (folder.isEmpty())
         return 1;
+    ShotWriter shots(folder);
     AppManager::instance()->initApplication();
+    QDiskAndVolumeInfo stick = madeUpVolume("MYSTICK (sdb1)", "/media/user/MYSTICK", "ext4", 28.87, 20.01, 1, 0);
+    stick.isExternal = true;
     StorageDeviceManager::instance().setCachedList(
-        {volume("System Disk (nvme0n1p2)", "/", 476.34, 211.08, 0, 1, false),
-         volume("Home (nvme0n1p3)", "/home", 300.0, 12.5, 0, 2, false),
-         volume("MYSTICK (sdb1)", "/media/user/MYSTICK", 28.87, 20.01, 1, 0, true)});
+        {madeUpVolume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1),
+         madeUpVolume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2), stick});
     ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
         return type == ModuleManager::StorageDevice ? new StorageDeviceModule(parent) : nullptr;
     });
@@ -103,14 +57,14 @@ int main(int argc, char** argv)
         window.resize(XApplication::scaledX(1240), XApplication::scaledY(780));
         // Shows the window and the device tour, as at the first start.
         window.onLaunchFinished();
-        walk(window, StorageGuideManagement::instance(), folder, "guide-device");
+        walk(window, StorageGuideManagement::instance(), shots, "guide-device");
 
         // The results page gives the last step its "Recover" button's size.
         ModuleManager::instance()->setCurrentModule(ModuleManager::RecoveryStorage);
         RecoveryToolkitGuideManagement::instance()->setStepTarget(3, QSize(XApplication::scaledX(120),
                                                                              XApplication::scaledY(38)),
                                                                   QPoint(-1, -1));
-        walk(window, RecoveryToolkitGuideManagement::instance(), folder, "guide-results");
+        walk(window, RecoveryToolkitGuideManagement::instance(), shots, "guide-results");
     }
-    return failures ? 1 : 0;
+    return shots.failures() ? 1 : 0;
 }

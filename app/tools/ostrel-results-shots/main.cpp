@@ -30,14 +30,12 @@
 
 #include "DataRecovery/DataRecoveryInfo.h"
 
-#include <QCommandLineParser>
-#include <QDir>
+#include "ShotRun.h"
+#include "ShotWriter.h"
+
 #include <QListView>
-#include <QEventLoop>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -60,20 +58,11 @@ void send(DocumentManager& manager, const std::string& path, bool deleted = fals
     manager.onEngineEvent(volume, info);
 }
 
-int written = 0;
-
-bool save(QWidget& widget, const QString& folder, const QString& name)
+bool save(ShotWriter& shots, QWidget& widget, const QString& name)
 {
     widget.show();
-    QEventLoop settle;
-    QTimer::singleShot(100, &settle, &QEventLoop::quit);
-    settle.exec();
-    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
-    if (!widget.grab().save(file))
-        return false;
-    std::printf("%s\n", qPrintable(file));
-    ++written;
-    return true;
+    settleFor(100);
+    return shots.save(widget.grab(), name);
 }
 
 } // namespace
@@ -83,16 +72,11 @@ int main(int argc, char** argv)
     XApplication app(argc, argv);
     initImageResources();
     fillNameTable();
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Screenshots of the results-browser views");
-    parser.addHelpOption();
-    const QCommandLineOption out("out", "Write one PNG per view and state into <folder>.", "folder");
-    parser.addOption(out);
-    parser.process(app);
-    if (!parser.isSet(out))
-        parser.showHelp(2);
-    const QString folder = parser.value(out);
-    QDir().mkpath(folder);
+    const QString folder = shotsFolder(app, "Screenshots of the results-browser views",
+                                       "Write one PNG per view and state into <folder>.");
+    if (folder.isEmpty())
+        return 1;
+    ShotWriter shots(folder);
 
     DocumentManager manager;
     ScanTargetInfo target;
@@ -113,10 +97,10 @@ int main(int argc, char** argv)
         navigator.resize(300, 520);
         navigator.tree()->treeView()->expandAll();
         navigator.selectPath(QStringLiteral("sdb1/Users/ann/Documents"), false);
-        ok &= save(navigator, folder, QStringLiteral("tree-folders"));
+        ok &= save(shots, navigator, QStringLiteral("tree-folders"));
         navigator.setViewMode(2);
         navigator.tree()->treeView()->expandAll();
-        ok &= save(navigator, folder, QStringLiteral("tree-types"));
+        ok &= save(shots, navigator, QStringLiteral("tree-types"));
     }
     {
         QListView list;
@@ -129,7 +113,7 @@ int main(int argc, char** argv)
         list.setUniformItemSizes(true);
         QVector<DocumentInfo*> docs = manager.allFileRecords();
         model.setDocuments(docs);
-        ok &= save(list, folder, QStringLiteral("list-plain"));
+        ok &= save(shots, list, QStringLiteral("list-plain"));
         CheckableHeaderView header(Qt::Horizontal);
         header.setModel(&model);
         header.resize(760, 40);
@@ -137,41 +121,41 @@ int main(int argc, char** argv)
         for (int section = 1; section < 5; ++section)
             header.resizeSection(section, section == 1 ? 143 : section == 2 ? 113 : 91);
         header.setCheckState(1);
-        ok &= save(header, folder, QStringLiteral("header"));
+        ok &= save(shots, header, QStringLiteral("header"));
         model.setSearchKeyword(QStringLiteral("holiday"));
         model.setViewDisplayMode(4);
         list.viewport()->update();
-        ok &= save(list, folder, QStringLiteral("list-search"));
+        ok &= save(shots, list, QStringLiteral("list-search"));
         model.setViewDisplayMode(1);
         list.setViewMode(QListView::IconMode);
         list.setSpacing(10);
         model.setSearchKeyword(QString());
-        ok &= save(list, folder, QStringLiteral("list-icons"));
+        ok &= save(shots, list, QStringLiteral("list-icons"));
     }
     {
         FileBrowserView view(&manager);
         view.resize(1100, 560);
-        ok &= save(view, folder, QStringLiteral("browser-scanning"));
+        ok &= save(shots, view, QStringLiteral("browser-scanning"));
         QVector<DocumentInfo*> docs = manager.allFileRecords();
         view.setCurrentPath(QStringLiteral("sdb1/Users/ann/Documents"));
         view.setDocuments(docs, QVariant::fromValue(docs.value(2)));
         view.updateHeaderCheckState();
-        ok &= save(view, folder, QStringLiteral("browser-list"));
+        ok &= save(shots, view, QStringLiteral("browser-list"));
         view.setIconMode(true);
-        ok &= save(view, folder, QStringLiteral("browser-icons"));
+        ok &= save(shots, view, QStringLiteral("browser-icons"));
         view.setIconMode(false);
         view.setViewDisplayMode(4);
         view.setSearchKeyword(QStringLiteral("o"));
         view.setDocuments(docs);
-        ok &= save(view, folder, QStringLiteral("browser-search"));
+        ok &= save(shots, view, QStringLiteral("browser-search"));
         view.setDocuments({});
-        ok &= save(view, folder, QStringLiteral("browser-no-search-result"));
+        ok &= save(shots, view, QStringLiteral("browser-no-search-result"));
     }
     for (int state = 0; state <= 5; ++state) {
         RecoveryStateIndicator indicator;
         indicator.resize(640, 360);
         indicator.setState(state);
-        ok &= save(indicator, folder, QStringLiteral("indicator-%1").arg(state));
+        ok &= save(shots, indicator, QStringLiteral("indicator-%1").arg(state));
     }
     for (const auto& kind : {qMakePair(17, QStringLiteral("names")), qMakePair(6, QStringLiteral("lost")),
                              qMakePair(9, QStringLiteral("unmounted")), qMakePair(11, QStringLiteral("unallocated"))}) {
@@ -180,7 +164,7 @@ int main(int argc, char** argv)
         auto* tip = new LostTipWidget(&holder);
         tip->setKind(quint8(kind.first));
         tip->setGeometry(0, 0, 640, tip->heightForWidth(640));
-        ok &= save(holder, folder, QStringLiteral("tip-%1").arg(kind.second));
+        ok &= save(shots, holder, QStringLiteral("tip-%1").arg(kind.second));
     }
     {
         QWidget holder;
@@ -189,7 +173,7 @@ int main(int argc, char** argv)
         tip->setKind(17);
         tip->setGeometry(0, 0, 320, tip->heightForWidth(320));
         holder.resize(320, tip->height());
-        ok &= save(holder, folder, QStringLiteral("tip-narrow"));
+        ok &= save(shots, holder, QStringLiteral("tip-narrow"));
     }
     {
         RecoverFileInfoPanel panel;
@@ -198,9 +182,9 @@ int main(int argc, char** argv)
             if (DocumentInfo::fileName(doc).startsWith(QLatin1String("<b>")))
                 panel.setDocument(QVariant::fromValue(doc));
         }
-        ok &= save(panel, folder, QStringLiteral("info-panel"));
+        ok &= save(shots, panel, QStringLiteral("info-panel"));
         panel.setDocument(QVariant());
-        ok &= save(panel, folder, QStringLiteral("info-panel-empty"));
+        ok &= save(shots, panel, QStringLiteral("info-panel-empty"));
     }
     {
         QWidget holder;
@@ -215,23 +199,23 @@ int main(int argc, char** argv)
                                          QStringLiteral("Documents")};
         location.text = QStringLiteral("sdb1/Users/ann/Documents");
         SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(location));
-        ok &= save(holder, folder, QStringLiteral("search-panel"));
+        ok &= save(shots, holder, QStringLiteral("search-panel"));
         SearchConfig search;
         search.kind = 4;
         search.matchCount = 12345;
         search.totalBytes = 987654321;
         SearchDataPanelMgr::instance()->setBreadcrumbPath(QVariant::fromValue(search));
-        ok &= save(holder, folder, QStringLiteral("search-panel-search"));
+        ok &= save(shots, holder, QStringLiteral("search-panel-search"));
         BreadcrumbView crumbs;
         crumbs.resize(300, 32);
         crumbs.show();
         crumbs.setPath({QStringLiteral("Data (sdb1)"), QStringLiteral("Users"), QStringLiteral("ann"),
                         QStringLiteral("Pictures"), QStringLiteral("Holidays 2023")});
-        ok &= save(crumbs, folder, QStringLiteral("breadcrumb-elided"));
+        ok &= save(shots, crumbs, QStringLiteral("breadcrumb-elided"));
     }
     {
         SearchGuideDialog guide;
-        ok &= save(guide, folder, QStringLiteral("search-guide"));
+        ok &= save(shots, guide, QStringLiteral("search-guide"));
     }
     {
         // The export's and the scan's dialogs; names and labels from disks hold markup.
@@ -239,25 +223,25 @@ int main(int argc, char** argv)
         progress.show();
         progress.setCurrentFile(QStringLiteral("sdb1/DCIM/Trip/<b>x</b> & y.jpg"), 3, 12);
         progress.setProgress(37);
-        ok &= save(progress, folder, QStringLiteral("export-progress"));
+        ok &= save(shots, progress, QStringLiteral("export-progress"));
         DataReleaseWaitDialog release;
-        ok &= save(release, folder, QStringLiteral("release-wait"));
+        ok &= save(shots, release, QStringLiteral("release-wait"));
         MemoryWarningDialog memory;
         memory.updateUsage(0, 7730941133LL, 8589934592LL, 90.0);
-        ok &= save(memory, folder, QStringLiteral("memory-warning"));
+        ok &= save(shots, memory, QStringLiteral("memory-warning"));
         const QList<QPair<RecoveryCompleteDialog::Outcome, QString>> outcomes{
             {RecoveryCompleteDialog::Succeeded, QString()},
             {RecoveryCompleteDialog::Stopped, QString()},
             {RecoveryCompleteDialog::Incomplete, QStringLiteral("<i>L</i> (sdb1), Data (sdc1)")}};
         for (const auto& [outcome, disks] : outcomes) {
             RecoveryCompleteDialog complete(disks, nullptr, outcome);
-            ok &= save(complete, folder, QStringLiteral("recovery-complete-%1").arg(int(outcome)));
+            ok &= save(shots, complete, QStringLiteral("recovery-complete-%1").arg(int(outcome)));
         }
         ScanCompleteDialog scanned(3221225472ULL, 12345, QString());
-        ok &= save(scanned, folder, QStringLiteral("scan-complete"));
+        ok &= save(shots, scanned, QStringLiteral("scan-complete"));
         ScanCompleteDialog scannedLost(3221225472ULL, 12345, QStringLiteral("<i>L</i> (sdb1), Data (sdc1)"));
-        ok &= save(scannedLost, folder, QStringLiteral("scan-complete-disks"));
+        ok &= save(shots, scannedLost, QStringLiteral("scan-complete-disks"));
     }
     manager.shutdown();
-    return ok && written > 0 ? 0 : 1;
+    return ok && shots.written() > 0 ? 0 : 1;
 }

@@ -9,64 +9,32 @@
 #include "Launch/Launcher.h"
 #include "MainWindow/MainWindow.h"
 
-#include <QCommandLineParser>
-#include <QDir>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTextStream>
-
-namespace {
-
-int failures = 0;
-
-void take(QWidget& widget, const QString& folder, const QString& name)
-{
-    widget.show();
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + ".png");
-    if (widget.grab().save(path)) {
-        QTextStream(stdout) << path << "\n";
-    } else {
-        QTextStream(stderr) << "cannot write " << path << "\n";
-        ++failures;
-    }
-}
-
-} // namespace
+#include "ShotRun.h"
+#include "ShotWriter.h"
 
 int main(int argc, char** argv)
 {
-    // Settings and logs of this run stay in a scratch folder.
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", scratch.filePath("data").toUtf8());
+    ScratchHome scratch;
     XApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption out("out", "Write the PNGs into <folder>.", "folder");
-    parser.addOption(out);
-    parser.process(app);
-    if (!parser.isSet(out))
-        parser.showHelp(2);
-    const QString folder = parser.value(out);
-    if (!QDir().mkpath(folder))
+    const QString folder = shotsFolder(app);
+    if (folder.isEmpty())
         return 1;
+    ShotWriter shots(folder);
     AppManager::instance()->initApplication();
     LaunchManager::setDeviceListLoader([] {});
 
     {
         Launcher splash;
         app.setMainWidget(&splash);
-        take(splash, folder, "splash");
+        shots.take(splash, "splash", 3);
     }
     MainWindow window;
     app.setMainWidget(&window);
-    take(window, folder, "main-window");
+    shots.take(window, "main-window", 3);
 
     {
         AboutDialog about(&window);
-        take(about, folder, "about");
+        shots.take(about, "about", 3);
     }
     const QVariantMap newVersion{{"CheckResult", 1},
                                  {"Version", "1.4.0"},
@@ -86,7 +54,7 @@ int main(int argc, char** argv)
     for (const auto& update : updates) {
         UpgradeDialog dialog(&window);
         dialog.setResult(update.result);
-        take(dialog, folder, update.name);
+        shots.take(dialog, update.name, 3);
     }
-    return failures == 0 ? 0 : 1;
+    return shots.failures() == 0 ? 0 : 1;
 }

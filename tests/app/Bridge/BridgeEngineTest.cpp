@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "MountSupport.h"
+
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -159,35 +161,10 @@ class BridgeEngineTest : public QObject {
     // an empty answer, or why it could not be made.
     QString makeNtfsImage(const QString& image)
     {
-        if (getuid() != 0)
-            return QStringLiteral("needs root to mount the NTFS image with ntfs-3g");
-        QFile file(image);
-        if (!file.open(QIODevice::WriteOnly) || !file.resize(32 * 1024 * 1024))
-            return QStringLiteral("cannot create the image file");
-        file.close();
-        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
-            return QStringLiteral("mkntfs is not installed");
-        QProcess attach;
-        attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
-        if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
-            return QStringLiteral("no free loop device");
-        const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
-        const QString mount = image + QStringLiteral(".mnt");
-        QDir().mkpath(mount);
-        struct Teardown {
-            QString mount, loop;
-            bool mounted = false;
-            ~Teardown()
-            {
-                if (mounted)
-                    run(QStringLiteral("umount"), {mount});
-                run(QStringLiteral("losetup"), {"-d", loop});
-            }
-        } teardown{mount, loop};
-        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
-            return QStringLiteral("ntfs-3g could not mount the image (no /dev/fuse?)");
-        teardown.mounted = true;
-        QDir root(mount);
+        TestMounts::MountedNtfsImage ntfs(image, image + QStringLiteral(".mnt"), 32 * 1024 * 1024);
+        if (!ntfs.mounted())
+            return ntfs.whyNot();
+        QDir root(ntfs.point());
         root.mkpath(QStringLiteral("dir1/sub"));
         root.mkpath(QString::fromUtf8("Ünïcode folder"));
         auto write = [&](const QString& name, int size) {
@@ -771,35 +748,10 @@ private slots:
     // listed with the machine's own disks: the row goes to that volume alone.
     void folderScanOnAMountedImage()
     {
-        if (getuid() != 0)
-            QSKIP("needs root for losetup and mount");
-        const QString image = dir_.filePath(QStringLiteral("ntfs.img"));
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(32 * 1024 * 1024));
-        file.close();
-        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
-            QSKIP("mkntfs is not installed");
-        QProcess attach;
-        attach.start(QStringLiteral("losetup"), {"-f", "--show", image});
-        if (!attach.waitForFinished(30000) || attach.exitCode() != 0)
-            QSKIP("no free loop device");
-        const QString loop = QString::fromUtf8(attach.readAllStandardOutput()).trimmed();
-        const QString mount = dir_.filePath(QStringLiteral("mnt"));
-        QDir().mkpath(mount);
-        struct Teardown {
-            QString mount, loop;
-            bool mounted = false;
-            ~Teardown()
-            {
-                if (mounted)
-                    run(QStringLiteral("umount"), {mount});
-                run(QStringLiteral("losetup"), {"-d", loop});
-            }
-        } teardown{mount, loop};
-        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
-            QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
-        teardown.mounted = true;
+        TestMounts::MountedNtfsImage ntfs(dir_.filePath(QStringLiteral("ntfs.img")), dir_.filePath(QStringLiteral("mnt")),
+                                          32 * 1024 * 1024);
+        SKIP_UNLESS_MOUNTED(ntfs);
+        const QString mount = ntfs.point(), loop = ntfs.loop();
         QDir(mount).mkpath(QStringLiteral("photos"));
 
         qunsetenv("VELMORA_IMAGES_ONLY");

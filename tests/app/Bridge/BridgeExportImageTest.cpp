@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FileHash.h"
+#include "MountSupport.h"
+
 #include <unistd.h>
 
 namespace {
@@ -25,16 +28,6 @@ bool run(const QString& program, const QStringList& args, QByteArray* output = n
     if (output)
         *output = process.readAllStandardOutput();
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-QByteArray sha256(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 // Relative path -> sha256 of every regular file below root; symlinks are reported.
@@ -273,40 +266,14 @@ private slots:
     // export folder, every file once, with tsk_recover's bytes.
     void ntfsHostileNamesStayInside()
     {
-        if (getuid() != 0)
-            QSKIP("needs root to mount the NTFS image with ntfs-3g");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString image = dir.filePath("ntfs.img");
-        {
-            QFile file(image);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.resize(24 * 1024 * 1024));
-        }
-        if (!run("mkntfs", {"-q", "-F", "-Q", image}))
-            QSKIP("mkntfs is not installed");
-        QByteArray loopName;
-        if (!run("losetup", {"-f", "--show", image}, &loopName))
-            QSKIP("no free loop device");
-        const QString loop = QString::fromUtf8(loopName).trimmed();
-        const QString mount = dir.filePath("mnt");
-        QDir().mkpath(mount);
         int written = 0;
         {
-            struct Teardown {
-                QString mount, loop;
-                bool mounted = false;
-                ~Teardown()
-                {
-                    if (mounted)
-                        run("umount", {mount});
-                    run("losetup", {"-d", loop});
-                }
-            } teardown{mount, loop};
-            if (!run("ntfs-3g", {loop, mount}))
-                QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
-            teardown.mounted = true;
-            QDir root(mount);
+            TestMounts::MountedNtfsImage ntfs(image, dir.filePath("mnt"), 24 * 1024 * 1024);
+            SKIP_UNLESS_MOUNTED(ntfs);
+            QDir root(ntfs.point());
             auto write = [&](const QString& name, int size) {
                 QFile out(root.filePath(name));
                 QVERIFY2(out.open(QIODevice::WriteOnly), qPrintable(name));

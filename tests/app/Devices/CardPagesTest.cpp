@@ -2,6 +2,7 @@
 // real listing; scans started on the real bridge; analytics caught by a local
 // collection server.
 #include "AppEvent.h"
+#include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "CardMachine.h"
 #include "DeviceNotifier.h"
@@ -45,21 +46,6 @@
 #include <memory>
 
 namespace {
-
-// Stands for the main window: records the AppEvents the pages post.
-class EventRecorder : public QWidget
-{
-public:
-    QList<int> flags;
-    bool event(QEvent* event) override
-    {
-        if (event->type() == AppEvent::EventType) {
-            flags << static_cast<AppEvent*>(event)->flags();
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
 
 QDiskAndVolumeInfo volume(const QString& letter, quint64 disk, quint64 index, const QString& model = {},
                           quint64 total = 0)
@@ -137,7 +123,7 @@ private:
     QTemporaryDir home_;
     std::unique_ptr<LocalHttpServer> analytics_;
     int seenRequests_ = 0;
-    EventRecorder recorder_;
+    AppEventRecorder recorder_;
     std::unique_ptr<CardMachine> cards_;
     std::unique_ptr<CardMachine> wholeDisks_;
     std::unique_ptr<CardMachine> empty_;

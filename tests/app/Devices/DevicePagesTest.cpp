@@ -18,6 +18,7 @@
 #include "StorageDeviceModule.h"
 #include "StorageDevicePage.h"
 #include "UIFrameInfo.h"
+#include "UrlRecorder.h"
 #include "XListView.h"
 #include "XMessageBox.h"
 #include "XPushButton.h"
@@ -40,15 +41,6 @@
 using namespace DriveTileRoles;
 
 namespace {
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 DiskAndVolumeInfo engineRecord(const std::string& letter, const std::string& node, uint64_t start, uint8_t disk,
                                uint8_t volume, bool external = false)

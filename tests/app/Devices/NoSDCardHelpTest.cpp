@@ -4,6 +4,7 @@
 #include "NoSDCardSolutionProviderDelegate.h"
 #include "NoSDCardTabBar.h"
 #include "XLabel.h"
+#include "UrlRecorder.h"
 #include "XListView.h"
 
 #include <QDesktopServices>
@@ -17,15 +18,6 @@
 #include <QtTest>
 
 namespace {
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 // A point of the row over its first link, or (-1, -1).
 QPoint anchorPoint(NoSDCardSolutionProvider* page, int row, QString* anchor = nullptr)

@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace ExportTest;
+using namespace TestMounts;
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include <QTextDocument>
 
 using namespace ExportTest;
+using namespace TestMounts;
 
 Q_DECLARE_METATYPE(ExportVolume)
 

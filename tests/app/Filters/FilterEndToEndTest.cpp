@@ -32,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "MountSupport.h"
+
 #include <atomic>
 #include <functional>
 
@@ -348,42 +350,17 @@ private slots:
 
     void ntfsImage()
     {
-        if (getuid() != 0)
-            QSKIP("needs root to fill the NTFS image through an ntfs-3g mount");
         const QString image = dir_.filePath(QStringLiteral("filters.ntfs"));
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(32 * 1024 * 1024));
-        file.close();
-        if (!run(QStringLiteral("mkntfs"), {"-q", "-F", "-Q", image}))
-            QSKIP("mkntfs is not installed");
-        QByteArray loopName;
-        if (!run(QStringLiteral("losetup"), {"-f", "--show", image}, &loopName))
-            QSKIP("no free loop device");
-        const QString loop = QString::fromUtf8(loopName).trimmed();
-        const QString mount = dir_.filePath(QStringLiteral("ntfs.mnt"));
-        QDir().mkpath(mount);
-        struct Teardown {
-            QString mount, loop;
-            bool mounted = false;
-            ~Teardown()
-            {
-                if (mounted)
-                    run(QStringLiteral("umount"), {mount});
-                run(QStringLiteral("losetup"), {"-d", loop});
-            }
-        } teardown{mount, loop};
-        if (!run(QStringLiteral("ntfs-3g"), {loop, mount}))
-            QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
-        teardown.mounted = true;
-        QDir root(mount);
+        TestMounts::MountedNtfsImage ntfs(image, dir_.filePath(QStringLiteral("ntfs.mnt")), 32 * 1024 * 1024);
+        SKIP_UNLESS_MOUNTED(ntfs);
+        QDir root(ntfs.point());
         const QString why = writeFiles(root);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         for (const Fixture& f : fixtures) {
             if (f.deleted)
                 QVERIFY(root.remove(QString::fromUtf8(f.path)));
         }
-        QVERIFY(run(QStringLiteral("umount"), {mount}));
-        teardown.mounted = false;
+        QVERIFY(ntfs.unmountNow());
         scanAndCompare(image, false);
     }
 

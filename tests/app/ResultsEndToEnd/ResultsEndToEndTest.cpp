@@ -47,6 +47,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FileHash.h"
+
 #include <unistd.h>
 
 using namespace ExportTest;
@@ -69,16 +71,6 @@ void shot(const QString& name)
         XApplication::instance()->mainWidget()->grab().save(base + ".png");
     if (QGuiApplication::platformName() == "xcb")
         PageFixture::run("import", {"-window", "root", base + "-screen.png"});
-}
-
-QByteArray sha256(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 // sha256 of every regular file below dir.
@@ -197,7 +189,7 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
     const QString mount = dir + "/ntfs.mnt";
     PageFixture::NtfsMount mounted(image.path, mount);
     if (!mounted.mounted()) {
-        image.why = mounted.why();
+        image.why = mounted.whyNot();
         return image;
     }
     const QString written = dir + "/ntfs-written";
@@ -414,7 +406,7 @@ void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& im
     const QString mount = dir_.filePath("same-disk.mnt");
     PageFixture::NtfsMount mounted(image.path, mount);
     if (!mounted.mounted())
-        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.why()));
+        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.whyNot()));
     const QString folder = mount + "/Trips";
     const QStringList before = entriesBelow(mount);
     auto picker = chooseFolder(folder);

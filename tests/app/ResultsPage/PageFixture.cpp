@@ -93,28 +93,6 @@ FatImage makeFatImage(const QString& dir)
     return image;
 }
 
-NtfsMount::NtfsMount(const QString& image, const QString& mountPoint) : mountPoint_(mountPoint)
-{
-    QByteArray loop;
-    if (!run("losetup", {"-f", "--show", image}, &loop)) {
-        why_ = "no free loop device";
-        return;
-    }
-    loop_ = QString::fromUtf8(loop).trimmed();
-    QDir().mkpath(mountPoint);
-    mounted_ = run("ntfs-3g", {loop_, mountPoint});
-    if (!mounted_)
-        why_ = "ntfs-3g could not mount the image (no /dev/fuse?)";
-}
-
-NtfsMount::~NtfsMount()
-{
-    if (mounted_)
-        run("umount", {mountPoint_});
-    if (!loop_.isEmpty())
-        run("losetup", {"-d", loop_});
-}
-
 bool scanImage(const QString& image)
 {
     qputenv("VELMORA_IMAGES_ONLY", "1");

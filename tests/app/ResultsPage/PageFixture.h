@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "MountSupport.h"
+
 namespace PageFixture {
 
 bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr);
@@ -22,21 +24,9 @@ struct FatImage {
 // written to dir/"written"/<path> so a test can compare recovered bytes.
 FatImage makeFatImage(const QString& dir);
 
-// An image attached with `losetup -f --show` and mounted with ntfs-3g at
-// mountPoint; detached and unmounted when it goes. why says what failed.
-class NtfsMount {
-public:
-    NtfsMount(const QString& image, const QString& mountPoint);
-    ~NtfsMount();
-    bool mounted() const { return mounted_; }
-    QString why() const { return why_; }
-
-private:
-    QString mountPoint_;
-    QString loop_;
-    bool mounted_ = false;
-    QString why_;
-};
+// An image attached with `losetup -f --show` and mounted with ntfs-3g;
+// unmounted and detached when it goes. whyNot() says what failed.
+using NtfsMount = TestMounts::NtfsLoopMount;
 
 // Lists the image alone and scans its one volume through the bridge (no
 // module switch); false when the scan did not finish in time.

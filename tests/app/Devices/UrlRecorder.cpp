@@ -1,0 +1,3 @@
+#include "UrlRecorder.h"
+
+#include "moc_UrlRecorder.cpp"
