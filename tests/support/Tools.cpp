@@ -99,11 +99,24 @@ bool SomeProcessNames(const std::string& argument)
 
 void UnmountFuse(const std::string& mountPoint)
 {
-    if (RunCommand("umount " + Quote(mountPoint) + " 2>&1") != 0)
-        RunCommand("fusermount3 -u " + Quote(mountPoint) + " 2>&1 || fusermount -u " + Quote(mountPoint) + " 2>&1");
+    std::string output;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        output.clear();
+        if (RunCommand("umount " + Quote(mountPoint) + " 2>&1", &output) == 0 ||
+            RunCommand("fusermount3 -u " + Quote(mountPoint) + " 2>&1", &output) == 0)
+            break;
+        // A mount still busy a moment after its last writer ended: try again.
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (SomeProcessNames(mountPoint) && std::chrono::steady_clock::now() < deadline)
+    while (SomeProcessNames(mountPoint)) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            std::fprintf(stderr, "the FUSE daemon of %s did not end after umount: %s\n", mountPoint.c_str(),
+                         output.c_str());
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 }
