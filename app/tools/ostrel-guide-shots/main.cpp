@@ -1,6 +1,7 @@
 // ostrel-guide-shots --out DIR: the device tour's three steps over the device
 // page (guide-device-1..3) and the results tour's four steps over the results
-// page (guide-results-1..4), in the main window on a made-up machine.
+// page (guide-results-1..4, the real page before any scan), in the main window on a
+// made-up machine.
 
 #include "AppManager.h"
 #include "Application/XApplication.h"
@@ -9,6 +10,7 @@
 #include "MainWindow/MainWindow.h"
 #include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
+#include "RecoveryStorageModule.h"
 #include "StorageDeviceManager.h"
 #include "StorageDeviceModule.h"
 
@@ -49,7 +51,9 @@ int main(int argc, char** argv)
         {madeUpVolume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1),
          madeUpVolume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2), stick});
     ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
-        return type == ModuleManager::StorageDevice ? new StorageDeviceModule(parent) : nullptr;
+        if (type == ModuleManager::StorageDevice)
+            return new StorageDeviceModule(parent);
+        return new RecoveryStorageModule(parent);
     });
 
     {
@@ -59,11 +63,8 @@ int main(int argc, char** argv)
         window.onLaunchFinished();
         walk(window, StorageGuideManagement::instance(), shots, "guide-device");
 
-        // The results page gives the last step its "Recover" button's size.
+        // The results page, before any scan, hands the last step its "Recover" button.
         ModuleManager::instance()->setCurrentModule(ModuleManager::RecoveryStorage);
-        RecoveryToolkitGuideManagement::instance()->setStepTarget(3, QSize(XApplication::scaledX(120),
-                                                                             XApplication::scaledY(38)),
-                                                                  QPoint(-1, -1));
         walk(window, RecoveryToolkitGuideManagement::instance(), shots, "guide-results");
     }
     return shots.failures() ? 1 : 0;
