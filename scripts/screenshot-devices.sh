@@ -50,6 +50,8 @@ QT_QPA_PLATFORM=offscreen "$tool" --out "$out"
 QT_QPA_PLATFORM=offscreen "$root/build/app/tools/ostrel-guide-shots" --out "$out"
 if command -v xvfb-run >/dev/null; then
   xvfb-run -a -s "-screen 0 1440x900x24" env QT_QPA_PLATFORM=xcb "$tool" --out "$out/xvfb"
+  xvfb-run -a -s "-screen 0 1440x900x24" env QT_QPA_PLATFORM=xcb "$root/build/app/tools/ostrel-guide-shots" \
+    --out "$out/xvfb"
   if [ -x "$root/build/app/OstrelWindowsData" ] && command -v import >/dev/null; then
     "$root/scripts/screenshot-main-window.sh" "$out/xvfb/devices-program.png" 8
   fi
