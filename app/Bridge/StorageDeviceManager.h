@@ -23,7 +23,6 @@ public:
     // One load from the engine, unsorted, uncached.
     QVector<QDiskAndVolumeInfo> loadDiskList();
     static void sortDiskList(QVector<QDiskAndVolumeInfo>& list);
-    static bool diskIndexLess(const QDiskAndVolumeInfo& a, const QDiskAndVolumeInfo& b);
     static void fillStorageFigures(QDiskAndVolumeInfo& record);
     // Display text of the listed volume that holds path ("Label (sdb1)").
     QString driveDisplayName(const QString& path) const;
@@ -40,7 +39,6 @@ private:
 
     mutable std::mutex mutex_;
     QVector<QDiskAndVolumeInfo> cache_;
-    quint64 cacheSerial_ = 0;
     Lister lister_;
 };
 
