@@ -63,7 +63,6 @@ void StorageDeviceManager::setCachedList(const QVector<QDiskAndVolumeInfo>& list
 {
     std::lock_guard lock(mutex_);
     cache_ = list;
-    ++cacheSerial_;
 }
 
 QDiskAndVolumeInfo toQDiskAndVolumeInfo(const DiskAndVolumeInfo& record)
@@ -163,11 +162,6 @@ void StorageDeviceManager::sortDiskList(QVector<QDiskAndVolumeInfo>& list)
     std::sort(externals, list.end(), byLetter);
 }
 
-bool StorageDeviceManager::diskIndexLess(const QDiskAndVolumeInfo& a, const QDiskAndVolumeInfo& b)
-{
-    return a.diskIndex < b.diskIndex;
-}
-
 QVector<QDiskAndVolumeInfo> StorageDeviceManager::refreshTask()
 {
     logInfo("========== Refresh Disk info Start ==========");
@@ -185,7 +179,6 @@ QVector<QDiskAndVolumeInfo> StorageDeviceManager::refreshTask()
         // finished last stays in the cache.
         std::lock_guard lock(mutex_);
         cache_ = list;
-        ++cacheSerial_;
     }
     logInfo("========== Refresh Disk info End ==========");
     return list;
