@@ -127,25 +127,29 @@ std::string diskAndVolumeInfoToString(const DiskAndVolumeInfo& record)
            + ", isRemovable=" + flag(record.isRemovable) + ", fileSystem=" + record.fileSystem + "}";
 }
 
+int owningVolumeIndex(const QString& cleanPath, const QVector<QDiskAndVolumeInfo>& listed)
+{
+    int best = -1;
+    for (int i = 0; i < listed.size(); ++i) {
+        const QString& mount = listed[i].volumeLetter;
+        if (!mount.startsWith(QLatin1Char('/')))
+            continue;
+        const bool holds =
+            mount == QLatin1String("/") || cleanPath == mount || cleanPath.startsWith(mount + QLatin1Char('/'));
+        if (holds && (best < 0 || mount.size() > listed[best].volumeLetter.size()))
+            best = i;
+    }
+    return best;
+}
+
 void resolvePathRows(const QStringList& paths, const QVector<QDiskAndVolumeInfo>& listed,
                      QVector<QDiskAndVolumeInfo>* kept, std::vector<ScanPathInfo>* rows)
 {
     // "/" also prefixes "/media/usb", but the engine would fail on the volume
     // that does not hold the path: only the longest match keeps it.
     QVector<int> owners;
-    for (const QString& path : paths) {
-        const QString clean = QDir::cleanPath(path);
-        int best = -1;
-        for (int i = 0; i < listed.size(); ++i) {
-            const QString& mount = listed[i].volumeLetter;
-            if (!mount.startsWith(QLatin1Char('/')))
-                continue;
-            const bool holds = mount == QLatin1String("/") || clean == mount || clean.startsWith(mount + QLatin1Char('/'));
-            if (holds && (best < 0 || mount.size() > listed[best].volumeLetter.size()))
-                best = i;
-        }
-        owners.append(best);
-    }
+    for (const QString& path : paths)
+        owners.append(owningVolumeIndex(QDir::cleanPath(path), listed));
     for (int i = 0; i < listed.size(); ++i) {
         if (!owners.contains(i))
             continue;

@@ -23,6 +23,9 @@ QString deviceTypeLogWord(quint32 deviceType);
 // The device's kernel name ("sdb1"), or the generated number of an unmounted volume.
 QString volumeKernelName(const QDiskAndVolumeInfo& record);
 
+// The listed volume whose mount path is the longest prefix of cleanPath on a
+// component boundary (case-sensitive), or -1.
+int owningVolumeIndex(const QString& cleanPath, const QVector<QDiskAndVolumeInfo>& listed);
 // The volumes of a folder scan and its engine rows. Each path belongs to the
 // listed volume whose mount path is its longest prefix on a component boundary
 // (case-sensitive); kept volumes come in list order, each with one row per path

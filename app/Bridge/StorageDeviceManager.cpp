@@ -3,6 +3,7 @@
 #include "CuteSettings.h"
 #include "GaService.h"
 #include "NameTable.h"
+#include "ScanTarget.h"
 #include "SizeText.h"
 #include "spdlog_qt.h"
 
@@ -25,13 +26,6 @@ namespace {
 QString fromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), int(text.size()));
-}
-
-// The kernel name of a volume's device node ("sdb1" of "/dev/sdb1").
-QString kernelName(const QDiskAndVolumeInfo& record)
-{
-    const QString node = record.volumePath.mid(record.volumePath.lastIndexOf(QLatin1Char('/')) + 1);
-    return node.isEmpty() ? record.volumeLetter : node;
 }
 
 bool isMountPath(const QString& letter)
@@ -105,8 +99,7 @@ QString volumeDisplayName(const QDiskAndVolumeInfo& record)
         name = record.isExternal ? QStringLiteral("USB Drive")
                                  : record.isSystem ? QStringLiteral("System Disk") : QStringLiteral("Local Drives");
     // The kernel name, never the mount path: no display component may hold "/".
-    return QStringLiteral("%1 (%2)").arg(name, isMountPath(record.volumeLetter) ? kernelName(record)
-                                                                                  : record.volumeLetter);
+    return QStringLiteral("%1 (%2)").arg(name, volumeKernelName(record));
 }
 
 void StorageDeviceManager::fillStorageFigures(QDiskAndVolumeInfo& record)
@@ -206,18 +199,9 @@ QString StorageDeviceManager::driveDisplayName(const QString& path) const
 {
     const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const QVector<QDiskAndVolumeInfo> list = diskList();
-    const QDiskAndVolumeInfo* best = nullptr;
-    for (const QDiskAndVolumeInfo& record : list) {
-        const QString& mount = record.volumeLetter;
-        if (!isMountPath(mount))
-            continue;
-        const bool holds = mount == QLatin1String("/") || clean == mount
-                           || clean.startsWith(mount + QLatin1Char('/'));
-        if (holds && (!best || mount.size() > best->volumeLetter.size()))
-            best = &record;
-    }
-    if (best)
-        return best->displayName;
+    const int owner = owningVolumeIndex(clean, list);
+    if (owner >= 0)
+        return list[owner].displayName;
     QStorageInfo storage(clean);
     const QString name = storage.isValid() && !storage.name().isEmpty() ? storage.name() : QStringLiteral("Local Drives");
     QString device = QString::fromLocal8Bit(storage.device());
