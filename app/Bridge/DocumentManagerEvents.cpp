@@ -1,5 +1,6 @@
 #include "DocumentManagerPrivate.h"
 
+#include "RecoveryFailureTable.h"
 #include "RemainingTime.h"
 
 #include "spdlog_qt.h"
@@ -138,7 +139,7 @@ void DocumentManagerPrivate::processFailure(const EngineEventItem& item)
     int flags = 0;
     if (code == 8)
         flags = DocumentManager::DISK_ERROR;
-    else if (code == 9 || code == 10 || code == 11 || code == 13)
+    else if (RecoveryFailureTable::isTargetDiskError(int(code)))
         flags = DocumentManager::DISK_ERROR | DocumentManager::STOP_RECOVERY;
     logError(QStringLiteral("[EVENT=SCAN_FAILED] [DISK=%1] [VOL=%2] [CODE=%3] [FLAGS=%4]")
                  .arg(item.diskIndex())
