@@ -431,7 +431,7 @@ void StorageDataRecoverMgr::startWholeDiskScan(const QVector<QDiskAndVolumeInfo>
 {
     d->launch([this, volumes, deviceType] {
         StorageDataRecoverMgrImpl::Resolution resolution;
-        const QString type = deviceType == WholeDisk ? QStringLiteral("WholeDisk") : QStringLiteral("Disk");
+        const QString type = deviceTypeLogWord(deviceType);
         QStringList indexes;
         for (const QDiskAndVolumeInfo& volume : volumes)
             indexes.append(QString::number(volume.diskIndex));
@@ -472,7 +472,7 @@ void StorageDataRecoverMgr::startWholeDiskScan(const QVector<QDiskAndVolumeInfo>
 void StorageDataRecoverMgr::startPathScan(const QStringList& paths, int deviceType)
 {
     d->launch([this, paths, deviceType] {
-        const QString type = deviceType == Desktop ? QStringLiteral("Desktop") : QStringLiteral("Path");
+        const QString type = deviceTypeLogWord(quint32(deviceType));
         if (paths.isEmpty()) {
             logError(QStringLiteral("[SCAN_FAILED] Type: %1, Error: Empty path list").arg(type));
             emit initCfgFinished(false);
@@ -570,11 +570,7 @@ void StorageDataRecoverMgr::stopEngineWork()
     DocumentManager::instance()->setStopRecovery(true);
     d->scanStopWanted.store(true);
     d->wakeHeldRun();
-    std::shared_lock shared(d->engineLock);
-    if (d->engine) {
-        d->engine->SetStop(0);
-        d->engine->SetStop(1);
-    }
+    d->stopScanningAndRecovering();
 }
 
 int StorageDataRecoverMgr::recoverData(const QString& folder, const DataRecoveryInfo& item)
