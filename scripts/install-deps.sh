@@ -32,7 +32,7 @@ packages=(
   # the independent converters and digest tools the helper tests compare with
   libssl3 openssl tzdata libc-bin
   # picture decoding (TIFF and WebP readers for Qt, HEIF) and its test oracles
-  qt5-image-formats-plugins libheif-dev dcraw ffmpeg
+  qt5-image-formats-plugins libheif-dev dcraw
   # the found-file model's tests: an ext4 image for a volume no engine reads
   e2fsprogs
 )

@@ -127,20 +127,23 @@ public:
         DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), info);
     }
 
+    void stopScanningAndRecovering()
+    {
+        std::shared_lock shared(engineLock);
+        if (engine) {
+            engine->SetStop(0);
+            engine->SetStop(1);
+        }
+    }
+
     // Stops and releases the engine object, if any. Callers hold no engine lock.
     void destroyDataRecovery()
     {
         logInfo("========== Destroy Data Recovery Multi Start ==========");
         QElapsedTimer timer;
         timer.start();
-        {
-            // Stop scanning and recovering first, so callers inside the engine come out.
-            std::shared_lock shared(engineLock);
-            if (engine) {
-                engine->SetStop(0);
-                engine->SetStop(1);
-            }
-        }
+        // Stop scanning and recovering first, so callers inside the engine come out.
+        stopScanningAndRecovering();
         engineAlive.store(false, std::memory_order_release);
         wakeHeldRun();
         {
@@ -398,7 +401,7 @@ void StorageDataRecoverMgr::startVolumeScan(const QDiskAndVolumeInfo& volume, qu
 {
     d->launch([this, volume, deviceType] {
         StorageDataRecoverMgrImpl::Resolution resolution;
-        const QString type = deviceType == WholeDisk ? QStringLiteral("WholeDisk") : QStringLiteral("Disk");
+        const QString type = deviceTypeLogWord(deviceType);
         const QString label = volume.volumeLetter.isEmpty() ? QStringLiteral("N/A") : volume.volumeLetter;
         auto fields = [&](int count) {
             return QStringLiteral("DeviceType: %1, DiskIndex: %2, VolumeIndex: %3, VolumeLabel: %4, DisplayName: %5, "
