@@ -70,12 +70,12 @@ DataRunList DocumentInfo::dataRuns(const DocumentInfo* info)
     while (position < total && runs.size() < maxRuns) {
         quint64 offset = 0;
         quint64 length = 0;
-        const int offsetBytes = decodeVarUInt(data + position, total - position, &offset);
-        if (offsetBytes <= 0 || (data[position + offsetBytes - 1] & 0x80))
+        const int offsetBytes = decodeWholeVarUInt(data + position, total - position, &offset);
+        if (offsetBytes < 0)
             break;
         position += offsetBytes;
-        const int lengthBytes = decodeVarUInt(data + position, total - position, &length);
-        if (lengthBytes <= 0 || (data[position + lengthBytes - 1] & 0x80))
+        const int lengthBytes = decodeWholeVarUInt(data + position, total - position, &length);
+        if (lengthBytes < 0)
             break;
         position += lengthBytes;
         runs.append({offset, length});

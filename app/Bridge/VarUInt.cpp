@@ -44,3 +44,11 @@ int decodeVarUInt(const uint8_t* data, int remaining, quint64* out)
         *out = value;
     return used;
 }
+
+int decodeWholeVarUInt(const uint8_t* data, int remaining, quint64* out)
+{
+    const int used = decodeVarUInt(data, remaining, out);
+    if (used <= 0 || (data[used - 1] & 0x80))
+        return -1;
+    return used;
+}
