@@ -1,6 +1,7 @@
 #include "CheckableHeaderView.h"
 
 #include "Application/XApplication.h"
+#include "FileTypeIconProvider.h"
 #include "XPushButton.h"
 
 #include <QMouseEvent>
@@ -13,11 +14,7 @@ const QHash<int, Qt::SortOrder> initialOrders{
 
 QPixmap checkBox(int state)
 {
-    static const QPixmap pictures[3] = {
-        QPixmap(QStringLiteral(":/images/cbx0.png")).scaled(14, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation),
-        QPixmap(QStringLiteral(":/images/cbx2.png")).scaled(14, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation),
-        QPixmap(QStringLiteral(":/images/cbx1.png")).scaled(14, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation)};
-    return pictures[qBound(0, state, 2)];
+    return FileTypeIconProvider::checkBoxPixmap(quint8(qBound(0, state, 2)), QSize(14, 14));
 }
 
 } // namespace

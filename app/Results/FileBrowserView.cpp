@@ -197,21 +197,12 @@ void FileBrowserView::setDocuments(const QVector<DocumentInfo*>& docs, const QVa
         });
         return;
     }
-    const bool filterActive = FileFilterManager::instance()->isFilterActive();
-    if (!(d->model->viewDisplayMode() & 4)) {
-        if (filterActive)
-            showFilterState(true);
-        else
-            showEmptyState(d->manager && d->manager->state() >= 3);
-    } else if (filterActive) {
+    if (FileFilterManager::instance()->isFilterActive())
         showFilterState(true);
-    } else {
-        d->header->hide();
-        d->listView->hide();
-        d->infoPanel->setEnabled(false);
-        d->stateIndicator->setState(3);
-        d->stateIndicator->show();
-    }
+    else if (!(d->model->viewDisplayMode() & 4))
+        showEmptyState(d->manager && d->manager->state() >= 3);
+    else
+        showSearchState(true);
 }
 
 // Swaps a state page for the list.

@@ -104,10 +104,7 @@ void FilterDataPanel::setupUi()
 
 void FilterDataPanel::retranslateUi()
 {
-    d->fileType->faceLabel()->setText(tr("File Type"));
-    d->dateModified->faceLabel()->setText(tr("Date Modified"));
-    d->fileSize->faceLabel()->setText(tr("File Size"));
-    d->advanced->faceLabel()->setText(tr("Advanced Filter"));
+    // The drop-downs draw their own faces, title and summary, on the same event.
     d->deletedLabel->setText(tr("View Deleted Files"));
     d->resetLink->setText(
         QStringLiteral("<a style='color: #2563EB;text-decoration:underline;' href=\"reset\">%1</a>").arg(tr("Reset")));

@@ -45,6 +45,12 @@ QStringList components(const QString& path)
     return path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
 }
 
+QString matchCountText(const SearchConfig& config)
+{
+    return SearchDataPanel::tr("%1 (%2) items are found.")
+        .arg(QLocale(QLocale::English).toString(config.matchCount), formatFileSize(config.totalBytes, 2, false));
+}
+
 } // namespace
 
 struct SearchDataPanel::Private {
@@ -231,9 +237,7 @@ void SearchDataPanel::retranslateUi()
     const bool search = SearchConfig::isSearch(config.kind);
     d->homeButton->setText(search ? tr("Return") : tr("Home"));
     if (search)
-        d->countLabel->setText(tr("%1 (%2) items are found.")
-                                   .arg(QLocale(QLocale::English).toString(config.matchCount),
-                                        formatFileSize(config.totalBytes, 2, false)));
+        d->countLabel->setText(matchCountText(config));
     d->filterButton->setText(tr("Filter"));
     d->searchBox->setPlaceholderText(tr("Search"));
 }
@@ -269,9 +273,7 @@ void SearchDataPanel::onLocationChanged(const QVariant& value)
     const bool search = SearchConfig::isSearch(config.kind);
     const bool countShown = search && config.pathParts.isEmpty();
     if (countShown)
-        d->countLabel->setText(tr("%1 (%2) items are found.")
-                                   .arg(QLocale(QLocale::English).toString(config.matchCount),
-                                        formatFileSize(config.totalBytes, 2, false)));
+        d->countLabel->setText(matchCountText(config));
     d->searchIcon->setVisible(countShown);
     d->countLabel->setVisible(countShown);
     d->locationIcon->setVisible(!countShown);

@@ -54,7 +54,6 @@ bool PixmapCache::find(quint64 key, QPixmap* out)
     if (out)
         *out = it->pixmap;
     if (trackAccess && (accessCount.fetch_add(1, std::memory_order_relaxed) + 1) % 10 == 0) {
-        it->stamp = QDateTime::currentDateTime();
         unlink(it->node);
         append(it->node);
     }
@@ -84,7 +83,7 @@ void PixmapCache::insert(quint64 key, const QPixmap& pixmap)
         evictOldest();
     Node* node = new Node{key, nullptr, nullptr};
     append(node);
-    entries.insert(key, Entry{pixmap, QDateTime::currentDateTime(), cost, node});
+    entries.insert(key, Entry{pixmap, cost, node});
     total += cost;
 }
 

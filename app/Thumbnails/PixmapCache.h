@@ -1,5 +1,4 @@
 #pragma once
-#include <QDateTime>
 #include <QHash>
 #include <QPixmap>
 
@@ -38,7 +37,6 @@ private:
     };
     struct Entry {
         QPixmap pixmap;
-        QDateTime stamp;
         qint64 cost;
         Node* node;
     };

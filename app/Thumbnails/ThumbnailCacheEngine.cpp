@@ -75,7 +75,8 @@ ThumbnailResult ThumbnailCacheEngine::getThumbnail(const DocumentInfo* doc)
     if (!isPhoto(doc))
         return {QPixmap(), NotImage};
     {
-        std::shared_lock lock(cacheLock);
+        // Exclusive: a hit may move the entry to the young end of the cache's list.
+        std::unique_lock lock(cacheLock);
         QPixmap pixmap;
         if (cache.find(keyOf(doc), &pixmap))
             return {pixmap, Ready};

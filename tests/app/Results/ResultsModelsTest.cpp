@@ -6,6 +6,7 @@
 #include "FileSystemPathTreeModel.h"
 #include "FileSystemPathTreeProxyModel.h"
 #include "ModelTestSupport.h"
+#include "ResultsTestSupport.h"
 #include "NaturalOrder.h"
 #include "NodeTypeCode.h"
 #include "TreeEventBatcher.h"
@@ -21,24 +22,9 @@
 #include <memory>
 
 using namespace ModelTest;
+using namespace ResultsTest;
 
 namespace {
-
-constexpr int idleTimeout = 20000;
-
-std::unique_ptr<DocumentManager> newManager()
-{
-    auto manager = std::make_unique<DocumentManager>();
-    manager->resetForScan(volumeTarget());
-    return manager;
-}
-
-void send(DocumentManager* manager, const std::string& path)
-{
-    FoundFile f;
-    f.path = path;
-    manager->onEngineEvent(mountedVolume(), f.info());
-}
 
 // count files "\dir\fileN.jpg", returned in name order.
 QVector<DocumentInfo*> records(DocumentManager* manager, int count, const std::string& dir = "dir")

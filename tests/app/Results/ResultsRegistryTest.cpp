@@ -3,6 +3,7 @@
 #include "DocumentManager.h"
 #include "FileTreeNodeObserverRegistry.h"
 #include "ModelTestSupport.h"
+#include "ResultsTestSupport.h"
 #include "TreeEventBatcher.h"
 
 #include "NameTable.h"
@@ -15,28 +16,13 @@
 #include <thread>
 
 using namespace ModelTest;
+using namespace ResultsTest;
 
 namespace {
-
-constexpr int idleTimeout = 20000;
 
 FileTreeNodeObserverRegistry& registry()
 {
     return FileTreeNodeObserverRegistry::instance();
-}
-
-std::unique_ptr<DocumentManager> newManager()
-{
-    auto manager = std::make_unique<DocumentManager>();
-    manager->resetForScan(volumeTarget());
-    return manager;
-}
-
-void send(DocumentManager* manager, const std::string& path)
-{
-    FoundFile f;
-    f.path = path;
-    manager->onEngineEvent(mountedVolume(), f.info());
 }
 
 } // namespace

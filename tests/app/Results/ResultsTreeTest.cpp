@@ -10,6 +10,7 @@
 #include "FileSystemPathTreeView.h"
 #include "FileTreeNodeObserverRegistry.h"
 #include "ModelTestSupport.h"
+#include "ResultsTestSupport.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
 #include "XTreeView.h"
@@ -28,24 +29,9 @@
 #include <memory>
 
 using namespace ModelTest;
+using namespace ResultsTest;
 
 namespace {
-
-constexpr int idleTimeout = 20000;
-
-std::unique_ptr<DocumentManager> newManager()
-{
-    auto manager = std::make_unique<DocumentManager>();
-    manager->resetForScan(volumeTarget());
-    return manager;
-}
-
-void send(DocumentManager* manager, const std::string& path)
-{
-    FoundFile f;
-    f.path = path;
-    manager->onEngineEvent(mountedVolume(), f.info());
-}
 
 bool run(const QString& program, const QStringList& arguments, QByteArray* out = nullptr)
 {
