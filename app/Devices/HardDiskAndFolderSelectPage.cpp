@@ -37,12 +37,6 @@ HardDiskAndFolderSelectPage::FolderPicker& folderPicker()
     return picker;
 }
 
-QWidget* topLevelWindow(QWidget* fallback)
-{
-    QWidget* main = AppManager::instance()->registeredWidget(0);
-    return main ? main : fallback->window();
-}
-
 QStandardItem* headerItem(int section, int count)
 {
     auto* item = new QStandardItem;
@@ -286,7 +280,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
         path = folderPicker()(startFolder, onState);
     } else {
         WinFolderSelector selector;
-        selector.selectFolder(path, 0, startFolder, topLevelWindow(this), onState);
+        selector.selectFolder(path, 0, startFolder, dialogs_->dialogParent(), onState);
     }
     if (!self || path.isEmpty())
         return false;
@@ -302,7 +296,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
 
 void HardDiskAndFolderSelectPage::refuseFolder()
 {
-    XMessageBox::information(topLevelWindow(this), QString(),
+    XMessageBox::information(dialogs_->dialogParent(), QString(),
                              tr("Unable to scan this path. Please check disk read permissions or select another "
                                 "path."),
                              {QObject::tr("OK")}, 1);
