@@ -236,7 +236,9 @@ void HardDiskAndFolderSelectPage::startScan()
     if (!drive && !location)
         return;
     const QDiskAndVolumeInfo record = recordValue.value<QDiskAndVolumeInfo>();
-    if (id == DesktopId && scannableDesktopFolders(StorageDeviceManager::instance().diskList()).isEmpty()) {
+    const QStringList desktops =
+        id == DesktopId ? scannableDesktopFolders(StorageDeviceManager::instance().diskList()) : QStringList();
+    if (id == DesktopId && desktops.isEmpty()) {
         refuseFolder();
         return;
     }
@@ -248,7 +250,7 @@ void HardDiskAndFolderSelectPage::startScan()
             bridge->sendExternalDiskStatistics();
         else
             bridge->sendDiskStatistics();
-    } else if (!startLocationScan(id)) {
+    } else if (!startLocationScan(id, desktops)) {
         return;
     }
     UIFrame::store({0, kind, id, drive ? record.diskIndex : 0, drive ? record.volIndex : 0});
@@ -256,11 +258,11 @@ void HardDiskAndFolderSelectPage::startScan()
     sendGaEvent("DiskRecovery", "Scanning");
 }
 
-bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
+bool HardDiskAndFolderSelectPage::startLocationScan(int itemId, const QStringList& desktopFolders)
 {
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     if (itemId == DesktopId) {
-        bridge->startPathScan(scannableDesktopFolders(StorageDeviceManager::instance().diskList()), 11);
+        bridge->startPathScan(desktopFolders, 11);
         return true;
     }
     if (itemId == RecycleBinId) {
