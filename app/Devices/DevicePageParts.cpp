@@ -1,11 +1,28 @@
 #include "DevicePageParts.h"
 
+#include "AppManager.h"
 #include "DeviceScale.h"
 
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScrollBar>
+
+QPixmap tileImage(const QString& name, const QSize& size)
+{
+    const QString path = AppManager::imagePath(name);
+    const QString key = QStringLiteral("tileImage/%1/%2x%3").arg(path).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap.load(path);
+    if (pixmap.isNull())
+        return pixmap;
+    pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
 
 QFont tileFont(const QFont& base, int weight, double pointSize)
 {

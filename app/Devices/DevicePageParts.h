@@ -7,9 +7,16 @@
 class QFont;
 class QListView;
 class QPainter;
+class QPixmap;
+class QSize;
+class QString;
 class QWidget;
 
 // What the device pages and their tile delegates share.
+
+// The program image `name` scaled to fit `size` (kept in Qt's pixmap cache:
+// tiles repaint on every hover); a null pixmap when the image is missing.
+QPixmap tileImage(const QString& name, const QSize& size);
 
 // The base font at a weight and point size.
 QFont tileFont(const QFont& base, int weight, double pointSize);

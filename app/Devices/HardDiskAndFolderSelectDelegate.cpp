@@ -1,6 +1,5 @@
 #include "HardDiskAndFolderSelectDelegate.h"
 
-#include "AppManager.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
@@ -31,14 +30,6 @@ QRect iconRect(const QRect& r)
 int columnLeft(const QRect& r)
 {
     return iconRect(r).right() + 1 + sx(14);
-}
-
-QPixmap scaledImage(const QString& name, const QSize& size)
-{
-    QPixmap pixmap(AppManager::imagePath(name));
-    if (pixmap.isNull())
-        return pixmap;
-    return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 const char* locationText(int itemId)
@@ -156,7 +147,7 @@ void HardDiskAndFolderSelectDelegate::paintDriveTile(QPainter* painter, const QS
     const char* iconName = record.isExternal ? "external_disk@2x.png"
                            : record.isSystem ? "win_disk@2x.png"
                                              : "local_disk@2x.png";
-    painter->drawPixmap(icon, scaledImage(QString::fromLatin1(iconName), icon.size()));
+    painter->drawPixmap(icon, tileImage(QString::fromLatin1(iconName), icon.size()));
 
     const int left = columnLeft(r);
     const int w = sx(190);
@@ -199,7 +190,7 @@ void HardDiskAndFolderSelectDelegate::paintLocationTile(QPainter* painter, const
                                                         const QRect& r, int itemId) const
 {
     const QRect icon = iconRect(r);
-    painter->drawPixmap(icon, scaledImage(QString::fromLatin1(locationIcon(itemId)), icon.size()));
+    painter->drawPixmap(icon, tileImage(QString::fromLatin1(locationIcon(itemId)), icon.size()));
     const QRect textRect(columnLeft(r), r.top(), sx(128), r.height());
     painter->setFont(tileFont(option.font, 75, 12.0));
     painter->setPen(DeviceColors::primaryText);
@@ -217,7 +208,7 @@ void HardDiskAndFolderSelectDelegate::paintSelectionMark(QPainter* painter, cons
                        : option.state & QStyle::State_MouseOver ? "cbx0.png"
                                                                 : nullptr;
     if (name)
-        painter->drawPixmap(rect, scaledImage(QString::fromLatin1(name), rect.size()));
+        painter->drawPixmap(rect, tileImage(QString::fromLatin1(name), rect.size()));
 }
 
 bool HardDiskAndFolderSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,

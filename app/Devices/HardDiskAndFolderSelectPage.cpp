@@ -37,12 +37,6 @@ HardDiskAndFolderSelectPage::FolderPicker& folderPicker()
     return picker;
 }
 
-QWidget* topLevelWindow(QWidget* fallback)
-{
-    QWidget* main = AppManager::instance()->registeredWidget(0);
-    return main ? main : fallback->window();
-}
-
 QStandardItem* headerItem(int section, int count)
 {
     auto* item = new QStandardItem;
@@ -242,7 +236,9 @@ void HardDiskAndFolderSelectPage::startScan()
     if (!drive && !location)
         return;
     const QDiskAndVolumeInfo record = recordValue.value<QDiskAndVolumeInfo>();
-    if (id == DesktopId && scannableDesktopFolders(StorageDeviceManager::instance().diskList()).isEmpty()) {
+    const QStringList desktops =
+        id == DesktopId ? scannableDesktopFolders(StorageDeviceManager::instance().diskList()) : QStringList();
+    if (id == DesktopId && desktops.isEmpty()) {
         refuseFolder();
         return;
     }
@@ -254,7 +250,7 @@ void HardDiskAndFolderSelectPage::startScan()
             bridge->sendExternalDiskStatistics();
         else
             bridge->sendDiskStatistics();
-    } else if (!startLocationScan(id)) {
+    } else if (!startLocationScan(id, desktops)) {
         return;
     }
     UIFrame::store({0, kind, id, drive ? record.diskIndex : 0, drive ? record.volIndex : 0});
@@ -262,11 +258,11 @@ void HardDiskAndFolderSelectPage::startScan()
     sendGaEvent("DiskRecovery", "Scanning");
 }
 
-bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
+bool HardDiskAndFolderSelectPage::startLocationScan(int itemId, const QStringList& desktopFolders)
 {
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     if (itemId == DesktopId) {
-        bridge->startPathScan(scannableDesktopFolders(StorageDeviceManager::instance().diskList()), 11);
+        bridge->startPathScan(desktopFolders, 11);
         return true;
     }
     if (itemId == RecycleBinId) {
@@ -286,7 +282,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
         path = folderPicker()(startFolder, onState);
     } else {
         WinFolderSelector selector;
-        selector.selectFolder(path, 0, startFolder, topLevelWindow(this), onState);
+        selector.selectFolder(path, 0, startFolder, dialogs_->dialogParent(), onState);
     }
     if (!self || path.isEmpty())
         return false;
@@ -302,7 +298,7 @@ bool HardDiskAndFolderSelectPage::startLocationScan(int itemId)
 
 void HardDiskAndFolderSelectPage::refuseFolder()
 {
-    XMessageBox::information(topLevelWindow(this), QString(),
+    XMessageBox::information(dialogs_->dialogParent(), QString(),
                              tr("Unable to scan this path. Please check disk read permissions or select another "
                                 "path."),
                              {QObject::tr("OK")}, 1);

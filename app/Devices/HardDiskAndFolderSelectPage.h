@@ -51,8 +51,8 @@ private:
     void restoreSelection(const QVector<QDiskAndVolumeInfo>& local, const QVector<QDiskAndVolumeInfo>& external);
     QModelIndex findItemToSelect(const QVector<QDiskAndVolumeInfo>& local,
                                  const QVector<QDiskAndVolumeInfo>& external) const;
-    // False when nothing was started.
-    bool startLocationScan(int itemId);
+    // False when nothing was started. desktopFolders: the scannable ones, for DesktopId.
+    bool startLocationScan(int itemId, const QStringList& desktopFolders);
     void onFolderPickerState(int state);
     void refuseFolder();
 

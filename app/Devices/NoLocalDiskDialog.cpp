@@ -1,6 +1,7 @@
 #include "NoLocalDiskDialog.h"
 
 #include "AppManager.h"
+#include "DeviceButtons.h"
 #include "DesktopHelpers.h"
 #include "DeviceScale.h"
 #include "Endpoints.h"
@@ -73,14 +74,7 @@ void NoLocalDiskDialog::setupUi()
 
     auto* button = new XPushButton(contentWidget());
     button->setObjectName("gotItButton");
-    button->setMinimumSize(sx(219), sy(38));
-    button->setMaximumSize(sx(219), sy(38));
-    button->setBackgroundColors({DeviceColors::accent, DeviceColors::accentHover, DeviceColors::accent,
-                                 DeviceColors::disabled});
-    button->setTextColors({Qt::white, Qt::white, Qt::white, DeviceColors::disabledText});
-    button->setBorderColors({Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
-    button->setBorderWidth(2.0);
-    button->setRadius(0.14 * sy(38));
+    stylePrimaryButton(button, 219, 38);
     button->setFontPointSize(10.5);
     button->setFontBold(true);
     button->setText(tr("Got it"));

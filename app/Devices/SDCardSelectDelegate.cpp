@@ -1,6 +1,5 @@
 #include "SDCardSelectDelegate.h"
 
-#include "AppManager.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
@@ -11,16 +10,6 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
-
-namespace {
-
-QPixmap scaledImage(const QString& name, const QSize& size)
-{
-    QPixmap pixmap(AppManager::imagePath(name));
-    return pixmap.isNull() ? pixmap : pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-}  // namespace
 
 QRect SDCardSelectDelegate::cardRect(const QRect& optionRect)
 {
@@ -48,7 +37,7 @@ void SDCardSelectDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect mark(r.left() + sx(16), r.top() + r.height() / 2 - sy(8), sx(16), sy(16));
     paintSelectionMark(painter, option, mark);
     const QRect icon(mark.right() + sx(16), r.top() + (r.height() - sy(46)) / 2, sx(46), sy(46));
-    painter->drawPixmap(icon, scaledImage(QStringLiteral("sd_card@2x.png"), icon.size()));
+    painter->drawPixmap(icon, tileImage(QStringLiteral("sd_card@2x.png"), icon.size()));
 
     const QRect column1(QPoint(icon.right() + sx(12), r.top()), QPoint(r.left() + third - 1, r.bottom()));
     font.setWeight(75);
@@ -72,7 +61,7 @@ void SDCardSelectDelegate::paintSelectionMark(QPainter* painter, const QStyleOpt
                                               const QRect& rect) const
 {
     const QString name = option.state & QStyle::State_Selected ? QStringLiteral("cbx1.png") : QStringLiteral("cbx0.png");
-    painter->drawPixmap(rect, scaledImage(name, rect.size()));
+    painter->drawPixmap(rect, tileImage(name, rect.size()));
 }
 
 bool SDCardSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,

@@ -26,9 +26,10 @@ public:
     NoLocalDiskDialog* noLocalDiskDialog() const { return noLocalDiskDialog_; }
     NoSDCardDialog* noSDCardDialog() const { return noSDCardDialog_; }
 
-private:
+    // The main window, or the page's own window before one is registered.
     QWidget* dialogParent() const;
 
+private:
     QWidget* page_;
     QPointer<RefreshDiskDialog> refreshDialog_;
     QPointer<NoLocalDiskDialog> noLocalDiskDialog_;

@@ -1,6 +1,5 @@
 #include "WholeDiskDelegate.h"
 
-#include "AppManager.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
@@ -80,9 +79,9 @@ void WholeDiskDelegate::paintPartition(QPainter* painter, const QStyleOptionView
     const QString picture = record.isExternal ? QStringLiteral("external_disk@2x.png")
                             : record.isSystem ? QStringLiteral("win_disk@2x.png")
                                               : QStringLiteral("local_disk@2x.png");
-    QPixmap pixmap(AppManager::imagePath(picture));
+    const QPixmap pixmap = tileImage(picture, icon.size());
     if (!pixmap.isNull())
-        painter->drawPixmap(icon, pixmap.scaled(icon.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        painter->drawPixmap(icon, pixmap);
 
     const QRect name = nameRect(tile);
     const QString text = translateDisplayName(record.displayName);
