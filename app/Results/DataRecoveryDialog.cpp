@@ -63,7 +63,6 @@ DataRecoveryDialog::DataRecoveryDialog(QWidget* parent) : XDialog(parent)
     stopButton_->setMinimumSize(XApplication::scaledX(120), buttonHeight);
     stopButton_->setMaximumSize(XApplication::scaledX(120), buttonHeight);
     applyLightButtonStyle(stopButton_, buttonHeight);
-    stopButton_->setRadius(0.14 * buttonHeight);
     stopButton_->setText(tr("Stop"));
     connect(stopButton_, &XPushButton::clicked, this, &XDialog::tryClosed);
 

@@ -79,7 +79,6 @@ private:
     QString selectExportDirectory();
     // The picker's start folder, surveyed on Qt's pool while a local loop runs.
     QString surveyStartFolder() const;
-    QString suggestExportDirectory(const ScannedDisk& scanned) const;
     bool checkExportDirectory(const QString& folder, quint64 bytesNeeded, bool singleFile, DocumentInfo* document);
     bool isOutsideScannedDisk(const QString& folder) const;
     ScannedDisk scannedDisk() const;

@@ -176,20 +176,23 @@ void ScanProgressPanel::showPaused()
     d->statusLabel->setText(tr("Scan Paused") + tr(" - "));
 }
 
-void ScanProgressPanel::showFinished()
+void ScanProgressPanel::hideScanControls()
 {
     for (QWidget* widget : std::initializer_list<QWidget*>{d->pauseButton, d->stopButton, d->remainingCaption,
                                                            d->remainingValue})
         widget->hide();
+}
+
+void ScanProgressPanel::showFinished()
+{
+    hideScanControls();
     d->ring->showFinished();
     d->statusLabel->setText(tr("Scan Completed"));
 }
 
 void ScanProgressPanel::showStopped()
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{d->pauseButton, d->stopButton, d->remainingCaption,
-                                                           d->remainingValue})
-        widget->hide();
+    hideScanControls();
     d->ring->showFailed();
     d->statusLabel->setText(tr("Scan stopped!"));
 }
@@ -203,11 +206,16 @@ void ScanProgressPanel::setPauseImages(bool paused)
     d->pauseButton->scalePixmaps(QSize(sx(18), sy(18)), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+bool ScanProgressPanel::scanEnded() const
+{
+    const int state = d->ring->state();
+    return state == XCircularProgress::Finished || state == XCircularProgress::Failed;
+}
+
 void ScanProgressPanel::onScanStart()
 {
-    // A resume that arrives after the end (queued behind scanFinished) must not bring the scan back.
-    const int state = d->ring->state();
-    if (state == XCircularProgress::Finished || state == XCircularProgress::Failed)
+    // A resume may arrive after the end, queued behind scanFinished.
+    if (scanEnded())
         return;
     showRunning();
     setPauseImages(false);
@@ -215,8 +223,7 @@ void ScanProgressPanel::onScanStart()
 
 void ScanProgressPanel::onScanPause()
 {
-    const int state = d->ring->state();
-    if (state == XCircularProgress::Finished || state == XCircularProgress::Failed)
+    if (scanEnded())
         return;
     showPaused();
     setPauseImages(true);

@@ -53,6 +53,10 @@ private:
     void showPaused();
     void showFinished();
     void showStopped();
+    // The pause and stop buttons and the remaining time: gone once the scan ends.
+    void hideScanControls();
+    // Finished or stopped: a late resume or pause must not bring the scan back.
+    bool scanEnded() const;
     void showDisplayOfState();
     void setPauseImages(bool paused);
 

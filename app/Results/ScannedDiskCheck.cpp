@@ -203,15 +203,9 @@ private:
         const QString whole = readLine(wholeDir + QStringLiteral("/dev"));
         keys.insert(QStringLiteral("blk:") + (whole.isEmpty() ? numbers : whole));
 
-        for (const QString& dir : {deviceDir, wholeDir}) {
-            const QString backing = readLine(dir + QStringLiteral("/loop/backing_file"));
-            if (!backing.isEmpty()) {
-                struct stat st {};
-                if (::stat(QFile::encodeName(backing).constData(), &st) == 0 && S_ISREG(st.st_mode))
-                    addBackingFile(backing, st, depth + 1);
-                else if (::stat(QFile::encodeName(backing).constData(), &st) == 0 && S_ISBLK(st.st_mode))
-                    addBlockDevice(::major(st.st_rdev), ::minor(st.st_rdev), depth + 1);
-            }
+        const QStringList dirs = wholeDir == deviceDir ? QStringList{deviceDir} : QStringList{deviceDir, wholeDir};
+        for (const QString& dir : dirs) {
+            addSource(readLine(dir + QStringLiteral("/loop/backing_file")), depth);
             const QStringList slaves = QDir(dir + QStringLiteral("/slaves")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             for (const QString& slave : slaves) {
                 const QStringList parts = readLine(dir + QStringLiteral("/slaves/") + slave + QStringLiteral("/dev"))
