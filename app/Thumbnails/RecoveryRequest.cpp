@@ -5,19 +5,6 @@
 
 namespace NomoThumbCache {
 
-namespace {
-
-// One whole value: consumed bytes, or -1 when cut by the end or past 64 bits.
-int readWholeVarUInt(const uint8_t* data, int remaining, quint64* value)
-{
-    const int used = decodeVarUInt(data, remaining, value);
-    if (used <= 0 || (data[used - 1] & 0x80))
-        return -1;
-    return used;
-}
-
-}
-
 int decodeRunList(const DocumentInfo* doc, DataRun* runs, int capacity)
 {
     if (!doc)
@@ -30,11 +17,11 @@ int decodeRunList(const DocumentInfo* doc, DataRun* runs, int capacity)
         if (count == capacity)
             return -1;
         quint64 offset = 0, length = 0;
-        const int offsetBytes = readWholeVarUInt(data + position, int(qMin<qint64>(total - position, 16)), &offset);
+        const int offsetBytes = decodeWholeVarUInt(data + position, int(qMin<qint64>(total - position, 16)), &offset);
         if (offsetBytes < 0)
             return -1;
         position += offsetBytes;
-        const int lengthBytes = readWholeVarUInt(data + position, int(qMin<qint64>(total - position, 16)), &length);
+        const int lengthBytes = decodeWholeVarUInt(data + position, int(qMin<qint64>(total - position, 16)), &length);
         if (lengthBytes < 0)
             return -1;
         position += lengthBytes;

@@ -37,9 +37,9 @@ public:
     // Waits up to ms (in 100 ms steps, events flowing) for the queue to drain;
     // a worker still busy then stops before its next request.
     void waitForEvents(int ms);
-    // Drops the queue and aborts the request in flight: the application's
-    // teardown waits for the worker, which would otherwise sit out a silent
-    // server's timeout once per queued event.
+    // Tells the worker to stop before its next queued event and aborts the
+    // request in flight: the application's teardown waits for the worker,
+    // which would otherwise sit out a silent server's timeout once per event.
     void abandonPending();
     // abandonPending, then waits for the worker to end.
     void stop();
