@@ -52,20 +52,31 @@ DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*
     };
 }
 
+namespace {
+// count units of unit bytes; a product past 64 bits (a damaged field) is
+// "everything", so the volume runs to the scanned range's end rather than wrapping short.
+uint64_t SaturatingBytes(uint64_t count, uint64_t unit)
+{
+    return unit != 0 && count > UINT64_MAX / unit ? UINT64_MAX : count * unit;
+}
+}
+
 uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
 {
     if (block.size() < 512)
         return 0;
     switch (type) {
-    case 0: // NTFS: total sectors, plus the backup boot sector past them
-        return (Carving::LE64(block, 0x28) + 1) * Carving::LE16(block, 0x0B);
+    case 0: { // NTFS: total sectors, plus the backup boot sector past them
+        const uint64_t sectors = Carving::LE64(block, 0x28);
+        return sectors == UINT64_MAX ? UINT64_MAX : SaturatingBytes(sectors + 1, Carving::LE16(block, 0x0B));
+    }
     case 1: {
         const uint64_t sectors = Carving::LE16(block, 0x13) ? Carving::LE16(block, 0x13) : Carving::LE32(block, 0x20);
         return sectors * Carving::LE16(block, 0x0B);
     }
     case 2: {
         const uint64_t shift = block[0x6C];
-        return shift >= 9 && shift <= 12 ? Carving::LE64(block, 0x48) << shift : 0;
+        return shift >= 9 && shift <= 12 ? SaturatingBytes(Carving::LE64(block, 0x48), uint64_t{1} << shift) : 0;
     }
     default:
         return 0;
