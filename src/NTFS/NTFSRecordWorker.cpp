@@ -96,13 +96,20 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
     return {size, runs};
 }
 
-void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
+uint64_t NTFSDataRecovery::LostVolumeShift()
 {
     if (lostPartitionFlag != 1)
-        return;
+        return 0;
     // Runs count from the scanned volume, which the container reads from its start.
     const uint64_t start = explorer->GetReader()->Start();
-    const uint64_t offset = start >= info.startOffset ? start - info.startOffset : 0;
+    return start >= info.startOffset ? start - info.startOffset : 0;
+}
+
+void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
+{
+    const uint64_t offset = LostVolumeShift();
+    if (offset == 0)
+        return;
     for (auto& run : runs)
         if (run.offset != sparseRunOffset)
             run.offset += offset;
