@@ -43,7 +43,7 @@ std::shared_ptr<NTFS::MFTRecord> NTFSDataRecovery::RecordAtOffset(uint64_t offse
     auto reader = explorer->GetReader();
     auto mft = explorer->GetMFT();
     // The reference was shifted as the runs were (AddVolumeOffset).
-    const uint64_t shift = LostVolumeShift();
+    const uint64_t shift = RunShift();
     if (offset < shift)
         throw Exceptions::NTFSException("The file's record lies outside the volume.");
     offset -= shift;

@@ -96,18 +96,14 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
     return {size, runs};
 }
 
-uint64_t NTFSDataRecovery::LostVolumeShift()
+uint64_t NTFSDataRecovery::RunShift()
 {
-    if (lostPartitionFlag != 1)
-        return 0;
-    // Runs count from the scanned volume, which the container reads from its start.
-    const uint64_t start = explorer->GetReader()->Start();
-    return start >= info.startOffset ? start - info.startOffset : 0;
+    return LostVolumeShift(explorer->GetReader()->Start());
 }
 
 void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
 {
-    const uint64_t offset = LostVolumeShift();
+    const uint64_t offset = RunShift();
     if (offset == 0)
         return;
     for (auto& run : runs)
