@@ -249,6 +249,13 @@ std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t
     return std::nullopt;
 }
 
+uint64_t DataRecoveryEntity::LostVolumeShift(uint64_t volumeStart) const
+{
+    if (lostPartitionFlag == 0)
+        return 0;
+    return volumeStart >= info.startOffset ? volumeStart - info.startOffset : 0;
+}
+
 void DataRecoveryEntity::ReportRawProgress(uint64_t position, uint64_t volumeLength, uint64_t step,
                                            uint64_t& sinceReport)
 {

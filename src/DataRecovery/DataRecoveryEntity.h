@@ -96,6 +96,10 @@ protected:
     // stepped over since the last report reach 0.1% of the volume, else adds
     // this step to them.
     void ReportRawProgress(uint64_t position, uint64_t volumeLength, uint64_t step, uint64_t& sinceReport);
+    // A lost volume's runs count from the scanned volume, which the container
+    // reads from its start: where a lost volume starting at volumeStart on the
+    // device lies in it; 0 for an own volume.
+    uint64_t LostVolumeShift(uint64_t volumeStart) const;
 
 private:
     std::mutex longRunsMutex;

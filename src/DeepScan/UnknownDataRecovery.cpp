@@ -2,6 +2,7 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "DeepScan/Carving/ByteOrder.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
 #include "Utils/PartReader.h"
@@ -19,22 +20,12 @@ constexpr uint64_t blockSize = 512;
 constexpr uint64_t MiB = 1 << 20;
 constexpr uint64_t exFatHeapGuess = 0x40000;
 
-uint64_t Le(std::span<const uint8_t> b, size_t at, size_t n)
-{
-    uint64_t value = 0;
-    if (at + n > b.size())
-        return 0;
-    for (size_t i = n; i-- > 0;)
-        value = value << 8 | b[at + i];
-    return value;
-}
-
 // The first cluster named by a FAT "." entry in the block, or 0 when there is none.
 uint64_t DotEntryCluster(std::span<const uint8_t> block)
 {
     for (size_t at = 0; at + 32 <= block.size(); at += 32) {
         if (block[at] == '.' && block[at + 1] == ' ' && (block[at + 11] & 0x10))
-            return Le(block, at + 20, 2) << 16 | Le(block, at + 26, 2);
+            return uint64_t{Carving::LE16(block, at + 20)} << 16 | Carving::LE16(block, at + 26);
     }
     return 0;
 }
@@ -61,20 +52,31 @@ DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*
     };
 }
 
+namespace {
+// count units of unit bytes; a product past 64 bits (a damaged field) is
+// "everything", so the volume runs to the scanned range's end rather than wrapping short.
+uint64_t SaturatingBytes(uint64_t count, uint64_t unit)
+{
+    return unit != 0 && count > UINT64_MAX / unit ? UINT64_MAX : count * unit;
+}
+}
+
 uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
 {
     if (block.size() < 512)
         return 0;
     switch (type) {
-    case 0: // NTFS: total sectors, plus the backup boot sector past them
-        return (Le(block, 0x28, 8) + 1) * Le(block, 0x0B, 2);
+    case 0: { // NTFS: total sectors, plus the backup boot sector past them
+        const uint64_t sectors = Carving::LE64(block, 0x28);
+        return sectors == UINT64_MAX ? UINT64_MAX : SaturatingBytes(sectors + 1, Carving::LE16(block, 0x0B));
+    }
     case 1: {
-        const uint64_t sectors = Le(block, 0x13, 2) ? Le(block, 0x13, 2) : Le(block, 0x20, 4);
-        return sectors * Le(block, 0x0B, 2);
+        const uint64_t sectors = Carving::LE16(block, 0x13) ? Carving::LE16(block, 0x13) : Carving::LE32(block, 0x20);
+        return sectors * Carving::LE16(block, 0x0B);
     }
     case 2: {
         const uint64_t shift = block[0x6C];
-        return shift >= 9 && shift <= 12 ? Le(block, 0x48, 8) << shift : 0;
+        return shift >= 9 && shift <= 12 ? SaturatingBytes(Carving::LE64(block, 0x48), uint64_t{1} << shift) : 0;
     }
     default:
         return 0;

@@ -1,5 +1,6 @@
 #include "FAT/ExFATNames.h"
 
+#include "FAT/EntryBytes.h"
 #include "Utils/TextConversion.h"
 
 namespace FAT {
@@ -13,7 +14,7 @@ std::u16string Units(const std::vector<std::array<uint8_t, 32>>& entries, size_t
         for (int at = 2; at + 1 < 32; at += 2) {
             if (units.size() >= nameLength)
                 return units;
-            const char16_t c = static_cast<char16_t>(e[at] | e[at + 1] << 8);
+            const char16_t c = static_cast<char16_t>(EntryU16(&e[at]));
             if (c == 0)
                 return units;
             units.push_back(c);
@@ -65,9 +66,9 @@ std::vector<uint16_t> ExpandUpcaseTable(const uint8_t* bytes, size_t size)
     std::vector<uint16_t> table;
     table.reserve(65536);
     for (size_t at = 0; at + 1 < size && table.size() < 65536; at += 2) {
-        const uint16_t v = static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);
+        const uint16_t v = EntryU16(bytes + at);
         if (v == 0xFFFF && at + 3 < size && size / 2 != 65536) {
-            const uint16_t run = static_cast<uint16_t>(bytes[at + 2] | bytes[at + 3] << 8);
+            const uint16_t run = EntryU16(bytes + at + 2);
             for (uint32_t i = 0; i < run && table.size() < 65536; ++i)
                 table.push_back(static_cast<uint16_t>(table.size()));
             at += 2;

@@ -1,5 +1,6 @@
 #include "FAT/FAT32Names.h"
 
+#include "FAT/EntryBytes.h"
 #include "Utils/CodePages.h"
 #include "Utils/TextConversion.h"
 #include "Utils/Utf8Codec.h"
@@ -57,7 +58,7 @@ std::string LongName(const std::vector<RawEntry>& entries)
     std::u16string units;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
         for (int at : offsets) {
-            const char16_t c = static_cast<char16_t>((*it)[at] | (*it)[at + 1] << 8);
+            const char16_t c = static_cast<char16_t>(EntryU16(&(*it)[at]));
             if (c == 0)
                 return Utils::Utf16ToUtf8(units);
             units.push_back(c);

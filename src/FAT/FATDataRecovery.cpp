@@ -68,10 +68,7 @@ uint64_t FATDataRecovery::GetVolumeOffset()
 
 uint64_t FATDataRecovery::RunShift()
 {
-    if (lostPartitionFlag == 0)
-        return 0;
-    const uint64_t start = GetVolumeOffset();
-    return start >= info.startOffset ? start - info.startOffset : 0;
+    return LostVolumeShift(GetVolumeOffset());
 }
 
 void FATDataRecovery::ReportFileNode(const FileManagerSP::FileNode& node, const std::string& path, int kind)

@@ -2,6 +2,7 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "FAT/EntryBytes.h"
 #include "Utils/PartReader.h"
 
 #include <algorithm>
@@ -47,8 +48,7 @@ uint32_t FATTable::RawEntry(uint64_t n)
         windowOffset = offset;
         windowLoaded = true;
     }
-    const uint8_t* p = window.data() + (at - windowOffset);
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+    return EntryU32(window.data() + (at - windowOffset));
 }
 
 uint32_t FAT32Table::NextCluster(uint64_t cluster)

@@ -74,6 +74,8 @@ public:
     std::shared_ptr<NTFS::MFTRecord> RecordAtOffset(uint64_t offset);
     // Shifts runs by the volume's device offset for an engine of a lost partition.
     void AddVolumeOffset(std::vector<DataRun>& runs);
+    // What AddVolumeOffset adds (see LostVolumeShift).
+    uint64_t RunShift();
 
     // How a record of the $MFT is shown: its own name, or for a Recycle Bin pair
     // the former path of the item on the content record.

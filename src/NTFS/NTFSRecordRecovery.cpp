@@ -42,11 +42,11 @@ std::shared_ptr<NTFS::MFTRecord> NTFSDataRecovery::RecordAtOffset(uint64_t offse
 {
     auto reader = explorer->GetReader();
     auto mft = explorer->GetMFT();
-    if (lostPartitionFlag == 1) {
-        if (offset < reader->Start())
-            throw Exceptions::NTFSException("The file's record lies outside the volume.");
-        offset -= reader->Start();
-    }
+    // The reference was shifted as the runs were (AddVolumeOffset).
+    const uint64_t shift = RunShift();
+    if (offset < shift)
+        throw Exceptions::NTFSException("The file's record lies outside the volume.");
+    offset -= shift;
     const uint64_t recordSize = reader->recordSize;
     uint64_t vcn = 0;
     for (const auto& run : mft->runs) {

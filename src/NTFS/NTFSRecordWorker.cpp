@@ -96,13 +96,16 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
     return {size, runs};
 }
 
+uint64_t NTFSDataRecovery::RunShift()
+{
+    return LostVolumeShift(explorer->GetReader()->Start());
+}
+
 void NTFSDataRecovery::AddVolumeOffset(std::vector<DataRun>& runs)
 {
-    if (lostPartitionFlag != 1)
+    const uint64_t offset = RunShift();
+    if (offset == 0)
         return;
-    // Runs count from the scanned volume, which the container reads from its start.
-    const uint64_t start = explorer->GetReader()->Start();
-    const uint64_t offset = start >= info.startOffset ? start - info.startOffset : 0;
     for (auto& run : runs)
         if (run.offset != sparseRunOffset)
             run.offset += offset;

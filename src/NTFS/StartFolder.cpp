@@ -26,7 +26,7 @@ StartPath::UpcaseTable ReadUpcaseTable(MFT& mft)
             if (bytes && bytes->length == UpcaseBytes) {
                 StartPath::UpcaseTable table(65536);
                 for (size_t i = 0; i < table.size(); ++i)
-                    table[i] = static_cast<uint16_t>(bytes->data[2 * i] | bytes->data[2 * i + 1] << 8);
+                    table[i] = U16(bytes->data, bytes->length, 2 * i);
                 return table;
             }
         }

@@ -503,3 +503,36 @@ TEST_F(RawSearch, AnEmptyCallbackReportsNothing)
     UnknownDataRecovery search(nullptr, volume, {}, {});
     EXPECT_NO_THROW(search.ScanRaw());
 }
+
+// Lengths a boot sector names: exact for sane fields; a field whose byte count
+// passes 64 bits once wrapped to a few bytes, cutting the lost volume short.
+TEST(BootSectorLength, SaneFieldsAreExactAndHugeOnesDoNotWrap)
+{
+    struct Case {
+        int type;
+        std::vector<std::pair<size_t, std::vector<uint8_t>>> fields;
+        uint64_t expected;
+    };
+    auto le = [](uint64_t value, size_t width) {
+        std::vector<uint8_t> bytes(width);
+        for (size_t i = 0; i < width; ++i)
+            bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+        return bytes;
+    };
+    const Case cases[] = {
+        {0, {{0x0B, le(512, 2)}, {0x28, le(2047, 8)}}, 1 * MiB},
+        {0, {{0x0B, le(512, 2)}, {0x28, le(uint64_t{1} << 55, 8)}}, UINT64_MAX},
+        {0, {{0x0B, le(512, 2)}, {0x28, le(UINT64_MAX, 8)}}, UINT64_MAX},
+        {1, {{0x0B, le(512, 2)}, {0x20, le(4096, 4)}}, 2 * MiB},
+        {1, {{0x0B, le(4096, 2)}, {0x13, le(256, 2)}}, 1 * MiB},
+        {2, {{0x6C, {9}}, {0x48, le(8192, 8)}}, 4 * MiB},
+        {2, {{0x6C, {12}}, {0x48, le((uint64_t{1} << 52) + 1, 8)}}, UINT64_MAX},
+        {2, {{0x6C, {13}}, {0x48, le(8192, 8)}}, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<uint8_t> block(512, 0);
+        for (const auto& [at, bytes] : c.fields)
+            std::copy(bytes.begin(), bytes.end(), block.begin() + static_cast<ptrdiff_t>(at));
+        EXPECT_EQ(BootSectorVolumeLength(c.type, block), c.expected) << "type " << c.type;
+    }
+}

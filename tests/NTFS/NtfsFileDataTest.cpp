@@ -596,3 +596,29 @@ TEST_F(NtfsFileData, RecordReferenceOutsideTheMftIsReadInPlace)
     Utils::BufferDataWriter again(bytes.data(), bytes.size());
     EXPECT_THROW(engine.RecoverFromRecord(again, file.record, [](uint64_t) {}), Exceptions::NTFSException);
 }
+
+// A lost volume 1 MiB into the device, found by a scan of a volume that starts
+// 256 KiB in: the record reference counts from the scanned volume like the
+// runs, and recovery finds the record there (it once looked 256 KiB too early).
+TEST_F(NtfsFileData, RecordReferenceOfALostVolumeCountsFromTheScannedVolume)
+{
+    const std::string shifted = *dir / "lost-volume.img";
+    TestSupport::RunOrFail("head -c 1048576 /dev/zero > " + Quote(shifted) + " && cat " + Quote(image) + " >> " +
+                           Quote(shifted));
+    const uint64_t inode = NtfsImage::ListFiles(image).at("c/text.txt");
+    const std::string expected = NtfsImage::Icat(image, inode);
+    const uint64_t recordOffset = NTFS::NTFSExplorer(NtfsImage::Volume(image)).GetMFT()->GetRecordOffset(inode);
+    auto volume = NtfsImage::Volume(image);
+    volume.devicePath = shifted;
+    volume.offset = 1 << 20;
+    DiskAndVolumeInfo info;
+    info.startOffset = 256 << 10;
+    NTFSDataRecovery engine(volume, info, [](const DataRecoveryInfo&) {});
+    engine.lostPartitionFlag = 1;
+    RecoveryFixture::FoundFile file(NtfsFile, "text.txt", {{recordOffset + (1 << 20) - (256 << 10), 0}},
+                                    expected.size());
+    std::string bytes(expected.size(), '\0');
+    Utils::BufferDataWriter writer(bytes.data(), bytes.size());
+    EXPECT_TRUE(engine.RecoverFromRecord(writer, file.record, [](uint64_t) {}));
+    EXPECT_TRUE(bytes == expected);
+}
