@@ -8,6 +8,7 @@
 #include "Utils/PartReader.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 static constexpr const char* LogSource = "src/DataRecovery/Velmora";
@@ -75,9 +76,22 @@ int VelmoraContainer::Start()
         VLOG_ERROR("VelmoraContainer::Start() cannot scan: the %s is not built.", missingEngine.c_str());
         throw Exceptions::ExceptionCommon("The " + missingEngine + " is not built.");
     }
+    // A damaged structure must not cost the files the raw search can still
+    // find: its failure is reported after the raw search. A stop or a lost
+    // device ends the scan at once.
+    std::exception_ptr structureFailure;
     if (engine) {
         VLOG_INFO("entity_Start()...");
-        engine->ScanStructure(engine->GetRootInode());
+        try {
+            engine->ScanStructure(engine->GetRootInode());
+        } catch (const Exceptions::ProcessControllerException&) {
+            throw;
+        } catch (const Exceptions::DiskDisconnectedException&) {
+            throw;
+        } catch (const std::exception& e) {
+            VLOG_ERROR("VelmoraContainer::Start() structure scan failed: %s; the raw search still runs.", e.what());
+            structureFailure = std::current_exception();
+        }
         VLOG_INFO("entity_Start() End.");
     }
     if (!rawSearch) {
@@ -85,6 +99,8 @@ int VelmoraContainer::Start()
         throw Exceptions::ExceptionCommon("The raw volume search (UnknownDataRecovery) is not built.");
     }
     rawSearch->ScanRaw();
+    if (structureFailure)
+        std::rethrow_exception(structureFailure);
     VLOG_INFO("VelmoraContainer::Start() completed successfully.");
     return 0;
 }

@@ -17,27 +17,62 @@ static constexpr const char* LogSource = "src/NTFS/ntfs_explorer";
 
 namespace NTFS {
 
-MFT::MFT(std::shared_ptr<NTFSReader> volumeReader) : reader(std::move(volumeReader))
+// Record 0 read from cluster, parsed, and its $DATA at VCN 0 decoded into runs
+// that begin where the boot sector says the $MFT begins. Throws
+// Exceptions::NTFSException when the record cannot be followed so.
+std::shared_ptr<MFTRecord> MFT::FollowRecord0(uint64_t cluster, const AttributeHeader*& data)
 {
     const uint32_t recordSize = reader->recordSize;
     auto bytes = Utils::MakeBuffer(recordSize);
-    const uint64_t mftCluster = reader->mftCluster ? reader->mftCluster : U64(reader->bootSector, 512, 0x30);
     try {
-        reader->Read(mftCluster * reader->clusterSize, bytes->data, recordSize);
+        reader->Read(cluster * reader->clusterSize, bytes->data, recordSize);
     } catch (const Exceptions::DiskDisconnectedException&) {
         throw;
     } catch (const Exceptions::DiskException&) {
         throw Exceptions::NTFSException("ReadFile on MFTRecord[0] failed.");
     }
-    record0 = std::make_shared<MFTRecord>(bytes, this, reader.get());
-
-    const AttributeHeader* data = nullptr;
-    for (const auto& a : record0->Attributes())
+    auto record = std::make_shared<MFTRecord>(bytes, this, reader.get());
+    data = nullptr;
+    for (const auto& a : record->Attributes())
         if (a.type == AttrData && a.name.empty() && a.nonResident && a.startVcn == 0)
             data = &a;
     if (!data)
-        return;
-    runs = record0->DecodeRuns(*data);
+        throw Exceptions::NTFSException("MFTRecord[0] has no $DATA from VCN 0.");
+    runs = record->DecodeRuns(*data);
+    const uint64_t first = reader->mftCluster ? reader->mftCluster : U64(reader->bootSector, 512, 0x30);
+    if (runs.empty() || runs.front().sparse || static_cast<uint64_t>(runs.front().lcn) != first ||
+        data->realSize < 4ull * recordSize) {
+        runs.clear();
+        throw Exceptions::NTFSException("MFTRecord[0] does not describe the $MFT the boot sector names.");
+    }
+    return record;
+}
+
+MFT::MFT(std::shared_ptr<NTFSReader> volumeReader) : reader(std::move(volumeReader))
+{
+    const uint32_t recordSize = reader->recordSize;
+    const uint64_t mftCluster = reader->mftCluster ? reader->mftCluster : U64(reader->bootSector, 512, 0x30);
+    const AttributeHeader* data = nullptr;
+    try {
+        record0 = FollowRecord0(mftCluster, data);
+    } catch (const Exceptions::NTFSException& primary) {
+        // A damaged record 0 would lose the whole $MFT: its copy in $MFTMirr
+        // (whose cluster the boot sector gives) names the same runs.
+        const uint64_t mirror = U64(reader->bootSector, 512, 0x38);
+        const uint64_t clusters = reader->clusterSize ? reader->Size() / reader->clusterSize : 0;
+        if (mirror == 0 || mirror == mftCluster || mirror >= clusters)
+            throw;
+        VLOG_INFO("$MFT record 0 cannot be followed (%s); reading it from $MFTMirr at cluster %llu", primary.what(),
+                  static_cast<unsigned long long>(mirror));
+        try {
+            record0 = FollowRecord0(mirror, data);
+        } catch (const Exceptions::NTFSException& copy) {
+            VLOG_INFO("$MFTMirr record 0 cannot be followed either: %s", copy.what());
+            throw Exceptions::NTFSException(std::string("MFTRecord[0] and its $MFTMirr copy unusable: ") +
+                                            primary.what());
+        }
+        mirrorCluster = mirror;
+    }
     const uint64_t realSize = data->realSize;
 
     // A fragmented $MFT continues its $DATA in extension records, which lie in
@@ -90,11 +125,37 @@ uint64_t MFT::GetRecordOffset(uint64_t n) const
 
 std::shared_ptr<MFTRecord> MFT::GetRecord(uint64_t n)
 {
+    if (n < MirroredRecords && mirrorCluster) {
+        if (n == 0)
+            return record0;
+        if (auto record = ReadRecordAt(GetRecordOffset(n)))
+            return record;
+        return ReadRecordAt(mirrorCluster * reader->clusterSize + n * reader->recordSize);
+    }
     if (GetRecordOffset(n) == 0)
         return nullptr;
     auto bytes = Utils::MakeBuffer(reader->recordSize);
     try {
         ReadRunBytes(*reader, runs, n * reader->recordSize, bytes->data, bytes->length);
+        if (std::memcmp(bytes->data, "FILE", 4) != 0)
+            return nullptr;
+        return std::make_shared<MFTRecord>(bytes, this, reader.get());
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const Exceptions::DiskException&) {
+        return nullptr;
+    } catch (const Exceptions::NTFSException&) {
+        return nullptr;
+    }
+}
+
+std::shared_ptr<MFTRecord> MFT::ReadRecordAt(uint64_t volumeOffset)
+{
+    if (volumeOffset == 0)
+        return nullptr;
+    auto bytes = Utils::MakeBuffer(reader->recordSize);
+    try {
+        reader->Read(volumeOffset, bytes->data, bytes->length);
         if (std::memcmp(bytes->data, "FILE", 4) != 0)
             return nullptr;
         return std::make_shared<MFTRecord>(bytes, this, reader.get());

@@ -11,6 +11,7 @@
 
 namespace NTFS {
 
+struct AttributeHeader;
 class MFTRecord;
 class NTFSReader;
 
@@ -21,8 +22,9 @@ struct DirectoryItem {
 
 class MFT {
 public:
-    // Reads record 0 and the runs of the $MFT; throws Exceptions::NTFSException
-    // when record 0 cannot be read or parsed.
+    // Reads record 0 and the runs of the $MFT, from $MFTMirr when the $MFT's own
+    // record 0 cannot be followed; throws Exceptions::NTFSException when
+    // neither can.
     explicit MFT(std::shared_ptr<NTFSReader> reader);
     ~MFT();
 
@@ -42,10 +44,17 @@ public:
     std::vector<DirectoryItem> ListDirectory(const std::string& pathUtf8, bool wantDirectories, bool wantFiles);
 
     std::shared_ptr<MFTRecord> record0;
+    // The cluster of $MFTMirr when record 0 came from there (0 otherwise):
+    // records 0 to 3 are then read from it where the $MFT's own copy fails.
+    uint64_t mirrorCluster = 0;
+    static constexpr uint64_t MirroredRecords = 4;
     std::shared_ptr<NTFSReader> reader;
     std::vector<DataRun> runs;
 
 private:
+    std::shared_ptr<MFTRecord> FollowRecord0(uint64_t cluster, const AttributeHeader*& data);
+    std::shared_ptr<MFTRecord> ReadRecordAt(uint64_t volumeOffset);
+
     uint64_t recordCount = 0;
 };
 

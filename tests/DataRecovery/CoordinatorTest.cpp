@@ -62,7 +62,21 @@ TEST(Coordinator, MultiVolumeScanRisesMonotonicallyBelowOneAndFinishesOnce)
     EXPECT_EQ(failed[0].volIndex, 1);
     EXPECT_EQ(failed[0].errorCode, 5);
     EXPECT_EQ(trace.structureCalls, 3);
-    EXPECT_EQ(trace.rawCalls, 2); // the failed structure scan skips that volume's raw pass
+    EXPECT_EQ(trace.rawCalls, 3); // a failed structure scan still gets its raw pass
+    // ... and its failure is reported after that raw pass, before the next volume.
+    const auto all = events.All();
+    size_t failedAt = all.size(), lastRawOfVolume1 = 0, firstOfVolume2 = all.size();
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].kind == ScanFailed)
+            failedAt = i;
+        if (all[i].kind == RawScanProgress && all[i].volIndex == 1)
+            lastRawOfVolume1 = i;
+        if (all[i].kind <= DeepScanProgress && all[i].volIndex == 2 && firstOfVolume2 == all.size())
+            firstOfVolume2 = i;
+    }
+    EXPECT_GT(lastRawOfVolume1, 0u);
+    EXPECT_GT(failedAt, lastRawOfVolume1);
+    EXPECT_LT(failedAt, firstOfVolume2);
     ExpectEndsWithOneFinished(events);
 }
 
