@@ -57,7 +57,10 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     node.name = Utils::Utf16ToUtf8(chosen->name);
     node.id = record.RecordNumber();
     node.parentId = static_cast<uint32_t>(chosen->parentRecord);
-    node.deletedState = 1;
+    // A lost volume is known only through the records found raw, so their
+    // in-use flag tells live files from deleted ones; on a scanned volume a
+    // record found raw is an old copy.
+    node.deletedState = lostPartitionFlag && record.InUse() ? 0 : 1;
     auto data = record.GetAttributes(NTFS::AttrData, "");
     if (data.empty() || (record.Flags() & 2)) {
         node.folderFlag = 1;

@@ -4,6 +4,7 @@
 // sfdisk --delete or by zeroing sector 0. Each volume is found once, numbered
 // in disk order, lists what fls lists and gives back icat's bytes.
 #include "FAT/EngineChecks.h"
+#include "NTFS/NtfsImage.h"
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
 using TestSupport::Quote;
 using TestSupport::RunOrFail;
@@ -87,7 +89,7 @@ std::map<int, std::vector<Found>> ScanLost(const std::string& disk, std::string*
     *lines = out;
     std::map<int, std::vector<Found>> byVolume;
     for (const auto& line : TestSupport::ParseJsonLines(out)) {
-        if (line["kind"] != "Fat32File" && line["kind"] != "ExFatFile")
+        if (line["kind"] != "Fat32File" && line["kind"] != "ExFatFile" && line["kind"] != "NtfsFile")
             continue;
         EXPECT_EQ(line["lostPartitionFlag"], 1);
         byVolume[line["lostPartitionNumber"].get<int>()].push_back(
@@ -230,4 +232,106 @@ TEST(LostPartitionE2E, Fat32WithItsDataAreaAt4MiBIsFoundOnce)
     const uint64_t start = 4 * MiB - dataArea;
     Place(disk, part, start);
     ExpectEachVolumeOnce(dir, disk, {{start, 264 * MiB, "FAT32"}});
+}
+
+// An NTFS volume (mkntfs, files written and some deleted through ntfs-3g) in
+// an MBR image whose table sfdisk then deletes: the raw search of the whole
+// disk finds it and lists its live and deleted files as fls -o lists them,
+// with icat -o's bytes.
+TEST(LostPartitionE2E, NtfsVolumeWithDeletedFilesIsFoundAsFlsListsIt)
+{
+    REQUIRE_NTFS_TOOLS();
+    REQUIRE_TOOL("sfdisk");
+    TestSupport::TempDir dir;
+    const std::string disk = Disk(dir);
+    const uint64_t start = 1 * MiB, length = 64 * MiB;
+    RunOrFail("truncate -s 96M " + Quote(disk));
+    std::ofstream(dir / "table.txt") << "label: dos\nstart=" << start / 512 << ", size=" << length / 512
+                                     << ", type=7\n";
+    RunOrFail("sfdisk -q " + Quote(disk) + " < " + Quote(dir / "table.txt"));
+    const std::string part = dir / "ntfs.img";
+    NtfsImage::Make(part, length / MiB, "-Q -p " + std::to_string(start / 512), R"(
+mkdir -p "$M/Docs/old" "$M/Pictures"
+head -c 1500 /dev/urandom > "$M/Docs/letter.bin"
+head -c 300 /dev/urandom > "$M/Docs/small.txt"
+head -c 180000 /dev/urandom > "$M/Pictures/photo.jpg"
+for i in $(seq 1 20); do echo "entry $i" > "$M/Docs/note$i.txt"; done
+head -c 90000 /dev/urandom > "$M/Pictures/removed.jpg"
+head -c 4000 /dev/urandom > "$M/Docs/old/draft.bin"
+echo gone > "$M/Docs/old/gone.txt"
+sync
+rm "$M/Pictures/removed.jpg"
+rm -r "$M/Docs/old"
+)");
+    Place(disk, part, start);
+    RunOrFail("sfdisk -q --delete " + Quote(disk));
+
+    // fls -o of the lost volume: regular files, live and deleted, without NTFS's own.
+    struct Entry {
+        std::string inode;
+        bool deleted;
+    };
+    const std::string offset = std::to_string(start / 512);
+    std::string listing;
+    ASSERT_EQ(TestSupport::RunCommand("fls -r -p -F -o " + offset + " " + Quote(disk), &listing), 0) << listing;
+    std::map<std::string, Entry> expected;
+    std::istringstream in(listing);
+    for (std::string text; std::getline(in, text);) {
+        const size_t tab = text.find('\t');
+        // "r/r 64-128-2:<tab>path", "-/r * 91-128-2:<tab>path" for a deleted one.
+        if ((text.rfind("r/r ", 0) != 0 && text.rfind("-/r ", 0) != 0) || tab == std::string::npos)
+            continue;
+        const std::string path = text.substr(tab + 1);
+        if (path.rfind("$", 0) == 0 || path.find(':') != std::string::npos)
+            continue;
+        const std::string head = text.substr(0, tab);
+        std::string inode = head.substr(head.rfind(' ') + 1);
+        inode = inode.substr(0, inode.find(':'));
+        expected[path] = {inode, head.find('*') != std::string::npos};
+    }
+    ASSERT_EQ(expected.size(), 26u) << listing;
+    for (const std::string path : {"Pictures/removed.jpg", "Docs/old/draft.bin", "Docs/old/gone.txt"}) {
+        ASSERT_EQ(expected.count(path), 1u) << listing;
+        EXPECT_TRUE(expected.at(path).deleted) << path;
+    }
+
+    std::string lines;
+    const auto found = ScanLost(disk, &lines);
+    ASSERT_EQ(found.size(), 1u) << lines.substr(0, 4000);
+    ASSERT_EQ(found.begin()->first, 1);
+    std::map<std::string, nlohmann::json> listed;
+    for (const auto& file : found.begin()->second) {
+        EXPECT_EQ(file.line["kind"], "NtfsFile");
+        const std::string path = FatTest::FlsForm(file.path);
+        if (path.rfind("$", 0) == 0)
+            continue;
+        EXPECT_EQ(listed.count(path), 0u) << "listed twice: " << path;
+        listed[path] = file.line;
+    }
+    std::set<std::string> listedPaths, flsPaths;
+    for (const auto& [path, line] : listed)
+        listedPaths.insert(path);
+    for (const auto& [path, entry] : expected)
+        flsPaths.insert(path);
+    EXPECT_EQ(listedPaths, flsPaths);
+
+    const std::string out = dir / "out";
+    {
+        std::ofstream input(dir / "found.jsonl");
+        for (const auto& [path, entry] : expected)
+            if (listed.count(path))
+                input << listed.at(path).dump() << "\n";
+    }
+    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(disk) + TestSupport::ProbePath() + " recover --out " +
+                            Quote(out) + " < " + Quote(dir / "found.jsonl") + " >/dev/null 2>&1");
+    for (const auto& [path, entry] : expected) {
+        SCOPED_TRACE(path);
+        if (!listed.count(path))
+            continue;
+        EXPECT_EQ(listed.at(path)["deletedState"], entry.deleted ? 1 : 0);
+        std::string bytes;
+        TestSupport::RunCommand("icat -o " + offset + " " + Quote(disk) + " " + entry.inode, &bytes);
+        ASSERT_FALSE(bytes.empty());
+        EXPECT_TRUE(ReadText(out + "/" + path) == bytes) << ReadText(out + "/" + path).size() << " of " << bytes.size();
+    }
 }
