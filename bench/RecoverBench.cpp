@@ -1,9 +1,18 @@
-// Recovers one contiguous file from a page-cached image through the exported
-// interface and compares the rate with dd bs=1M over the same bytes.
-//   velmora-bench-recover [folder] [size in MiB, default 1024]
+// Recovery speed against its peers in the same run, page cache warm:
+//  - many small files of an NTFS volume (mkntfs, written through ntfs-3g),
+//    found by the engine's scan and recovered one call per file as the program
+//    does, against `tsk_recover -a` writing every live file of the same image;
+//    with the bytes read per recovered byte;
+//  - one large contiguous file against dd bs=1M over the same bytes.
+//   velmora-bench-recover [folder] [large file MiB, default 1024] [small files, default 5000]
 #include "DataRecovery/DataRecoveryMultiImpl.h"
+#include "DataRecovery/VelmoraContainer.h"
 #include "DataRecovery/VelmoraExports.h"
 #include "Disk/DiskTable.h"
+#include "Utils/PartReader.h"
+#include "Utils/ReaderBuffer.h"
+
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +20,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,6 +31,11 @@ namespace {
 double Seconds(std::chrono::steady_clock::time_point since)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+bool Run(const std::string& command)
+{
+    return std::system(command.c_str()) == 0;
 }
 
 void MakeImage(const std::string& path, uint64_t size)
@@ -39,30 +54,167 @@ void MakeImage(const std::string& path, uint64_t size)
     }
 }
 
+// Bytes this process asked read(2) and its kin for (the kernel's rchar).
+uint64_t ReadCalls()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    uint64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:")
+            return value;
+    return 0;
 }
 
-int main(int argc, char** argv)
+DiskAndVolumeInfo Register(const std::string& image, const std::string& fileSystem, uint64_t size)
 {
-    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench";
-    const uint64_t size = (argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1024) << 20;
-    fs::create_directories(folder);
-    const std::string image = (folder / "source.img").string();
-    if (!fs::exists(image) || fs::file_size(image) != size)
-        MakeImage(image, size);
-    std::system(("cat '" + image + "' > /dev/null").c_str()); // into the page cache
-
     DiskInfoWithVolumes disk;
     disk.devicePath = image;
+    disk.diskSize = size;
     VolumeInfoItem volume;
     volume.devicePath = image;
-    volume.fileSystem = "FAT32";
+    volume.fileSystem = fileSystem;
     volume.length = size;
     disk.volumes.push_back(volume);
     DiskTable::Replace({disk});
     DiskAndVolumeInfo info;
     info.diskName = image;
     info.volumePath = image;
+    info.volumeLetter = "X:\\";
+    info.fileSystem = fileSystem;
     info.endOffset = size;
+    info.deviceSize = size;
+    return info;
+}
+
+struct Found {
+    std::string path;
+    std::vector<DataRun> runs;
+    DataRecoveryInfo record;
+};
+
+size_t CountFiles(const fs::path& folder)
+{
+    size_t count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        count += entry.is_regular_file() ? 1 : 0;
+    return count;
+}
+
+// An NTFS image of count files of 1-3 KB in 50 folders, written through ntfs-3g.
+bool MakeSmallFilesImage(const fs::path& folder, const std::string& image, int count)
+{
+    const fs::path mount = folder / "mnt";
+    fs::create_directories(mount);
+    if (!Run("truncate -s 0 '" + image + "' && truncate -s 256M '" + image + "' && mkntfs -F -q -Q '" + image +
+             "' >/dev/null 2>&1"))
+        return false;
+    if (!Run("ntfs-3g '" + image + "' '" + mount.string() + "'"))
+        return false;
+    bool ok = true;
+    std::vector<char> bytes(3072);
+    for (int i = 0; i < count && ok; ++i) {
+        const fs::path dir = mount / ("d" + std::to_string(i % 50));
+        fs::create_directories(dir);
+        const size_t size = 1024 + static_cast<size_t>(i * 7919) % 2048;
+        for (size_t k = 0; k < size; ++k)
+            bytes[k] = static_cast<char>((k * 31 + i) & 0xFF);
+        std::ofstream out(dir / ("f" + std::to_string(i) + ".bin"), std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(size));
+        ok = static_cast<bool>(out);
+    }
+    return Run("umount '" + mount.string() + "'") && ok;
+}
+
+int SmallFiles(const fs::path& folder, int count)
+{
+    if (::geteuid() != 0 || !Run("command -v mkntfs >/dev/null && command -v ntfs-3g >/dev/null && "
+                                 "command -v tsk_recover >/dev/null")) {
+        std::printf("small files: skipped (needs root, mkntfs, ntfs-3g and tsk_recover)\n");
+        return 0;
+    }
+    const std::string image = (folder / "small.img").string();
+    if (!MakeSmallFilesImage(folder, image, count)) {
+        std::fprintf(stderr, "small files: the NTFS image could not be made\n");
+        return 1;
+    }
+    Run("cat '" + image + "' > /dev/null");
+    const uint64_t size = fs::file_size(image);
+    const auto info = Register(image, "NTFS", size);
+
+    std::mutex mutex;
+    std::vector<std::unique_ptr<Found>> files;
+    DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& e) {
+        if (e.kind != NtfsFile || e.runCount == 0 || e.deletedState != 0 || !e.path)
+            return;
+        auto found = std::make_unique<Found>();
+        found->path.assign(e.path, e.pathLength);
+        if (found->path.find(".bin") == std::string::npos)
+            return;
+        found->runs.assign(e.runs, e.runs + e.runCount);
+        found->record = e;
+        found->record.path = found->path.c_str();
+        found->record.runs = found->runs.data();
+        std::lock_guard lock(mutex);
+        files.push_back(std::move(found));
+    });
+    engine.Start();
+    if (files.size() != static_cast<size_t>(count)) {
+        std::fprintf(stderr, "small files: the scan found %zu of %d files\n", files.size(), count);
+        return 1;
+    }
+    const auto buffer = engine.FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
+
+    const fs::path out = folder / "small-out";
+    fs::remove_all(out);
+    uint64_t recovered = 0;
+    const uint64_t deviceBefore = buffer->GetStatistics().bytesRead;
+    const uint64_t callsBefore = ReadCalls();
+    auto started = std::chrono::steady_clock::now();
+    for (const auto& file : files) {
+        if (engine.RecoverData(out.string(), file->record) != 0) {
+            std::fprintf(stderr, "small files: %s failed\n", file->path.c_str());
+            return 1;
+        }
+        recovered += file->record.fileSize;
+    }
+    const double engineSeconds = Seconds(started);
+    const uint64_t callBytes = ReadCalls() - callsBefore;
+    const uint64_t deviceBytes = buffer->GetStatistics().bytesRead - deviceBefore;
+
+    const fs::path tskOut = folder / "tsk-out";
+    fs::remove_all(tskOut);
+    started = std::chrono::steady_clock::now();
+    if (!Run("tsk_recover -a '" + image + "' '" + tskOut.string() + "' >/dev/null")) {
+        std::fprintf(stderr, "small files: tsk_recover failed\n");
+        return 1;
+    }
+    const double tskSeconds = Seconds(started);
+    const size_t tskFiles = CountFiles(tskOut);
+
+    std::printf("small files: %d NTFS files of 1-3 KB (%.1f MB), page-cached 256 MiB image\n", count,
+                static_cast<double>(recovered) / 1e6);
+    std::printf("  RecoverData, one call per file: %.3f s, %.0f files/s\n", engineSeconds, count / engineSeconds);
+    std::printf("  tsk_recover -a:                 %.3f s, %.0f files/s (%zu files)\n", tskSeconds,
+                static_cast<double>(tskFiles) / tskSeconds, tskFiles);
+    std::printf("  files/s ratio engine / tsk_recover: %.2f\n",
+                (count / engineSeconds) / (static_cast<double>(tskFiles) / tskSeconds));
+    std::printf("  bytes read per recovered byte: %.3f from the device, %.3f by read calls (rchar)\n",
+                static_cast<double>(deviceBytes) / static_cast<double>(recovered),
+                static_cast<double>(callBytes) / static_cast<double>(recovered));
+    fs::remove_all(out);
+    fs::remove_all(tskOut);
+    fs::remove(image);
+    return 0;
+}
+
+int LargeFile(const fs::path& folder, uint64_t size)
+{
+    const std::string image = (folder / "source.img").string();
+    if (!fs::exists(image) || fs::file_size(image) != size)
+        MakeImage(image, size);
+    Run("cat '" + image + "' > /dev/null"); // into the page cache
+    const auto info = Register(image, "FAT32", size);
 
     const fs::path out = folder / "out";
     fs::remove_all(out);
@@ -87,15 +239,28 @@ int main(int argc, char** argv)
 
     const std::string ddOut = (folder / "dd.bin").string();
     started = std::chrono::steady_clock::now();
-    std::system(("dd if='" + image + "' of='" + ddOut + "' bs=1M status=none").c_str());
+    Run("dd if='" + image + "' of='" + ddOut + "' bs=1M status=none");
     const double ddSeconds = Seconds(started);
 
     const double mib = static_cast<double>(size) / (1 << 20);
-    std::printf("file: %.0f MiB contiguous, page-cached source, target %s\n", mib, folder.c_str());
-    std::printf("RecoverData: %.3f s, %.0f MiB/s\n", engineSeconds, mib / engineSeconds);
-    std::printf("dd bs=1M:    %.3f s, %.0f MiB/s\n", ddSeconds, mib / ddSeconds);
-    std::printf("ratio: %.2f\n", ddSeconds / engineSeconds);
+    std::printf("large file: %.0f MiB contiguous, page-cached source, target %s\n", mib, folder.c_str());
+    std::printf("  RecoverData: %.3f s, %.0f MiB/s\n", engineSeconds, mib / engineSeconds);
+    std::printf("  dd bs=1M:    %.3f s, %.0f MiB/s\n", ddSeconds, mib / ddSeconds);
+    std::printf("  throughput ratio engine / dd: %.2f\n", ddSeconds / engineSeconds);
     fs::remove_all(out);
     fs::remove(ddOut);
     return 0;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench";
+    const uint64_t size = (argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1024) << 20;
+    const int smallCount = argc > 3 ? std::atoi(argv[3]) : 5000;
+    fs::create_directories(folder);
+    const int small = SmallFiles(folder, smallCount);
+    const int large = LargeFile(folder, size);
+    return small != 0 ? small : large;
 }

@@ -30,6 +30,8 @@ public:
     int GetRunState(int which) const;
     const DiskAndVolumeInfo& GetInfo() const { return info; }
     uint64_t GetScanSize() const { return scanSize; }
+    // Waits this object's main loops made at Pause (see PollRunState).
+    uint64_t PausedPolls() const { return pausedPolls.load(std::memory_order_relaxed); }
 
 protected:
     void SetState(int which, RunState state);
@@ -39,6 +41,7 @@ protected:
     uint64_t scanSize = 0;
     DataRecoveryCallback reportCallback;
     DiskAndVolumeInfo info;
+    std::atomic<uint64_t> pausedPolls{0};
 };
 
 class DataRecoveryCommon : public Velmora {

@@ -249,6 +249,16 @@ std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(uint32_t
     return std::nullopt;
 }
 
+std::optional<std::vector<DataRun>> DataRecoveryEntity::FindFullRunList(const DataRun* recordRuns)
+{
+    std::lock_guard lock(longRunsMutex);
+    for (const auto& [key, lists] : longRunLists)
+        for (auto list = lists.rbegin(); list != lists.rend(); ++list)
+            if (std::equal(recordRuns, recordRuns + maxRecordRuns, list->begin(), SameRun))
+                return *list;
+    return std::nullopt;
+}
+
 uint64_t DataRecoveryEntity::LostVolumeShift(uint64_t volumeStart) const
 {
     if (lostPartitionFlag == 0)

@@ -70,6 +70,9 @@ public:
     // Given the runs a record carried, only a list that begins with them.
     std::optional<std::vector<DataRun>> FindFullRunList(uint32_t nodeId, const std::string& path,
                                                         const DataRun* recordRuns = nullptr);
+    // The same for a request that names neither (node id 0, a path of its own):
+    // the kept list that begins with the maxRecordRuns runs the record carried.
+    std::optional<std::vector<DataRun>> FindFullRunList(const DataRun* recordRuns);
 
     // The full run list of a found file whose record carried only its first
     // maxRecordRuns runs, rebuilt by the engine from the volume (a FAT chain, an

@@ -28,35 +28,6 @@ bool IsFoundFile(const DataRecoveryInfo& file)
 
 }
 
-// Marks one scan or recovery as running for the whole call, so that a stop
-// asked for before it began is honoured and one asked for during it is not
-// carried over to the next.
-class DataRecoveryMultiImpl::RunScope {
-public:
-    RunScope(DataRecoveryMultiImpl& owner, int which) : owner(owner), which(which)
-    {
-        std::lock_guard guard(owner.runControlMutex);
-        ++owner.activeRuns[which];
-        if (owner.pendingStop[which]) {
-            owner.pendingStop[which] = false;
-            owner.SetStopAll(which);
-        } else {
-            owner.SetRunAll(which);
-        }
-    }
-    ~RunScope()
-    {
-        std::lock_guard guard(owner.runControlMutex);
-        --owner.activeRuns[which];
-    }
-    RunScope(const RunScope&) = delete;
-    RunScope& operator=(const RunScope&) = delete;
-
-private:
-    DataRecoveryMultiImpl& owner;
-    int which;
-};
-
 DataRecoveryMultiImpl::DataRecoveryMultiImpl(const std::vector<DiskAndVolumeInfo>& volumes,
                                              DataRecoveryCallback callback)
     : DataRecoveryMultiImpl(volumes, std::move(callback), Options{})
@@ -175,7 +146,9 @@ int DataRecoveryMultiImpl::Start(const std::vector<ScanPathInfo>& rows)
 {
     VLOG_INFO("DataRecoveryMultiImpl::Start() called.");
     std::shared_lock shared(lock);
-    RunScope scope(*this, 0);
+    std::lock_guard oneScan(scanRunMutex);
+    // A stop or pause left from an earlier scan (or asked while none ran) ends here.
+    SetRunAll(0);
     uint64_t runnable = 0;
     for (const auto& row : rows)
         runnable += FindContainer(row.diskIndex, row.volIndex) ? 1 : 0;
@@ -211,7 +184,8 @@ int DataRecoveryMultiImpl::Start()
 {
     VLOG_INFO("DataRecoveryMultiImpl::Start() called.");
     std::shared_lock shared(lock);
-    RunScope scope(*this, 0);
+    std::lock_guard oneScan(scanRunMutex);
+    SetRunAll(0);
     LostVolumeCounter().store(0);
     totalAmount = totalScanSize;
     doneAmount = 0;
@@ -253,7 +227,8 @@ int DataRecoveryMultiImpl::ScanRecycleBin()
 {
     VLOG_INFO("DataRecoveryMultiImpl::ScanRecycleBin() called.");
     std::shared_lock shared(lock);
-    RunScope scope(*this, 0);
+    std::lock_guard oneScan(scanRunMutex);
+    SetRunAll(0);
     totalAmount = containerCount;
     currentShare = 1;
     doneAmount = 0;
@@ -316,7 +291,7 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const Da
         SendFailure(RecoverFailed, pair, 1.0, badRecordCode);
         return badRecordCode;
     }
-    RunScope scope(*this, 1);
+    SetRunAll(1);
     auto container = FindContainer(item.diskIndex, item.volIndex);
     if (!container) {
         VLOG_INFO("DataRecoveryMultiImpl::RecoverData fail, disk index %d, volume index %d", item.diskIndex,
@@ -346,7 +321,7 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const st
 {
     VLOG_INFO("DataRecoveryMultiImpl::RecoverData() called.");
     std::shared_lock shared(lock);
-    RunScope scope(*this, 1);
+    SetRunAll(1);
     const double count = files.empty() ? 1.0 : static_cast<double>(files.size());
     int firstFailure = 0;
     size_t handled = 0;
@@ -453,9 +428,6 @@ int DataRecoveryMultiImpl::SetRun(int which)
 {
     VLOG_INFO("DataRecoveryMultiImpl::SetRun() called.");
     std::shared_lock shared(lock);
-    std::lock_guard guard(runControlMutex);
-    if (which == 0 || which == 1)
-        pendingStop[which] = false;
     SetRunAll(which);
     VLOG_INFO("DataRecoveryMultiImpl::SetRun() completed successfully.");
     return 0;
@@ -465,9 +437,6 @@ int DataRecoveryMultiImpl::SetStop(int which)
 {
     VLOG_INFO("DataRecoveryMultiImpl::SetStop() called.");
     std::shared_lock shared(lock);
-    std::lock_guard guard(runControlMutex);
-    if ((which == 0 || which == 1) && activeRuns[which] == 0)
-        pendingStop[which] = true;
     SetStopAll(which);
     return 0;
 }

@@ -50,7 +50,6 @@ public:
 
 private:
     using Pair = std::pair<uint8_t, uint8_t>;
-    class RunScope;
 
     void BuildContainer(const DiskAndVolumeInfo& record);
     // The run-control bodies, for callers that already hold the lock shared.
@@ -75,9 +74,8 @@ private:
     std::vector<DiskAndVolumeInfo> items;
     Options options;
 
-    // Stops asked for while nothing runs are kept for the next run.
-    std::mutex runControlMutex;
-    int activeRuns[2] = {0, 0};
-    bool pendingStop[2] = {false, false};
     std::atomic<int> runState[2] = {0, 0};
+    // One scan at a time on this object: a second one waits until the first has
+    // unwound, so no engine's scan state is rebuilt under a running pass.
+    std::mutex scanRunMutex;
 };

@@ -182,6 +182,11 @@ std::vector<DataRun> VelmoraContainer::RunsOf(const DataRecoveryInfo& file)
                                                    std::string(file.path, file.pathLength), file.runs))
             return *full;
     }
+    // The program's requests name no lost volume and no node: any lost
+    // volume's list that begins with the record's runs.
+    if (file.runCount == DataRecoveryEntity::maxRecordRuns && rawSearch && file.runs)
+        if (auto full = rawSearch->FindLostRunList(file.runs))
+            return *full;
     if (file.runCount == DataRecoveryEntity::maxRecordRuns && engine && file.runs) {
         if (file.path) {
             if (auto full = engine->FindFullRunList(file.nodeId, std::string(file.path, file.pathLength), file.runs))

@@ -138,6 +138,7 @@ public:
         written += n;
     }
     void Flush() override { target.Flush(); }
+    uint64_t Room() const override { return room - written; }
     uint64_t Written() const { return written; }
 
 private:
@@ -175,7 +176,7 @@ uint64_t VelmoraContainer::CopyResident(Utils::DataWriter& writer, Utils::PartRe
     if (end <= run.offset)
         return 0;
     std::vector<uint8_t> bytes(end - from, 0);
-    source.Read(from, bytes.data(), static_cast<uint32_t>(bytes.size()));
+    source.ReadRun(from, bytes.data(), bytes.size());
     for (uint64_t candidate = aligned;; candidate -= 512) {
         if (end - candidate >= 512 && std::memcmp(bytes.data() + (candidate - from), "FILE", 4) == 0) {
             ResidentFixup::ApplyToRecord(bytes.data() + (candidate - from),
@@ -220,12 +221,12 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
     uint64_t written = 0;
     for (uint64_t position = 0; position < length;) {
         if (!silent)
-            PollRunState(*recoverState);
+            PollRunState(*recoverState, &pausedPolls);
         const uint64_t n = std::min<uint64_t>(buffer->length, length - position);
         if (hole)
             std::memset(buffer->data, 0, n);
         else
-            source.Read(run.offset + position, buffer->data, static_cast<uint32_t>(n));
+            source.ReadRun(run.offset + position, buffer->data, n);
         writer.Write(buffer->data, n);
         writer.Flush();
         written += n;
@@ -260,7 +261,7 @@ uint64_t VelmoraContainer::RecoverFromRecord(Utils::DataWriter& writer, const Da
             *soFar = bytes;
         if (silent)
             return;
-        PollRunState(*recoverState);
+        PollRunState(*recoverState, &pausedPolls);
         auto record = MakeDataRecoveryInfo(RecoverProgress);
         record.diskIndex = info.diskIndex;
         record.volIndex = info.volIndex;
@@ -291,7 +292,7 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         if (!IsFoundFile(file))
             throw Exceptions::VelmoraContainerException("Record is not a found file.", 17, 0);
         // Empty and resident files copy without polling: a pause must still hold them.
-        PollRunState(*recoverState);
+        PollRunState(*recoverState, &pausedPolls);
         if (folder.empty())
             throw fs::filesystem_error("empty target folder", std::make_error_code(std::errc::invalid_argument));
         if (!Exists(folder))
@@ -389,7 +390,7 @@ int VelmoraContainer::RecoverData(const std::string& targetFolder, const std::ve
     VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) called.",
               targetFolder.c_str(), items.size());
     for (const auto& item : items) {
-        PollRunState(*recoverState);
+        PollRunState(*recoverState, &pausedPolls);
         if (!IsFoundFile(item))
             continue;
         std::lock_guard lock(recoverMutex);

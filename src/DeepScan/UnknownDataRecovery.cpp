@@ -248,6 +248,16 @@ std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(uint8_t
     return std::nullopt;
 }
 
+std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(const DataRun* recordRuns)
+{
+    std::lock_guard lock(foundMutex);
+    for (const auto& [type, rows] : found)
+        for (const auto& row : rows)
+            if (auto runs = row.engine->FindFullRunList(recordRuns))
+                return runs;
+    return std::nullopt;
+}
+
 // Hands a block to the found volumes of a type whose range holds it, at their own positions.
 void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const uint8_t> block)
 {
@@ -467,7 +477,7 @@ int UnknownDataRecovery::ScanRaw()
                                      recogniserList.empty() ? nullptr : MarkCandidates(recogniserList));
         uint64_t position = 0;
         for (auto delivered = chunks.Next(); delivered.chunk; delivered = chunks.Next()) {
-            PollRunState(*scanState);
+            PollRunState(*scanState, &pausedPolls);
             auto startAllowed = ScanChunk(position, *delivered.chunk, delivered.marks);
             carving->CarveChunk(std::move(delivered.chunk), std::move(startAllowed));
         }

@@ -68,6 +68,9 @@ public:
     // lostNumber kept for a file whose record carried recordRuns.
     std::optional<std::vector<DataRun>> FindLostRunList(uint8_t lostNumber, uint32_t nodeId, const std::string& path,
                                                         const DataRun* recordRuns);
+    // The same for a request that names no lost volume: the list any lost
+    // volume's engine kept that begins with recordRuns.
+    std::optional<std::vector<DataRun>> FindLostRunList(const DataRun* recordRuns);
 
 protected:
     std::shared_ptr<DataRecoveryEntity> volumeEngine;

@@ -38,7 +38,10 @@ bool IsBitLockerBootSector(const uint8_t* sector, size_t size)
     return size >= 11 && std::memcmp(sector + 3, "-FVE-FS-", 8) == 0;
 }
 
-CIMV2WMIServer::CIMV2WMIServer(Platform::SystemRoots roots) : roots(std::move(roots)) {}
+CIMV2WMIServer::CIMV2WMIServer(Platform::SystemRoots roots, Unlocker unlocker)
+    : roots(std::move(roots)), unlocker(std::move(unlocker))
+{
+}
 
 int CIMV2WMIServer::GetProtectionStatus(const std::string& devicePath, uint64_t offset) const
 {
@@ -90,10 +93,22 @@ bool CIMV2WMIServer::UnlockWithPassphrase(const std::string& devicePath, uint64_
         }
         node = Platform::DeviceNodeOf(roots, name);
     }
-    const std::string mapping = ::geteuid() == 0 && !name.empty() ? "velmora-bitlk-" + name : std::string();
-    auto result = Platform::UnlockBitlkDevice(node, password, mapping);
+    const bool root = ::geteuid() == 0;
+    const std::string mapping = root && !name.empty() ? "velmora-bitlk-" + name : std::string();
+    auto result = unlocker(node, password, mapping);
     if (!result.unlocked) {
         VLOG_ERROR("BitLocker unlock of %s failed: %s", node.c_str(), result.error.c_str());
+        return false;
+    }
+    // Without a mapping only the password was checked: the volume is still locked.
+    if (mapping.empty()) {
+        VLOG_ERROR("BitLocker password of %s is correct, but the volume stays locked: %s.", node.c_str(),
+                   name.empty() ? "an image file has no device node to map" : "mapping it needs root");
+        return false;
+    }
+    if (GetLockStatus(devicePath, offset) != 0) {
+        VLOG_ERROR("BitLocker unlock of %s reported success, but no BitLocker mapping holds the volume.",
+                   node.c_str());
         return false;
     }
     return true;

@@ -9,6 +9,8 @@
 #include "NTFS/NTFSReader.h"
 #include "Utils/DataWriter.h"
 
+#include <algorithm>
+
 static constexpr const char* LogSource = "src/DataRecovery/NTFSDataRecovery";
 
 namespace {
@@ -81,14 +83,22 @@ bool NTFSDataRecovery::RecoverFromRecord(Utils::DataWriter& writer, const DataRe
         throw Exceptions::NTFSException("The file's record changed since the scan.");
     }
     uint64_t written = 0;
-    auto chunks = record->ReadDataTrimmed("", recoverChunk, false);
-    while (chunks.Next()) {
+    // Decoding stops once the writer is full: a preview of a large compressed
+    // file decodes (and reads) only its first units.
+    const uint64_t room = writer.Room();
+    const uint32_t chunkSize =
+        room < recoverChunk ? static_cast<uint32_t>(std::max<uint64_t>(4096, (room + 4095) & ~uint64_t{4095}))
+                            : recoverChunk;
+    auto chunks = record->ReadDataTrimmed("", chunkSize, false);
+    while (writer.Room() > 0 && chunks.Next()) {
         const auto& chunk = chunks.Current();
         writer.Write(reinterpret_cast<const char*>(chunk.data), chunk.length);
         writer.Flush();
         written += chunk.length;
         progress(written);
     }
+    if (writer.Room() == 0)
+        return true;
     if (written != file.fileSize) {
         VLOG_ERROR("NTFS record %u: data ends after %llu of %llu bytes.", record->RecordNumber(),
                    static_cast<unsigned long long>(written), static_cast<unsigned long long>(file.fileSize));

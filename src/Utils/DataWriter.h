@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 namespace Utils {
 
@@ -14,6 +15,9 @@ public:
     // Ends the output. Some file systems report write errors only here, so a
     // file counts as written only after Close returned.
     virtual void Close() {}
+    // Bytes this writer still takes before it is full; a producer that decodes
+    // may stop there (a preview wants only the first bytes of a file).
+    virtual uint64_t Room() const { return UINT64_MAX; }
 };
 
 }

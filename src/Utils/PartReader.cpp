@@ -50,6 +50,14 @@ bool PartReader::Read(uint64_t offset, void* out, uint32_t length)
     return true;
 }
 
+void PartReader::ReadRun(uint64_t offset, void* out, uint64_t length)
+{
+    auto locked = LockReaderBuffer();
+    if (offset > UINT64_MAX - start)
+        throw Exceptions::DiskException("read offset beyond the end of any device");
+    locked->ReadRun(start + offset, out, length);
+}
+
 std::shared_ptr<ReaderBuffer> PartReader::LockReaderBuffer()
 {
     auto locked = buffer.lock();

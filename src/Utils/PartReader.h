@@ -26,6 +26,9 @@ public:
     // the device). The range is not enforced: neighbouring bytes of the device
     // can be read.
     bool Read(uint64_t offset, void* buffer, uint32_t length);
+    // The same for recovered bytes: read as asked, without moving the shared
+    // window or starting its read-ahead (see ReaderBuffer::ReadRun).
+    void ReadRun(uint64_t offset, void* buffer, uint64_t length);
     std::shared_ptr<ReaderBuffer> LockReaderBuffer();
     void SetBufferSize(uint64_t size);
     uint64_t GetBufferSize();

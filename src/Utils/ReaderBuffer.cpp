@@ -105,7 +105,10 @@ uint64_t ReaderBuffer::GetBufferSize()
 ReaderBuffer::Statistics ReaderBuffer::GetStatistics()
 {
     std::lock_guard lock(stateMutex);
-    return statistics;
+    std::lock_guard counts(statisticsMutex);
+    Statistics copy = statistics;
+    copy.prefetchBusy = !prefetchReady;
+    return copy;
 }
 
 void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
@@ -117,6 +120,10 @@ void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
     // Known to end before the request does: fail before any window changes.
     if (deviceSize && offset + length > deviceSize)
         ThrowPastEnd(std::max(offset, deviceSize));
+    {
+        std::lock_guard state(statisticsMutex);
+        statistics.bytesAsked += length;
+    }
     auto* out = static_cast<uint8_t*>(buffer);
     while (length > 0) {
         uint64_t copied = CopyFromWindow(offset, out, length);
@@ -158,6 +165,8 @@ uint64_t ReaderBuffer::ReadDevice(uint64_t offset, uint8_t* chunk, uint64_t leng
         const int error = LastError();
         ThrowReadError("read", offset, error, error == EIO && Drive::Reader::DeviceGone());
     }
+    std::lock_guard state(statisticsMutex);
+    statistics.bytesRead += LastReadLength();
     return LastReadLength();
 }
 
@@ -173,15 +182,63 @@ bool ReaderBuffer::ReadPastWindow(uint64_t position, uint8_t* out, uint64_t leng
             return false;
         ++statistics.bypassReads;
     }
-    // Positioned, outside the device lock: the raw search reads chunks on several threads at once.
+    ReadPositioned(position, out, length);
+    return true;
+}
+
+// Positioned, outside the device lock: the raw search reads chunks on several
+// threads at once, and recoveries read beside a running scan.
+void ReaderBuffer::ReadPositioned(uint64_t position, uint8_t* out, uint64_t length)
+{
     const int64_t delivered = Drive::Reader::ReadAt(position, out, length);
     if (delivered < 0) {
         const int error = static_cast<int>(-delivered);
         ThrowReadError("read", position, error, error == EIO && Drive::Reader::DeviceGone());
     }
+    {
+        std::lock_guard state(statisticsMutex);
+        statistics.bytesRead += static_cast<uint64_t>(delivered);
+    }
     if (static_cast<uint64_t>(delivered) != length)
         ThrowPastEnd(position + static_cast<uint64_t>(delivered));
-    return true;
+}
+
+void ReaderBuffer::ReadRun(uint64_t offset, void* buffer, uint64_t length)
+{
+    if (length == 0)
+        return;
+    if (offset > UINT64_MAX - length)
+        ThrowReadError("read", offset, EINVAL);
+    if (deviceSize && offset + length > deviceSize)
+        ThrowPastEnd(std::max(offset, deviceSize));
+    {
+        std::lock_guard state(statisticsMutex);
+        statistics.bytesAsked += length;
+    }
+    auto* out = static_cast<uint8_t*>(buffer);
+    // A scan beside the recovery may hold the start in its window already.
+    const uint64_t copied = CopyFromWindow(offset, out, length);
+    out += copied;
+    offset += copied;
+    length -= copied;
+    if (length == 0)
+        return;
+    {
+        std::lock_guard state(statisticsMutex);
+        ++statistics.runReads;
+    }
+    if (pageCached) {
+        ReadPositioned(offset, out, length);
+        return;
+    }
+    // O_DIRECT: whole logical blocks into aligned memory, then the asked bytes.
+    const uint64_t from = offset - offset % alignment;
+    uint64_t to = RoundUp(offset + length, alignment);
+    if (deviceSize)
+        to = std::min(to, RoundUp(deviceSize, alignment));
+    AlignedBlock block = AllocateAligned(to - from, MemoryAlignment);
+    ReadPositioned(from, block.Data(), to - from);
+    std::memcpy(out, block.Data() + (offset - from), length);
 }
 
 // Makes the window cover position and copies what it can of the request while

@@ -30,6 +30,11 @@ public:
     // Exceptions::DiskDisconnectedException or Exceptions::DiskException; bytes
     // past the end of the device are an error, never stale memory.
     void ReadBytes(uint64_t offset, void* buffer, uint64_t length);
+    // The same for a recovery: what the window already holds is copied, the
+    // rest is read as it stands (whole logical blocks on a direct device),
+    // and the window and its read-ahead are left alone. A small file costs its
+    // own blocks, not a window and its read-ahead.
+    void ReadRun(uint64_t offset, void* buffer, uint64_t length);
 
     // New chunk size (rounded up to the device's logical block size); the next
     // read reads directly.
@@ -49,6 +54,10 @@ public:
         uint64_t prefetchReads = 0;
         uint64_t swaps = 0;
         uint64_t bypassReads = 0;
+        uint64_t runReads = 0;
+        uint64_t bytesRead = 0;  // from the device, by every kind of read
+        uint64_t bytesAsked = 0; // by the callers of ReadBytes and ReadRun
+        bool prefetchBusy = false; // a read-ahead is asked for or under way
     };
     Statistics GetStatistics();
 
@@ -57,6 +66,7 @@ private:
     uint64_t CopyFromWindow(uint64_t position, uint8_t* out, uint64_t length);
     uint64_t Refill(uint64_t position, uint8_t* out, uint64_t length);
     bool ReadPastWindow(uint64_t position, uint8_t* out, uint64_t length);
+    void ReadPositioned(uint64_t position, uint8_t* out, uint64_t length);
     uint64_t ReadLength(uint64_t offset) const;
     uint64_t ReadDevice(uint64_t offset, uint8_t* chunk, uint64_t length);
     void PrefetchWorker();
@@ -81,6 +91,8 @@ private:
     uint64_t failedOffset = 0;
     uint64_t failedLength = 0;
     Statistics statistics;
+    // The byte and run counters, which reads outside stateMutex add to.
+    std::mutex statisticsMutex;
 
     // Shared while readers copy out of the window, exclusive while the window
     // changes. Taken after stateMutex.

@@ -334,12 +334,21 @@ TEST(Coordinator, ListRecoveryReportsEachFailureAndGoesOn)
     ASSERT_EQ(events.OfKind(RecoverDone).size(), 1u);
 }
 
-TEST(Coordinator, StopBeforeListRecoveryEndsItWithCode14)
+// A stop during a list ends it with 14 at the next file; a stop asked before
+// the list began is cleared by the list's own start.
+TEST(Coordinator, StopDuringListRecoveryEndsItWithCode14)
 {
     Disk disk({"NTFS"});
     Trace trace;
     Events events;
-    DataRecoveryMultiImpl engine(disk.Records(), events.Callback(), TestOptions(MakeFactory({}, trace)));
+    DataRecoveryMultiImpl* engine = nullptr;
+    auto record = events.Callback();
+    DataRecoveryMultiImpl owned(disk.Records(), [&](const DataRecoveryInfo& info) {
+        record(info);
+        if (info.kind == RecoverProgress && info.value == 512 && engine)
+            engine->SetStop(1);
+    }, TestOptions(MakeFactory({}, trace)));
+    engine = &owned;
     DataRun run{0, 512};
     auto file = MakeDataRecoveryInfo(NtfsFile);
     file.fileSize = 512;
@@ -347,10 +356,12 @@ TEST(Coordinator, StopBeforeListRecoveryEndsItWithCode14)
     file.runCount = 1;
     file.path = "a";
     file.pathLength = 1;
-    engine.SetStop(1);
-    EXPECT_EQ(engine.RecoverData(testing::TempDir(), std::vector<DataRecoveryInfo>{file, file}), 14);
+    TestSupport::TempDir out;
+    owned.SetStop(1);
+    EXPECT_EQ(owned.RecoverData(out.Path().string(), std::vector<DataRecoveryInfo>{file, file, file}), 14);
     ASSERT_EQ(events.OfKind(RecoverFailed).size(), 1u);
     EXPECT_EQ(events.OfKind(RecoverFailed)[0].errorCode, 14);
+    EXPECT_DOUBLE_EQ(events.OfKind(RecoverFailed)[0].progress, 1.0 / 3.0);
     EXPECT_TRUE(events.OfKind(RecoverDone).empty());
 }
 

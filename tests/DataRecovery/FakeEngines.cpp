@@ -17,8 +17,15 @@ constexpr uint64_t volumeLength = 64 * 1024;
 void RunSteps(const Script& script, const std::atomic<int>& state, DataRecoveryInfoKind kind,
               const DiskAndVolumeInfo& info, const DataRecoveryCallback& report, Trace& trace)
 {
+    const int now = ++trace.running;
+    for (int most = trace.mostRunning.load(); now > most && !trace.mostRunning.compare_exchange_weak(most, now);) {
+    }
+    struct Leave {
+        Trace& trace;
+        ~Leave() { --trace.running; }
+    } leave{trace};
     for (double value : script.progress) {
-        PollRunState(state);
+        PollRunState(state, &trace.pausedPolls);
         auto record = MakeDataRecoveryInfo(kind);
         record.diskIndex = info.diskIndex;
         record.volIndex = info.volIndex;
@@ -29,7 +36,7 @@ void RunSteps(const Script& script, const std::atomic<int>& state, DataRecoveryI
             std::this_thread::sleep_for(script.stepDelay);
     }
     while (script.blockUntilStopped) {
-        PollRunState(state);
+        PollRunState(state, &trace.pausedPolls);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     if (script.fail)

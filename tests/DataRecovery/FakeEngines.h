@@ -38,6 +38,9 @@ struct Trace {
     std::atomic<int> pathCalls{0};
     std::atomic<int> rawCalls{0};
     std::atomic<int> steps{0};
+    std::atomic<uint64_t> pausedPolls{0}; // waits at Pause: a held script's acknowledgement
+    std::atomic<int> running{0};          // scripts running now, on any engine
+    std::atomic<int> mostRunning{0};      // the most that ever ran at once
     std::mutex mutex;
     std::vector<std::string> paths;
 };

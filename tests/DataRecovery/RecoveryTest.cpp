@@ -6,6 +6,8 @@
 #include "DataRecovery/RecoveryPath.h"
 #include "DataRecovery/VelmoraContainer.h"
 #include "Disk/DiskTable.h"
+#include "Utils/PartReader.h"
+#include "Utils/ReaderBuffer.h"
 #include "Utils/ReaderBufferController.h"
 #include "support/FaultyDevice.h"
 #include "support/TempDir.h"
@@ -354,6 +356,58 @@ TEST(Recovery, ResidentNtfsDataGetsItsSectorEndsBack)
     }
 }
 
+// Small files far apart cost their own bytes: no window and no read-ahead of
+// 10 MiB each. Counted in the device's bytes read, at rest before and after.
+TEST(Recovery, SmallFilesReadAboutTheirOwnBytes)
+{
+    TestSupport::TempDir dir;
+    const std::string image = dir / "vol.img";
+    constexpr uint64_t spacing = 16u << 20;
+    constexpr int count = 12;
+    RunOrFail("truncate -s " + std::to_string(spacing * (count + 2)) + " " + Quote(image));
+    std::vector<std::unique_ptr<FoundFile>> files;
+    std::vector<std::string> contents;
+    uint64_t total = 0;
+    {
+        std::fstream out(image, std::ios::in | std::ios::out | std::ios::binary);
+        for (int i = 0; i < count; ++i) {
+            const uint64_t offset = spacing * (i + 1) + 4096u * i;
+            const uint64_t size = 1000 + 173u * i; // 1-3 KB, most not whole sectors
+            std::string bytes(size, '\0');
+            for (uint64_t k = 0; k < size; ++k)
+                bytes[k] = static_cast<char>((k * 131 + i * 7) & 0xFF);
+            out.seekp(static_cast<std::streamoff>(offset));
+            out.write(bytes.data(), static_cast<std::streamsize>(size));
+            contents.push_back(bytes);
+            files.push_back(std::make_unique<FoundFile>(Fat32File, "f" + std::to_string(i) + ".bin",
+                                                        std::vector<DataRun>{{offset, size}}, size));
+            total += size;
+        }
+    }
+    const auto volume = RegisterImage(image, "none");
+    Collector events;
+    DataRecoveryMultiImpl engine({volume}, events.Callback(), NoWait());
+    const auto container = engine.FindContainer(volume.diskIndex, volume.volIndex);
+    ASSERT_TRUE(container);
+    const auto buffer = container->GetPartReader()->LockReaderBuffer();
+    const auto atRest = [&] {
+        auto statistics = buffer->GetStatistics();
+        while (statistics.prefetchBusy) {
+            std::this_thread::yield();
+            statistics = buffer->GetStatistics();
+        }
+        return statistics.bytesRead;
+    };
+    const uint64_t before = atRest();
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(engine.RecoverData(dir / "out", files[i]->record), 0);
+    const uint64_t read = atRest() - before;
+    EXPECT_GE(read, total);
+    EXPECT_LE(read, total + count * 4096u) << "bytes read for " << total << " bytes of " << count << " files";
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(ReadFile(dir / ("out/f" + std::to_string(i) + ".bin")), contents[i]) << i;
+}
+
 TEST(Recovery, StopDuringACopyGivesCode14AndNoHalfFile)
 {
     TestSupport::TempDir dir;
@@ -374,9 +428,16 @@ TEST(Recovery, StopDuringACopyGivesCode14AndNoHalfFile)
     while (progressSeen < 2)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     engine.Pause(1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    // The copy acknowledges the pause by waiting at it; from then on no chunk
+    // may follow, however many more waits it makes.
+    const auto container = engine.FindContainer(volume.diskIndex, volume.volIndex);
+    ASSERT_TRUE(container);
+    while (container->PausedPolls() == 0)
+        std::this_thread::yield();
     const int heldAt = progressSeen;
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    const uint64_t acknowledged = container->PausedPolls();
+    while (container->PausedPolls() < acknowledged + 3)
+        std::this_thread::yield();
     EXPECT_EQ(progressSeen, heldAt);
     engine.SetStop(1);
     EXPECT_EQ(recovery.get(), 14);

@@ -4,6 +4,7 @@
 #include "DataRecovery/VelmoraContainer.h"
 #include "DataRecovery/VelmoraExports.h"
 #include "Utils/PartReader.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -52,12 +53,9 @@ TEST(RunControl, StopFromAnotherThreadDuringEachPhase)
         ASSERT_TRUE(WaitFor([&] { return phase == Raw ? trace.rawCalls > 0 : trace.structureCalls > 0; }));
         if (phase == Paused) {
             engine->Pause(0);
-            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            ASSERT_TRUE(WaitFor([&] { return trace.pausedPolls > 0; })); // the script is held
         }
-        const auto stopAt = Clock::now();
         engine->SetStop(0);
-        ASSERT_EQ(scan.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-        EXPECT_LT(Clock::now() - stopAt, std::chrono::seconds(1));
         EXPECT_EQ(scan.get(), 0);
 
         const auto failed = events.OfKind(ScanFailed);
@@ -86,42 +84,59 @@ TEST(RunControl, PauseHoldsTheScanAndResumeLetsItGoOn)
     auto scan = std::async(std::launch::async, [&] { return engine.Start(); });
     ASSERT_TRUE(WaitFor([&] { return trace.steps > 5; }));
     engine.Pause(0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    // Once the script has waited at the pause, no step may follow however
+    // many more waits it makes.
+    ASSERT_TRUE(WaitFor([&] { return trace.pausedPolls > 0; }));
     const int heldAt = trace.steps;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const uint64_t acknowledged = trace.pausedPolls;
+    ASSERT_TRUE(WaitFor([&] { return trace.pausedPolls >= acknowledged + 3; }));
     EXPECT_EQ(trace.steps, heldAt);
     EXPECT_LT(heldAt, 400);
     engine.SetRun(0);
-    ASSERT_EQ(scan.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    scan.get();
     EXPECT_EQ(trace.steps, 400 + 3);
     EXPECT_TRUE(events.OfKind(ScanFailed).empty());
 }
 
-TEST(RunControl, StopBeforeStartIsHonouredOnceThenScansRunAgain)
+// A stop asked while no run of its kind goes on ends nothing later: every scan
+// begins with its own SetRun(0), every recovery with SetRun(1).
+TEST(RunControl, StopWhileNothingRunsDoesNotReachTheNextRun)
 {
     Disk disk({"NTFS", "NTFS"});
     Trace trace;
     Events events;
     DataRecoveryMultiImpl engine(disk.Records(), events.Callback(), TestOptions(MakeFactory({}, trace)));
-    engine.SetStop(0);
-    engine.Start();
-    auto failed = events.OfKind(ScanFailed);
-    ASSERT_EQ(failed.size(), 2u);
-    EXPECT_EQ(failed[0].errorCode, 14);
-    EXPECT_EQ(failed[1].errorCode, 14);
-    EXPECT_EQ(trace.structureCalls, 0);
-
-    // The next scan is a new request and runs.
-    engine.Start();
-    EXPECT_EQ(events.OfKind(ScanFailed).size(), 2u);
+    const std::vector<ScanPathInfo> rows{{0, 0, "V0:\\a"}};
+    const std::vector<std::pair<const char*, std::function<void()>>> scans{
+        {"Start()", [&] { engine.Start(); }},
+        {"Start(rows)", [&] { engine.Start(rows); }},
+        {"ScanRecycleBin()", [&] { engine.ScanRecycleBin(); }},
+    };
+    int runs = 0;
+    for (const auto& [name, scan] : scans) {
+        SCOPED_TRACE(name);
+        engine.SetStop(0);
+        scan();
+        EXPECT_TRUE(events.OfKind(ScanFailed).empty());
+        EXPECT_EQ(events.OfKind(ScanFinished).size(), static_cast<size_t>(++runs));
+    }
     EXPECT_EQ(trace.structureCalls, 2);
-    EXPECT_EQ(events.OfKind(ScanFinished).size(), 2u);
+    EXPECT_EQ(trace.pathCalls, 1 + 2); // one row, then both volumes' recycle bins
 
-    // SetRun withdraws a stop that was waiting for the next scan.
-    engine.SetStop(0);
-    engine.SetRun(0);
-    engine.ScanRecycleBin();
-    EXPECT_EQ(events.OfKind(ScanFailed).size(), 2u);
+    DataRun run{0, 512};
+    auto file = MakeDataRecoveryInfo(NtfsFile);
+    file.fileSize = 512;
+    file.runs = &run;
+    file.runCount = 1;
+    file.path = "a";
+    file.pathLength = 1;
+    TestSupport::TempDir out;
+    engine.SetStop(1);
+    EXPECT_EQ(engine.RecoverData(out.Path().string(), file), 0);
+    engine.SetStop(1);
+    EXPECT_EQ(engine.RecoverData(out.Path().string(), std::vector<DataRecoveryInfo>{file}), 0);
+    EXPECT_TRUE(events.OfKind(RecoverFailed).empty());
+    EXPECT_EQ(events.OfKind(RecoverDone).size(), 2u);
 }
 
 TEST(RunControl, ContainerSetsBothOwnStatesWhateverWhich)
@@ -222,4 +237,40 @@ TEST(RunControl, ConcurrentReportsAndControl)
     control.join();
     EXPECT_FALSE(events.OfKind(NtfsFile).empty());
     EXPECT_EQ(events.OfKind(ScanFinished).size(), 1u);
+}
+
+// A second scan on one object while the first is still unwinding from a stop
+// waits for it: the two never run at once, and the second's own start (which
+// sets the states back to Run) cannot undo the first one's stop. Many rounds,
+// for the sanitizer builds.
+TEST(RunControl, ScansOnOneObjectNeverOverlap)
+{
+    Disk disk({"NTFS"});
+    Trace trace;
+    Events events;
+    std::map<uint8_t, VolumeScript> scripts;
+    scripts[0].raw.blockUntilStopped = true;
+    DataRecoveryMultiImpl engine(disk.Records(), events.Callback(), TestOptions(MakeFactory(scripts, trace)));
+    const std::vector<ScanPathInfo> rows{{0, 0, "V0:\\a"}};
+    constexpr int rounds = 40;
+    int started = 0;
+    const auto runsStarted = [&] { return trace.rawCalls + trace.pathCalls; };
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(round);
+        auto first = std::async(std::launch::async, [&] { return engine.Start(); });
+        ++started;
+        ASSERT_TRUE(WaitFor([&] { return runsStarted() == started; })); // held in its raw pass
+        engine.SetStop(0);
+        // The second is the whole scan or, every other round, the path scan.
+        auto second = std::async(std::launch::async, [&] {
+            return round % 2 == 0 ? engine.Start() : engine.Start(rows);
+        });
+        ++started;
+        ASSERT_TRUE(WaitFor([&] { return runsStarted() == started; }));
+        engine.SetStop(0);
+        first.get();
+        second.get();
+    }
+    EXPECT_EQ(trace.mostRunning, 1);
+    EXPECT_EQ(events.OfKind(ScanFinished).size(), 2u * rounds);
 }

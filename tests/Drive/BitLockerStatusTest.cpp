@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <unistd.h>
+#include <vector>
 #include <string.h>
 
 using namespace TestSupport;
@@ -108,6 +110,54 @@ TEST(BitLockerUnlock, FailuresGiveFalse)
     EXPECT_FALSE(UnlockBitLockerVolume(volume(crafted, MiB), L"secret")); // an image range has no node of its own
     const wchar_t invalid[] = {L'a', static_cast<wchar_t>(0xD800), 0};
     EXPECT_FALSE(UnlockBitLockerVolume(volume(crafted, 0), invalid));
+}
+
+// A correct password counts as an unlock only when the volume reads unlocked
+// afterwards: an image file (no node to map) and a mapping that never appears
+// give false; a mapping over the volume's node gives true.
+TEST(BitLockerUnlock, ACorrectPasswordCountsOnlyWhenTheVolumeReadsUnlocked)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mapping a BitLocker volume needs root";
+    FakeSystem sys;
+    sys.AddDisk("sdb", "pci0000:00/usb1/1-1/1-1:1.0/host3/target3:0:0/3:0:0:0", 2097152);
+    sys.AddPartition("sdb", "sdb1", 1, 2048, 1048576);
+    sys.AddPartition("sdb", "sdb2", 2, 1050624, 1046528);
+    for (const char* node : {"sdb", "sdb1", "sdb2"})
+        MakeSparseFile(sys.DeviceNode(node), 4096);
+    TempDir dir;
+    const std::string image = dir / "bitlocker.img";
+    MakeSparseFile(image, MiB);
+
+    struct Case {
+        const char* name;
+        std::string device;
+        bool mapsIt; // the fake mapping appears over the node
+        bool expected;
+        const char* mappingName;
+    };
+    const std::vector<Case> cases{
+        {"image file", image, true, false, ""},
+        {"mapping never appears", sys.DeviceNode("sdb2"), false, false, "velmora-bitlk-sdb2"},
+        {"mapped", sys.DeviceNode("sdb1"), true, true, "velmora-bitlk-sdb1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string askedMapping = "(not asked)";
+        const CIMV2WMIServer server(sys.Roots(), [&](const std::string& node, const std::string& password,
+                                                     const std::string& mapping) {
+            askedMapping = mapping;
+            EXPECT_EQ(node, c.device);
+            EXPECT_EQ(password, "correct");
+            if (c.mapsIt && !mapping.empty())
+                sys.AddHolder(mapping.substr(std::string("velmora-bitlk-").size()), "dm-0",
+                              "CRYPT-BITLK-0f1e2d3c-" + mapping);
+            return Platform::BitlkUnlockResult{true, {}};
+        });
+        EXPECT_EQ(server.UnlockWithPassphrase(c.device, 0, "correct"), c.expected);
+        EXPECT_EQ(askedMapping, c.mappingName);
+        EXPECT_EQ(server.GetLockStatus(c.device, 0), c.expected ? 0 : 1);
+    }
 }
 
 // The export's UTF-8 copy of the password is wiped before it is freed: the

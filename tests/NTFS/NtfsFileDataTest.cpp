@@ -6,6 +6,7 @@
 #include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/RecoveryFixture.h"
+#include "DataRecovery/VelmoraContainer.h"
 #include "NTFS/Decompress.h"
 #include "NTFS/MFT.h"
 #include "NTFS/MFTRecord.h"
@@ -14,6 +15,8 @@
 #include "NTFS/NtfsImage.h"
 #include "Utils/BufferDataWriter.h"
 #include "Utils/Decompression.h"
+#include "Utils/PartReader.h"
+#include "Utils/ReaderBuffer.h"
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
@@ -114,6 +117,7 @@ with open(m + "/c/text.txt", "wb") as f:
 open(m + "/c/rand.bin", "wb").write(data("random")[:100000])
 open(m + "/c/mixed.bin", "wb").write(data("random")[:65536] + text[:200000])
 open(m + "/c/mid.txt", "wb").write(text[:70001])
+open(m + "/c/big.bin", "wb").write((data("random")[:32768] + text[:32768]) * 128)
 open(m + "/c/gone.txt", "wb").write(text[1000:150000])
 with open(m + "/init.bin", "wb") as f:
     f.write(data("random")[:10000])
@@ -327,6 +331,33 @@ TEST_F(NtfsFileData, CompressedSparseAndWofFilesRecoverByteExact)
             EXPECT_EQ(size, room);
             EXPECT_TRUE(memory == bytes.substr(0, room));
         }
+    }
+}
+
+// A preview of a large NTFS-compressed file decodes only what fills the
+// caller's buffer: the bytes asked of the reader are its record and its first
+// units, not the file's 4 MiB of compressed data.
+TEST_F(NtfsFileData, APreviewOfALargeCompressedFileReadsOnlyItsFirstUnits)
+{
+    Found found;
+    auto engine = Scan(found);
+    ASSERT_TRUE(found.files.count("c/big.bin"));
+    auto& big = *found.files.at("c/big.bin");
+    const std::string unit = Random(100000, 5).substr(0, 32768) + Text(300000).substr(0, 32768);
+    ASSERT_EQ(big.record.fileSize, unit.size() * 128);
+    ASSERT_FALSE(big.runs.empty());
+    ASSERT_EQ(big.runs[0].length, 0u) << "decoded from its record";
+    const auto buffer = engine->FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
+    for (size_t room : {size_t{1000}, size_t{65536}, size_t{100000}}) {
+        SCOPED_TRACE(room);
+        std::string memory(room, '\0');
+        size_t size = room;
+        const uint64_t before = buffer->GetStatistics().bytesAsked;
+        ASSERT_EQ(engine->RecoverToMemory(memory.data(), &size, big.record), 0);
+        const uint64_t asked = buffer->GetStatistics().bytesAsked - before;
+        EXPECT_EQ(size, room);
+        EXPECT_TRUE(memory == (unit + unit).substr(0, room));
+        EXPECT_LE(asked, 4 * 65536u) << "bytes asked of the reader for a preview of " << room;
     }
 }
 
