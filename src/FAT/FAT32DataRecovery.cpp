@@ -318,7 +318,8 @@ std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster
     // Candidates per deleted entry, never shared by entries of one name.
     std::unordered_map<const DeletedEntry*, std::vector<Candidate>> candidates;
     NeighbourSearch search(directoryClusters, limit, cs);
-    // Each pass starts from the table's own free stretches, read when first needed.
+    // Each pass starts from the table's own free stretches, read once when first needed.
+    std::optional<std::vector<FreeRange>> tableFree;
     std::optional<FreeStretches> stretches;
     auto clustersOf = [&](uint64_t bytes) { return (bytes + cs - 1) / cs; };
     // Tries a deleted entry against the neighbours under listKey; what it
@@ -357,8 +358,10 @@ std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster
             mine.push_back({score, d.node.size, uint64_t{high} << 16 | low});
             if (!forward)
                 return;
+            if (!tableFree)
+                tableFree = table->GetFreeRanges();
             if (!stretches)
-                stretches.emplace(table->GetFreeRanges(), cs, volumeSize);
+                stretches.emplace(*tableFree, cs, volumeSize);
             const uint64_t placed = uint64_t{low} | uint64_t{high} << 16;
             if (const auto excess = stretches->Place(placed, clustersOf(d.node.size)))
                 mine.push_back({mine.back().score, excess->bytes, excess->cluster});
