@@ -6,9 +6,12 @@
 #include "FAT/EntryBytes.h"
 #include "FAT/FAT32DirectoryBlock.h"
 #include "FAT/FATRecognize.h"
+#include "FAT/FreeStretches.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
 
 static constexpr const char* LogSource = "src/FAT/FAT32DataRecovery";
 
@@ -303,58 +306,84 @@ void FAT32DataRecovery::FinishScan()
 std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster(DeletedMap& deleted)
 {
     std::vector<FileManagerSP::FileNode> out;
+    if (deleted.empty())
+        return out;
     auto table = GetTable();
     const uint64_t cs = table->ClusterSize();
     const uint64_t limit = table->EntryLimit();
     struct Candidate {
         uint32_t high;
         int32_t score;
-        int order;
     };
     // Candidates per deleted entry, never shared by entries of one name.
-    std::map<const DeletedEntry*, std::vector<Candidate>> candidates;
-    int order = 0;
+    std::unordered_map<const DeletedEntry*, std::vector<Candidate>> candidates;
+    NeighbourSearch search(directoryClusters, limit, cs);
+    // Each pass starts from the table's own free stretches, read once when first needed.
+    std::optional<std::vector<FreeRange>> tableFree;
+    std::optional<FreeStretches> stretches;
     auto clustersOf = [&](uint64_t bytes) { return (bytes + cs - 1) / cs; };
-    auto tryEntry = [&](const DeletedEntry& d, int64_t key, const std::vector<Neighbour>& neighbours, bool forward) {
-        const uint32_t low = d.node.id & 0xFFFF;
-        bool nonZero = false;
-        const Neighbour* last = nullptr;
-        for (auto n = neighbours.rbegin(); n != neighbours.rend(); ++n) {
-            Neighbour tried = *n;
-            if (forward && d.firstOfBlock)
-                tried = {0, cs, d.blockCluster};
-            last = &*n;
-            nonZero = nonZero || tried.firstCluster != 0;
-            const uint64_t steps = clustersOf(forward ? tried.size : d.node.size);
-            int64_t c = forward ? int64_t(tried.firstCluster + steps) : int64_t(tried.firstCluster) - int64_t(steps);
-            while (c > 0 && directoryClusters.count(static_cast<uint64_t>(c)))
-                c += forward ? 1 : -1;
-            if (c < 0)
-                continue;
-            uint64_t cluster = static_cast<uint64_t>(c) % limit;
-            const uint16_t diff = static_cast<uint16_t>((cluster & 0xFFFF) - low);
-            if (diff <= 2 || diff >= 0xFFFE) {
-                const int32_t score = tried.score == 0 ? 1 : tried.score;
-                const uint32_t high = static_cast<uint32_t>(cluster >> 16);
-                candidates[&d].push_back({high, score, order++});
-                liveNeighbours[key].push_back({score, d.node.size, uint64_t{high} << 16 | low});
-                return;
-            }
-        }
-        if (!last || (forward && !nonZero))
+    // Tries a deleted entry against the neighbours under listKey; what it
+    // finds is entered under the entry's own key for later entries to follow.
+    auto tryEntry = [&](const DeletedEntry& d, int64_t key, int64_t listKey, bool forward) {
+        const auto& list = liveNeighbours[listKey];
+        if (list.empty())
             return;
-        const uint64_t steps = clustersOf(forward ? last->size : d.node.size) / 0x10000 * 0x10000;
-        const uint64_t moved = forward ? last->firstCluster + steps
-                                       : (last->firstCluster >= steps ? last->firstCluster - steps : 0);
+        const uint16_t low = static_cast<uint16_t>(d.node.id & 0xFFFF);
+        std::optional<NeighbourSearch::Hit> hit;
+        Neighbour tried;
+        bool nonZero = true;
+        if (forward && d.firstOfBlock) {
+            // The first entry of a block follows the block's own cluster.
+            tried = {0, cs, d.blockCluster};
+            const uint64_t c = search.ForwardCluster(tried);
+            if (NeighbourSearch::Agrees(c, low))
+                hit = NeighbourSearch::Hit{0, c};
+            nonZero = d.blockCluster != 0;
+        } else if (forward) {
+            hit = search.LastForward(listKey, list, low);
+            if (hit)
+                tried = list[hit->position];
+            else
+                nonZero = search.AnyNonZero(listKey, list);
+        } else {
+            hit = search.LastBackward(listKey, list, low, clustersOf(d.node.size));
+            if (hit)
+                tried = list[hit->position];
+        }
+        auto& mine = liveNeighbours[key];
+        if (hit) {
+            const int32_t score = tried.score == 0 ? 1 : tried.score;
+            const uint32_t high = static_cast<uint32_t>(hit->cluster >> 16);
+            candidates[&d].push_back({high, score});
+            mine.push_back({score, d.node.size, uint64_t{high} << 16 | low});
+            if (!forward)
+                return;
+            if (!tableFree)
+                tableFree = table->GetFreeRanges();
+            if (!stretches)
+                stretches.emplace(*tableFree, cs, volumeSize);
+            const uint64_t placed = uint64_t{low} | uint64_t{high} << 16;
+            if (const auto excess = stretches->Place(placed, clustersOf(d.node.size)))
+                mine.push_back({mine.back().score, excess->bytes, excess->cluster});
+            return;
+        }
+        if (forward && !nonZero)
+            return;
+        // No neighbour agrees: the last one tried, moved by whole multiples of 65,536 clusters.
+        const Neighbour last = list.front();
+        const uint64_t steps = clustersOf(forward ? last.size : d.node.size) / 0x10000 * 0x10000;
+        const uint64_t moved = forward ? last.firstCluster + steps
+                                       : (last.firstCluster >= steps ? last.firstCluster - steps : 0);
         const uint64_t f = ((moved & 0xFFFF0000) | low) % limit;
-        candidates[&d].push_back({static_cast<uint32_t>(f >> 16), last->score + 2, order++});
-        liveNeighbours[key].push_back({last->score + 2, d.node.size, f});
+        candidates[&d].push_back({static_cast<uint32_t>(f >> 16), last.score + 2});
+        mine.push_back({last.score + 2, d.node.size, f});
     };
     for (int pass = 0; pass < 2; ++pass) {
         const bool forwardPass = pass == 0;
+        stretches.reset();
         auto visit = [&](int64_t key, const DeletedEntry& d) {
             if (d.node.size == 0) {
-                candidates[&d].push_back({0, 0, order++});
+                candidates[&d].push_back({0, 0});
                 return;
             }
             if (liveNeighbours.empty())
@@ -363,14 +392,13 @@ std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster
                 auto it = liveNeighbours.upper_bound(key);
                 if (it == liveNeighbours.begin())
                     return;
-                --it;
-                tryEntry(d, key, std::vector<Neighbour>(it->second), true);
+                tryEntry(d, key, std::prev(it)->first, true);
             } else {
                 auto it = liveNeighbours.lower_bound(key);
                 if (it == liveNeighbours.end())
-                    tryEntry(d, key, std::vector<Neighbour>(std::prev(it)->second), true);
+                    tryEntry(d, key, std::prev(it)->first, true);
                 else
-                    tryEntry(d, key, std::vector<Neighbour>(it->second), false);
+                    tryEntry(d, key, it->first, false);
             }
         };
         if (forwardPass) {
@@ -385,15 +413,24 @@ std::vector<FileManagerSP::FileNode> FAT32DataRecovery::GuessDeletedEntryCluster
     }
     for (auto& [key, list] : deleted) {
         for (auto& d : list) {
-            FileManagerSP::FileNode node = d.node;
             auto& found = candidates[&d];
-            // The lowest score wins; among equals the first found.
+            if (found.empty())
+                found.push_back({0, 0});
+            // Every distinct cluster of the lowest score, in the order found.
             std::stable_sort(found.begin(), found.end(),
                              [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
-            const uint32_t high = found.empty() ? 0 : found.front().high;
-            node.id = high << 16 | (node.id & 0xFFFF);
-            if (BuildRuns(node))
-                out.push_back(std::move(node));
+            std::vector<uint32_t> tried;
+            for (const auto& candidate : found) {
+                if (candidate.score != found.front().score)
+                    break;
+                if (std::find(tried.begin(), tried.end(), candidate.high) != tried.end())
+                    continue;
+                tried.push_back(candidate.high);
+                FileManagerSP::FileNode node = d.node;
+                node.id = candidate.high << 16 | (node.id & 0xFFFF);
+                if (BuildRuns(node))
+                    out.push_back(std::move(node));
+            }
         }
     }
     return out;

@@ -5,6 +5,7 @@
 #include "FAT/FAT32Names.h"
 #include "FAT/FATDataRecovery.h"
 #include "FAT/FATExplorer.h"
+#include "FAT/NeighbourSearch.h"
 
 #include <map>
 #include <memory>
@@ -39,12 +40,7 @@ public:
                             uint64_t inode) override;
     void FinishScan() override;
 
-    // A live file or folder whose place a deleted file may follow.
-    struct Neighbour {
-        int32_t score = 0;
-        uint64_t size = 0;
-        uint64_t firstCluster = 0;
-    };
+    using Neighbour = FAT::Neighbour;
     // A deleted file whose first cluster's high word is to be guessed.
     struct DeletedEntry {
         bool firstOfBlock = false;
@@ -55,7 +51,8 @@ public:
     using DeletedMap = std::map<int64_t, std::vector<DeletedEntry>>;
 
     // Each deleted entry gets the first cluster its live neighbours suggest,
-    // with its runs built from there.
+    // with its runs built from there; one node for each cluster that ties
+    // on the best score.
     std::vector<FileManagerSP::FileNode> GuessDeletedEntryCluster(DeletedMap& deleted);
 
     NeighbourMap liveNeighbours;
