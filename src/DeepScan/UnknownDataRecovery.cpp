@@ -19,6 +19,8 @@ namespace {
 constexpr uint64_t blockSize = 512;
 constexpr uint64_t MiB = 1 << 20;
 constexpr uint64_t exFatHeapGuess = 0x40000;
+// Own directory blocks held back at most, before they go to the own engine unsorted.
+constexpr uint64_t maxHeldBytes = 32 * MiB;
 
 // The first cluster named by a FAT "." entry in the block, or 0 when there is none.
 uint64_t DotEntryCluster(std::span<const uint8_t> block)
@@ -193,6 +195,10 @@ void UnknownDataRecovery::FinishScan()
     recognisers.clear();
     recogniserList.clear();
     knownGeometries.clear();
+    unplacedStarts.clear();
+    heldBlocks.clear();
+    heldBytes = 0;
+    earlierFormat = false;
 }
 
 VolumeInfoItem UnknownDataRecovery::LostVolumeRecord(uint64_t start, uint64_t length) const
@@ -214,7 +220,8 @@ std::pair<uint64_t, uint64_t> UnknownDataRecovery::Geometry(const FoundVolume& r
 }
 
 bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t length,
-                                        const std::function<std::unique_ptr<DataRecoveryEntity>()>& make)
+                                        const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
+                                        bool fromLayout)
 {
     std::shared_ptr<DataRecoveryEntity> engine;
     try {
@@ -228,7 +235,7 @@ bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t lengt
         return false;
     engine->lostPartitionFlag = 1;
     engine->lostPartitionNumber = static_cast<uint8_t>(++LostVolumeCounter());
-    FoundVolume row{start, length, engine};
+    FoundVolume row{start, length, engine, fromLayout};
     knownGeometries[type].insert(Geometry(row));
     std::lock_guard lock(foundMutex);
     found[type].push_back(std::move(row));
@@ -259,13 +266,13 @@ std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(const D
 }
 
 // Hands a block to the found volumes of a type whose range holds it, at their own positions.
-void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const uint8_t> block)
+void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const uint8_t> block, bool layoutVolumes)
 {
     const auto it = found.find(type);
     if (it == found.end())
         return;
     for (const auto& row : it->second)
-        if (position >= row.start && position - row.start < row.length)
+        if ((layoutVolumes || !row.fromLayout) && position >= row.start && position - row.start < row.length)
             row.engine->ScanBlock(position - row.start, block.data(), block.size());
 }
 
@@ -317,6 +324,13 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
         const uint64_t cluster = DotEntryCluster(block);
         if (cluster < 2)
             return;
+        // A directory of the own volume, or of a layout already built, builds nothing.
+        if (ownType == 1 && FitsOwnLayout(position, cluster))
+            return;
+        for (const auto& [dataStart, clusterSize] : knownGeometries[1])
+            if (FitsFat32Geometry(dataStart, clusterSize, position, cluster))
+                return;
+        bool built = false;
         for (uint64_t dataStart : {4 * MiB, 8 * MiB, 12 * MiB, 16 * MiB}) {
             for (uint64_t clusterSize : {4096u, 8192u, 16384u, 32768u}) {
                 const uint64_t before = clusterSize * (cluster - 2);
@@ -324,13 +338,20 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
                     continue;
                 if (!knownGeometries[1].insert({dataStart, clusterSize}).second)
                     continue;
-                if (AddLostVolume(1, 0, volumeLength, [&] {
-                        return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize);
-                    }))
+                if (AddLostVolume(
+                        1, 0, volumeLength,
+                        [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize); },
+                        true)) {
                     VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1,
                               static_cast<unsigned long long>(dataStart));
+                    built = true;
+                }
             }
         }
+        if (built)
+            EarlierFormatFound();
+        else if (ownType == 1)
+            LayoutFromDirectoryStarts(position, cluster);
         return;
     }
     if (position < exFatHeapGuess)
@@ -350,11 +371,127 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
         VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 2, static_cast<unsigned long long>(heap));
 }
 
+bool UnknownDataRecovery::FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position,
+                                            uint64_t cluster) const
+{
+    return clusterSize != 0 && cluster >= 2 && cluster - 2 <= (UINT64_MAX - dataStart) / clusterSize &&
+           dataStart + (cluster - 2) * clusterSize == position;
+}
+
+bool UnknownDataRecovery::FitsOwnLayout(uint64_t position, uint64_t cluster) const
+{
+    const auto* ownReader = volumeEngine ? volumeEngine->GetRawReader() : nullptr;
+    return ownReader && FitsFat32Geometry(volumeEngine->GetDataAreaOffset(), ownReader->clusterSize, position, cluster);
+}
+
+// Two directory starts of one earlier format give its layout: their clusters
+// lie (position difference / cluster difference) bytes apart. A quick format
+// with other parameters leaves the old directories where no known layout,
+// and often none of the usual guesses, places them.
+void UnknownDataRecovery::LayoutFromDirectoryStarts(uint64_t position, uint64_t cluster)
+{
+    constexpr size_t maxUnplaced = 64;
+    auto* r = recognisers.at(1).get();
+    for (const auto& [earlier, earlierCluster] : unplacedStarts) {
+        if (earlier >= position || earlierCluster >= cluster)
+            continue;
+        const uint64_t bytes = position - earlier;
+        const uint64_t clusters = cluster - earlierCluster;
+        if (bytes % clusters != 0)
+            continue;
+        const uint64_t clusterSize = bytes / clusters;
+        if (clusterSize < 512 || clusterSize > 64 * 1024 || (clusterSize & (clusterSize - 1)) != 0)
+            continue;
+        const uint64_t before = (earlierCluster - 2) * clusterSize;
+        if (before > earlier || (earlier - before) % blockSize != 0)
+            continue;
+        const uint64_t dataStart = earlier - before;
+        if (!knownGeometries[1].insert({dataStart, clusterSize}).second)
+            continue;
+        const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+        if (AddLostVolume(
+                1, 0, volumeLength,
+                [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize); },
+                true)) {
+            VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1, static_cast<unsigned long long>(dataStart));
+            unplacedStarts.clear();
+            EarlierFormatFound();
+            return;
+        }
+    }
+    if (unplacedStarts.size() < maxUnplaced)
+        unplacedStarts.push_back({position, cluster});
+}
+
+void UnknownDataRecovery::EarlierFormatFound()
+{
+    if (ownType != 1)
+        return;
+    earlierFormat = true;
+    FlushHeldBlocks();
+}
+
+void UnknownDataRecovery::FeedOwn(uint64_t position, std::span<const uint8_t> block)
+{
+    volumeEngine->ScanBlock(position, block.data(), block.size());
+    // Volumes built from directory starts lie over the own one: its blocks are not theirs.
+    FeedFound(ownType, position, block, ownType != 1);
+}
+
+// Held blocks go to the earlier format once it is known, else to the own engine.
+void UnknownDataRecovery::FlushHeldBlocks()
+{
+    auto held = std::move(heldBlocks);
+    heldBlocks.clear();
+    heldBytes = 0;
+    for (const auto& [position, bytes] : held) {
+        try {
+            if (earlierFormat)
+                FeedFound(1, position, bytes);
+            else
+                FeedOwn(position, bytes);
+        } catch (const Exceptions::ProcessControllerException&) {
+            throw;
+        } catch (const std::exception& e) {
+            VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(position), e.what());
+        }
+    }
+}
+
+// A FAT32 directory block the own engine takes. After a quick format the
+// card holds the old format's directories in the new one's free space: a
+// block that no own directory start places waits until the pass knows
+// whether an earlier format with a layout of its own claims it, so that its
+// files are not reported a second time at the new layout's (wrong) places.
+void UnknownDataRecovery::OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block)
+{
+    const auto recogniser = recognisers.find(1);
+    const bool start = recogniser != recognisers.end() &&
+                       recogniser->second->IsDirectoryStart(position, block.data(), block.size());
+    if (start && FitsOwnLayout(position, DotEntryCluster(block))) {
+        FeedOwn(position, block);
+        return;
+    }
+    DirectoryStart(1, position, block);
+    if (earlierFormat) {
+        FeedFound(1, position, block);
+        return;
+    }
+    heldBlocks.push_back({position, std::vector<uint8_t>(block.begin(), block.end())});
+    heldBytes += block.size();
+    if (heldBytes > maxHeldBytes)
+        FlushHeldBlocks();
+}
+
 // The order-dependent work for one block beyond the own structures that the
 // own engine does not skip.
 void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t> block, bool candidate)
 {
     if (volumeEngine && volumeEngine->IsDirectoryBlock(position, block.data(), block.size())) {
+        if (ownType == 1) {
+            OwnDirectoryBlock(position, block);
+            return;
+        }
         DirectoryStart(ownType, position, block);
         volumeEngine->ScanBlock(position, block.data(), block.size());
         FeedFound(ownType, position, block);
@@ -411,11 +548,13 @@ std::vector<bool> UnknownDataRecovery::ScanChunk(uint64_t& position, const DeepS
             chunk.bytes.subspan(position - base, std::min<uint64_t>(blockSize, base + length - position));
         const size_t index = (position - base) / blockSize;
         if (position < ownEnd) {
-            // The own structures: only lost volumes' directory blocks are looked for.
-            if (found.empty() || !Candidate(position, marks, index)) {
+            // The own structures: only directories of other volumes are looked for.
+            if (!Candidate(position, marks, index)) {
                 position += blockSize;
                 continue;
             }
+            if (ownType != 0)
+                DirectoryStart(ownType, position, block);
             for (auto& [type, recogniser] : recognisers)
                 if (found.count(type) && recogniser->IsDirectoryBlock(position, block.data(), block.size()))
                     FeedFound(type, position, block);
@@ -481,6 +620,7 @@ int UnknownDataRecovery::ScanRaw()
             auto startAllowed = ScanChunk(position, *delivered.chunk, delivered.marks);
             carving->CarveChunk(std::move(delivered.chunk), std::move(startAllowed));
         }
+        FlushHeldBlocks();
         carving->EndCarving();
     } catch (...) {
         carving->AbandonCarving();

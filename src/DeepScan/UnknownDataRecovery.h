@@ -58,6 +58,7 @@ public:
         uint64_t start = 0; // volume-relative
         uint64_t length = 0;
         std::shared_ptr<DataRecoveryEntity> engine;
+        bool fromLayout = false; // built from directory starts, over the whole range
     };
     const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
 
@@ -80,12 +81,22 @@ private:
     std::vector<bool> ScanChunk(uint64_t& position, const DeepScan::Chunk& chunk, const std::vector<bool>& marks);
     bool Candidate(uint64_t position, const std::vector<bool>& marks, size_t index) const;
     void ScanBlockAt(uint64_t position, std::span<const uint8_t> block, bool candidate);
-    void FeedFound(int type, uint64_t position, std::span<const uint8_t> block);
+    void FeedFound(int type, uint64_t position, std::span<const uint8_t> block, bool layoutVolumes = true);
     bool RecognizeBoot(uint64_t position, std::span<const uint8_t> block);
     void BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block);
     void DirectoryStart(int type, uint64_t position, std::span<const uint8_t> block);
+    // The own FAT32 volume's directory blocks, or those of an earlier format of it.
+    void OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block);
+    bool FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position, uint64_t cluster) const;
+    bool FitsOwnLayout(uint64_t position, uint64_t cluster) const;
+    void EarlierFormatFound();
+    // A FAT32 layout read from two directory starts that no known layout places.
+    void LayoutFromDirectoryStarts(uint64_t position, uint64_t cluster);
+    void FeedOwn(uint64_t position, std::span<const uint8_t> block);
+    void FlushHeldBlocks();
     // Builds, numbers and registers a lost volume's engine; false when building failed.
-    bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make);
+    bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
+                       bool fromLayout = false);
     std::pair<uint64_t, uint64_t> Geometry(const FoundVolume& row);
     VolumeInfoItem LostVolumeRecord(uint64_t start, uint64_t length) const;
     void ReportProgress(uint64_t position);
@@ -102,6 +113,14 @@ private:
     std::mutex foundMutex;
     // (data-area start, cluster size) of volumes built, relative to the scanned volume.
     std::map<int, std::set<std::pair<uint64_t, uint64_t>>> knownGeometries;
+    // Directory starts of the own type that fit no known layout: (position, cluster).
+    std::vector<std::pair<uint64_t, uint64_t>> unplacedStarts;
+    // Own-type directory blocks no own directory start places, held until the
+    // pass knows whether an earlier format of the volume claims them.
+    std::vector<std::pair<uint64_t, std::vector<uint8_t>>> heldBlocks;
+    uint64_t heldBytes = 0;
+    // An earlier FAT32 format of the volume with a layout of its own was built.
+    bool earlierFormat = false;
     // Types whose build from a directory block was tried.
     std::set<int> triedDirectoryTypes;
     uint64_t progressSum = 0;

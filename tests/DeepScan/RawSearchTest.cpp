@@ -346,6 +346,73 @@ TEST_F(RawSearch, Fat32DirectoryStartGuessBuildsOneVolumeOnce)
     EXPECT_EQ(seen.built[0].length, 20 * MiB);
 }
 
+// The own structures hold no directories of the own volume: a directory
+// start there belongs to another layout, and is guessed from like any other.
+TEST_F(RawSearch, Fat32DirectoryStartInsideTheOwnStructuresIsGuessedFrom)
+{
+    MakeImage(12 * MiB);
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5); // data area 4 MiB, clusters of 4096
+    auto own = Own(1, 8 * MiB);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{4 * MiB, 4096}}));
+}
+
+// A quick format with other parameters: the old directories lie where neither
+// the new layout nor the usual guesses place them. Two of their starts give
+// the old layout; its blocks, the old root's before them included, go to the
+// old volume only, and the new volume's own directory start to the own engine only.
+TEST_F(RawSearch, TwoDirectoryStartsOfAnEarlierFormatGiveItsLayout)
+{
+    MakeImage(8 * MiB);
+    const uint64_t oldData = 2 * MiB + 3 * 512; // clusters of 512 bytes
+    PutText(oldData, "DIR1");                   // the old root: no "." entry
+    PutDirectoryStart(oldData + 3 * 512, 1, 5);
+    PutText(oldData + 4 * 512, "DIR1");
+    PutDirectoryStart(oldData + 7 * 512, 1, 9);
+    const uint64_t ownStart = 1 * MiB + (3000 - 2) * 1024;
+    PutDirectoryStart(ownStart, 1, 3000); // the new layout's: data area 1 MiB, clusters of 1024
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
+    reader->clusterSize = 1024;
+    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 1 * MiB, reader);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}}));
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{oldData, oldData + 3 * 512, oldData + 4 * 512, oldData + 7 * 512}));
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{ownStart}));
+}
+
+// A directory start the own layout places is the own volume's: guessing
+// from it would build a second copy of the own volume, every file twice.
+TEST_F(RawSearch, OwnDirectoryStartsBuildNoCopyOfTheOwnVolume)
+{
+    MakeImage(8 * MiB);
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5);
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
+    reader->clusterSize = 4096;
+    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 4 * MiB, reader);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_TRUE(seen.layouts.empty());
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{4 * MiB + 3 * 4096}));
+}
+
+// Without an earlier format the own engine gets every own directory block.
+TEST_F(RawSearch, OwnDirectoryBlocksWithoutAnEarlierFormatGoToTheOwnEngine)
+{
+    MakeImage(4 * MiB);
+    PutText(2 * MiB, "DIR1");
+    PutDirectoryStart(2 * MiB + 4096, 1, 7); // one start fits no layout: builds nothing alone
+    PutText(3 * MiB, "DIR1");
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, 4 * MiB);
+    reader->clusterSize = 4096;
+    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 64 * KiB, reader);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_TRUE(seen.layouts.empty());
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{2 * MiB, 2 * MiB + 4096, 3 * MiB}));
+}
+
 // A volume found by its boot sector whose data area lies 4 MiB into the
 // scanned volume is the same volume the directory-start guess would build.
 TEST_F(RawSearch, GeometriesOfBootSectorVolumesAreKeptInTheScannedVolumesFrame)
