@@ -430,6 +430,13 @@ void DocumentManagerPrivate::releaseAll()
     lostPartitionCounter = 0xFFFFFFFF;
     releaseTrees();
     resetTotals();
+    // A filter belongs to the scan it was set on: the next scan starts unfiltered,
+    // as the filter bar does.
+    {
+        std::lock_guard lock(hooksMutex);
+        filterSet.store(false);
+        filter = {};
+    }
     clearFileSizeTextCache();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -61,4 +62,16 @@ QString suggestExportStartFolder(const ScannedDisk& scanned)
     }
     const QString home = QDir::homePath();
     return pickExportStartFolder(volumes, home, QStorageInfo(home).rootPath());
+}
+
+QString exportStartFolder(const QString& lastChosen, const QString& homeFolder, const ScannedDisk& scanned)
+{
+    auto usable = [&](const QString& folder) {
+        return !folder.isEmpty() && QFileInfo(folder).isDir() && isOutsideScannedDisk(folder, scanned);
+    };
+    if (usable(lastChosen))
+        return lastChosen;
+    if (usable(homeFolder))
+        return homeFolder;
+    return suggestExportStartFolder(scanned);
 }

@@ -29,3 +29,8 @@ QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString&
 
 // Surveys the mounted volumes (QStorageInfo); runs on a pool thread.
 QString suggestExportStartFolder(const ScannedDisk& scanned);
+
+// Where the folder picker starts: the folder chosen for the last export while it
+// exists and is not on the scanned disk; else the home folder when it is not on
+// the scanned disk; else the survey's suggestion. Runs on a pool thread.
+QString exportStartFolder(const QString& lastChosen, const QString& homeFolder, const ScannedDisk& scanned);

@@ -1,5 +1,7 @@
 #include "FileSystemPathTreeView.h"
 
+#include "DocumentManager.h"
+
 #include "FileSystemPathTreeDelegate.h"
 #include "FileSystemPathTreeModel.h"
 #include "FileSystemPathTreeProxyModel.h"
@@ -12,6 +14,7 @@
 #include <QItemSelectionModel>
 
 struct FileSystemPathTreeView::Private {
+    DocumentManager* manager = nullptr;
     XTreeView* tree = nullptr;
     FileSystemPathTreeModel* model = nullptr;
     FileSystemPathTreeProxyModel* proxy = nullptr;
@@ -21,6 +24,7 @@ struct FileSystemPathTreeView::Private {
 FileSystemPathTreeView::FileSystemPathTreeView(DocumentManager* manager, QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>())
 {
+    d->manager = manager;
     d->tree = new XTreeView(this);
     d->model = new FileSystemPathTreeModel(manager, this);
     d->proxy = new FileSystemPathTreeProxyModel(d->tree);
@@ -154,6 +158,10 @@ void FileSystemPathTreeView::onItemCheckStateToggled(const QModelIndex& proxyInd
     const QString path = source.data(FileSystemPathTreeModel::PathRole).toString();
     const int mode = source.data(FileSystemPathTreeModel::ViewModeRole).toInt();
     emit nodeCheckStateRequested(path, state, mode);
+    // The document manager sets the node, its descendants and ancestors, and
+    // refreshes the other tree; its nodeStateChanged repaints this one.
+    if (d->manager)
+        d->manager->updateDocumentNodeState(path, {}, state, 0, mode);
     if (state != 2)
         return;
     if (mode == 1) {

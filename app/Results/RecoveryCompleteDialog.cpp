@@ -5,6 +5,7 @@
 #include "DesktopHelpers.h"
 #include "ResultsDialogStyle.h"
 #include "XLabel.h"
+#include "XMessageBox.h"
 #include "XPushButton.h"
 
 #include <QDir>
@@ -105,5 +106,11 @@ void RecoveryCompleteDialog::openExportFolder()
         CuteSettings::instance().value(QStringLiteral("exportExistingDirectory"), QString(), CuteSettings::Memory).toString();
     if (!folder.isEmpty() && !QDir(folder).exists())
         QDir().mkpath(folder);
-    openLink(folder, true);
+    if (openLink(folder, true))
+        return;
+    // No file manager answered: the user still needs to know where to look.
+    XMessageBox::information(this, QString(),
+                             tr("No file manager could be opened. The recovered files are in:\n%1")
+                                 .arg(QDir::toNativeSeparators(folder)),
+                             {tr("OK")}, 1);
 }

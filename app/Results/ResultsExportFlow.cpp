@@ -17,6 +17,7 @@
 #include "spdlog_qt.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QLocale>
@@ -206,12 +207,21 @@ QString ResultsExportFlow::surveyStartFolder() const
     struct Survey {
         std::mutex mutex;
         ScannedDisk scanned;
+        QString lastChosen;
+        QString home;
         QString result;
     };
     auto survey = std::make_shared<Survey>();
     {
         std::lock_guard lock(survey->mutex);
         survey->scanned = scannedDisk();
+        // The last export folder lies inside the folder the user chose then.
+        const QString lastExport =
+            CuteSettings::instance().value(QStringLiteral("exportExistingDirectory"), QString(), CuteSettings::Memory)
+                .toString();
+        if (!lastExport.isEmpty())
+            survey->lastChosen = QFileInfo(lastExport).absolutePath();
+        survey->home = QDir::homePath();
     }
     // The survey may wait on slow or hung mounts: the GUI keeps painting meanwhile.
     QFutureWatcher<void> watcher;
@@ -219,11 +229,14 @@ QString ResultsExportFlow::surveyStartFolder() const
     connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(QtConcurrent::run([survey] {
         ScannedDisk scanned;
+        QString lastChosen, home;
         {
             std::lock_guard lock(survey->mutex);
             scanned = survey->scanned;
+            lastChosen = survey->lastChosen;
+            home = survey->home;
         }
-        const QString result = suggestExportStartFolder(scanned);
+        const QString result = exportStartFolder(lastChosen, home, scanned);
         std::lock_guard lock(survey->mutex);
         survey->result = result;
     }));

@@ -213,12 +213,15 @@ QMenu* MainTitleBar::buildMainMenu()
     connect(logFolder, &QAction::triggered, this, [] {
         openFolderInExplorer(CuteSettings::logDirectory());
     });
-    QAction* updates = menu->addAction(tr("Check for Updates"));
-    updates->setMenuRole(QAction::ApplicationSpecificRole);
-    connect(updates, &QAction::triggered, this, [] {
-        AppManager::instance()->checkForUpdates();
-        DialogManager::instance()->showDialog(DialogManager::UpgradeDialogType, QVariant());
-    });
+    // Without an update address the check can only fail.
+    if (!endpoint(Endpoint::Update).isEmpty()) {
+        QAction* updates = menu->addAction(tr("Check for Updates"));
+        updates->setMenuRole(QAction::ApplicationSpecificRole);
+        connect(updates, &QAction::triggered, this, [] {
+            AppManager::instance()->checkForUpdates();
+            DialogManager::instance()->showDialog(DialogManager::UpgradeDialogType, QVariant());
+        });
+    }
     QAction* about = menu->addAction(tr("About"));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this,

@@ -372,6 +372,23 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
+    // With no file manager to open it, a message says where the files are.
+    void checkRecoveredDataWithoutFileManagerSaysWhere()
+    {
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("Ostrel_260101_101011"));
+        CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), folder, CuteSettings::Memory);
+        // The offscreen platform opens no URL, as a desktop without a file manager.
+        RecoveryCompleteDialog dialog(QString(), &window_);
+        dialog.show();
+        auto box = answerMessage(1);
+        dialog.checkButton()->click();
+        QVERIFY(box->done());
+        QVERIFY2(box->answer()->text.contains(folder), qPrintable(box->answer()->text));
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(dialog.isVisible());
+    }
+
 private:
     ResultsExportHooks hooksFor(const QString& folder, bool* stopCalled)
     {

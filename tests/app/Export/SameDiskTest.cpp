@@ -378,6 +378,40 @@ private slots:
             QVERIFY2(isOutsideScannedDisk(suggestion, scanned), qPrintable(suggestion));
     }
 
+    // Two real disks: the scanned one (a tmpfs) and the one of the temp folder.
+    // The picker starts in the folder of the last export, then in the home
+    // folder, each only while it is not on the scanned disk.
+    void startFolderFollowsTheUser()
+    {
+        if (!isRoot())
+            QSKIP("mounting a tmpfs needs root");
+        QTemporaryDir other;
+        QVERIFY(other.isValid());
+        Mount disk;
+        QVERIFY(disk.mountTmpfs(base_.filePath(QStringLiteral("scanned-disk")), QStringLiteral("size=1m")));
+        ScannedDisk scanned;
+        scanned.keys = storageKeysOfFolder(disk.point());
+        QVERIFY(!scanned.keys.isEmpty());
+        const QString homeThere = disk.point() + "/home";
+        const QString chosenThere = disk.point() + "/chosen";
+        const QString homeHere = other.filePath(QStringLiteral("home"));
+        const QString chosenHere = other.filePath(QStringLiteral("chosen"));
+        for (const QString& folder : {homeThere, chosenThere, homeHere, chosenHere})
+            QVERIFY(QDir().mkpath(folder));
+
+        // Home on another disk: the home folder.
+        QCOMPARE(exportStartFolder(QString(), homeHere, scanned), homeHere);
+        // Home on the scanned disk: the survey's pick, off the scanned disk.
+        const QString survey = exportStartFolder(QString(), homeThere, scanned);
+        QCOMPARE(survey, suggestExportStartFolder(scanned));
+        QVERIFY(survey != homeThere);
+        // After a first export: its folder, while it exists and is off the scanned disk.
+        QCOMPARE(exportStartFolder(chosenHere, homeHere, scanned), chosenHere);
+        QCOMPARE(exportStartFolder(chosenThere, homeHere, scanned), homeHere);
+        QVERIFY(QDir(chosenHere).removeRecursively());
+        QCOMPARE(exportStartFolder(chosenHere, homeHere, scanned), homeHere);
+    }
+
 private:
     AppEventWindow window_;
     QTemporaryDir base_;

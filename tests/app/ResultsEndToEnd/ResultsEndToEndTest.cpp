@@ -16,6 +16,11 @@
 #include "FileBrowserView.h"
 #include "FileSystemPathDisplayData.h"
 #include "FileSystemPathNavigato.h"
+#include "FileSystemPathTreeModel.h"
+#include "FileSystemPathTreeProxyModel.h"
+#include "FileSystemPathTreeView.h"
+#include "FileFilterManager.h"
+#include "XTreeView.h"
 #include "HardDiskAndFolderSelectPage.h"
 #include "NoLocalDiskDialog.h"
 #include "RefreshDiskDialog.h"
@@ -40,9 +45,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +78,18 @@ void shot(const QString& name)
         XApplication::instance()->mainWidget()->grab().save(base + ".png");
     if (QGuiApplication::platformName() == "xcb")
         PageFixture::run("import", {"-window", "root", base + "-screen.png"});
+}
+
+// Relative path -> sha256 of every regular file below dir.
+QMap<QString, QByteArray> treeBelow(const QString& dir)
+{
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        tree.insert(path.mid(dir.size() + 1), sha256(path));
+    }
+    return tree;
 }
 
 // sha256 of every regular file below dir.
@@ -154,10 +173,13 @@ private:
 };
 
 // Chooses folder in the next folder picker, from a timer while it runs.
-std::unique_ptr<ModalAnswerer<QFileDialog>> chooseFolder(const QString& folder)
+// started, when given, gets the folder the picker opened in.
+std::unique_ptr<ModalAnswerer<QFileDialog>> chooseFolder(const QString& folder, QString* started = nullptr)
 {
-    return std::make_unique<ModalAnswerer<QFileDialog>>([folder](QFileDialog* dialog) {
+    return std::make_unique<ModalAnswerer<QFileDialog>>([folder, started](QFileDialog* dialog) {
         shot("folder-picker");
+        if (started)
+            *started = QDir(dialog->directory()).absolutePath();
         dialog->setDirectory(folder);
         dialog->selectFile(folder);
         if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
@@ -247,12 +269,24 @@ class ResultsEndToEndTest : public QObject {
 
     void recoverImage(const PageFixture::FatImage& image, const QString& writtenDir, const QString& name,
                       bool sameDiskFolder = false);
+    void openScannedVolume(const PageFixture::FatImage& image, const QString& name, RecoveryStoragePage** opened);
+    void selectAllThroughThePrompt(RecoveryStoragePage* page);
+    void recoverChecked(RecoveryStoragePage* page, const QString& name, QString* exportFolder);
+    void compareWithSleuthKit(const PageFixture::FatImage& image, const QString& exportFolder, const QString& onlyBelow);
+    void goHome(RecoveryStoragePage* page);
+    QModelIndex treeRow(RecoveryStoragePage* page, const std::function<bool(const QModelIndex&)>& test);
+    void clickTreeBox(RecoveryStoragePage* page, const QModelIndex& row);
+    int tskRuns_ = 0;
+    QString lastChosen_;
     void saveOntoTheScannedDisk(const PageFixture::FatImage& image, RecoveryStoragePage* page, const QString& name);
 
 private slots:
     void initTestCase();
     void fatVolume();
     void ntfsVolume();
+    void folderBoxInTheTree();
+    void typeBoxInTheTypeView();
+    void filterEndsWithItsScan();
     void cleanupTestCase();
 };
 
@@ -281,10 +315,19 @@ void ResultsEndToEndTest::initTestCase()
     shot("device-page");
 }
 
-void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const QString& writtenDir,
-                                       const QString& name, bool sameDiskFolder)
+// From the device page to a finished scan on the results page, its summary closed.
+void ResultsEndToEndTest::openScannedVolume(const PageFixture::FatImage& image, const QString& name,
+                                            RecoveryStoragePage** opened)
 {
-    const QByteArray imageBefore = sha256(image.path);
+    // A test that failed on the results page left it open: start from the devices.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        QCoreApplication::processEvents();
+    }
+    if (RecoveryStoragePage* left = resultsPage()) {
+        QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+        goHome(left);
+    }
     const QDiskAndVolumeInfo volume = volumeOf(image.path);
     QVERIFY2(!volume.fileSystem.isEmpty(), "the image's volume is not in the device list");
 
@@ -315,6 +358,139 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
     QApplication::activeModalWidget()->close();
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    *opened = page;
+}
+
+// Recover with nothing checked: the prompt's "Select All" checks everything.
+void ResultsEndToEndTest::selectAllThroughThePrompt(RecoveryStoragePage* page)
+{
+    auto selectAll = answerMessage(1);
+    page->progressPanel()->recoverButton()->click();
+    QVERIFY(selectAll->done());
+    QVERIFY(selectAll->answer()->text.contains("Please select the files you want to recover."));
+    QTRY_VERIFY_WITH_TIMEOUT(DocumentManager::instance()->selectedSizeAndCount().second > 0, kWait);
+    QVERIFY(page->progressPanel()->recoverButton()->isEnabled());
+}
+
+// Recover what is checked into a new folder chosen in Qt's dialog; exportFolder
+// is the one folder the export made there, and nothing else changed beside it.
+void ResultsEndToEndTest::recoverChecked(RecoveryStoragePage* page, const QString& name, QString* exportFolder)
+{
+    const QString parent = dir_.filePath("out-" + name);
+    QVERIFY(QDir().mkpath(parent));
+    const QString target = parent + "/Recovered";
+    QVERIFY(QDir().mkpath(target));
+    const QStringList besideBefore = entriesBelow(dir_.path());
+    QString started;
+    auto picker = chooseFolder(target, &started);
+    WidgetWatcher progress("DataRecoveryDialog", [name](QWidget*) { shot(name + "-recovery-progress"); });
+    WidgetWatcher completion("RecoveryCompleteDialog", [name](QWidget* dialog) {
+        shot(name + "-completion");
+        static_cast<QDialog*>(dialog)->done(0);
+    });
+    page->progressPanel()->recoverButton()->click();
+    QVERIFY(picker->done());
+    // The picker opens in the folder chosen last, and before any export in the
+    // (private, not scanned) home folder.
+    QCOMPARE(started, lastChosen_.isEmpty() ? QDir::homePath() : lastChosen_);
+    lastChosen_ = target;
+    QTRY_VERIFY_WITH_TIMEOUT(completion.seen(), kWait);
+    QVERIFY2(completion.text().contains("Recovery successful."), qPrintable(completion.text()));
+    QVERIFY(page->progressPanel()->recoverButton()->isEnabled());
+
+    // One export folder, named by the time, and everything inside it.
+    const QStringList exports = QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QCOMPARE(exports.size(), 1);
+    QVERIFY2(QRegularExpression("^Ostrel_\\d{6}_\\d{6}$").match(exports[0]).hasMatch(), qPrintable(exports[0]));
+    QStringList besideAfter = entriesBelow(dir_.path());
+    besideAfter.erase(std::remove_if(besideAfter.begin(), besideAfter.end(),
+                                     [&](const QString& e) { return e.startsWith("out-" + name + "/Recovered/"); }),
+                      besideAfter.end());
+    QCOMPARE(besideAfter, besideBefore);
+    *exportFolder = target + "/" + exports[0];
+}
+
+// The export folder against tsk_recover -e's tree, path by path: below the one
+// volume folder, every file tsk_recover writes under onlyBelow (NTFS system
+// files and orphans aside) is there with the same bytes, and the export holds
+// nothing else under onlyBelow, nor anything outside it when onlyBelow is set.
+// A deleted FAT entry has lost its first letter on the disk: such names are
+// compared without it.
+void ResultsEndToEndTest::compareWithSleuthKit(const PageFixture::FatImage& image, const QString& exportFolder,
+                                               const QString& onlyBelow)
+{
+    if (QStandardPaths::findExecutable("tsk_recover").isEmpty())
+        QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+    const QString tskOut = dir_.filePath(QString("tsk-%1").arg(++tskRuns_));
+    QVERIFY(QDir().mkpath(tskOut));
+    QByteArray output;
+    QVERIFY2(PageFixture::run("tsk_recover", {"-e", image.path, tskOut}, &output),
+             qPrintable("tsk_recover -e failed: " + QString::fromLocal8Bit(output)));
+
+    const QStringList volumes = QDir(exportFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QCOMPARE(volumes.size(), 1);
+    const QMap<QString, QByteArray> ours = treeBelow(exportFolder + "/" + volumes[0]);
+    const QMap<QString, QByteArray> theirs = treeBelow(tskOut);
+    QSet<QString> deleted;
+    for (const QString& path : image.deleted)
+        deleted.insert(path);
+    const bool fat = image.path.endsWith("card.img");
+    auto key = [&](const QString& path) {
+        const int slash = path.lastIndexOf('/');
+        const QString folder = path.left(slash + 1);
+        const QString name = path.mid(slash + 1);
+        for (const QString& gone : deleted) {
+            if (fat && gone.startsWith(folder) && gone.lastIndexOf('/') == slash &&
+                gone.mid(slash + 2).compare(name.mid(1), Qt::CaseInsensitive) == 0)
+                return "deleted:" + gone;
+        }
+        return path;
+    };
+    auto inScope = [&](const QString& path) { return onlyBelow.isEmpty() || path.startsWith(onlyBelow + "/"); };
+
+    QMap<QString, QByteArray> expected;
+    for (auto it = theirs.cbegin(); it != theirs.cend(); ++it) {
+        if (it.key().startsWith('$') || !inScope(it.key()))
+            continue;
+        expected.insert(key(it.key()), it.value());
+    }
+    QVERIFY2(!expected.isEmpty(), "tsk_recover wrote nothing to compare with");
+    QMap<QString, QByteArray> got;
+    for (auto it = ours.cbegin(); it != ours.cend(); ++it) {
+        // tsk_recover leaves the NTFS system files out.
+        if (!fat && it.key().startsWith('$'))
+            continue;
+        if (!onlyBelow.isEmpty())
+            QVERIFY2(inScope(it.key()), qPrintable("recovered outside " + onlyBelow + ": " + it.key()));
+        const QString k = key(it.key());
+        // Files found only by the signature search have no tsk_recover counterpart.
+        if (expected.contains(k) || inScope(it.key()))
+            got.insert(k, it.value());
+    }
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        QVERIFY2(got.contains(it.key()), qPrintable("not recovered: " + it.key()));
+        QVERIFY2(got.value(it.key()) == it.value(), qPrintable("other bytes than tsk_recover's: " + it.key()));
+    }
+    for (auto it = got.cbegin(); it != got.cend(); ++it)
+        QVERIFY2(expected.contains(it.key()), qPrintable("recovered, but not in tsk_recover's tree: " + it.key()));
+}
+
+void ResultsEndToEndTest::goHome(RecoveryStoragePage* page)
+{
+    auto home = answerMessage(1);
+    page->displayData()->onBackHomeButtonClicked();
+    QTRY_COMPARE_WITH_TIMEOUT(ModuleManager::instance()->currentModule(), ModuleManager::StorageDevice, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!resultsPage(), kWait);
+}
+
+void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const QString& writtenDir,
+                                       const QString& name, bool sameDiskFolder)
+{
+    const QByteArray imageBefore = sha256(image.path);
+    RecoveryStoragePage* page = nullptr;
+    openScannedVolume(image, name, &page);
+    if (!page)
+        return;
     shot(name + "-folder-listing");
     if (!shotsDir.isEmpty()) {
         SearchDataPanelMgr::instance()->setCurrentPreviewType(1);
@@ -333,57 +509,20 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
         page->searchPanel()->filterButton()->click();
     }
 
-    // Recover with nothing checked: "Select All", then Recover again.
-    {
-        auto selectAll = answerMessage(1);
-        page->progressPanel()->recoverButton()->click();
-        QVERIFY(selectAll->done());
-        QVERIFY(selectAll->answer()->text.contains("Please select the files you want to recover."));
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(DocumentManager::instance()->selectedSizeAndCount().second > 0, kWait);
-    QVERIFY(page->progressPanel()->recoverButton()->isEnabled());
+    selectAllThroughThePrompt(page);
+    if (QTest::currentTestFailed())
+        return;
+    QString exportFolder;
+    recoverChecked(page, name, &exportFolder);
+    if (exportFolder.isEmpty())
+        return;
 
-    const QString parent = dir_.filePath("out-" + name);
-    QVERIFY(QDir().mkpath(parent));
-    const QString target = parent + "/Recovered";
-    QVERIFY(QDir().mkpath(target));
-    const QStringList besideBefore = entriesBelow(dir_.path());
-    auto picker = chooseFolder(target);
-    WidgetWatcher progress("DataRecoveryDialog", [name](QWidget*) { shot(name + "-recovery-progress"); });
-    WidgetWatcher completion("RecoveryCompleteDialog", [name](QWidget* dialog) {
-        shot(name + "-completion");
-        static_cast<QDialog*>(dialog)->done(0);
-    });
-    page->progressPanel()->recoverButton()->click();
-    QVERIFY(picker->done());
-    QTRY_VERIFY_WITH_TIMEOUT(completion.seen(), kWait);
-    QVERIFY2(completion.text().contains("Recovery successful."), qPrintable(completion.text()));
-    QVERIFY(page->progressPanel()->recoverButton()->isEnabled());
-
-    // One export folder, named by the time, and everything inside it.
-    const QStringList exports = QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    QCOMPARE(exports.size(), 1);
-    QVERIFY2(QRegularExpression("^Ostrel_\\d{6}_\\d{6}$").match(exports[0]).hasMatch(), qPrintable(exports[0]));
-    QStringList besideAfter = entriesBelow(dir_.path());
-    besideAfter.erase(std::remove_if(besideAfter.begin(), besideAfter.end(),
-                                     [&](const QString& e) { return e.startsWith("out-" + name + "/Recovered/"); }),
-                      besideAfter.end());
-    QStringList expectedBeside = besideBefore;
-    QCOMPARE(besideAfter, expectedBeside);
-
-    const QSet<QByteArray> recovered = hashesBelow(target + "/" + exports[0]);
-    const QString tskOut = dir_.filePath("tsk-" + name);
-    QVERIFY(QDir().mkpath(tskOut));
-    const bool tsk = PageFixture::run("tsk_recover", {"-e", image.path, tskOut});
-    const QSet<QByteArray> sleuthKit = tsk ? hashesBelow(tskOut) : QSet<QByteArray>();
-    for (const QString& file : image.files) {
-        const QByteArray hash = sha256(writtenDir + "/" + file);
-        QVERIFY2(recovered.contains(hash), qPrintable("not recovered: " + file));
-        if (tsk)
-            QVERIFY2(sleuthKit.contains(hash), qPrintable("not in tsk_recover -e's output: " + file));
-    }
-    if (!tsk)
-        qWarning("tsk_recover is not installed: the recovered files were not compared with The Sleuth Kit's");
+    const QSet<QByteArray> recovered = hashesBelow(exportFolder);
+    for (const QString& file : image.files)
+        QVERIFY2(recovered.contains(sha256(writtenDir + "/" + file)), qPrintable("not recovered: " + file));
+    compareWithSleuthKit(image, exportFolder, QString());
+    if (QTest::currentTestFailed())
+        return;
 
     // The scanned disk itself is only read.
     QCOMPARE(sha256(image.path), imageBefore);
@@ -391,10 +530,37 @@ void ResultsEndToEndTest::recoverImage(const PageFixture::FatImage& image, const
         saveOntoTheScannedDisk(image, page, name);
 
     // Back to the device page for the next volume.
-    auto home = answerMessage(1);
-    page->displayData()->onBackHomeButtonClicked();
-    QTRY_COMPARE_WITH_TIMEOUT(ModuleManager::instance()->currentModule(), ModuleManager::StorageDevice, kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!resultsPage(), kWait);
+    goHome(page);
+}
+
+// The row of the found folder or type folder that test accepts, made visible.
+QModelIndex ResultsEndToEndTest::treeRow(RecoveryStoragePage* page, const std::function<bool(const QModelIndex&)>& test)
+{
+    FileSystemPathTreeView* tree = page->displayData()->navigator()->tree();
+    tree->treeView()->expandAll();
+    QAbstractItemModel* proxy = tree->proxy();
+    QVector<QModelIndex> stack;
+    for (int r = 0; r < proxy->rowCount(); ++r)
+        stack << proxy->index(r, 0);
+    while (!stack.isEmpty()) {
+        const QModelIndex index = stack.takeLast();
+        if (test(index)) {
+            tree->treeView()->scrollTo(index);
+            return index;
+        }
+        for (int r = 0; r < proxy->rowCount(index); ++r)
+            stack << proxy->index(r, 0, index);
+    }
+    return {};
+}
+
+// A click on the row's check box, where the user's mouse goes.
+void ResultsEndToEndTest::clickTreeBox(RecoveryStoragePage* page, const QModelIndex& row)
+{
+    XTreeView* view = page->displayData()->navigator()->tree()->treeView();
+    const QRect rect = view->visualRect(row);
+    QVERIFY(!rect.isEmpty());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 4 + 3, rect.center().y()));
 }
 
 // A folder inside the scanned volume, mounted through a loop device: the
@@ -433,6 +599,96 @@ void ResultsEndToEndTest::ntfsVolume()
     if (!ntfs_.why.isEmpty())
         QSKIP(qPrintable(ntfs_.why));
     recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs", true);
+}
+
+// A tick on one folder's box in the tree checks exactly that folder's files.
+void ResultsEndToEndTest::folderBoxInTheTree()
+{
+    RecoveryStoragePage* page = nullptr;
+    openScannedVolume(fat_, "fat-folder", &page);
+    if (!page)
+        return;
+    const QModelIndex docs = treeRow(page, [](const QModelIndex& index) {
+        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 1 &&
+               index.data(FileSystemPathTreeModel::NameRole).toString() == "docs";
+    });
+    QVERIFY(docs.isValid());
+    clickTreeBox(page, docs);
+    QTRY_COMPARE_WITH_TIMEOUT(docs.data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
+    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    // Its parent holds other folders too: partly checked.
+    QCOMPARE(docs.parent().data(FileSystemPathTreeModel::CheckStateRole).toInt(), 1);
+    QCOMPARE(DocumentManager::instance()->selectedSizeAndCount().second, quint64(4));
+    QString exportFolder;
+    recoverChecked(page, "fat-folder", &exportFolder);
+    if (exportFolder.isEmpty())
+        return;
+    compareWithSleuthKit(fat_, exportFolder, "docs");
+    goHome(page);
+}
+
+// A tick on a type folder's box in the File Type view checks the files of that type.
+void ResultsEndToEndTest::typeBoxInTheTypeView()
+{
+    RecoveryStoragePage* page = nullptr;
+    openScannedVolume(fat_, "fat-type", &page);
+    if (!page)
+        return;
+    FileSystemPathNavigato* navigator = page->displayData()->navigator();
+    navigator->typeButton()->click();
+    const QModelIndex photos = treeRow(page, [](const QModelIndex& index) {
+        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 2 &&
+               index.data(FileSystemPathTreeModel::TypeCodeRole).toInt() == 19;
+    });
+    QVERIFY(photos.isValid());
+    clickTreeBox(page, photos);
+    QTRY_COMPARE_WITH_TIMEOUT(photos.data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
+    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    const QString exportFolder = [&] {
+        QString folder;
+        recoverChecked(page, "fat-type", &folder);
+        return folder;
+    }();
+    if (exportFolder.isEmpty())
+        return;
+    // The two pictures, at their own paths, with their own bytes.
+    const QStringList volumes = QDir(exportFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(volumes.size(), 1);
+    const QMap<QString, QByteArray> ours = treeBelow(exportFolder + "/" + volumes[0]);
+    QCOMPARE(ours.keys(), QStringList({"DCIM/2024/badge.png", "DCIM/sunset.jpg"}));
+    for (auto it = ours.cbegin(); it != ours.cend(); ++it)
+        QCOMPARE(it.value(), sha256(dir_.filePath("written/" + it.key())));
+    navigator->pathButton()->click();
+    goHome(page);
+}
+
+// A filter set on one scan does not reach the next: after Home and a new scan,
+// "Select All" and Recover bring every file back.
+void ResultsEndToEndTest::filterEndsWithItsScan()
+{
+    RecoveryStoragePage* page = nullptr;
+    openScannedVolume(fat_, "fat-filtered", &page);
+    if (!page)
+        return;
+    FileFilterManager::instance()->setFileTypeFilter(0x1, {});
+    DocumentManager::instance()->setFilterCriteriaUpdated(1);
+    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    goHome(page);
+    if (QTest::currentTestFailed())
+        return;
+    page = nullptr;
+    openScannedVolume(fat_, "fat-after-filter", &page);
+    if (!page)
+        return;
+    selectAllThroughThePrompt(page);
+    if (QTest::currentTestFailed())
+        return;
+    QString exportFolder;
+    recoverChecked(page, "fat-after-filter", &exportFolder);
+    if (exportFolder.isEmpty())
+        return;
+    compareWithSleuthKit(fat_, exportFolder, QString());
+    goHome(page);
 }
 
 void ResultsEndToEndTest::cleanupTestCase()

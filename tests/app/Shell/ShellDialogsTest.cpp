@@ -68,6 +68,7 @@ private slots:
     void downloadAddresses();
     void upgradeNowOpensOnlyWebAddresses();
     void languageMenu();
+    void updateEntryNeedsAnAddress();
     void maximiseTwiceReturnsNormalPictures();
 };
 
@@ -268,7 +269,26 @@ void ShellDialogsTest::languageMenu()
         if (!action->isSeparator() && !action->menu())
             texts << action->text();
     // Without a configured web site there are no Guide and FAQ entries.
-    QCOMPARE(texts, (QStringList{"Open Log Folder", "Check for Updates", "About"}));
+    QCOMPARE(texts, (QStringList{"Open Log Folder", "About"}));
+}
+
+// "Check for Updates" only where an update address is configured: without one it can only fail.
+void ShellDialogsTest::updateEntryNeedsAnAddress()
+{
+    MainTitleBar bar;
+    auto entries = [&] {
+        std::unique_ptr<QMenu> menu(bar.buildMainMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && !action->menu())
+                texts << action->text();
+        return texts;
+    };
+    qunsetenv("OSTREL_UPDATE_URL");
+    QVERIFY(!entries().contains("Check for Updates"));
+    qputenv("OSTREL_UPDATE_URL", "http://127.0.0.1:1/update.json");
+    QCOMPARE(entries(), (QStringList{"Open Log Folder", "Check for Updates", "About"}));
+    qunsetenv("OSTREL_UPDATE_URL");
 }
 
 void ShellDialogsTest::maximiseTwiceReturnsNormalPictures()
