@@ -297,9 +297,10 @@ bool ResultsExportFlow::checkExportDirectory(const QString& folder, quint64 byte
     const QString firstLine = tr("There is insufficient disk space on your %1. Please free space on this drive and try "
                                  "again, or select another location to save the data.")
                                   .arg(coloured(name));
-    const QString secondLine = QStringLiteral("<font color=\"#64748B\">%1: %2 %3<br>%4: %5</font>")
-                                   .arg(name.toHtmlEscaped(), formatFileSize(available, 2, true), tr("available"),
-                                        tr("Selected:"), formatFileSize(bytesNeeded, 2, true));
+    const QString secondLine =
+        QStringLiteral("<font color=\"#64748B\">%1<br>%2</font>")
+            .arg(tr("%1: %2 available").arg(name.toHtmlEscaped(), formatFileSize(available, 2, true)),
+                 tr("Selected: %1").arg(formatFileSize(bytesNeeded, 2, true)));
     const int answer = XMessageBox::information(mainWindow(), QString(), QStringLiteral("%1<br>%2").arg(firstLine, secondLine),
                                                 {tr("Select Another Location"), tr("Cancel")}, 2, true);
     sendEvent(QStringLiteral("ScanInformation"), QStringLiteral("EnoughSpace"), QStringLiteral("Label1"),

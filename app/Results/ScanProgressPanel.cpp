@@ -167,13 +167,13 @@ void ScanProgressPanel::showDisplayOfState()
 void ScanProgressPanel::showRunning()
 {
     d->ring->start();
-    d->statusLabel->setText(tr("Quick Scan") + tr(" - "));
+    d->statusLabel->setText(tr("Quick Scan - "));
 }
 
 void ScanProgressPanel::showPaused()
 {
     d->ring->pause();
-    d->statusLabel->setText(tr("Scan Paused") + tr(" - "));
+    d->statusLabel->setText(tr("Scan Paused - "));
 }
 
 void ScanProgressPanel::hideScanControls()
@@ -242,11 +242,11 @@ void ScanProgressPanel::onProgressUpdated(int recoverType, int progress, const Q
     switch (d->ring->state()) {
     case XCircularProgress::Running:
         if (recoverType == 0)
-            d->statusLabel->setText(tr("Quick Scan") + tr(" - "));
+            d->statusLabel->setText(tr("Quick Scan - "));
         else if (recoverType == 1)
-            d->statusLabel->setText(tr("Advanced Scan") + tr(" - "));
+            d->statusLabel->setText(tr("Advanced Scan - "));
         else if (recoverType == 2)
-            d->statusLabel->setText(tr("Deep Scan") + tr(" - "));
+            d->statusLabel->setText(tr("Deep Scan - "));
         break;
     case XCircularProgress::Paused:
         showPaused();
@@ -264,8 +264,8 @@ void ScanProgressPanel::onProgressUpdated(int recoverType, int progress, const Q
 
 void ScanProgressPanel::onFileProgressUpdated(const QString& filesCount, const QString& totalSize)
 {
-    d->filesLabel->setText(QString("%1: %2 <font color=\"#64748B\">(%3)</font>")
-                               .arg(tr("Files found"), filesCount.toHtmlEscaped(), totalSize.toHtmlEscaped()));
+    d->filesLabel->setText(tr("Files found: %1 <font color=\"#64748B\">(%2)</font>")
+                               .arg(filesCount.toHtmlEscaped(), totalSize.toHtmlEscaped()));
 }
 
 void ScanProgressPanel::onSelectedDocumentChanged(const QString& count, const QString& size)
@@ -273,7 +273,7 @@ void ScanProgressPanel::onSelectedDocumentChanged(const QString& count, const QS
     if (count.isEmpty())
         d->selectedLabel->clear();
     else
-        d->selectedLabel->setText(QString("%1 %2 (%3)").arg(tr("Selected: "), count, size));
+        d->selectedLabel->setText(tr("Selected:  %1 (%2)").arg(count, size));
 }
 
 void ScanProgressPanel::setRecoverDisabled(bool disabled)

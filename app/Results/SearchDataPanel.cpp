@@ -18,6 +18,8 @@
 #include <QLocale>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -47,7 +49,9 @@ QStringList components(const QString& path)
 
 QString matchCountText(const SearchConfig& config)
 {
-    return SearchDataPanel::tr("%1 (%2) items are found.")
+    // The count is written with English grouping, so it comes in as %1; the
+    // number still picks the language's plural form.
+    return SearchDataPanel::tr("%1 (%2) items are found.", nullptr, int(std::min<quint32>(config.matchCount, INT_MAX)))
         .arg(QLocale(QLocale::English).toString(config.matchCount), formatFileSize(config.totalBytes, 2, false));
 }
 

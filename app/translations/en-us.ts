@@ -173,22 +173,6 @@
 <context>
     <name>FilterDataPanel</name>
     <message>
-        <source>File Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date Modified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Advanced Filter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View Deleted Files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -293,19 +277,19 @@
     <name>MainTitleBar</name>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>Language</source>
@@ -953,19 +937,19 @@ Please reconnect, then scan and export again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selected:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Are you sure to stop recovery?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1042,18 +1026,6 @@ If no lost data is found, please reconnect and scan again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quick Scan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> - </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scan Paused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scan Completed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1062,19 +1034,27 @@ If no lost data is found, please reconnect and scan again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Advanced Scan</source>
+        <source>Quick Scan - </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Deep Scan</source>
+        <source>Scan Paused - </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Files found</source>
+        <source>Advanced Scan - </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Selected: </source>
+        <source>Deep Scan - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files found: %1 &lt;font color=&quot;#64748B&quot;&gt;(%2)&lt;/font&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected:  %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1088,9 +1068,12 @@ If no lost data is found, please reconnect and scan again.</source>
         <source>Home</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 (%2) items are found.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>Filter</source>

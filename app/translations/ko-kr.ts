@@ -5,395 +5,379 @@
     <name>AboutDialog</name>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>버전:</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery finds deleted and lost files on hard disks, memory cards, USB drives and disk images, including files on formatted or lost partitions, and copies them to a folder you choose. It only reads the disk you recover from and never writes to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery는 하드 디스크, 메모리 카드, USB 드라이브, 디스크 이미지에서 포맷되었거나 손실된 파티션의 파일을 포함해 삭제되거나 손실된 파일을 찾아 선택한 폴더로 복사합니다. 복구할 디스크는 읽기만 하며 절대 쓰지 않습니다.</translation>
     </message>
     <message>
         <source>To learn more please visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>자세한 내용은 다음을 방문하세요:</translation>
     </message>
     <message>
         <source>Copyright &amp;copy; %1 pelvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; %1 pelvane. All rights reserved.</translation>
     </message>
 </context>
 <context>
     <name>AdvanceFilterComboBox</name>
     <message>
         <source>Advanced Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>고급 필터</translation>
     </message>
 </context>
 <context>
     <name>DataRecoveryDialog</name>
     <message>
         <source>Recovering data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 복구하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
     </message>
     <message>
         <source>Recovering: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>복구 중: %1</translation>
     </message>
 </context>
 <context>
     <name>DataReleaseWaitDialog</name>
     <message>
         <source>Releasing data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 해제하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
 </context>
 <context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>FileBrowserDelegate</name>
     <message>
         <source>View&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>보기&gt;</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserModel</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>유형</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>경로</translation>
     </message>
 </context>
 <context>
     <name>FileSizeComboBox</name>
     <message>
         <source>No Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>제한 없음</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 크기</translation>
     </message>
 </context>
 <context>
     <name>FileSystemPathDisplayData</name>
     <message>
         <source>Stop Scanning?</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔을 중지할까요?</translation>
     </message>
     <message>
         <source>The lost files may not be found completely if you stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 중지하면 손실된 파일을 모두 찾지 못할 수 있습니다.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>It&apos;s recommended to recover the found files before returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>돌아가기 전에 찾은 파일을 복구하는 것이 좋습니다.</translation>
     </message>
     <message>
         <source>The found files won&apos;t be saved if you return to Home now.</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 홈으로 돌아가면 찾은 파일이 저장되지 않습니다.</translation>
     </message>
     <message>
         <source>Return to Home?</source>
-        <translation type="unfinished"></translation>
+        <translation>홈으로 돌아갈까요?</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>돌아가기</translation>
     </message>
 </context>
 <context>
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 경로</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 유형</translation>
     </message>
 </context>
 <context>
     <name>FileTypeComboBox</name>
     <message>
         <source>For example: doc; pptx;</source>
-        <translation type="unfinished"></translation>
+        <translation>예: doc; pptx;</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 유형</translation>
     </message>
 </context>
 <context>
     <name>FilterDataPanel</name>
     <message>
-        <source>File Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date Modified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Advanced Filter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View Deleted Files</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제된 파일 보기</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화</translation>
     </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectDelegate</name>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>바탕 화면</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통</translation>
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 선택</translation>
     </message>
     <message>
         <source>Local Drives</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 드라이브</translation>
     </message>
     <message>
         <source>Local Drives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 드라이브(%1)</translation>
     </message>
     <message>
         <source>External Drives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>외장 드라이브(%1)</translation>
     </message>
     <message>
         <source>Specify a location</source>
-        <translation type="unfinished"></translation>
+        <translation>위치 지정</translation>
     </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
     <message>
         <source>Select a location to search for lost data</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 데이터를 검색할 위치를 선택하세요</translation>
     </message>
     <message>
         <source>Not sure where data was lost? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Scan Disk&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 어디서 잃어버렸는지 모르시나요? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;디스크 스캔&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 데이터 검색</translation>
     </message>
     <message>
         <source>Unable to scan this path. Please check disk read permissions or select another path.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 경로를 스캔할 수 없습니다. 디스크 읽기 권한을 확인하거나 다른 경로를 선택하세요.</translation>
     </message>
 </context>
 <context>
     <name>Launcher</name>
     <message>
         <source>Reading data from the disk, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크에서 데이터를 읽는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
 </context>
 <context>
     <name>LostTipWidget</name>
     <message>
         <source>What are &quot;Lost-name files&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;이름 없는 파일&apos;이란?</translation>
     </message>
     <message>
         <source>What is a &quot;Lost Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;손실된 파티션&apos;이란?</translation>
     </message>
     <message>
         <source>What is an &quot;Unmounted Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;마운트되지 않은 파티션&apos;이란?</translation>
     </message>
     <message>
         <source>What is an &quot;Unallocated Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;할당되지 않은 파티션&apos;이란?</translation>
     </message>
     <message>
         <source>Advanced scanning modes can find more lost files. However, some of these files have lost their original file names and path information. These files may be exactly the files you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>고급 스캔 모드에서는 더 많은 손실된 파일을 찾을 수 있습니다. 다만 일부 파일은 원래 파일 이름과 경로 정보를 잃었습니다. 이 파일들이 바로 찾고 있는 파일일 수 있습니다.</translation>
     </message>
     <message>
         <source>Partitions may become lost after deletion or formatting. These files could be exactly what you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>파티션은 삭제하거나 포맷한 후 손실될 수 있습니다. 이 파일들이 바로 찾고 있는 파일일 수 있습니다.</translation>
     </message>
     <message>
         <source>Partitions may appear unmounted if hidden or lacking a drive letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>숨겨져 있거나 드라이브 문자가 없는 파티션은 마운트되지 않은 것으로 표시될 수 있습니다.</translation>
     </message>
     <message>
         <source>After a partition is deleted, it is not recreated, and the disk space remains unallocated. These files may be exactly what you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제된 파티션을 다시 만들지 않으면 디스크 공간은 할당되지 않은 상태로 남습니다. 이 파일들이 바로 찾고 있는 파일일 수 있습니다.</translation>
     </message>
 </context>
 <context>
     <name>MainTitleBar</name>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>가이드</translation>
     </message>
     <message>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>자주 묻는 질문</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>로그 폴더 열기</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The program closed unexpectedly last time. Send the crash report and the logs to help us fix the problem?</source>
-        <translation type="unfinished"></translation>
+        <translation>지난번에 프로그램이 예기치 않게 종료되었습니다. 문제 해결에 도움이 되도록 충돌 보고서와 로그를 보낼까요?</translation>
     </message>
     <message>
         <source>Don&apos;t Send</source>
-        <translation type="unfinished"></translation>
+        <translation>보내지 않음</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>보내기</translation>
     </message>
 </context>
 <context>
     <name>MediaPreviewDialog</name>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>복구</translation>
     </message>
 </context>
 <context>
     <name>MemoryWarningDialog</name>
     <message>
         <source>Insufficient space, scanning paused</source>
-        <translation type="unfinished"></translation>
+        <translation>메모리가 부족하여 스캔이 일시 중지되었습니다</translation>
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 찾은 파일을 복구할 수 있습니다</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>
-        <translation type="unfinished"></translation>
+        <translation>이 도구를 사용하는 동안 다른 프로그램을 닫아 주세요</translation>
     </message>
     <message>
         <source>RAM Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM 사용량</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>ModifiedDateComboBox</name>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
 </context>
 <context>
@@ -448,7 +432,7 @@
     </message>
     <message>
         <source>Video</source>
-        <translation>비디오</translation>
+        <translation>동영상</translation>
     </message>
     <message>
         <source>Document</source>
@@ -495,227 +479,227 @@
     <name>NoFindSDCardWidget</name>
     <message>
         <source>Please connect the SD card to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD 카드를 컴퓨터에 연결하세요.</translation>
     </message>
     <message>
         <source>Connect the SD card to the computer via a card reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드 리더기로 SD 카드를 컴퓨터에 연결하세요.</translation>
     </message>
 </context>
 <context>
     <name>NoLocalDiskDialog</name>
     <message>
         <source>Cannot detect your drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>드라이브가 감지되지 않나요?</translation>
     </message>
     <message>
         <source>1. Remove all external devices and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 모든 외부 장치를 분리한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>2. Please connect only the external device to be scanned. Try again after you change to another USB port.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 스캔할 외부 장치만 연결하세요. 다른 USB 포트로 바꾼 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Still have problem? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contact us &gt;&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>여전히 문제가 있나요? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;문의하기 &gt;&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>NoSDCardDialog</name>
     <message>
         <source>Check disk connection</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 연결 확인</translation>
     </message>
     <message>
         <source>Check disk status</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 상태 확인</translation>
     </message>
     <message>
         <source>Still have problem? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contact us &gt;&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>여전히 문제가 있나요? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;문의하기 &gt;&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>To recover data from a digital camera, please remove the SD card and connect it to the computer via a card reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>디지털 카메라의 데이터를 복구하려면 SD 카드를 꺼내 카드 리더기로 컴퓨터에 연결하세요.</translation>
     </message>
     <message>
         <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드 리더기가 인식되지 않으면 다른 USB 포트나 본체 뒷면의 포트를 사용해 보세요.</translation>
     </message>
     <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>위의 방법으로도 해결되지 않으면 다른 카드 리더기나 컴퓨터로 다시 시도하세요.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Healthy&lt;/b&gt;&lt;br/&gt;The disk is connected and in healthy condition, indicating that the disk is in normal condition. If it still cannot be detected, please &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contact us&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;정상&lt;/b&gt;&lt;br/&gt;디스크가 연결되어 있으며 정상 상태입니다. 그래도 감지되지 않으면 &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;문의해 주세요&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;할당되지 않음&lt;/b&gt;&lt;br/&gt;할당되지 않은 디스크를 마우스 오른쪽 버튼으로 클릭하고 &apos;새 단순 볼륨&apos;을 선택한 후 다시 스캔하세요.</translation>
     </message>
     <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;미디어 없음&lt;/b&gt;&lt;br/&gt;SD 카드가 더 이상 인식되지 않으면 손상되었을 수 있습니다.</translation>
     </message>
 </context>
 <context>
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;디스크 관리&lt;/a&gt;를 열고 다음과 같이 SD 카드 상태를 확인하세요:</translation>
     </message>
 </context>
 <context>
     <name>NotSupportPreview</name>
     <message>
         <source>The file does not support preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 미리 보기를 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>Please open it after &lt;a style=&apos;color: %1;&apos; href=&quot;#&quot;&gt;recovery&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;#&quot;&gt;복구&lt;/a&gt;한 후 열어 보세요.</translation>
     </message>
 </context>
 <context>
     <name>QCoreApplication::QObject</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Hide 0kb files</source>
-        <translation type="unfinished"></translation>
+        <translation>0KB 파일 숨기기</translation>
     </message>
     <message>
         <source>Hide system files</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 파일 숨기기</translation>
     </message>
     <message>
         <source>Hide temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>임시 파일 숨기기</translation>
     </message>
     <message>
         <source>Hide browser cache</source>
-        <translation type="unfinished"></translation>
+        <translation>브라우저 캐시 숨기기</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>사진</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>오디오</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>문서</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>압축 파일</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>기타</translation>
     </message>
     <message>
         <source>Extensionless File</source>
-        <translation type="unfinished"></translation>
+        <translation>확장자 없는 파일</translation>
     </message>
     <message>
         <source>Unsaved File</source>
-        <translation type="unfinished"></translation>
+        <translation>저장되지 않은 파일</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 지정</translation>
     </message>
     <message>
         <source>No Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>제한 없음</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>오늘</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>어제</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>지난주</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>지난달</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
 </context>
 <context>
     <name>RecoverFileInfoPanel</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기</translation>
     </message>
 </context>
 <context>
     <name>RecoverFileInfoPanelProviderDelegate</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>유형</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>경로</translation>
     </message>
 </context>
 <context>
@@ -723,575 +707,575 @@
     <message>
         <source>Some disks are disconnected.
 Please reconnect, then scan and export again.</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 디스크의 연결이 끊어졌습니다.
+다시 연결한 후 스캔하고 다시 내보내세요.</translation>
     </message>
     <message>
         <source>Disconnected disks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>연결이 끊어진 디스크: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Check Recovered Data</source>
-        <translation type="unfinished"></translation>
+        <translation>복구된 데이터 확인</translation>
     </message>
     <message>
         <source>Recovery stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>복구가 중지되었습니다.</translation>
     </message>
     <message>
         <source>Recovery incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>복구가 완료되지 않았습니다.</translation>
     </message>
     <message>
         <source>Recovery successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>복구에 성공했습니다.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>The scanned disk has been disconnected. Please reconnect the disk and scan the data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔한 디스크의 연결이 끊어졌습니다. 디스크를 다시 연결하고 데이터를 다시 스캔하세요.</translation>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>내보낼 디스크의 연결이 끊어졌습니다. 데이터를 다시 내보내세요.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStateIndicator</name>
     <message>
         <source>Scanning data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 스캔하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
     <message>
         <source>Searching files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 검색하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
     <message>
         <source>No files found, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾지 못했습니다. 다시 시도하세요.</translation>
     </message>
     <message>
         <source>No files found...</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾지 못했습니다...</translation>
     </message>
     <message>
         <source>1. Wait until the scan is complete and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 스캔이 완료될 때까지 기다린 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>2. You can try to reduce filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 필터를 줄여 보세요.</translation>
     </message>
     <message>
         <source>1. Try again after the scan is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 스캔이 완료된 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>2. Please make sure that you&apos;ve entered correct words.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 검색어를 올바르게 입력했는지 확인하세요.</translation>
     </message>
     <message>
         <source>&lt;p&gt;3. The name of the file may be lost. Please &lt;a href=&quot;123&quot;&gt;search it here&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;3. 파일 이름이 손실되었을 수 있습니다. &lt;a href=&quot;123&quot;&gt;여기에서 검색&lt;/a&gt;하세요.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Filtering data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 필터링하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStoragePage</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램을 종료할까요?</translation>
     </message>
     <message>
         <source>The found files won&apos;t be saved if you exit now.</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 종료하면 찾은 파일이 저장되지 않습니다.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;File Path/Type&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;파일 경로/유형&lt;/font&gt;</translation>
     </message>
     <message>
         <source>If you still remember the location of your lost file, you can search it via the File Path. If not, you can search it via File Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 파일의 위치를 기억한다면 파일 경로로, 기억나지 않는다면 파일 유형으로 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep2</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message>
         <source>If many files are found, search can help you quickly locate the ones you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>찾은 파일이 많을 때는 검색으로 필요한 파일을 빠르게 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;이전&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep3</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Check Found Files&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;찾은 파일 확인&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Check and select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>복구할 데이터를 확인하고 선택하세요.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;이전&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep4</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Recover Data&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;데이터 복구&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Click the button to recover lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>버튼을 클릭하면 손실된 데이터를 복구합니다.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;이전&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
 </context>
 <context>
     <name>RefreshDiskDialog</name>
     <message>
         <source>Reading data from the disk, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크에서 데이터를 읽는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
     <message>
         <source>It may take a while to refresh drive information.</source>
-        <translation type="unfinished"></translation>
+        <translation>드라이브 정보를 새로 고치는 데 시간이 걸릴 수 있습니다.</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Drive still not showing up?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;드라이브가 여전히 표시되지 않나요?&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>ResultsExportFlow</name>
     <message>
         <source>Please select the files you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>복구할 파일을 선택하세요.</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
     <message>
         <source>Select Now</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 선택</translation>
     </message>
     <message>
         <source>%1 is read-only. Please select another location to save the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 읽기 전용입니다. 데이터를 저장할 다른 위치를 선택하세요.</translation>
     </message>
     <message>
         <source>Select Another Location</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 위치 선택</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Saving data to %1 (where the data is lost) will overwrite the data and lead to data loss permanently.</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 잃어버린 %1에 저장하면 데이터를 덮어써서 영구적으로 손실됩니다.</translation>
     </message>
     <message>
         <source>Save Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>그래도 저장</translation>
     </message>
     <message>
         <source>There is insufficient disk space on your %1. Please free space on this drive and try again, or select another location to save the data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 디스크 공간이 부족합니다. 이 드라이브의 공간을 확보한 후 다시 시도하거나 데이터를 저장할 다른 위치를 선택하세요.</translation>
     </message>
     <message>
         <source>Are you sure to stop recovery?</source>
-        <translation type="unfinished"></translation>
+        <translation>복구를 중지할까요?</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>%1: %2 available</source>
+        <translation>%1: %2 사용 가능</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>선택됨: %1</translation>
     </message>
 </context>
 <context>
     <name>SDCardSelectDelegate</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크 %1</translation>
     </message>
 </context>
 <context>
     <name>SDCardSelectPage</name>
     <message>
         <source>Select an SD Card to Recover Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 데이터를 복구할 SD 카드를 선택하세요</translation>
     </message>
     <message>
         <source>Connect the SD card to the computer through a card reader to recover lost pictures and videos from digital cameras (Sony, Canon, Nikon, etc.), sports cameras (ins360, GoPro, DJI, etc.), various brands of drones, car cameras and monitors.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드 리더기로 SD 카드를 컴퓨터에 연결하면 디지털 카메라(Sony, Canon, Nikon 등), 액션 카메라(ins360, GoPro, DJI 등), 여러 브랜드의 드론, 차량용 블랙박스와 CCTV에서 손실된 사진과 동영상을 복구할 수 있습니다.</translation>
     </message>
     <message>
         <source>No SD card detected? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Get Help&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SD 카드가 감지되지 않나요? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;도움말&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 데이터 검색</translation>
     </message>
 </context>
 <context>
     <name>ScanCompleteDialog</name>
     <message>
         <source>Scan Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔 완료</translation>
     </message>
     <message>
         <source>Check and recover your data now!</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 데이터를 확인하고 복구하세요!</translation>
     </message>
     <message>
         <source>Some disks were disconnected during scanning.
 If no lost data is found, please reconnect and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔 중 일부 디스크의 연결이 끊어졌습니다.
+손실된 데이터를 찾지 못했다면 다시 연결하고 다시 스캔하세요.</translation>
     </message>
     <message>
         <source>Disconnected disks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>연결이 끊어진 디스크: %1</translation>
     </message>
     <message>
         <source>Size: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>크기: %1</translation>
     </message>
     <message>
         <source>Files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>파일: %1</translation>
     </message>
     <message>
         <source>Check Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>찾은 파일 확인</translation>
     </message>
 </context>
 <context>
     <name>ScanProgressPanel</name>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>복구</translation>
     </message>
     <message>
         <source>Scanning data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터를 스캔하는 중입니다. 잠시 기다려 주세요...</translation>
     </message>
     <message>
         <source>Remaining time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quick Scan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> - </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scan Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>남은 시간:</translation>
     </message>
     <message>
         <source>Scan Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔 완료</translation>
     </message>
     <message>
         <source>Scan stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔이 중지되었습니다!</translation>
     </message>
     <message>
-        <source>Advanced Scan</source>
-        <translation type="unfinished"></translation>
+        <source>Quick Scan - </source>
+        <translation>빠른 스캔 - </translation>
     </message>
     <message>
-        <source>Deep Scan</source>
-        <translation type="unfinished"></translation>
+        <source>Scan Paused - </source>
+        <translation>스캔 일시 중지됨 - </translation>
     </message>
     <message>
-        <source>Files found</source>
-        <translation type="unfinished"></translation>
+        <source>Advanced Scan - </source>
+        <translation>고급 스캔 - </translation>
     </message>
     <message>
-        <source>Selected: </source>
-        <translation type="unfinished"></translation>
+        <source>Deep Scan - </source>
+        <translation>정밀 스캔 - </translation>
+    </message>
+    <message>
+        <source>Files found: %1 &lt;font color=&quot;#64748B&quot;&gt;(%2)&lt;/font&gt;</source>
+        <translation>찾은 파일: %1 &lt;font color=&quot;#64748B&quot;&gt;(%2)&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Selected:  %1 (%2)</source>
+        <translation>선택됨: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>SearchDataPanel</name>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>돌아가기</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>홈</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 (%2) items are found.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1(%2)개 항목을 찾았습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>필터</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
 </context>
 <context>
     <name>SearchGuideDialog</name>
     <message>
         <source>No files found...</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾지 못했습니다...</translation>
     </message>
     <message>
         <source>Use the filtering function to find the files you need based on file type, size, modification time and other attributes.</source>
-        <translation type="unfinished"></translation>
+        <translation>필터 기능을 사용하면 파일 유형, 크기, 수정 시간 등의 속성으로 필요한 파일을 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>필터</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>StandInRecoveryStorageModule</name>
     <message>
         <source>Scan results</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔 결과</translation>
     </message>
     <message>
         <source>The found files come here.</source>
-        <translation type="unfinished"></translation>
+        <translation>찾은 파일이 여기에 표시됩니다.</translation>
     </message>
 </context>
 <context>
     <name>StandInStorageDeviceModule</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램을 종료할까요?</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Select a location to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔할 위치를 선택하세요</translation>
     </message>
     <message>
         <source>The list of disks, partitions and folders comes here.</source>
-        <translation type="unfinished"></translation>
+        <translation>디스크, 파티션, 폴더 목록이 여기에 표시됩니다.</translation>
     </message>
 </context>
 <context>
     <name>StorageDeviceBar</name>
     <message>
         <source>Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 복구</translation>
     </message>
     <message>
         <source>Hard Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>하드 드라이브</translation>
     </message>
     <message>
         <source>Advanced Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>고급 복구</translation>
     </message>
     <message>
         <source>SD Card</source>
-        <translation type="unfinished"></translation>
+        <translation>SD 카드</translation>
     </message>
 </context>
 <context>
     <name>StorageDeviceModule</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램을 종료할까요?</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 1:&lt;/font&gt; Hard Drive Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;1단계:&lt;/font&gt; 하드 드라이브 복구</translation>
     </message>
     <message>
         <source>Help you recover the lost data from your PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>PC에서 손실된 데이터를 복구합니다.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep2</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 2:&lt;/font&gt; Select a Location</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;2단계:&lt;/font&gt; 위치 선택</translation>
     </message>
     <message>
         <source>Select a location to search for lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>손실된 데이터를 검색할 위치를 선택하세요.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;이전&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep3</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 3:&lt;/font&gt; Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;3단계:&lt;/font&gt; 손실된 데이터 검색</translation>
     </message>
     <message>
         <source>Click the button to search for lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>버튼을 클릭하면 손실된 데이터를 검색합니다.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;이전&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>완료</translation>
     </message>
 </context>
 <context>
     <name>UpgradeDialog</name>
     <message>
         <source>Waiting for checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>확인하는 중...</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished"></translation>
+        <translation>나중에 알림</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 업그레이드</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 최신 버전입니다.</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation type="unfinished"></translation>
+        <translation>업데이트 정보를 가져오지 못했습니다. 나중에 다시 시도하세요.</translation>
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation type="unfinished"></translation>
+        <translation>새 버전을 사용할 수 있습니다!</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>버전: %1 | 크기: %2 | 출시일: %3</translation>
     </message>
 </context>
 <context>
     <name>WholeDiskPage</name>
     <message>
         <source>Select a hard drive and scan data</source>
-        <translation type="unfinished"></translation>
+        <translation>하드 드라이브를 선택하고 데이터를 스캔하세요</translation>
     </message>
     <message>
         <source>&lt;p style=&apos;font-weight: bold;font-size: 18px;color: #000000;line-height: 27px;&apos;&gt;Scanning the entire hard drive is recommended in the following situations:&lt;/p&gt;1. It is unclear from which disk the data was lost.&lt;br/&gt;2. Multiple partitions are missing after formatting or deleting a partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&apos;font-weight: bold;font-size: 18px;color: #000000;line-height: 27px;&apos;&gt;다음과 같은 경우 하드 드라이브 전체를 스캔하는 것이 좋습니다:&lt;/p&gt;1. 어느 디스크에서 데이터가 손실되었는지 알 수 없는 경우&lt;br/&gt;2. 파티션을 포맷하거나 삭제한 후 여러 파티션이 사라진 경우</translation>
     </message>
     <message>
         <source>Can&apos;t find a connected hard drive? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Get Help&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>연결된 하드 드라이브를 찾을 수 없나요? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;도움말&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>WholeDiskView</name>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>스캔 시작</translation>
     </message>
 </context>
 </TS>

@@ -5,430 +5,414 @@
     <name>AboutDialog</name>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão:</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery finds deleted and lost files on hard disks, memory cards, USB drives and disk images, including files on formatted or lost partitions, and copies them to a folder you choose. It only reads the disk you recover from and never writes to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Ostrel Windows Data Recovery encontra ficheiros eliminados e perdidos em discos rígidos, cartões de memória, unidades USB e imagens de disco, incluindo em partições formatadas ou perdidas, e copia-os para uma pasta à sua escolha. Apenas lê o disco que está a recuperar e nunca escreve nele.</translation>
     </message>
     <message>
         <source>To learn more please visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para saber mais, visite:</translation>
     </message>
     <message>
         <source>Copyright &amp;copy; %1 pelvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; %1 pelvane. Todos os direitos reservados.</translation>
     </message>
 </context>
 <context>
     <name>AdvanceFilterComboBox</name>
     <message>
         <source>Advanced Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro avançado</translation>
     </message>
 </context>
 <context>
     <name>DataRecoveryDialog</name>
     <message>
         <source>Recovering data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A recuperar dados, aguarde...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Recovering: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A recuperar: %1</translation>
     </message>
 </context>
 <context>
     <name>DataReleaseWaitDialog</name>
     <message>
         <source>Releasing data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A libertar dados, aguarde...</translation>
     </message>
 </context>
 <context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>FileBrowserDelegate</name>
     <message>
         <source>View&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&gt;</translation>
     </message>
 </context>
 <context>
     <name>FileBrowserModel</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de modificação</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho</translation>
     </message>
 </context>
 <context>
     <name>FileSizeComboBox</name>
     <message>
         <source>No Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem limite</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizar</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do ficheiro</translation>
     </message>
 </context>
 <context>
     <name>FileSystemPathDisplayData</name>
     <message>
         <source>Stop Scanning?</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a análise?</translation>
     </message>
     <message>
         <source>The lost files may not be found completely if you stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se parar, os ficheiros perdidos poderão não ser todos encontrados.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>It&apos;s recommended to recover the found files before returning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomenda-se recuperar os ficheiros encontrados antes de voltar.</translation>
     </message>
     <message>
         <source>The found files won&apos;t be saved if you return to Home now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os ficheiros encontrados não serão guardados se voltar agora ao início.</translation>
     </message>
     <message>
         <source>Return to Home?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar ao início?</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho do ficheiro</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ficheiro</translation>
     </message>
 </context>
 <context>
     <name>FileTypeComboBox</name>
     <message>
         <source>For example: doc; pptx;</source>
-        <translation type="unfinished"></translation>
+        <translation>Por exemplo: doc; pptx;</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ficheiro</translation>
     </message>
 </context>
 <context>
     <name>FilterDataPanel</name>
     <message>
-        <source>File Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date Modified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Advanced Filter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View Deleted Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver ficheiros eliminados</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Repor</translation>
     </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectDelegate</name>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiente de trabalho</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Reciclagem</translation>
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar uma pasta</translation>
     </message>
     <message>
         <source>Local Drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades locais</translation>
     </message>
     <message>
         <source>Local Drives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades locais (%1)</translation>
     </message>
     <message>
         <source>External Drives (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades externas (%1)</translation>
     </message>
     <message>
         <source>Specify a location</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar uma localização</translation>
     </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
     <message>
         <source>Select a location to search for lost data</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma localização onde procurar os dados perdidos</translation>
     </message>
     <message>
         <source>Not sure where data was lost? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Scan Disk&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Não sabe onde perdeu os dados? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Analisar disco&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar dados perdidos</translation>
     </message>
     <message>
         <source>Unable to scan this path. Please check disk read permissions or select another path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível analisar este caminho. Verifique as permissões de leitura do disco ou selecione outro caminho.</translation>
     </message>
 </context>
 <context>
     <name>Launcher</name>
     <message>
         <source>Reading data from the disk, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A ler dados do disco, aguarde...</translation>
     </message>
 </context>
 <context>
     <name>LostTipWidget</name>
     <message>
         <source>What are &quot;Lost-name files&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que são &quot;ficheiros sem nome&quot;?</translation>
     </message>
     <message>
         <source>What is a &quot;Lost Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que é uma &quot;partição perdida&quot;?</translation>
     </message>
     <message>
         <source>What is an &quot;Unmounted Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que é uma &quot;partição não montada&quot;?</translation>
     </message>
     <message>
         <source>What is an &quot;Unallocated Partition&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que é uma &quot;partição não alocada&quot;?</translation>
     </message>
     <message>
         <source>Advanced scanning modes can find more lost files. However, some of these files have lost their original file names and path information. These files may be exactly the files you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os modos de análise avançados encontram mais ficheiros perdidos. No entanto, alguns destes ficheiros perderam o nome e o caminho originais. Podem ser exatamente os ficheiros de que precisa.</translation>
     </message>
     <message>
         <source>Partitions may become lost after deletion or formatting. These files could be exactly what you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>As partições podem perder-se depois de eliminadas ou formatadas. Estes ficheiros podem ser exatamente os de que precisa.</translation>
     </message>
     <message>
         <source>Partitions may appear unmounted if hidden or lacking a drive letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma partição pode aparecer como não montada se estiver oculta ou não tiver letra de unidade.</translation>
     </message>
     <message>
         <source>After a partition is deleted, it is not recreated, and the disk space remains unallocated. These files may be exactly what you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma partição eliminada não é recriada e o espaço em disco fica não alocado. Estes ficheiros podem ser exatamente os de que precisa.</translation>
     </message>
 </context>
 <context>
     <name>MainTitleBar</name>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia</translation>
     </message>
     <message>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas frequentes</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir pasta de registos</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar atualizações</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The program closed unexpectedly last time. Send the crash report and the logs to help us fix the problem?</source>
-        <translation type="unfinished"></translation>
+        <translation>Da última vez, o programa fechou inesperadamente. Enviar o relatório de falha e os registos para nos ajudar a resolver o problema?</translation>
     </message>
     <message>
         <source>Don&apos;t Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Não enviar</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>MediaPreviewDialog</name>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
 </context>
 <context>
     <name>MemoryWarningDialog</name>
     <message>
         <source>Insufficient space, scanning paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente, análise em pausa</translation>
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode recuperar primeiro os ficheiros encontrados</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche os outros programas enquanto utiliza esta ferramenta</translation>
     </message>
     <message>
         <source>RAM Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilização da RAM</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ModifiedDateComboBox</name>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de modificação</translation>
     </message>
 </context>
 <context>
     <name>NameTable</name>
     <message>
         <source>Local Drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades locais</translation>
     </message>
     <message>
         <source>External Drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades externas</translation>
     </message>
     <message>
         <source>System Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco do sistema</translation>
     </message>
     <message>
         <source>Lost Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partição perdida</translation>
     </message>
     <message>
         <source>Unmounted Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partição não montada</translation>
     </message>
     <message>
         <source>Unallocated Partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Partição não alocada</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiente de trabalho</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Reciclagem</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -436,11 +420,11 @@
     </message>
     <message>
         <source>File Name Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do ficheiro perdido</translation>
     </message>
     <message>
         <source>File Path Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho do ficheiro perdido</translation>
     </message>
     <message>
         <source>Photo</source>
@@ -460,7 +444,7 @@
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Email</source>
@@ -472,19 +456,19 @@
     </message>
     <message>
         <source>Unsaved File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro não guardado</translation>
     </message>
     <message>
         <source>Extensionless File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro sem extensão</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os ficheiros</translation>
     </message>
     <message>
         <source>USB Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade USB</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -495,227 +479,227 @@
     <name>NoFindSDCardWidget</name>
     <message>
         <source>Please connect the SD card to the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue o cartão SD ao computador.</translation>
     </message>
     <message>
         <source>Connect the SD card to the computer via a card reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue o cartão SD ao computador através de um leitor de cartões.</translation>
     </message>
 </context>
 <context>
     <name>NoLocalDiskDialog</name>
     <message>
         <source>Cannot detect your drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>A sua unidade não é detetada?</translation>
     </message>
     <message>
         <source>1. Remove all external devices and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Desligue todos os dispositivos externos e tente novamente.</translation>
     </message>
     <message>
         <source>2. Please connect only the external device to be scanned. Try again after you change to another USB port.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Ligue apenas o dispositivo externo a analisar. Tente novamente noutra porta USB.</translation>
     </message>
     <message>
         <source>Still have problem? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contact us &gt;&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda com problemas? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contacte-nos &gt;&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Percebi</translation>
     </message>
 </context>
 <context>
     <name>NoSDCardDialog</name>
     <message>
         <source>Check disk connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar a ligação do disco</translation>
     </message>
     <message>
         <source>Check disk status</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar o estado do disco</translation>
     </message>
     <message>
         <source>Still have problem? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contact us &gt;&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda com problemas? &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Contacte-nos &gt;&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>To recover data from a digital camera, please remove the SD card and connect it to the computer via a card reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para recuperar dados de uma câmara digital, retire o cartão SD e ligue-o ao computador através de um leitor de cartões.</translation>
     </message>
     <message>
         <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o leitor de cartões não for reconhecido, experimente outra porta USB ou uma porta na parte de trás do computador.</translation>
     </message>
     <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se nenhuma destas soluções resultar, experimente outro leitor de cartões ou outro computador.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Healthy&lt;/b&gt;&lt;br/&gt;The disk is connected and in healthy condition, indicating that the disk is in normal condition. If it still cannot be detected, please &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contact us&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Em bom estado&lt;/b&gt;&lt;br/&gt;O disco está ligado e em bom estado. Se continuar a não ser detetado, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contacte-nos&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Não alocado&lt;/b&gt;&lt;br/&gt;Clique com o botão direito no disco não alocado, escolha Novo volume simples e volte a analisar.</translation>
     </message>
     <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sem suporte&lt;/b&gt;&lt;br/&gt;Se o cartão SD deixou de ser reconhecido, pode estar danificado.</translation>
     </message>
 </context>
 <context>
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra a &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Gestão de discos&lt;/a&gt; e verifique o estado do cartão SD da seguinte forma:</translation>
     </message>
 </context>
 <context>
     <name>NotSupportPreview</name>
     <message>
         <source>The file does not support preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ficheiro não permite pré-visualização.</translation>
     </message>
     <message>
         <source>Please open it after &lt;a style=&apos;color: %1;&apos; href=&quot;#&quot;&gt;recovery&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra-o depois da &lt;a style=&apos;color: %1;&apos; href=&quot;#&quot;&gt;recuperação&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
     <name>QCoreApplication::QObject</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Hide 0kb files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ficheiros de 0 KB</translation>
     </message>
     <message>
         <source>Hide system files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ficheiros de sistema</translation>
     </message>
     <message>
         <source>Hide temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ficheiros temporários</translation>
     </message>
     <message>
         <source>Hide browser cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar cache do navegador</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros</translation>
     </message>
     <message>
         <source>Extensionless File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro sem extensão</translation>
     </message>
     <message>
         <source>Unsaved File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro não guardado</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizar</translation>
     </message>
     <message>
         <source>No Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem limite</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontem</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana passada</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês passado</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
 </context>
 <context>
     <name>RecoverFileInfoPanel</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré-visualizar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>RecoverFileInfoPanelProviderDelegate</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de modificação</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho</translation>
     </message>
 </context>
 <context>
@@ -723,575 +707,576 @@
     <message>
         <source>Some disks are disconnected.
 Please reconnect, then scan and export again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns discos estão desligados.
+Volte a ligá-los e repita a análise e a exportação.</translation>
     </message>
     <message>
         <source>Disconnected disks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Discos desligados: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Check Recovered Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver dados recuperados</translation>
     </message>
     <message>
         <source>Recovery stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperação parada.</translation>
     </message>
     <message>
         <source>Recovery incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperação incompleta.</translation>
     </message>
     <message>
         <source>Recovery successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperação concluída com êxito.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The scanned disk has been disconnected. Please reconnect the disk and scan the data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco analisado foi desligado. Volte a ligá-lo e analise novamente os dados.</translation>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco de destino foi desligado. Exporte novamente os dados.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStateIndicator</name>
     <message>
         <source>Scanning data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A analisar dados, aguarde...</translation>
     </message>
     <message>
         <source>Searching files, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A procurar ficheiros, aguarde...</translation>
     </message>
     <message>
         <source>No files found, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum ficheiro encontrado, tente novamente.</translation>
     </message>
     <message>
         <source>No files found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum ficheiro encontrado...</translation>
     </message>
     <message>
         <source>1. Wait until the scan is complete and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Aguarde até a análise terminar e tente novamente.</translation>
     </message>
     <message>
         <source>2. You can try to reduce filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Experimente reduzir os filtros.</translation>
     </message>
     <message>
         <source>1. Try again after the scan is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Tente novamente depois de a análise terminar.</translation>
     </message>
     <message>
         <source>2. Please make sure that you&apos;ve entered correct words.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Confirme que escreveu as palavras corretamente.</translation>
     </message>
     <message>
         <source>&lt;p&gt;3. The name of the file may be lost. Please &lt;a href=&quot;123&quot;&gt;search it here&lt;/a&gt;.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;3. O nome do ficheiro pode ter-se perdido. &lt;a href=&quot;123&quot;&gt;Procure-o aqui&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Filtering data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A filtrar dados, aguarde...</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStoragePage</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do programa?</translation>
     </message>
     <message>
         <source>The found files won&apos;t be saved if you exit now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os ficheiros encontrados não serão guardados se sair agora.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;File Path/Type&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Caminho/tipo de ficheiro&lt;/font&gt;</translation>
     </message>
     <message>
         <source>If you still remember the location of your lost file, you can search it via the File Path. If not, you can search it via File Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ainda se lembra da localização do ficheiro perdido, procure-o pelo caminho. Caso contrário, procure-o pelo tipo de ficheiro.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep2</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>If many files are found, search can help you quickly locate the ones you need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se forem encontrados muitos ficheiros, a pesquisa ajuda a localizar rapidamente os que precisa.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Anterior&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep3</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Check Found Files&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Ver ficheiros encontrados&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Check and select the data you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique e selecione os dados que pretende recuperar.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Anterior&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
 </context>
 <context>
     <name>RecoveryToolkitGuideStep4</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Recover Data&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Recuperar dados&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Click the button to recover lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão para recuperar os dados perdidos.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Anterior&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
 </context>
 <context>
     <name>RefreshDiskDialog</name>
     <message>
         <source>Reading data from the disk, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A ler dados do disco, aguarde...</translation>
     </message>
     <message>
         <source>It may take a while to refresh drive information.</source>
-        <translation type="unfinished"></translation>
+        <translation>A atualização das informações das unidades pode demorar algum tempo.</translation>
     </message>
     <message>
         <source>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Drive still not showing up?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;A unidade continua sem aparecer?&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>ResultsExportFlow</name>
     <message>
         <source>Please select the files you want to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione os ficheiros que pretende recuperar.</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Select Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar agora</translation>
     </message>
     <message>
         <source>%1 is read-only. Please select another location to save the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é só de leitura. Selecione outra localização para guardar os dados.</translation>
     </message>
     <message>
         <source>Select Another Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar outra localização</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Saving data to %1 (where the data is lost) will overwrite the data and lead to data loss permanently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar os dados em %1 (onde foram perdidos) irá substituí-los e levar à sua perda definitiva.</translation>
     </message>
     <message>
         <source>Save Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar mesmo assim</translation>
     </message>
     <message>
         <source>There is insufficient disk space on your %1. Please free space on this drive and try again, or select another location to save the data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço suficiente em %1. Liberte espaço nesta unidade e tente novamente, ou selecione outra localização para guardar os dados.</translation>
     </message>
     <message>
         <source>Are you sure to stop recovery?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem a certeza de que pretende parar a recuperação?</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>%1: %2 available</source>
+        <translation>%1: %2 disponíveis</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Selecionado: %1</translation>
     </message>
 </context>
 <context>
     <name>SDCardSelectDelegate</name>
     <message>
         <source>Disk %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco %1</translation>
     </message>
 </context>
 <context>
     <name>SDCardSelectPage</name>
     <message>
         <source>Select an SD Card to Recover Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um cartão SD para recuperar os dados perdidos</translation>
     </message>
     <message>
         <source>Connect the SD card to the computer through a card reader to recover lost pictures and videos from digital cameras (Sony, Canon, Nikon, etc.), sports cameras (ins360, GoPro, DJI, etc.), various brands of drones, car cameras and monitors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue o cartão SD ao computador através de um leitor de cartões para recuperar fotografias e vídeos perdidos de câmaras digitais (Sony, Canon, Nikon, etc.), câmaras de ação (ins360, GoPro, DJI, etc.), drones de várias marcas, câmaras de automóvel e de videovigilância.</translation>
     </message>
     <message>
         <source>No SD card detected? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Get Help&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum cartão SD detetado? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Obter ajuda&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar dados perdidos</translation>
     </message>
 </context>
 <context>
     <name>ScanCompleteDialog</name>
     <message>
         <source>Scan Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise concluída</translation>
     </message>
     <message>
         <source>Check and recover your data now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique e recupere já os seus dados!</translation>
     </message>
     <message>
         <source>Some disks were disconnected during scanning.
 If no lost data is found, please reconnect and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns discos foram desligados durante a análise.
+Se não encontrar os dados perdidos, volte a ligá-los e repita a análise.</translation>
     </message>
     <message>
         <source>Disconnected disks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Discos desligados: %1</translation>
     </message>
     <message>
         <source>Size: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho: %1</translation>
     </message>
     <message>
         <source>Files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros: %1</translation>
     </message>
     <message>
         <source>Check Found Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver ficheiros encontrados</translation>
     </message>
 </context>
 <context>
     <name>ScanProgressPanel</name>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>Scanning data, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>A analisar dados, aguarde...</translation>
     </message>
     <message>
         <source>Remaining time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quick Scan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> - </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scan Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante:</translation>
     </message>
     <message>
         <source>Scan Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise concluída</translation>
     </message>
     <message>
         <source>Scan stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise parada!</translation>
     </message>
     <message>
-        <source>Advanced Scan</source>
-        <translation type="unfinished"></translation>
+        <source>Quick Scan - </source>
+        <translation>Análise rápida - </translation>
     </message>
     <message>
-        <source>Deep Scan</source>
-        <translation type="unfinished"></translation>
+        <source>Scan Paused - </source>
+        <translation>Análise em pausa - </translation>
     </message>
     <message>
-        <source>Files found</source>
-        <translation type="unfinished"></translation>
+        <source>Advanced Scan - </source>
+        <translation>Análise avançada - </translation>
     </message>
     <message>
-        <source>Selected: </source>
-        <translation type="unfinished"></translation>
+        <source>Deep Scan - </source>
+        <translation>Análise profunda - </translation>
+    </message>
+    <message>
+        <source>Files found: %1 &lt;font color=&quot;#64748B&quot;&gt;(%2)&lt;/font&gt;</source>
+        <translation>Ficheiros encontrados: %1 &lt;font color=&quot;#64748B&quot;&gt;(%2)&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Selected:  %1 (%2)</source>
+        <translation>Selecionados: %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>SearchDataPanel</name>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 (%2) items are found.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 (%2) item encontrado.</numerusform>
+            <numerusform>%1 (%2) itens encontrados.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
 </context>
 <context>
     <name>SearchGuideDialog</name>
     <message>
         <source>No files found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum ficheiro encontrado...</translation>
     </message>
     <message>
         <source>Use the filtering function to find the files you need based on file type, size, modification time and other attributes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilize os filtros para encontrar os ficheiros de que precisa por tipo, tamanho, data de modificação e outros atributos.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>StandInRecoveryStorageModule</name>
     <message>
         <source>Scan results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados da análise</translation>
     </message>
     <message>
         <source>The found files come here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os ficheiros encontrados aparecem aqui.</translation>
     </message>
 </context>
 <context>
     <name>StandInStorageDeviceModule</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do programa?</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Select a location to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma localização a analisar</translation>
     </message>
     <message>
         <source>The list of disks, partitions and folders comes here.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de discos, partições e pastas aparece aqui.</translation>
     </message>
 </context>
 <context>
     <name>StorageDeviceBar</name>
     <message>
         <source>Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperação de dados</translation>
     </message>
     <message>
         <source>Hard Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco rígido</translation>
     </message>
     <message>
         <source>Advanced Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperação avançada</translation>
     </message>
     <message>
         <source>SD Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão SD</translation>
     </message>
 </context>
 <context>
     <name>StorageDeviceModule</name>
     <message>
         <source>Exit program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do programa?</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 1:&lt;/font&gt; Hard Drive Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Passo 1:&lt;/font&gt; Recuperação do disco rígido</translation>
     </message>
     <message>
         <source>Help you recover the lost data from your PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda a recuperar os dados perdidos do seu PC.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep2</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 2:&lt;/font&gt; Select a Location</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Passo 2:&lt;/font&gt; Selecionar uma localização</translation>
     </message>
     <message>
         <source>Select a location to search for lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma localização onde procurar os dados perdidos.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Anterior&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
 </context>
 <context>
     <name>StorageGuideStep3</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 3:&lt;/font&gt; Search for Lost Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Passo 3:&lt;/font&gt; Procurar dados perdidos</translation>
     </message>
     <message>
         <source>Click the button to search for lost data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão para procurar os dados perdidos.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Back&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#&quot; style=&quot;text-decoration: underline; color:%1;&quot;&gt;Anterior&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
 </context>
 <context>
     <name>UpgradeDialog</name>
     <message>
         <source>Waiting for checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificar...</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar mais tarde</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar agora</translation>
     </message>
     <message>
         <source>Ostrel Windows Data Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel Windows Data Recovery</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual está atualizada.</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível obter as informações de atualização. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>A new version is available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Está disponível uma nova versão!</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão: %1 | Tamanho: %2 | Data de lançamento: %3</translation>
     </message>
 </context>
 <context>
     <name>WholeDiskPage</name>
     <message>
         <source>Select a hard drive and scan data</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um disco rígido e analise os dados</translation>
     </message>
     <message>
         <source>&lt;p style=&apos;font-weight: bold;font-size: 18px;color: #000000;line-height: 27px;&apos;&gt;Scanning the entire hard drive is recommended in the following situations:&lt;/p&gt;1. It is unclear from which disk the data was lost.&lt;br/&gt;2. Multiple partitions are missing after formatting or deleting a partition.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&apos;font-weight: bold;font-size: 18px;color: #000000;line-height: 27px;&apos;&gt;Recomenda-se analisar todo o disco rígido nas seguintes situações:&lt;/p&gt;1. Não sabe em que disco os dados foram perdidos.&lt;br/&gt;2. Faltam várias partições depois de formatar ou eliminar uma partição.</translation>
     </message>
     <message>
         <source>Can&apos;t find a connected hard drive? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Get Help&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Não encontra um disco rígido ligado? &lt;a style=&apos;color: %1;&apos; href=&quot;Seek help/&quot;&gt;Obter ajuda&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>WholeDiskView</name>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar análise</translation>
     </message>
 </context>
 </TS>

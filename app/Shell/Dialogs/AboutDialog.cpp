@@ -92,6 +92,8 @@ void AboutDialog::retranslate()
                            "memory cards, USB drives and disk images, including files on formatted "
                            "or lost partitions, and copies them to a folder you choose. It only "
                            "reads the disk you recover from and never writes to it."));
+    // The paragraph takes the lines its language needs; the dialog grows with it.
+    paragraph_->setMinimumHeight(paragraph_->heightForWidth(XApplication::scaledX(520 - 2 * 25)));
     learnMore_->setText(tr("To learn more please visit:"));
     copyright_->setText(tr("Copyright &copy; %1 pelvane. All rights reserved.")
                             .arg(AppManager::aboutYear()));

@@ -150,6 +150,8 @@ void MainTitleBar::quitApp()
 
 QList<QPair<QString, int>> MainTitleBar::languageEntries()
 {
+    // Each language by its own name in its own script, whatever the current
+    // language; the names that go through tr() translate to that same name.
     return {
         {QStringLiteral("English"), 0},
         {QStringLiteral("Italiano"), 3},
@@ -162,6 +164,8 @@ QList<QPair<QString, int>> MainTitleBar::languageEntries()
         {tr("Japanese"), 8},
         {tr("Chinese(Simplified)"), 1},
         {tr("Chinese(Traditional)"), 2},
+        {QStringLiteral("Bahasa Indonesia"), 10},
+        {QString::fromUtf8("Ti\u1ebfng Vi\u1ec7t"), 12},
     };
 }
 
