@@ -734,6 +734,12 @@ Bitte schließen Sie sie wieder an, scannen Sie und exportieren Sie erneut.</tra
         <source>Recovery successful.</source>
         <translation>Wiederherstellung erfolgreich.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Die wiederhergestellten Dateien befinden sich in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -733,6 +733,11 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

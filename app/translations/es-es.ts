@@ -734,6 +734,12 @@ Vuelva a conectarlos y repita el análisis y la exportación.</translation>
         <source>Recovery successful.</source>
         <translation>Recuperación correcta.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. Los archivos recuperados están en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

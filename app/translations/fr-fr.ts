@@ -734,6 +734,12 @@ Reconnectez-les, puis relancez l&apos;analyse et l&apos;exportation.</translatio
         <source>Recovery successful.</source>
         <translation>Récupération réussie.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a pu être ouvert. Les fichiers récupérés se trouvent dans :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Hubungkan kembali, lalu pindai dan ekspor lagi.</translation>
         <source>Recovery successful.</source>
         <translation>Pemulihan berhasil.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Pengelola file tidak dapat dibuka. File yang dipulihkan berada di:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Ricollegali, quindi ripeti la scansione e l&apos;esportazione.</translation>
         <source>Recovery successful.</source>
         <translation>Recupero riuscito.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Impossibile aprire un file manager. I file recuperati si trovano in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

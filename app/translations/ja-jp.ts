@@ -734,6 +734,12 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation>復元に成功しました。</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。復元したファイルの保存先:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

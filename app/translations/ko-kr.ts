@@ -734,6 +734,12 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation>복구에 성공했습니다.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>파일 관리자를 열 수 없습니다. 복구된 파일 위치:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Volte a ligá-los e repita a análise e a exportação.</translation>
         <source>Recovery successful.</source>
         <translation>Recuperação concluída com êxito.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Não foi possível abrir nenhum gestor de ficheiros. Os ficheiros recuperados estão em:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation>Восстановление выполнено.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Восстановленные файлы находятся в папке:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
         <source>Recovery successful.</source>
         <translation>Khôi phục thành công.</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>Không mở được trình quản lý tệp. Các tệp đã khôi phục nằm tại:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

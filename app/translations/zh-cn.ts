@@ -734,6 +734,12 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation>恢复成功。</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>无法打开文件管理器。恢复的文件位于：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>

@@ -734,6 +734,12 @@ Please reconnect, then scan and export again.</source>
         <source>Recovery successful.</source>
         <translation>復原成功。</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The recovered files are in:
+%1</source>
+        <translation>無法開啟檔案管理員。復原的檔案位於：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
