@@ -111,11 +111,13 @@ int main(int argc, char** argv)
     std::mutex mutex;
     std::vector<std::unique_ptr<Found>> found;
     std::atomic<bool> intake{true};
+    std::atomic<bool> toModel{true}; // the direct peer's events stay out of the model
     DataRecoveryMulti* engine = CreateDataRecovery(volumes, [&](const DataRecoveryInfo& e) {
         // Recovery events reach the model as the program's bridge hands them on;
         // of the scan, the live files of the structure scan and its end.
         if (!intake.load() || e.kind == ScanFinished) {
-            manager.onEngineEvent(volume, e);
+            if (toModel.load())
+                manager.onEngineEvent(volume, e);
             return;
         }
         if (e.kind != Fat32File || e.deletedState != 0 || e.runCount == 0 || !e.path ||
@@ -161,6 +163,7 @@ int main(int argc, char** argv)
     const size_t bridgeFiles = filesBelow(bridgeOut);
 
     // Peer 1: the engine called directly over the same records.
+    toModel = false;
     const fs::path engineOut = folder / "engine-out";
     start = Clock::now();
     for (const auto& file : found)
