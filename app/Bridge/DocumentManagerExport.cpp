@@ -113,6 +113,15 @@ void DocumentManagerPrivate::beginExport(quint64 totalBytes)
     stopRecovery.store(false);
     recoveredBytes.store(0);
     recoverDataBytes.store(totalBytes);
+    // An export is a new recovery run: a stop asked after the last one's final
+    // file must not end this one's first.
+    bool engineHooked;
+    {
+        std::lock_guard lock(hooksMutex);
+        engineHooked = static_cast<bool>(recoverFunction);
+    }
+    if (!engineHooked)
+        StorageDataRecoverMgr::instance()->resumeRecovery();
 }
 
 void DocumentManagerPrivate::finishExport(const RecoveryFailureTable& table)

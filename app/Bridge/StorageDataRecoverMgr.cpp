@@ -568,6 +568,11 @@ void StorageDataRecoverMgr::stopRecovery()
     d->control([](DataRecoveryMulti* engine) { engine->SetStop(1); });
 }
 
+void StorageDataRecoverMgr::resumeRecovery()
+{
+    d->control([](DataRecoveryMulti* engine) { engine->SetRun(1); });
+}
+
 void StorageDataRecoverMgr::stopEngineWork()
 {
     DocumentManager::instance()->setStopRecovery(true);

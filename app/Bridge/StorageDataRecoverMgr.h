@@ -35,6 +35,8 @@ public:
     void resumeScan();
     void stopScan();
     void stopRecovery();
+    // The engine's recovery may run again: a stop left from an earlier export ends.
+    void resumeRecovery();
     // The first step of the quit: the engine stops scanning and recovering and the
     // model's export stops asking for files.
     void stopEngineWork();

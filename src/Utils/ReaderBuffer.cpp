@@ -111,19 +111,24 @@ ReaderBuffer::Statistics ReaderBuffer::GetStatistics()
     return copy;
 }
 
-void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
+bool ReaderBuffer::AcceptRequest(uint64_t offset, uint64_t length)
 {
     if (length == 0)
-        return;
+        return false;
     if (offset > UINT64_MAX - length)
         ThrowReadError("read", offset, EINVAL);
     // Known to end before the request does: fail before any window changes.
     if (deviceSize && offset + length > deviceSize)
         ThrowPastEnd(std::max(offset, deviceSize));
-    {
-        std::lock_guard state(statisticsMutex);
-        statistics.bytesAsked += length;
-    }
+    std::lock_guard state(statisticsMutex);
+    statistics.bytesAsked += length;
+    return true;
+}
+
+void ReaderBuffer::ReadBytes(uint64_t offset, void* buffer, uint64_t length)
+{
+    if (!AcceptRequest(offset, length))
+        return;
     auto* out = static_cast<uint8_t*>(buffer);
     while (length > 0) {
         uint64_t copied = CopyFromWindow(offset, out, length);
@@ -205,16 +210,8 @@ void ReaderBuffer::ReadPositioned(uint64_t position, uint8_t* out, uint64_t leng
 
 void ReaderBuffer::ReadRun(uint64_t offset, void* buffer, uint64_t length)
 {
-    if (length == 0)
+    if (!AcceptRequest(offset, length))
         return;
-    if (offset > UINT64_MAX - length)
-        ThrowReadError("read", offset, EINVAL);
-    if (deviceSize && offset + length > deviceSize)
-        ThrowPastEnd(std::max(offset, deviceSize));
-    {
-        std::lock_guard state(statisticsMutex);
-        statistics.bytesAsked += length;
-    }
     auto* out = static_cast<uint8_t*>(buffer);
     // A scan beside the recovery may hold the start in its window already.
     const uint64_t copied = CopyFromWindow(offset, out, length);

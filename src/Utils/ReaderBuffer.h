@@ -63,6 +63,8 @@ public:
 
 private:
     void Start(uint64_t limitOffset, uint64_t chunkSize);
+    // Checks a request against the device and counts it; false when it is empty.
+    bool AcceptRequest(uint64_t offset, uint64_t length);
     uint64_t CopyFromWindow(uint64_t position, uint8_t* out, uint64_t length);
     uint64_t Refill(uint64_t position, uint8_t* out, uint64_t length);
     bool ReadPastWindow(uint64_t position, uint8_t* out, uint64_t length);

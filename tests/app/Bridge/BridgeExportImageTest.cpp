@@ -264,6 +264,70 @@ private slots:
 
     // NTFS written through ntfs-3g: hostile names and a deep tree stay inside the
     // export folder, every file once, with tsk_recover's bytes.
+    // A FAT32 volume on a disk without a partition table, holding a file of
+    // more than 255 fragments (interleaved files written, every other one
+    // deleted, then the big file): the export's requests name neither the lost
+    // volume nor the node, and still the whole file is written, as icat reads it.
+    void lostVolumeFileOfMoreThan255Runs()
+    {
+        for (const char* tool : {"mkfs.fat", "mcopy", "mdel", "mshowfat", "fls", "icat", "python3"})
+            if (!run("sh", {"-c", QStringLiteral("command -v %1").arg(tool)}))
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MTOOLS_SKIP_CHECK", "1");
+        const QString part = dir.filePath("part.img"), disk = dir.filePath("disk.img");
+        const QString script = QStringLiteral(R"(set -e
+part=$1; work=$2; mkdir -p "$work"
+truncate -s 40M "$part"; mkfs.fat -F 32 -s 1 -S 512 "$part" >/dev/null
+python3 - "$work" <<'PY'
+import os, sys
+w = sys.argv[1]
+for i in range(1, 601):
+    open(f"{w}/G{i}.BIN", "wb").write(os.urandom(512))
+open(f"{w}/LONG.BIN", "wb").write(os.urandom(300 * 512 + 100))
+PY
+mcopy -i "$part" "$work"/G*.BIN ::/
+mdel -i "$part" $(for i in $(seq 2 2 600); do printf ' ::/G%d.BIN' $i; done)
+# No next-free hint: mtools then fills the holes from the start.
+printf '\377\377\377\377' | dd of="$part" bs=1 seek=1004 conv=notrunc status=none
+mcopy -i "$part" "$work/LONG.BIN" ::/LONG.BIN
+truncate -s 1M "$3"; cat "$part" >> "$3"; truncate -s +1M "$3"
+)");
+        QVERIFY(run("bash", {"-c", script, "fragmented", part, dir.filePath("work"), disk}, nullptr, env));
+        QByteArray chain;
+        QVERIFY(run("mshowfat", {"-i", part, "::/LONG.BIN"}, &chain, env));
+        QVERIFY2(chain.count('<') > 255, chain.constData());
+
+        QByteArray listing;
+        QVERIFY(run("fls", {"-o", "2048", disk}, &listing));
+        QByteArray inode;
+        for (const QByteArray& line : listing.split('\n'))
+            if (line.startsWith("r/r ") && line.endsWith("\tLONG.BIN"))
+                inode = line.mid(4, line.indexOf(':') - 4);
+        QVERIFY2(!inode.isEmpty(), listing.constData());
+        QByteArray expected;
+        QVERIFY(run("icat", {"-o", "2048", disk, QString::fromLatin1(inode)}, &expected));
+        QCOMPARE(expected.size(), 300 * 512 + 100);
+
+        const QString out = dir.filePath("out");
+        QByteArray output;
+        int progressLines = 0;
+        const QJsonObject completed = exportImage(disk, out, &progressLines, &output);
+        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
+        const QByteArray want = QCryptographicHash::hash(expected, QCryptographicHash::Sha256).toHex();
+        int named = 0;
+        const QMap<QString, QByteArray> exported = filesBelow(out);
+        for (auto it = exported.cbegin(); it != exported.cend(); ++it) {
+            if (!it.key().endsWith(QLatin1String("LONG.BIN")))
+                continue;
+            ++named;
+            QCOMPARE(it.value(), want);
+        }
+        QVERIFY2(named >= 1, output.right(4000).constData());
+    }
+
     void ntfsHostileNamesStayInside()
     {
         QTemporaryDir dir;
