@@ -15,12 +15,14 @@
 #include "FilterComboBox.h"
 #include "GuideManagement.h"
 #include "LanguageSettings.h"
+#include "LostTipWidget.h"
 #include "MainWindow/MainWindow.h"
 #include "MemoryWarningDialog.h"
 #include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
 #include "NoLocalDiskDialog.h"
 #include "NoSDCardDialog.h"
+#include "RecoverFileInfoPanel.h"
 #include "RecoveryCompleteDialog.h"
 #include "RecoveryStorageModule.h"
 #include "RefreshDiskDialog.h"
@@ -114,6 +116,9 @@ void takeResultsPage(Run& run, MainWindow& window)
 {
     ModuleManager::instance()->setCurrentModule(ModuleManager::RecoveryStorage);
     walk(run, window, RecoveryToolkitGuideManagement::instance(), QStringLiteral("results-tour"));
+    // The page of the previous visit may still wait for its deletion: gone
+    // first, so the lookups below find the page on show.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (auto* progress = window.findChild<ScanProgressPanel*>()) {
         progress->onScanStart();
         progress->onProgressUpdated(2, 40, QStringLiteral("00:12:34"));
@@ -140,6 +145,28 @@ void takeResultsPage(Run& run, MainWindow& window)
     }
     if (auto* row = window.findChild<SearchDataPanel*>())
         row->filterButton()->click();
+}
+
+// The information panel beside the file list and the tips over lost-volume
+// folders, as the results page shows them once files are found.
+void takeResultsParts(Run& run)
+{
+    {
+        RecoverFileInfoPanel panel;
+        panel.resize(XApplication::scaledX(230), XApplication::scaledY(520));
+        panel.setDocument(QVariant());
+        run.take(panel, QStringLiteral("results-info-panel"));
+    }
+    for (const auto& kind : {qMakePair(17, QStringLiteral("names")), qMakePair(6, QStringLiteral("lost")),
+                             qMakePair(9, QStringLiteral("unmounted")), qMakePair(11, QStringLiteral("unallocated"))}) {
+        QWidget holder;
+        const int width = XApplication::scaledX(640);
+        auto* tip = new LostTipWidget(&holder);
+        tip->setKind(quint8(kind.first));
+        tip->setGeometry(0, 0, width, tip->heightForWidth(width));
+        holder.resize(width, tip->height());
+        run.take(holder, QStringLiteral("results-tip-%1").arg(kind.second));
+    }
 }
 
 void takeDialogs(Run& run, MainWindow& window)
@@ -266,6 +293,7 @@ int main(int argc, char** argv)
             takeMenus(run, window);
             takeDialogs(run, window);
             takeResultsPage(run, window);
+            takeResultsParts(run);
         }
         app.setMainWidget(nullptr);
     }
