@@ -37,6 +37,18 @@ void NoLocalDiskDialog::openSupportPage()
         openLink(address);
 }
 
+void NoLocalDiskDialog::showEvent(QShowEvent* event)
+{
+    XDialog::showEvent(event);
+    // Laid out by now: the wrapped texts take the lines their language needs at
+    // the width they got, and the dialog grows with them (its minimum height
+    // alone holds English at scale 1 only).
+    for (XLabel* label : contentWidget()->findChildren<XLabel*>()) {
+        if (label->wordWrap())
+            label->setMinimumHeight(label->heightForWidth(label->width()));
+    }
+}
+
 void NoLocalDiskDialog::setupUi()
 {
     auto* picture = new XImageBox(contentWidget());

@@ -14,6 +14,9 @@ public:
 public slots:
     void openSupportPage();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void setupUi();
 };

@@ -354,11 +354,11 @@
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation>Sie können die gefundenen Dateien zuerst wiederherstellen</translation>
+        <translation>Gefundene Dateien zuerst wiederherstellen</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>
-        <translation>Bitte schließen Sie andere Programme, während Sie dieses Programm verwenden</translation>
+        <translation>Bitte schließen Sie andere Programme</translation>
     </message>
     <message>
         <source>RAM Usage</source>
@@ -552,7 +552,7 @@
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
-        <translation>Öffnen Sie die &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Datenträgerverwaltung&lt;/a&gt; und prüfen Sie den Status der SD-Karte wie folgt:</translation>
+        <translation>Öffnen Sie die &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Datenträgerverwaltung&lt;/a&gt; und prüfen Sie die SD-Karte:</translation>
     </message>
 </context>
 <context>
@@ -994,7 +994,7 @@ Bitte schließen Sie sie wieder an, scannen Sie und exportieren Sie erneut.</tra
     </message>
     <message>
         <source>Check and recover your data now!</source>
-        <translation>Prüfen Sie jetzt Ihre Daten und stellen Sie sie wieder her!</translation>
+        <translation>Jetzt Daten prüfen und wiederherstellen!</translation>
     </message>
     <message>
         <source>Some disks were disconnected during scanning.

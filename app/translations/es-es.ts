@@ -152,11 +152,11 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Ruta de archivo</translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation>Tipo de archivo</translation>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation>Puede recuperar primero los archivos encontrados</translation>
+        <translation>Recupere antes los archivos encontrados</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>
@@ -552,7 +552,7 @@
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
-        <translation>Abra &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Administración de discos&lt;/a&gt; y compruebe el estado de la tarjeta SD como se indica:</translation>
+        <translation>Abra &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Administración de discos&lt;/a&gt; y compruebe la tarjeta SD así:</translation>
     </message>
 </context>
 <context>

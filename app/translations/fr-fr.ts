@@ -35,7 +35,7 @@
     <name>DataRecoveryDialog</name>
     <message>
         <source>Recovering data, please wait...</source>
-        <translation>Récupération des données, veuillez patienter...</translation>
+        <translation>Récupération des données en cours...</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -152,11 +152,11 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Chemin du fichier</translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation>Type de fichier</translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>

@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation>Anda dapat memulihkan file yang ditemukan terlebih dahulu</translation>
+        <translation>Pulihkan dulu file yang ditemukan</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>

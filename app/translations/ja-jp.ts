@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>File Type</source>
-        <translation>ファイルの種類</translation>
+        <translation>種類</translation>
     </message>
 </context>
 <context>
@@ -350,7 +350,7 @@
     <name>MemoryWarningDialog</name>
     <message>
         <source>Insufficient space, scanning paused</source>
-        <translation>メモリ不足のため、スキャンを一時停止しました</translation>
+        <translation>メモリ不足のためスキャンを一時停止</translation>
     </message>
     <message>
         <source>You can recover the found files first</source>
@@ -894,7 +894,7 @@ Please reconnect, then scan and export again.</source>
     <name>RefreshDiskDialog</name>
     <message>
         <source>Reading data from the disk, please wait...</source>
-        <translation>ディスクからデータを読み込んでいます。しばらくお待ちください...</translation>
+        <translation>ディスクを読み込み中です。お待ちください...</translation>
     </message>
     <message>
         <source>It may take a while to refresh drive information.</source>

@@ -152,11 +152,11 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Caminho do ficheiro</translation>
+        <translation>Caminho</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation>Tipo de ficheiro</translation>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>

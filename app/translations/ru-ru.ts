@@ -350,15 +350,15 @@
     <name>MemoryWarningDialog</name>
     <message>
         <source>Insufficient space, scanning paused</source>
-        <translation>Недостаточно памяти, сканирование приостановлено</translation>
+        <translation>Мало памяти, сканирование приостановлено</translation>
     </message>
     <message>
         <source>You can recover the found files first</source>
-        <translation>Вы можете сначала восстановить найденные файлы</translation>
+        <translation>Сначала восстановите найденные файлы</translation>
     </message>
     <message>
         <source>Please close other programs when using this tool</source>
-        <translation>Закройте другие программы во время работы с этим инструментом</translation>
+        <translation>Закройте другие программы на время работы</translation>
     </message>
     <message>
         <source>RAM Usage</source>
@@ -552,7 +552,7 @@
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
-        <translation>Откройте &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Управление дисками&lt;/a&gt; и проверьте состояние SD-карты, как показано ниже:</translation>
+        <translation>Откройте &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Управление дисками&lt;/a&gt; и проверьте SD-карту:</translation>
     </message>
 </context>
 <context>
@@ -994,7 +994,7 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>Check and recover your data now!</source>
-        <translation>Проверьте и восстановите данные прямо сейчас!</translation>
+        <translation>Проверьте и восстановите данные сейчас!</translation>
     </message>
     <message>
         <source>Some disks were disconnected during scanning.

@@ -152,7 +152,7 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Đường dẫn tệp</translation>
+        <translation>Đường dẫn</translation>
     </message>
     <message>
         <source>File Type</source>

@@ -71,7 +71,8 @@ void checkLabel(const QLabel* label, QVector<Misfit>& out)
         // Wrapped text may take lines, not more height than the label has.
         const int needed = label->heightForWidth(label->width());
         if (needed > label->height() + 1)
-            out.append({describe(label) + QLatin1String(" (height)"), label->text(), needed, label->height()});
+            out.append({describe(label) + QStringLiteral(" (height at width %1)").arg(label->width()), label->text(),
+                        needed, label->height()});
         return;
     }
     const int needed = textWidth(label->text(), label->font(), isRich(label));

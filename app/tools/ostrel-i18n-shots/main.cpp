@@ -1,9 +1,9 @@
-// ostrel-i18n-shots --out DIR [--check] [--languages de-de,ja-jp]: the main
+// ostrel-i18n-shots --out DIR [--list-only] [--languages de-de,ja-jp]: the main
 // screens in every language (device page and its tour, results page with its
 // header, filter bar, drop-downs, information and progress panels and its tour,
 // the title-bar menu, the scan and recovery dialogs, the about and update
 // dialogs), one PNG each as "<language>-<screen>@<scale>x.png". Every text cut
-// short is listed on stderr; with --check the run then ends with code 3.
+// short is listed on stderr and ends the run with code 3 (unless --list-only).
 // The scale follows the screen (QT_FONT_DPI=192 for scale 2).
 
 #include "Dialogs/AboutDialog.h"
@@ -15,12 +15,14 @@
 #include "FilterComboBox.h"
 #include "GuideManagement.h"
 #include "LanguageSettings.h"
+#include "LostTipWidget.h"
 #include "MainWindow/MainWindow.h"
 #include "MemoryWarningDialog.h"
 #include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
 #include "NoLocalDiskDialog.h"
 #include "NoSDCardDialog.h"
+#include "RecoverFileInfoPanel.h"
 #include "RecoveryCompleteDialog.h"
 #include "RecoveryStorageModule.h"
 #include "RefreshDiskDialog.h"
@@ -42,6 +44,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMenu>
+#include <QPointer>
 #include <QStackedWidget>
 
 #include <cstdio>
@@ -113,6 +116,9 @@ void takeResultsPage(Run& run, MainWindow& window)
 {
     ModuleManager::instance()->setCurrentModule(ModuleManager::RecoveryStorage);
     walk(run, window, RecoveryToolkitGuideManagement::instance(), QStringLiteral("results-tour"));
+    // The page of the previous visit may still wait for its deletion: gone
+    // first, so the lookups below find the page on show.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (auto* progress = window.findChild<ScanProgressPanel*>()) {
         progress->onScanStart();
         progress->onProgressUpdated(2, 40, QStringLiteral("00:12:34"));
@@ -120,22 +126,47 @@ void takeResultsPage(Run& run, MainWindow& window)
         progress->onSelectedDocumentChanged(QStringLiteral("1,024"), QStringLiteral("512.00 MB"));
     }
     run.take(window, QStringLiteral("results-page"));
-    SearchDataPanel* row = window.findChild<SearchDataPanel*>();
-    if (row)
+    // The page may be rebuilt while the event loop runs: look the row up each time.
+    if (auto* row = window.findChild<SearchDataPanel*>())
         row->filterButton()->click();
     run.take(window, QStringLiteral("results-filter-bar"));
     int index = 0;
-    for (FilterComboBox* combo : window.findChildren<FilterComboBox*>()) {
-        if (!combo->isVisible())
+    QList<QPointer<FilterComboBox>> combos;
+    for (FilterComboBox* combo : window.findChildren<FilterComboBox*>())
+        combos.append(combo);
+    for (const QPointer<FilterComboBox>& combo : combos) {
+        if (!combo || !combo->isVisible())
             continue;
         combo->showPopup();
         if (QWidget* popup = combo->popup())
             run.take(*popup, QStringLiteral("results-filter-%1").arg(++index));
-        if (QWidget* popup = combo->popup())
+        if (QWidget* popup = combo ? combo->popup() : nullptr)
             popup->hide();
     }
-    if (row)
+    if (auto* row = window.findChild<SearchDataPanel*>())
         row->filterButton()->click();
+}
+
+// The information panel beside the file list and the tips over lost-volume
+// folders, as the results page shows them once files are found.
+void takeResultsParts(Run& run)
+{
+    {
+        RecoverFileInfoPanel panel;
+        panel.resize(XApplication::scaledX(230), XApplication::scaledY(520));
+        panel.setDocument(QVariant());
+        run.take(panel, QStringLiteral("results-info-panel"));
+    }
+    for (const auto& kind : {qMakePair(17, QStringLiteral("names")), qMakePair(6, QStringLiteral("lost")),
+                             qMakePair(9, QStringLiteral("unmounted")), qMakePair(11, QStringLiteral("unallocated"))}) {
+        QWidget holder;
+        const int width = XApplication::scaledX(640);
+        auto* tip = new LostTipWidget(&holder);
+        tip->setKind(quint8(kind.first));
+        tip->setGeometry(0, 0, width, tip->heightForWidth(width));
+        holder.resize(width, tip->height());
+        run.take(holder, QStringLiteral("results-tip-%1").arg(kind.second));
+    }
 }
 
 void takeDialogs(Run& run, MainWindow& window)
@@ -216,17 +247,20 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("The main screens in every language"));
     parser.addHelpOption();
     const QCommandLineOption outOption("out", QStringLiteral("Write the PNGs into <folder>."), "folder");
-    const QCommandLineOption checkOption("check", QStringLiteral("End with code 3 where a text is cut short."));
+    const QCommandLineOption listOption("list-only", QStringLiteral("List the texts cut short, end with code 0."));
     const QCommandLineOption languagesOption("languages", QStringLiteral("Only these, such as de-de,ja-jp."), "list");
-    parser.addOptions({outOption, checkOption, languagesOption});
+    parser.addOptions({outOption, listOption, languagesOption});
     parser.process(app);
     if (!parser.isSet(outOption))
         parser.showHelp(2);
     const QString folder = parser.value(outOption);
     if (!QDir().mkpath(folder))
         return 1;
-    const bool check = parser.isSet(checkOption);
-    const QStringList only = parser.value(languagesOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const bool check = !parser.isSet(listOption);
+    // OSTREL_I18N_LANGUAGES stands in for --languages (the sanitizer builds' tests take a few).
+    const QString chosen = parser.isSet(languagesOption) ? parser.value(languagesOption)
+                                                         : qEnvironmentVariable("OSTREL_I18N_LANGUAGES");
+    const QStringList only = chosen.split(QLatin1Char(','), Qt::SkipEmptyParts);
     ShotWriter shots(folder);
     AppManager::instance()->initApplication();
 
@@ -262,6 +296,7 @@ int main(int argc, char** argv)
             takeMenus(run, window);
             takeDialogs(run, window);
             takeResultsPage(run, window);
+            takeResultsParts(run);
         }
         app.setMainWidget(nullptr);
     }

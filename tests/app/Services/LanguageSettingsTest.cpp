@@ -168,13 +168,28 @@ private slots:
                     source = xml.readElementText();
                 } else if (xml.name() == QLatin1String("translation")) {
                     const bool unfinished = xml.attributes().value("type") == QLatin1String("unfinished");
-                    const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    // A plural message holds one text per form; each keeps the placeholders.
+                    QStringList forms;
+                    QString text;
+                    while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != QLatin1String("translation")) {
+                        if (xml.isCharacters())
+                            text += xml.text();
+                        else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                            forms << xml.readElementText();
+                        if (xml.atEnd())
+                            break;
+                    }
+                    if (forms.isEmpty())
+                        forms << text;
+                    const QString translation = forms.join(QString());
                     if (unfinished) {
                         QVERIFY2(translation.isEmpty(), qPrintable(file.fileName() + ": " + source));
                         continue;
                     }
-                    QVERIFY2(!translation.isEmpty(), qPrintable(file.fileName() + ": " + source));
-                    QCOMPARE(placeholders(translation), placeholders(source));
+                    for (const QString& form : forms) {
+                        QVERIFY2(!form.isEmpty(), qPrintable(file.fileName() + ": " + source));
+                        QCOMPARE(placeholders(form), placeholders(source));
+                    }
                 }
             }
             QVERIFY2(!xml.hasError(), qPrintable(file.fileName() + ": " + xml.errorString()));

@@ -251,14 +251,27 @@ void ShellDialogsTest::languageMenu()
     QMenu* languages = menu->actions().first()->menu();
     QVERIFY(languages);
     const QList<QAction*> entries = languages->actions();
-    QCOMPARE(entries.size(), 11);
-    const QList<int> codes{0, 3, 9, 4, 5, 6, 7, 11, 8, 1, 2};
+    QCOMPARE(entries.size(), 13);
+    const QList<int> codes{0, 3, 9, 4, 5, 6, 7, 11, 8, 1, 2, 10, 12};
     for (int i = 0; i < entries.size(); ++i) {
         QCOMPARE(entries[i]->data().toInt(), codes[i]);
         QCOMPARE(entries[i]->isChecked(), codes[i] == 0);
     }
     QCOMPARE(entries[2]->text().at(0), QChar(0x0420)); // Cyrillic Er
     QCOMPARE(entries[1]->text(), QString("Italiano"));
+    // Every language by its own name in its own script, whatever the current language.
+    const QStringList ownNames{"English", "Italiano", "Русский", "Deutsch", "Français", "Español", "Português",
+                               "한국어", "日本語", "简体中文", "繁體中文", "Bahasa Indonesia", "Tiếng Việt"};
+    for (int language : {int(LanguageSettings::LanguageEnglish), int(LanguageSettings::LanguageGerman),
+                         int(LanguageSettings::LanguageJapanese)}) {
+        QVERIFY(LanguageSettings::instance().setLanguage(language));
+        std::unique_ptr<QMenu> again(bar.buildMainMenu());
+        QStringList names;
+        for (QAction* action : again->actions().first()->menu()->actions())
+            names << action->text();
+        QCOMPARE(names, ownNames);
+    }
+    LanguageSettings::instance().setLanguage(LanguageSettings::LanguageEnglish);
 
     entries[3]->trigger(); // Deutsch
     QCOMPARE(LanguageSettings::instance().currentLanguage(), int(LanguageSettings::LanguageGerman));
