@@ -125,37 +125,23 @@ uint64_t MFT::GetRecordOffset(uint64_t n) const
 
 std::shared_ptr<MFTRecord> MFT::GetRecord(uint64_t n)
 {
-    if (n < MirroredRecords && mirrorCluster) {
-        if (n == 0)
-            return record0;
-        if (auto record = ReadRecordAt(GetRecordOffset(n)))
-            return record;
-        return ReadRecordAt(mirrorCluster * reader->clusterSize + n * reader->recordSize);
-    }
-    if (GetRecordOffset(n) == 0)
-        return nullptr;
-    auto bytes = Utils::MakeBuffer(reader->recordSize);
-    try {
-        ReadRunBytes(*reader, runs, n * reader->recordSize, bytes->data, bytes->length);
-        if (std::memcmp(bytes->data, "FILE", 4) != 0)
-            return nullptr;
-        return std::make_shared<MFTRecord>(bytes, this, reader.get());
-    } catch (const Exceptions::DiskDisconnectedException&) {
-        throw;
-    } catch (const Exceptions::DiskException&) {
-        return nullptr;
-    } catch (const Exceptions::NTFSException&) {
-        return nullptr;
-    }
+    if (n == 0 && mirrorCluster)
+        return record0;
+    std::shared_ptr<MFTRecord> record;
+    if (GetRecordOffset(n) != 0)
+        record = ParseRecord([&](uint8_t* out, uint32_t size) { ReadRunBytes(*reader, runs, n * size, out, size); });
+    if (!record && n < MirroredRecords && mirrorCluster)
+        record = ParseRecord([&](uint8_t* out, uint32_t size) {
+            reader->Read(mirrorCluster * reader->clusterSize + n * size, out, size);
+        });
+    return record;
 }
 
-std::shared_ptr<MFTRecord> MFT::ReadRecordAt(uint64_t volumeOffset)
+std::shared_ptr<MFTRecord> MFT::ParseRecord(const std::function<void(uint8_t*, uint32_t)>& read)
 {
-    if (volumeOffset == 0)
-        return nullptr;
     auto bytes = Utils::MakeBuffer(reader->recordSize);
     try {
-        reader->Read(volumeOffset, bytes->data, bytes->length);
+        read(bytes->data, bytes->length);
         if (std::memcmp(bytes->data, "FILE", 4) != 0)
             return nullptr;
         return std::make_shared<MFTRecord>(bytes, this, reader.get());

@@ -5,6 +5,7 @@
 #include "Utils/Buffer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,7 +54,9 @@ public:
 
 private:
     std::shared_ptr<MFTRecord> FollowRecord0(uint64_t cluster, const AttributeHeader*& data);
-    std::shared_ptr<MFTRecord> ReadRecordAt(uint64_t volumeOffset);
+    // The record read(buffer, record size) fills, or empty when it is not a
+    // valid "FILE" record or cannot be read; a disconnected device still throws.
+    std::shared_ptr<MFTRecord> ParseRecord(const std::function<void(uint8_t*, uint32_t)>& read);
 
     uint64_t recordCount = 0;
 };

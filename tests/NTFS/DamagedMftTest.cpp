@@ -96,15 +96,6 @@ struct ScanResult {
     int status = 0;
 };
 
-std::string Normalise(std::string path)
-{
-    if (path.rfind(".\\\\", 0) == 0)
-        path = path.substr(3);
-    for (auto& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
 
 ScanResult Scan(const std::string& image)
 {
@@ -116,7 +107,7 @@ ScanResult Scan(const std::string& image)
     result.lines = TestSupport::ParseJsonLines(output);
     for (const auto& line : result.lines)
         if (line["kind"] == "NtfsFile")
-            result.files.emplace(Normalise(line["path"]), line);
+            result.files.emplace(NtfsImage::FoundPath(line["path"]), line);
     return result;
 }
 

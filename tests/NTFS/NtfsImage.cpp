@@ -78,6 +78,16 @@ std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted)
     return files;
 }
 
+std::string FoundPath(std::string path)
+{
+    if (path.rfind(".\\\\", 0) == 0)
+        path = path.substr(3);
+    for (auto& c : path)
+        if (c == '\\')
+            c = '/';
+    return path;
+}
+
 std::string Istat(const std::string& path, uint64_t inode)
 {
     std::string output;

@@ -28,6 +28,10 @@ extern const char* const GapWriter;
 // (with deleted, fls -d: the deleted ones).
 std::map<std::string, uint64_t> ListFiles(const std::string& path, bool deleted = false);
 
+// A found file's path (".\\dir\file", as the node store builds it) in fls's
+// form: "/" and without the start folder.
+std::string FoundPath(std::string enginePath);
+
 // The $DATA size istat gives for an inode.
 std::string Istat(const std::string& path, uint64_t inode);
 std::string Icat(const std::string& path, uint64_t inode);

@@ -81,17 +81,6 @@ struct Found {
     nlohmann::json line;
 };
 
-// ".\\dir\file" as the store builds it, with "/" and without the start folder.
-std::string Normalise(std::string path)
-{
-    if (path.rfind(".\\\\", 0) == 0)
-        path = path.substr(3);
-    for (auto& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
-
 class NtfsScan : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -138,7 +127,7 @@ protected:
         for (const auto& line : lines) {
             if (line["kind"] != "NtfsFile")
                 continue;
-            Found found{Normalise(line["path"]), line["fileSize"], line["modifyTime"], line["deletedState"], line};
+            Found found{NtfsImage::FoundPath(line["path"]), line["fileSize"], line["modifyTime"], line["deletedState"], line};
             files[found.path].push_back(found);
         }
         return files;
