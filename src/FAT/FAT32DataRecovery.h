@@ -38,6 +38,7 @@ public:
     void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;
     void FinishScan() override;
+    void CheckGeometry() override;
 
     // A live file or folder whose place a deleted file may follow.
     struct Neighbour {
