@@ -177,6 +177,13 @@ uint32_t ExFATDataRecovery::GetVolumeSerial()
     return EntryU32(GetRawReader()->bootSector + 100);
 }
 
+void ExFATDataRecovery::CheckGeometry()
+{
+    const auto& failure = GetTable()->Geometry().failure;
+    if (!failure.empty())
+        throw Exceptions::ExFATException("ExFAT boot sector geometry does not hold: " + failure);
+}
+
 std::shared_ptr<Utils::PartReader> ExFATDataRecovery::GetReader()
 {
     if (!explorer || !explorer->reader)

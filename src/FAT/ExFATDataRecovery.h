@@ -46,6 +46,7 @@ public:
     void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;
     void FinishScan() override;
+    void CheckGeometry() override;
 
     // Where the up-case table came from: "volume", "file" or "built-in".
     const std::string& UpcaseSource() const { return upcaseSource; }

@@ -100,6 +100,13 @@ uint32_t FAT32DataRecovery::GetVolumeSerial()
     return EntryU32(GetRawReader()->bootSector + 67);
 }
 
+void FAT32DataRecovery::CheckGeometry()
+{
+    const auto& failure = GetTable()->Geometry().failure;
+    if (!failure.empty())
+        throw Exceptions::FAT32Exception("FAT32 boot sector geometry does not hold: " + failure);
+}
+
 std::shared_ptr<Utils::PartReader> FAT32DataRecovery::GetReader()
 {
     if (!explorer || !explorer->reader)
@@ -250,10 +257,13 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         node.deletedState = deleted ? 1 : 0;
         const int64_t key = CreationKey(e);
         if (attribute & 0x10) {
-            uint64_t chain = 0;
-            for (const auto& run : table->GetClusterRuns(node.id))
-                chain += run.length;
-            liveNeighbours[key].push_back({0, std::max(chain, cs), node.id});
+            // "." and ".." repeat folders met in their parents: no chain walk, no neighbour.
+            if (!IsDotName(node.name)) {
+                uint64_t chain = 0;
+                for (const auto& run : table->GetClusterRuns(node.id))
+                    chain += run.length;
+                liveNeighbours[key].push_back({0, std::max(chain, cs), node.id});
+            }
             node.size = EntryU32(e + 28);
             node.folderFlag = 1;
             items.push_back(std::move(node));

@@ -39,6 +39,7 @@ public:
     void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                             uint64_t inode) override;
     void FinishScan() override;
+    void CheckGeometry() override;
 
     using Neighbour = FAT::Neighbour;
     // A deleted file whose first cluster's high word is to be guessed.

@@ -182,6 +182,26 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
     uint64_t sum = 0;
     for (const auto& run : runs)
         sum += run.length;
+    if (node.deletedState == 0 && !runs.empty() && table->HasTable() && !table->IsFree(node.id)) {
+        // A live file is where its chain says; a size past the chain would
+        // read other files' clusters, so the file is cut to its chain.
+        if (sum < node.size) {
+            VLOG_INFO("File at cluster %u claims %llu bytes, its chain holds %llu; cut to the chain", node.id,
+                      static_cast<unsigned long long>(node.size), static_cast<unsigned long long>(sum));
+            node.size = sum;
+        }
+        if (sum - node.size > table->ClusterSize()) {
+            uint64_t left = node.size;
+            for (auto& run : runs) {
+                run.length = std::min(run.length, left);
+                left -= run.length;
+            }
+            runs.erase(std::remove_if(runs.begin(), runs.end(), [](const DataRun& r) { return r.length == 0; }),
+                       runs.end());
+        }
+        node.runs = std::move(runs);
+        return;
+    }
     if (runs.empty() || sum < node.size || sum - node.size > table->ClusterSize()) {
         // Taken as contiguous from the first cluster: a free or damaged chain.
         const uint64_t offset = table->ClusterOffset(node.id);
@@ -315,15 +335,19 @@ void FATDataRecovery::ReadDirectory(uint64_t id, DirectoryItems& items, Director
     const uint64_t dataStart = table->DataStart();
     const uint64_t cs = table->ClusterSize();
     uint64_t budget = MaxDirectoryBytes();
-    WipedBuffer piece(static_cast<size_t>(std::min<uint64_t>(directoryPiece, budget)));
-    for (const auto& run : GetDirectoryRuns(id)) {
+    const auto runs = GetDirectoryRuns(id);
+    uint64_t total = 0;
+    for (const auto& run : runs)
+        total += run.length;
+    WipedBuffer piece(static_cast<size_t>(std::min({directoryPiece, budget, total})));
+    for (const auto& run : runs) {
         OnDirectoryRun(run.offset);
         if (run.offset < dataStart)
             throw Exceptions::FATException("Position is before the data area start.");
         for (uint64_t done = 0; done < run.length && budget > 0;) {
             const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
             const uint64_t at = run.offset + done;
-            std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
+            std::fill_n(piece.bytes.begin(), n, 0);
             reader->Read(at, piece.bytes.data(), static_cast<uint32_t>(n));
             for (uint64_t c = (at - dataStart) / cs; c * cs < at - dataStart + n; ++c)
                 MarkDirectoryCluster(c + 2);
@@ -348,6 +372,7 @@ int FATDataRecovery::ScanStructure(int64_t inode)
     auto table = GetTable();
     if (!table)
         throw Exceptions::FATException("FAT table is not initialized.");
+    CheckGeometry();
     reader->SetBufferSize(table->ClusterSize());
     DirectoryQueue queue;
     VisitedSet visited;
@@ -407,7 +432,7 @@ std::optional<uint64_t> FATDataRecovery::FindFolder(uint64_t cluster, const std:
     for (const auto& run : GetDirectoryRuns(cluster)) {
         for (uint64_t done = 0; done < run.length && budget > 0;) {
             const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
-            std::fill(piece.bytes.begin(), piece.bytes.end(), 0);
+            std::fill_n(piece.bytes.begin(), n, 0);
             reader->Read(run.offset + done, piece.bytes.data(), static_cast<uint32_t>(n));
             ProcessFATDataItem(items, run.offset + done, piece.bytes.data(), n, cluster);
             for (const auto& item : items) {
@@ -432,6 +457,7 @@ int FATDataRecovery::Start(const std::string& path)
 {
     if (!GetTablePtr())
         throw Exceptions::FATException("FAT table is not initialized.");
+    CheckGeometry();
     const auto components = StartPath::Split(path, info.volumeLetter);
     if (!components)
         throw Exceptions::FATException("Only absolute paths are supported.");

@@ -72,6 +72,8 @@ public:
     virtual void ProcessFATDataItem(DirectoryItems& items, uint64_t offset, const uint8_t* block, uint64_t length,
                                     uint64_t inode) = 0;
     virtual void ReportPendingNodes();
+    // Throws the engine's own exception when no geometry of the volume holds.
+    virtual void CheckGeometry() {}
     // Reports the pending files whose paths reach the start folder.
     void ReportResolvedNodes();
     // Whether two names of this file system name the same entry.

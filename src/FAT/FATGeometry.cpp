@@ -3,6 +3,7 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "Disk/DiskBytes.h"
+#include "FAT/GeometryCheck.h"
 #include "Utils/PartReader.h"
 
 #include <cstring>
@@ -152,16 +153,29 @@ uint64_t GuessFAT32DataStart(uint64_t L)
 namespace {
 
 using Parser = bool (*)(const uint8_t*, uint64_t, VolumeGeometry&);
+using Check = bool (*)(Utils::PartReader&, const VolumeGeometry&, std::string&);
 
 // The primary sector the reader copied, then the backup at backupSector for
-// each sector size the backup's own geometry may claim.
-bool FindBootSector(Utils::PartReader& reader, Parser parse, uint32_t backupSector, VolumeGeometry& g)
+// each sector size the backup's own geometry may claim; the first whose
+// geometry holds. What did not hold goes to rejected.
+bool FindBootSector(Utils::PartReader& reader, Parser parse, Check holds, uint32_t backupSector, VolumeGeometry& g,
+                    std::string& rejected)
 {
     const uint64_t length = reader.Size();
-    if (parse(reader.bootSector, length, g)) {
-        g.source = "primary boot sector";
+    auto accept = [&](VolumeGeometry& candidate, const std::string& source) {
+        std::string why;
+        if (holds(reader, candidate, why)) {
+            candidate.source = source;
+            g = candidate;
+            return true;
+        }
+        VLOG_ERROR("geometry of the %s does not hold: %s", source.c_str(), why.c_str());
+        rejected += (rejected.empty() ? "" : "; ") + source + ": " + why;
+        return false;
+    };
+    VolumeGeometry candidate;
+    if (parse(reader.bootSector, length, candidate) && accept(candidate, "primary boot sector"))
         return true;
-    }
     uint8_t sector[512];
     for (uint32_t size = 512; size <= 4096; size *= 2) {
         const uint64_t at = uint64_t{backupSector} * size;
@@ -175,10 +189,9 @@ bool FindBootSector(Utils::PartReader& reader, Parser parse, uint32_t backupSect
             VLOG_ERROR("backup boot sector at %llu unreadable: %s", static_cast<unsigned long long>(at), e.what());
             continue;
         }
-        if (parse(sector, length, g) && g.sectorSize == size) {
-            g.source = "backup boot sector at sector " + std::to_string(backupSector);
+        if (parse(sector, length, candidate) && candidate.sectorSize == size &&
+            accept(candidate, "backup boot sector at sector " + std::to_string(backupSector)))
             return true;
-        }
     }
     return false;
 }
@@ -199,6 +212,19 @@ void ApplyHints(VolumeGeometry& g, uint32_t clusterSizeHint, uint64_t dataStartH
     g.clusterCount = g.volumeLength > g.dataStart && g.clusterSize ? (g.volumeLength - g.dataStart) / g.clusterSize : 0;
 }
 
+// A volume with a boot sector none of whose geometries held: the guess is
+// taken when it holds, else the volume's structures cannot be read.
+void CheckGuess(Utils::PartReader& reader, Check holds, const std::string& rejected, VolumeGeometry& g)
+{
+    if (rejected.empty())
+        return;
+    std::string why;
+    if (holds(reader, g, why))
+        return;
+    g.failure = rejected + "; guess: " + why;
+    VLOG_ERROR("no geometry holds: %s", g.failure.c_str());
+}
+
 void LogGeometry(const VolumeGeometry& g, const char* fileSystem)
 {
     VLOG_INFO("%s geometry from %s: sector %u, cluster %u, FAT at %llu (%llu bytes x %u), data at %llu, %llu clusters",
@@ -213,7 +239,9 @@ VolumeGeometry ReadFAT32Geometry(Utils::PartReader& reader, uint32_t clusterSize
 {
     VolumeGeometry g;
     const uint64_t L = reader.Size();
-    if (clusterSizeHint == 0 && dataStartHint == 0 && FindBootSector(reader, ParseFAT32BootSector, 6, g)) {
+    std::string rejected;
+    if (clusterSizeHint == 0 && dataStartHint == 0 &&
+        FindBootSector(reader, ParseFAT32BootSector, FAT32GeometryHolds, 6, g, rejected)) {
         LogGeometry(g, "FAT32");
         return g;
     }
@@ -225,6 +253,7 @@ VolumeGeometry ReadFAT32Geometry(Utils::PartReader& reader, uint32_t clusterSize
     g.rootCluster = 2;
     g.tableCount = 2;
     ApplyHints(g, clusterSizeHint, dataStartHint);
+    CheckGuess(reader, FAT32GeometryHolds, rejected, g);
     LogGeometry(g, "FAT32");
     return g;
 }
@@ -233,7 +262,9 @@ VolumeGeometry ReadExFATGeometry(Utils::PartReader& reader, uint32_t clusterSize
 {
     VolumeGeometry g;
     const uint64_t L = reader.Size();
-    if (clusterSizeHint == 0 && dataStartHint == 0 && FindBootSector(reader, ParseExFATBootSector, 12, g)) {
+    std::string rejected;
+    if (clusterSizeHint == 0 && dataStartHint == 0 &&
+        FindBootSector(reader, ParseExFATBootSector, ExFATGeometryHolds, 12, g, rejected)) {
         LogGeometry(g, "exFAT");
         return g;
     }
@@ -245,6 +276,7 @@ VolumeGeometry ReadExFATGeometry(Utils::PartReader& reader, uint32_t clusterSize
     g.rootCluster = 2;
     g.tableCount = 1;
     ApplyHints(g, clusterSizeHint, dataStartHint);
+    CheckGuess(reader, ExFATGeometryHolds, rejected, g);
     LogGeometry(g, "exFAT");
     return g;
 }

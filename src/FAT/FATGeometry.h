@@ -1,6 +1,7 @@
 #pragma once
-// Volume geometry of a FAT32 or exFAT volume: read from a sane boot sector
-// (the primary, else the backup), or guessed from the volume length.
+// Volume geometry of a FAT32 or exFAT volume: read from a boot sector whose
+// geometry agrees with the volume (the primary, else the backup), or guessed
+// from the volume length.
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,9 @@ struct VolumeGeometry {
     uint32_t rootCluster = 2;
     uint32_t serial = 0;
     uint64_t volumeLength = 0;
+    // Not empty: the volume has a boot sector, but neither its geometry nor
+    // the backup's nor the guess agrees with what the volume holds.
+    std::string failure;
 };
 
 // Largest cluster number that lies in the data area, plus one.
@@ -38,9 +42,12 @@ bool ParseFAT32BootSector(const uint8_t* sector, uint64_t volumeLength, VolumeGe
 bool ParseExFATBootSector(const uint8_t* sector, uint64_t volumeLength, VolumeGeometry& out);
 
 // The first sector of the volume, else its backup (FAT32 sector 6, exFAT
-// sector 12), else the guesses by volume length; a cluster size other than 0
-// (a volume found without a boot sector) wins over all of them, and a data
-// start other than 0 as well.
+// sector 12), each only when its geometry holds (FAT32: the FATs begin with
+// the media entry and the root cluster reads as a root directory; exFAT: the
+// root holds the bitmap and up-case entries), else the guesses by volume
+// length, which set failure when a boot sector was met and they do not hold
+// either. A cluster size other than 0 (a volume found without a boot sector)
+// wins over all of them, and a data start other than 0 as well.
 VolumeGeometry ReadFAT32Geometry(Utils::PartReader& reader, uint32_t clusterSizeHint, uint64_t dataStartHint);
 VolumeGeometry ReadExFATGeometry(Utils::PartReader& reader, uint32_t clusterSizeHint, uint64_t dataStartHint);
 

@@ -6,6 +6,7 @@
 #include "Utils/PartReader.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
 static constexpr const char* LogSource = "src/FAT/FATTable";
@@ -113,6 +114,16 @@ std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
     uint32_t e = NextCluster(k);
     if (e == 0 && !IsUsedEntry(e))
         return runs; // a free first cluster: no chain
+    // The clusters met so far: the stretches before the current one (first ->
+    // one past the last), and the current stretch from stretchFirst to k.
+    std::map<uint64_t, uint64_t> before;
+    uint64_t stretchFirst = k;
+    auto met = [&](uint64_t c) {
+        if (c >= stretchFirst && c <= k)
+            return true;
+        auto it = before.upper_bound(c);
+        return it != before.begin() && c < std::prev(it)->second;
+    };
     for (uint64_t steps = 0; steps < geometry.clusterCount; ++steps) {
         if (!add(k))
             break;
@@ -122,10 +133,28 @@ std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
                           static_cast<unsigned long long>(first), e, static_cast<unsigned long long>(k));
             break;
         }
+        if (met(e)) {
+            LogLoop(first, k, e);
+            break;
+        }
+        if (e != k + 1) {
+            before[stretchFirst] = k + 1;
+            stretchFirst = e;
+        }
         k = e;
         e = NextCluster(k);
     }
     return runs;
+}
+
+void FATTable::LogLoop(uint64_t first, uint64_t last, uint64_t back)
+{
+    std::lock_guard lock(loopMutex);
+    if (!loopsLogged.insert(first).second)
+        return;
+    VLOG_INFO("FAT chain from cluster %llu loops back to cluster %llu after cluster %llu; it ends there",
+              static_cast<unsigned long long>(first), static_cast<unsigned long long>(back),
+              static_cast<unsigned long long>(last));
 }
 
 std::vector<FreeRange> FATTable::GetFreeRanges()

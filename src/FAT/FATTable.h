@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -40,9 +41,9 @@ public:
     // Runs (volume byte offset, byte length) of the chain from firstCluster,
     // merged where clusters follow one another and cut at the end of the
     // volume; empty for a cluster below 2 or past the data area. A damaged
-    // link ends the chain with what was found; a loop ends after as many
-    // clusters as the volume has. Without a known table every chain is one
-    // cluster long.
+    // link ends the chain with what was found; a link back to a cluster the
+    // chain already holds ends it there (logged once per chain). Without a
+    // known table every chain is one cluster long.
     std::vector<DataRun> GetClusterRuns(uint64_t firstCluster);
     // Free stretches of the table, in cluster order; none without a table.
     std::vector<FreeRange> GetFreeRanges();
@@ -67,6 +68,8 @@ protected:
     void CheckCluster(uint64_t cluster) const;
 
 private:
+    void LogLoop(uint64_t first, uint64_t last, uint64_t back);
+
     std::shared_ptr<Utils::PartReader> reader;
     const VolumeGeometry geometry;
     std::mutex windowMutex;
@@ -74,6 +77,8 @@ private:
     uint64_t windowOffset = 0;
     uint32_t windowSize = 0;
     bool windowLoaded = false;
+    std::mutex loopMutex;
+    std::unordered_set<uint64_t> loopsLogged; // first clusters of looping chains
 };
 
 class FAT32Table : public FATTable {

@@ -108,7 +108,9 @@ std::string Field(const std::string& output, const std::string& key)
     return "";
 }
 
-ExFatMount::ExFatMount(const std::string& image, uint64_t sizeMiB, const std::string& point) : mountPoint(point)
+ExFatMount::ExFatMount(const std::string& image, uint64_t sizeMiB, const std::string& point,
+                       const std::string& mkfsOptions)
+    : mountPoint(point)
 {
     if (!IsRoot()) {
         why = "exFAT fixtures need root for losetup and mount";
@@ -124,7 +126,7 @@ ExFatMount::ExFatMount(const std::string& image, uint64_t sizeMiB, const std::st
             return;
         }
     MakeSparseFile(image, sizeMiB * 1024 * 1024);
-    RunOrFail("mkfs.exfat " + Quote(image) + " >/dev/null");
+    RunOrFail("mkfs.exfat " + mkfsOptions + " " + Quote(image) + " >/dev/null");
     std::string out;
     if (RunCommand("losetup -f --show " + Quote(image), &out) != 0) {
         why = "no free loop device";

@@ -37,7 +37,9 @@ std::string Field(const std::string& output, const std::string& key);
 // undone by the destructor. Usable only when ok (root, /dev/fuse, tools).
 class ExFatMount {
 public:
-    ExFatMount(const std::string& image, uint64_t sizeMiB, const std::string& mountPoint);
+    // mkfsOptions go to mkfs.exfat ("-c 512" for 512-byte clusters).
+    ExFatMount(const std::string& image, uint64_t sizeMiB, const std::string& mountPoint,
+               const std::string& mkfsOptions = "");
     ~ExFatMount();
     // Unmounts and detaches, so the image is complete on disk.
     void Finish();
