@@ -67,6 +67,19 @@ std::string Quote(const std::string& text)
     return "'" + text + "'";
 }
 
+// Above 100,000 files the folders go 100 to a group, so that no folder holds
+// more than 1,000 entries (mtools looks every path up name by name).
+bool Grouped(int count)
+{
+    return count > 100000;
+}
+
+std::string FolderOf(int d, int count)
+{
+    const std::string folder = "folder " + std::to_string(d);
+    return Grouped(count) ? "group " + std::to_string(d / 100) + "/" + folder : folder;
+}
+
 // count files, 100 to a folder: "folder D/photo number F.jpg" holding "D:F".
 void MakeTree(const fs::path& tree, int count)
 {
@@ -74,7 +87,7 @@ void MakeTree(const fs::path& tree, int count)
         return;
     fs::remove_all(tree);
     for (int d = 0; d < count / filesPerFolder; ++d) {
-        const fs::path folder = tree / ("folder " + std::to_string(d));
+        const fs::path folder = tree / FolderOf(d, count);
         fs::create_directories(folder);
         for (int f = 0; f < filesPerFolder; ++f)
             std::ofstream(folder / ("photo number " + std::to_string(f) + ".jpg")) << d << ":" << f << "\n";
@@ -95,13 +108,14 @@ bool MakeFat32(const std::string& image, uint64_t size, const fs::path& tree, in
     const uint64_t length = size - partitionStart;
     if (Run("mkfs.fat -F 32 --offset 2048 " + Quote(image) + " " + std::to_string(length / 1024) + " >/dev/null") != 0)
         return false;
-    if (Run("cd " + Quote(tree.string()) + " && mcopy -s -i " + Quote(image + "@@1M") + " folder* ::/") != 0)
+    const std::string top = Grouped(count) ? " group*" : " folder*";
+    if (Run("cd " + Quote(tree.string()) + " && mcopy -s -i " + Quote(image + "@@1M") + top + " ::/") != 0)
         return false;
     const std::string script = image + ".mdel";
     {
         std::ofstream out(script);
         for (int d = 0; d < count / filesPerFolder; ++d)
-            out << "::/folder " << d << "/photo number *0.jpg\n";
+            out << "::/" << FolderOf(d, count) << "/photo number *0.jpg\n";
     }
     const int deleted = Run("tr '\\n' '\\0' < " + Quote(script) + " | xargs -0 mdel -i " + Quote(image + "@@1M"));
     fs::remove(script);
@@ -109,7 +123,7 @@ bool MakeFat32(const std::string& image, uint64_t size, const fs::path& tree, in
 }
 
 // mkfs.exfat, exfat-fuse on a loop device, cp -r of the tree, rm of the same tenth.
-bool MakeExfat(const std::string& image, uint64_t size, const fs::path& tree, const fs::path& mount)
+bool MakeExfat(const std::string& image, uint64_t size, const fs::path& tree, int count, const fs::path& mount)
 {
     PartitionedImage(image, size);
     const uint64_t length = size - partitionStart;
@@ -121,7 +135,8 @@ bool MakeExfat(const std::string& image, uint64_t size, const fs::path& tree, co
     fs::create_directories(mount);
     const std::string m = Quote(mount.string());
     const int filled = Run("mkfs.exfat -c 4K " + device + " >/dev/null && mount.exfat-fuse " + device + " " + m +
-                           " && cp -r " + Quote(tree.string()) + "/folder* " + m + "/ && find " + m +
+                           " && cp -r " + Quote(tree.string()) + (Grouped(count) ? "/group* " : "/folder* ") + m +
+                           "/ && find " + m +
                            " -name '*0.jpg' -delete && sync");
     Run("umount " + m + " 2>/dev/null; losetup -d " + device);
     return filled == 0;
@@ -251,7 +266,7 @@ int main(int argc, char** argv)
         }
         const std::string exfat = (folder / ("exfat-" + n + ".img")).string();
         if (!fs::exists(exfat + ".done")) {
-            if (!MakeExfat(exfat, size, tree, folder / ("mnt-" + n)))
+            if (!MakeExfat(exfat, size, tree, count, folder / ("mnt-" + n)))
                 return std::fprintf(stderr, "exFAT image of %d files failed\n", count), 1;
             std::ofstream(exfat + ".done");
         }
