@@ -56,12 +56,25 @@
 
 #include "FileHash.h"
 
+#include <atomic>
+
 #include <unistd.h>
 
 using namespace ExportTest;
 
 namespace {
 constexpr int kWait = 60000;
+
+// Style sheets Qt could not parse while the program ran: each one leaves a widget unstyled.
+std::atomic<int> styleSheetErrors{0};
+QtMessageHandler testLogHandler = nullptr;
+void countStyleSheetErrors(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("Could not parse stylesheet")))
+        ++styleSheetErrors;
+    if (testLogHandler)
+        testLogHandler(type, context, message);
+}
 QString shotsDir;
 int shotNumber = 0;
 
@@ -287,11 +300,13 @@ private slots:
     void folderBoxInTheTree();
     void typeBoxInTheTypeView();
     void filterEndsWithItsScan();
+    void cleanup();
     void cleanupTestCase();
 };
 
 void ResultsEndToEndTest::initTestCase()
 {
+    testLogHandler = qInstallMessageHandler(countStyleSheetErrors);
     QVERIFY(dir_.isValid());
     fat_ = PageFixture::makeFatImage(dir_.path());
     if (!fat_.why.isEmpty())
@@ -689,6 +704,12 @@ void ResultsEndToEndTest::filterEndsWithItsScan()
         return;
     compareWithSleuthKit(fat_, exportFolder, QString());
     goHome(page);
+}
+
+// Every style sheet of the results page, its filter bar and dialogs parses.
+void ResultsEndToEndTest::cleanup()
+{
+    QCOMPARE(styleSheetErrors.exchange(0), 0);
 }
 
 void ResultsEndToEndTest::cleanupTestCase()
