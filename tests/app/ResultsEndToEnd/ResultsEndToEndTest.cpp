@@ -21,6 +21,7 @@
 #include "FileSystemPathTreeView.h"
 #include "FileFilterManager.h"
 #include "XTreeView.h"
+#include "HardDiskAndFolderSelectDelegate.h"
 #include "HardDiskAndFolderSelectPage.h"
 #include "NoLocalDiskDialog.h"
 #include "RefreshDiskDialog.h"
@@ -297,6 +298,7 @@ private slots:
     void initTestCase();
     void fatVolume();
     void ntfsVolume();
+    void unmountedTilesNameTheirDisk();
     void folderBoxInTheTree();
     void typeBoxInTheTypeView();
     void filterEndsWithItsScan();
@@ -614,6 +616,23 @@ void ResultsEndToEndTest::ntfsVolume()
     if (!ntfs_.why.isEmpty())
         QSKIP(qPrintable(ntfs_.why));
     recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs", true);
+}
+
+// The volumes of two images are both unmounted partitions: their tooltips tell
+// them apart by label, disk and file system.
+void ResultsEndToEndTest::unmountedTilesNameTheirDisk()
+{
+    QList<QPair<PageFixture::FatImage, QStringList>> images{{fat_, {"CARD", "card.img", "FAT32"}}};
+    if (ntfs_.why.isEmpty())
+        images.append({ntfs_, {"Photos", "ntfs.img", "NTFS"}});
+    for (const auto& [image, expected] : images) {
+        const QDiskAndVolumeInfo volume = volumeOf(image.path);
+        QVERIFY2(!volume.fileSystem.isEmpty(), qPrintable(image.path));
+        const QString tip = HardDiskAndFolderSelectDelegate::unmountedToolTip(volume);
+        for (const QString& part : expected)
+            QVERIFY2(tip.contains(part), qPrintable(tip));
+        QVERIFY2(tip.contains(translateDisplayName(volume.displayName)), qPrintable(tip));
+    }
 }
 
 // A tick on one folder's box in the tree checks exactly that folder's files.
