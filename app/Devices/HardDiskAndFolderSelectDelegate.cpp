@@ -7,6 +7,7 @@
 #include "StorageDeviceManager.h"
 
 #include <QAbstractItemView>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -72,6 +73,24 @@ QString HardDiskAndFolderSelectDelegate::tileName(const QModelIndex& index)
     if (section == LocalDrives || section == ExternalDrives)
         return translateDisplayName(index.data(RecordRole).value<QDiskAndVolumeInfo>().displayName);
     return QCoreApplication::translate("HardDiskAndFolderSelectDelegate", locationText(index.data(ItemIdRole).toInt()));
+}
+
+QString HardDiskAndFolderSelectDelegate::unmountedToolTip(const QDiskAndVolumeInfo& record)
+{
+    if (record.category != UnmountedPartitionCategory && record.category != LostPartitionCategory)
+        return QString();
+    QStringList lines{translateDisplayName(record.displayName)};
+    if (!record.label.isEmpty())
+        lines << tr("Label: %1").arg(record.label);
+    const QString disk = record.diskModel.isEmpty() ? QFileInfo(record.diskName).fileName() : record.diskModel;
+    if (!disk.isEmpty())
+        lines << tr("Disk: %1").arg(disk);
+    const QString kernel = QFileInfo(record.volumePath.isEmpty() ? record.diskName : record.volumePath).fileName();
+    if (!kernel.isEmpty() && kernel != disk)
+        lines << tr("Device: %1").arg(kernel);
+    if (!record.fileSystem.isEmpty())
+        lines << tr("File system: %1").arg(record.fileSystem);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QRect HardDiskAndFolderSelectDelegate::tileNameRect(const QRect& optionRect, int section)
@@ -177,12 +196,11 @@ void HardDiskAndFolderSelectDelegate::paintDriveTile(QPainter* painter, const QS
     painter->drawText(sizeRect, Qt::AlignLeft | Qt::AlignVCenter,
                       painter->fontMetrics().elidedText(sizes, Qt::ElideRight, sizeRect.width()));
 
-    if (option.state & (QStyle::State_Selected | QStyle::State_MouseOver)) {
-        const QRect fsRect(left, sizeRect.bottom() + 1 - sy(5), w, sy(30));
-        painter->setPen(DeviceColors::secondaryText);
-        painter->drawText(fsRect, Qt::AlignLeft | Qt::AlignVCenter,
-                          painter->fontMetrics().elidedText(record.fileSystem, Qt::ElideRight, fsRect.width()));
-    }
+    // Always shown: volumes of the same size are told apart by it.
+    const QRect fsRect(left, sizeRect.bottom() + 1 - sy(5), w, sy(30));
+    painter->setPen(DeviceColors::secondaryText);
+    painter->drawText(fsRect, Qt::AlignLeft | Qt::AlignVCenter,
+                      painter->fontMetrics().elidedText(record.fileSystem, Qt::ElideRight, fsRect.width()));
     paintSelectionMark(painter, option, QRect(r.right() + 1 - sx(30), r.top() + sy(16), sx(16), sy(16)));
 }
 
@@ -219,6 +237,13 @@ bool HardDiskAndFolderSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItem
     const int section = index.data(SectionRole).toInt();
     if (isHeader(index) || section < LocalDrives || section > Locations) {
         QToolTip::hideText();
+        return true;
+    }
+    const QString unmounted = section == Locations
+                                  ? QString()
+                                  : unmountedToolTip(index.data(RecordRole).value<QDiskAndVolumeInfo>());
+    if (!unmounted.isEmpty() && tileRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), plainToolTip(unmounted), view);
         return true;
     }
     const QString text = tileName(index);

@@ -25,6 +25,9 @@ public:
     // The tile's text and the rectangle it is painted in (the tooltip's area).
     static QString tileName(const QModelIndex& index);
     static QRect tileNameRect(const QRect& optionRect, int section);
+    // The tooltip of a volume that has no mount point: its name, label, disk and
+    // kernel name, so that like volumes can be told apart. Empty for other volumes.
+    static QString unmountedToolTip(const QDiskAndVolumeInfo& record);
 
 private:
     void paintDriveTile(QPainter* painter, const QStyleOptionViewItem& option, const QRect& r,

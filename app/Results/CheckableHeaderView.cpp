@@ -14,7 +14,8 @@ const QHash<int, Qt::SortOrder> initialOrders{
 
 QPixmap checkBox(int state)
 {
-    return FileTypeIconProvider::checkBoxPixmap(quint8(qBound(0, state, 2)), QSize(14, 14));
+    return FileTypeIconProvider::checkBoxPixmap(quint8(qBound(0, state, 2)),
+                                                QSize(XApplication::scaledX(14), XApplication::scaledY(14)));
 }
 
 } // namespace
@@ -26,7 +27,7 @@ CheckableHeaderView::CheckableHeaderView(Qt::Orientation orientation, QWidget* p
     qRegisterMetaType<Qt::CheckState>("Qt::CheckState");
     setFixedHeight(XApplication::scaledY(40));
     sortButton_ = new XPushButton(this);
-    sortButton_->setFixedSize(16, 16);
+    sortButton_->setFixedSize(XApplication::scaledX(16), XApplication::scaledY(16));
     setSortPicture(QStringLiteral("sort_desc@2x.png"));
     setSectionsClickable(true);
     connect(this, &QHeaderView::sectionClicked, this, &CheckableHeaderView::onSectionClicked);

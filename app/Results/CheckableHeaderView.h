@@ -20,6 +20,8 @@ public:
     void resetSort();
     XPushButton* sortButton() const { return sortButton_; }
     int sortSection() const { return sortSection_; }
+    // Where the header's check box lies (and answers clicks).
+    QRect checkBoxRect() const;
 
 signals:
     void checkBoxClicked(Qt::CheckState state);
@@ -36,7 +38,6 @@ private:
     void onSortButtonClicked();
     void placeSortButton();
     void setSortPicture(const QString& name);
-    QRect checkBoxRect() const;
 
     XPushButton* sortButton_ = nullptr;
     QHash<int, Qt::SortOrder> sortOrders_;

@@ -34,7 +34,7 @@ SpinComboBox::SpinComboBox(QWidget* parent)
         "QComboBox:focus { border: none; outline: none; }"
         "QComboBox::drop-down { width: 10px; border: none; background: transparent; }"
         "QComboBox::down-arrow, QComboBox::down-arrow:hover, QComboBox::down-arrow:pressed { "
-        "width: 5px; height: 9px; image: url(:/images/arrow_down@2x.png); }"));
+        "width: 5px; height: 9px; image: url(\":/images/arrow_down@2x.png\"); }"));
 
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(XApplication::scaledX(4), XApplication::scaledY(3), XApplication::scaledX(4),

@@ -3,6 +3,7 @@
 // FileFilterManager (read back from its stored criteria).
 #include "AdvanceFilterComboBox.h"
 #include "AppManager.h"
+#include "CheckableHeaderView.h"
 #include "Application/XApplication.h"
 #include "FileFilterManager.h"
 #include "FileSizeComboBox.h"
@@ -256,6 +257,28 @@ private slots:
         QVERIFY(!box->customBox()->isVisible());
         QCOMPARE(box->popup()->height(), height);
         box->popup()->hide();
+    }
+
+    // The file list's header box and sort arrow grow with the UI scale, as its rows do.
+    void listHeaderFollowsTheScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1.0") << 1.0;
+        QTest::newRow("2.0") << 2.0;
+    }
+    void listHeaderFollowsTheScale()
+    {
+        QFETCH(double, scale);
+        XApplication* app = XApplication::instance();
+        const double savedX = app->scaleX, savedY = app->scaleY;
+        app->scaleX = app->scaleY = scale;
+        CheckableHeaderView header(Qt::Horizontal);
+        const QSize box = header.checkBoxRect().size();
+        const QSize sort = header.sortButton()->size();
+        app->scaleX = savedX;
+        app->scaleY = savedY;
+        QCOMPARE(box.width(), int(14 * scale));
+        QCOMPARE(sort, QSize(int(16 * scale), int(16 * scale)));
     }
 
     void faceSummaryElides_data()

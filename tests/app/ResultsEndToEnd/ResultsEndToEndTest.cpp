@@ -21,6 +21,7 @@
 #include "FileSystemPathTreeView.h"
 #include "FileFilterManager.h"
 #include "XTreeView.h"
+#include "HardDiskAndFolderSelectDelegate.h"
 #include "HardDiskAndFolderSelectPage.h"
 #include "NoLocalDiskDialog.h"
 #include "RefreshDiskDialog.h"
@@ -56,12 +57,25 @@
 
 #include "FileHash.h"
 
+#include <atomic>
+
 #include <unistd.h>
 
 using namespace ExportTest;
 
 namespace {
 constexpr int kWait = 60000;
+
+// Style sheets Qt could not parse while the program ran: each one leaves a widget unstyled.
+std::atomic<int> styleSheetErrors{0};
+QtMessageHandler testLogHandler = nullptr;
+void countStyleSheetErrors(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("Could not parse stylesheet")))
+        ++styleSheetErrors;
+    if (testLogHandler)
+        testLogHandler(type, context, message);
+}
 QString shotsDir;
 int shotNumber = 0;
 
@@ -284,14 +298,17 @@ private slots:
     void initTestCase();
     void fatVolume();
     void ntfsVolume();
+    void unmountedTilesNameTheirDisk();
     void folderBoxInTheTree();
     void typeBoxInTheTypeView();
     void filterEndsWithItsScan();
+    void cleanup();
     void cleanupTestCase();
 };
 
 void ResultsEndToEndTest::initTestCase()
 {
+    testLogHandler = qInstallMessageHandler(countStyleSheetErrors);
     QVERIFY(dir_.isValid());
     fat_ = PageFixture::makeFatImage(dir_.path());
     if (!fat_.why.isEmpty())
@@ -601,6 +618,23 @@ void ResultsEndToEndTest::ntfsVolume()
     recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs", true);
 }
 
+// The volumes of two images are both unmounted partitions: their tooltips tell
+// them apart by label, disk and file system.
+void ResultsEndToEndTest::unmountedTilesNameTheirDisk()
+{
+    QList<QPair<PageFixture::FatImage, QStringList>> images{{fat_, {"CARD", "card.img", "FAT32"}}};
+    if (ntfs_.why.isEmpty())
+        images.append({ntfs_, {"Photos", "ntfs.img", "NTFS"}});
+    for (const auto& [image, expected] : images) {
+        const QDiskAndVolumeInfo volume = volumeOf(image.path);
+        QVERIFY2(!volume.fileSystem.isEmpty(), qPrintable(image.path));
+        const QString tip = HardDiskAndFolderSelectDelegate::unmountedToolTip(volume);
+        for (const QString& part : expected)
+            QVERIFY2(tip.contains(part), qPrintable(tip));
+        QVERIFY2(tip.contains(translateDisplayName(volume.displayName)), qPrintable(tip));
+    }
+}
+
 // A tick on one folder's box in the tree checks exactly that folder's files.
 void ResultsEndToEndTest::folderBoxInTheTree()
 {
@@ -689,6 +723,12 @@ void ResultsEndToEndTest::filterEndsWithItsScan()
         return;
     compareWithSleuthKit(fat_, exportFolder, QString());
     goHome(page);
+}
+
+// Every style sheet of the results page, its filter bar and dialogs parses.
+void ResultsEndToEndTest::cleanup()
+{
+    QCOMPARE(styleSheetErrors.exchange(0), 0);
 }
 
 void ResultsEndToEndTest::cleanupTestCase()
