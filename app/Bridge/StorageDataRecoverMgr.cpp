@@ -281,19 +281,31 @@ public:
         emit owner->initCfgFinished(true);
         keepSystemAwake(true);
         int result = 17;
+        bool stoppedBeforeRun = false;
         {
             std::shared_lock shared(engineLock);
             if (engine) {
                 DataRecoveryMulti* running = engine;
                 waitWhilePausedBeforeRun();
-                // The engine keeps a stop asked before its run and ends that run at once.
-                if (scanStopWanted.load())
-                    running->SetStop(0);
-                // The scan holds the shared side for its whole run; a destroy
-                // stops it first, then waits for it here.
-                result = slot == 1 ? running->Start(resolution.rows)
-                                   : slot == 2 ? running->Start() : running->ScanRecycleBin();
+                // The engine's run begins by clearing every stop, so a stop asked
+                // before it must keep the run from beginning at all.
+                stoppedBeforeRun = scanStopWanted.load();
+                if (stoppedBeforeRun) {
+                    logInfo("The scan was stopped before its run began: not started");
+                    result = 14;
+                } else {
+                    // The scan holds the shared side for its whole run; a destroy
+                    // stops it first, then waits for it here.
+                    result = slot == 1 ? running->Start(resolution.rows)
+                                       : slot == 2 ? running->Start() : running->ScanRecycleBin();
+                }
             }
+        }
+        // The page waits for the end a stopped run would have sent.
+        if (stoppedBeforeRun) {
+            DataRecoveryInfo finished = MakeDataRecoveryInfo(ScanFinished);
+            finished.progress = 1.0;
+            DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), finished);
         }
         logInfo(QStringLiteral("[EVENT=RECOVERY_RESULT] [RESULT=%1]").arg(result));
     }
