@@ -190,6 +190,12 @@ out += struct.pack('<I', 0) + b'Canon\x00' + bytes((i * 7) & 0xFF for i in range
 open('cr2.cr2', 'wb').write(out)
 PY
 exiftool -s3 -FileType cr2.cr2 | grep -qx CR2
+# Its structure, read by two readers: IFD0's size and make, and the strip it points at.
+[ "$(exiftool -s3 -ImageSize -Make cr2.cr2 | tr '\n' ' ')" = "16x16 Canon " ]
+# dcraw exits 1 as the file holds no raw data it can develop; its TIFF walk still reports the size.
+{ dcraw -i -v cr2.cr2 || true; } | grep -q '^Full size: *16 x 16$'
+python3 -c "import sys; sys.stdout.buffer.write(bytes((i * 7) & 0xFF for i in range(256)))" |
+  cmp -s - <(exiftool -m -b -PreviewImage cr2.cr2 2>/dev/null)
 add cr2.cr2 6 0
 # Fujifilm RAF: the header, its table of extents, a JPEG and random CFA bytes.
 convert rose: raf-preview.jpg
@@ -207,6 +213,9 @@ head += struct.pack('>IIIIII', jpeg_at, len(jpeg), header_at, len(cfa_header), c
 head = head.ljust(jpeg_at, b'\x00')
 open('raf.raf', 'wb').write(head + jpeg + cfa_header + cfa)
 PY
-rm raf-preview.jpg raf-cfa.bin
 exiftool -s3 -FileType raf.raf | grep -qx RAF
+# Its header's table, read by exiftool: the version and the JPEG it points at.
+[ "$(exiftool -s3 -RAFVersion -ImageSize raf.raf | tr '\n' ' ')" = "0100 70x46 " ]
+cmp -s raf-preview.jpg <(exiftool -b -PreviewImage raf.raf)
+rm raf-preview.jpg raf-cfa.bin
 add raf.raf 8 0

@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <pthread.h>
 #include <exception>
 
 namespace {
@@ -31,6 +32,22 @@ void registerMetaTypes()
 
 // The last recovery percent emitted, process-wide.
 std::atomic<int> lastRecoveryPercent{-1};
+
+// QThread::wait returns before the thread has ended: Qt frees the thread's own
+// data in a key destructor as the thread exits. A key made after Qt's has its
+// destructor run after Qt's, so shutdown waits for this one, and nothing of
+// the thread outlives the manager (a process exiting right after a manager's
+// end used to leak that data).
+pthread_key_t threadGoneKey;
+pthread_once_t threadGoneKeyOnce = PTHREAD_ONCE_INIT;
+
+void markThreadGone(void* data)
+{
+    auto* d = static_cast<DocumentManagerPrivate*>(data);
+    std::lock_guard lock(d->queueMutex);
+    d->threadGone = true;
+    d->idleCondition.notify_all();
+}
 
 } // namespace
 
@@ -298,6 +315,11 @@ bool DocumentManager::stopRecoveryRequested() const
 
 void DocumentManager::run()
 {
+    ::pthread_once(&threadGoneKeyOnce, [] { ::pthread_key_create(&threadGoneKey, markThreadGone); });
+    {
+        std::lock_guard lock(d->queueMutex);
+        d->threadStarted = ::pthread_setspecific(threadGoneKey, d.get()) == 0;
+    }
     for (;;) {
         std::unique_lock lock(d->queueMutex);
         d->workCondition.wait(lock, [this] {
@@ -386,10 +408,10 @@ void DocumentManager::shutdown()
     if (QThread::currentThread() == this)
         return;
     wait();
-    // QThread::wait is invisible to ThreadSanitizer; the loop's last step under the
-    // queue mutex is the hand-off it can see.
+    // QThread::wait is invisible to ThreadSanitizer; the thread's last step under
+    // the queue mutex is the hand-off it can see.
     std::unique_lock lock(d->queueMutex);
-    d->idleCondition.wait(lock, [this] { return d->threadLeft || !isRunning(); });
+    d->idleCondition.wait(lock, [this] { return !d->threadStarted || d->threadGone; });
 }
 
 void DocumentManagerPrivate::takeQueuesAndWaitIdle()

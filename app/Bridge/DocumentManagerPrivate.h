@@ -41,6 +41,9 @@ public:
     bool busy = false;       // the thread holds a batch or a task
     bool releasing = false;  // a release waits for the thread; it takes no new work
     bool threadLeft = false;
+    // The worker ran, and its last per-thread data is gone (markThreadGone).
+    bool threadStarted = false;
+    bool threadGone = false;
     // Set under the queue mutex by every post; cleared there once the task queue is seen empty.
     std::atomic<bool> taskPosted{false};
     std::atomic<bool> interruption{false};

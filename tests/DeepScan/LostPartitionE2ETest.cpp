@@ -62,15 +62,22 @@ bool MakeExFat(const TestSupport::TempDir& dir, const std::string& part, uint64_
     if (TestSupport::RunCommand("losetup -f --show " + Quote(part), &loop) != 0)
         return false;
     loop.erase(loop.find_last_not_of("\n") + 1);
+    // Detached whatever happens between here and the end.
+    struct Detach {
+        std::string device;
+        ~Detach() { TestSupport::RunCommand("losetup -d " + Quote(device)); }
+    } detach{loop};
     const std::string mount = dir / "mnt";
     std::filesystem::create_directories(mount);
     bool ok = TestSupport::RunCommand("mount.exfat-fuse " + loop + " " + Quote(mount) + " 2>&1") == 0;
     if (ok) {
+        struct Unmount {
+            std::string point;
+            ~Unmount() { TestSupport::UnmountFuse(point); }
+        } unmount{mount};
         RunOrFail("mkdir " + Quote(mount + "/Music") + " && head -c 90000 /dev/urandom > " + Quote(mount + "/Music/x.bin") +
                   " && seq 1 3000 > " + Quote(mount + "/notes.txt"));
-        TestSupport::UnmountFuse(mount);
     }
-    TestSupport::RunCommand("losetup -d " + loop);
     return ok;
 }
 

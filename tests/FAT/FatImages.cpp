@@ -112,30 +112,39 @@ ExFatMount::ExFatMount(const std::string& image, uint64_t sizeMiB, const std::st
                        const std::string& mkfsOptions)
     : mountPoint(point)
 {
+    const auto missing = [this](const std::string& reason) {
+        why = reason;
+        if (NoToolSkips())
+            ADD_FAILURE() << why;
+    };
     if (!IsRoot()) {
-        why = "exFAT fixtures need root for losetup and mount";
+        missing("exFAT fixtures need root for losetup and mount");
         return;
     }
     if (!std::filesystem::exists("/dev/fuse")) {
-        why = "exFAT fixtures need /dev/fuse";
+        missing("exFAT fixtures need /dev/fuse");
         return;
     }
     for (const char* tool : {"mkfs.exfat", "mount.exfat-fuse", "losetup"})
         if (!HaveTool(tool)) {
-            why = std::string("exFAT fixtures need ") + tool;
+            missing(std::string("exFAT fixtures need ") + tool);
             return;
         }
+    // From here on a failure is the fixture's: the test fails (and skips the rest).
     MakeSparseFile(image, sizeMiB * 1024 * 1024);
     RunOrFail("mkfs.exfat " + mkfsOptions + " " + Quote(image) + " >/dev/null");
     std::string out;
-    if (RunCommand("losetup -f --show " + Quote(image), &out) != 0) {
-        why = "no free loop device";
+    if (RunCommand("losetup -f --show " + Quote(image) + " 2>&1", &out) != 0) {
+        why = "losetup could not attach the exFAT image: " + out;
+        ADD_FAILURE() << why;
         return;
     }
     device = out.substr(0, out.find('\n'));
     std::filesystem::create_directories(mountPoint);
-    if (RunCommand("mount.exfat-fuse " + Quote(device) + " " + Quote(mountPoint) + " 2>&1") != 0) {
-        why = "mount.exfat-fuse failed";
+    out.clear();
+    if (RunCommand("mount.exfat-fuse " + Quote(device) + " " + Quote(mountPoint) + " 2>&1", &out) != 0) {
+        why = "mount.exfat-fuse failed: " + out;
+        ADD_FAILURE() << why;
         return;
     }
     mounted = true;

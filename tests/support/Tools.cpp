@@ -1,12 +1,13 @@
 #include "support/Tools.h"
 
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,6 +28,12 @@ bool OpensslLegacyProviderAvailable()
 bool IsRoot()
 {
     return ::geteuid() == 0;
+}
+
+bool NoToolSkips()
+{
+    const char* value = std::getenv("VELMORA_NO_TOOL_SKIPS");
+    return value && std::string(value) == "1";
 }
 
 int RunCommand(const std::string& command, std::string* output)
@@ -74,6 +81,31 @@ std::string BinaryDir()
 }
 
 namespace {
+// Reads /proc/PID/cmdline with read(2): the process may end at any moment,
+// and then the read fails with ESRCH (or the open with ENOENT). False when the
+// process is gone or cannot be read.
+bool ReadCmdline(const std::filesystem::path& path, std::string& cmdline)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<char, 4096> chunk{};
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n > 0) {
+            cmdline.append(chunk.data(), static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n == 0;
+        break;
+    }
+    ::close(fd);
+    return ok;
+}
+
 bool SomeProcessNames(const std::string& argument)
 {
     std::error_code error;
@@ -81,8 +113,9 @@ bool SomeProcessNames(const std::string& argument)
         const std::string pid = entry.path().filename();
         if (pid.find_first_not_of("0123456789") != std::string::npos)
             continue;
-        std::ifstream file(entry.path() / "cmdline", std::ios::binary);
-        const std::string cmdline((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        std::string cmdline;
+        if (!ReadCmdline(entry.path() / "cmdline", cmdline))
+            continue;
         size_t start = 0;
         while (start < cmdline.size()) {
             const size_t end = cmdline.find('\0', start);

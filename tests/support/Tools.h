@@ -8,6 +8,9 @@ namespace TestSupport {
 
 bool HaveTool(const std::string& name);
 bool IsRoot();
+// Set in CI (VELMORA_NO_TOOL_SKIPS=1), where root, /dev/fuse and every tool are
+// there: a skip for a missing tool, right or device is then a failure.
+bool NoToolSkips();
 
 // Runs a shell command; returns its exit status and fills output with stdout.
 int RunCommand(const std::string& command, std::string* output = nullptr);
@@ -32,8 +35,11 @@ std::string BinaryDir();
 }
 
 // Skips the current test when a tool is missing, naming it.
-#define REQUIRE_TOOL(name)                                                          \
-    do {                                                                            \
-        if (!TestSupport::HaveTool(name))                                           \
-            GTEST_SKIP() << "needs the tool " << (name) << ", which is not installed"; \
+#define REQUIRE_TOOL(name)                                                               \
+    do {                                                                                 \
+        if (!TestSupport::HaveTool(name)) {                                              \
+            if (TestSupport::NoToolSkips())                                              \
+                FAIL() << "needs the tool " << (name) << ", which is not installed";     \
+            GTEST_SKIP() << "needs the tool " << (name) << ", which is not installed";   \
+        }                                                                                \
     } while (0)

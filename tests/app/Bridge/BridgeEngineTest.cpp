@@ -158,12 +158,16 @@ class BridgeEngineTest : public QObject {
     }
 
     // An NTFS image with files written on an ntfs-3g mount and two deleted;
-    // an empty answer, or why it could not be made.
-    QString makeNtfsImage(const QString& image)
+    // an empty answer, or why it could not be made (failed: not for want of a
+    // tool or right).
+    QString makeNtfsImage(const QString& image, bool* failed)
     {
         TestMounts::MountedNtfsImage ntfs(image, image + QStringLiteral(".mnt"), 32 * 1024 * 1024);
-        if (!ntfs.mounted())
+        *failed = true;
+        if (!ntfs.mounted()) {
+            *failed = ntfs.failed();
             return ntfs.whyNot();
+        }
         QDir root(ntfs.point());
         root.mkpath(QStringLiteral("dir1/sub"));
         root.mkpath(QString::fromUtf8("Ünïcode folder"));
@@ -231,15 +235,14 @@ private slots:
         fillNameTable();
         QVERIFY(dir_.isValid());
         fatImage_ = dir_.filePath(QStringLiteral("fat.img"));
-        if (!run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", fatImage_, "65536"}))
-            QSKIP("mkfs.fat is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mkfs.ext4"));
+        QVERIFY(run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", fatImage_, "65536"}));
         extImage_ = dir_.filePath(QStringLiteral("ext4.img"));
         QFile ext(extImage_);
         QVERIFY(ext.open(QIODevice::WriteOnly));
         QVERIFY(ext.resize(16 * 1024 * 1024));
         ext.close();
-        if (!run(QStringLiteral("mkfs.ext4"), {"-q", "-F", extImage_}))
-            QSKIP("mkfs.ext4 is not installed");
+        QVERIFY(run(QStringLiteral("mkfs.ext4"), {"-q", "-F", extImage_}));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         bridge->setStartDelayMs(0);
         bridge->setAnalyticsSender(
@@ -761,8 +764,7 @@ private slots:
         const auto found = std::find_if(list.begin(), list.end(), [&](const QDiskAndVolumeInfo& r) {
             return r.volumeLetter == mount || r.volumeLetter == canonical;
         });
-        if (found == list.end())
-            QSKIP("the listing does not show the ntfs-3g mount");
+        QVERIFY2(found != list.end(), "the listing does not show the ntfs-3g mount");
         QCOMPARE(found->displayName, QStringLiteral("Local Drives (%1)").arg(QFileInfo(loop).fileName()));
         const QString folder = found->volumeLetter + QStringLiteral("/photos");
         ScanLog log;
@@ -783,13 +785,14 @@ private slots:
     void ntfsScanAgreesWithFls()
     {
         const QString image = dir_.filePath(QStringLiteral("files.ntfs"));
-        const QString why = makeNtfsImage(image);
+        REQUIRE_TOOLS(QStringLiteral("fls"));
+        bool failed = false;
+        const QString why = makeNtfsImage(image, &failed);
         if (!why.isEmpty())
-            QSKIP(qPrintable(why));
+            SKIP_OR_FAIL(failed, why);
         bool flsRan = false;
         const QMap<QString, QPair<bool, qint64>> expected = flsFiles(image, 0, &flsRan);
-        if (!flsRan)
-            QSKIP("fls (The Sleuth Kit) is not installed");
+        QVERIFY(flsRan);
         QVERIFY(expected.contains(QStringLiteral("gone.txt")));
         QVERIFY(expected.value(QStringLiteral("gone.txt")).first);
 
@@ -825,9 +828,11 @@ private slots:
     void wholeDiskScanOfAPartitionedImage()
     {
         const QString ntfs = dir_.filePath(QStringLiteral("part.ntfs"));
-        const QString why = makeNtfsImage(ntfs);
+        REQUIRE_TOOLS(QStringLiteral("fls"), QStringLiteral("sfdisk"));
+        bool failed = false;
+        const QString why = makeNtfsImage(ntfs, &failed);
         if (!why.isEmpty())
-            QSKIP(qPrintable(why));
+            SKIP_OR_FAIL(failed, why);
         const QString fat = dir_.filePath(QStringLiteral("part.fat"));
         QVERIFY(run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", fat, "40960"}));
         const QString disk = dir_.filePath(QStringLiteral("disk.img"));
@@ -840,14 +845,12 @@ private slots:
         QVERIFY(sfdisk.waitForStarted());
         sfdisk.write("label: dos\nstart=2048, size=65536, type=7\nstart=67584, size=81920, type=c\n");
         sfdisk.closeWriteChannel();
-        if (!sfdisk.waitForFinished(30000) || sfdisk.exitCode() != 0)
-            QSKIP("sfdisk is not installed");
+        QVERIFY(sfdisk.waitForFinished(30000) && sfdisk.exitStatus() == QProcess::NormalExit && sfdisk.exitCode() == 0);
         QVERIFY(run(QStringLiteral("dd"), {"if=" + ntfs, "of=" + disk, "bs=512", "seek=2048", "conv=notrunc", "status=none"}));
         QVERIFY(run(QStringLiteral("dd"), {"if=" + fat, "of=" + disk, "bs=512", "seek=67584", "conv=notrunc", "status=none"}));
         bool flsRan = false;
         const QMap<QString, QPair<bool, qint64>> expected = flsFiles(disk, 2048, &flsRan);
-        if (!flsRan)
-            QSKIP("fls (The Sleuth Kit) is not installed");
+        QVERIFY(flsRan);
 
         const QVector<QDiskAndVolumeInfo> list = listImages({disk});
         QCOMPARE(list.size(), 2);

@@ -115,14 +115,14 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(pattern(item.size, seed));
             file.close();
-            if (!run("mcopy", {"-i", image, local, item.target}, nullptr, env))
-                QSKIP("mtools is not installed");
+            QVERIFY(run("mcopy", {"-i", image, local, item.target}, nullptr, env));
         }
         QVERIFY(run("mdel", {"-i", image, "::/gone.doc", "::/Docs/gone2.txt"}, nullptr, env));
 
         const QString tskAll = dir.filePath("tsk-all"), tskDeleted = dir.filePath("tsk-deleted");
-        if (!run("tsk_recover", {"-e", image, tskAll}) || !run("tsk_recover", {image, tskDeleted}))
-            QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("tsk_recover"), QStringLiteral("fls"));
+        QVERIFY(run("tsk_recover", {"-e", image, tskAll}));
+        QVERIFY(run("tsk_recover", {image, tskDeleted}));
         QByteArray live;
         QVERIFY(run("fls", {"-r", "-p", "-u", "-F", image}, &live));
 

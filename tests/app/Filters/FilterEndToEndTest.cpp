@@ -323,8 +323,8 @@ class FilterEndToEndTest : public QObject {
     {
         const QString body = image + QStringLiteral(".body");
         QByteArray listing;
-        if (!run(QStringLiteral("fls"), {"-r", "-p", "-m", "/", image}, &listing))
-            QSKIP("fls (The Sleuth Kit) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("fls"));
+        QVERIFY(run(QStringLiteral("fls"), {"-r", "-p", "-m", "/", image}, &listing));
         QFile out(body);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(listing);

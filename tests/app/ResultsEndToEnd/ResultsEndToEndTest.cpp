@@ -212,6 +212,11 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
         image.why = "the NTFS half needs root to mount the image with ntfs-3g";
         return image;
     }
+    if (!QFile::exists("/dev/fuse") || !TestMounts::haveTool("mkntfs") || !TestMounts::haveTool("ntfs-3g")) {
+        image.why = "the NTFS half needs /dev/fuse, mkntfs and ntfs-3g";
+        return image;
+    }
+    image.failed = true;  // from here on a failure is the fixture's
     QFile file(image.path);
     if (!file.open(QIODevice::WriteOnly) || !file.resize(24 * 1024 * 1024)) {
         image.why = "cannot create the image file";
@@ -219,7 +224,7 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
     }
     file.close();
     if (!PageFixture::run("mkntfs", {"-q", "-F", "-Q", "-L", "Photos", image.path})) {
-        image.why = "mkntfs is not installed";
+        image.why = "mkntfs failed";
         return image;
     }
     const QString mount = dir + "/ntfs.mnt";
@@ -258,6 +263,7 @@ PageFixture::FatImage makeNtfsImage(const QString& dir)
     for (const QString& gone : image.deleted)
         QFile::remove(mount + "/" + gone);
     PageFixture::run("sync", {});
+    image.failed = false;
     return image;
 }
 }  // namespace
@@ -312,7 +318,7 @@ void ResultsEndToEndTest::initTestCase()
     QVERIFY(dir_.isValid());
     fat_ = PageFixture::makeFatImage(dir_.path());
     if (!fat_.why.isEmpty())
-        QSKIP(qPrintable(fat_.why));
+        SKIP_OR_FAIL(fat_.failed, fat_.why);
     ntfs_ = makeNtfsImage(dir_.path());
     QStringList images{fat_.path};
     if (ntfs_.why.isEmpty())
@@ -588,8 +594,7 @@ void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& im
 {
     const QString mount = dir_.filePath("same-disk.mnt");
     PageFixture::NtfsMount mounted(image.path, mount);
-    if (!mounted.mounted())
-        QSKIP(qPrintable("the scanned image could not be mounted a second time: " + mounted.whyNot()));
+    QVERIFY2(mounted.mounted(), qPrintable("the scanned image could not be mounted a second time: " + mounted.whyNot()));
     const QString folder = mount + "/Trips";
     const QStringList before = entriesBelow(mount);
     auto picker = chooseFolder(folder);
@@ -614,7 +619,7 @@ void ResultsEndToEndTest::fatVolume()
 void ResultsEndToEndTest::ntfsVolume()
 {
     if (!ntfs_.why.isEmpty())
-        QSKIP(qPrintable(ntfs_.why));
+        SKIP_OR_FAIL(ntfs_.failed, ntfs_.why);
     recoverImage(ntfs_, dir_.filePath("ntfs-written"), "ntfs", true);
 }
 

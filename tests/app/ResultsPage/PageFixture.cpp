@@ -50,13 +50,20 @@ FatImage makeFatImage(const QString& dir)
     const QString written = dir + "/written";
     QDir().mkpath(written + "/DCIM/2024");
     QDir().mkpath(written + "/docs");
+    for (const char* tool : {"mkfs.fat", "convert", "mmd", "mcopy", "mdel"})
+        if (!TestMounts::haveTool(tool)) {
+            image.why = QString::fromLatin1(tool) + " is not installed";
+            return image;
+        }
+    // From here on a failure is the fixture's.
+    image.failed = true;
     if (!run("mkfs.fat", {"-F", "32", "-n", "CARD", "-C", image.path, "40960"})) {
-        image.why = "mkfs.fat is not installed";
+        image.why = "mkfs.fat failed";
         return image;
     }
     if (!run("convert", {"-size", "320x200", "plasma:fractal", "-seed", "7", written + "/DCIM/sunset.jpg"}) ||
         !run("convert", {"-size", "64x48", "gradient:red-blue", written + "/DCIM/2024/badge.png"})) {
-        image.why = "ImageMagick's convert is not installed";
+        image.why = "ImageMagick's convert failed";
         return image;
     }
     const QList<QPair<QString, int>> blobs = {
@@ -72,7 +79,7 @@ FatImage makeFatImage(const QString& dir)
     }
     const QString target = image.path;
     if (!run("mmd", {"-i", target, "::DCIM", "::DCIM/2024", "::docs"})) {
-        image.why = "mtools is not installed";
+        image.why = "mmd failed";
         return image;
     }
     image.files = QStringList{"DCIM/sunset.jpg", "DCIM/2024/badge.png", "DCIM/2024/clip.bin", "docs/one.txt",
@@ -90,6 +97,7 @@ FatImage makeFatImage(const QString& dir)
             return image;
         }
     }
+    image.failed = false;
     return image;
 }
 

@@ -18,6 +18,7 @@ struct FatImage {
     QStringList files;
     QStringList deleted;
     QString why;  // why the image could not be made
+    bool failed = false;  // not for want of a tool or right: the test fails
 };
 
 // Files of 1 byte to 3 MiB in nested folders, some deleted; contents are

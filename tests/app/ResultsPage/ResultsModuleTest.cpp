@@ -40,7 +40,7 @@ private slots:
         QVERIFY(dir_.isValid());
         const QString why = PageFixture::prepareScannedImage(dir_.path(), image_);
         if (!image_.why.isEmpty())
-            QSKIP(qPrintable(why));
+            SKIP_OR_FAIL(image_.failed, why);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         host_.resize(1100, 700);
         host_.show();

@@ -109,7 +109,7 @@ private slots:
         QVERIFY(dir_.isValid());
         const QString why = PageFixture::prepareScannedImage(dir_.path(), image_);
         if (!image_.why.isEmpty())
-            QSKIP(qPrintable(why));
+            SKIP_OR_FAIL(image_.failed, why);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         root_ = StorageDataRecoverMgr::instance()->currentScanTarget().name;
         base_ = StorageDataRecoverMgr::instance()->currentScanTarget().volumeLetter;

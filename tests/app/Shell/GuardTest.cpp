@@ -44,11 +44,21 @@ public:
     {
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::SeparateChannels);
-        process.start(program, arguments);
+        if (program == kProbe) {
+            process.start(program, arguments);
+            return;
+        }
+        // A probe started through another program (runuser) runs in a process
+        // group of its own: killing the starter alone would orphan the probe.
+        // A QProcess child leads no group, so setsid makes it one without forking.
+        ownGroup_ = true;
+        process.start(QStringLiteral("setsid"), QStringList{program} + arguments);
     }
     ~Probe()
     {
         if (process.state() != QProcess::NotRunning) {
+            if (ownGroup_ && process.processId() > 0)
+                ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
             process.kill();
             process.waitForFinished(5000);
         }
@@ -79,6 +89,9 @@ public:
     }
 
     QProcess process;
+
+private:
+    bool ownGroup_ = false;
 };
 
 qint64 residentKiB(qint64 pid)
@@ -350,8 +363,8 @@ void GuardTest::otherUserIsItsOwnPrimary()
 {
     if (::geteuid() != 0)
         QSKIP("needs root to start the probe as another user");
-    if (QStandardPaths::findExecutable("runuser").isEmpty())
-        QSKIP("runuser (util-linux) is missing");
+    if (QStandardPaths::findExecutable("runuser").isEmpty() || QStandardPaths::findExecutable("setsid").isEmpty())
+        QSKIP("runuser or setsid (util-linux) is missing");
     const passwd* nobody = ::getpwnam("nobody");
     if (!nobody)
         QSKIP("no user 'nobody' on this machine");

@@ -14,6 +14,7 @@
 #include "StorageDeviceManager.h"
 #include "ThumbnailCacheEngine.h"
 #include "ThumbnailFit.h"
+#include "MountSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,18 +74,24 @@ private:
 void ScanTest::initTestCase()
 {
     if (getuid() != 0)
-        QSKIP("needs root to mount the NTFS image with ntfs-3g");
+        SKIP_OR_FAIL(false, QStringLiteral("needs root to mount the NTFS image with ntfs-3g"));
+    if (!QFile::exists(QStringLiteral("/dev/fuse")))
+        SKIP_OR_FAIL(false, QStringLiteral("ntfs-3g needs /dev/fuse"));
+    REQUIRE_TOOLS(QStringLiteral("mkntfs"), QStringLiteral("ntfs-3g"));
     QString missing;
     const QVector<Fixture> fixtures = makeAll(dir.filePath("fixtures"), &missing);
     if (fixtures.isEmpty())
-        QSKIP(qPrintable(missing));
+        SKIP_OR_FAIL(missing.isEmpty(), missing.isEmpty() ? QStringLiteral("the picture fixtures were not made") : missing);
     image = dir.filePath("photos.ntfs");
     const QString mount = dir.filePath("mnt");
     QDir().mkpath(mount);
-    if (run("truncate -s 64M " + quote(image) + " && mkntfs -q -F -Q " + quote(image) + " 2>/dev/null").isNull())
-        QSKIP("mkntfs is not installed");
-    if (run("ntfs-3g " + quote(image) + " " + quote(mount)).isNull())
-        QSKIP("ntfs-3g could not mount the image (no /dev/fuse?)");
+    QVERIFY(!run("truncate -s 64M " + quote(image) + " && mkntfs -q -F -Q " + quote(image) + " 2>/dev/null").isNull());
+    QVERIFY(!run("ntfs-3g " + quote(image) + " " + quote(mount)).isNull());
+    bool mounted = true;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            run("umount " + quote(mount));
+    });
     bool written = true;
     for (const Fixture& fixture : fixtures) {
         if (!fixture.small && fixture.name != QLatin1String("large.jpg"))
@@ -99,6 +106,7 @@ void ScanTest::initTestCase()
     written = written && QFile::remove(mount + QLatin1Char('/') + deletedName);
     originals.insert(deletedName, readFile(deletedSource));
     const bool unmounted = !run("umount " + quote(mount)).isNull();
+    mounted = !unmounted;
     QVERIFY(written);
     QVERIFY(unmounted);
 
