@@ -135,7 +135,8 @@ TEST(CarvingScanE2E, RecoversEveryFilePhotorecRecovers)
                            Quote(image) + " partition_none,fileopt,everything,enable,search >/dev/null");
     std::map<uint64_t, std::vector<std::string>> theirs;
     for (const auto& folder : std::filesystem::directory_iterator(dir.Path())) {
-        if (folder.path().filename().string().rfind("photorec.", 0) != 0)
+        // photorec.log starts the same way: only the numbered folders hold files.
+        if (!folder.is_directory() || folder.path().filename().string().rfind("photorec.", 0) != 0)
             continue;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
             const std::string name = entry.path().filename().string();
