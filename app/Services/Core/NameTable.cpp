@@ -1,9 +1,9 @@
 #include "NameTable.h"
 
 #include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QRegularExpression>
+
+#include <mutex>
 
 namespace {
 
@@ -66,14 +66,15 @@ QString translateName(const char* text)
     return QCoreApplication::translate("NameTable", text);
 }
 
-QMutex tableMutex;
+// std::mutex, not QMutex: TSan cannot see QMutex's futex hand-over.
+std::mutex tableMutex;
 std::shared_ptr<const NameTable> currentTable = std::make_shared<const NameTable>();
 
 }
 
 std::shared_ptr<const NameTable> nameTableSnapshot()
 {
-    QMutexLocker lock(&tableMutex);
+    std::lock_guard lock(tableMutex);
     return currentTable;
 }
 
@@ -90,7 +91,7 @@ void fillNameTable()
     table->translatedUnknown = translateName(UnknownName);
     table->filled = true;
     std::shared_ptr<const NameTable> done = std::move(table);
-    QMutexLocker lock(&tableMutex);
+    std::lock_guard lock(tableMutex);
     currentTable.swap(done);
 }
 
