@@ -350,12 +350,7 @@ TEST(Coordinator, StopDuringListRecoveryEndsItWithCode14)
     }, TestOptions(MakeFactory({}, trace)));
     engine = &owned;
     DataRun run{0, 512};
-    auto file = MakeDataRecoveryInfo(NtfsFile);
-    file.fileSize = 512;
-    file.runs = &run;
-    file.runCount = 1;
-    file.path = "a";
-    file.pathLength = 1;
+    auto file = OneRunFile(run);
     TestSupport::TempDir out;
     owned.SetStop(1);
     EXPECT_EQ(owned.RecoverData(out.Path().string(), std::vector<DataRecoveryInfo>{file, file, file}), 14);
@@ -387,13 +382,8 @@ TEST(Coordinator, EmptyCallbackNeverThrowsOutOfTheInterface)
     EXPECT_EQ(engine.Start(std::vector<ScanPathInfo>{{0, 0, "V0:\\"}, {0, 9, "x"}}), 0);
     EXPECT_EQ(engine.ScanRecycleBin(), 0);
     DataRun run{0, 512};
-    auto file = MakeDataRecoveryInfo(NtfsFile);
+    auto file = OneRunFile(run);
     file.volIndex = 9;
-    file.fileSize = 512;
-    file.runs = &run;
-    file.runCount = 1;
-    file.path = "a";
-    file.pathLength = 1;
     EXPECT_EQ(engine.RecoverData("/nonexistent", file), 1);
     EXPECT_EQ(engine.RecoverData("/nonexistent", std::vector<DataRecoveryInfo>{file}), 1);
 }

@@ -18,6 +18,18 @@
 
 namespace FakeEngines {
 
+// A found NTFS file of 512 bytes at the volume's start, named "a", for recovery tests.
+inline DataRecoveryInfo OneRunFile(const DataRun& run)
+{
+    auto file = MakeDataRecoveryInfo(NtfsFile);
+    file.fileSize = 512;
+    file.runs = &run;
+    file.runCount = 1;
+    file.path = "a";
+    file.pathLength = 1;
+    return file;
+}
+
 // What one fake engine phase does.
 struct Script {
     std::vector<double> progress{0.25, 0.5, 1.0}; // reported one per step, polling the run state before each

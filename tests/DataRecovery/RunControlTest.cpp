@@ -124,12 +124,7 @@ TEST(RunControl, StopWhileNothingRunsDoesNotReachTheNextRun)
     EXPECT_EQ(trace.pathCalls, 1 + 2); // one row, then both volumes' recycle bins
 
     DataRun run{0, 512};
-    auto file = MakeDataRecoveryInfo(NtfsFile);
-    file.fileSize = 512;
-    file.runs = &run;
-    file.runCount = 1;
-    file.path = "a";
-    file.pathLength = 1;
+    auto file = OneRunFile(run);
     TestSupport::TempDir out;
     engine.SetStop(1);
     EXPECT_EQ(engine.RecoverData(out.Path().string(), file), 0);

@@ -118,7 +118,7 @@ TEST(BitLockerUnlock, FailuresGiveFalse)
 TEST(BitLockerUnlock, ACorrectPasswordCountsOnlyWhenTheVolumeReadsUnlocked)
 {
     if (::geteuid() != 0)
-        GTEST_SKIP() << "mapping a BitLocker volume needs root";
+        SKIP_FOR_MISSING("mapping a BitLocker volume needs root");
     FakeSystem sys;
     sys.AddDisk("sdb", "pci0000:00/usb1/1-1/1-1:1.0/host3/target3:0:0/3:0:0:0", 2097152);
     sys.AddPartition("sdb", "sdb1", 1, 2048, 1048576);

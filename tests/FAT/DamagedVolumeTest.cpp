@@ -406,7 +406,7 @@ TEST_P(DamagedVolume, ScanIsBoundedListsWhatIsSparedAndReadsNoOtherFile)
     const auto& c = GetParam();
     const Volume& v = Fixture();
     if (!v.why.empty())
-        GTEST_SKIP() << v.why;
+        SKIP_FOR_MISSING(v.why);
     ASSERT_FALSE(v.image.empty());
     const std::string image = *dir / (c.name + ".img");
     std::filesystem::copy_file(v.image, image, std::filesystem::copy_options::overwrite_existing);

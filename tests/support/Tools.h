@@ -34,12 +34,18 @@ std::string BinaryDir();
 
 }
 
+// Skips the current test for a missing tool, root or /dev/fuse, saying why; a
+// failure instead where such skips are not allowed (VELMORA_NO_TOOL_SKIPS).
+#define SKIP_FOR_MISSING(why)                                                            \
+    do {                                                                                 \
+        if (TestSupport::NoToolSkips())                                                  \
+            FAIL() << (why);                                                             \
+        GTEST_SKIP() << (why);                                                           \
+    } while (0)
+
 // Skips the current test when a tool is missing, naming it.
 #define REQUIRE_TOOL(name)                                                               \
     do {                                                                                 \
-        if (!TestSupport::HaveTool(name)) {                                              \
-            if (TestSupport::NoToolSkips())                                              \
-                FAIL() << "needs the tool " << (name) << ", which is not installed";     \
-            GTEST_SKIP() << "needs the tool " << (name) << ", which is not installed";   \
-        }                                                                                \
+        if (!TestSupport::HaveTool(name))                                                \
+            SKIP_FOR_MISSING(std::string("needs the tool ") + (name) + ", which is not installed"); \
     } while (0)

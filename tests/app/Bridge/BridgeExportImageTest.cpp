@@ -270,9 +270,9 @@ private slots:
     // volume nor the node, and still the whole file is written, as icat reads it.
     void lostVolumeFileOfMoreThan255Runs()
     {
-        for (const char* tool : {"mkfs.fat", "mcopy", "mdel", "mshowfat", "fls", "icat", "python3"})
-            if (!run("sh", {"-c", QStringLiteral("command -v %1").arg(tool)}))
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"), QStringLiteral("mdel"),
+                      QStringLiteral("mshowfat"), QStringLiteral("fls"), QStringLiteral("icat"),
+                      QStringLiteral("python3"));
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
