@@ -590,17 +590,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         view.setIconMode(true);
         view.setDocuments(docs);
-        QTRY_VERIFY(engine->getThumbnail(docs.at(0)).state != NomoThumbCache::NotLoaded);
+        QTRY_VERIFY_WITH_TIMEOUT(engine->getThumbnail(docs.at(0)).state != NomoThumbCache::NotLoaded, idleTimeout);
         const int columns = view.listView()->viewport()->width() / (136 + 10);
         const int rows = (view.listView()->viewport()->height() + 142) / 143;
         const int last = rows * columns + rows;  // visible cells, then one row of look-ahead
-        QTRY_VERIFY(engine->getThumbnail(docs.at(last)).state != NomoThumbCache::NotLoaded);
+        QTRY_VERIFY_WITH_TIMEOUT(engine->getThumbnail(docs.at(last)).state != NomoThumbCache::NotLoaded, idleTimeout);
         for (int i = last + 1; i < docs.size(); ++i)
             QCOMPARE(engine->getThumbnail(docs.at(i)).state, int(NomoThumbCache::NotLoaded));
 
         view.listView()->scrollToBottom();
         QVERIFY(view.thumbnailTimer()->isActive());
-        QTRY_VERIFY(engine->getThumbnail(docs.last()).state != NomoThumbCache::NotLoaded);
+        QTRY_VERIFY_WITH_TIMEOUT(engine->getThumbnail(docs.last()).state != NomoThumbCache::NotLoaded, idleTimeout);
         engine->clearCache();
     }
 };
