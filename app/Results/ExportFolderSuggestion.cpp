@@ -95,7 +95,9 @@ QString exportStartFolder(const QString& lastChosen, const QString& homeFolder, 
     if (usable(lastChosen))
         return lastChosen;
     if (!homeFolder.isEmpty()) {
-        for (const QString& folder : {homeFolder, homeFolder + QStringLiteral("/Documents"), homeFolder + QStringLiteral("/Desktop")}) {
+        const QStringList homeFolders{homeFolder, homeFolder + QStringLiteral("/Documents"),
+                                      homeFolder + QStringLiteral("/Desktop")};
+        for (const QString& folder : homeFolders) {
             if (usable(folder))
                 return folder;
         }

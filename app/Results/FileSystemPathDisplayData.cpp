@@ -204,10 +204,11 @@ void FileSystemPathDisplayData::onScanFinished(int errorType, const QString& des
     GuideManagement* tour = RecoveryToolkitGuideManagement::instance();
     disconnect(d->summaryAfterTour);
     if (!tour->overlay()->isHidden()) {
-        d->summaryAfterTour = connect(tour, &GuideManagement::firshSignal, this, [=] {
-            disconnect(d->summaryAfterTour);
-            showScanSummary(errorType, description, totalErrorCount);
-        });
+        d->summaryAfterTour =
+            connect(tour, &GuideManagement::firshSignal, this, [this, errorType, description, totalErrorCount] {
+                disconnect(d->summaryAfterTour);
+                showScanSummary(errorType, description, totalErrorCount);
+            });
     } else {
         showScanSummary(errorType, description, totalErrorCount);
     }
