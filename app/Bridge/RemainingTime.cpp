@@ -13,15 +13,22 @@ QString remainingTimeText(qint64 seconds)
 
 QString estimateRemainingTime(double percent, qint64 elapsedMs, qint64 queuedEvents, quint64 filesFound)
 {
+    // While work remains the text never reads 00:00:00: a fast phase (a small
+    // volume's raw search runs in well under a second) would otherwise show
+    // "done" for most of its way.
+    auto whileWorkRemains = [](double ms) {
+        const double bounded = std::isfinite(ms) ? qBound(0.0, std::trunc(ms), 9e15) : 9e15;
+        return remainingTimeText(qMax<qint64>(1, qint64(bounded) / 1000));
+    };
     if (percent >= 99) {
         if (queuedEvents <= 0)
             return QStringLiteral("00:00:01");
         if (filesFound == 0)
             return QString();
         const double perFile = double(elapsedMs) / double(filesFound);
-        return remainingTimeText(qint64(std::trunc(double(queuedEvents) * perFile)) / 1000);
+        return whileWorkRemains(double(queuedEvents) * perFile);
     }
     if (percent > 0)
-        return remainingTimeText(qint64(std::trunc(double(elapsedMs) * (100 - percent) / percent)) / 1000);
+        return whileWorkRemains(double(elapsedMs) * (100 - percent) / percent);
     return QStringLiteral("300:00:00");
 }

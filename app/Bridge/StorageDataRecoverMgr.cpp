@@ -66,6 +66,9 @@ public:
     // engine calls back even from inside ReleaseDataRecovery.
     std::atomic<std::shared_ptr<const DiskVolumeHash>> diskMap{std::make_shared<const DiskVolumeHash>()};
 
+    // The scan target's own key, for the events that name no volume.
+    std::atomic<quint64> scanKey{0};
+
     mutable std::mutex stateMutex;
     ScanTargetInfo target;
     std::function<void(int)> moduleSwitcher;
@@ -113,10 +116,17 @@ public:
             logError("Disk volume info hash is empty, cannot process data recovery info");
             return;
         }
-        const quint64 key = volumeKey(info.diskIndex, info.volIndex);
+        // The end of a scan names no volume (the engine sends disk 0, volume 0):
+        // it belongs to the scan's own target.
+        const bool scanWide = info.kind == ScanFinished;
+        const quint64 key = scanWide ? scanKey.load(std::memory_order_acquire) : volumeKey(info.diskIndex, info.volIndex);
         const auto found = map->constFind(key);
         if (found != map->constEnd()) {
             DocumentManager::instance()->onEngineEvent(found.value(), info);
+            return;
+        }
+        if (scanWide) {
+            DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), info);
             return;
         }
         logInfo(QStringLiteral("Using empty disk info for disk %1, volume %2 (key: %3). Available hash entries: %4")
@@ -250,6 +260,7 @@ public:
         {
             std::lock_guard lock(stateMutex);
             target = scanTarget;
+            scanKey.store(volumeKey(scanTarget.diskIndex, scanTarget.volIndex), std::memory_order_release);
         }
         DocumentManager* model = DocumentManager::instance();
         {

@@ -20,6 +20,27 @@ bool isPseudoFileSystem(const QString& type)
     return pseudo.contains(type.toLower());
 }
 
+bool isSystemFolder(const QString& folder)
+{
+    static const QStringList systemTops{"usr", "etc", "boot", "proc", "sys", "dev", "run", "var", "bin", "sbin"};
+    auto isSystem = [](const QString& path) {
+        const QString clean = QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::root().absoluteFilePath(path));
+        if (clean == QLatin1String("/"))
+            return true;
+        const QStringList parts = clean.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        const QString top = parts.value(0);
+        if (top == QLatin1String("run") && parts.size() > 2 && parts[1] == QLatin1String("media"))
+            return false;
+        return systemTops.contains(top) || top.startsWith(QLatin1String("lib"));
+    };
+    if (folder.isEmpty())
+        return false;
+    if (isSystem(folder))
+        return true;
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return !canonical.isEmpty() && isSystem(canonical);
+}
+
 QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString& homeFolder,
                               const QString& homeVolumeRoot)
 {
@@ -33,9 +54,10 @@ QString pickExportStartFolder(const QList<ExportVolume>& volumes, const QString&
     std::stable_sort(usable.begin(), usable.end(),
                      [](const ExportVolume& a, const ExportVolume& b) { return a.availableBytes > b.availableBytes; });
     for (const ExportVolume& volume : usable) {
-        if (volume.rootWritable)
+        if (volume.rootWritable && !isSystemFolder(volume.rootPath))
             return volume.rootPath;
-        if (!homeFolder.isEmpty() && QDir::cleanPath(homeVolumeRoot) == QDir::cleanPath(volume.rootPath))
+        if (!homeFolder.isEmpty() && !isSystemFolder(homeFolder)
+            && QDir::cleanPath(homeVolumeRoot) == QDir::cleanPath(volume.rootPath))
             return homeFolder;
     }
     return QString();
@@ -67,11 +89,19 @@ QString suggestExportStartFolder(const ScannedDisk& scanned)
 QString exportStartFolder(const QString& lastChosen, const QString& homeFolder, const ScannedDisk& scanned)
 {
     auto usable = [&](const QString& folder) {
-        return !folder.isEmpty() && QFileInfo(folder).isDir() && isOutsideScannedDisk(folder, scanned);
+        return !folder.isEmpty() && !isSystemFolder(folder) && QFileInfo(folder).isDir()
+               && isOutsideScannedDisk(folder, scanned);
     };
     if (usable(lastChosen))
         return lastChosen;
-    if (usable(homeFolder))
-        return homeFolder;
-    return suggestExportStartFolder(scanned);
+    if (!homeFolder.isEmpty()) {
+        const QStringList homeFolders{homeFolder, homeFolder + QStringLiteral("/Documents"),
+                                      homeFolder + QStringLiteral("/Desktop")};
+        for (const QString& folder : homeFolders) {
+            if (usable(folder))
+                return folder;
+        }
+    }
+    const QString survey = suggestExportStartFolder(scanned);
+    return isSystemFolder(survey) ? QString() : survey;
 }

@@ -11,6 +11,7 @@
 #include "FileSystemPathNavigato.h"
 #include "FileTreeNodeObserverRegistry.h"
 #include "GaService.h"
+#include "GuideManagement.h"
 #include "MediaPreviewDialog.h"
 #include "MemoryMonitor.h"
 #include "MemoryWarningDialog.h"
@@ -198,13 +199,30 @@ void FileSystemPathDisplayData::onScanFinished(int errorType, const QString& des
 {
     if (d->monitor)
         d->monitor->stop();
+    // The summary would open over the tour's bubble, under its shade: it waits
+    // for the user to finish the tour.
+    GuideManagement* tour = RecoveryToolkitGuideManagement::instance();
+    disconnect(d->summaryAfterTour);
+    if (!tour->overlay()->isHidden()) {
+        d->summaryAfterTour =
+            connect(tour, &GuideManagement::firshSignal, this, [this, errorType, description, totalErrorCount] {
+                disconnect(d->summaryAfterTour);
+                showScanSummary(errorType, description, totalErrorCount);
+            });
+    } else {
+        showScanSummary(errorType, description, totalErrorCount);
+    }
+    if (d->browser && (d->browser->viewDisplayMode() & 4) == 0 && d->navigator)
+        selectFolderInNavigator(d->navigator->currentPath(), true);
+}
+
+void FileSystemPathDisplayData::showScanSummary(int errorType, const QString& description, int totalErrorCount)
+{
     const QPair<quint64, quint64> found = DocumentManager::instance()->totalFoundSizeAndCount();
     const std::optional<bool> success =
         handleScanCompletion(resultsMainWindow(this), errorType, description, totalErrorCount, found.first, found.second);
     if (success)
         sendGaEvent(resultsAnalyticsCategory(), *success ? QStringLiteral("Scanned") : QStringLiteral("ScanStop"));
-    if (d->browser && (d->browser->viewDisplayMode() & 4) == 0 && d->navigator)
-        selectFolderInNavigator(d->navigator->currentPath(), true);
 }
 
 void FileSystemPathDisplayData::onMemoryStatsUpdated(qint64 processMB, qint64 totalMB, qint64 totalUsageMB,
@@ -237,6 +255,7 @@ void FileSystemPathDisplayData::onBackHomeButtonClicked()
     if (answer != 1)
         return;
     disconnect(d->scanFinishedConnection);
+    disconnect(d->summaryAfterTour);
     cancelSearch();
     if (d->navigator)
         d->navigator->freeze();

@@ -89,6 +89,7 @@ private:
     SearchConfig folderConfig(const QString& path, int viewMode) const;
     void storeConfig(const SearchConfig& config);
     QString categoryName() const;
+    void showScanSummary(int errorType, const QString& description, int totalErrorCount);
     void connectSignals();
     void connectMonitor();
     void applyFolderEvents(const QVector<TreeEvent>& events);

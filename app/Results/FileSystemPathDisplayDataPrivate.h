@@ -23,6 +23,8 @@ struct FileSystemPathDisplayData::Private {
     // The tree observer of the folder on show.
     std::unique_ptr<TreeEventBatcher> folderEvents;
     QMetaObject::Connection scanFinishedConnection;
+    // A scan summary held back until the results tour is over.
+    QMetaObject::Connection summaryAfterTour;
 };
 
 // The record a view's QVariant carries, or null.

@@ -1,6 +1,7 @@
 #include "WinFolderSelector.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 
 WinFolderSelector::WinFolderSelector(QObject* parent)
@@ -23,8 +24,9 @@ void WinFolderSelector::selectFolder(QString& path, int flag, const QString& sta
         options |= QFileDialog::DontUseNativeDialog;
     dialog.setOptions(options);
     dialog.setWindowModality(Qt::WindowModal);
-    if (!startFolder.isEmpty())
-        dialog.setDirectory(startFolder);
+    // Without a start folder the dialog would open in the working directory,
+    // which for a program started from a desktop menu is often "/".
+    dialog.setDirectory(startFolder.isEmpty() ? QDir::homePath() : startFolder);
     connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&notify] { notify(FolderChanged); });
 
     notify(Opening);

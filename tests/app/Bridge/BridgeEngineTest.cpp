@@ -12,6 +12,7 @@
 #include "NodeTypeCode.h"
 
 #include "DataRecovery/VelmoraExports.h"
+#include "spdlog_qt.h"
 
 #include <QDir>
 #include <QLocale>
@@ -599,6 +600,56 @@ private slots:
     }
 
     // A volume gone between the listing and the start: two reloads, then the failure.
+    // The engine ends every scan with an event naming disk 0, volume 0. A scan of
+    // the second listed disk must neither take that for an unknown volume nor
+    // let it stand in for the scanned one: the log stays free of the empty-record
+    // line and the figures and the tree name the disk that was scanned.
+    void scanOfTheSecondDiskNamesThatDisk()
+    {
+        const QString second = dir_.filePath(QStringLiteral("second-disk.img"));
+        QFile::remove(second);
+        QVERIFY(makeKeptFileImage(second));
+        const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_, second});
+        QCOMPARE(list.size(), 2);
+        const auto scanned = std::find_if(list.begin(), list.end(), [&](const QDiskAndVolumeInfo& r) {
+            return r.diskName == second || r.volumePath == second;
+        });
+        QVERIFY(scanned != list.end());
+        QVERIFY2(scanned->diskIndex != 0, "the second image must be listed as another disk than 0");
+
+        const QString logFolder = dir_.filePath(QStringLiteral("second-disk-log"));
+        QVERIFY(startAppLog(logFolder));
+        analytics_.take();
+        ScanLog log;
+        StorageDataRecoverMgr::instance()->startVolumeScan(*scanned, Volume);
+        QVERIFY(waitForScan(log));
+        QCOMPARE(log.finished.value(0), (QVariantList{0, QString(), 0}));
+        // Everything logged before this line is in the file once it is.
+        const QString marker = QStringLiteral("second disk scan over %1").arg(quintptr(this));
+        logInfo(marker);
+        QString text;
+        QVERIFY(QTest::qWaitFor([&] {
+            QFile file(logFolder + QStringLiteral("/AppLog.log"));
+            text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+            return text.contains(marker);
+        }, 10000));
+        QVERIFY2(!text.contains(QLatin1String("Using empty disk info")), qPrintable(text));
+
+        QCOMPARE(StorageDataRecoverMgr::instance()->currentScanTarget().diskIndex, scanned->diskIndex);
+        QCOMPARE(DocumentInfo::filePath(DocumentManager::instance()->pathTreeRoot()->record), scanned->displayName);
+        const QVector<DocumentInfo*> records = DocumentManager::instance()->allFileRecords();
+        QVERIFY(!records.isEmpty());
+        for (const DocumentInfo* found : records)
+            QVERIFY2(DocumentInfo::filePath(found).startsWith(volumeKernelName(*scanned) + QLatin1Char('/')),
+                     qPrintable(DocumentInfo::filePath(found)));
+        const QStringList sent = analytics_.take();
+        QVERIFY2(sent.value(0).startsWith(QLatin1String("ScanInformation|ScanComplete|Label1|")), qPrintable(sent.join(';')));
+        QCOMPARE(sent.mid(1), (QStringList{"ScanInformation|ScanComplete|Label2|" + scanned->fileSystem,
+                                           "ScanInformation|ScanComplete|Label3|" + diskKindText(scanned->category),
+                                           "ScanInformation|ScanComplete|Label4|" + QString::number(scanned->totalBytes)}));
+        StorageDataRecoverMgr::instance()->releaseScanData();
+    }
+
     void vanishedVolumeRetriesTwice()
     {
         const QVector<QDiskAndVolumeInfo> list = listImages({fatImage_});

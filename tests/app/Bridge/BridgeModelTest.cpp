@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <atomic>
@@ -428,6 +429,26 @@ private slots:
         QCOMPARE(progress[2][1].toInt(), 99);
         QCOMPARE(progress[2][2].toString(), QStringLiteral("00:00:01"));
         QVERIFY(log.count(QStringLiteral("fileProgressUpdated")) >= 1);
+    }
+
+    // A raw phase that runs through in a fraction of a second, as on a small
+    // NTFS volume: every step before the end still shows time left.
+    void fastRawPhaseNeverShowsZero()
+    {
+        auto manager = newManager();
+        SignalLog log(manager.get());
+        manager->onEngineEvent(mountedVolume(), progressEvent(0, 0.1));
+        for (int step = 0; step <= 88; ++step)
+            manager->onEngineEvent(mountedVolume(), progressEvent(1, 0.1 + 0.01 * step));
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        const auto progress = log.take(QStringLiteral("progressUpdated"));
+        QCOMPARE(progress.size(), 90);
+        for (const QVariantList& update : progress) {
+            QVERIFY2(update[2].toString() != QLatin1String("00:00:00"),
+                     qPrintable(QStringLiteral("%1 %").arg(update[1].toInt())));
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d{2,}:\\d{2}:\\d{2}$")).match(update[2].toString()).hasMatch());
+        }
+        QCOMPARE(progress.last()[1].toInt(), 98);
     }
 
     void recoveryProgressNeedsATotal()

@@ -365,6 +365,15 @@ private slots:
         QTest::newRow("99 % queued, 2 ms a file") << 99.5 << qint64(2000) << qint64(5000) << quint64(1000)
                                                    << "00:00:10";
         QTest::newRow("99 % queued, no file") << 100.0 << qint64(2000) << qint64(5000) << quint64(0) << "";
+        // A fast raw phase: well under a second left is still work left.
+        QTest::newRow("36 % after 100 ms") << 36.0 << qint64(100) << qint64(0) << quint64(0) << "00:00:01";
+        QTest::newRow("62 % after 400 ms") << 62.0 << qint64(400) << qint64(0) << quint64(0) << "00:00:01";
+        QTest::newRow("98.9 % at once") << 98.9 << qint64(0) << qint64(0) << quint64(0) << "00:00:01";
+        QTest::newRow("50 % after 2.5 s") << 50.0 << qint64(2500) << qint64(0) << quint64(0) << "00:00:02";
+        QTest::newRow("99 % few queued, many files") << 99.0 << qint64(500) << qint64(3) << quint64(1000)
+                                                     << "00:00:01";
+        QTest::newRow("a sliver of progress") << 1e-300 << qint64(1000) << qint64(0) << quint64(0)
+                                              << remainingTimeText(qint64(9e12));
     }
     void remainingTimes()
     {

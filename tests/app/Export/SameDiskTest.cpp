@@ -13,6 +13,7 @@
 #include "StorageDeviceManager.h"
 
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -357,6 +358,16 @@ private slots:
         QTest::newRow("home elsewhere: the next volume") << QList<ExportVolume>{rootOnly, volume("/small", 5)} << "/home"
                                                          << "/small";
         QTest::newRow("nothing usable") << QList<ExportVolume>{scanned, memory} << "/" << "";
+        // As root every root is writable: "/" and system mounts are still never offered.
+        ExportVolume system = volume("/", 950);
+        ExportVolume var = volume("/var", 940);
+        ExportVolume boot = volume("/boot/efi", 930);
+        QTest::newRow("never / or a system mount")
+            << QList<ExportVolume>{system, var, boot, volume("/data", 10)} << "/home" << "/data";
+        QTest::newRow("home on a writable /") << QList<ExportVolume>{system, var} << "/" << "/home/u";
+        QTest::newRow("only system mounts") << QList<ExportVolume>{system, var, boot} << "/home" << "";
+        QTest::newRow("removable media under /run/media")
+            << QList<ExportVolume>{system, volume("/run/media/u/STICK", 20)} << "/home" << "/run/media/u/STICK";
     }
 
     void startFolderChoice()
@@ -410,6 +421,37 @@ private slots:
         QCOMPARE(exportStartFolder(chosenThere, homeHere, scanned), homeHere);
         QVERIFY(QDir(chosenHere).removeRecursively());
         QCOMPARE(exportStartFolder(chosenHere, homeHere, scanned), homeHere);
+
+        // Home on the scanned disk with its Documents on another: the Documents.
+        const QString documentsHere = other.filePath(QStringLiteral("documents"));
+        QVERIFY(QDir().mkpath(documentsHere));
+        QVERIFY(makeLink(documentsHere, homeThere + QStringLiteral("/Documents")));
+        QCOMPARE(exportStartFolder(QString(), homeThere, scanned), homeThere + QStringLiteral("/Documents"));
+        QVERIFY(QFile::remove(homeThere + QStringLiteral("/Documents")));
+
+        // "/" and system folders are never offered, also when they exist and lie
+        // off the scanned disk; the survey's pick is never one either.
+        for (const QString& system : {QStringLiteral("/"), QStringLiteral("/etc"), QStringLiteral("/usr/share"),
+                                      QStringLiteral("/var/tmp"), QStringLiteral("/proc")}) {
+            QVERIFY(isSystemFolder(system));
+            QCOMPARE(exportStartFolder(system, homeHere, scanned), homeHere);
+            const QString pick = exportStartFolder(system, system, scanned);
+            QVERIFY2(pick.isEmpty() || !isSystemFolder(pick), qPrintable(pick));
+        }
+        QVERIFY(!isSystemFolder(homeHere));
+        QVERIFY(!isSystemFolder(QStringLiteral("/run/media/u/STICK")));
+        QVERIFY(isSystemFolder(QStringLiteral("/lib64")));
+        QVERIFY(isSystemFolder(QStringLiteral("/home/../etc")));
+
+        // Nothing fits (every mounted volume counts as scanned): no start folder
+        // at all, so the picker opens in the home folder by itself.
+        ScannedDisk everything;
+        for (const QStorageInfo& storage : QStorageInfo::mountedVolumes())
+            everything.keys += storageKeysOfFolder(storage.rootPath());
+        everything.keys += scanned.keys;
+        QCOMPARE(suggestExportStartFolder(everything), QString());
+        QCOMPARE(exportStartFolder(chosenThere, homeThere, everything), QString());
+        QCOMPARE(exportStartFolder(QStringLiteral("/"), QStringLiteral("/"), everything), QString());
     }
 
 private:

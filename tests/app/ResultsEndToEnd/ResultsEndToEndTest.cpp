@@ -20,6 +20,8 @@
 #include "FileSystemPathTreeProxyModel.h"
 #include "FileSystemPathTreeView.h"
 #include "FileFilterManager.h"
+#include "GuideManagement.h"
+#include "GuideStepAbstract.h"
 #include "XTreeView.h"
 #include "HardDiskAndFolderSelectDelegate.h"
 #include "HardDiskAndFolderSelectPage.h"
@@ -51,6 +53,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -289,7 +292,8 @@ class ResultsEndToEndTest : public QObject {
 
     void recoverImage(const PageFixture::FatImage& image, const QString& writtenDir, const QString& name,
                       bool sameDiskFolder = false);
-    void openScannedVolume(const PageFixture::FatImage& image, const QString& name, RecoveryStoragePage** opened);
+    void openScannedVolume(const PageFixture::FatImage& image, const QString& name, RecoveryStoragePage** opened,
+                           bool newUser = false);
     void selectAllThroughThePrompt(RecoveryStoragePage* page);
     void recoverChecked(RecoveryStoragePage* page, const QString& name, QString* exportFolder);
     void compareWithSleuthKit(const PageFixture::FatImage& image, const QString& exportFolder, const QString& onlyBelow);
@@ -302,6 +306,7 @@ class ResultsEndToEndTest : public QObject {
 
 private slots:
     void initTestCase();
+    void newUserFirstScan();
     void fatVolume();
     void ntfsVolume();
     void unmountedTilesNameTheirDisk();
@@ -340,7 +345,7 @@ void ResultsEndToEndTest::initTestCase()
 
 // From the device page to a finished scan on the results page, its summary closed.
 void ResultsEndToEndTest::openScannedVolume(const PageFixture::FatImage& image, const QString& name,
-                                            RecoveryStoragePage** opened)
+                                            RecoveryStoragePage** opened, bool newUser)
 {
     // A test that failed on the results page left it open: start from the devices.
     while (QWidget* modal = QApplication::activeModalWidget()) {
@@ -374,6 +379,19 @@ void ResultsEndToEndTest::openScannedVolume(const PageFixture::FatImage& image, 
     }
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0, kWait);
     QCOMPARE(finished.at(0).at(0).toInt(), 0);
+    if (newUser) {
+        // The results tour is on screen; the scan's end, delivered to the page,
+        // opens nothing over it until the user has gone through it.
+        GuideManagement* tour = RecoveryToolkitGuideManagement::instance();
+        QVERIFY(tour->overlay()->isVisible());
+        QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+        QCoreApplication::processEvents();
+        QVERIFY(!QApplication::activeModalWidget());
+        shot(name + "-tour-after-the-scan");
+        for (int step = 0; step < tour->stack()->count(); ++step)
+            QTest::mouseClick(tour->step(step)->actionButton(), Qt::LeftButton);
+        QVERIFY(!tour->overlay()->isVisible());
+    }
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() &&
                                  QApplication::activeModalWidget()->inherits("ScanCompleteDialog"),
                              kWait);
@@ -660,6 +678,36 @@ void ResultsEndToEndTest::folderBoxInTheTree()
     QCOMPARE(DocumentManager::instance()->selectedSizeAndCount().second, quint64(4));
     QString exportFolder;
     recoverChecked(page, "fat-folder", &exportFolder);
+    if (exportFolder.isEmpty())
+        return;
+    compareWithSleuthKit(fat_, exportFolder, "docs");
+    goHome(page);
+}
+
+// A first scan as a new user: the results tour shows, the summary follows it,
+// a folder ticked in the tree is recovered into the offered folder (the home
+// folder: no export yet), never "/".
+void ResultsEndToEndTest::newUserFirstScan()
+{
+    CuteSettings::instance().setValue("recoveryToolkitTourGuide", 1, CuteSettings::Default);
+    RecoveryToolkitGuideManagement::instance()->stack()->setCurrentIndex(0);
+    RecoveryStoragePage* page = nullptr;
+    openScannedVolume(fat_, "new-user", &page, true);
+    QCOMPARE(CuteSettings::instance().value("recoveryToolkitTourGuide", 1, CuteSettings::Default).toInt(), 0);
+    if (!page)
+        return;
+    const QModelIndex docs = treeRow(page, [](const QModelIndex& index) {
+        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 1 &&
+               index.data(FileSystemPathTreeModel::NameRole).toString() == "docs";
+    });
+    QVERIFY(docs.isValid());
+    clickTreeBox(page, docs);
+    QTRY_COMPARE_WITH_TIMEOUT(docs.data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
+    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    QVERIFY(lastChosen_.isEmpty());
+    QVERIFY(QDir::homePath() != QLatin1String("/"));
+    QString exportFolder;
+    recoverChecked(page, "new-user", &exportFolder);
     if (exportFolder.isEmpty())
         return;
     compareWithSleuthKit(fat_, exportFolder, "docs");

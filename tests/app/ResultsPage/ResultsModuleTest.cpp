@@ -6,6 +6,7 @@
 #include "ExportTestSupport.h"
 #include "FileSystemPathDisplayData.h"
 #include "GuideManagement.h"
+#include "GuideStepAbstract.h"
 #include "PageFixture.h"
 #include "ShellTestSupport.h"
 #include "RecoveryStorageModule.h"
@@ -21,6 +22,8 @@
 #include <QLineEdit>
 #include "spdlog_qt.h"
 
+#include <QApplication>
+#include <QStackedWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +81,56 @@ private slots:
         page.enter();
         QVERIFY(!RecoveryToolkitGuideManagement::instance()->overlay()->isVisible());
         QVERIFY(recorded.events.filter("Guide2").isEmpty());
+    }
+
+    // A scan that ends while the results tour is on screen keeps its summary
+    // until the user has gone through the tour: it never opens over the bubble.
+    void summaryWaitsForTheTour_data()
+    {
+        QTest::addColumn<bool>("tourShown");
+        QTest::newRow("tour on screen") << true;
+        QTest::newRow("no tour") << false;
+    }
+
+    void summaryWaitsForTheTour()
+    {
+        QFETCH(bool, tourShown);
+        auto summaries = [] {
+            int count = 0;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                count += widget->inherits("ScanCompleteDialog") && widget->isVisible();
+            return count;
+        };
+        GuideManagement* tour = RecoveryToolkitGuideManagement::instance();
+        CuteSettings::instance().setValue("recoveryToolkitTourGuide", tourShown ? 1 : 0, CuteSettings::Default);
+        tour->stack()->setCurrentIndex(0);
+        RecoveryStoragePage page(&host_);
+        RecordedEvents recorded;
+        page.enter();
+        QCOMPARE(tour->overlay()->isVisible(), tourShown);
+        emit DocumentManager::instance()->scanFinished(0, QString(), 0);
+        QCoreApplication::processEvents();
+        if (tourShown) {
+            QCOMPARE(summaries(), 0);
+            QVERIFY(recorded.events.filter("DiskRecovery/Scanned").isEmpty());
+            const int steps = tour->stack()->count();
+            for (int step = 0; step < steps - 1; ++step)
+                QTest::mouseClick(tour->step(step)->actionButton(), Qt::LeftButton);
+            QCOMPARE(summaries(), 0);
+            QTest::mouseClick(tour->step(steps - 1)->actionButton(), Qt::LeftButton);
+            QVERIFY(!tour->overlay()->isVisible());
+        }
+        QCOMPARE(summaries(), 1);
+        QCOMPARE(recorded.events.filter("DiskRecovery/Scanned").size(), 1);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("ScanCompleteDialog") && widget->isVisible())
+                static_cast<QDialog*>(widget)->done(0);
+        }
+        QCoreApplication::processEvents();
+        // The tour once over, a later end shows no second summary for it.
+        emit tour->firshSignal();
+        QCOMPARE(summaries(), 0);
+        tour->setGuideVisible(false);
     }
 
     void exitQuestion_data()

@@ -9,6 +9,8 @@
 #include "NameTable.h"
 #include "WinFolderSelector.h"
 
+#include <QScopeGuard>
+
 #include "TestHome.h"
 
 #include <QApplication>
@@ -285,6 +287,31 @@ private slots:
             QCOMPARE(states.last(), 3);
         }
         QCOMPARE(states.count(2) + states.count(3), 1);
+    }
+
+    // Without a start folder the picker opens in the home folder, not in the
+    // working directory (often "/" for a program started from a menu).
+    void folderPickerWithoutStartOpensHome()
+    {
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QStringLiteral("/")));
+        auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+        QWidget owner;
+        owner.show();
+        QString opened;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QFileDialog* dialog = openFileDialog()) {
+                poll.stop();
+                opened = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        poll.start(10);
+        QString path = "stale";
+        WinFolderSelector().selectFolder(path, 1, QString(), &owner);
+        QCOMPARE(path, QString());
+        QCOMPARE(QDir::cleanPath(opened), QDir::cleanPath(QDir::homePath()));
     }
 };
 
