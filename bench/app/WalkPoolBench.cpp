@@ -40,7 +40,7 @@ void runOnFreshThreads(Units& units, Fn fn)
 template<typename Walk>
 double timeWalks(int walks, int units, Walk walk)
 {
-    std::vector<unsigned> data(size_t(units));
+    std::vector<unsigned> data(static_cast<size_t>(units));
     const auto start = Clock::now();
     for (int w = 0; w < walks; ++w)
         walk(data, [](unsigned& value) { value = value * 2654435761u + 1; });
