@@ -1,43 +1,38 @@
 #pragma once
+#include "WalkPool.h"
+
 #include <QVector>
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
+#include <functional>
 #include <vector>
 
 // Sets of this many items or more are walked in parallel; smaller ones serially.
 inline constexpr int parallelWalkThreshold = 99;
 
-// Runs fn on every unit, the calling thread working too, helpers taking units
-// from one atomic cursor. Plain threads rather than Qt's pool: the pool's
-// hand-offs and QtConcurrent's kernel lifetime live in uninstrumented Qt code,
-// where ThreadSanitizer sees races that are not there; here every hand-off is
-// a thread start, an atomic or a join that it sees.
+// Runs fn on every unit, the calling thread working too, helpers of the
+// shared walk pool taking units from one atomic cursor. The pool's hand-overs
+// are std::mutex ones ThreadSanitizer sees (Qt's pool hands over inside
+// uninstrumented Qt code, where it would see races that are not there).
 template<typename Units, typename Fn>
 void runParallelUnits(Units& units, Fn fn)
 {
     std::atomic<int> cursor{0};
     const int count = int(units.size());
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    WalkPool& pool = WalkPool::shared();
+    const int threads = pool.workerCount() + 1;
     // Units are taken a run at a time: one shared cursor bumped per small unit costs
     // more than the unit's work. About 16 runs per thread still balance the load.
-    const int run = std::max(1, count / (cores * 16));
-    auto work = [&] {
+    const int run = std::max(1, count / (threads * 16));
+    const std::function<void()> work = [&] {
         for (int i = cursor.fetch_add(run, std::memory_order_relaxed); i < count;
              i = cursor.fetch_add(run, std::memory_order_relaxed)) {
             for (int end = std::min(i + run, count); i < end; ++i)
                 fn(units[i]);
         }
     };
-    const int helpers = std::min<int>(cores - 1, count - 1);
-    std::vector<std::thread> threads;
-    threads.reserve(std::max(helpers, 0));
-    for (int i = 0; i < helpers; ++i)
-        threads.emplace_back(work);
-    work();
-    for (std::thread& thread : threads)
-        thread.join();
+    pool.run(count - 1, work);
 }
 
 // A flat list: in order on the calling thread below the threshold, else in chunks in parallel.

@@ -1,10 +1,10 @@
 #include "ExportFolderProbe.h"
 
+#include "Platform/Linux/VolumePaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
-
-#include <sys/statvfs.h>
 
 bool canCreateFilesIn(const QString& folder)
 {
@@ -17,8 +17,5 @@ bool canCreateFilesIn(const QString& folder)
 
 quint64 userFreeBytes(const QString& folder)
 {
-    struct statvfs info {};
-    if (::statvfs(QFile::encodeName(folder).constData(), &info) != 0)
-        return 0;
-    return quint64(info.f_bavail) * quint64(info.f_frsize);
+    return Platform::FreeBytesAt(QFile::encodeName(folder).toStdString());
 }

@@ -7,5 +7,5 @@
 // user's is never opened, whatever its name.
 bool canCreateFilesIn(const QString& folder);
 
-// statvfs f_bavail x f_frsize: what this user may still write; 0 on failure.
+// What this user may still write there (statvfs f_bavail x f_frsize); 0 on failure.
 quint64 userFreeBytes(const QString& folder);

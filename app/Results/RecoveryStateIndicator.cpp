@@ -1,6 +1,7 @@
 #include "RecoveryStateIndicator.h"
 
 #include "Application/XApplication.h"
+#include "PixelPictures.h"
 #include "XBusyIndicator.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -49,9 +50,7 @@ XImageBox* unfoundPicture(QWidget* parent)
 {
     auto* image = new XImageBox(parent);
     image->setFixedSize(XApplication::scaledX(149), XApplication::scaledY(149));
-    // Drawn at the box's size whatever the "@2x" name makes Qt assume of its pixel ratio.
-    QPixmap picture(QStringLiteral(":/images/unfound-data@2x.png"));
-    picture.setDevicePixelRatio(1);
+    const QPixmap picture = loadPicture(QStringLiteral(":/images/unfound-data@2x.png"));
     image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return image;
 }

@@ -2,11 +2,16 @@
 
 #include "spdlog_qt.h"
 
+#include "Platform/Linux/MountInfo.h"
+#include "Platform/Linux/SysfsAttributes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
 #include <set>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -17,62 +22,14 @@ namespace {
 // must not recurse for ever.
 constexpr int maxDepth = 8;
 
-struct MountEntry {
-    unsigned major = 0;
-    unsigned minor = 0;
-    QString mountPoint;
-    QString source;
-};
-
-// mountinfo writes space, tab, newline and backslash as \ooo.
-QString unescapeMountField(const QByteArray& field)
+std::vector<Platform::MountEntry> readMounts(const std::string& path)
 {
-    QByteArray out;
-    out.reserve(field.size());
-    for (int i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            bool ok = false;
-            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok && value < 256) {
-                out.append(char(value));
-                i += 3;
-                continue;
-            }
-        }
-        out.append(field[i]);
+    auto mounts = Platform::ReadMountInfo(path);
+    if (!mounts) {
+        logError(QStringLiteral("same-disk check: cannot read %1").arg(QString::fromStdString(path)));
+        return {};
     }
-    return QString::fromUtf8(out);
-}
-
-QList<MountEntry> readMounts(const QString& path)
-{
-    QList<MountEntry> mounts;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        logError(QStringLiteral("same-disk check: cannot read %1").arg(path));
-        return mounts;
-    }
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        const QList<QByteArray> fields = line.split(' ');
-        const int dash = fields.indexOf("-");
-        if (fields.size() < 5 || dash < 6 || dash + 2 >= fields.size())
-            continue;
-        const QList<QByteArray> numbers = fields[2].split(':');
-        if (numbers.size() != 2)
-            continue;
-        MountEntry entry;
-        bool okMajor = false;
-        bool okMinor = false;
-        entry.major = numbers[0].toUInt(&okMajor);
-        entry.minor = numbers[1].toUInt(&okMinor);
-        if (!okMajor || !okMinor)
-            continue;
-        entry.mountPoint = unescapeMountField(fields[4]);
-        entry.source = unescapeMountField(fields[dash + 2]);
-        mounts.append(entry);
-    }
-    return mounts;
+    return std::move(*mounts);
 }
 
 bool holdsPath(const QString& mountPoint, const QString& path)
@@ -82,12 +39,16 @@ bool holdsPath(const QString& mountPoint, const QString& path)
 
 // The mount whose point is the longest prefix of the path; of several mounts
 // on one point the last, which hides the others.
-const MountEntry* mountOf(const QList<MountEntry>& mounts, const QString& path)
+const Platform::MountEntry* mountOf(const std::vector<Platform::MountEntry>& mounts, const QString& path)
 {
-    const MountEntry* best = nullptr;
-    for (const MountEntry& entry : mounts) {
-        if (holdsPath(entry.mountPoint, path) && (!best || entry.mountPoint.size() >= best->mountPoint.size()))
+    const Platform::MountEntry* best = nullptr;
+    qsizetype bestSize = 0;
+    for (const Platform::MountEntry& entry : mounts) {
+        const QString mountPoint = QString::fromStdString(entry.mountPoint);
+        if (holdsPath(mountPoint, path) && (!best || mountPoint.size() >= bestSize)) {
             best = &entry;
+            bestSize = mountPoint.size();
+        }
     }
     return best;
 }
@@ -102,12 +63,10 @@ QString fileKey(const struct stat& st)
     return QStringLiteral("file:%1:%2").arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
 }
 
-QString readLine(const QString& path)
+QString readAttribute(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll()).trimmed();
+    const auto text = Platform::ReadSysfsAttribute(QFile::encodeName(path).toStdString());
+    return text ? QString::fromStdString(*text).trimmed() : QString();
 }
 
 // The existing folder itself, or its nearest existing ancestor, canonical.
@@ -139,9 +98,9 @@ public:
         const QString path = canonicalExisting(folder);
         if (path.isEmpty())
             return;
-        if (mounts_.isEmpty())
-            mounts_ = readMounts(roots_.mountInfo);
-        const MountEntry* mount = mountOf(mounts_, path);
+        if (!mounts_)
+            mounts_ = readMounts(roots_.mountInfoPath);
+        const Platform::MountEntry* mount = mountOf(*mounts_, path);
         if (!mount)
             return;
         if (mount->major != 0) {
@@ -150,7 +109,7 @@ public:
         }
         // FUSE, btrfs and memory file systems have anonymous numbers: what
         // backs them is the mount source, when that names a device or a file.
-        if (!addSource(mount->source, depth + 1))
+        if (!addSource(QString::fromStdString(mount->source), depth + 1))
             keys.insert(QStringLiteral("anon:") + numbersText(mount->major, mount->minor));
     }
 
@@ -192,7 +151,9 @@ private:
         const QString numbers = numbersText(major, minor);
         if (!visited_.insert(numbers).second)
             return;
-        const QString deviceDir = QFileInfo(roots_.sysDevBlock + QLatin1Char('/') + numbers).canonicalFilePath();
+        const QString deviceDir =
+            QFileInfo(QString::fromStdString(roots_.sysRoot) + QStringLiteral("/dev/block/") + numbers)
+                .canonicalFilePath();
         if (deviceDir.isEmpty()) {
             keys.insert(QStringLiteral("blk:") + numbers);
             return;
@@ -200,15 +161,15 @@ private:
         QString wholeDir = deviceDir;
         if (QFileInfo::exists(deviceDir + QStringLiteral("/partition")))
             wholeDir = QFileInfo(deviceDir).path();
-        const QString whole = readLine(wholeDir + QStringLiteral("/dev"));
+        const QString whole = readAttribute(wholeDir + QStringLiteral("/dev"));
         keys.insert(QStringLiteral("blk:") + (whole.isEmpty() ? numbers : whole));
 
         const QStringList dirs = wholeDir == deviceDir ? QStringList{deviceDir} : QStringList{deviceDir, wholeDir};
         for (const QString& dir : dirs) {
-            addSource(readLine(dir + QStringLiteral("/loop/backing_file")), depth);
+            addSource(readAttribute(dir + QStringLiteral("/loop/backing_file")), depth);
             const QStringList slaves = QDir(dir + QStringLiteral("/slaves")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             for (const QString& slave : slaves) {
-                const QStringList parts = readLine(dir + QStringLiteral("/slaves/") + slave + QStringLiteral("/dev"))
+                const QStringList parts = readAttribute(dir + QStringLiteral("/slaves/") + slave + QStringLiteral("/dev"))
                                               .split(QLatin1Char(':'));
                 bool okMajor = false;
                 bool okMinor = false;
@@ -222,7 +183,7 @@ private:
 
     const StorageRoots& roots_;
     bool follow_;
-    QList<MountEntry> mounts_;
+    std::optional<std::vector<Platform::MountEntry>> mounts_;
     std::set<QString> visited_;
 };
 

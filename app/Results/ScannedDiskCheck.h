@@ -14,13 +14,14 @@
 #include "ScanTargetInfo.h"
 #include "StorageDataRecoverMgr.h"
 
+#include "Platform/Linux/SystemRoots.h"
+
 #include <QSet>
 #include <QString>
 
-struct StorageRoots {
-    QString mountInfo = QStringLiteral("/proc/self/mountinfo");
-    QString sysDevBlock = QStringLiteral("/sys/dev/block");
-};
+// The mount table and sysfs read (mountInfoPath and sysRoot; tests point them
+// at a fake tree).
+using StorageRoots = Platform::SystemRoots;
 
 struct ScannedDisk {
     // A Recycle Bin scan never asks.

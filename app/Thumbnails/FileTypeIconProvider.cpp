@@ -1,5 +1,7 @@
 #include "FileTypeIconProvider.h"
 
+#include "PixelPictures.h"
+
 #include <QCache>
 #include <QVector>
 
@@ -10,15 +12,6 @@ namespace {
 using IconTable = QVector<QPair<quint8, const char*>>;
 
 const QString fallbackPath = QStringLiteral(":/images/icon_txt@2x.png");
-
-// Qt gives an "@2x" file a device pixel ratio of 2, which would halve every
-// size asked for here; the sizes callers pass are already in device pixels.
-QPixmap loadPicture(const QString& path)
-{
-    QPixmap pixmap(path);
-    pixmap.setDevicePixelRatio(1.0);
-    return pixmap;
-}
 
 const IconTable& iconTable()
 {

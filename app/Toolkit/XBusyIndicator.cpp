@@ -1,5 +1,7 @@
 #include "XBusyIndicator.h"
 
+#include "PixelPictures.h"
+
 #include <QPainter>
 #include <QTimer>
 
@@ -39,16 +41,10 @@ void XBusyIndicator::setPixmap(const QString& path, const QSize& size)
 {
     if (d->timer->isActive())
         d->timer->stop();
-    const QImage image(path);
-    if (image.isNull()) {
-        d->pixmap = QPixmap();
-    } else {
-        d->pixmap = QPixmap::fromImage(image);
-        d->pixmap.setDevicePixelRatio(1.0);  // an "@2x" spinner is drawn at its pixel size, not half of it
-        if (size.isValid()) {
-            d->pixmapSize = evenSize(size);
-            d->pixmap = d->pixmap.scaled(d->pixmapSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        }
+    d->pixmap = loadPicture(path);
+    if (!d->pixmap.isNull() && size.isValid()) {
+        d->pixmapSize = evenSize(size);
+        d->pixmap = d->pixmap.scaled(d->pixmapSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     d->angle = 0;
     update();

@@ -1,5 +1,7 @@
 #include "XImageBox.h"
 
+#include "PixelPictures.h"
+
 #include <QImageReader>
 #include <QPainter>
 #include <QTimer>
@@ -49,8 +51,7 @@ void XImageBox::setImageFile(const QString& path, bool scaleToWidget)
         return;
     }
     stopAnimation();
-    QImage image = d->reader.read();
-    image.setDevicePixelRatio(1.0);
+    QImage image = readPicture(d->reader);
     if (scaleToWidget && image.size() != size())
         image = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     d->pixmap = QPixmap::fromImage(image);
@@ -59,14 +60,13 @@ void XImageBox::setImageFile(const QString& path, bool scaleToWidget)
 
 void XImageBox::showNextFrame()
 {
-    QImage image = d->reader.read();
+    QImage image = readPicture(d->reader);
     if (image.isNull()) {
         // A damaged or truncated animation: keep the last good frame rather
         // than re-arming the timer on a frame that never reads.
         stopAnimation();
         return;
     }
-    image.setDevicePixelRatio(1.0);
     if (d->imageSize.isValid() && d->imageSize != image.size())
         image = image.scaled(d->imageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     else if (d->scaleToWidget && image.size() != size())
@@ -83,10 +83,7 @@ void XImageBox::showNextFrame()
 
 void XImageBox::setPixmap(const QPixmap& pixmap, bool scaleToWidget)
 {
-    d->pixmap = pixmap;
-    // Drawn at its pixel size: a picture named "@2x" must not come out at half size.
-    if (!d->pixmap.isNull())
-        d->pixmap.setDevicePixelRatio(1.0);
+    d->pixmap = atPixelSize(pixmap);
     d->scaleToWidget = scaleToWidget;
     update();
 }

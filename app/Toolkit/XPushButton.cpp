@@ -1,5 +1,7 @@
 #include "XPushButton.h"
 
+#include "PixelPictures.h"
+
 #include <QPainter>
 
 namespace {
@@ -18,12 +20,9 @@ void applyListRule(QVector<QColor>& target, const QVector<QColor>& source)
 void loadInto(std::unique_ptr<QPixmap>& slot, const QString& path)
 {
     if (slot)
-        slot->load(path);
+        *slot = loadPicture(path);
     else
-        slot = std::make_unique<QPixmap>(path);
-    // Sizes here are pixels of the program's own UI scale: Qt's "@2x" naming rule
-    // (device pixel ratio 2) would draw every picture at half its size.
-    slot->setDevicePixelRatio(1.0);
+        slot = std::make_unique<QPixmap>(loadPicture(path));
 }
 
 bool usable(const std::unique_ptr<QPixmap>& pixmap)

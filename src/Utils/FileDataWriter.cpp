@@ -3,6 +3,7 @@
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "Platform/Linux/WriteErrors.h"
+#include "Utils/WriteErrorException.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,11 +46,11 @@ void FileDataWriter::Write(const char* data, size_t size)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            Platform::ThrowWriteError(errno);
+            Utils::ThrowWriteError(errno);
         }
         // A regular file that takes nothing more is full.
         if (n == 0)
-            Platform::ThrowWriteError(ENOSPC);
+            Utils::ThrowWriteError(ENOSPC);
         data += n;
         size -= static_cast<size_t>(n);
     }
@@ -70,7 +71,7 @@ void FileDataWriter::Close()
     fd = -1;
     // close is not retried on EINTR: the descriptor is gone either way on Linux.
     if (::close(handle) != 0)
-        Platform::ThrowWriteError(errno);
+        Utils::ThrowWriteError(errno);
 }
 
 }

@@ -1,7 +1,7 @@
 #include "DataRecovery/Exceptions.h"
-#include "Platform/Linux/WriteErrors.h"
 #include "Utils/BufferDataWriter.h"
 #include "Utils/FileDataWriter.h"
+#include "Utils/WriteErrorException.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -148,10 +148,10 @@ TEST(WriteErrors, ErrnoMapping)
         {EBADF, 11},  {ESTALE, 11}, {EPERM, 9}, {EFBIG, 9},  {EROFS, 9},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CodeOf([&] { Platform::ThrowWriteError(c.error); }), c.code) << c.error;
+        EXPECT_EQ(CodeOf([&] { Utils::ThrowWriteError(c.error); }), c.code) << c.error;
 
     try {
-        Platform::ThrowWriteError(EPERM);
+        Utils::ThrowWriteError(EPERM);
     } catch (const DiskWriteException& e) {
         EXPECT_EQ(std::string(e.what()), "Failed to write to file, error code is " + std::to_string(EPERM));
     }

@@ -1,9 +1,6 @@
 #include "Platform/Linux/WriteErrors.h"
 
-#include "DataRecovery/Exceptions.h"
-
 #include <cerrno>
-#include <string>
 
 namespace Platform {
 
@@ -15,15 +12,6 @@ bool IsDiskFullError(int error)
 bool IsLostHandleError(int error)
 {
     return error == EIO || error == ENODEV || error == ENXIO || error == EBADF || error == ESTALE;
-}
-
-void ThrowWriteError(int error)
-{
-    if (IsDiskFullError(error))
-        throw Exceptions::DiskFullException();
-    if (IsLostHandleError(error))
-        throw Exceptions::DiskWriteHandleException();
-    throw Exceptions::DiskWriteException("Failed to write to file, error code is " + std::to_string(error));
 }
 
 }

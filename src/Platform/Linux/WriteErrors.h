@@ -1,5 +1,6 @@
 #pragma once
-// How errno values of writes to the target disk map onto the engine's exceptions.
+// Which errno values of writes to the target disk mean what (the engine's
+// exceptions for them: Utils::ThrowWriteError).
 
 namespace Platform {
 
@@ -7,7 +8,5 @@ namespace Platform {
 bool IsDiskFullError(int error);
 // EIO, ENODEV, ENXIO, EBADF, ESTALE: the target went away (plays ERROR_FILE_INVALID).
 bool IsLostHandleError(int error);
-// Throws DiskFullException, DiskWriteHandleException or DiskWriteException.
-[[noreturn]] void ThrowWriteError(int error);
 
 }

@@ -322,8 +322,8 @@ private slots:
                       .arg(escaped(onDm), escaped(onMd), escaped(onTmp))
                       .toUtf8());
         StorageRoots roots;
-        roots.mountInfo = root.filePath("mountinfo");
-        roots.sysDevBlock = sys + "/dev/block";
+        roots.mountInfoPath = root.filePath("mountinfo").toStdString();
+        roots.sysRoot = sys.toStdString();
         const QSet<QString> dm = storageKeysOfFolder(onDm + "/deep/er/not yet made", roots);
         QVERIFY2(dm.contains("blk:8:0") && dm.contains("blk:253:0"), qPrintable(QStringList(dm.values()).join(' ')));
         const QSet<QString> md = storageKeysOfFolder(onMd, roots);

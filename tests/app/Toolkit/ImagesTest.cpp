@@ -1,6 +1,7 @@
 // Image box animation (order, pause on hide, damaged files) and the busy
 // indicator's size rule and turning.
 
+#include "PixelPictures.h"
 #include "ToolkitTestSupport.h"
 #include "XBusyIndicator.h"
 #include "XImageBox.h"
@@ -12,6 +13,8 @@
 #include <QThread>
 #include <QTemporaryDir>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +76,8 @@ private slots:
     void busyIndicatorTurnsTwentyDegreesPerTick();
     void busyIndicatorStartShowsIt();
     void twoTimesPicturesDrawAtFullSize();
+    void picturesLoadAtPixelSize_data();
+    void picturesLoadAtPixelSize();
 
 private:
     QTemporaryDir dir_;
@@ -295,5 +300,40 @@ void ImagesTest::twoTimesPicturesDrawAtFullSize()
     QCOMPARE(redWidth(spinner), 30);
 }
 
+// The one place the rule lives: whatever the "@Nx" of a name, a picture and
+// every frame of an animation come out with as many pixels as the file has.
+void ImagesTest::picturesLoadAtPixelSize_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"plain.png", "dot@2x.png", "dot@3x.png", "frames@2x.gif"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void ImagesTest::picturesLoadAtPixelSize()
+{
+    QFETCH(QString, name);
+    const QString path = dir_.filePath(name);
+    if (name.endsWith(".gif"))
+        QVERIFY(QFile::copy(gif_, path));
+    else
+        QVERIFY(solidImage(QSize(24, 12), Qt::red).save(path));
+    const QSize pixels = name.endsWith(".gif") ? QSize(16, 16) : QSize(24, 12);
+
+    const QPixmap picture = loadPicture(path);
+    QCOMPARE(picture.size(), pixels);
+    QCOMPARE(picture.devicePixelRatio(), 1.0);
+    QCOMPARE(atPixelSize(QPixmap(path)).devicePixelRatio(), 1.0);
+
+    QImageReader reader(path);
+    for (int frame = 0; frame < std::max(1, reader.imageCount()); ++frame) {
+        const QImage image = readPicture(reader);
+        QCOMPARE(image.size(), pixels);
+        QCOMPARE(image.devicePixelRatio(), 1.0);
+    }
+    QVERIFY(loadPicture(dir_.filePath("missing@2x.png")).isNull());
+    QVERIFY(atPixelSize(QPixmap()).isNull());
+}
+
 OSTREL_TEST_MAIN(ImagesTest)
 #include "ImagesTest.moc"
+
