@@ -75,7 +75,7 @@ unset DBUS_SESSION_BUS_ADDRESS OSTREL_ANALYTICS_URL OSTREL_UPDATE_URL OSTREL_WEB
 program_pid=$!
 log=
 # Bounded only so that a hung start fails rather than hangs the run.
-for _ in $(seq 1 600); do
+for _ in $(seq 1 1200); do
   log=$(find "$scratch" -name AppLog.log -print -quit)
   if [ -n "$log" ] && grep -q '\[Launcher\] end' "$log"; then break; fi
   kill -0 "$program_pid" 2>/dev/null || { cat "$scratch/program.out" >&2; fail "the installed program ended at its start"; }
