@@ -50,11 +50,14 @@ NoSDCardSolutionProvider::NoSDCardSolutionProvider(const QSize& pictureSize, int
         header_->setAlignment(Qt::AlignLeft);
         header_->setFontPointSize(12.0);
         header_->setContextMenuPolicy(Qt::NoContextMenu);
-        const QString text = tr("Open <a style='color: %1;' href=\"help/\">Disk Management</a> and check the SD card "
-                                "status as follows:")
-                                 .arg(DeviceColors::accent.name());
-        // Without a partition tool on this desktop the name stays, the link goes.
-        header_->setText(diskManagementProgram().isEmpty() ? withoutAnchors(text) : text);
+        header_->setWordWrap(true);
+        // Without a partition tool to open, say where else the card's state shows.
+        header_->setText(diskManagementProgram().isEmpty()
+                             ? tr("Open your desktop's disk tool, or run <b>lsblk</b> in a terminal, and check the "
+                                  "SD card status as follows:")
+                             : tr("Open <a style='color: %1;' href=\"help/\">Disk Management</a> and check the SD "
+                                  "card status as follows:")
+                                   .arg(DeviceColors::accent.name()));
         connect(header_, &QLabel::linkActivated, this, [] { startDiskManagement(); });
         layout->addWidget(header_);
     }

@@ -144,11 +144,11 @@ void MediaPreviewDialog::onCurrentChanged(const QVariant& document)
     auto* doc = document.value<DocumentInfo*>();
     showTitle(doc);
     if (!doc) {
-        d->viewer->showNotSupported();
+        d->viewer->showNotSupported(OtherFile);
         return;
     }
     if (doc->typeCode != PhotoFile) {
-        d->viewer->showNotSupported();
+        d->viewer->showNotSupported(doc->typeCode);
         sendTriple(QStringLiteral("Preview"), fileTypeName(doc->typeCode, false),
                    QFileInfo(DocumentInfo::filePath(doc)).suffix(), QStringLiteral("NotSupport"));
         return;
@@ -160,7 +160,7 @@ void MediaPreviewDialog::onCurrentChanged(const QVariant& document)
         if (result.state == NotLoaded)
             engine->addTaskFirst(doc);
     } else if (result.thumbnail.isNull()) {
-        d->viewer->showNotSupported();
+        d->viewer->showNotSupported(doc->typeCode);
         sendPhotoEvents(doc, "NotSupport");
     } else {
         d->viewer->showPicture(result.thumbnail);
@@ -173,7 +173,7 @@ void MediaPreviewDialog::onThumbnailLoaded(DocumentInfo* doc, const QPixmap& thu
     if (!d->strip->isCurrent(doc))
         return;
     if (thumbnail.isNull()) {
-        d->viewer->showNotSupported();
+        d->viewer->showNotSupported(doc->typeCode);
         sendPhotoEvents(doc, "NotSupport");
     } else {
         d->viewer->showPicture(thumbnail);

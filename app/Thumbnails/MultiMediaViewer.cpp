@@ -48,8 +48,9 @@ void MultiMediaViewer::showLoading()
     d->stack->setCurrentWidget(d->loading);
 }
 
-void MultiMediaViewer::showNotSupported()
+void MultiMediaViewer::showNotSupported(int typeCode)
 {
+    d->notSupported->setTypeCode(typeCode);
     d->stack->setCurrentWidget(d->notSupported);
 }
 

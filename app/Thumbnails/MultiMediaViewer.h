@@ -15,7 +15,8 @@ public:
     ~MultiMediaViewer() override;
 
     void showLoading();
-    void showNotSupported();
+    // The not-supported page with the icon of the file's type.
+    void showNotSupported(int typeCode);
     void showPicture(const QPixmap& pixmap);
 
     // The page in view (tests and screenshots).

@@ -2,6 +2,8 @@
 
 #include "AppManager.h"
 #include "Application/XApplication.h"
+#include "FileTypeIconProvider.h"
+#include "NodeTypeCode.h"
 #include "ThemeColors.h"
 #include "XImageBox.h"
 #include "XLabel.h"
@@ -56,7 +58,7 @@ NotSupportPreview::NotSupportPreview(QWidget* parent) : QWidget(parent)
 {
     image = new XImageBox(this);
     image->setFixedSize(XApplication::scaledX(109), XApplication::scaledY(109));
-    image->setPixmap(pixelSized(AppManager::imagePath(QStringLiteral("icon_zip@2x.png"))), true);
+    setTypeCode(OtherFile);
 
     title = new XLabel(this);
     title->setTextColor(ThumbTheme::primaryText());
@@ -82,6 +84,16 @@ NotSupportPreview::NotSupportPreview(QWidget* parent) : QWidget(parent)
     layout->addWidget(hint);
     layout->addStretch();
     retranslate();
+}
+
+void NotSupportPreview::setTypeCode(int typeCode)
+{
+    if (typeCode == shownType)
+        return;
+    shownType = typeCode;
+    // Codes beyond the table's range draw the fallback icon, as the table does.
+    const quint8 code = typeCode >= 0 && typeCode <= 0xFF ? quint8(typeCode) : quint8(0xFF);
+    image->setPixmap(pixelSized(FileTypeIconProvider::iconPath(code)), true);
 }
 
 void NotSupportPreview::retranslate()

@@ -27,6 +27,10 @@ class NotSupportPreview : public QWidget {
     Q_OBJECT
 public:
     explicit NotSupportPreview(QWidget* parent = nullptr);
+    // Shows the icon of the file's type (a type code of the found-file model).
+    void setTypeCode(int typeCode);
+    int typeCode() const { return shownType; }
+    XImageBox* imageBox() const { return image; }
     XLabel* titleLabel() const { return title; }
     XLabel* hintLabel() const { return hint; }
 
@@ -39,6 +43,7 @@ protected:
 private:
     void retranslate();
     XImageBox* image = nullptr;
+    int shownType = -1;
     XLabel* title = nullptr;
     XLabel* hint = nullptr;
 };

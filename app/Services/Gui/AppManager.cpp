@@ -55,6 +55,8 @@ void AppManager::initApplication()
     QCoreApplication::setOrganizationDomain(QString());  // no web domain is known
     QCoreApplication::setApplicationName(applicationName());
     QCoreApplication::setApplicationVersion(currentVersion());
+    // Ties the windows to the launcher entry (its icon, its progress bar).
+    QGuiApplication::setDesktopFileName(desktopFileName());
     initImageResources();
     // The log opens first, so the language detection's line is not lost.
     const QString logFolder = CuteSettings::logDirectory();

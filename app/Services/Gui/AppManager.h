@@ -45,6 +45,8 @@ public:
 
     static QString applicationName() { return QStringLiteral("Ostrel Windows Data Recovery"); }
     static QString currentVersion() { return QStringLiteral("1.3.0"); }
+    // The launcher entry's name without ".desktop": share/applications/ostrel-windows-data.desktop.
+    static QString desktopFileName() { return QStringLiteral("ostrel-windows-data"); }
     static QString aboutYear() { return QStringLiteral("2026"); }
 
     QColor themeColor(ThemeColor which) const { return colors_[which]; }

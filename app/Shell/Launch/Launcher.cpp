@@ -11,6 +11,7 @@
 #include "spdlog_qt.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
@@ -23,16 +24,18 @@ Launcher::Launcher(QWidget* parent, LaunchManager* manager)
     setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
     setResizable(false);
     setHitTestEnabled(false);
+    QSize available(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setMaximumSize(screen->availableGeometry().size());
-    setMinimumSize(XApplication::scaledX(599), XApplication::scaledY(378));
-    resize(minimumSize());
-    centreOnScreen(this);
-
+        available = screen->availableGeometry().size();
+    setMaximumSize(available);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The picture takes its own place above the logo and the texts, so that
+    // nothing is drawn over them; the window grows to hold both.
+    pictureBox_ = new QWidget(central);
+    pictureBox_->setObjectName("splashPicture");
     logo_ = new XImageBox(central);
     logo_->setFixedSize(XApplication::scaledX(61), XApplication::scaledY(61));
     logo_->setImageFile(app->imagePath("app_logo_120.png"), true);
@@ -49,20 +52,37 @@ Launcher::Launcher(QWidget* parent, LaunchManager* manager)
     bar_->setRange(0, 100);
     bar_->setProgressColors(app->themeColor(AppManager::Accent), QColor());
 
-    layout->addStretch();
+    const int top = XApplication::scaledY(49);
+    const int gap = XApplication::scaledY(15);
+    const int bottom = XApplication::scaledY(24);
+    layout->addSpacing(top);
+    layout->addWidget(pictureBox_, 0, Qt::AlignHCenter);
+    layout->addSpacing(gap);
     layout->addWidget(logo_, 0, Qt::AlignCenter);
-    layout->addSpacing(XApplication::scaledY(15));
+    layout->addSpacing(gap);
     layout->addWidget(title_);
-    layout->addSpacing(XApplication::scaledY(15));
+    layout->addSpacing(gap);
     layout->addWidget(status_);
+    layout->addSpacing(bottom);
     layout->addStretch();
     layout->addWidget(bar_);
+    // A screen too small for the whole splash gets a smaller picture, never
+    // texts squeezed under it.
+    const int texts = top + gap + logo_->height() + gap + title_->height() + gap + status_->height() + bottom +
+                      bar_->height();
+    const int width = std::min(XApplication::scaledX(599), available.width());
+    QSize box(XApplication::scaledX(260), XApplication::scaledY(260));
+    if (texts + box.height() > available.height() || box.width() > width)
+        box.scale(QSize(width, std::max(0, available.height() - texts)), Qt::KeepAspectRatio);
+    pictureBox_->setFixedSize(box);
+    setMinimumSize(width, std::max(std::min(XApplication::scaledY(378), available.height()), texts + box.height()));
+    resize(minimumSize());
+    centreOnScreen(this);
     setCentralWidget(central);
 
     picture_ = QPixmap(app->imagePath("launcher@2x.png"));
     if (!picture_.isNull())
-        picture_ = picture_.scaled(XApplication::scaledX(260), XApplication::scaledY(260),
-                                   Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        picture_ = picture_.scaled(pictureBox_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     retranslate();
 
     connect(manager_, &LaunchManager::stepValueChange, this, [this](int value) { bar_->setValue(value); });
@@ -120,7 +140,14 @@ void Launcher::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::NoPen);
     painter.fillRect(rect(), Qt::white);
     if (!picture_.isNull())
-        painter.drawPixmap(rect().adjusted(XApplication::scaledX(169), XApplication::scaledY(49),
-                                           -XApplication::scaledX(170), -XApplication::scaledY(69)),
-                           picture_);
+        painter.drawPixmap(pictureRect(), picture_);
+}
+
+QRect Launcher::pictureRect() const
+{
+    const QRect box(pictureBox_->mapTo(this, QPoint(0, 0)), pictureBox_->size());
+    QSize size = picture_.isNull() ? box.size() : picture_.size();
+    size = size.boundedTo(box.size());
+    return QRect(box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2,
+                 size.width(), size.height());
 }

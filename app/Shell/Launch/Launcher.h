@@ -14,6 +14,11 @@ public:
     explicit Launcher(QWidget* parent = nullptr, class LaunchManager* manager = nullptr);
 
     XProgressBar* progressBar() const { return bar_; }
+    XLabel* titleLabel() const { return title_; }
+    XLabel* statusLabel() const { return status_; }
+    XImageBox* logoBox() const { return logo_; }
+    // Where the splash picture is drawn, in the window's coordinates.
+    QRect pictureRect() const;
 
 public slots:
     void start();
@@ -26,6 +31,7 @@ private:
     void retranslate();
 
     class LaunchManager* manager_;
+    QWidget* pictureBox_;
     XImageBox* logo_;
     XLabel* title_;
     XLabel* status_;

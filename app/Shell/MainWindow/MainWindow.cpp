@@ -81,10 +81,6 @@ MainWindow::MainWindow(QWidget* parent)
 
     setAttribute(Qt::WA_MouseTracking);
 
-    taskbar_ = TaskbarProgress::create(this);
-    if (taskbar_)
-        taskbar_->setProgress(6, 0, 100);
-
     connect(LaunchManager::instance(), &LaunchManager::finished, this, &MainWindow::onLaunchFinished);
     connect(StorageGuideManagement::instance(), &StorageGuideManagement::firshSignal, this,
             [] { CuteSettings::instance().setValue("storageTourGuide", 0, CuteSettings::Default); });
@@ -244,7 +240,20 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     setAttribute(Qt::WA_Mapped);
     XFramelessWindow::showEvent(event);
+    createTaskbarProgress();
     AppManager::instance()->applyFont();
+}
+
+void MainWindow::createTaskbarProgress()
+{
+    // Made once, as soon as the window has its native window: the window
+    // is built long before it is first shown.
+    if (taskbarCreated_ || !windowHandle())
+        return;
+    taskbarCreated_ = true;
+    taskbar_ = TaskbarProgress::create(this);
+    if (taskbar_)
+        taskbar_->setProgress(6, 0, 100);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -269,9 +278,11 @@ void MainWindow::paintEvent(QPaintEvent*)
 
 void MainWindow::setTaskbarProgress(int state, int value, int maximum)
 {
+    createTaskbarProgress();
     if (!taskbar_) {
         if (!taskbarMissingLogged_)
-            logError("TaskbarProgress: windowHandle() is null");
+            logError(windowHandle() ? "TaskbarProgress: no session bus, launcher progress is off"
+                                    : "TaskbarProgress: windowHandle() is null");
         taskbarMissingLogged_ = true;
         return;
     }

@@ -59,6 +59,7 @@ protected:
 
 private:
     void setTaskbarProgress(int state, int value, int maximum);
+    void createTaskbarProgress();
     void offerCrashReport();
 
     MainTitleBar* titleBar_ = nullptr;
@@ -66,6 +67,7 @@ private:
     TaskbarProgress* taskbar_ = nullptr;
     QPointer<shadeOrShadowWidget> shade_;
     QPointer<BusyIndicatorDialog> busy_;
+    bool taskbarCreated_ = false;
     bool taskbarMissingLogged_ = false;
     bool quitting_ = false;
 };

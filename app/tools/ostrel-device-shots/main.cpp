@@ -74,16 +74,29 @@ QDiskAndVolumeInfo volume(const QString& name, const QString& letter, const QStr
     return record;
 }
 
+QDiskAndVolumeInfo unmounted(QDiskAndVolumeInfo record, const QString& label, const QString& diskModel,
+                             const QString& node)
+{
+    record.category = UnmountedPartitionCategory;
+    record.label = label;
+    record.diskModel = diskModel;
+    record.volumePath = node;
+    return record;
+}
+
 QVector<QDiskAndVolumeInfo> machine()
 {
     return {volume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1, false, true),
             volume("EFI (nvme0n1p1)", "/boot/efi", "FAT32", 0.5, 0.49, 0, 0),
             volume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2),
-            volume("Unmounted Partition - 3", "3", "FAT32", 16.0, 0.0, 0, 3),
+            unmounted(volume("Unmounted Partition - 3", "3", "FAT32", 16.0, 0.0, 0, 3), "DATA",
+                      "Samsung SSD 980 PRO 1TB", "/dev/nvme0n1p4"),
             volume("Locked Volume (sda1)", "4", "BitLocker", 931.51, 0.0, 1, 0),
             volume("MYSTICK (sdb1)", "/media/user/MYSTICK", "FAT32", 28.87, 20.01, 2, 0, true),
             volume("Holiday photos from the summer of 2026 (sdc1)", "/media/user/photos", "exFAT", 59.48, 3.2, 3,
                    0, true),
+            unmounted(volume("Unmounted Partition - 6", "6", "FAT32", 0.03, 0.0, 4, 0, true), QString(),
+                      "card.img", "/dev/loop0p1"),
             volume("Unallocated Space - 5", "5", "Unallocated", 0.09, 0.0, 4, 1, true)};
 }
 
@@ -150,6 +163,26 @@ int main(int argc, char** argv)
         QApplication::sendEvent(list->viewport(), &help);
         takeWithToolTip(page, "devices-tile-hover");
         QToolTip::hideText();
+
+        // Every unmounted volume's tile with its tooltip (label, disk, kernel name).
+        int unmountedShown = 0;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            if (HardDiskAndFolderSelectDelegate::isHeader(index) ||
+                HardDiskAndFolderSelectDelegate::unmountedToolTip(
+                    index.data(DriveTileRoles::RecordRole).value<QDiskAndVolumeInfo>())
+                    .isEmpty())
+                continue;
+            list->scrollTo(index);
+            processEventRounds(5);
+            const QPoint spot = list->visualRect(index).center();
+            hover(list, spot);
+            QHelpEvent unmountedHelp(QEvent::ToolTip, spot, list->viewport()->mapToGlobal(spot));
+            QApplication::sendEvent(list->viewport(), &unmountedHelp);
+            takeWithToolTip(page, QStringLiteral("devices-unmounted-tooltip-%1").arg(++unmountedShown));
+            QToolTip::hideText();
+        }
+        list->scrollToTop();
 
         QAbstractItemView* barList = page.bar()->listView();
         hover(list, QPoint(-10, -10));

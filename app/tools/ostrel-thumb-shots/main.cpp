@@ -19,10 +19,13 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cmath>
@@ -79,6 +82,20 @@ struct Shots {
     }
 };
 
+// A real MP4 from ffmpeg's test source; empty where ffmpeg is missing.
+QByteArray makeClip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("clip.mp4"));
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                            "testsrc=duration=1:size=320x240:rate=10", "-pix_fmt", "yuv420p", path});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0)
+        return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void settle(const std::function<bool()>& done, int ms = 10000)
 {
     QElapsedTimer timer;
@@ -129,7 +146,7 @@ int main(int argc, char** argv)
     add("sdb1/DCIM/IMG_2042.JPG", PhotoFile, drawPhoto(2, QSize(1200, 1600), "JPG"));
     add("sdb1/DCIM/Holiday at the lake, evening light.png", PhotoFile, drawPhoto(3, QSize(900, 500), "PNG"));
     add("sdb1/DCIM/IMG_2044.JPG", PhotoFile, QByteArray("\xFF\xD8\xFF\xE0 damaged", 12));
-    add("sdb1/DCIM/MOV_2045.MP4", VideoFile, QByteArray());
+    add("sdb1/DCIM/MOV_2045.MP4", VideoFile, makeClip());
     add("sdb1/DCIM/Notes.docx", DocumentFile, QByteArray());
     add("sdb1/DCIM/Voice 12.m4a", AudioFile, QByteArray());
     add("sdb1/DCIM/backup.zip", ArchiveFile, QByteArray());

@@ -84,6 +84,8 @@ private slots:
         QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("pelvane"));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Ostrel Windows Data Recovery"));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.3.0"));
+        // The launcher entry installed as share/applications/ostrel-windows-data.desktop.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("ostrel-windows-data"));
         const auto manager = AppManager::instance();
         QCOMPARE(manager.get(), AppManager::instance().get());
         QCOMPARE(manager->themeColor(AppManager::PrimaryText), QColor("#0F172A"));

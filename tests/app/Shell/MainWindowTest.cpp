@@ -12,8 +12,11 @@
 #include "XDialog.h"
 #include "XMessageBox.h"
 #include "XPushButton.h"
+#include "spdlog_qt.h"
 
 #include <QDBusConnection>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QTimer>
 #include <functional>
@@ -53,6 +56,13 @@ private slots:
     void secondStartBringsTheWindowBack();
 
 private:
+    QString appLog() const
+    {
+        QFile file(logDir_.filePath(AppLogFileName));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir logDir_;
     QProcess bus_;
     QString address_;
     QList<QVariantMap> updates_;
@@ -60,6 +70,7 @@ private:
 
 void MainWindowTest::initTestCase()
 {
+    QVERIFY(startAppLog(logDir_.path()));
     // A private session bus before anything asks for one.
     bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
     QVERIFY2(bus_.waitForStarted(5000), "dbus-daemon is needed (package dbus)");
@@ -154,10 +165,18 @@ void MainWindowTest::dialogsDimTheWindowButNotTheSpinner()
 void MainWindowTest::launcherEntryProgress()
 {
     updates_.clear();
+    QCOMPARE(QString(TaskbarProgress::AppUri),
+             QString("application://%1.desktop").arg(AppManager::desktopFileName()));
     MainWindow window;
+    // Built long before its first showing, the window has no native window yet.
+    QVERIFY(!window.windowHandle());
+    QVERIFY(!window.taskbar());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.taskbar());
+    TaskbarProgress* made = window.taskbar();
     auto last = [this] { return updates_.isEmpty() ? QVariantMap() : updates_.last(); };
-    // The window announces its entry when it is built.
+    // The window announces its entry once it is shown.
     QTRY_COMPARE(updates_.size(), 1);
     updates_.clear();
 
@@ -185,6 +204,12 @@ void MainWindowTest::launcherEntryProgress()
     window.onInitCfgFinished(false);
     QTRY_COMPARE(updates_.size(), 6);
     QCOMPARE(last().value("progress-visible").toBool(), false);
+
+    // One object for the window's life, however often it is shown.
+    window.hide();
+    window.show();
+    QCOMPARE(window.taskbar(), made);
+    QVERIFY2(!appLog().contains("windowHandle() is null"), qPrintable(appLog()));
 }
 
 void MainWindowTest::refusingModuleKeepsTheWindow()

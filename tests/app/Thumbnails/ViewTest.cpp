@@ -1,6 +1,7 @@
 // Type icons, the thumbnail strip and the preview dialog, offscreen, with the
 // process-wide thumbnail engine reading through a fake disk.
 #include "FakeDisk.h"
+#include "FileTypeClassifier.h"
 #include "FileTypeIconProvider.h"
 #include "ImageResources.h"
 #include "MediaPreviewDialog.h"
@@ -11,11 +12,13 @@
 #include "ThumbModel.h"
 #include "ThumbView.h"
 #include "ThumbnailCacheEngine.h"
+#include "XImageBox.h"
 #include "XLabel.h"
 #include "XListView.h"
 #include "XPushButton.h"
 
 #include <QScrollBar>
+#include <limits>
 #include <QtTest>
 
 using namespace NomoThumbCache;
@@ -64,6 +67,8 @@ private slots:
     void arrowsFollowTheRow();
     void pictureViewerScalesDownOnly();
     void notSupportedPageLinkAndLanguage();
+    void notSupportedPageShowsTheFileType_data();
+    void notSupportedPageShowsTheFileType();
     void dialogShowsCachedLoadingAndFailed();
     void dialogOtherFilesAndRecover();
     void dialogTitleIsPlainText();
@@ -302,6 +307,76 @@ void ViewTest::notSupportedPageLinkAndLanguage()
     QApplication::sendEvent(page, &change);
     QCOMPARE(page->titleLabel()->text(), QStringLiteral("The file does not support preview."));
     QVERIFY(page->hintLabel()->text().contains(QLatin1String("color: #2563eb;")));
+}
+
+void ViewTest::notSupportedPageShowsTheFileType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("icon");
+    QTest::newRow("an MP4 made by ffmpeg")
+        << "MOV_0042.MP4"
+        << "ffmpeg -loglevel error -y -f lavfi -i testsrc=duration=0.5:size=160x120:rate=10 -pix_fmt yuv420p %1"
+        << ":/images/icon_video@2x.png";
+    QTest::newRow("a WAV made by ffmpeg") << "Voice 12.wav"
+                                          << "ffmpeg -loglevel error -y -f lavfi -i sine=duration=0.2 %1"
+                                          << ":/images/icon_audio@2x.png";
+    QTest::newRow("a ZIP made by zip") << "backup.zip" << "printf 'notes\\n' > %1.txt && zip -q -j %1 %1.txt"
+                                       << ":/images/icon_zip@2x.png";
+    QTest::newRow("a photo that does not decode") << "IMG_0043.jpg" << "printf 'not a picture\\n' > %1"
+                                                  << ":/images/icon_photo@2x.png";
+}
+
+void ViewTest::notSupportedPageShowsTheFileType()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, command);
+    QFETCH(QString, icon);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(name);
+    const QByteArray made = PictureFixtures::run(command.arg(PictureFixtures::quote(file)));
+    QVERIFY2(!made.isNull(), qPrintable("could not make " + name + ": " + command));
+    const QByteArray bytes = PictureFixtures::readFile(file);
+    QVERIFY(!bytes.isEmpty());
+    // Typed as the found-file model types a found file: by its name.
+    const QByteArray path = "sdb1/DCIM/" + name.toUtf8();
+    disk.put(path, bytes);
+    DocumentInfo* doc = records.add(photo(path, bytes.size(), {}, classifyFileType(QString::fromUtf8(path))));
+
+    MediaPreviewDialog dialog;
+    connectDialog(dialog);
+    dialog.show();
+    dialog.setDocuments({doc}, doc);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.viewer()->currentPage(), dialog.viewer()->notSupportedPage(), 10000);
+    auto* page = qobject_cast<NotSupportPreview*>(dialog.viewer()->notSupportedPage());
+    QCOMPARE(page->typeCode(), int(doc->typeCode));
+    // The picture on the page is, of all the type icons, the one of the file's type.
+    const QImage shown = page->imageBox()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!shown.isNull());
+    const auto distance = [&shown](const QString& resource) {
+        const QImage other = QImage(resource).convertToFormat(QImage::Format_ARGB32).scaled(
+            shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 sum = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = other.pixel(x, y);
+                sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) +
+                       qAbs(qAlpha(a) - qAlpha(b));
+            }
+        return sum;
+    };
+    QString nearest;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const char* candidate : {"icon_video", "icon_audio", "icon_zip", "icon_photo", "icon_txt", "icon_docm"}) {
+        const QString resource = QStringLiteral(":/images/%1@2x.png").arg(QLatin1String(candidate));
+        if (const qint64 d = distance(resource); d < best) {
+            best = d;
+            nearest = resource;
+        }
+    }
+    QCOMPARE(nearest, icon);
+    QCOMPARE(FileTypeIconProvider::iconPath(quint8(doc->typeCode)), icon);
+    dialog.setDocuments({}, nullptr);
 }
 
 void ViewTest::dialogShowsCachedLoadingAndFailed()
