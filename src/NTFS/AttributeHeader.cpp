@@ -13,7 +13,9 @@ bool ReadAttributeHeader(const uint8_t* record, size_t size, size_t offset, Attr
     if (a.type == AttrEnd)
         return false;
     a.length = U32(record, size, offset + 4);
-    if (a.length < 0x18 || a.length > size - offset || a.length % 8 != 0)
+    // An attribute that ends at the record's end leaves no room for the end
+    // marker that every record carries: the record is damaged there.
+    if (a.length < 0x18 || a.length >= size - offset || a.length % 8 != 0)
         return false;
     const uint8_t* p = record + offset;
     a.offset = static_cast<uint32_t>(offset);

@@ -30,8 +30,9 @@ struct AttributeHeader {
 
 // The attributes of the record's bytes in record order. The walk ends at the
 // end marker, or at the first attribute whose header, name, value or run list
-// does not fit it or the record. Throws Exceptions::NTFSException when the
-// first-attribute offset lies outside the record.
+// does not fit it or the record, or that reaches the record's last byte.
+// Throws Exceptions::NTFSException when the first-attribute offset lies
+// outside the record.
 std::vector<AttributeHeader> WalkAttributes(const uint8_t* record, size_t size);
 
 // Decodes one attribute at offset; false when it is the end or does not fit.

@@ -48,15 +48,6 @@ std::vector<DataRun> DecodeRunList(const uint8_t* bytes, size_t size)
     return runs;
 }
 
-std::vector<DataRun> DecodeDataRuns(const uint8_t* attribute, size_t available)
-{
-    const uint32_t length = U32(attribute, available, 4);
-    const uint16_t runsOffset = U16(attribute, available, 0x20);
-    if (length > available || runsOffset >= length)
-        throw Exceptions::NTFSException("Invalid data run offset.");
-    return DecodeRunList(attribute + runsOffset, length - runsOffset);
-}
-
 void CheckRunsInsideVolume(const std::vector<DataRun>& runs, uint64_t totalClusters)
 {
     for (const auto& run : runs)

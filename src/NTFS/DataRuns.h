@@ -20,10 +20,6 @@ struct DataRun {
 // below 0 throws Exceptions::NTFSException.
 std::vector<DataRun> DecodeRunList(const uint8_t* bytes, size_t size);
 
-// The run list of a non-resident attribute whose header and body are the first
-// available bytes at attribute (its run-list offset at 0x20, length at 0x04).
-std::vector<DataRun> DecodeDataRuns(const uint8_t* attribute, size_t available);
-
 // Refuses (Exceptions::NTFSException) a run that reaches past totalClusters.
 void CheckRunsInsideVolume(const std::vector<DataRun>& runs, uint64_t totalClusters);
 

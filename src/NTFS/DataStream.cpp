@@ -99,7 +99,7 @@ std::vector<std::string> MFTRecord::GetStreamNames() const
         if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     };
-    for (const auto& attribute : attributes)
+    for (const auto& attribute : view.Headers())
         if (attribute.type == AttrData)
             add(attribute.name);
     // Streams that live only in extension records are named by the attribute list.
@@ -126,9 +126,10 @@ DataChunkGenerator MFTRecord::ReadDataChunks(std::string stream, uint32_t chunkS
     }
     const auto& first = pieces.front();
     if (!first.header.nonResident) {
-        const uint8_t* value = first.record->AttributeBytes(first.header) + first.header.valueOffset;
-        for (uint32_t at = 0; at < first.header.valueLength; at += chunkSize)
-            co_yield DataChunk{value + at, std::min(chunkSize, first.header.valueLength - at)};
+        const ByteSpan value = first.record->ViewOf(first.header).ResidentValue();
+        const uint32_t length = static_cast<uint32_t>(value.size());
+        for (uint32_t at = 0; at < length; at += chunkSize)
+            co_yield DataChunk{value.data() + at, std::min(chunkSize, length - at)};
         co_return;
     }
     if (!reader)
@@ -172,7 +173,8 @@ DataChunkGenerator MFTRecord::ReadCompressedUnits(AttributePiece first, std::vec
     // Units follow the VCNs, not the runs: a run may hold several units, or a
     // stored unit and the start of a compressed one.
     const uint64_t cluster = reader->clusterSize;
-    const uint8_t shift = U8(first.record->AttributeBytes(first.header), first.header.length, 0x22);
+    const ByteSpan header = first.record->ViewOf(first.header).HeaderBytes();
+    const uint8_t shift = U8(header.data(), header.size(), 0x22);
     if (shift == 0 || shift > 16 || (cluster << shift) > maxUnitBytes)
         throw Exceptions::NTFSException("Compression unit size not supported.");
     const uint64_t unitClusters = 1ull << shift;

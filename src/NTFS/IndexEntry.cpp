@@ -24,6 +24,7 @@ IndexEntry::IndexEntry(const uint8_t* entry, uint64_t length, const std::string&
         fileReference = U64(entry, L, 0);
         parentRecord = U64(entry, L, 16) & RecordNumberMask;
         nameSpace = entry[81];
+        fileAttributes = U32(entry, L, 72);
         entryFlags = static_cast<int16_t>(U16(entry, L, 12));
         name = ReadUtf16(entry, L, 82, entry[80]);
         // A zero unit ends the name; what follows it is not part of it.

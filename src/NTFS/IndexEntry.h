@@ -15,6 +15,9 @@ struct EntrySpan {
     uint64_t length = 0;
 };
 
+// The flag an $I30 key's file attributes carry for a folder.
+constexpr uint32_t FileAttributeDirectory = 0x10000000;
+
 class IndexEntry {
 public:
     // Fills the entry from a raw entry of length bytes. Throws
@@ -27,6 +30,7 @@ public:
     uint64_t subNodeVcn = 0;
     uint8_t nameSpace = 0;
     uint32_t reparseTag = 0;
+    uint32_t fileAttributes = 0; // of the $I30 key; FileAttributeDirectory marks a folder
     int16_t entryFlags = 0;
     std::string indexName;
 };

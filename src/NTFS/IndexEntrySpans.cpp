@@ -24,7 +24,7 @@ std::shared_ptr<Utils::Buffer<uint8_t>> ReadRunsData(const std::vector<DataRun>&
     return block;
 }
 
-IndexEntrySpans ReadIndexEntries(FileRecordView& record, std::shared_ptr<MFT> mft,
+IndexEntrySpans ReadIndexEntries(const FileRecordView& record, std::shared_ptr<MFT> mft,
                                  std::shared_ptr<NTFSReader> reader)
 {
     IndexEntrySpans result;

@@ -20,7 +20,7 @@ struct IndexEntrySpans {
     std::vector<std::shared_ptr<Utils::Buffer<uint8_t>>> keepAlive;
 };
 
-IndexEntrySpans ReadIndexEntries(FileRecordView& record, std::shared_ptr<MFT> mft,
+IndexEntrySpans ReadIndexEntries(const FileRecordView& record, std::shared_ptr<MFT> mft,
                                  std::shared_ptr<NTFSReader> reader);
 
 // The data the runs describe: allocated must equal the runs' bytes ("Invalid

@@ -76,7 +76,7 @@ void MFTRecord::Parse()
     if (size < 512 || std::memcmp(header, "FILE", 4) != 0)
         throw Exceptions::NTFSException("Invalid MFT record magic");
     FixupBlock(header, size);
-    attributes = WalkAttributes(header, size);
+    view = FileRecordView::Parse(header, size);
 }
 
 void MFTRecord::MakeOwnCopy()
@@ -89,6 +89,12 @@ void MFTRecord::MakeOwnCopy()
     std::memcpy(copy->data, header, size);
     owned = std::move(copy);
     header = owned->data;
+    view.Rebase(header);
+}
+
+AttributeView MFTRecord::ViewOf(const AttributeHeader& attribute) const
+{
+    return AttributeView::FromSpan(view.SpanOf(attribute));
 }
 
 uint16_t MFTRecord::Flags() const
@@ -108,7 +114,7 @@ uint64_t MFTRecord::BaseRecord() const
 
 const AttributeHeader* MFTRecord::FindAttribute(uint32_t type, const std::string& name, int occurrence) const
 {
-    for (const auto& a : attributes) {
+    for (const auto& a : view.Headers()) {
         if (a.type != type || (!name.empty() && a.name != name))
             continue;
         if (occurrence-- == 0)
@@ -130,7 +136,8 @@ std::vector<DataRun> MFTRecord::DecodeRuns(const AttributeHeader& a) const
 {
     if (!a.nonResident)
         throw Exceptions::NTFSException("Resident Form.");
-    auto runs = DecodeDataRuns(AttributeBytes(a), a.length);
+    const ByteSpan list = ViewOf(a).NonResidentContent();
+    auto runs = DecodeRunList(list.data(), list.size());
     CheckRunsInsideVolume(runs, TotalClusters());
     return runs;
 }
@@ -159,7 +166,7 @@ bool MFTRecord::HasAttribute(uint32_t type) const
 std::vector<AttributePiece> MFTRecord::GetAttributes(uint32_t type, const std::string& name) const
 {
     std::vector<AttributePiece> pieces;
-    for (const auto& a : attributes)
+    for (const auto& a : view.Headers())
         if (a.type == type && a.name == name)
             pieces.push_back({nullptr, this, a});
     if (mft && type != AttrAttributeList) {
@@ -213,10 +220,10 @@ std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadAttributeValue(const std:
         throw Exceptions::NTFSException("No attribute to read.");
     const AttributePiece& first = pieces.front();
     if (!first.header.nonResident) {
-        auto buffer = Utils::MakeBuffer(first.header.valueLength);
-        if (first.header.valueLength)
-            std::memcpy(buffer->data, first.record->AttributeBytes(first.header) + first.header.valueOffset,
-                        first.header.valueLength);
+        const ByteSpan value = first.record->ViewOf(first.header).ResidentValue();
+        auto buffer = Utils::MakeBuffer(static_cast<uint32_t>(value.size()));
+        if (!value.empty())
+            std::memcpy(buffer->data, value.data(), value.size());
         return buffer;
     }
     if (!reader)
@@ -253,25 +260,41 @@ std::optional<FileNameInfo> MFTRecord::ChooseFileName() const
 {
     std::optional<FileNameInfo> chosen;
     for (const auto& piece : GetAttributes(AttrFileName, "")) {
-        if (piece.header.nonResident || piece.header.valueLength < 0x42)
-            continue;
-        const uint8_t* v = piece.record->AttributeBytes(piece.header) + piece.header.valueOffset;
-        const size_t n = piece.header.valueLength;
-        const uint8_t units = v[0x40];
-        if (0x42 + 2u * units > n)
-            continue;
         FileNameInfo info;
-        info.parentRecord = U64(v, n, 0) & RecordNumberMask;
-        info.modifiedTime = U64(v, n, 0x10);
-        info.changeTime = U64(v, n, 0x18);
-        info.nameSpace = v[0x41];
-        info.name = ReadUtf16(v, n, 0x42, units);
+        try {
+            info = piece.record->ViewOf(piece.header).FileNameValue();
+        } catch (const Exceptions::NTFSException&) {
+            continue; // a damaged name; another may do
+        }
         if (!chosen || (chosen->nameSpace == 2 && info.nameSpace != 2))
-            chosen = info;
+            chosen = std::move(info);
         if (chosen->nameSpace != 2)
             break;
     }
     return chosen;
+}
+
+std::vector<FileNameInfo> MFTRecord::FileNames() const
+{
+    std::vector<FileNameInfo> names;
+    for (const auto& piece : GetAttributes(AttrFileName, "")) {
+        try {
+            names.push_back(piece.record->ViewOf(piece.header).FileNameValue());
+        } catch (const Exceptions::NTFSException&) {
+        }
+    }
+    return names;
+}
+
+std::optional<uint64_t> MFTRecord::StandardModifiedTime() const
+{
+    const AttributeHeader* si = FindAttribute(AttrStandardInformation, "", 0);
+    if (!si || si->nonResident)
+        return std::nullopt;
+    const ByteSpan value = ViewOf(*si).ResidentValue();
+    if (value.size() < 0x10)
+        return std::nullopt;
+    return U64(value.data(), value.size(), 0x08);
 }
 
 std::u16string MFTRecord::GetFileName() const

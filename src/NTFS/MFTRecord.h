@@ -1,10 +1,12 @@
 #pragma once
-// One file record of the $MFT: checked, fixed up and split into attributes.
+// One file record of the $MFT: checked, fixed up, and read through its
+// record view (RecordViews), which alone parses the record's bytes.
 // A file's attributes may continue in extension records named by its
 // $ATTRIBUTE_LIST; GetAttributes gathers every piece.
 #include "NTFS/AttributeHeader.h"
 #include "NTFS/DataChunks.h"
 #include "NTFS/DataRuns.h"
+#include "NTFS/RecordViews.h"
 #include "Utils/Buffer.h"
 
 #include <cstdint>
@@ -26,15 +28,6 @@ struct AttributePiece {
     std::shared_ptr<const MFTRecord> holder;
     const MFTRecord* record = nullptr;
     AttributeHeader header;
-};
-
-// The $FILE_NAME value a record is listed under.
-struct FileNameInfo {
-    std::u16string name;
-    uint64_t parentRecord = 0; // low 48 bits of the parent reference
-    uint8_t nameSpace = 0;
-    uint64_t changeTime = 0;   // FILETIME at 0x18: the record's last change
-    uint64_t modifiedTime = 0; // FILETIME at 0x10
 };
 
 // One entry of an $ATTRIBUTE_LIST value.
@@ -79,13 +72,16 @@ public:
     bool IsDirectory() const { return Flags() & 2; }
     uint32_t RecordNumber() const;
     uint64_t BaseRecord() const; // 0 for a base record
-    const std::vector<AttributeHeader>& Attributes() const { return attributes; }
+    const std::vector<AttributeHeader>& Attributes() const { return view.Headers(); }
+    const FileRecordView& View() const { return view; }
+    // A view of one of this record's attributes.
+    AttributeView ViewOf(const AttributeHeader& attribute) const;
 
     // The occurrence-th attribute of type in this record whose name equals name;
     // an empty name lets every attribute of the type count.
     const AttributeHeader* FindAttribute(uint32_t type, const std::string& name, int occurrence) const;
     // The attribute's bytes, from its header on.
-    const uint8_t* AttributeBytes(const AttributeHeader& attribute) const { return header + attribute.offset; }
+    const uint8_t* AttributeBytes(const AttributeHeader& attribute) const { return view.SpanOf(attribute).data; }
     std::vector<DataRun> DecodeRuns(const AttributeHeader& attribute) const;
 
     // Every piece of the attribute of type and exact name (UTF-8, empty for the
@@ -140,6 +136,10 @@ public:
     // The long name over the DOS one, across extension records; empty without one.
     std::optional<FileNameInfo> ChooseFileName() const;
     std::u16string GetFileName() const;
+    // Every readable $FILE_NAME, across extension records, in piece order.
+    std::vector<FileNameInfo> FileNames() const;
+    // The modification FILETIME of a resident $STANDARD_INFORMATION; none without one.
+    std::optional<uint64_t> StandardModifiedTime() const;
 
     NTFSReader* Reader() const { return reader; }
     MFT* Mft() const { return mft; }
@@ -158,7 +158,7 @@ private:
     uint8_t* header = nullptr;
     MFT* mft = nullptr;
     uint32_t size = 0;
-    std::vector<AttributeHeader> attributes;
+    FileRecordView view;
 };
 
 // The validity test of a record's first bytes: "FILE", first-attribute offset

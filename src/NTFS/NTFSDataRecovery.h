@@ -113,6 +113,7 @@ private:
                                  uint32_t imageRecord, FileManagerSP::FileNode& node);
     bool FileFromRecordImage(const NTFS::LogRecordRef& ref, const uint8_t* image, uint32_t imageLength,
                              const std::vector<NTFS::DataRun>& logRuns, FileManagerSP::FileNode& node);
+    void AddSubfoldersFromIndex(const NTFS::MFTRecord& folder, uint32_t folderId);
     std::vector<DataRun> LocateInJournal(const NTFS::LogRecordRef& ref, uint64_t clientOffset, uint64_t length,
                                          const std::vector<NTFS::DataRun>& logRuns);
     static bool StillInMft(NTFS::MFT& mft, const FileManagerSP::FileNode& node);

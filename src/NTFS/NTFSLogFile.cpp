@@ -3,6 +3,8 @@
 // that deleted them.
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
+#include "NTFS/IndexEntry.h"
+#include "NTFS/IndexEntrySpans.h"
 #include "NTFS/LogRestartArea.h"
 #include "NTFS/MFT.h"
 #include "NTFS/NTFSDataRecovery.h"
@@ -240,6 +242,7 @@ bool NTFSDataRecovery::FileFromRecordImage(const NTFS::LogRecordRef& ref, const 
         node.folderFlag = 1;
         node.deletedState = 1;
         nodeStore.AddNode(node);
+        AddSubfoldersFromIndex(record, node.id);
         return false;
     }
     const auto data = record.GetAttributes(NTFS::AttrData, "");
@@ -255,6 +258,43 @@ bool NTFSDataRecovery::FileFromRecordImage(const NTFS::LogRecordRef& ref, const 
     node.size = size;
     node.runs = std::move(runs);
     return size == 0 || !node.runs.empty();
+}
+
+void NTFSDataRecovery::AddSubfoldersFromIndex(const NTFS::MFTRecord& folder, uint32_t folderId)
+{
+    // The entries of a folder image name its children, so they give the
+    // parents of subfolders whose own records are gone. An entry's key repeats
+    // its parent: entries read from clusters that another folder now uses do
+    // not name this one and are left out.
+    NTFS::IndexEntrySpans spans;
+    try {
+        spans = NTFS::ReadIndexEntries(folder.View(), explorer->GetMFT(), explorer->GetReader());
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const std::exception& e) {
+        VLOG_INFO("ParseLogFile: index of folder %u unreadable (%s).", folderId, e.what());
+        return;
+    }
+    for (const auto& span : spans.entries) {
+        try {
+            const NTFS::IndexEntry entry(span.data, span.length, "$I30");
+            if (entry.parentRecord != folderId || !(entry.fileAttributes & NTFS::FileAttributeDirectory))
+                continue;
+            const auto zero = entry.name.find(u'\0');
+            const std::u16string name = zero == std::u16string::npos ? entry.name : entry.name.substr(0, zero);
+            if (name.empty())
+                continue;
+            FileManagerSP::FileNode child;
+            child.name = Utils::Utf16ToUtf8(name);
+            child.id = static_cast<uint32_t>(entry.fileReference & NTFS::RecordNumberMask);
+            child.parentId = folderId;
+            child.folderFlag = 1;
+            child.deletedState = 1;
+            if (child.id != folderId)
+                nodeStore.AddNode(child);
+        } catch (const Exceptions::NTFSException&) {
+        }
+    }
 }
 
 std::vector<DataRun> NTFSDataRecovery::LocateInJournal(const NTFS::LogRecordRef& ref, uint64_t clientOffset,
@@ -279,18 +319,9 @@ bool NTFSDataRecovery::StillInMft(NTFS::MFT& mft, const FileManagerSP::FileNode&
         auto record = mft.GetRecord(node.id);
         if (!record || record->BaseRecord() != 0)
             return false;
-        for (const auto& piece : record->GetAttributes(NTFS::AttrFileName, "")) {
-            const auto& h = piece.header;
-            if (h.nonResident || h.valueLength < 0x42)
-                continue;
-            const uint8_t* v = piece.record->AttributeBytes(h) + h.valueOffset;
-            const uint8_t units = v[0x40];
-            if (0x42u + 2u * units > h.valueLength)
-                continue;
-            if ((NTFS::U64(v, h.valueLength, 0) & NTFS::RecordNumberMask) == node.parentId &&
-                Utils::Utf16ToUtf8(NTFS::ReadUtf16(v, h.valueLength, 0x42, units)) == node.name)
+        for (const auto& name : record->FileNames())
+            if (name.parentRecord == node.parentId && Utils::Utf16ToUtf8(name.name) == node.name)
                 return true;
-        }
     } catch (const Exceptions::DiskDisconnectedException&) {
         throw;
     } catch (const std::exception&) {

@@ -74,10 +74,8 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     node.size = size;
     node.runs = std::move(runs);
     AddRecordReference(record, data, position, node.runs);
-    const auto* si = record.FindAttribute(NTFS::AttrStandardInformation, "", 0);
-    node.time = si && !si->nonResident && si->valueLength >= 0x10
-                    ? Utils::FileTimeToUnixTime(NTFS::U64(record.AttributeBytes(*si) + si->valueOffset, si->valueLength, 8))
-                    : Utils::FileTimeToUnixTime(chosen->modifiedTime);
+    const auto modified = record.StandardModifiedTime();
+    node.time = Utils::FileTimeToUnixTime(modified ? *modified : chosen->modifiedTime);
     AddFileNode(node);
 }
 

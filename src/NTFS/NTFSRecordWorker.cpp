@@ -27,10 +27,8 @@ bool IsRecycleHalf(const std::u16string& name)
 // $STANDARD_INFORMATION's modification time, else the chosen name's.
 int64_t ModifiedTime(const NTFS::MFTRecord& record, const NTFS::FileNameInfo* name)
 {
-    if (const auto* si = record.FindAttribute(NTFS::AttrStandardInformation, "", 0))
-        if (!si->nonResident && si->valueLength >= 0x10)
-            return Utils::FileTimeToUnixTime(
-                NTFS::U64(record.AttributeBytes(*si) + si->valueOffset, si->valueLength, 0x08));
+    if (const auto modified = record.StandardModifiedTime())
+        return Utils::FileTimeToUnixTime(*modified);
     return name ? Utils::FileTimeToUnixTime(name->modifiedTime) : 0;
 }
 

@@ -9,7 +9,7 @@
 namespace NTFS {
 
 namespace {
-ByteSpan SpanOf(const ByteHolder& holder)
+ByteSpan HeldSpan(const ByteHolder& holder)
 {
     if (auto owned = std::get_if<std::shared_ptr<Utils::Buffer<uint8_t>>>(&holder))
         return *owned ? ByteSpan((*owned)->data, (*owned)->length) : ByteSpan();
@@ -20,7 +20,8 @@ uint32_t ContentOffset(ByteSpan span)
 {
     const bool nonResident = U8(span.data(), span.size(), 8) != 0;
     const uint32_t offset = nonResident ? U16(span.data(), span.size(), 0x20) : U16(span.data(), span.size(), 0x14);
-    if (offset >= span.size())
+    // An empty resident value (an empty file's $DATA) ends where its attribute does.
+    if (offset > span.size())
         throw Exceptions::NTFSException("Invalid attribute data length.");
     return offset;
 }
@@ -48,20 +49,25 @@ void FileRecordView::Walk()
     if (bytes.size() < 0x30 || std::memcmp(bytes.data(), "FILE", 4) != 0 ||
         U16(bytes.data(), bytes.size(), 0x14) >= bytes.size())
         throw Exceptions::NTFSException("Invalid file record signature.");
-    std::vector<AttributeHeader> headers;
     try {
         headers = WalkAttributes(bytes.data(), bytes.size());
     } catch (const Exceptions::NTFSException&) {
         throw Exceptions::NTFSException("Invalid file record signature.");
     }
-    for (const auto& a : headers)
-        attributes[a.type].push_back({bytes.data() + a.offset, a.length});
 }
 
 std::vector<AttributeSpan> FileRecordView::AttributesOfType(uint32_t type) const
 {
-    auto it = attributes.find(type);
-    return it == attributes.end() ? std::vector<AttributeSpan>() : it->second;
+    std::vector<AttributeSpan> spans;
+    for (const auto& a : headers)
+        if (a.type == type)
+            spans.push_back(SpanOf(a));
+    return spans;
+}
+
+AttributeSpan FileRecordView::SpanOf(const AttributeHeader& attribute) const
+{
+    return {Bytes().data() + attribute.offset, attribute.length};
 }
 
 uint32_t FileRecordView::RecordNumber() const
@@ -70,9 +76,14 @@ uint32_t FileRecordView::RecordNumber() const
     return U32(bytes.data(), bytes.size(), 0x2C);
 }
 
+void FileRecordView::Rebase(const uint8_t* bytes)
+{
+    recordBytes = ByteSpan(bytes, Bytes().size());
+}
+
 ByteSpan FileRecordView::Bytes() const
 {
-    return SpanOf(recordBytes);
+    return HeldSpan(recordBytes);
 }
 
 AttributeView AttributeView::FromSpan(AttributeSpan span)
@@ -103,7 +114,7 @@ ByteSpan AttributeView::ContentOf(AttributeSpan span)
 
 ByteSpan AttributeView::HeaderBytes() const
 {
-    return SpanOf(header);
+    return HeldSpan(header);
 }
 
 uint32_t AttributeView::Type() const
@@ -132,15 +143,41 @@ ByteSpan AttributeView::NonResidentContent() const
     return std::get<ByteSpan>(content);
 }
 
+ByteSpan AttributeView::ResidentValue() const
+{
+    const ByteSpan content = ResidentContent();
+    const ByteSpan h = HeaderBytes();
+    const uint32_t length = U32(h.data(), h.size(), 0x10);
+    if (length > content.size())
+        throw Exceptions::NTFSException("An Incomplete Attribute.");
+    return content.first(length);
+}
+
 std::u16string AttributeView::FileName() const
 {
     if (Type() != AttrFileName)
         throw Exceptions::NTFSException("No File Name Attribute.");
-    const ByteSpan c = ResidentContent();
-    if (c.size() < 69)
+    if (ResidentContent().size() < 69)
         throw Exceptions::NTFSException("An Incomplete Attribute.");
-    const size_t units = std::min<size_t>((c.size() - 66) / 2, c[0x40]);
-    return ReadUtf16(c.data(), c.size(), 0x42, units);
+    return FileNameValue().name;
+}
+
+FileNameInfo AttributeView::FileNameValue() const
+{
+    if (Type() != AttrFileName)
+        throw Exceptions::NTFSException("No File Name Attribute.");
+    // Bounded by the value, not the attribute: the bytes after a value are
+    // padding, and a name that reaches into them is damaged.
+    const ByteSpan v = ResidentValue();
+    if (v.size() < 0x42 || 0x42u + 2u * v[0x40] > v.size())
+        throw Exceptions::NTFSException("An Incomplete Attribute.");
+    FileNameInfo info;
+    info.parentRecord = U64(v.data(), v.size(), 0) & RecordNumberMask;
+    info.modifiedTime = U64(v.data(), v.size(), 0x10);
+    info.changeTime = U64(v.data(), v.size(), 0x18);
+    info.nameSpace = v[0x41];
+    info.name = ReadUtf16(v.data(), v.size(), 0x42, v[0x40]);
+    return info;
 }
 
 ByteSpan AttributeView::IndexRootContent() const
@@ -169,7 +206,7 @@ ByteSpan AttributeView::DataContent() const
         throw Exceptions::NTFSException("No File Data Attribute.");
     if (!NonResident())
         return ResidentContent();
-    return SpanOf(std::get<std::shared_ptr<Utils::Buffer<uint8_t>>>(content));
+    return HeldSpan(std::get<std::shared_ptr<Utils::Buffer<uint8_t>>>(content));
 }
 
 AttributeSpan SelectFileName(const std::vector<AttributeSpan>& names, uint8_t wanted)

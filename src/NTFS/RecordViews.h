@@ -1,12 +1,14 @@
 #pragma once
-// A light parse of a raw file record (no copies): its attributes grouped by
-// type, and views of one attribute's header and content.
+// The one parse of a file record's bytes (no copies): its attributes, checked
+// by the attribute walk, and views of one attribute's header and content.
+// MFTRecord and the engine's record scans read record bytes only through these.
+#include "NTFS/AttributeHeader.h"
 #include "Utils/Buffer.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -22,23 +24,40 @@ struct AttributeSpan {
     uint64_t length = 0;
 };
 
+// The fields of a $FILE_NAME value that a record is listed under.
+struct FileNameInfo {
+    std::u16string name;
+    uint64_t parentRecord = 0; // low 48 bits of the parent reference
+    uint8_t nameSpace = 0;
+    uint64_t changeTime = 0;   // FILETIME at 0x18: the record's last change
+    uint64_t modifiedTime = 0; // FILETIME at 0x10
+};
+
 class FileRecordView {
 public:
     // Throws Exceptions::NTFSException "Invalid file record signature." when
-    // the bytes are not "FILE" or the first attribute lies outside them. The
-    // attribute walk is the checked one of the record parser.
+    // the bytes are not "FILE" or the first attribute lies outside them.
     static FileRecordView Parse(const uint8_t* bytes, uint64_t size);
     static FileRecordView Parse(std::shared_ptr<Utils::Buffer<uint8_t>> owned);
 
+    // That type's attributes in record order; empty when the type is absent.
     std::vector<AttributeSpan> AttributesOfType(uint32_t type) const;
+    AttributeSpan SpanOf(const AttributeHeader& attribute) const;
+    // Every attribute that the walk accepted, decoded, in record order.
+    const std::vector<AttributeHeader>& Headers() const { return headers; }
     uint32_t RecordNumber() const;
     ByteSpan Bytes() const;
+    // The same bytes, moved elsewhere (a record that took its own copy).
+    void Rebase(const uint8_t* bytes);
 
     ByteHolder recordBytes;
-    std::map<uint32_t, std::vector<AttributeSpan>> attributes;
 
 private:
     void Walk();
+
+    // Kept in record order and filtered by type on request: a record has a
+    // handful of attributes, and a map per record would cost the $MFT pass.
+    std::vector<AttributeHeader> headers;
 };
 
 class AttributeView {
@@ -49,8 +68,16 @@ public:
     static ByteSpan ContentOf(AttributeSpan span);
 
     ByteSpan ResidentContent() const;
+    // The resident value, cut to its value-length field ("An Incomplete
+    // Attribute." when that field reaches past the attribute).
+    ByteSpan ResidentValue() const;
     ByteSpan NonResidentContent() const;
+    // The name of a $FILE_NAME; throws as FileNameValue does, and
+    // "An Incomplete Attribute." for content of fewer than 69 bytes.
     std::u16string FileName() const;
+    // The fields of a $FILE_NAME value. A value shorter than its fixed part, or
+    // a name longer than the value holds, is "An Incomplete Attribute.".
+    FileNameInfo FileNameValue() const;
     ByteSpan IndexRootContent() const;
     ByteSpan StandardInformationContent() const;
     ByteSpan DataContent() const;

@@ -146,6 +146,33 @@ struct Listing {
     std::map<std::string, std::string> paths;
 };
 
+// A whole-volume scan of the image, its NTFS files by path ("/", no start folder).
+std::unique_ptr<DataRecoveryMultiImpl> NtfsJournalScan(const std::string& image, Listing& listing)
+{
+    const auto info = RecoveryFixture::RegisterImage(image, "NTFS");
+    DataRecoveryMultiImpl::Options options;
+    options.sleep = [](std::chrono::milliseconds) {};
+    auto engine = std::make_unique<DataRecoveryMultiImpl>(
+        std::vector<DiskAndVolumeInfo>{info},
+        [&listing](const DataRecoveryInfo& item) {
+            if (item.kind != NtfsFile)
+                return;
+            std::string path(item.path, item.pathLength);
+            std::replace(path.begin(), path.end(), '\\', '/');
+            while (!path.empty() && (path[0] == '.' || path[0] == '/'))
+                path.erase(0, 1);
+            for (size_t twice; (twice = path.find("//")) != std::string::npos;)
+                path.erase(twice, 1);
+            std::lock_guard lock(listing.mutex);
+            listing.records[path].push_back(item);
+            listing.runs[path].assign(item.runs, item.runs + item.runCount);
+            listing.paths[path] = std::string(item.path, item.pathLength);
+        },
+        options);
+    engine->Start();
+    return engine;
+}
+
 class NtfsJournal : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -186,28 +213,7 @@ python3 -c "open('$M/docs/keep.txt', 'w').write('keep me\n' * 1000)"
 
     static std::unique_ptr<DataRecoveryMultiImpl> Scan(const std::string& image, Listing& listing)
     {
-        const auto info = RecoveryFixture::RegisterImage(image, "NTFS");
-        DataRecoveryMultiImpl::Options options;
-        options.sleep = [](std::chrono::milliseconds) {};
-        auto engine = std::make_unique<DataRecoveryMultiImpl>(
-            std::vector<DiskAndVolumeInfo>{info},
-            [&listing](const DataRecoveryInfo& item) {
-                if (item.kind != NtfsFile)
-                    return;
-                std::string path(item.path, item.pathLength);
-                std::replace(path.begin(), path.end(), '\\', '/');
-                while (!path.empty() && (path[0] == '.' || path[0] == '/'))
-                    path.erase(0, 1);
-                for (size_t twice; (twice = path.find("//")) != std::string::npos;)
-                    path.erase(twice, 1);
-                std::lock_guard lock(listing.mutex);
-                listing.records[path].push_back(item);
-                listing.runs[path].assign(item.runs, item.runs + item.runCount);
-                listing.paths[path] = std::string(item.path, item.pathLength);
-            },
-            options);
-        engine->Start();
-        return engine;
+        return NtfsJournalScan(image, listing);
     }
 
     static TestSupport::TempDir* dir;
@@ -379,5 +385,107 @@ TEST(LogRestartArea, HostilePagesAreBounded)
         for (const auto& transaction : area.ParseRecordPages())
             sizes.push_back(transaction.size());
         EXPECT_EQ(sizes, c.transactions);
+    }
+}
+
+namespace {
+
+// IMG WITH_JOURNAL: wipes the $MFT record of /docs/sub (a folder whose file
+// /docs/sub/deep.txt stays), and with WITH_JOURNAL 1 writes a journal whose one
+// transaction holds the record image of /docs, whose index names sub.
+const char* const FolderImageWriter = R"PY(
+import struct, subprocess, sys
+img, with_journal = sys.argv[1], sys.argv[2] == "1"
+def run(*a): return subprocess.run(a, check=True, capture_output=True).stdout
+def inode(path): return int(run("ifind", "-n", path, img).split()[0])
+def clusters(ino):
+    out, found = [], False
+    for line in run("istat", img, str(ino)).decode().splitlines():
+        if line.startswith("Type: $DATA"):
+            if found: break
+            found = True
+            continue
+        if found:
+            if not line.strip() or line.startswith("Type:"): break
+            out += [int(x) for x in line.split()]
+    return out
+def record(ino):
+    rec = bytearray(run("icat", img, "0")[ino * 1024:(ino + 1) * 1024])
+    off, cnt = struct.unpack_from("<HH", rec, 4)
+    for i in range(1, cnt):
+        rec[i * 512 - 2:i * 512] = rec[off + 2 * i:off + 2 * i + 2]
+    return bytes(rec)
+docs_rec, sub = record(inode("/docs")), inode("/docs/sub")
+mft = clusters(0)
+with open(img, "r+b") as out:
+    out.seek(mft[sub * 1024 // 4096] * 4096 + sub * 1024 % 4096)
+    out.write(b"\0" * 1024)
+if not with_journal: sys.exit(0)
+P = 4096
+log_clusters = clusters(2)
+log = bytearray(b"\xff" * (len(log_clusters) * 4096))
+def protect(page, usa):
+    page[4:8] = struct.pack("<HH", usa, 9)
+    page[usa:usa + 2] = b"\x07\x00"
+    for i in range(1, 9):
+        page[usa + 2 * i:usa + 2 * i + 2] = page[i * 512 - 2:i * 512]
+        page[i * 512 - 2:i * 512] = b"\x07\x00"
+for at in (0, 4096):
+    page = bytearray(4096)
+    page[0:4] = b"RSTR"
+    struct.pack_into("<IIH", page, 0x10, 4096, P, 0x30)
+    struct.pack_into("<H", page, 0x30 + 0x16, 0x30)
+    protect(page, 0x1E)
+    log[at:at + 4096] = page
+def client(redo, undo, redo_data=b"", undo_data=b""):
+    pad = (len(redo_data) + 7) // 8 * 8
+    return struct.pack("<12HQQ", redo, undo, 0x28, len(redo_data), 0x28 + pad, len(undo_data),
+                       0, 1, 0, 0, 0, 0, 0, 0) + redo_data + b"\0" * (pad - len(redo_data)) + undo_data
+page = bytearray(P)
+page[0:4] = b"RCRD"
+def put(off, prev, data):
+    lsn = (4 * P + off) // 8
+    body = struct.pack("<QQQIIIIH", lsn, prev, 0, len(data), 0, 1, 1, 0) + b"\0" * 6 + data
+    page[off:off + len(body)] = body
+    struct.pack_into("<Q", page, 0x08, lsn)
+    struct.pack_into("<Q", page, 0x20, lsn)
+    return lsn
+bits = struct.pack("<II", 0, 1)
+a = put(0x40, 0, client(0x15, 0x16, bits, bits))
+b = put(0xA0, a, client(0x02, 0x00, docs_rec))
+put(0xA0 + 0x30 + 0x28 + 1024, b, client(27, 1))
+protect(page, 0x28)
+log[4 * P:5 * P] = page
+with open(img, "r+b") as out:
+    for i, cl in enumerate(log_clusters):
+        out.seek(cl * 4096)
+        out.write(log[i * 4096:(i + 1) * 4096])
+)PY";
+
+}
+
+// A folder whose own record is gone is known again from the index of its
+// parent's record image in the journal, so the files in it keep their path.
+TEST(NtfsJournalFolders, AFolderNamedByAJournalFolderImageKeepsItsFilesPaths)
+{
+    REQUIRE_NTFS_TOOLS();
+    TestSupport::TempDir dir;
+    const std::string base = dir / "base.img";
+    std::ofstream(dir / "folders.py") << FolderImageWriter;
+    NtfsImage::Make(base, 16, "-c 4096", R"SH(
+mkdir -p "$M/docs/sub"
+python3 -c "open('$M/docs/sub/deep.txt', 'w').write('deep line\n' * 800)"
+python3 -c "open('$M/docs/other.txt', 'w').write('other line\n' * 800)"
+)SH");
+    for (const char* withJournal : {"0", "1"}) {
+        SCOPED_TRACE(withJournal);
+        const std::string image = dir / (std::string("journal-") + withJournal + ".img");
+        std::filesystem::copy_file(base, image);
+        TestSupport::RunOrFail("python3 " + Quote(dir / "folders.py") + " " + Quote(image) + " " + withJournal);
+        ASSERT_EQ(NtfsImage::ListFiles(image).count("docs/sub/deep.txt"), 0u) << "fls loses it with its folder";
+        Listing listing;
+        auto engine = NtfsJournalScan(image, listing);
+        EXPECT_EQ(listing.records["docs/other.txt"].size(), 1u);
+        EXPECT_EQ(listing.records.count("docs/sub/deep.txt"), withJournal == std::string("1") ? 1u : 0u);
     }
 }

@@ -7,6 +7,7 @@
 #include "NTFS/MFTRecord.h"
 #include "NTFS/NTFSReader.h"
 #include "NTFS/NTFSRecognize.h"
+#include "NTFS/NtfsBytes.h"
 #include "NTFS/RecordViews.h"
 #include "NTFS/UpdateSequence.h"
 
@@ -137,6 +138,7 @@ TEST(AttributeWalk, DamagedAttributesEndTheWalk)
     };
     for (const Damage& d : {Damage{"length 0", 0x9C, 0, 4, 1}, Damage{"length 1", 0x9C, 1, 4, 1},
                             Damage{"length past the record", 0x9C, 0x1000, 4, 1},
+                            Damage{"ends on the record's last byte, no end marker", 0x9C, 0x368, 4, 1},
                             Damage{"value past the attribute", 0x98 + 0x10, 0x100, 4, 1},
                             Damage{"value offset past the attribute", 0x98 + 0x14, 0x70, 2, 1},
                             Damage{"name past the attribute", 0x98 + 0x09, 0xFF, 1, 1},
@@ -272,4 +274,75 @@ TEST(RecordHelpers, StreamOffsetsAndContiguousPositions)
     }
     EXPECT_EQ(ContiguousRecordPosition(1 << 20, 4, 4096, 1024, 3), (1u << 20) + 4 * 4096 + 3 * 1024);
     EXPECT_EQ(RunClusters(runs), 6u);
+}
+
+// A $FILE_NAME whose name-length byte reaches past its value (into the padding
+// of its attribute) is damaged: the views refuse it, as the record parser always
+// skipped it, and the record is listed under its sound name.
+TEST(FileNameValue, NameLongerThanItsValueIsRefused)
+{
+    std::vector<uint8_t> record(1024, 0);
+    auto put = [&](size_t at, uint64_t v, int w) { std::memcpy(record.data() + at, &v, w); };
+    std::memcpy(record.data(), "FILE", 4);
+    put(0x04, 0x30, 2); // update sequence at 0x30, check value + 2 sectors
+    put(0x06, 3, 2);
+    put(0x30, 0x0001, 2);
+    put(510, 0x0001, 2);
+    put(1022, 0x0001, 2);
+    put(0x14, 0x38, 2);
+    put(0x16, 1, 2);
+    put(0x2C, 77, 4);
+    auto fileName = [&](size_t at, uint32_t length, const std::u16string& name, uint8_t claimedUnits, uint8_t space) {
+        put(at, AttrFileName, 4);
+        put(at + 4, length, 4);
+        put(at + 0x10, 0x42 + 2 * name.size(), 4);
+        put(at + 0x14, 0x18, 2);
+        const size_t v = at + 0x18;
+        put(v, 5, 8); // parent: the root folder
+        record[v + 0x40] = claimedUnits;
+        record[v + 0x41] = space;
+        for (size_t i = 0; i < name.size(); ++i)
+            put(v + 0x42 + 2 * i, name[i], 2);
+        for (size_t i = v + 0x42 + 2 * name.size(); i < at + length; ++i)
+            record[i] = 'Z'; // padding that a name must not take in
+    };
+    fileName(0x38, 0x80, u"ab", 10, 1);
+    fileName(0xB8, 0x70, u"good.txt", 8, 1);
+    put(0x128, AttrEnd, 4);
+
+    auto view = FileRecordView::Parse(record.data(), record.size());
+    const auto names = view.AttributesOfType(AttrFileName);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_THROW(AttributeView::FromSpan(names[0]).FileName(), Exceptions::NTFSException);
+    EXPECT_THROW(AttributeView::FromSpan(names[0]).FileNameValue(), Exceptions::NTFSException);
+    EXPECT_EQ(AttributeView::FromSpan(names[1]).FileName(), u"good.txt");
+    EXPECT_EQ(AttributeView::FromSpan(names[1]).FileNameValue().parentRecord, 5u);
+
+    MFTRecord parsed(record.data(), nullptr, nullptr, true, 1024);
+    EXPECT_EQ(parsed.GetFileName(), u"good.txt");
+    ASSERT_EQ(parsed.FileNames().size(), 1u);
+    EXPECT_EQ(parsed.RecordNumber(), 77u);
+
+    // A name that fits its value exactly is read whole.
+    record[0x38 + 0x18 + 0x40] = 2;
+    MFTRecord sound(record.data(), nullptr, nullptr, true, 1024);
+    EXPECT_EQ(sound.GetFileName(), u"ab");
+}
+
+// An empty file's $DATA is a resident attribute of 0x18 bytes whose value
+// starts where the attribute ends: an empty value, not a damaged one.
+TEST(AttributeViewContent, EmptyResidentValueAndOffsetsPastTheAttribute)
+{
+    std::vector<uint8_t> attribute(0x18, 0);
+    auto put = [&](size_t at, uint64_t v, int w) { std::memcpy(attribute.data() + at, &v, w); };
+    put(0, AttrData, 4);
+    put(4, 0x18, 4);
+    put(0x14, 0x18, 2);
+    const AttributeSpan span{attribute.data(), attribute.size()};
+    EXPECT_TRUE(AttributeView::FromSpan(span).ResidentValue().empty());
+    EXPECT_TRUE(AttributeView::ContentOf(span).empty());
+    put(0x10, 1, 4);
+    EXPECT_THROW(AttributeView::FromSpan(span).ResidentValue(), Exceptions::NTFSException) << "value past the attribute";
+    put(0x14, 0x19, 2);
+    EXPECT_THROW(AttributeView::FromSpan(span), Exceptions::NTFSException) << "value offset past the attribute";
 }
