@@ -5,8 +5,10 @@
 // buffer (plus one compression unit or chunk), never the file; the bytes are
 // icat's for the compressed file and the plaintext for the WOF one.
 #include "DataRecovery/DataRecoveryMultiImpl.h"
+#include "DataRecovery/Exceptions.h"
 #include "DataRecovery/RecoveryFixture.h"
 #include "DataRecovery/VelmoraContainer.h"
+#include "NTFS/Decompress.h"
 #include "NTFS/NtfsImage.h"
 #include "NTFS/WofFixture.h"
 #include "Utils/PartReader.h"
@@ -18,6 +20,7 @@
 #include <wimlib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -196,4 +199,66 @@ TEST_F(NtfsPreview, LargeCompressedAndWofFilesPreviewReadingOnlyTheirFirstBytes)
         EXPECT_TRUE(recovered == *c.bytes);
         std::filesystem::remove_all(out);
     }
+}
+
+// A table of a file above 4 GiB has 8-byte entries; it is read a window at a
+// time as the chunks are asked for, and a table that goes back is refused where
+// it does, however far in.
+TEST(WofChunkTable, EightByteEntriesReadAWindowAtATime)
+{
+    constexpr uint64_t plainSize = (5ull << 30) + 123;
+    constexpr uint32_t chunk = 4096;
+    const uint64_t count = (plainSize - 1) / chunk + 1;
+    const uint64_t tableBytes = (count - 1) * 8;
+    // Chunk i holds 100 + i % 7 bytes; the entries are the ends of the chunks.
+    const auto lengthOf = [](uint64_t i) { return 100 + i % 7; };
+    uint64_t dataBytes = 0;
+    for (uint64_t i = 0; i < count; ++i)
+        dataBytes += lengthOf(i);
+    uint64_t bytesRead = 0, reads = 0;
+    uint64_t badEntry = UINT64_MAX;
+    const auto entry = [&](uint64_t i) {
+        // The end of chunk i, summed in closed form: 100 (i + 1) plus the sum of j % 7.
+        const uint64_t n = i + 1;
+        const uint64_t value = 100 * n + (n / 7) * 21 + ((n % 7) * (n % 7 - 1)) / 2;
+        return i == badEntry ? value - 200 : value;
+    };
+    NTFS::WofChunkTable table([&](uint64_t offset, uint8_t* out, uint32_t length) {
+        ASSERT_EQ(offset % 8, 0u);
+        ASSERT_LE(offset + length, tableBytes);
+        ++reads;
+        bytesRead += length;
+        for (uint32_t at = 0; at < length; at += 8) {
+            const uint64_t value = entry((offset + at) / 8);
+            std::memcpy(out + at, &value, 8);
+        }
+    }, tableBytes + dataBytes, plainSize, chunk);
+    ASSERT_EQ(table.Count(), count);
+    const NTFS::WofChunk first = table.Chunk(0);
+    EXPECT_EQ(first.offset, tableBytes);
+    EXPECT_EQ(first.length, 100u);
+    EXPECT_EQ(first.plain, chunk);
+    EXPECT_LE(bytesRead, NTFS::WofChunkTable::windowBytes) << "the first chunk costs one window";
+    uint64_t offset = tableBytes;
+    for (uint64_t i = 0; i < 3000; ++i) {
+        const NTFS::WofChunk c = table.Chunk(i);
+        ASSERT_EQ(c.offset, offset);
+        ASSERT_EQ(c.length, lengthOf(i));
+        offset += c.length;
+    }
+    EXPECT_LE(bytesRead, 3000 * 8 + 2 * NTFS::WofChunkTable::windowBytes);
+    const NTFS::WofChunk last = table.Chunk(count - 1);
+    EXPECT_EQ(last.plain, plainSize - (count - 1) * chunk);
+    EXPECT_EQ(last.offset + last.length, tableBytes + dataBytes) << "the last chunk ends at the stream's end";
+    EXPECT_THROW(table.Chunk(count), Exceptions::NTFSException);
+
+    badEntry = count / 2;
+    NTFS::WofChunkTable hostile([&](uint64_t at, uint8_t* out, uint32_t length) {
+        for (uint32_t i = 0; i < length; i += 8) {
+            const uint64_t value = entry((at + i) / 8);
+            std::memcpy(out + i, &value, 8);
+        }
+    }, tableBytes + dataBytes, plainSize, chunk);
+    EXPECT_NO_THROW(hostile.Chunk(badEntry - 1));
+    EXPECT_THROW(hostile.Chunk(badEntry), Exceptions::NTFSException) << "its end lies before its start";
 }
