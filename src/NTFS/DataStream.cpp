@@ -1,5 +1,6 @@
 // A file's data as chunks: resident values, runs with holes, LZNT1-compressed
-// units and system-compressed (WOF) files.
+// units and system-compressed (WOF) files. These are recovery reads: each asks
+// the device for its own bytes, not for the shared window and its read-ahead.
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "NTFS/Decompress.h"
@@ -53,6 +54,7 @@ std::vector<PlacedRun> PlaceRuns(const std::vector<DataRun>& runs)
 
 // Bytes of an attribute's value read where they lie: a resident value from
 // the record, a non-resident one from its clusters, zeros past the initialized size.
+// Recovery reads: just the bytes asked, not the shared window and its read-ahead.
 struct StreamBytes {
     StreamBytes(const AttributePiece& first, std::vector<DataRun> runs, NTFSReader* reader)
         : first(first), runs(std::move(runs)), reader(reader)
@@ -79,7 +81,7 @@ struct StreamBytes {
             std::memcpy(out, first.record->AttributeBytes(first.header) + first.header.valueOffset + offset, length);
             return;
         }
-        ReadRunBytes(*reader, runs, offset, out, length);
+        ReadRunBytesDirect(*reader, runs, offset, out, length);
         ZeroPastInitialized(out, offset, length, initialized);
     }
 
@@ -195,7 +197,7 @@ DataChunkGenerator MFTRecord::ReadDataChunks(std::string stream, uint32_t chunkS
                     co_yield DataChunk{block.data(), n};
                 }
             } else {
-                reader->Read(static_cast<uint64_t>(run.lcn) * cluster + inRun, block.data(), n);
+                reader->ReadRun(static_cast<uint64_t>(run.lcn) * cluster + inRun, block.data(), n);
                 ZeroPastInitialized(block.data(), position, n, initialized);
                 co_yield DataChunk{block.data(), n};
             }
@@ -244,7 +246,7 @@ DataChunkGenerator MFTRecord::ReadCompressedUnits(AttributePiece first, std::vec
                 holes += to - from;
                 continue;
             }
-            reader->Read((static_cast<uint64_t>(run.lcn) + (from - start)) * cluster, input.data() + allocated * cluster,
+            reader->ReadRun((static_cast<uint64_t>(run.lcn) + (from - start)) * cluster, input.data() + allocated * cluster,
                          static_cast<uint32_t>((to - from) * cluster));
             allocated += to - from;
         }

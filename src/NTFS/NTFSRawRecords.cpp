@@ -103,9 +103,10 @@ int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t le
         if (recordFilled < capacity)
             return 0;
         recordFilled = 0;
-        // Through the volume's $MFT: a file of many runs keeps its name and the
-        // rest of its runs in extension records that its attribute list names.
-        NTFS::MFTRecord record(recordBuffer.data(), explorer->GetMFT().get(), explorer->GetReader().get(), false,
+        // Through the volume's $MFT, when it could be read: a file of many runs
+        // keeps its name and the rest of its runs in extension records that its
+        // attribute list names.
+        NTFS::MFTRecord record(recordBuffer.data(), explorer->mft.get(), explorer->GetReader().get(), false,
                                capacity);
         ProcessFoundRecord(record, recordStart);
     } catch (const std::exception& e) {
