@@ -23,6 +23,8 @@
 #include <condition_variable>
 #include <mutex>
 #include <shared_mutex>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -56,6 +58,16 @@ public:
     // A scan stop asked while no engine object could take it (one was being
     // built under the exclusive lock): handed over before the scan starts.
     std::atomic<bool> scanStopWanted{false};
+    // The engine's run begins by clearing every stop, so a stop asked after
+    // the run was let through but before that reset would be lost: it is handed
+    // to the engine again at the run's first event, which comes after the reset.
+    // runStartMutex orders the stop-wanted check against the stops.
+    std::mutex runStartMutex;
+    std::atomic<bool> runStarting{false};
+    bool stopWhileStarting = false;
+    DataRecoveryMulti* startingEngine = nullptr;
+    std::atomic<std::shared_ptr<const StorageDataRecoverMgr::TestHooks>> testHooks{
+        std::make_shared<const StorageDataRecoverMgr::TestHooks>()};
     // A scan pause asked before the run began: the engine's own start would
     // clear a pause handed to it, so the run is held back until the resume.
     std::mutex pauseMutex;
@@ -95,10 +107,63 @@ public:
             sendGaEvent(category, action, label, value);
     }
 
+    // A scan stop from any thread: marked for the run's check, and for a run
+    // let through but not yet begun, kept to be handed over at its first event.
+    void noteScanStop()
+    {
+        std::lock_guard lock(runStartMutex);
+        scanStopWanted.store(true);
+        if (runStarting.load())
+            stopWhileStarting = true;
+    }
+
+    void beginRunOrStop(DataRecoveryMulti* running, bool* stopped)
+    {
+        std::lock_guard lock(runStartMutex);
+        *stopped = scanStopWanted.load();
+        stopWhileStarting = false;
+        startingEngine = running;
+        runStarting.store(!*stopped);
+    }
+
+    void endRun()
+    {
+        std::lock_guard lock(runStartMutex);
+        runStarting.store(false);
+        stopWhileStarting = false;
+        startingEngine = nullptr;
+    }
+
+    // The run's first event: the engine has cleared its stops, so a stop asked
+    // since the check is given again before the engine goes on. The engine is
+    // alive: its run holds the engine lock shared. Another thread calls it, as
+    // this one may be inside the engine's own lock.
+    void handOverStopAtFirstEvent()
+    {
+        if (!runStarting.load())
+            return;
+        DataRecoveryMulti* running = nullptr;
+        {
+            std::lock_guard lock(runStartMutex);
+            if (!runStarting.load())
+                return;
+            runStarting.store(false);
+            if (std::exchange(stopWhileStarting, false))
+                running = startingEngine;
+        }
+        if (!running)
+            return;
+        logInfo("The scan was stopped as its run began: the stop is handed to the engine again");
+        std::thread([running] { running->SetStop(0); }).join();
+    }
+
     void onDataRecoveryInfo(const DataRecoveryInfo& info)
     {
         // Nothing may escape into the engine's thread.
         try {
+            handOverStopAtFirstEvent();
+            if (const auto& observe = testHooks.load()->onEngineEvent)
+                observe(info);
             deliver(info);
         } catch (const std::exception& error) {
             logError(QStringLiteral("Engine event of kind %1 dropped: %2").arg(info.kind).arg(QString::fromUtf8(error.what())));
@@ -300,15 +365,23 @@ public:
                 waitWhilePausedBeforeRun();
                 // The engine's run begins by clearing every stop, so a stop asked
                 // before it must keep the run from beginning at all.
-                stoppedBeforeRun = scanStopWanted.load();
+                beginRunOrStop(running, &stoppedBeforeRun);
                 if (stoppedBeforeRun) {
                     logInfo("The scan was stopped before its run began: not started");
                     result = 14;
                 } else {
+                    if (const auto& hook = testHooks.load()->beforeRun)
+                        hook();
                     // The scan holds the shared side for its whole run; a destroy
                     // stops it first, then waits for it here.
-                    result = slot == 1 ? running->Start(resolution.rows)
-                                       : slot == 2 ? running->Start() : running->ScanRecycleBin();
+                    try {
+                        result = slot == 1 ? running->Start(resolution.rows)
+                                           : slot == 2 ? running->Start() : running->ScanRecycleBin();
+                    } catch (...) {
+                        endRun();
+                        throw;
+                    }
+                    endRun();
                 }
             }
         }
@@ -580,7 +653,7 @@ void StorageDataRecoverMgr::resumeScan()
 void StorageDataRecoverMgr::stopScan()
 {
     DocumentManager::instance()->stopScanSession();
-    d->scanStopWanted.store(true);
+    d->noteScanStop();
     d->wakeHeldRun();
     d->control([](DataRecoveryMulti* engine) { engine->SetStop(0); });
 }
@@ -599,7 +672,7 @@ void StorageDataRecoverMgr::resumeRecovery()
 void StorageDataRecoverMgr::stopEngineWork()
 {
     DocumentManager::instance()->setStopRecovery(true);
-    d->scanStopWanted.store(true);
+    d->noteScanStop();
     d->wakeHeldRun();
     d->stopScanningAndRecovering();
 }
@@ -735,4 +808,9 @@ bool StorageDataRecoverMgr::waitForStarters(int timeoutMs)
         return true;
     }
     return d->startersIdle.wait_for(lock, std::chrono::milliseconds(timeoutMs), idle);
+}
+
+void StorageDataRecoverMgr::setTestHooks(TestHooks hooks)
+{
+    d->testHooks.store(std::make_shared<const TestHooks>(std::move(hooks)));
 }

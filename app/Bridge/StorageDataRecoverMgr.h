@@ -68,6 +68,14 @@ public:
     void setStartDelayMs(int ms);
     // Waits until no starter task runs (tests and the probe tool).
     bool waitForStarters(int timeoutMs);
+    // Test seams: beforeRun runs on the starter's thread once the run is let
+    // through (after its stop-wanted check) and before the engine's run is
+    // called; onEngineEvent sees every engine event as the engine sends it.
+    struct TestHooks {
+        std::function<void()> beforeRun;
+        std::function<void(const DataRecoveryInfo&)> onEngineEvent;
+    };
+    void setTestHooks(TestHooks hooks);
 
 signals:
     void initCfgFinished(bool ok);

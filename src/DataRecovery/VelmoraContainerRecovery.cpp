@@ -6,6 +6,7 @@
 #include "DataRecovery/RecoveryPath.h"
 #include "DataRecovery/ResidentFixup.h"
 #include "DataRecovery/VelmoraContainer.h"
+#include "DeepScan/UnknownDataRecovery.h"
 #include "Utils/Base64.h"
 #include "Utils/Buffer.h"
 #include "Utils/BufferDataWriter.h"
@@ -270,7 +271,25 @@ uint64_t VelmoraContainer::RecoverFromRecord(Utils::DataWriter& writer, const Da
         record.value = bytes;
         reportCallback(record);
     };
-    if (!engine || !engine->RecoverFromRecord(writer, file, progress)) {
+    // A lost volume's file: its engine lives in the raw search. The program's
+    // requests do not say so: the container's own engine is asked first, and
+    // one that refuses the record before writing leaves it to the lost volumes.
+    bool read = false;
+    std::exception_ptr refused;
+    if (engine && !file.lostPartitionFlag) {
+        try {
+            read = engine->RecoverFromRecord(writer, file, progress);
+        } catch (const Exceptions::NTFSException&) {
+            if (written != 0 || !rawSearch)
+                throw;
+            refused = std::current_exception();
+        }
+    }
+    if (!read && rawSearch)
+        read = rawSearch->RecoverLostFromRecord(writer, file, progress);
+    if (!read && refused)
+        std::rethrow_exception(refused);
+    if (!read) {
         VLOG_ERROR("VelmoraContainer::RecoverData() no engine reads the file's record.");
         throw Exceptions::VelmoraContainerException("The file's record cannot be read on this volume.", 3, 0);
     }

@@ -265,6 +265,45 @@ std::optional<std::vector<DataRun>> UnknownDataRecovery::FindLostRunList(const D
     return std::nullopt;
 }
 
+bool UnknownDataRecovery::RecoverLostFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                                                const std::function<void(uint64_t)>& progress)
+{
+    if (file.runCount == 0 || !file.runs)
+        return false;
+    const uint64_t reference = file.runs[0].offset;
+    std::vector<std::shared_ptr<DataRecoveryEntity>> engines;
+    {
+        std::lock_guard lock(foundMutex);
+        for (const auto& [type, rows] : found)
+            for (const auto& row : rows) {
+                const bool named = file.lostPartitionFlag && row.engine->lostPartitionNumber == file.lostPartitionNumber;
+                const bool holds = !file.lostPartitionFlag && reference >= row.start && reference - row.start < row.length;
+                if (named || holds)
+                    engines.push_back(row.engine);
+            }
+    }
+    // Volumes found twice overlap: an engine that refuses the record before
+    // writing a byte leaves it to the next one.
+    std::exception_ptr refused;
+    for (const auto& engine : engines) {
+        bool wrote = false;
+        try {
+            if (engine->RecoverFromRecord(writer, file, [&](uint64_t bytes) {
+                    wrote = true;
+                    progress(bytes);
+                }))
+                return true;
+        } catch (const Exceptions::NTFSException&) {
+            if (wrote)
+                throw;
+            refused = std::current_exception();
+        }
+    }
+    if (refused)
+        std::rethrow_exception(refused);
+    return false;
+}
+
 // Hands a block to the found volumes of a type whose range holds it, at their own positions.
 void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const uint8_t> block, bool layoutVolumes)
 {

@@ -72,6 +72,11 @@ public:
     // The same for a request that names no lost volume: the list any lost
     // volume's engine kept that begins with recordRuns.
     std::optional<std::vector<DataRun>> FindLostRunList(const DataRun* recordRuns);
+    // A file decoded from its record (a record reference leads its runs) on
+    // the lost volume that holds the record: the one the file names, else any
+    // whose range holds the reference. False when no lost volume's engine reads it.
+    bool RecoverLostFromRecord(Utils::DataWriter& writer, const DataRecoveryInfo& file,
+                               const std::function<void(uint64_t)>& progress);
 
 protected:
     std::shared_ptr<DataRecoveryEntity> volumeEngine;

@@ -65,10 +65,12 @@ uint64_t RunClusters(const std::vector<DataRun>& runs)
     return total;
 }
 
-void ReadRunBytes(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out,
-                  uint64_t length)
+namespace {
+
+template<typename ReadAt>
+void CopyRunBytes(uint64_t cluster, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out, uint64_t length,
+                  ReadAt read)
 {
-    const uint64_t cluster = reader.clusterSize;
     uint64_t runStart = 0; // stream byte where the run begins
     for (const auto& run : runs) {
         if (length == 0)
@@ -77,16 +79,10 @@ void ReadRunBytes(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t
         if (offset < runStart + runBytes) {
             const uint64_t inRun = offset - runStart;
             const uint64_t take = std::min(length, runBytes - inRun);
-            if (run.sparse) {
+            if (run.sparse)
                 std::fill(out, out + take, 0);
-            } else {
-                uint64_t done = 0;
-                while (done < take) {
-                    const uint32_t piece = static_cast<uint32_t>(std::min<uint64_t>(take - done, 1u << 30));
-                    reader.Read(static_cast<uint64_t>(run.lcn) * cluster + inRun + done, out + done, piece);
-                    done += piece;
-                }
-            }
+            else
+                read(static_cast<uint64_t>(run.lcn) * cluster + inRun, out, take);
             out += take;
             offset += take;
             length -= take;
@@ -95,6 +91,27 @@ void ReadRunBytes(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t
     }
     if (length != 0)
         throw Exceptions::NTFSException("Not In DataRun.");
+}
+
+}
+
+void ReadRunBytes(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out,
+                  uint64_t length)
+{
+    CopyRunBytes(reader.clusterSize, runs, offset, out, length, [&reader](uint64_t at, uint8_t* to, uint64_t n) {
+        for (uint64_t done = 0; done < n;) {
+            const uint32_t piece = static_cast<uint32_t>(std::min<uint64_t>(n - done, 1u << 30));
+            reader.Read(at + done, to + done, piece);
+            done += piece;
+        }
+    });
+}
+
+void ReadRunBytesDirect(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out,
+                        uint64_t length)
+{
+    CopyRunBytes(reader.clusterSize, runs, offset, out, length,
+                 [&reader](uint64_t at, uint8_t* to, uint64_t n) { reader.ReadRun(at, to, n); });
 }
 
 uint64_t StreamToVolumeOffset(const std::vector<DataRun>& runs, uint32_t clusterSize, uint64_t offset)

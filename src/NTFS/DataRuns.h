@@ -30,6 +30,11 @@ uint64_t RunClusters(const std::vector<DataRun>& runs);
 // "Not In DataRun.".
 void ReadRunBytes(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out,
                   uint64_t length);
+// The same for a one-off read (a file record, a recovered file's bytes): the
+// bytes come from the device as asked, not through the shared window and its
+// read-ahead.
+void ReadRunBytesDirect(NTFSReader& reader, const std::vector<DataRun>& runs, uint64_t offset, uint8_t* out,
+                        uint64_t length);
 
 // The volume byte offset of byte offset of the stream: 0 in a hole or past the runs.
 uint64_t StreamToVolumeOffset(const std::vector<DataRun>& runs, uint32_t clusterSize, uint64_t offset);

@@ -1,5 +1,6 @@
 // A file's data as chunks: resident values, runs with holes, LZNT1-compressed
-// units and system-compressed (WOF) files.
+// units and system-compressed (WOF) files. These are recovery reads: each asks
+// the device for its own bytes, not for the shared window and its read-ahead.
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
 #include "NTFS/Decompress.h"
@@ -50,6 +51,46 @@ std::vector<PlacedRun> PlaceRuns(const std::vector<DataRun>& runs)
     }
     return placed;
 }
+
+// Bytes of an attribute's value read where they lie: a resident value from
+// the record, a non-resident one from its clusters, zeros past the initialized size.
+// Recovery reads: just the bytes asked, not the shared window and its read-ahead.
+struct StreamBytes {
+    StreamBytes(const AttributePiece& first, std::vector<DataRun> runs, NTFSReader* reader)
+        : first(first), runs(std::move(runs)), reader(reader)
+    {
+        if (!first.header.nonResident) {
+            size = first.header.valueLength;
+            return;
+        }
+        if (!reader)
+            throw Exceptions::NTFSException("NTFS Reader not init.");
+        if (first.header.startVcn != 0)
+            throw Exceptions::NTFSException("Attribute pieces do not join.");
+        size = first.header.realSize;
+        if (size > RunClusters(this->runs) * reader->clusterSize)
+            throw Exceptions::NTFSException("attribute data Invalid read file size.");
+        initialized = std::min(first.header.initializedSize, size);
+    }
+
+    void Read(uint64_t offset, uint8_t* out, uint32_t length) const
+    {
+        if (offset > size || size - offset < length)
+            throw Exceptions::NTFSException("Read past the attribute's value.");
+        if (!first.header.nonResident) {
+            std::memcpy(out, first.record->AttributeBytes(first.header) + first.header.valueOffset + offset, length);
+            return;
+        }
+        ReadRunBytesDirect(*reader, runs, offset, out, length);
+        ZeroPastInitialized(out, offset, length, initialized);
+    }
+
+    AttributePiece first;
+    std::vector<DataRun> runs;
+    NTFSReader* reader = nullptr;
+    uint64_t size = 0;
+    uint64_t initialized = 0;
+};
 
 }
 
@@ -157,7 +198,7 @@ DataChunkGenerator MFTRecord::ReadDataChunks(std::string stream, uint32_t chunkS
                     co_yield DataChunk{block.data(), n};
                 }
             } else {
-                reader->Read(static_cast<uint64_t>(run.lcn) * cluster + inRun, block.data(), n);
+                reader->ReadRun(static_cast<uint64_t>(run.lcn) * cluster + inRun, block.data(), n);
                 ZeroPastInitialized(block.data(), position, n, initialized);
                 co_yield DataChunk{block.data(), n};
             }
@@ -188,11 +229,17 @@ DataChunkGenerator MFTRecord::ReadCompressedUnits(AttributePiece first, std::vec
     std::vector<uint8_t> input(unitBytes);
     std::vector<uint8_t> unit(unitBytes);
     uint64_t position = 0;
+    // Units go up the VCNs: the runs before the unit are done with, so each
+    // unit looks only at its own runs, not at the whole list.
+    size_t firstRun = 0;
     for (uint64_t vcn = 0; vcn < totalClusters && position < real; vcn += unitClusters) {
         const uint64_t end = std::min(totalClusters, vcn + unitClusters);
         uint64_t allocated = 0;
         uint64_t holes = 0;
-        for (const auto& [start, run] : placed) {
+        while (firstRun < placed.size() && placed[firstRun].vcn + placed[firstRun].run.length <= vcn)
+            ++firstRun;
+        for (size_t r = firstRun; r < placed.size() && placed[r].vcn < end; ++r) {
+            const auto& [start, run] = placed[r];
             const uint64_t from = std::max(vcn, start);
             const uint64_t to = std::min(end, start + run.length);
             if (from >= to)
@@ -201,7 +248,7 @@ DataChunkGenerator MFTRecord::ReadCompressedUnits(AttributePiece first, std::vec
                 holes += to - from;
                 continue;
             }
-            reader->Read((static_cast<uint64_t>(run.lcn) + (from - start)) * cluster, input.data() + allocated * cluster,
+            reader->ReadRun((static_cast<uint64_t>(run.lcn) + (from - start)) * cluster, input.data() + allocated * cluster,
                          static_cast<uint32_t>((to - from) * cluster));
             allocated += to - from;
         }
@@ -250,12 +297,22 @@ DataChunkGenerator MFTRecord::ReadWofChunks(uint32_t chunkSize) const
         throw Exceptions::NTFSException("Unknown WOF compression algorithm.");
     }
     const uint64_t plainSize = GetDataSize("", true);
-    const auto stream = ReadData(WofStreamName, true);
-    const auto chunks = ParseWofChunkTable(stream->data, stream->length, plainSize, wofChunk);
+    const auto pieces = GetAttributes(AttrData, WofStreamName);
+    if (pieces.empty())
+        throw Exceptions::NTFSException("Unable to find $DATA attribute");
+    // The stream is read where the table and each chunk lie, never whole: a
+    // preview of a large file reads its first chunks only.
+    const auto& first = pieces.front();
+    const StreamBytes stream(first, first.header.nonResident ? JoinRuns(pieces) : std::vector<DataRun>{}, reader);
+    WofChunkTable table([&stream](uint64_t offset, uint8_t* out, uint32_t length) { stream.Read(offset, out, length); },
+                        stream.size, plainSize, wofChunk);
+    std::vector<uint8_t> packed(wofChunk);
     std::vector<uint8_t> plain(wofChunk);
     std::vector<uint8_t> workSpace;
-    for (const auto& chunk : chunks) {
-        if (!DecodeWofChunk(stream->data, chunk, plain.data(), workSpace)) {
+    for (uint64_t i = 0; i < table.Count(); ++i) {
+        const WofChunk chunk = table.Chunk(i);
+        stream.Read(chunk.offset, packed.data(), chunk.length);
+        if (!DecodeWofChunk(packed.data(), {0, chunk.length, chunk.plain}, plain.data(), workSpace)) {
             VLOG_ERROR("WOF chunk at stream offset %llu of record %u does not decode.",
                        static_cast<unsigned long long>(chunk.offset), RecordNumber());
             throw Exceptions::NTFSException("WOF chunk does not decode.");

@@ -34,32 +34,57 @@ int DecompressLznt1(const std::shared_ptr<Utils::Buffer<uint8_t>>& compressed,
     return DecompressLznt1(compressed->data, compressed->length, output->data, output->length, produced);
 }
 
+WofChunkTable::WofChunkTable(ReadBytes read, uint64_t streamSize, uint64_t plainSize, uint32_t chunkSize)
+    : read(std::move(read)), plainSize(plainSize), chunkSize(chunkSize)
+{
+    if (plainSize == 0)
+        return;
+    if (chunkSize == 0)
+        throw Exceptions::NTFSException("WOF chunk size of 0.");
+    count = (plainSize - 1) / chunkSize + 1;
+    width = plainSize > 0xFFFFFFFFull ? 8 : 4;
+    if (count - 1 > streamSize / width)
+        throw Exceptions::NTFSException("WOF chunk table does not fit its stream.");
+    tableBytes = (count - 1) * width;
+    dataBytes = streamSize - tableBytes;
+}
+
+uint64_t WofChunkTable::EntryEnd(uint64_t index)
+{
+    if (index + 1 == count)
+        return dataBytes;
+    if (index < windowFirst || index - windowFirst >= windowEntries) {
+        windowFirst = index;
+        windowEntries = std::min<uint64_t>(windowBytes / width, count - 1 - index);
+        window.resize(windowEntries * width);
+        read(index * width, window.data(), static_cast<uint32_t>(window.size()));
+    }
+    const uint64_t at = (index - windowFirst) * width;
+    return width == 8 ? U64(window.data(), window.size(), at) : U32(window.data(), window.size(), at);
+}
+
+WofChunk WofChunkTable::Chunk(uint64_t index)
+{
+    if (index >= count)
+        throw Exceptions::NTFSException("WOF chunk past the table.");
+    const uint64_t start = index == 0 ? 0 : EntryEnd(index - 1);
+    const uint64_t end = EntryEnd(index);
+    const uint32_t plain = static_cast<uint32_t>(std::min<uint64_t>(chunkSize, plainSize - index * chunkSize));
+    if (end < start || end > dataBytes || end - start > plain || end == start)
+        throw Exceptions::NTFSException("WOF chunk table does not fit its stream.");
+    return {tableBytes + start, static_cast<uint32_t>(end - start), plain};
+}
+
 std::vector<WofChunk> ParseWofChunkTable(const uint8_t* stream, uint64_t streamSize, uint64_t plainSize,
                                          uint32_t chunkSize)
 {
+    WofChunkTable table([stream](uint64_t offset, uint8_t* out, uint32_t length) {
+        std::memcpy(out, stream + offset, length);
+    }, streamSize, plainSize, chunkSize);
     std::vector<WofChunk> chunks;
-    if (plainSize == 0)
-        return chunks;
-    if (chunkSize == 0)
-        throw Exceptions::NTFSException("WOF chunk size of 0.");
-    const uint64_t count = (plainSize - 1) / chunkSize + 1;
-    const uint64_t width = plainSize > 0xFFFFFFFFull ? 8 : 4;
-    if (count - 1 > streamSize / width)
-        throw Exceptions::NTFSException("WOF chunk table does not fit its stream.");
-    const uint64_t tableBytes = (count - 1) * width;
-    const uint64_t dataBytes = streamSize - tableBytes;
-    chunks.reserve(count);
-    uint64_t previous = 0;
-    for (uint64_t i = 0; i < count; ++i) {
-        const uint64_t end = i + 1 < count ? (width == 8 ? U64(stream, streamSize, i * 8)
-                                                         : U32(stream, streamSize, i * 4))
-                                           : dataBytes;
-        const uint32_t plain = static_cast<uint32_t>(std::min<uint64_t>(chunkSize, plainSize - i * chunkSize));
-        if (end < previous || end > dataBytes || end - previous > plain || end == previous)
-            throw Exceptions::NTFSException("WOF chunk table does not fit its stream.");
-        chunks.push_back({tableBytes + previous, static_cast<uint32_t>(end - previous), plain});
-        previous = end;
-    }
+    chunks.reserve(table.Count());
+    for (uint64_t i = 0; i < table.Count(); ++i)
+        chunks.push_back(table.Chunk(i));
     return chunks;
 }
 

@@ -5,6 +5,7 @@
 #include "Utils/Buffer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,8 +33,39 @@ struct WofChunk {
 
 // The WOF chunk table: ceil(plainSize / chunkSize) - 1 offsets (8 bytes each
 // when plainSize is above 4 GiB, else 4) relative to the table's end; the last
-// chunk ends at the stream's end. Throws Exceptions::NTFSException when the
-// table does not fit the stream or a chunk is longer than its plain bytes.
+// chunk ends at the stream's end. It is read a window at a time through read,
+// so the first chunks of a large file cost a few table entries, not the whole
+// table. Throws Exceptions::NTFSException when the table does not fit the
+// stream or a chunk is empty, goes back or is longer than its plain bytes.
+class WofChunkTable {
+public:
+    // Copies length bytes at offset of the stream into out, or throws.
+    using ReadBytes = std::function<void(uint64_t offset, uint8_t* out, uint32_t length)>;
+
+    WofChunkTable(ReadBytes read, uint64_t streamSize, uint64_t plainSize, uint32_t chunkSize);
+
+    uint64_t Count() const { return count; }
+    // Cheapest in order of index: the window holds the entries that follow.
+    WofChunk Chunk(uint64_t index);
+
+    static constexpr uint32_t windowBytes = 4096;
+
+private:
+    uint64_t EntryEnd(uint64_t index);
+
+    ReadBytes read;
+    uint64_t plainSize = 0;
+    uint32_t chunkSize = 0;
+    uint64_t count = 0;
+    uint64_t width = 4;
+    uint64_t tableBytes = 0;
+    uint64_t dataBytes = 0;
+    std::vector<uint8_t> window;
+    uint64_t windowFirst = 0;
+    uint64_t windowEntries = 0;
+};
+
+// The whole table of a stream held in memory.
 std::vector<WofChunk> ParseWofChunkTable(const uint8_t* stream, uint64_t streamSize, uint64_t plainSize,
                                          uint32_t chunkSize);
 

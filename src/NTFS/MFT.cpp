@@ -129,7 +129,9 @@ std::shared_ptr<MFTRecord> MFT::GetRecord(uint64_t n)
         return record0;
     std::shared_ptr<MFTRecord> record;
     if (GetRecordOffset(n) != 0)
-        record = ParseRecord([&](uint8_t* out, uint32_t size) { ReadRunBytes(*reader, runs, n * size, out, size); });
+        // One record, read as it is: a window and its read-ahead around each
+        // record of a scattered $MFT would read megabytes for a kilobyte.
+        record = ParseRecord([&](uint8_t* out, uint32_t size) { ReadRunBytesDirect(*reader, runs, n * size, out, size); });
     if (!record && n < MirroredRecords && mirrorCluster)
         record = ParseRecord([&](uint8_t* out, uint32_t size) {
             reader->Read(mirrorCluster * reader->clusterSize + n * size, out, size);

@@ -50,6 +50,9 @@ uint64_t NTFSDataRecovery::GetUsedBytes()
 
 void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t position)
 {
+    // An extension record is part of its base record's file, not a file.
+    if (record.BaseRecord() != 0)
+        return;
     const auto chosen = record.ChooseFileName();
     if (!chosen || chosen->name.empty() || !Utils::IsValidFileNameW(chosen->name))
         return;
@@ -98,7 +101,11 @@ int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t le
         if (recordFilled < capacity)
             return 0;
         recordFilled = 0;
-        NTFS::MFTRecord record(recordBuffer.data(), nullptr, explorer->GetReader().get(), false, capacity);
+        // Through the volume's $MFT, when it could be read: a file of many runs
+        // keeps its name and the rest of its runs in extension records that its
+        // attribute list names.
+        NTFS::MFTRecord record(recordBuffer.data(), explorer->mft.get(), explorer->GetReader().get(), false,
+                               capacity);
         ProcessFoundRecord(record, recordStart);
     } catch (const std::exception& e) {
         recordFilled = 0;

@@ -13,6 +13,7 @@
 #include "NTFS/NTFSDataRecovery.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NtfsImage.h"
+#include "NTFS/WofFixture.h"
 #include "Utils/BufferDataWriter.h"
 #include "Utils/Decompression.h"
 #include "Utils/PartReader.h"
@@ -55,45 +56,6 @@ std::string Random(size_t size, unsigned seed)
     for (auto& b : bytes)
         b = static_cast<char>(rng());
     return bytes;
-}
-
-void Put32(std::string& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>(v >> (8 * i));
-}
-
-// The WOF stream of plain: chunk-end offsets after the first chunk, then the
-// chunks, each compressed by libwim or stored when it would not shrink.
-std::string WofStream(const std::string& plain, int type, uint32_t chunk)
-{
-    wimlib_compressor* compressor = nullptr;
-    if (wimlib_create_compressor(static_cast<wimlib_compression_type>(type), chunk, 0, &compressor) != 0)
-        return {};
-    std::string table, data;
-    for (size_t at = 0; at < plain.size(); at += chunk) {
-        const size_t n = std::min<size_t>(chunk, plain.size() - at);
-        std::string packed(n, '\0');
-        const size_t size = n > 1 ? wimlib_compress(plain.data() + at, n, packed.data(), n - 1, compressor) : 0;
-        data += size ? packed.substr(0, size) : plain.substr(at, n);
-        if (at + chunk < plain.size())
-            Put32(table, static_cast<uint32_t>(data.size()));
-    }
-    wimlib_free_compressor(compressor);
-    return table + data;
-}
-
-std::string WofReparse(uint32_t algorithm)
-{
-    std::string out;
-    Put32(out, 0x80000017);
-    Put32(out, 20); // data length 20, reserved 0
-    Put32(out, 1);  // WOF version
-    Put32(out, 2);  // file provider
-    Put32(out, 1);  // provider version
-    Put32(out, algorithm);
-    Put32(out, 0);
-    return out;
 }
 
 struct WofFile {
@@ -181,8 +143,8 @@ protected:
         };
         std::ofstream list(*dir / "wof.list");
         for (const auto& wof : wofFiles) {
-            std::ofstream(*dir / (wof.name + ".stream"), std::ios::binary) << WofStream(wof.plain, wof.type, wof.chunk);
-            std::ofstream(*dir / (wof.name + ".reparse"), std::ios::binary) << WofReparse(wof.algorithm);
+            std::ofstream(*dir / (wof.name + ".stream"), std::ios::binary) << WofFixture::Stream(wof.plain, wof.type, wof.chunk);
+            std::ofstream(*dir / (wof.name + ".reparse"), std::ios::binary) << WofFixture::Reparse(wof.algorithm);
             list << wof.name << " " << wof.algorithm << " " << wof.plain.size() << "\n";
         }
         list.close();
@@ -534,7 +496,7 @@ std::shared_ptr<Utils::Buffer<uint8_t>> BufferOf(const std::string& bytes)
 TEST(WofDecompression, WholeStreamsAndHostileTables)
 {
     const std::string plain = Random(5000, 3) + Text(30000);
-    const std::string stream = WofStream(plain, WIMLIB_COMPRESSION_TYPE_XPRESS, 4096);
+    const std::string stream = WofFixture::Stream(plain, WIMLIB_COMPRESSION_TYPE_XPRESS, 4096);
     ASSERT_FALSE(stream.empty());
     auto output = Utils::MakeBuffer(static_cast<uint32_t>(plain.size() + 100));
     ASSERT_EQ(NTFS::DecompressWofXpress(BufferOf(stream), output, 4096, plain.size()), NTFS::DecompressOk);

@@ -32,13 +32,15 @@ std::string MissingTools()
     return "";
 }
 
-void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script)
+void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script,
+          const std::string& mountOptions)
 {
     const std::string mount = path + ".mnt";
     std::filesystem::create_directories(mount);
     TestSupport::RunOrFail("truncate -s " + std::to_string(sizeMiB) + "M " + Quote(path) + " && mkntfs -q -F " +
                            mkntfsOptions + " " + Quote(path));
-    TestSupport::RunOrFail("ntfs-3g " + Quote(path) + " " + Quote(mount));
+    TestSupport::RunOrFail("ntfs-3g " + (mountOptions.empty() ? std::string() : "-o " + Quote(mountOptions) + " ") +
+                           Quote(path) + " " + Quote(mount));
     std::string output;
     const int status = RunCommand("M=" + Quote(mount) + " bash -euc " + Quote(script) + " 2>&1", &output);
     TestSupport::UnmountFuse(mount);

@@ -15,8 +15,10 @@ std::string MissingTools();
 
 // Makes path (sizeMiB, mkntfs options), mounts it at a folder beside it, runs
 // the bash script with $M set to the mount folder, unmounts. Fails the test on
-// any error (the mount is always undone).
-void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script);
+// any error (the mount is always undone). mountOptions go to ntfs-3g -o
+// (streams_interface=windows opens named streams as "file:stream").
+void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script,
+          const std::string& mountOptions = "");
 
 VolumeInfoItem Volume(const std::string& path);
 

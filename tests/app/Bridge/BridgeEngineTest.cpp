@@ -27,6 +27,7 @@
 #include "MountSupport.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -737,6 +738,71 @@ private slots:
         int total = 0;
         modelFiles(QString(), &total);
         QCOMPARE(total, 0);
+        bridge->releaseScanData();
+    }
+
+    // A stop that lands after the run was let through but before the engine's
+    // run has begun used to be cleared by the engine's own start, and the
+    // volume was scanned to its end. The starter is held at that very point
+    // while the stop is asked: the engine's run now ends stopped (its volume
+    // fails with 14), whichever engine event comes first. A stop asked before
+    // the check keeps the run from beginning at all.
+    void stopAsTheRunBeginsEndsTheScan_data()
+    {
+        QTest::addColumn<bool>("betweenCheckAndRun");
+        QTest::newRow("between the check and the engine's start") << true;
+        QTest::newRow("with no hold (the scan runs to its end)") << false;
+    }
+    void stopAsTheRunBeginsEndsTheScan()
+    {
+        QFETCH(bool, betweenCheckAndRun);
+        const QString image = dir_.filePath(QStringLiteral("race.img"));
+        QFile::remove(image);
+        if (!makeKeptFileImage(image))
+            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        const QVector<QDiskAndVolumeInfo> list = listImages({image});
+        QCOMPARE(list.size(), 1);
+        StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool held = false, released = false;
+        QList<int> stopCodes;
+        int finishedEvents = 0;
+        StorageDataRecoverMgr::TestHooks hooks;
+        if (betweenCheckAndRun)
+            hooks.beforeRun = [&] {
+                std::unique_lock lock(mutex);
+                held = true;
+                changed.notify_all();
+                changed.wait(lock, [&] { return released; });
+            };
+        hooks.onEngineEvent = [&](const DataRecoveryInfo& info) {
+            std::lock_guard lock(mutex);
+            if (info.kind == ScanFailed)
+                stopCodes.append(int(info.errorCode));
+            finishedEvents += info.kind == ScanFinished;
+        };
+        bridge->setTestHooks(hooks);
+        const auto unhook = qScopeGuard([bridge] { bridge->setTestHooks({}); });
+        ScanLog log;
+        bridge->startVolumeScan(list[0], Volume);
+        if (betweenCheckAndRun) {
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return held; });
+            }
+            bridge->stopScan();
+            {
+                std::lock_guard lock(mutex);
+                released = true;
+            }
+            changed.notify_all();
+        }
+        QVERIFY(bridge->waitForStarters(60000));
+        QVERIFY(DocumentManager::instance()->waitForIdle(30000));
+        bridge->setTestHooks({});
+        QCOMPARE(finishedEvents, 1);
+        QCOMPARE(stopCodes, betweenCheckAndRun ? QList<int>{14} : QList<int>{});
         bridge->releaseScanData();
     }
 

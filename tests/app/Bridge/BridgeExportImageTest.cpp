@@ -328,6 +328,92 @@ truncate -s 1M "$3"; cat "$part" >> "$3"; truncate -s +1M "$3"
         QVERIFY2(named >= 1, output.right(4000).constData());
     }
 
+    // The same for NTFS: a partition made with sfdisk and mkntfs, a file of
+    // more than 255 runs (each cluster written between two filler files, the
+    // fillers deleted) written by ntfs-3g, then the partition table wiped. The
+    // file's record names more runs than a found file carries: the export has
+    // it decoded from that record on the lost volume, and the bytes are icat's.
+    void lostNtfsVolumeFileOfMoreThan255Runs()
+    {
+        REQUIRE_TOOLS(QStringLiteral("sfdisk"), QStringLiteral("mkntfs"), QStringLiteral("ntfs-3g"),
+                      QStringLiteral("ntfsinfo"), QStringLiteral("fls"), QStringLiteral("icat"),
+                      QStringLiteral("python3"));
+        if (!TestMounts::isRoot() || !QFile::exists(QStringLiteral("/dev/fuse")))
+            SKIP_OR_FAIL(false, QStringLiteral("needs root and /dev/fuse for an ntfs-3g mount"));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString part = dir.filePath("part.img"), disk = dir.filePath("disk.img");
+        const QString script = QStringLiteral(R"(set -e
+part=$1; mnt=$2; disk=$3
+truncate -s 66M "$disk"
+printf 'label: dos\nstart=2048, size=131072, type=7\n' | sfdisk -q "$disk"
+truncate -s 64M "$part"; mkntfs -q -F -c 4096 -p 2048 "$part" >/dev/null 2>&1
+mkdir -p "$mnt"; ntfs-3g "$part" "$mnt"
+daemon=$(pgrep -n -f "ntfs-3g $part")
+# ntfs-3g writes its last bytes after the umount: the image is read once it ends.
+unmount() { umount "$mnt"; while kill -0 "$daemon" 2>/dev/null; do sleep 0.05; done; }
+python3 - "$mnt" <<'PY' || { unmount; exit 1; }
+import os, sys
+m = sys.argv[1]
+n = 1000
+data = os.urandom(n * 4096 + 100)
+with open(m + "/long.bin", "wb", buffering=0) as big:
+    for i in range(n + 1):
+        big.write(data[i * 4096:(i + 1) * 4096])
+        os.fsync(big.fileno())
+        with open(f"{m}/filler{i}", "wb") as f:
+            f.write(b"x" * 4096)
+for i in range(n + 1):
+    os.remove(f"{m}/filler{i}")
+PY
+unmount
+dd if="$part" of="$disk" bs=512 seek=2048 conv=notrunc status=none
+# The partition table is gone: the volume is found only by its boot sector.
+dd if=/dev/zero of="$disk" bs=512 count=1 conv=notrunc status=none
+)");
+        QVERIFY(run("bash", {"-c", script, "fragmented", part, dir.filePath("mnt"), disk}));
+
+        QByteArray listing;
+        QVERIFY(run("fls", {"-o", "2048", disk}, &listing));
+        QByteArray inode;
+        for (const QByteArray& line : listing.split('\n'))
+            if (line.startsWith("r/r ") && line.endsWith("\tlong.bin"))
+                inode = line.mid(4, line.indexOf('-') - 4);
+        QVERIFY2(!inode.isEmpty(), listing.constData());
+        QByteArray info;
+        QVERIFY(run("ntfsinfo", {"-v", "-i", QString::fromLatin1(inode), part}, &info));
+        int runs = 0;
+        bool inRunlist = false;
+        for (const QByteArray& line : info.split('\n')) {
+            if (line.contains("Runlist:"))
+                inRunlist = true;
+            else if (inRunlist && line.trimmed().startsWith("0x"))
+                ++runs;
+            else
+                inRunlist = false;
+        }
+        QVERIFY2(runs > 255, qPrintable(QStringLiteral("%1 runs").arg(runs)));
+        QByteArray expected;
+        QVERIFY(run("icat", {"-o", "2048", disk, QString::fromLatin1(inode)}, &expected));
+        QCOMPARE(expected.size(), 1000 * 4096 + 100);
+
+        const QString out = dir.filePath("out");
+        QByteArray output;
+        int progressLines = 0;
+        const QJsonObject completed = exportImage(disk, out, &progressLines, &output);
+        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
+        const QByteArray want = QCryptographicHash::hash(expected, QCryptographicHash::Sha256).toHex();
+        int named = 0;
+        const QMap<QString, QByteArray> exported = filesBelow(out);
+        for (auto it = exported.cbegin(); it != exported.cend(); ++it) {
+            if (!it.key().endsWith(QLatin1String("long.bin")))
+                continue;
+            ++named;
+            QCOMPARE(it.value(), want);
+        }
+        QVERIFY2(named >= 1, output.right(4000).constData());
+    }
+
     void ntfsHostileNamesStayInside()
     {
         QTemporaryDir dir;

@@ -1,0 +1,180 @@
+// The cost of a preview of a large NTFS-compressed file (written by ntfs-3g
+// in a compressed folder) against its peers in the same run: the whole file
+// decoded by RecoverData, and ntfscat's first bytes (`ntfscat | head -c`).
+// Bytes are those the engine asked of its reader and the process's read calls.
+//   velmora-bench-preview [folder] [file MiB, default 2048] [preview bytes, default 65536]
+#include "DataRecovery/DataRecoveryMultiImpl.h"
+#include "DataRecovery/VelmoraContainer.h"
+#include "Disk/DiskTable.h"
+#include "Utils/PartReader.h"
+#include "Utils/ReaderBuffer.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+double Seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+bool Run(const std::string& command)
+{
+    return std::system(command.c_str()) == 0;
+}
+
+uint64_t ReadCalls()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    uint64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:")
+            return value;
+    return 0;
+}
+
+// Text that LZNT1 shrinks to about a third: numbered lines of words.
+bool WriteText(const fs::path& path, uint64_t size)
+{
+    std::ofstream out(path, std::ios::binary);
+    std::string block;
+    for (uint64_t line = 0; block.size() < (1u << 20); ++line)
+        block += "line " + std::to_string(line * 2654435761u % 1000003) + " of the cluster preview volume\n";
+    block.resize(1u << 20);
+    for (uint64_t done = 0; done < size && out; done += block.size()) {
+        std::rotate(block.begin(), block.begin() + 4097, block.end());
+        out.write(block.data(), static_cast<std::streamsize>(std::min<uint64_t>(block.size(), size - done)));
+    }
+    return static_cast<bool>(out);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench-preview";
+    const uint64_t size = (argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2048) << 20;
+    const size_t room = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 65536;
+    if (::geteuid() != 0 || !Run("command -v mkntfs >/dev/null && command -v ntfs-3g >/dev/null && "
+                                 "command -v ntfscat >/dev/null && command -v python3 >/dev/null")) {
+        std::printf("preview: skipped (needs root, mkntfs, ntfs-3g, ntfscat and python3)\n");
+        return 0;
+    }
+    fs::create_directories(folder / "mnt");
+    const std::string image = (folder / "compressed.img").string();
+    const std::string mount = (folder / "mnt").string();
+    const fs::path text = folder / "big.txt";
+    if (!WriteText(text, size))
+        return 1;
+    const uint64_t imageSize = size + (256u << 20);
+    const std::string setCompressed =
+        "python3 -c \"import os,sys; p=sys.argv[1]; a=int.from_bytes(os.getxattr(p,'system.ntfs_attrib_be'),'big'); "
+        "os.setxattr(p,'system.ntfs_attrib_be',(a|0x800).to_bytes(4,'big'))\" '" + mount + "/c'";
+    if (!Run("truncate -s 0 '" + image + "' && truncate -s " + std::to_string(imageSize) + " '" + image +
+             "' && mkntfs -F -q -Q -c 4096 '" + image + "' >/dev/null 2>&1") ||
+        !Run("ntfs-3g '" + image + "' '" + mount + "'")) {
+        std::fprintf(stderr, "preview: the NTFS image could not be made\n");
+        return 1;
+    }
+    const bool written = Run("mkdir '" + mount + "/c'") && Run(setCompressed) &&
+                         Run("cp '" + text.string() + "' '" + mount + "/c/big.txt'");
+    if (!Run("umount '" + mount + "'") || !written) {
+        std::fprintf(stderr, "preview: the compressed file could not be written\n");
+        return 1;
+    }
+    fs::remove(text);
+    Run("cat '" + image + "' > /dev/null");
+
+    DiskInfoWithVolumes disk;
+    disk.devicePath = image;
+    disk.diskSize = imageSize;
+    VolumeInfoItem volume;
+    volume.devicePath = image;
+    volume.fileSystem = "NTFS";
+    volume.length = imageSize;
+    disk.volumes.push_back(volume);
+    DiskTable::Replace({disk});
+    DiskAndVolumeInfo info;
+    info.diskName = info.volumePath = image;
+    info.volumeLetter = "X:\\";
+    info.fileSystem = "NTFS";
+    info.endOffset = info.deviceSize = imageSize;
+
+    std::mutex mutex;
+    std::string path;
+    std::vector<DataRun> runs;
+    DataRecoveryInfo file{};
+    DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& e) {
+        if (e.kind != NtfsFile || !e.path || std::string(e.path, e.pathLength).find("big.txt") == std::string::npos)
+            return;
+        std::lock_guard lock(mutex);
+        path.assign(e.path, e.pathLength);
+        runs.assign(e.runs, e.runs + e.runCount);
+        file = e;
+    });
+    engine.Start();
+    file.path = path.c_str();
+    file.runs = runs.data();
+    if (file.fileSize != size) {
+        std::fprintf(stderr, "preview: the scan did not find the compressed file\n");
+        return 1;
+    }
+    const auto buffer = engine.FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
+
+    std::vector<char> memory(room);
+    size_t got = room;
+    uint64_t asked = buffer->GetStatistics().bytesAsked;
+    const uint64_t device = buffer->GetStatistics().bytesRead;
+    uint64_t calls = ReadCalls();
+    auto started = std::chrono::steady_clock::now();
+    if (engine.RecoverToMemory(memory.data(), &got, file) != 0 || got != room) {
+        std::fprintf(stderr, "preview: RecoverToMemory failed\n");
+        return 1;
+    }
+    const double previewSeconds = Seconds(started);
+    const uint64_t previewAsked = buffer->GetStatistics().bytesAsked - asked;
+    const uint64_t previewCalls = ReadCalls() - calls;
+    const uint64_t previewDevice = buffer->GetStatistics().bytesRead - device;
+
+    const fs::path out = folder / "out";
+    fs::remove_all(out);
+    asked = buffer->GetStatistics().bytesAsked;
+    started = std::chrono::steady_clock::now();
+    if (engine.RecoverData(out.string(), file) != 0) {
+        std::fprintf(stderr, "preview: RecoverData failed\n");
+        return 1;
+    }
+    const double wholeSeconds = Seconds(started);
+    const uint64_t wholeAsked = buffer->GetStatistics().bytesAsked - asked;
+
+    started = std::chrono::steady_clock::now();
+    Run("ntfscat '" + image + "' /c/big.txt 2>/dev/null | head -c " + std::to_string(room) + " > /dev/null");
+    const double ntfscatSeconds = Seconds(started);
+
+    std::printf("preview: %zu bytes of a %.0f MiB NTFS-compressed file (%.1f MiB on disk)\n", room,
+                static_cast<double>(size) / (1 << 20), static_cast<double>(wholeAsked) / (1 << 20));
+    std::printf("  RecoverToMemory:         %.4f s, %llu bytes asked of the reader, %llu read from the device, "
+                "%llu by read calls (rchar)\n",
+                previewSeconds, static_cast<unsigned long long>(previewAsked),
+                static_cast<unsigned long long>(previewDevice), static_cast<unsigned long long>(previewCalls));
+    std::printf("  RecoverData, whole file: %.3f s, %llu bytes asked of the reader\n", wholeSeconds,
+                static_cast<unsigned long long>(wholeAsked));
+    std::printf("  ntfscat | head -c %zu:   %.4f s\n", room, ntfscatSeconds);
+    fs::remove_all(out);
+    fs::remove(image);
+    return 0;
+}
