@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Speicherort angeben</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Bezeichnung: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Datenträger: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Gerät: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Dateisystem: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Öffnen Sie die &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Datenträgerverwaltung&lt;/a&gt; und prüfen Sie die SD-Karte:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Öffnen Sie das Laufwerksprogramm Ihres Desktops oder führen Sie &lt;b&gt;lsblk&lt;/b&gt; in einem Terminal aus, und prüfen Sie den Status der SD-Karte wie folgt:</translation>
     </message>
 </context>
 <context>

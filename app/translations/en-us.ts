@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -552,6 +568,10 @@
     <name>NoSDCardSolutionProvider</name>
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

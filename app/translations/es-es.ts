@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Especificar una ubicación</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Etiqueta: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Disco: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Sistema de archivos: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Abra &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Administración de discos&lt;/a&gt; y compruebe la tarjeta SD así:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Abra la herramienta de discos de su escritorio, o ejecute &lt;b&gt;lsblk&lt;/b&gt; en una terminal, y compruebe el estado de la tarjeta SD como se indica a continuación:</translation>
     </message>
 </context>
 <context>

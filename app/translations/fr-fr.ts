@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Indiquer un emplacement</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Nom de volume : %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Disque : %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Périphérique : %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Système de fichiers : %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Ouvrez la &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Gestion des disques&lt;/a&gt; et vérifiez l&apos;état de la carte SD comme suit :</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Ouvrez l&apos;outil de gestion des disques de votre bureau, ou exécutez &lt;b&gt;lsblk&lt;/b&gt; dans un terminal, puis vérifiez l&apos;état de la carte SD comme suit :</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Tentukan lokasi</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Label: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Disk: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Perangkat: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Sistem berkas: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Buka &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Manajemen Disk&lt;/a&gt; dan periksa status kartu SD seperti berikut:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Buka alat disk di desktop Anda, atau jalankan &lt;b&gt;lsblk&lt;/b&gt; di terminal, lalu periksa status kartu SD sebagai berikut:</translation>
     </message>
 </context>
 <context>

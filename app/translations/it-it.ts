@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Specifica un percorso</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Etichetta: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Disco: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>File system: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Apri &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Gestione disco&lt;/a&gt; e controlla lo stato della scheda SD come segue:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Apri lo strumento dischi del desktop, oppure esegui &lt;b&gt;lsblk&lt;/b&gt; in un terminale, e controlla lo stato della scheda SD come segue:</translation>
     </message>
 </context>
 <context>

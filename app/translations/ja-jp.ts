@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>場所を指定</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>ラベル: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>ディスク: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>デバイス: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>ファイルシステム: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;ディスクの管理&lt;/a&gt;を開き、次の手順で SD カードの状態を確認してください:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>デスクトップのディスクツールを開くか、端末で &lt;b&gt;lsblk&lt;/b&gt; を実行して、次のように SD カードの状態を確認してください：</translation>
     </message>
 </context>
 <context>

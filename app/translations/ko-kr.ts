@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>위치 지정</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>레이블: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>디스크: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>장치: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>파일 시스템: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;디스크 관리&lt;/a&gt;를 열고 다음과 같이 SD 카드 상태를 확인하세요:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>데스크톱의 디스크 도구를 열거나 터미널에서 &lt;b&gt;lsblk&lt;/b&gt;를 실행한 다음, 아래와 같이 SD 카드 상태를 확인하세요:</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Indicar uma localização</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Rótulo: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Disco: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Sistema de ficheiros: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Abra a &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Gestão de discos&lt;/a&gt; e verifique o estado do cartão SD da seguinte forma:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Abra a ferramenta de discos do seu ambiente de trabalho, ou execute &lt;b&gt;lsblk&lt;/b&gt; num terminal, e verifique o estado do cartão SD da seguinte forma:</translation>
     </message>
 </context>
 <context>

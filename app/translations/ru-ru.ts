@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Указать расположение</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Метка: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Диск: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Устройство: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Файловая система: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Откройте &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Управление дисками&lt;/a&gt; и проверьте SD-карту:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Откройте программу для работы с дисками в вашей среде рабочего стола или выполните &lt;b&gt;lsblk&lt;/b&gt; в терминале и проверьте состояние SD-карты следующим образом:</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>Chỉ định vị trí</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Nhãn: %1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>Ổ đĩa: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Thiết bị: %1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>Hệ thống tệp: %1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>Mở &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Quản lý đĩa&lt;/a&gt; và kiểm tra trạng thái thẻ SD như sau:</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>Mở công cụ quản lý ổ đĩa của môi trường desktop, hoặc chạy &lt;b&gt;lsblk&lt;/b&gt; trong terminal, rồi kiểm tra trạng thái thẻ SD như sau:</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>指定位置</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>卷标：%1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>磁盘：%1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>设备：%1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>文件系统：%1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>打开&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;磁盘管理&lt;/a&gt;，按如下方法检查 SD 卡状态：</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>打开桌面环境的磁盘工具，或在终端中运行 &lt;b&gt;lsblk&lt;/b&gt;，然后按如下方式检查 SD 卡状态：</translation>
     </message>
 </context>
 <context>

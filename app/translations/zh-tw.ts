@@ -211,6 +211,22 @@
         <source>Specify a location</source>
         <translation>指定位置</translation>
     </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>標籤：%1</translation>
+    </message>
+    <message>
+        <source>Disk: %1</source>
+        <translation>磁碟：%1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>裝置：%1</translation>
+    </message>
+    <message>
+        <source>File system: %1</source>
+        <translation>檔案系統：%1</translation>
+    </message>
 </context>
 <context>
     <name>HardDiskAndFolderSelectPage</name>
@@ -553,6 +569,10 @@
     <message>
         <source>Open &lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;Disk Management&lt;/a&gt; and check the SD card status as follows:</source>
         <translation>開啟&lt;a style=&apos;color: %1;&apos; href=&quot;help/&quot;&gt;磁碟管理&lt;/a&gt;，依下列方式檢查 SD 卡狀態：</translation>
+    </message>
+    <message>
+        <source>Open your desktop&apos;s disk tool, or run &lt;b&gt;lsblk&lt;/b&gt; in a terminal, and check the SD card status as follows:</source>
+        <translation>開啟桌面環境的磁碟工具，或在終端機中執行 &lt;b&gt;lsblk&lt;/b&gt;，然後依下列方式檢查 SD 卡狀態：</translation>
     </message>
 </context>
 <context>
