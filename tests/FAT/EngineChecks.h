@@ -4,6 +4,7 @@
 #include "FAT/TableEngine.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ bool SameFlsPath(const std::string& flsPath, const std::string& enginePath);
 std::vector<uint8_t> RunBytes(const std::string& image, const std::vector<DataRun>& runs, uint64_t size);
 // icat's bytes of an entry (-r for a deleted one).
 std::vector<uint8_t> Icat(const std::string& image, const FlsEntry& entry);
+// icat's bytes of each entry as Icat gives them, by inode; a few icat runs at
+// a time, for comparisons over a whole listing.
+std::map<uint64_t, std::vector<uint8_t>> IcatEach(const std::string& image, const std::vector<FlsEntry>& entries);
 // Scans folder (a start path) with the probe, then recovers the file reported
 // as path with a fresh probe and node id 0, as the program asks for it. The
 // runs its record carried and the bytes written.
