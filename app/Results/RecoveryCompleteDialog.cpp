@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks, QWidget* parent, Outcome outcome)
-    : XDialog(parent), disconnectedDisks_(disconnectedDisks)
+    : XDialog(parent), disconnectedDisks_(disconnectedDisks), opener_(defaultFolderOpener())
 {
     setMinimumSize(XApplication::scaledX(473), XApplication::scaledY(389));
     QWidget* content = contentWidget();
@@ -106,11 +106,11 @@ void RecoveryCompleteDialog::openExportFolder()
         CuteSettings::instance().value(QStringLiteral("exportExistingDirectory"), QString(), CuteSettings::Memory).toString();
     if (!folder.isEmpty() && !QDir(folder).exists())
         QDir().mkpath(folder);
-    if (openLink(folder, true))
-        return;
     // No file manager answered: the user still needs to know where to look.
-    XMessageBox::information(this, QString(),
-                             tr("No file manager could be opened. The recovered files are in:\n%1")
-                                 .arg(QDir::toNativeSeparators(folder)),
-                             {tr("OK")}, 1);
+    openFolderInFileManager(folder, this, [this, folder] {
+        XMessageBox::information(this, QString(),
+                                 tr("No file manager could be opened. The recovered files are in:\n%1")
+                                     .arg(QDir::toNativeSeparators(folder)),
+                                 {tr("OK")}, 1);
+    }, opener_);
 }

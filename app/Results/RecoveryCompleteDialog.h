@@ -24,6 +24,8 @@ public:
     XLabel* disksLabel() const { return disks_; }
     XPushButton* okButton() const { return okButton_; }
     XPushButton* checkButton() const { return checkButton_; }
+    // The program that opens a folder on the desktop (xdg-open where there is one).
+    void setFolderOpener(const QString& program) { opener_ = program; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,4 +39,5 @@ private:
     XPushButton* checkButton_ = nullptr;
     XPushButton* okButton_ = nullptr;
     QString disconnectedDisks_;
+    QString opener_;
 };

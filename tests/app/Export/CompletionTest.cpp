@@ -16,6 +16,8 @@
 #include "XProgressBar.h"
 
 #include <QDesktopServices>
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -386,6 +388,51 @@ private slots:
         QVERIFY(box->done());
         QVERIFY2(box->answer()->text.contains(folder), qPrintable(box->answer()->text));
         QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(dialog.isVisible());
+    }
+
+    // On a desktop the opener's exit tells whether a file manager answered: xdg-open starts
+    // even where none is installed, and then fails.
+    void checkRecoveredDataAsksTheDesktopOpener_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("file manager opened") << QStringLiteral("exit 0") << false;
+        QTest::newRow("no file manager") << QStringLiteral("exit 3") << true;
+        QTest::newRow("opener killed") << QStringLiteral("kill -9 $$") << true;
+        QTest::newRow("opener missing") << QString() << true;
+    }
+    void checkRecoveredDataAsksTheDesktopOpener()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, message);
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("Ostrel_260101_101012"));
+        CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), folder, CuteSettings::Memory);
+        const QString opener = base.filePath(QStringLiteral("opener"));
+        const QString asked = base.filePath(QStringLiteral("asked"));
+        if (!script.isNull()) {
+            QFile file(opener);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2\n").arg(asked, script).toUtf8());
+            file.close();
+            QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+        }
+        RecoveryCompleteDialog dialog(QString(), &window_);
+        dialog.setFolderOpener(opener);
+        dialog.show();
+        auto box = answerMessage(1);
+        dialog.checkButton()->click();
+        // The opener's process is the dialog's child until it has ended and been reported.
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.findChildren<QProcess*>().isEmpty(), 60000);
+        QCOMPARE(box->done(), message);
+        if (message)
+            QVERIFY2(box->answer()->text.contains(folder), qPrintable(box->answer()->text));
+        if (!script.isNull()) {
+            QFile file(asked);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()), folder);
+        }
         QVERIFY(dialog.isVisible());
     }
 
