@@ -6,6 +6,8 @@
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -140,6 +142,17 @@ const Reported* Match(const std::vector<Reported>& files, const FlsEntry& entry)
         if (SameFlsPath(entry.path, f.path) && (f.deletedState != 0) == entry.deleted)
             return &f;
     return nullptr;
+}
+
+void ExpectRunBytesMatchIcat(const std::string& image,
+                             const std::vector<std::pair<FlsEntry, const Reported*>>& files)
+{
+    std::vector<FlsEntry> entries;
+    for (const auto& [entry, found] : files)
+        entries.push_back(entry);
+    const auto icat = IcatEach(image, entries);
+    for (const auto& [entry, found] : files)
+        EXPECT_EQ(RunBytes(image, found->runs, found->size), icat.at(entry.inode)) << entry.path;
 }
 
 FreshRecovery RecoverThroughFreshProbe(const std::string& image, const std::string& folder, const std::string& path)

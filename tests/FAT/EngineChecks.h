@@ -44,5 +44,8 @@ struct FreshRecovery {
 FreshRecovery RecoverThroughFreshProbe(const std::string& image, const std::string& folder, const std::string& path);
 // The reported file matching an fls entry, or null.
 const Reported* Match(const std::vector<Reported>& files, const FlsEntry& entry);
+// Each file's bytes as its runs give them, compared with icat's for its entry.
+void ExpectRunBytesMatchIcat(const std::string& image,
+                             const std::vector<std::pair<FlsEntry, const Reported*>>& files);
 
 }

@@ -115,12 +115,7 @@ TEST_F(ExFatEngine, ListsWhatFlsListsWithSizesTimesAndBytes)
             toRead.emplace_back(entry, found);
     }
     EXPECT_EQ(files.size(), flsFiles);
-    std::vector<FlsEntry> entries;
-    for (const auto& [entry, found] : toRead)
-        entries.push_back(entry);
-    const auto icat = IcatEach(image, entries);
-    for (const auto& [entry, found] : toRead)
-        EXPECT_EQ(RunBytes(image, found->runs, found->size), icat.at(entry.inode)) << entry.path;
+    ExpectRunBytesMatchIcat(image, toRead);
     EXPECT_GE(toRead.size(), 300u);
     for (const char* path : {"A/IMG_0001.JPG", "Other/IMG_0001.JPG", "Gone/gone photo.jpg", "Frag/movie.mp4"})
         ASSERT_NE(Entry(path), nullptr) << path;

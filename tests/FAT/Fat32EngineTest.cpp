@@ -109,12 +109,7 @@ TEST_F(Fat32Engine, ListsWhatFlsListsWithSizesTimesAndBytes)
             toRead.emplace_back(entry, found);
     }
     EXPECT_EQ(files.size(), flsFiles);
-    std::vector<FlsEntry> entries;
-    for (const auto& [entry, found] : toRead)
-        entries.push_back(entry);
-    const auto icat = IcatEach(image, entries);
-    for (const auto& [entry, found] : toRead)
-        EXPECT_EQ(RunBytes(image, found->runs, found->size), icat.at(entry.inode)) << entry.path;
+    ExpectRunBytesMatchIcat(image, toRead);
     EXPECT_GE(toRead.size(), 300u);
     // The gaps under MOVIE.MP4 and LONG.BIN.
     EXPECT_GE(overwritten, 300);
