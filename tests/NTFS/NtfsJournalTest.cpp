@@ -28,9 +28,9 @@ namespace {
 // capture IMG DIR: saves the fixed-up record images of docs/lost.txt and
 // docs/keep.txt, lost.txt's bytes and clusters. journal IMG DIR VARIANT: writes
 // restart and record pages over the $LogFile clusters.
-const char* const JournalWriter = R"PY(
+// The image's tools, for both writers below (img names the image).
+const char* const ImageTools = R"PY(
 import json, struct, subprocess, sys
-mode, img, d = sys.argv[1], sys.argv[2], sys.argv[3]
 def run(*a): return subprocess.run(a, check=True, capture_output=True).stdout
 def inode(path): return int(run("ifind", "-n", path, img).split()[0])
 def clusters(ino):
@@ -44,6 +44,10 @@ def clusters(ino):
             if not line.strip() or line.startswith("Type:"): break
             out += [int(x) for x in line.split()]
     return out
+)PY";
+
+const char* const JournalWriter = R"PY(
+mode, img, d = sys.argv[1], sys.argv[2], sys.argv[3]
 def record(ino):
     mft = run("icat", img, "0")
     rec = bytearray(mft[ino * 1024:(ino + 1) * 1024])
@@ -181,7 +185,7 @@ protected:
             return;
         dir = new TestSupport::TempDir;
         const std::string base = *dir / "base.img";
-        std::ofstream(*dir / "journal.py") << JournalWriter;
+        std::ofstream(*dir / "journal.py") << ImageTools << JournalWriter;
         NtfsImage::Make(base, 16, "-c 4096", R"SH(
 mkdir "$M/docs"
 python3 -c "open('$M/docs/lost.txt', 'w').write(''.join('lost line %d\n' % i for i in range(2000)))"
@@ -394,21 +398,7 @@ namespace {
 // /docs/sub/deep.txt stays), and with WITH_JOURNAL 1 writes a journal whose one
 // transaction holds the record image of /docs, whose index names sub.
 const char* const FolderImageWriter = R"PY(
-import struct, subprocess, sys
 img, with_journal = sys.argv[1], sys.argv[2] == "1"
-def run(*a): return subprocess.run(a, check=True, capture_output=True).stdout
-def inode(path): return int(run("ifind", "-n", path, img).split()[0])
-def clusters(ino):
-    out, found = [], False
-    for line in run("istat", img, str(ino)).decode().splitlines():
-        if line.startswith("Type: $DATA"):
-            if found: break
-            found = True
-            continue
-        if found:
-            if not line.strip() or line.startswith("Type:"): break
-            out += [int(x) for x in line.split()]
-    return out
 def record(ino):
     rec = bytearray(run("icat", img, "0")[ino * 1024:(ino + 1) * 1024])
     off, cnt = struct.unpack_from("<HH", rec, 4)
@@ -471,7 +461,7 @@ TEST(NtfsJournalFolders, AFolderNamedByAJournalFolderImageKeepsItsFilesPaths)
     REQUIRE_NTFS_TOOLS();
     TestSupport::TempDir dir;
     const std::string base = dir / "base.img";
-    std::ofstream(dir / "folders.py") << FolderImageWriter;
+    std::ofstream(dir / "folders.py") << ImageTools << FolderImageWriter;
     NtfsImage::Make(base, 16, "-c 4096", R"SH(
 mkdir -p "$M/docs/sub"
 python3 -c "open('$M/docs/sub/deep.txt', 'w').write('deep line\n' * 800)"
