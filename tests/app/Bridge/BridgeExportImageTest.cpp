@@ -81,6 +81,25 @@ QJsonObject exportImage(const QString& image, const QString& out, int* progressL
     return completed;
 }
 
+// Exports the disk image into out: a file whose name ends in name holds expected's bytes.
+void exportHoldsTheFile(const QString& disk, const QString& out, const QString& name, const QByteArray& expected)
+{
+    QByteArray output;
+    int progressLines = 0;
+    const QJsonObject completed = exportImage(disk, out, &progressLines, &output);
+    QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
+    const QByteArray want = QCryptographicHash::hash(expected, QCryptographicHash::Sha256).toHex();
+    int named = 0;
+    const QMap<QString, QByteArray> exported = filesBelow(out);
+    for (auto it = exported.cbegin(); it != exported.cend(); ++it) {
+        if (!it.key().endsWith(name))
+            continue;
+        ++named;
+        QCOMPARE(it.value(), want);
+    }
+    QVERIFY2(named >= 1, output.right(4000).constData());
+}
+
 } // namespace
 
 class BridgeExportImageTest : public QObject {
@@ -311,21 +330,7 @@ truncate -s 1M "$3"; cat "$part" >> "$3"; truncate -s +1M "$3"
         QVERIFY(run("icat", {"-o", "2048", disk, QString::fromLatin1(inode)}, &expected));
         QCOMPARE(expected.size(), 300 * 512 + 100);
 
-        const QString out = dir.filePath("out");
-        QByteArray output;
-        int progressLines = 0;
-        const QJsonObject completed = exportImage(disk, out, &progressLines, &output);
-        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
-        const QByteArray want = QCryptographicHash::hash(expected, QCryptographicHash::Sha256).toHex();
-        int named = 0;
-        const QMap<QString, QByteArray> exported = filesBelow(out);
-        for (auto it = exported.cbegin(); it != exported.cend(); ++it) {
-            if (!it.key().endsWith(QLatin1String("LONG.BIN")))
-                continue;
-            ++named;
-            QCOMPARE(it.value(), want);
-        }
-        QVERIFY2(named >= 1, output.right(4000).constData());
+        exportHoldsTheFile(disk, dir.filePath("out"), QStringLiteral("LONG.BIN"), expected);
     }
 
     // The same for NTFS: a partition made with sfdisk and mkntfs, a file of
@@ -397,21 +402,7 @@ dd if=/dev/zero of="$disk" bs=512 count=1 conv=notrunc status=none
         QVERIFY(run("icat", {"-o", "2048", disk, QString::fromLatin1(inode)}, &expected));
         QCOMPARE(expected.size(), 1000 * 4096 + 100);
 
-        const QString out = dir.filePath("out");
-        QByteArray output;
-        int progressLines = 0;
-        const QJsonObject completed = exportImage(disk, out, &progressLines, &output);
-        QVERIFY2(!completed.isEmpty(), output.right(2000).constData());
-        const QByteArray want = QCryptographicHash::hash(expected, QCryptographicHash::Sha256).toHex();
-        int named = 0;
-        const QMap<QString, QByteArray> exported = filesBelow(out);
-        for (auto it = exported.cbegin(); it != exported.cend(); ++it) {
-            if (!it.key().endsWith(QLatin1String("long.bin")))
-                continue;
-            ++named;
-            QCOMPARE(it.value(), want);
-        }
-        QVERIFY2(named >= 1, output.right(4000).constData());
+        exportHoldsTheFile(disk, dir.filePath("out"), QStringLiteral("long.bin"), expected);
     }
 
     void ntfsHostileNamesStayInside()
