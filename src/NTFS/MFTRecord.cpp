@@ -149,7 +149,8 @@ std::vector<AttributeListEntry> MFTRecord::ReadAttributeList() const
         return {};
     if (list->realSize > maxAttributeListBytes)
         throw Exceptions::NTFSException("Attribute list too long.");
-    auto value = ReadAttributeData(*list, true);
+    // Read for one record at a time, often far from the window: only its own bytes.
+    auto value = ReadAttributeValue({{nullptr, this, *list}}, true, true);
     return ParseAttributeList(value->data, value->length);
 }
 
@@ -214,7 +215,7 @@ std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadAttributeData(const Attri
 }
 
 std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadAttributeValue(const std::vector<AttributePiece>& pieces,
-                                                                      bool trim) const
+                                                                      bool trim, bool direct) const
 {
     if (pieces.empty())
         throw Exceptions::NTFSException("No attribute to read.");
@@ -241,7 +242,10 @@ std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadAttributeValue(const std:
     auto buffer = Utils::MakeBuffer(static_cast<uint32_t>(length));
     if (length && !buffer->data)
         throw Exceptions::NTFSException("Out of memory for an attribute value.");
-    ReadRunBytes(*reader, runs, 0, buffer->data, length);
+    if (direct)
+        ReadRunBytesDirect(*reader, runs, 0, buffer->data, length);
+    else
+        ReadRunBytes(*reader, runs, 0, buffer->data, length);
     // Past the initialized size the disk holds whatever was there before.
     const uint64_t initialized = std::min(first.header.initializedSize, length);
     std::fill(buffer->data + initialized, buffer->data + std::max(initialized, std::min(real, length)), 0);

@@ -93,9 +93,10 @@ public:
     // The value of one attribute of this record.
     std::shared_ptr<Utils::Buffer<uint8_t>> ReadAttributeData(const AttributeHeader& attribute, bool trim) const;
     // The value of an attribute made of pieces: sizes from the VCN-0 piece,
-    // holes as zeros, bytes past the initialized size as zeros.
+    // holes as zeros, bytes past the initialized size as zeros. direct reads
+    // just the value's bytes, past the shared read-ahead window.
     std::shared_ptr<Utils::Buffer<uint8_t>> ReadAttributeValue(const std::vector<AttributePiece>& pieces,
-                                                               bool trim) const;
+                                                               bool trim, bool direct = false) const;
     // The runs of all pieces joined; throws when the pieces do not continue one another.
     std::vector<DataRun> JoinRuns(const std::vector<AttributePiece>& pieces) const;
 
