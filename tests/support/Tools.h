@@ -8,6 +8,9 @@ namespace TestSupport {
 
 bool HaveTool(const std::string& name);
 bool IsRoot();
+// Whether the running kernel can mount the file system type (listed in
+// /proc/filesystems, or its module loads with modprobe).
+bool KernelHasFileSystem(const std::string& type);
 // Set in CI (VELMORA_NO_TOOL_SKIPS=1), where root, /dev/fuse and every tool are
 // there: a skip for a missing tool, right or device is then a failure.
 bool NoToolSkips();
@@ -41,6 +44,15 @@ std::string BinaryDir();
         if (TestSupport::NoToolSkips())                                                  \
             FAIL() << (why);                                                             \
         GTEST_SKIP() << (why);                                                           \
+    } while (0)
+
+// Skips the current test when the kernel has no driver for a file system type,
+// naming it; checked before mounting, so any later mount failure is a failure.
+#define REQUIRE_KERNEL_FILE_SYSTEM(type)                                                 \
+    do {                                                                                 \
+        if (!TestSupport::KernelHasFileSystem(type))                                     \
+            SKIP_FOR_MISSING(std::string("needs the kernel's ") + (type) +               \
+                             " file system driver, which this kernel does not have");    \
     } while (0)
 
 // Skips the current test when a tool is missing, naming it.
