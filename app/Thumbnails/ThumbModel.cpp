@@ -1,9 +1,9 @@
 #include "ThumbModel.h"
 
 #include "DocumentInfo.h"
+#include "ThreadHandOver.h"
 #include "ThumbnailCacheEngine.h"
 
-#include <QtConcurrent>
 
 ThumbModel::ThumbModel(QObject* parent) : QAbstractListModel(parent)
 {
@@ -73,12 +73,13 @@ void ThumbModel::setDocumentsAsync(const QVector<DocumentInfo*>& source, const Q
             return;
         loader = nullptr;
         beginResetModel();
-        documents = watcher->result();
+        documents = ThreadHandOver::Result(watcher->future());
         exposed = documents.size();
         endResetModel();
         emit syncLoadFinish(parameter);
     });
-    watcher->setFuture(QtConcurrent::run([source] { return QVector<DocumentInfo*>(source.cbegin(), source.cend()); }));
+    watcher->setFuture(
+        ThreadHandOver::Run([source] { return QVector<DocumentInfo*>(source.cbegin(), source.cend()); }));
 }
 
 int ThumbModel::exposeDocument(DocumentInfo* doc)

@@ -5,8 +5,11 @@
 #include "NodeTypeCode.h"
 #include "RecoveryRequest.h"
 #include "StorageDataRecoverMgr.h"
+#include "ThreadHandOver.h"
 #include "ThumbnailFit.h"
 #include "spdlog_qt.h"
+
+#include <QScopeGuard>
 
 #include <cstdlib>
 #include <cstring>
@@ -67,7 +70,15 @@ void ThumbnailCacheEngine::requestStop()
 void ThumbnailCacheEngine::stopWorker()
 {
     requestStop();
+    waitForWorker();
+}
+
+void ThumbnailCacheEngine::waitForWorker()
+{
+    // QThread::wait orders the worker's end inside Qt, unseen by TSan: the
+    // worker's last step hands over to this one.
     wait();
+    ThreadHandOver::Take(this);
 }
 
 ThumbnailResult ThumbnailCacheEngine::getThumbnail(const DocumentInfo* doc)
@@ -140,7 +151,7 @@ void ThumbnailCacheEngine::shutdown()
     requestStop();
     clearTasks();
     clearCache();
-    wait();
+    waitForWorker();
 }
 
 void ThumbnailCacheEngine::setScale(double x, double y)
@@ -157,6 +168,7 @@ void ThumbnailCacheEngine::setReader(Reader readerFunction)
 
 void ThumbnailCacheEngine::run()
 {
+    const auto ended = qScopeGuard([this] { ThreadHandOver::Give(this); });
     for (;;) {
         {
             std::unique_lock lock(taskMutex);
