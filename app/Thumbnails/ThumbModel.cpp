@@ -4,9 +4,18 @@
 #include "ThreadHandOver.h"
 #include "ThumbnailCacheEngine.h"
 
-
 ThumbModel::ThumbModel(QObject* parent) : QAbstractListModel(parent)
 {
+}
+
+ThumbModel::~ThumbModel()
+{
+    // A load the model never took delivery of: its copy was made on the pool,
+    // and the watcher going with this model frees it here.
+    for (auto* watcher : findChildren<QFutureWatcher<QVector<DocumentInfo*>>*>(QString(), Qt::FindDirectChildrenOnly)) {
+        watcher->waitForFinished();
+        ThreadHandOver::Finished(watcher->future());
+    }
 }
 
 int ThumbModel::rowCount(const QModelIndex& parent) const
@@ -68,6 +77,7 @@ void ThumbModel::setDocumentsAsync(const QVector<DocumentInfo*>& source, const Q
     auto* watcher = new QFutureWatcher<QVector<DocumentInfo*>>(this);
     loader = watcher;
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, parameter] {
+        ThreadHandOver::Finished(watcher->future());
         watcher->deleteLater();
         if (loader != watcher)
             return;

@@ -39,10 +39,15 @@ ThumbnailCacheEngine* ThumbnailCacheEngine::instance()
 ThumbnailCacheEngine::ThumbnailCacheEngine(QObject* parent, Reader readerFunction)
     : QThread(parent), cache(initialMaxCost), reader(std::move(readerFunction))
 {
-    if (!reader)
-        reader = [](char* buffer, size_t* length, const DataRecoveryInfo& item) {
-            return StorageDataRecoverMgr::instance()->recoverToMemory(buffer, length, item);
+    if (!reader) {
+        // Made before this engine, the bridge's manager outlives it at exit:
+        // static objects go in reverse order, so the worker has stopped before
+        // the manager it reads through is destroyed.
+        StorageDataRecoverMgr* manager = StorageDataRecoverMgr::instance();
+        reader = [manager](char* buffer, size_t* length, const DataRecoveryInfo& item) {
+            return manager->recoverToMemory(buffer, length, item);
         };
+    }
     cache.setMaxCost(maxCacheCost);
     cache.setTrackAccess(true);
     setStackSize(0xA00000);

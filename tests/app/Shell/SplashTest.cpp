@@ -5,9 +5,9 @@
 
 #include "Launch/LaunchManager.h"
 #include "Launch/Launcher.h"
+#include "LockedSpy.h"
 #include "XProgressBar.h"
 
-#include <QSignalSpy>
 #include <QThreadPool>
 #include <QtConcurrent>
 #include <atomic>
@@ -30,11 +30,11 @@ void SplashTest::valuesZeroToNinetyNineThenFinished()
     LaunchManager::setDeviceListLoader([&loads] { ++loads; });
     LaunchManager manager;
     Launcher launcher(nullptr, &manager);
-    QSignalSpy steps(&manager, &LaunchManager::stepValueChange);
+    LockedSpy steps(&manager, &LaunchManager::stepValueChange);
     std::atomic<int> counterAtFinish{-1};
     connect(&manager, &LaunchManager::finished, &manager,
             [&] { counterAtFinish = manager.counter(); }, Qt::DirectConnection);
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     launcher.start();
     manager.startTask(); // a second start runs nothing more
 
@@ -58,7 +58,7 @@ void SplashTest::slowDeviceListKeepsTheSplashAtNinetyNine()
     LaunchManager::setDeviceListLoader([gate] { gate.wait(); });
     LaunchManager manager;
     Launcher launcher(nullptr, &manager);
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     launcher.start();
 
     QTRY_COMPARE_WITH_TIMEOUT(launcher.progressBar()->value(), 99, 10000);
@@ -84,7 +84,7 @@ void SplashTest::crowdedPoolStillFinishes()
 
     LaunchManager::setDeviceListLoader([] {});
     LaunchManager manager;
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     manager.startTask();
     QVERIFY(pool->maxThreadCount() >= 4);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 6000);

@@ -3,6 +3,7 @@
 #include "FakeDisk.h"
 #include "FileTypeIconProvider.h"
 #include "ImageResources.h"
+#include "LockedSpy.h"
 #include "MediaPreviewDialog.h"
 #include "MultiMediaViewer.h"
 #include "NameTable.h"
@@ -315,7 +316,8 @@ void ViewTest::dialogShowsCachedLoadingAndFailed()
     all.append(broken);
 
     ThumbnailCacheEngine* engine = ThumbnailCacheEngine::instance();
-    QSignalSpy announced(engine, &ThumbnailCacheEngine::thumbnailLoaded);
+    // Emitted on the engine thread.
+    LockedSpy announced(engine, &ThumbnailCacheEngine::thumbnailLoaded);
     engine->addTask(docs[1]);
     QTRY_COMPARE(engine->getThumbnail(docs[1]).state, int(Ready));
 
