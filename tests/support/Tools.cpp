@@ -50,6 +50,23 @@ bool KernelHasFileSystem(const std::string& type)
     return false;
 }
 
+bool KernelHasDeviceMapper()
+{
+    const auto listed = [] {
+        std::ifstream in("/proc/misc");
+        std::string line;
+        while (std::getline(in, line))
+            if (line.size() > 14 && line.compare(line.size() - 13, 13, "device-mapper") == 0)
+                return true;
+        return false;
+    };
+    if (listed())
+        return true;
+    if (HaveTool("modprobe") && RunCommand("modprobe -q dm_mod 2>/dev/null") == 0)
+        return listed();
+    return false;
+}
+
 bool NoToolSkips()
 {
     const char* value = std::getenv("VELMORA_NO_TOOL_SKIPS");
