@@ -24,6 +24,10 @@ class DocumentManagerPrivate;
 class DocumentManager : public QThread {
     Q_OBJECT
 public:
+    // findDocumentsCompleted's vector is built on the model thread and read on
+    // the receiver's after Qt's queued hand-over, which TSan cannot see: the
+    // sender gives this address, the receiver takes it (ThreadHandOver).
+    static inline const char findResultsHandOver = 0;
     enum TaskType {
         FileRecovery = 0,
         DataAnalysis = 1,

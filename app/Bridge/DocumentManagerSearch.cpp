@@ -7,6 +7,7 @@
 #include "NodeTypeCode.h"
 #include "ParallelWalk.h"
 #include "SearchDataPanelMgr.h"
+#include "ThreadHandOver.h"
 
 #include <vector>
 
@@ -198,6 +199,7 @@ void DocumentManager::findDocuments(const QString& targetPath, int viewDisplayMo
         // Pointers read before a release are gone.
         if (state() == Released || dataGeneration() != startGeneration)
             return;
+        ThreadHandOver::Give(&findResultsHandOver);
         emit findDocumentsCompleted(targetPath, viewDisplayMode, result, parameter);
     }, QString(), true);
 }

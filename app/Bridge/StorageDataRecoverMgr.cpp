@@ -3,6 +3,7 @@
 #include "DocumentManager.h"
 #include "ScanTarget.h"
 #include "StorageDeviceManager.h"
+#include "ThreadHandOver.h"
 
 #include "GaService.h"
 #include "KeepAwake.h"
@@ -17,7 +18,6 @@
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QStandardPaths>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
 #include <condition_variable>
@@ -417,7 +417,7 @@ public:
             std::lock_guard lock(startersMutex);
             ++runningStarters;
         }
-        QtConcurrent::run([this, task = std::move(task)] {
+        ThreadHandOver::Run([this, task = std::move(task)] {
             task();
             std::lock_guard lock(startersMutex);
             --runningStarters;
@@ -706,7 +706,7 @@ void StorageDataRecoverMgr::releaseScanData()
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     StorageDataRecoverMgrImpl* impl = d.get();
-    watcher.setFuture(QtConcurrent::run([impl] {
+    watcher.setFuture(ThreadHandOver::Run([impl] {
         std::function<void()> clearer;
         {
             std::lock_guard lock(impl->stateMutex);

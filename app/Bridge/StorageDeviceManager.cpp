@@ -5,6 +5,7 @@
 #include "NameTable.h"
 #include "ScanTarget.h"
 #include "SizeText.h"
+#include "ThreadHandOver.h"
 #include "spdlog_qt.h"
 
 #include "DataRecovery/VelmoraExports.h"
@@ -17,7 +18,6 @@
 #include <QFutureWatcher>
 #include <QRegularExpression>
 #include <QStorageInfo>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -182,11 +182,10 @@ QVector<QDiskAndVolumeInfo> StorageDeviceManager::refreshDiskList()
     QFutureWatcher<QVector<QDiskAndVolumeInfo>> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([this] { return refreshTask(); }));
+    watcher.setFuture(ThreadHandOver::Run([this] { return refreshTask(); }));
     if (!watcher.isFinished())
         loop.exec();
-    watcher.waitForFinished();
-    return watcher.result();
+    return ThreadHandOver::Result(watcher.future());
 }
 
 QVector<QDiskAndVolumeInfo> StorageDeviceManager::diskList() const

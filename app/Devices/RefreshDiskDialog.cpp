@@ -3,13 +3,13 @@
 #include "AppManager.h"
 #include "DeviceScale.h"
 #include "StorageDeviceManager.h"
+#include "ThreadHandOver.h"
 #include "XLabel.h"
 
 #include <QLabel>
 #include <QMovie>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 namespace {
 int startDelayMs = 3500;
@@ -88,5 +88,5 @@ void RefreshDiskDialog::setupUi()
 
 void RefreshDiskDialog::startRefresh()
 {
-    watcher_.setFuture(QtConcurrent::run([] { StorageDeviceManager::instance().refreshDiskList(); }));
+    watcher_.setFuture(ThreadHandOver::Run([] { StorageDeviceManager::instance().refreshDiskList(); }));
 }

@@ -10,6 +10,7 @@
 #include "FileSystemPathNavigato.h"
 #include "FileTypeIconProvider.h"
 #include "GaService.h"
+#include "ThreadHandOver.h"
 #include "MediaPreviewDialog.h"
 #include "ResultsMainWindow.h"
 #include "FolderCrumbs.h"
@@ -143,6 +144,7 @@ void FileSystemPathDisplayData::onFindDocumentsCompleted(const QString& targetPa
                                                          const QVector<DocumentInfo*>& documents,
                                                          const QVariant& parameter)
 {
+    ThreadHandOver::Take(&DocumentManager::findResultsHandOver);
     if (!d->browser)
         return;
     // A listing overtaken by a later choice (it was queued before the model

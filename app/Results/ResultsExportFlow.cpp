@@ -12,6 +12,7 @@
 #include "RecoveryCompletionHandler.h"
 #include "SizeText.h"
 #include "StorageDeviceManager.h"
+#include "ThreadHandOver.h"
 #include "WinFolderSelector.h"
 #include "XMessageBox.h"
 #include "spdlog_qt.h"
@@ -22,7 +23,6 @@
 #include <QFutureWatcher>
 #include <QLocale>
 #include <QWidget>
-#include <QtConcurrent>
 
 #include <memory>
 #include <mutex>
@@ -227,7 +227,7 @@ QString ResultsExportFlow::surveyStartFolder() const
     QFutureWatcher<void> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([survey] {
+    watcher.setFuture(ThreadHandOver::Run([survey] {
         ScannedDisk scanned;
         QString lastChosen, home;
         {

@@ -2,6 +2,7 @@
 
 #include "DocumentManager.h"
 #include "FileTreeNodeObserverRegistry.h"
+#include "ThreadHandOver.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -53,7 +54,7 @@ void TreeEventBatcher::post(FileTreeNode* node, DocumentInfo* record, FileTreeNo
     pending_.append({generation, node, record, type});
     if (pending_.size() == 1 && posted_ == 0) {
         ++posted_;
-        QMetaObject::invokeMethod(this, [this] { flush(false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, ThreadHandOver::Queued([this] { flush(false); }), Qt::QueuedConnection);
     }
 }
 
@@ -91,7 +92,7 @@ void TreeEventBatcher::flush(bool wholeList)
             if (!wholeList && clock.elapsed() >= flushBudgetMs) {
                 if (posted_ == 0) {
                     ++posted_;
-                    QMetaObject::invokeMethod(this, [this] { flush(false); }, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(this, ThreadHandOver::Queued([this] { flush(false); }), Qt::QueuedConnection);
                 }
                 return;
             }

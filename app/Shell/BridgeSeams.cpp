@@ -7,6 +7,7 @@
 #include "Modules/ModuleManager.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
+#include "ThreadHandOver.h"
 #include "spdlog_qt.h"
 
 #include <QCoreApplication>
@@ -35,10 +36,10 @@ void connectBridgeToMainWindow(MainWindow* window)
             return;
         }
         auto shown = std::make_shared<QSemaphore>();
-        QMetaObject::invokeMethod(app, [module, shown] {
+        QMetaObject::invokeMethod(app, ThreadHandOver::Queued([module, shown] {
             ModuleManager::instance()->setCurrentModule(module);
             shown->release();
-        }, Qt::QueuedConnection);
+        }), Qt::QueuedConnection);
         if (!shown->tryAcquire(1, 5000))
             logInfo("The results module was not shown within 5 s; the scan starts anyway");
     });

@@ -1,12 +1,21 @@
 #include "ThumbModel.h"
 
 #include "DocumentInfo.h"
+#include "ThreadHandOver.h"
 #include "ThumbnailCacheEngine.h"
-
-#include <QtConcurrent>
 
 ThumbModel::ThumbModel(QObject* parent) : QAbstractListModel(parent)
 {
+}
+
+ThumbModel::~ThumbModel()
+{
+    // A load the model never took delivery of: its copy was made on the pool,
+    // and the watcher going with this model frees it here.
+    for (auto* watcher : findChildren<QFutureWatcher<QVector<DocumentInfo*>>*>(QString(), Qt::FindDirectChildrenOnly)) {
+        watcher->waitForFinished();
+        ThreadHandOver::Finished(watcher->future());
+    }
 }
 
 int ThumbModel::rowCount(const QModelIndex& parent) const
@@ -68,17 +77,19 @@ void ThumbModel::setDocumentsAsync(const QVector<DocumentInfo*>& source, const Q
     auto* watcher = new QFutureWatcher<QVector<DocumentInfo*>>(this);
     loader = watcher;
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, parameter] {
+        ThreadHandOver::Finished(watcher->future());
         watcher->deleteLater();
         if (loader != watcher)
             return;
         loader = nullptr;
         beginResetModel();
-        documents = watcher->result();
+        documents = ThreadHandOver::Result(watcher->future());
         exposed = documents.size();
         endResetModel();
         emit syncLoadFinish(parameter);
     });
-    watcher->setFuture(QtConcurrent::run([source] { return QVector<DocumentInfo*>(source.cbegin(), source.cend()); }));
+    watcher->setFuture(
+        ThreadHandOver::Run([source] { return QVector<DocumentInfo*>(source.cbegin(), source.cend()); }));
 }
 
 int ThumbModel::exposeDocument(DocumentInfo* doc)

@@ -15,6 +15,7 @@ public:
     static constexpr int ThumbnailRole = Qt::UserRole + 6;  // 262: what a refresh announces
 
     explicit ThumbModel(QObject* parent = nullptr);
+    ~ThumbModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -5,8 +5,11 @@
 #include "NodeTypeCode.h"
 #include "RecoveryRequest.h"
 #include "StorageDataRecoverMgr.h"
+#include "ThreadHandOver.h"
 #include "ThumbnailFit.h"
 #include "spdlog_qt.h"
+
+#include <QScopeGuard>
 
 #include <cstdlib>
 #include <cstring>
@@ -36,10 +39,15 @@ ThumbnailCacheEngine* ThumbnailCacheEngine::instance()
 ThumbnailCacheEngine::ThumbnailCacheEngine(QObject* parent, Reader readerFunction)
     : QThread(parent), cache(initialMaxCost), reader(std::move(readerFunction))
 {
-    if (!reader)
-        reader = [](char* buffer, size_t* length, const DataRecoveryInfo& item) {
-            return StorageDataRecoverMgr::instance()->recoverToMemory(buffer, length, item);
+    if (!reader) {
+        // Made before this engine, the bridge's manager outlives it at exit:
+        // static objects go in reverse order, so the worker has stopped before
+        // the manager it reads through is destroyed.
+        StorageDataRecoverMgr* manager = StorageDataRecoverMgr::instance();
+        reader = [manager](char* buffer, size_t* length, const DataRecoveryInfo& item) {
+            return manager->recoverToMemory(buffer, length, item);
         };
+    }
     cache.setMaxCost(maxCacheCost);
     cache.setTrackAccess(true);
     setStackSize(0xA00000);
@@ -67,7 +75,15 @@ void ThumbnailCacheEngine::requestStop()
 void ThumbnailCacheEngine::stopWorker()
 {
     requestStop();
+    waitForWorker();
+}
+
+void ThumbnailCacheEngine::waitForWorker()
+{
+    // QThread::wait orders the worker's end inside Qt, unseen by TSan: the
+    // worker's last step hands over to this one.
     wait();
+    ThreadHandOver::Take(this);
 }
 
 ThumbnailResult ThumbnailCacheEngine::getThumbnail(const DocumentInfo* doc)
@@ -140,7 +156,7 @@ void ThumbnailCacheEngine::shutdown()
     requestStop();
     clearTasks();
     clearCache();
-    wait();
+    waitForWorker();
 }
 
 void ThumbnailCacheEngine::setScale(double x, double y)
@@ -157,6 +173,7 @@ void ThumbnailCacheEngine::setReader(Reader readerFunction)
 
 void ThumbnailCacheEngine::run()
 {
+    const auto ended = qScopeGuard([this] { ThreadHandOver::Give(this); });
     for (;;) {
         {
             std::unique_lock lock(taskMutex);

@@ -77,6 +77,7 @@ private:
     void store(DocumentInfo* doc, const QPixmap& pixmap, quint64 generationAtStart);
     void requestStop();
     void stopWorker();
+    void waitForWorker();
 
     PixmapCache cache;
     QList<DocumentInfo*> tasks;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <sys/mount.h>
@@ -42,8 +43,12 @@ public:
         if (TestSupport::IsRoot()) {
             mounted = ::mount("tmpfs", path.c_str(), "tmpfs", MS_RDONLY, "size=64k") == 0;
             usable = mounted;
+            if (!mounted)
+                whyNot = std::string("mounting a read-only tmpfs failed: ") + std::strerror(errno);
         } else {
             usable = ::chmod(path.c_str(), 0500) == 0;
+            if (!usable)
+                whyNot = std::string("chmod 0500 failed: ") + std::strerror(errno);
         }
     }
     ~ReadOnlyFolder()
@@ -52,6 +57,7 @@ public:
             ::umount(path.c_str());
     }
     bool usable = false;
+    std::string whyNot;
 
 private:
     std::string path;
@@ -107,10 +113,11 @@ TEST(FileDataWriter, FullTargetGivesDiskFull)
 TEST(FileDataWriter, FullTmpfsGivesDiskFullMidFile)
 {
     if (!TestSupport::IsRoot())
-        GTEST_SKIP() << "mounting a small tmpfs needs root";
+        SKIP_FOR_MISSING("mounting a small tmpfs needs root");
+    REQUIRE_KERNEL_FILE_SYSTEM("tmpfs");
     TestSupport::TempDir dir;
-    if (::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=256k") != 0)
-        GTEST_SKIP() << "mount refused in this sandbox";
+    ASSERT_EQ(::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=256k"), 0)
+        << "mounting a small tmpfs failed: " << std::strerror(errno);
     std::string chunk(64 * 1024, 'a');
     int code = CodeOf([&] {
         Utils::FileDataWriter writer(dir / "big.bin");
@@ -124,10 +131,11 @@ TEST(FileDataWriter, FullTmpfsGivesDiskFullMidFile)
 
 TEST(FileDataWriter, ReadOnlyFolderCannotBeOpened)
 {
+    if (TestSupport::IsRoot())
+        REQUIRE_KERNEL_FILE_SYSTEM("tmpfs");
     TestSupport::TempDir dir;
     ReadOnlyFolder readOnly(dir.Path().string());
-    if (!readOnly.usable)
-        GTEST_SKIP() << "cannot make a read-only folder here (mount refused)";
+    ASSERT_TRUE(readOnly.usable) << readOnly.whyNot;
     const std::string path = dir / "x.bin";
     try {
         Utils::FileDataWriter writer(path);

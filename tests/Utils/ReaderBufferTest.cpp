@@ -443,15 +443,18 @@ TEST_F(ReaderBufferTest, DirectReadsOnAFourKibSectorLoopDevice)
 {
     REQUIRE_TOOL("losetup");
     if (!TestSupport::IsRoot())
-        GTEST_SKIP() << "attaching a loop device needs root";
+        SKIP_FOR_MISSING("attaching a loop device needs root");
     const uint64_t size = 8 * MiB;
     const std::string image = Image(size);
     const Oracle oracle(image);
     std::string device;
-    if (TestSupport::RunCommand("losetup -f --show --direct-io=on --sector-size 4096 " + TestSupport::Quote(image),
-                                &device) != 0)
-        GTEST_SKIP() << "no free loop device";
+    // With losetup there and root, an attach that fails is a failure.
+    ASSERT_EQ(TestSupport::RunCommand(
+                  "losetup -f --show --direct-io=on --sector-size 4096 " + TestSupport::Quote(image) + " 2>&1", &device),
+              0)
+        << "losetup could not attach a 4 KiB-sector loop device: " << device;
     device.erase(device.find_last_not_of('\n') + 1);
+    device.erase(0, device.find_last_of('\n') + 1);
     struct Detach {
         std::string device;
         ~Detach() { TestSupport::RunCommand("losetup -d " + TestSupport::Quote(device)); }

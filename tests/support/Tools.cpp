@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -28,6 +29,42 @@ bool OpensslLegacyProviderAvailable()
 bool IsRoot()
 {
     return ::geteuid() == 0;
+}
+
+bool KernelHasFileSystem(const std::string& type)
+{
+    const auto listed = [&type] {
+        std::ifstream in("/proc/filesystems");
+        std::string line;
+        while (std::getline(in, line)) {
+            const auto tab = line.rfind('\t');
+            if (line.substr(tab == std::string::npos ? 0 : tab + 1) == type)
+                return true;
+        }
+        return false;
+    };
+    if (listed())
+        return true;
+    if (HaveTool("modprobe") && RunCommand("modprobe -q " + Quote(type) + " 2>/dev/null") == 0)
+        return listed();
+    return false;
+}
+
+bool KernelHasDeviceMapper()
+{
+    const auto listed = [] {
+        std::ifstream in("/proc/misc");
+        std::string line;
+        while (std::getline(in, line))
+            if (line.size() > 14 && line.compare(line.size() - 13, 13, "device-mapper") == 0)
+                return true;
+        return false;
+    };
+    if (listed())
+        return true;
+    if (HaveTool("modprobe") && RunCommand("modprobe -q dm_mod 2>/dev/null") == 0)
+        return listed();
+    return false;
 }
 
 bool NoToolSkips()

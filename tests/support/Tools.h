@@ -8,6 +8,12 @@ namespace TestSupport {
 
 bool HaveTool(const std::string& name);
 bool IsRoot();
+// Whether the running kernel can mount the file system type (listed in
+// /proc/filesystems, or its module loads with modprobe).
+bool KernelHasFileSystem(const std::string& type);
+// Whether the running kernel has device-mapper (its control device is listed
+// in /proc/misc, or the dm_mod module loads with modprobe).
+bool KernelHasDeviceMapper();
 // Set in CI (VELMORA_NO_TOOL_SKIPS=1), where root, /dev/fuse and every tool are
 // there: a skip for a missing tool, right or device is then a failure.
 bool NoToolSkips();
@@ -41,6 +47,22 @@ std::string BinaryDir();
         if (TestSupport::NoToolSkips())                                                  \
             FAIL() << (why);                                                             \
         GTEST_SKIP() << (why);                                                           \
+    } while (0)
+
+// Skips the current test when the running kernel lacks a driver, naming it.
+// Checked before the test uses the driver, so any later mount or device-mapper
+// failure is a failure. A property of the kernel, not of what is installed, so
+// it skips even where tool skips are not allowed.
+#define REQUIRE_KERNEL_FILE_SYSTEM(type)                                                 \
+    do {                                                                                 \
+        if (!TestSupport::KernelHasFileSystem(type))                                     \
+            GTEST_SKIP() << "needs the kernel's " << (type)                              \
+                         << " file system driver, which this kernel does not have";      \
+    } while (0)
+#define REQUIRE_KERNEL_DEVICE_MAPPER()                                                   \
+    do {                                                                                 \
+        if (!TestSupport::KernelHasDeviceMapper())                                       \
+            GTEST_SKIP() << "needs the kernel's device-mapper driver, which this kernel does not have"; \
     } while (0)
 
 // Skips the current test when a tool is missing, naming it.

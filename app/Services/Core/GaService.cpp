@@ -3,6 +3,7 @@
 #include "CuteSettings.h"
 #include "Endpoints.h"
 #include "SystemHelpers.h"
+#include "ThreadHandOver.h"
 #include "spdlog_qt.h"
 
 #include <QDateTime>
@@ -20,7 +21,6 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
-#include <QtConcurrent>
 
 #include <atomic>
 #include <mutex>
@@ -205,7 +205,7 @@ void GaService::sendEvent(const QString& event, const QStringList& parameters, b
     d->queue.append(url);
     if (!d->sending) {
         d->sending = true;
-        d->worker = QtConcurrent::run([this] { work(); });
+        d->worker = ThreadHandOver::Run([this] { work(); });
     }
 }
 

@@ -3,13 +3,13 @@
 #include "CuteSettings.h"
 #include "GaService.h"
 #include "SystemHelpers.h"
+#include "ThreadHandOver.h"
 #include "spdlog_qt.h"
 
 #include "DataRecovery/VelmoraExports.h"
 
 #include <QThreadPool>
 #include <QTimer>
-#include <QtConcurrent>
 #include <exception>
 #include <mutex>
 
@@ -83,7 +83,7 @@ void LaunchManager::startTask()
     // analytics send in flight would leave no thread for the inner load.
     QThreadPool* pool = QThreadPool::globalInstance();
     pool->setMaxThreadCount(std::max(pool->maxThreadCount(), 4));
-    QtConcurrent::run(pool, [this] { loadingTask(); });
+    ThreadHandOver::Run(pool, [this] { loadingTask(); });
 }
 
 void LaunchManager::loadingTask()

@@ -48,13 +48,14 @@ TEST(DeviceGone, BadSectorsOfAPresentDevice)
     REQUIRE_TOOL("losetup");
     REQUIRE_TOOL("dmsetup");
     if (!TestSupport::IsRoot())
-        GTEST_SKIP() << "loop and device-mapper devices need root";
+        SKIP_FOR_MISSING("loop and device-mapper devices need root");
+    REQUIRE_KERNEL_DEVICE_MAPPER();
     TestSupport::TempDir dir;
     const std::string image = dir / "disk.img";
     TestSupport::RunOrFail("head -c 4M /dev/urandom > " + Quote(image));
     std::string loop;
-    if (TestSupport::RunCommand("losetup -f --show " + Quote(image), &loop) != 0)
-        GTEST_SKIP() << "no free loop device";
+    ASSERT_EQ(TestSupport::RunCommand("losetup -f --show " + Quote(image), &loop), 0)
+        << "losetup could not attach the image";
     loop = Trimmed(loop);
     const std::string name = "velmora-gone-" + std::to_string(::getpid()) + "-" + dir.Path().filename().string();
     struct Cleanup {
@@ -68,8 +69,10 @@ TEST(DeviceGone, BadSectorsOfAPresentDevice)
     } cleanup{loop, name};
     // Sectors 2048-2055 (1 MiB on) fail with EIO, as a disk's bad sectors do.
     const std::string table = "0 2048 linear " + loop + " 0\\n2048 8 error\\n2056 6136 linear " + loop + " 2056\\n";
-    if (TestSupport::RunCommand("printf " + Quote(table) + " | dmsetup create " + Quote(name) + " 2>&1") != 0)
-        GTEST_SKIP() << "device-mapper unavailable in this kernel";
+    std::string dmOutput;
+    ASSERT_EQ(TestSupport::RunCommand("printf " + Quote(table) + " | dmsetup create " + Quote(name) + " 2>&1", &dmOutput),
+              0)
+        << "dmsetup create failed: " << dmOutput;
     const std::string device = "/dev/mapper/" + name;
     TestSupport::RunCommand("udevadm settle 2>/dev/null");
 
@@ -98,13 +101,13 @@ TEST(DeviceGone, ARemovedNodeIsGone)
 {
     REQUIRE_TOOL("losetup");
     if (!TestSupport::IsRoot())
-        GTEST_SKIP() << "attaching a loop device needs root";
+        SKIP_FOR_MISSING("attaching a loop device needs root");
     TestSupport::TempDir dir;
     const std::string image = dir / "disk.img";
     TestSupport::RunOrFail("truncate -s 1M " + Quote(image));
     std::string loop;
-    if (TestSupport::RunCommand("losetup -f --show " + Quote(image), &loop) != 0)
-        GTEST_SKIP() << "no free loop device";
+    ASSERT_EQ(TestSupport::RunCommand("losetup -f --show " + Quote(image), &loop), 0)
+        << "losetup could not attach the image";
     loop = Trimmed(loop);
     struct Detach {
         std::string loop;

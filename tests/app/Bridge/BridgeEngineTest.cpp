@@ -100,6 +100,17 @@ struct ScanLog {
         std::lock_guard lock(mutex);
         return finished.size();
     }
+    // Copies taken under the lock: a scan thread may still be appending.
+    QList<bool> inits()
+    {
+        std::lock_guard lock(mutex);
+        return initResults;
+    }
+    QList<QVariantList> finishes()
+    {
+        std::lock_guard lock(mutex);
+        return finished;
+    }
 };
 
 } // namespace
@@ -498,7 +509,7 @@ private slots:
         QCOMPARE(sent.mid(1), (QStringList{"ScanInformation|ScanStopInfo|Label2|0",
                                            "ScanInformation|ScanStopInfo|Label6|0 B",
                                            "ScanInformation|ScanStopInfo|Label7|0"}));
-        QCOMPARE(log.finished[0], (QVariantList{1, "", 0}));
+        QCOMPARE(log.finishes().value(0), (QVariantList{1, "", 0}));
     }
 
     // A finish without failures sends the completion set; without the target's
@@ -516,7 +527,7 @@ private slots:
         finish.progress = 1.0;
         DocumentManager::instance()->onEngineEvent(QDiskAndVolumeInfo(), finish);
         QVERIFY(QTest::qWaitFor([&] { return log.finishedCount() == 1; }, 5000));
-        QCOMPARE(log.finished[0], (QVariantList{0, "", 0}));
+        QCOMPARE(log.finishes().value(0), (QVariantList{0, "", 0}));
         const QStringList sent = analytics_.take();
         QCOMPARE(sent.size(), 1);
         QVERIFY(sent[0].startsWith(QLatin1String("ScanInformation|ScanComplete|Label1|")));
@@ -560,9 +571,9 @@ private slots:
         ScanLog log;
         StorageDataRecoverMgr::instance()->startVolumeScan(list[0], Volume);
         QVERIFY(waitForScan(log));
-        QCOMPARE(log.initResults, QList<bool>{true});
-        QCOMPARE(log.finished.size(), 1);
-        QCOMPARE(log.finished[0], (QVariantList{1, list[0].displayName, 1}));
+        QCOMPARE(log.inits(), QList<bool>{true});
+        QCOMPARE(log.finishes().size(), 1);
+        QCOMPARE(log.finishes().value(0), (QVariantList{1, list[0].displayName, 1}));
         const ScanTargetInfo target = StorageDataRecoverMgr::instance()->currentScanTarget();
         QCOMPARE(target.name, list[0].displayName);
         QCOMPARE(int(target.deviceType), int(Volume));
@@ -587,14 +598,14 @@ private slots:
             ScanLog log;
             StorageDataRecoverMgr::instance()->startWholeDiskScan(list, WholeDisk);
             QVERIFY(waitForScan(log));
-            QCOMPARE(log.initResults, QList<bool>{true});
+            QCOMPARE(log.inits(), QList<bool>{true});
             QCOMPARE(int(StorageDataRecoverMgr::instance()->currentScanTarget().nodeTypeCode), 0);
         }
         {
             ScanLog log;
             StorageDataRecoverMgr::instance()->startRecycleBinScan();
             QVERIFY(waitForScan(log));
-            QCOMPARE(log.initResults, QList<bool>{true});
+            QCOMPARE(log.inits(), QList<bool>{true});
             QCOMPARE(StorageDataRecoverMgr::instance()->currentScanTarget().name, QStringLiteral("Recycle Bin"));
         }
         StorageDataRecoverMgr::instance()->releaseScanData();
@@ -665,7 +676,7 @@ private slots:
         QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
         StorageDeviceManager::instance().setLister({});
         QCOMPARE(listings.load(), 2);
-        QCOMPARE(log.initResults, QList<bool>{false});
+        QCOMPARE(log.inits(), QList<bool>{false});
         QCOMPARE(log.finishedCount(), 0);
     }
 
@@ -684,7 +695,7 @@ private slots:
         bridge->stopScan();
         QVERIFY(bridge->waitForStarters(60000));
         QVERIFY(DocumentManager::instance()->waitForIdle(30000));
-        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.inits(), QList<bool>{true});
         int total = 0;
         modelFiles(QString(), &total);
         QCOMPARE(total, 0);
@@ -709,7 +720,7 @@ private slots:
         QVERIFY(!bridge->waitForStarters(2000));
         bridge->resumeScan();
         QVERIFY(waitForScan(log));
-        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.inits(), QList<bool>{true});
         int total = 0;
         QVERIFY(!modelFiles(QString(), &total).keys().filter(QStringLiteral("kept.txt"), Qt::CaseInsensitive).isEmpty());
         bridge->releaseScanData();
@@ -731,7 +742,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return bridge->hasEngine(); }, 30000));
         bridge->pauseScan();
         QVERIFY(!bridge->waitForStarters(3000));
-        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.inits(), QList<bool>{true});
         bridge->stopScan();
         QVERIFY(bridge->waitForStarters(30000));
         QVERIFY(DocumentManager::instance()->waitForIdle(30000));
@@ -811,7 +822,7 @@ private slots:
         ScanLog log;
         StorageDataRecoverMgr::instance()->startPathScan({}, Folder);
         QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
-        QCOMPARE(log.initResults, QList<bool>{false});
+        QCOMPARE(log.inits(), QList<bool>{false});
     }
 
     void recoveryWithoutEngineAnswers17()
@@ -837,7 +848,7 @@ private slots:
             // be dropped with its data); the second scan finishes.
             QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(30000));
             QVERIFY(waitForScan(log));
-            QCOMPARE(log.initResults, (QList<bool>{true, true}));
+            QCOMPARE(log.inits(), (QList<bool>{true, true}));
             QVERIFY(StorageDataRecoverMgr::instance()->hasEngine());
         }
         std::atomic<bool> done{false};
@@ -887,7 +898,7 @@ private slots:
         ScanLog log;
         StorageDataRecoverMgr::instance()->startPathScan({folder}, Folder);
         QVERIFY(waitForScan(log));
-        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.inits(), QList<bool>{true});
         const DiskVolumeHash map = StorageDataRecoverMgr::instance()->diskVolumeHash();
         QCOMPARE(map.size(), 1);
         QCOMPARE(map.begin()->volumeLetter, found->volumeLetter);
@@ -978,7 +989,7 @@ private slots:
         ScanLog log;
         StorageDataRecoverMgr::instance()->startWholeDiskScan(list, WholeDisk);
         QVERIFY(waitForScan(log));
-        QCOMPARE(log.initResults, QList<bool>{true});
+        QCOMPARE(log.inits(), QList<bool>{true});
         int total = 0;
         const QString prefix = volumeKernelName(*ntfsVolume) + QLatin1Char('/') + ntfsVolume->displayName + QLatin1Char('/');
         QCOMPARE(modelFiles(prefix, &total), expected);

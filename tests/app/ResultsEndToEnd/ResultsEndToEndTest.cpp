@@ -25,6 +25,7 @@
 #include "XTreeView.h"
 #include "HardDiskAndFolderSelectDelegate.h"
 #include "HardDiskAndFolderSelectPage.h"
+#include "LockedSpy.h"
 #include "NoLocalDiskDialog.h"
 #include "RefreshDiskDialog.h"
 #include "MainWindow/MainWindow.h"
@@ -360,7 +361,8 @@ void ResultsEndToEndTest::openScannedVolume(const PageFixture::FatImage& image, 
     QVERIFY2(!volume.fileSystem.isEmpty(), "the image's volume is not in the device list");
 
     // The volume's tile on the device page, double-clicked as a user does.
-    QSignalSpy finished(DocumentManager::instance(), &DocumentManager::scanFinished);
+    // Emitted on the model thread.
+    LockedSpy finished(DocumentManager::instance(), &DocumentManager::scanFinished);
     QTRY_VERIFY_WITH_TIMEOUT(program_->window()->findChild<HardDiskAndFolderSelectPage*>(), kWait);
     auto* devices = program_->window()->findChild<HardDiskAndFolderSelectPage*>();
     QModelIndex tile;

@@ -9,11 +9,11 @@
 #include "Modules/PageWidget.h"
 #include "StandInRecoveryStorageModule.h"
 #include "StandInStorageDeviceModule.h"
+#include "ThreadHandOver.h"
 
 #include <QPointer>
 #include <QSignalSpy>
 #include <QThreadPool>
-#include <QtConcurrent>
 
 namespace {
 
@@ -86,7 +86,7 @@ void ModulesTest::poolThreadSwitchArrivesLater()
 {
     ModuleLayout layout;
     QPointer<QWidget> deviceModule = layout.currentModule();
-    QtConcurrent::run([] { manager()->setCurrentModule(ModuleManager::RecoveryStorage); })
+    ThreadHandOver::Run([] { manager()->setCurrentModule(ModuleManager::RecoveryStorage); })
         .waitForFinished();
     // Stored at once, shown only when the GUI thread delivers the change.
     QCOMPARE(manager()->currentModule(), ModuleManager::RecoveryStorage);
@@ -111,7 +111,7 @@ void ModulesTest::racingSwitchesEndInAgreement()
     for (int round = 0; round < 200; ++round) {
         const auto poolType = round % 2 ? ModuleManager::RecoveryStorage : ModuleManager::StorageDevice;
         const auto guiType = round % 2 ? ModuleManager::StorageDevice : ModuleManager::RecoveryStorage;
-        QFuture<void> pool = QtConcurrent::run([poolType] { manager()->setCurrentModule(poolType); });
+        QFuture<void> pool = ThreadHandOver::Run([poolType] { manager()->setCurrentModule(poolType); });
         manager()->setCurrentModule(guiType);
         pool.waitForFinished();
         if (round % 10 == 0)

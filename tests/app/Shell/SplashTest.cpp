@@ -5,12 +5,12 @@
 
 #include "Launch/LaunchManager.h"
 #include "Launch/Launcher.h"
+#include "LockedSpy.h"
 #include "XImageBox.h"
 #include "XLabel.h"
 #include "XProgressBar.h"
 
 #include <QScreen>
-#include <QSignalSpy>
 #include <QThreadPool>
 #include <QtConcurrent>
 #include <atomic>
@@ -35,11 +35,11 @@ void SplashTest::valuesZeroToNinetyNineThenFinished()
     LaunchManager::setDeviceListLoader([&loads] { ++loads; });
     LaunchManager manager;
     Launcher launcher(nullptr, &manager);
-    QSignalSpy steps(&manager, &LaunchManager::stepValueChange);
+    LockedSpy steps(&manager, &LaunchManager::stepValueChange);
     std::atomic<int> counterAtFinish{-1};
     connect(&manager, &LaunchManager::finished, &manager,
             [&] { counterAtFinish = manager.counter(); }, Qt::DirectConnection);
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     launcher.start();
     manager.startTask(); // a second start runs nothing more
 
@@ -63,7 +63,7 @@ void SplashTest::slowDeviceListKeepsTheSplashAtNinetyNine()
     LaunchManager::setDeviceListLoader([gate] { gate.wait(); });
     LaunchManager manager;
     Launcher launcher(nullptr, &manager);
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     launcher.start();
 
     QTRY_COMPARE_WITH_TIMEOUT(launcher.progressBar()->value(), 99, 10000);
@@ -89,7 +89,7 @@ void SplashTest::crowdedPoolStillFinishes()
 
     LaunchManager::setDeviceListLoader([] {});
     LaunchManager manager;
-    QSignalSpy finished(&manager, &LaunchManager::finished);
+    LockedSpy finished(&manager, &LaunchManager::finished);
     manager.startTask();
     QVERIFY(pool->maxThreadCount() >= 4);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 6000);

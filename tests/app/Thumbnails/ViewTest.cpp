@@ -4,6 +4,7 @@
 #include "FileTypeClassifier.h"
 #include "FileTypeIconProvider.h"
 #include "ImageResources.h"
+#include "LockedSpy.h"
 #include "MediaPreviewDialog.h"
 #include "MultiMediaViewer.h"
 #include "NameTable.h"
@@ -390,7 +391,8 @@ void ViewTest::dialogShowsCachedLoadingAndFailed()
     all.append(broken);
 
     ThumbnailCacheEngine* engine = ThumbnailCacheEngine::instance();
-    QSignalSpy announced(engine, &ThumbnailCacheEngine::thumbnailLoaded);
+    // Emitted on the engine thread.
+    LockedSpy announced(engine, &ThumbnailCacheEngine::thumbnailLoaded);
     engine->addTask(docs[1]);
     QTRY_COMPARE(engine->getThumbnail(docs[1]).state, int(Ready));
 
