@@ -13,6 +13,7 @@
 #include "NTFS/NTFSDataRecovery.h"
 #include "NTFS/NTFSExplorer.h"
 #include "NTFS/NtfsImage.h"
+#include "NTFS/NtfsScanFixture.h"
 #include "NTFS/WofFixture.h"
 #include "Utils/BufferDataWriter.h"
 #include "Utils/Decompression.h"
@@ -170,32 +171,8 @@ protected:
     }
     void SetUp() override { REQUIRE_NTFS_TOOLS(); }
 
-    // Scans the image through the library; found files by path (no ".\" prefix).
-    struct Found {
-        std::mutex mutex;
-        std::map<std::string, std::unique_ptr<RecoveryFixture::FoundFile>> files;
-    };
-    static std::unique_ptr<DataRecoveryMultiImpl> Scan(Found& found)
-    {
-        const auto info = RecoveryFixture::RegisterImage(image, "NTFS");
-        DataRecoveryMultiImpl::Options options;
-        options.sleep = [](std::chrono::milliseconds) {};
-        auto engine = std::make_unique<DataRecoveryMultiImpl>(std::vector<DiskAndVolumeInfo>{info},
-                                                              [&found](const DataRecoveryInfo& item) {
-            if (item.kind != NtfsFile)
-                return;
-            const std::string path = Normalised(std::string(item.path, item.pathLength));
-            std::lock_guard lock(found.mutex);
-            auto file = std::make_unique<RecoveryFixture::FoundFile>(
-                NtfsFile, std::string(item.path, item.pathLength),
-                std::vector<DataRun>(item.runs, item.runs + item.runCount), item.fileSize);
-            file->record.nodeId = item.nodeId;
-            file->record.deletedState = item.deletedState;
-            found.files[path] = std::move(file);
-        }, options);
-        engine->Start();
-        return engine;
-    }
+    using Found = NtfsScanFixture::Found;
+    static std::unique_ptr<DataRecoveryMultiImpl> Scan(Found& found) { return NtfsScanFixture::Scan(image, found); }
 
     // Path to bytes: icat's for the NTFS-compressed and sparse files, the
     // plaintext for the WOF ones.
@@ -215,16 +192,7 @@ protected:
         return expected;
     }
 
-    static std::string Normalised(std::string path)
-    {
-        // ".\\c\file" as "c/file"
-        std::replace(path.begin(), path.end(), '\\', '/');
-        while (!path.empty() && (path[0] == '.' || path[0] == '/'))
-            path.erase(0, 1);
-        for (size_t twice; (twice = path.find("//")) != std::string::npos;)
-            path.erase(twice, 1);
-        return path;
-    }
+    static std::string Normalised(const std::string& path) { return NtfsScanFixture::Normalised(path); }
 
     static std::string RecoveredBytes(const std::string& folder)
     {

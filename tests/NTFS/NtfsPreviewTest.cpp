@@ -10,6 +10,7 @@
 #include "DataRecovery/VelmoraContainer.h"
 #include "NTFS/Decompress.h"
 #include "NTFS/NtfsImage.h"
+#include "NTFS/NtfsScanFixture.h"
 #include "NTFS/WofFixture.h"
 #include "Utils/PartReader.h"
 #include "Utils/ReaderBuffer.h"
@@ -105,32 +106,8 @@ protected:
             SKIP_FOR_MISSING(missing);
     }
 
-    struct Found {
-        std::mutex mutex;
-        std::map<std::string, std::unique_ptr<RecoveryFixture::FoundFile>> files;
-    };
-    static std::unique_ptr<DataRecoveryMultiImpl> Scan(Found& found)
-    {
-        const auto info = RecoveryFixture::RegisterImage(image, "NTFS");
-        DataRecoveryMultiImpl::Options options;
-        options.sleep = [](std::chrono::milliseconds) {};
-        auto engine = std::make_unique<DataRecoveryMultiImpl>(std::vector<DiskAndVolumeInfo>{info},
-                                                              [&found](const DataRecoveryInfo& item) {
-            if (item.kind != NtfsFile)
-                return;
-            std::string path(item.path, item.pathLength);
-            std::replace(path.begin(), path.end(), '\\', '/');
-            path = path.substr(path.find_first_not_of("./"));
-            std::lock_guard lock(found.mutex);
-            auto file = std::make_unique<RecoveryFixture::FoundFile>(
-                NtfsFile, std::string(item.path, item.pathLength),
-                std::vector<DataRun>(item.runs, item.runs + item.runCount), item.fileSize);
-            file->record.nodeId = item.nodeId;
-            found.files[path] = std::move(file);
-        }, options);
-        engine->Start();
-        return engine;
-    }
+    using Found = NtfsScanFixture::Found;
+    static std::unique_ptr<DataRecoveryMultiImpl> Scan(Found& found) { return NtfsScanFixture::Scan(image, found); }
 
     static TestSupport::TempDir* dir;
     static std::string image;
