@@ -301,6 +301,8 @@ class ResultsEndToEndTest : public QObject {
     void goHome(RecoveryStoragePage* page);
     QModelIndex treeRow(RecoveryStoragePage* page, const std::function<bool(const QModelIndex&)>& test);
     void clickTreeBox(RecoveryStoragePage* page, const QModelIndex& row);
+    // Ticks the box of the folder view's row named name and waits for the check.
+    void tickTreeFolder(RecoveryStoragePage* page, const QString& name, QModelIndex* row);
     int tskRuns_ = 0;
     QString lastChosen_;
     void saveOntoTheScannedDisk(const PageFixture::FatImage& image, RecoveryStoragePage* page, const QString& name);
@@ -660,6 +662,18 @@ void ResultsEndToEndTest::unmountedTilesNameTheirDisk()
     }
 }
 
+void ResultsEndToEndTest::tickTreeFolder(RecoveryStoragePage* page, const QString& name, QModelIndex* row)
+{
+    *row = treeRow(page, [&name](const QModelIndex& index) {
+        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 1 &&
+               index.data(FileSystemPathTreeModel::NameRole).toString() == name;
+    });
+    QVERIFY(row->isValid());
+    clickTreeBox(page, *row);
+    QTRY_COMPARE_WITH_TIMEOUT(row->data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
+    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+}
+
 // A tick on one folder's box in the tree checks exactly that folder's files.
 void ResultsEndToEndTest::folderBoxInTheTree()
 {
@@ -667,14 +681,10 @@ void ResultsEndToEndTest::folderBoxInTheTree()
     openScannedVolume(fat_, "fat-folder", &page);
     if (!page)
         return;
-    const QModelIndex docs = treeRow(page, [](const QModelIndex& index) {
-        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 1 &&
-               index.data(FileSystemPathTreeModel::NameRole).toString() == "docs";
-    });
-    QVERIFY(docs.isValid());
-    clickTreeBox(page, docs);
-    QTRY_COMPARE_WITH_TIMEOUT(docs.data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
-    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    QModelIndex docs;
+    tickTreeFolder(page, "docs", &docs);
+    if (QTest::currentTestFailed())
+        return;
     // Its parent holds other folders too: partly checked.
     QCOMPARE(docs.parent().data(FileSystemPathTreeModel::CheckStateRole).toInt(), 1);
     QCOMPARE(DocumentManager::instance()->selectedSizeAndCount().second, quint64(4));
@@ -698,14 +708,10 @@ void ResultsEndToEndTest::newUserFirstScan()
     QCOMPARE(CuteSettings::instance().value("recoveryToolkitTourGuide", 1, CuteSettings::Default).toInt(), 0);
     if (!page)
         return;
-    const QModelIndex docs = treeRow(page, [](const QModelIndex& index) {
-        return index.data(FileSystemPathTreeModel::ViewModeRole).toInt() == 1 &&
-               index.data(FileSystemPathTreeModel::NameRole).toString() == "docs";
-    });
-    QVERIFY(docs.isValid());
-    clickTreeBox(page, docs);
-    QTRY_COMPARE_WITH_TIMEOUT(docs.data(FileSystemPathTreeModel::CheckStateRole).toInt(), 2, kWait);
-    QVERIFY(DocumentManager::instance()->waitForIdle(kWait));
+    QModelIndex docs;
+    tickTreeFolder(page, "docs", &docs);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(lastChosen_.isEmpty());
     QVERIFY(QDir::homePath() != QLatin1String("/"));
     QString exportFolder;
