@@ -3,6 +3,8 @@
 //   velmora-bench-ntfs-scan [folder] [files, default 100000]
 // The images (made with mkntfs and an ntfs-3g mount, which needs root and
 // /dev/fuse) are kept in the folder and reused by path.
+#include "BenchSupport.h"
+
 #include <nlohmann/json.hpp>
 
 #include <chrono>
@@ -18,10 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
+using BenchSupport::Seconds;
 
 int Run(const std::string& command)
 {

@@ -3,6 +3,8 @@
 // decoded by RecoverData, and ntfscat's first bytes (`ntfscat | head -c`).
 // Bytes are those the engine asked of its reader and the process's read calls.
 //   velmora-bench-preview [folder] [file MiB, default 2048] [preview bytes, default 65536]
+#include "BenchSupport.h"
+
 #include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/VelmoraContainer.h"
 #include "Disk/DiskTable.h"
@@ -26,26 +28,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-bool Run(const std::string& command)
-{
-    return std::system(command.c_str()) == 0;
-}
-
-uint64_t ReadCalls()
-{
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    uint64_t value = 0;
-    while (io >> key >> value)
-        if (key == "rchar:")
-            return value;
-    return 0;
-}
+using BenchSupport::Seconds;
+using BenchSupport::Run;
+using BenchSupport::ReadCalls;
 
 // Text that LZNT1 shrinks to about a third: numbered lines of words.
 bool WriteText(const fs::path& path, uint64_t size)

@@ -5,6 +5,8 @@
 //    with the bytes read per recovered byte;
 //  - one large contiguous file against dd bs=1M over the same bytes.
 //   velmora-bench-recover [folder] [large file MiB, default 1024] [small files, default 5000]
+#include "BenchSupport.h"
+
 #include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/VelmoraContainer.h"
 #include "DataRecovery/VelmoraExports.h"
@@ -28,15 +30,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-bool Run(const std::string& command)
-{
-    return std::system(command.c_str()) == 0;
-}
+using BenchSupport::Seconds;
+using BenchSupport::Run;
+using BenchSupport::ReadCalls;
 
 void MakeImage(const std::string& path, uint64_t size)
 {
@@ -55,17 +51,6 @@ void MakeImage(const std::string& path, uint64_t size)
 }
 
 // Bytes this process asked read(2) and its kin for (the kernel's rchar).
-uint64_t ReadCalls()
-{
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    uint64_t value = 0;
-    while (io >> key >> value)
-        if (key == "rchar:")
-            return value;
-    return 0;
-}
-
 DiskAndVolumeInfo Register(const std::string& image, const std::string& fileSystem, uint64_t size)
 {
     DiskInfoWithVolumes disk;
