@@ -8,13 +8,9 @@
 #include "GuideManagement.h"
 #include "Guides/GuideStepAbstract.h"
 #include "MainWindow/MainWindow.h"
-#include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
-#include "RecoveryStorageModule.h"
-#include "StorageDeviceManager.h"
-#include "StorageDeviceModule.h"
 
-#include "MadeUpVolume.h"
+#include "MadeUpMachine.h"
 #include "ShotRun.h"
 #include "ShotWriter.h"
 
@@ -45,16 +41,7 @@ int main(int argc, char** argv)
         return 1;
     ShotWriter shots(folder);
     AppManager::instance()->initApplication();
-    QDiskAndVolumeInfo stick = madeUpVolume("MYSTICK (sdb1)", "/media/user/MYSTICK", "ext4", 28.87, 20.01, 1, 0);
-    stick.isExternal = true;
-    StorageDeviceManager::instance().setCachedList(
-        {madeUpVolume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1),
-         madeUpVolume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2), stick});
-    ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
-        if (type == ModuleManager::StorageDevice)
-            return new StorageDeviceModule(parent);
-        return new RecoveryStorageModule(parent);
-    });
+    useMadeUpMachine("ext4");
 
     {
         MainWindow window;

@@ -18,24 +18,20 @@
 #include "LostTipWidget.h"
 #include "MainWindow/MainWindow.h"
 #include "MemoryWarningDialog.h"
-#include "Modules/ModuleLayout.h"
 #include "Modules/ModuleManager.h"
 #include "NoLocalDiskDialog.h"
 #include "NoSDCardDialog.h"
 #include "RecoverFileInfoPanel.h"
 #include "RecoveryCompleteDialog.h"
-#include "RecoveryStorageModule.h"
 #include "RefreshDiskDialog.h"
 #include "ScanCompleteDialog.h"
 #include "ScanProgressPanel.h"
 #include "SearchDataPanel.h"
 #include "SearchGuideDialog.h"
 #include "XPushButton.h"
-#include "StorageDeviceManager.h"
-#include "StorageDeviceModule.h"
 #include "TitleBar/MainTitleBar.h"
 
-#include "MadeUpVolume.h"
+#include "MadeUpMachine.h"
 #include "ShotRun.h"
 #include "ShotWriter.h"
 #include "TextFit.h"
@@ -264,16 +260,7 @@ int main(int argc, char** argv)
     ShotWriter shots(folder);
     AppManager::instance()->initApplication();
 
-    QDiskAndVolumeInfo stick = madeUpVolume("MYSTICK (sdb1)", "/media/user/MYSTICK", "FAT32", 28.87, 20.01, 1, 0);
-    stick.isExternal = true;
-    StorageDeviceManager::instance().setCachedList(
-        {madeUpVolume("System Disk (nvme0n1p2)", "/", "ext4", 476.34, 211.08, 0, 1),
-         madeUpVolume("Home (nvme0n1p3)", "/home", "ext4", 300.0, 12.5, 0, 2), stick});
-    ModuleLayout::setModuleFactory([](ModuleManager::ModuleType type, QWidget* parent) -> AbstractModuleWidget* {
-        if (type == ModuleManager::StorageDevice)
-            return new StorageDeviceModule(parent);
-        return new RecoveryStorageModule(parent);
-    });
+    useMadeUpMachine("FAT32");
 
     Run run(shots);
     {
