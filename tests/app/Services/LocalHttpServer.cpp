@@ -16,6 +16,13 @@ LocalHttpServer::LocalHttpServer()
     });
 }
 
+// The server's sockets go with it, after buffers_: their last signals must not reach this.
+LocalHttpServer::~LocalHttpServer()
+{
+    for (QTcpSocket* socket : server_.findChildren<QTcpSocket*>())
+        QObject::disconnect(socket, nullptr, this, nullptr);
+}
+
 QString LocalHttpServer::baseUrl() const
 {
     return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());

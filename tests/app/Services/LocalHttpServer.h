@@ -22,6 +22,7 @@ public:
     };
 
     LocalHttpServer();
+    ~LocalHttpServer() override;
     QString baseUrl() const;  // "http://127.0.0.1:<port>"
 
     void setResponse(int status, const QByteArray& body, const QByteArray& contentType = "application/json");
