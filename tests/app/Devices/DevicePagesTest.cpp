@@ -515,6 +515,8 @@ void DevicePagesTest::hotPlugThroughTheNotifier()
     // they share the node and differ by their start.
     QPointer<QWidget> shown = page.currentSelectionPage();
     auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(shown.data());
+    // The rebuilt page restores its selection in a queued call: choose only after it.
+    QTRY_COMPARE_WITH_TIMEOUT(hardDisk->listView()->currentIndex().row(), 1, 30000);
     hardDisk->listView()->setCurrentIndex(hardDisk->model()->index(7, 0));
     const int before = page.reloadCount();
     DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DevNodesChanged);

@@ -30,10 +30,12 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include "MountSupport.h"
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 
@@ -288,17 +290,22 @@ class FilterEndToEndTest : public QObject {
              "lname !~ /^users\\/[^\\/]+\\/appdata\\/(local|roaming)\\/(microsoft\\/edge\\/user data\\/|"
              "google\\/chrome\\/user data\\/|mozilla\\/firefox\\/)/"},
         };
+        const std::initializer_list<FilterComboBox*> boxes{panel.fileTypeBox(), panel.dateBox(), panel.sizeBox(),
+                                                           panel.advancedBox()};
+        // A drop-down applies its rows after its pause: wait for every pause to end, not for a time.
+        const auto applied = [&boxes] {
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [](FilterComboBox* box) { return box->debounceTimer()->isActive(); });
+        };
         QStringList all;
         for (const Case& c : cases) {
             panel.resetAllFilters();
-            QTest::qWait(FilterComboBox::DebounceMs + 50);
+            QTRY_VERIFY_WITH_TIMEOUT(applied(), 30000);
             const int before = changed.count();
             c.apply();
-            for (FilterComboBox* box : std::initializer_list<FilterComboBox*>{
-                     panel.fileTypeBox(), panel.dateBox(), panel.sizeBox(), panel.advancedBox()}) {
+            for (FilterComboBox* box : boxes)
                 box->popup()->hide();
-            }
-            QTest::qWait(FilterComboBox::DebounceMs + 100);
+            QTRY_VERIFY_WITH_TIMEOUT(applied(), 30000);
             QVERIFY2(c.cond == QLatin1String("1") || changed.count() > before, c.name);
             QStringList expected = awkPicks(body, c.cond);
             QStringList actual = passing(prefix);

@@ -598,6 +598,10 @@ private slots:
         for (int i = last + 1; i < docs.size(); ++i)
             QCOMPARE(engine->getThumbnail(docs.at(i)).state, int(NomoThumbCache::NotLoaded));
 
+        // The grid is laid out in batches: scroll once the last cell has its place,
+        // or the bottom of the first batch is taken for the bottom of the list.
+        const QModelIndex lastCell = view.proxy()->index(docs.size() - 1, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(view.listView()->visualRect(lastCell).isValid(), idleTimeout);
         view.listView()->scrollToBottom();
         QVERIFY(view.thumbnailTimer()->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(engine->getThumbnail(docs.last()).state != NomoThumbCache::NotLoaded, idleTimeout);
