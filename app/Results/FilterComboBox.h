@@ -29,6 +29,7 @@ public:
     QStandardItemModel* model() const { return model_; }
     QWidget* customBox() const { return customBox_; }
     QTimer* debounceTimer() const { return debounce_; }
+    QTimer* reopenGuard() const { return popupGuard_; }
 
     // The face's rich text for a title and the summary of the ticked rows,
     // elided to floor(177 x scale) less the title and ": ".

@@ -39,7 +39,8 @@
 
 namespace {
 
-constexpr int settleMs = 2000;
+// Only a bound against hangs: every wait ends as soon as its condition holds.
+constexpr int settleMs = 30000;
 
 FilterCriteria stored()
 {
@@ -121,7 +122,7 @@ class FilterBarTest : public QObject {
     // The "SearchFilter" events sent since the last call, as "action|label|value".
     QStringList takeFilterEvents()
     {
-        waitForGaEvents(5000);
+        waitForGaEvents(30000);
         QTest::qWait(100);
         QStringList events;
         for (const auto& request : analytics_->requests) {
@@ -217,7 +218,8 @@ private slots:
         // The arrow stays blocked for the guard's 200 ms, then opens again.
         QTest::mouseClick(box.arrow(), Qt::LeftButton);
         QVERIFY(!box.popup()->isVisible());
-        QTest::qWait(FilterComboBox::DebounceMs + 50);
+        QVERIFY(box.reopenGuard()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!box.reopenGuard()->isActive(), settleMs);
         QTest::mouseClick(box.arrow(), Qt::LeftButton);
         QVERIFY(box.popup()->isVisible());
         box.popup()->hide();
@@ -531,7 +533,7 @@ private slots:
         clickRow(box, 6);
         QSignalSpy spy(filters(), &FileFilterManager::filterOptionsChanged);
         QTest::keyClick(box.maximumBox()->numberField(), Qt::Key_Return);
-        QTest::qWait(FilterComboBox::DebounceMs + 100);
+        QTRY_VERIFY_WITH_TIMEOUT(!box.debounceTimer()->isActive(), settleMs);
         QCOMPARE(spy.count(), preset == 6 ? 1 : 0);
         QCOMPARE(stored().sizePreset, preset);
         QCOMPARE(stored().sizeMin, low);

@@ -388,7 +388,7 @@ private slots:
         pressRowCheckBox(view, 0);  // checked: unchecks, and sends nothing
         QVERIFY(f.wait());
         QCOMPARE(a1->checkState(false), 0u);
-        waitForGaEvents(5000);
+        waitForGaEvents(30000);
         QTest::qWait(50);
         QCOMPARE(analytics_.events("ScanInformation").size(), 2);
 

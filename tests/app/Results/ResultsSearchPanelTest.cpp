@@ -398,7 +398,7 @@ private slots:
         panel.homeButton()->click();
         QCOMPARE(home.size(), 1);
         QCOMPARE(searched.size(), 1);
-        waitForGaEvents(5000);
+        waitForGaEvents(30000);
         QTest::qWait(50);
         QCOMPARE(analytics_.events("SearchFilter"), QStringList{"SearchBackHome/"});
 
