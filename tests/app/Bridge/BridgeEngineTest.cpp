@@ -687,8 +687,8 @@ private slots:
     void stopDuringEngineCreationReachesTheEngine()
     {
         const QString image = dir_.filePath(QStringLiteral("stop.img"));
-        if (!makeKeptFileImage(image))
-            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(makeKeptFileImage(image));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         ScanLog log;
         QVERIFY(startBehindAVanishedVolume(image));
@@ -709,8 +709,8 @@ private slots:
     void pauseDuringEngineCreationHoldsTheRun()
     {
         const QString image = dir_.filePath(QStringLiteral("pause.img"));
-        if (!makeKeptFileImage(image))
-            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(makeKeptFileImage(image));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         ScanLog log;
         QVERIFY(startBehindAVanishedVolume(image));
@@ -731,8 +731,8 @@ private slots:
     void pauseBeforeTheRunThenStop()
     {
         const QString image = dir_.filePath(QStringLiteral("held.img"));
-        if (!makeKeptFileImage(image))
-            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(makeKeptFileImage(image));
         const QVector<QDiskAndVolumeInfo> list = listImages({image});
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         bridge->setStartDelayMs(1500);
@@ -769,8 +769,8 @@ private slots:
         QFETCH(bool, betweenCheckAndRun);
         const QString image = dir_.filePath(QStringLiteral("race.img"));
         QFile::remove(image);
-        if (!makeKeptFileImage(image))
-            QSKIP("mkfs.fat or mcopy (mtools) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(makeKeptFileImage(image));
         const QVector<QDiskAndVolumeInfo> list = listImages({image});
         QCOMPARE(list.size(), 1);
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();

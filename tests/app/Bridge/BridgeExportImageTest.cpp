@@ -111,8 +111,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString image = dir.filePath("fat.img");
-        if (!run("mkfs.fat", {"-F", "32", "-C", image, "65536"}))
-            QSKIP("mkfs.fat is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(run("mkfs.fat", {"-F", "32", "-C", image, "65536"}));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("MTOOLS_SKIP_CHECK", "1");
         const QString source = dir.filePath("src");
@@ -189,11 +189,10 @@ private slots:
 
         // A nearly full target: the run ends as a target-disk failure naming the volume.
         if (getuid() != 0)
-            QSKIP("needs root to mount a small tmpfs");
+            SKIP_OR_FAIL(false, QStringLiteral("needs root to mount a small tmpfs"));
         const QString small = dir.filePath("small");
         QDir().mkpath(small);
-        if (!run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", small}))
-            QSKIP("tmpfs could not be mounted");
+        QVERIFY2(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", small}), "tmpfs could not be mounted");
         struct Unmount {
             QString path;
             ~Unmount() { run("umount", {path}); }
@@ -217,8 +216,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString image = dir.filePath("fat.img");
-        if (!run("mkfs.fat", {"-F", "32", "-C", image, "65536"}))
-            QSKIP("mkfs.fat is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"), QStringLiteral("mcopy"));
+        QVERIFY(run("mkfs.fat", {"-F", "32", "-C", image, "65536"}));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("MTOOLS_SKIP_CHECK", "1");
         const QMap<QString, QByteArray> contents{{"zqlongname.tx", pattern(3000, 1)}, {"yqlongname.tx", pattern(10, 2)}};
@@ -228,8 +227,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(it.value());
             file.close();
-            if (!run("mcopy", {"-i", image, local, "::/" + it.key()}, nullptr, env))
-                QSKIP("mtools is not installed");
+            QVERIFY(run("mcopy", {"-i", image, local, "::/" + it.key()}, nullptr, env));
         }
         // One long-name entry each (13 characters): rewrite its name fields in place;
         // the short-name checksum does not cover them.
@@ -437,8 +435,8 @@ dd if=/dev/zero of="$disk" bs=512 count=1 conv=notrunc status=none
             QVERIFY(root.remove("gone.bin"));
         }
         const QString tskAll = dir.filePath("tsk-all");
-        if (!run("tsk_recover", {"-e", image, tskAll}))
-            QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+        REQUIRE_TOOLS(QStringLiteral("tsk_recover"));
+        QVERIFY(run("tsk_recover", {"-e", image, tskAll}));
 
         const QString parent = dir.filePath("target");
         const QString out = QDir(parent).filePath("out");

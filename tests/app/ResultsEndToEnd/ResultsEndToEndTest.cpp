@@ -464,8 +464,7 @@ void ResultsEndToEndTest::recoverChecked(RecoveryStoragePage* page, const QStrin
 void ResultsEndToEndTest::compareWithSleuthKit(const PageFixture::FatImage& image, const QString& exportFolder,
                                                const QString& onlyBelow)
 {
-    if (QStandardPaths::findExecutable("tsk_recover").isEmpty())
-        QSKIP("tsk_recover (The Sleuth Kit) is not installed");
+    REQUIRE_TOOLS(QStringLiteral("tsk_recover"));
     const QString tskOut = dir_.filePath(QString("tsk-%1").arg(++tskRuns_));
     QVERIFY(QDir().mkpath(tskOut));
     QByteArray output;
