@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation>Ordner auswählen</translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Local Drives</source>

@@ -189,11 +189,11 @@
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation>Papelera de reciclaje</translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation>Seleccionar una carpeta</translation>
+        <translation>Elegir carpeta</translation>
     </message>
     <message>
         <source>Local Drives</source>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation>Seleziona una cartella</translation>
+        <translation>Scegli cartella</translation>
     </message>
     <message>
         <source>Local Drives</source>

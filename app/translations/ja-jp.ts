@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation>フォルダーを選択</translation>
+        <translation>フォルダー選択</translation>
     </message>
     <message>
         <source>Local Drives</source>

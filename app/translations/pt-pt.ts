@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Select a Folder</source>
-        <translation>Selecionar uma pasta</translation>
+        <translation>Escolher pasta</translation>
     </message>
     <message>
         <source>Local Drives</source>
