@@ -31,9 +31,11 @@
 #include <QtTest>
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <chrono>
 #include <thread>
@@ -141,6 +143,19 @@ private:
     std::atomic<int> listings_{0};
     std::atomic<bool> plugged_{false};
     std::atomic<bool> linuxOnly_{false};
+    // While held, a listing waits on the pool until the test lets it go.
+    std::mutex gateMutex_;
+    std::condition_variable gateChanged_;
+    bool listingHeld_ = false;
+    std::atomic<int> listingsDone_{0};
+    void holdListings(bool held)
+    {
+        {
+            std::lock_guard lock(gateMutex_);
+            listingHeld_ = held;
+        }
+        gateChanged_.notify_all();
+    }
     std::mutex imageMutex_;
     // The engine's own records of an image: a record the engine never listed
     // cannot be opened, and the engine tries three times, five seconds apart.
@@ -152,7 +167,12 @@ void DevicePagesTest::initTestCase()
     AppManager::instance()->registerWidget(0, &recorder_);
     StorageDeviceManager::instance().setLister([this] {
         ++listings_;
+        {
+            std::unique_lock lock(gateMutex_);
+            gateChanged_.wait(lock, [this] { return !listingHeld_; });
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(listingDelayMs_.load()));
+        const auto done = qScopeGuard([this] { ++listingsDone_; });
         auto records = machine(plugged_.load());
         {
             std::lock_guard lock(imageMutex_);
@@ -507,7 +527,7 @@ void DevicePagesTest::hotPlugThroughTheNotifier()
     QElapsedTimer clock;
     clock.start();
     DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DeviceArrival);
-    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 12, 30000); // a loaded machine lists slowly
+    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 12, 120000); // a loaded machine lists slowly
     QVERIFY(clock.elapsed() >= 1400);
     QVERIFY(page.reloadCount() > reloads);
 
@@ -516,17 +536,17 @@ void DevicePagesTest::hotPlugThroughTheNotifier()
     QPointer<QWidget> shown = page.currentSelectionPage();
     auto* hardDisk = qobject_cast<HardDiskAndFolderSelectPage*>(shown.data());
     // The rebuilt page restores its selection in a queued call: choose only after it.
-    QTRY_COMPARE_WITH_TIMEOUT(hardDisk->listView()->currentIndex().row(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(hardDisk->listView()->currentIndex().row(), 1, 120000);
     hardDisk->listView()->setCurrentIndex(hardDisk->model()->index(7, 0));
     const int before = page.reloadCount();
     DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DevNodesChanged);
-    QTRY_VERIFY_WITH_TIMEOUT(page.reloadCount() > before, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(page.reloadCount() > before, 120000);
     QCOMPARE(page.currentSelectionPage(), shown.data());
     QCOMPARE(hardDisk->listView()->currentIndex().row(), 7);
 
     plugged_ = false;
     DeviceNotifier::instance().noteDeviceEvent(DeviceNotifier::DeviceRemoveComplete);
-    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 10, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(tiles(), 10, 120000);
     QTRY_COMPARE(hardDisk->listView()->currentIndex().row(), 1);
 }
 
@@ -553,18 +573,22 @@ void DevicePagesTest::refreshDialogClosedEarly()
 {
     HardDiskAndFolderSelectPage page;
     page.refreshDeviceList();
-    listingDelayMs_ = 300;
     const int before = listings_;
+    const int doneBefore = listingsDone_;
+    // The reload is held on the pool until the dialog is gone, however slow the machine.
+    holdListings(true);
+    const auto release = qScopeGuard([this] { holdListings(false); });
     page.showRefreshDialog();
     QPointer<RefreshDiskDialog> dialog = page.refreshDialog();
     int finished = 0;
     connect(dialog, &RefreshDiskDialog::refreshDiskFinshSignal, this, [&] { ++finished; });
-    // Close only once the reload is under way on the pool (a loaded machine may start it late).
-    QTRY_VERIFY_WITH_TIMEOUT(listings_ - before == 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listings_ - before == 1, 60000);
     dialog->close();
     QTRY_VERIFY(dialog.isNull());
-    QTRY_COMPARE(listings_ - before, 1);
+    holdListings(false);
+    QTRY_VERIFY_WITH_TIMEOUT(listingsDone_ - doneBefore == 1, 60000);
     QTest::qWait(400);
+    QCOMPARE(listings_ - before, 1);
     QCOMPARE(finished, 0);
 }
 

@@ -9,6 +9,7 @@
 #include "NameTable.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 
 #include <atomic>
@@ -97,6 +98,9 @@ private slots:
                 calls.fetch_add(1, std::memory_order_relaxed);
             });
             registry().addObserver(&watched, [&calls](auto, auto, auto) { calls.fetch_add(1); }, 0);
+            // The notifier thread may not have run yet: see one call reach an observer first.
+            for (QDeadlineTimer bound(60000); round == 0 && calls.load() == 0 && !bound.hasExpired();)
+                std::this_thread::yield();
             if (round % 3 == 0)
                 QThread::usleep(50);
             registry().removeObserver(id);

@@ -105,7 +105,10 @@ void ScanTest::initTestCase()
     run("sync");
     written = written && QFile::remove(mount + QLatin1Char('/') + deletedName);
     originals.insert(deletedName, readFile(deletedSource));
-    const bool unmounted = !run("umount " + quote(mount)).isNull();
+    // On an image file ntfs-3g writes its last bytes after the umount: wait for it to end.
+    const bool unmounted = !run("daemon=$(pgrep -n -f " + quote("^ntfs-3g " + image) + ") && umount " + quote(mount)
+                                + " && for i in $(seq 2400); do kill -0 \"$daemon\" 2>/dev/null || exit 0; sleep 0.05; done; exit 1")
+                                .isNull();
     mounted = !unmounted;
     QVERIFY(written);
     QVERIFY(unmounted);

@@ -128,13 +128,21 @@ public:
         else if (!mount_.mountNtfs(loop_.device(), point))
             whyNot_ = QStringLiteral("ntfs-3g could not mount the image");
     }
-    ~NtfsLoopMount() { mount_.unmountNow(); }
+    ~NtfsLoopMount() { unmountNow(); }
 
     bool mounted() const { return whyNot_.isEmpty(); }
     QString whyNot() const { return whyNot_; }
     QString loop() const { return loop_.device(); }
     QString point() const { return mount_.point(); }
-    bool unmountNow() { return mount_.unmountNow(); }
+    // ntfs-3g wrote into the loop device's own page cache, which reaches the image
+    // file only on the device's last close: another process that has it open (a
+    // device probe) keeps the file stale for the tests that read it directly.
+    bool unmountNow()
+    {
+        if (!mount_.unmountNow())
+            return false;
+        return loop_.device().isEmpty() || run(QStringLiteral("blockdev"), {"--flushbufs", loop_.device()}) == 0;
+    }
 
 private:
     LoopDevice loop_;  // detached after the mount below is undone
