@@ -396,9 +396,14 @@ void ResultsEndToEndTest::openScannedVolume(const PageFixture::FatImage& image, 
             QTest::mouseClick(tour->step(step)->actionButton(), Qt::LeftButton);
         QVERIFY(!tour->overlay()->isVisible());
     }
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() &&
-                                 QApplication::activeModalWidget()->inherits("ScanCompleteDialog"),
-                             kWait);
+    QTRY_VERIFY2_WITH_TIMEOUT(QApplication::activeModalWidget() &&
+                                  QApplication::activeModalWidget()->inherits("ScanCompleteDialog"),
+                              qPrintable(QStringLiteral("the modal window is %1, the scan state %2")
+                                             .arg(QApplication::activeModalWidget()
+                                                      ? QLatin1String(QApplication::activeModalWidget()->metaObject()->className())
+                                                      : QLatin1String("none"))
+                                             .arg(DocumentManager::instance()->state())),
+                              kWait);
     shot(name + "-scan-summary");
     QApplication::activeModalWidget()->close();
     QTRY_VERIFY(!QApplication::activeModalWidget());
