@@ -179,7 +179,9 @@ QStringList CardPagesTest::takeEvents(int count)
         events += newEvents();
         return events.size() >= count;
     }, 30000);
-    return events;
+    // Anything sent beside them is on the server once the sender is idle.
+    waitForGaEvents(30000);
+    return events + newEvents();
 }
 
 QStringList CardPagesTest::newEvents()
