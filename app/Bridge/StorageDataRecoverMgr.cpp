@@ -677,6 +677,11 @@ void StorageDataRecoverMgr::stopEngineWork()
     d->stopScanningAndRecovering();
 }
 
+bool StorageDataRecoverMgr::isScanStopWanted() const
+{
+    return d->scanStopWanted.load();
+}
+
 int StorageDataRecoverMgr::recoverData(const QString& folder, const DataRecoveryInfo& item)
 {
     if (!d->engineAlive.load(std::memory_order_acquire))

@@ -40,6 +40,8 @@ public:
     // The first step of the quit: the engine stops scanning and recovering and the
     // model's export stops asking for files.
     void stopEngineWork();
+    // A stop was asked (by the user or the quit) since the current scan began to start.
+    bool isScanStopWanted() const;
     int recoverData(const QString& folder, const DataRecoveryInfo& item);
     int recoverToMemory(char* buffer, size_t* inOutLength, const DataRecoveryInfo& item);
     void releaseDataRecovery();

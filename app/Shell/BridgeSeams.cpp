@@ -1,5 +1,6 @@
 #include "BridgeSeams.h"
 
+#include "CallAndWait.h"
 #include "DocumentManager.h"
 #include "Launch/LaunchManager.h"
 #include "MainWindow/MainWindow.h"
@@ -7,14 +8,9 @@
 #include "Modules/ModuleManager.h"
 #include "StorageDataRecoverMgr.h"
 #include "StorageDeviceManager.h"
-#include "ThreadHandOver.h"
 #include "spdlog_qt.h"
 
 #include <QCoreApplication>
-#include <QSemaphore>
-#include <QThread>
-
-#include <memory>
 
 void connectBridgeBeforeSplash()
 {
@@ -25,23 +21,20 @@ void connectBridgeToMainWindow(MainWindow* window)
 {
     StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
     DocumentManager* model = DocumentManager::instance();
-    // The starter waits (at most 5 s) until the GUI thread has shown the
-    // module: the results page must exist before the scan it follows starts,
-    // or a small volume's scan ends unseen (no summary, a ring that never stops).
-    bridge->setModuleSwitcher([](int type) {
+    // The starter waits until the GUI thread has shown the module: the results
+    // page must exist before the scan it follows starts, or a small volume's
+    // scan ends unseen (no summary, a ring that never stops). A stop (the quit
+    // sequence begins with one) ends the wait.
+    bridge->setModuleSwitcher([bridge](int type) {
         const auto module = static_cast<ModuleManager::ModuleType>(type);
         QCoreApplication* app = QCoreApplication::instance();
-        if (!app || QThread::currentThread() == app->thread()) {
-            ModuleManager::instance()->setCurrentModule(module);
+        auto show = [module] { ModuleManager::instance()->setCurrentModule(module); };
+        if (!app) {
+            show();
             return;
         }
-        auto shown = std::make_shared<QSemaphore>();
-        QMetaObject::invokeMethod(app, ThreadHandOver::Queued([module, shown] {
-            ModuleManager::instance()->setCurrentModule(module);
-            shown->release();
-        }), Qt::QueuedConnection);
-        if (!shown->tryAcquire(1, 5000))
-            logInfo("The results module was not shown within 5 s; the scan starts anyway");
+        if (!CallAndWait(app, show, [bridge] { return bridge->isScanStopWanted(); }))
+            logInfo("The results module was not shown: the scan was stopped or the program is closing");
     });
     // The receivers live on the GUI thread: the emitting pool and model threads never wait.
     QObject::connect(bridge, &StorageDataRecoverMgr::initCfgFinished, window, &MainWindow::onInitCfgFinished);

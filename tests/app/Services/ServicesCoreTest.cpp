@@ -1,5 +1,7 @@
 // The no-widget services: settings scopes, size and time texts, version
-// order, volume path stripping, the name table and the log channel.
+// order, volume path stripping, the name table, the log channel and the
+// call handed to another thread's event loop.
+#include "CallAndWait.h"
 #include "CuteSettings.h"
 #include "NameTable.h"
 #include "SizeText.h"
@@ -13,8 +15,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <thread>
@@ -303,6 +307,54 @@ private slots:
         QVERIFY(containsRecycleBin(R"(C:\$Recycle.Bin\S-1-5\$RAB12.jpg)"));
         QVERIFY(!containsRecycleBin("RECYCLE.BIN"));
         QVERIFY(!containsRecycleBin("$RECYCLEXBIN"));
+    }
+
+    // A waiter on a busy event loop waits as long as the loop is busy (a scan
+    // must not start before its page exists), and goes on only once the call
+    // has run there; a give-up ends the wait, and the call still runs later.
+    void callAndWaitOutlastsABusyLoop()
+    {
+        for (const bool giveUp : {false, true}) {
+            std::atomic<bool> called{false}, calledOnLoop{false}, waiterDone{false}, ranBeforeReturn{false};
+            std::atomic<bool> stop{false}, returned{false};
+            std::thread waiter([&] {
+                returned = CallAndWait(
+                    QCoreApplication::instance(),
+                    [&] {
+                        calledOnLoop = QThread::currentThread() == QCoreApplication::instance()->thread();
+                        called = true;
+                    },
+                    [&] { return stop.load(); });
+                ranBeforeReturn = called.load();
+                waiterDone = true;
+            });
+            auto joinAtEnd = qScopeGuard([&] {
+                stop = true;
+                if (waiter.joinable())
+                    waiter.join();
+            });
+            // The loop busy for far longer than the waiter's polls.
+            QThread::msleep(1500);
+            QVERIFY(!waiterDone);
+            if (giveUp) {
+                // Joined without running the loop: the call must not run first.
+                stop = true;
+                waiter.join();
+                QVERIFY(!returned);
+                QVERIFY(!ranBeforeReturn);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(called, 60000);
+            QVERIFY(calledOnLoop);
+            if (!giveUp) {
+                QTRY_VERIFY_WITH_TIMEOUT(waiterDone, 60000);
+                QVERIFY(returned);
+                QVERIFY(ranBeforeReturn);
+            }
+        }
+        // On the loop's own thread the call runs at once.
+        bool inline_ = false;
+        QVERIFY(CallAndWait(QCoreApplication::instance(), [&] { inline_ = true; }, {}));
+        QVERIFY(inline_);
     }
 };
 
