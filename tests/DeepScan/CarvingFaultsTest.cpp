@@ -286,8 +286,9 @@ TEST(CarvingFaults, LengthFieldsPastTheVolumeEnd)
         EXPECT_TRUE(outcome.finished) << c.what;
         EXPECT_EQ(outcome.valid, c.valid) << c.what;
         EXPECT_LE(outcome.info.size, volume.size()) << c.what;
-        if (c.valid)
+        if (c.valid) {
             EXPECT_EQ(outcome.info.size, c.size) << c.what;
+        }
     }
 }
 

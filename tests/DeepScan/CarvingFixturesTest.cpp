@@ -95,8 +95,9 @@ TEST(CarvingFixtures, CutShortNoSizePassesTheVolumeEnd)
             const Outcome outcome = Carve(shorter, fixture.signatureOffset);
             SCOPED_TRACE(Name(fixture) + " cut by " + std::to_string(cut));
             EXPECT_LE(outcome.info.size, shorter.size() - fixture.signatureOffset + outcome.info.startOffset);
-            if (outcome.finished && outcome.valid && !fixture.readsOn && fixture.typeId != 20)
+            if (outcome.finished && outcome.valid && !fixture.readsOn && fixture.typeId != 20) {
                 EXPECT_LT(outcome.info.size, volume.size());
+            }
         }
     }
 }

@@ -282,12 +282,15 @@ TEST_P(QuickFormat, EveryFileWhoseBytesSurviveComesBackByteExact)
         }
         byName += named;
         withFolder += folderKept;
-        if (c.allNamed)
+        if (c.allNamed) {
             EXPECT_TRUE(named) << "its entry survives, it is not found by name";
-        if (c.fullPaths)
+        }
+        if (c.fullPaths) {
             EXPECT_TRUE(folderKept) << "its folder's entries survive, it is found without them";
-        if (c.nestedFolders && Folder(file->path).find('/') != std::string::npos)
+        }
+        if (c.nestedFolders && Folder(file->path).find('/') != std::string::npos) {
             EXPECT_TRUE(nestedKept) << "its folder's entry survives in the parent folder, it is found without it";
+        }
     }
     std::cout << c.name << ": " << files.size() << " written, " << surviving.size() << " surviving, " << byName
               << " by name (" << withFolder << " with their folder), photorec " << photorecExact << " byte-exact\n";

@@ -275,8 +275,9 @@ TEST_F(RawSearch, CarvesStartOnlyInFreeSpaceAndReadOnThroughUsedSpace)
     search->ScanRaw();
     EXPECT_EQ(Carved(), (std::vector<uint64_t>{2 * MiB - 4096, 3 * MiB + 512}));
     for (const auto& e : seen.events)
-        if (e.kind == CarvedFile)
+        if (e.kind == CarvedFile) {
             EXPECT_EQ(e.fileSize, png.size());
+        }
     EXPECT_EQ(seen.paths[0], "png_" + std::to_string(2 * MiB - 4096) + ".png");
     EXPECT_EQ(seen.afterScanRaw, 1); // the own engine's
 }

@@ -103,8 +103,9 @@ TEST(RecogniserQuickLook, LetsThroughEveryBlockTheFullChecksTake)
                     EXPECT_TRUE(passes) << "block at " << at;
                 }
             }
-            if (r.type == image.type)
+            if (r.type == image.type) {
                 EXPECT_GT(taken, 0u);
+            }
             // A quick look that lets everything through would not spare the scan thread.
             EXPECT_LT(looked, bytes.size() / 512 / 4);
         }

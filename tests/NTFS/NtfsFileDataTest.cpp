@@ -246,8 +246,9 @@ TEST_F(NtfsFileData, CompressedSparseAndWofFilesRecoverByteExact)
         const bool decoded = path.rfind("c/", 0) == 0 || path.rfind("wof", 0) == 0;
         ASSERT_FALSE(file.runs.empty());
         EXPECT_EQ(file.runs[0].length == 0, decoded) << "a record reference leads the runs of decoded files only";
-        if (path == "c/gone.txt")
+        if (path == "c/gone.txt") {
             EXPECT_EQ(file.record.deletedState, 1);
+        }
         const std::string out = *dir / ("out" + std::to_string(n++));
         EXPECT_EQ(engine->RecoverData(out, file.record), 0);
         const std::string recovered = RecoveredBytes(out);

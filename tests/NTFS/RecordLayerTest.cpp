@@ -171,8 +171,9 @@ TEST_F(RecordLayer, SparseFileKeepsItsPiecesInVcnOrder)
     std::set<const MFTRecord*> holders;
     for (size_t i = 0; i < pieces.size(); ++i) {
         holders.insert(pieces[i].record);
-        if (i)
+        if (i) {
             EXPECT_EQ(pieces[i].header.startVcn, pieces[i - 1].header.lastVcn + 1);
+        }
     }
     EXPECT_EQ(holders.size(), pieces.size());
     const auto runs = record->JoinRuns(pieces);
@@ -459,8 +460,9 @@ TEST_F(RecordLayer, DamagedIndexBlocksAreSkipped)
         Put(copy, d.at, d.value, d.width);
         const size_t left = count(copy);
         EXPECT_LT(left, all);
-        if (!d.wholeBlock)
+        if (!d.wholeBlock) {
             EXPECT_EQ(left, all - count(std::vector<uint8_t>(blocks.begin(), blocks.begin() + 4096)));
+        }
     }
 }
 

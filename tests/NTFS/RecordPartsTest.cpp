@@ -41,8 +41,9 @@ TEST(DecodeRunList, Table)
         for (size_t i = 0; i < runs.size(); ++i) {
             EXPECT_EQ(runs[i].sparse, c.runs[i].sparse) << i;
             EXPECT_EQ(runs[i].length, c.runs[i].length) << i;
-            if (!runs[i].sparse)
+            if (!runs[i].sparse) {
                 EXPECT_EQ(runs[i].lcn, c.runs[i].lcn) << i;
+            }
         }
     }
     const std::vector<std::vector<uint8_t>> refused = {

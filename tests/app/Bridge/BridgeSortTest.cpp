@@ -99,8 +99,8 @@ private slots:
                                 QString::fromUtf8("x1\u0662"), QString::fromUtf8("\xC4\xB0"), "i",
                                 QString::fromUtf8("\xE2\x84\xAA"), "k", QString::fromUtf8("\xF0\x90\x90\x80"),
                                 QString::fromUtf8("\xF0\x90\x90\xA8"), QString::fromUtf8("\xEF\xBF\xBD"),
-                                QString::fromUtf8("\xEF\xBF\xBF"), QString::fromUtf8("a\xE4\xB8\xAD2"),
-                                QString::fromUtf8("a\xE4\xB8\xAD10"), QString(300, QLatin1Char('7')),
+                                QString::fromUtf8("\xEF\xBF\xBF"), QString::fromUtf8("a\xE4\xB8\xAD" "2"),
+                                QString::fromUtf8("a\xE4\xB8\xAD" "10"), QString(300, QLatin1Char('7')),
                                 QString(299, QLatin1Char('7')) + "8", QString::fromUtf8("\xCE\xA3\xCF\x83")};
         std::vector<std::string> keys;
         for (const QString& name : names) {
