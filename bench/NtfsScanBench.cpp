@@ -109,8 +109,9 @@ ProbeRun RunProbe(const std::string& probe, const std::string& image)
 
 int main(int argc, char** argv)
 {
-    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench";
-    const uint64_t files = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 100000;
+    const BenchSupport::Arguments arguments(argc, argv, "velmora-bench-ntfs-scan [folder [files]]");
+    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "velmora-bench").string());
+    const uint64_t files = arguments.Count(2, 100000);
     const uint64_t fewFiles = 1000;
     fs::create_directories(folder);
     const std::string big = (folder / ("ntfs-" + std::to_string(files) + ".img")).string();

@@ -51,9 +51,10 @@ bool WriteText(const fs::path& path, uint64_t size)
 
 int main(int argc, char** argv)
 {
-    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench-preview";
-    const uint64_t size = (argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2048) << 20;
-    const size_t room = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 65536;
+    const BenchSupport::Arguments arguments(argc, argv, "velmora-bench-preview [folder [MiB of text [room]]]");
+    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "velmora-bench-preview").string());
+    const uint64_t size = arguments.Count(2, 2048) << 20;
+    const size_t room = arguments.Count(3, 65536);
     if (::geteuid() != 0 || !Run("command -v mkntfs >/dev/null && command -v ntfs-3g >/dev/null && "
                                  "command -v ntfscat >/dev/null && command -v python3 >/dev/null")) {
         std::printf("preview: skipped (needs root, mkntfs, ntfs-3g, ntfscat and python3)\n");

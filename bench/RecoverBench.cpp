@@ -253,9 +253,10 @@ int LargeFile(const fs::path& folder, uint64_t size)
 
 int main(int argc, char** argv)
 {
-    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "velmora-bench";
-    const uint64_t size = (argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1024) << 20;
-    const int smallCount = argc > 3 ? std::atoi(argv[3]) : 5000;
+    const BenchSupport::Arguments arguments(argc, argv, "velmora-bench-recover [folder [MiB of the big file [small files]]]");
+    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "velmora-bench").string());
+    const uint64_t size = arguments.Count(2, 1024) << 20;
+    const int smallCount = static_cast<int>(arguments.Count(3, 5000));
     fs::create_directories(folder);
     const int small = SmallFiles(folder, smallCount);
     const int large = LargeFile(folder, size);

@@ -2,6 +2,7 @@
 // and again, through the cache and without it, in the same run.
 // usage: ostrel-bench-size-text [rows] [repaints]
 #include "SizeText.h"
+#include "BenchSupport.h"
 
 #include <QCoreApplication>
 
@@ -29,8 +30,9 @@ double nanosecondsPerCall(const std::vector<uint64_t>& sizes, int repaints, Form
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int rows = argc > 1 ? std::atoi(argv[1]) : 5000;
-    const int repaints = argc > 2 ? std::atoi(argv[2]) : 200;
+    const BenchSupport::Arguments arguments(argc, argv, "ostrel-bench-size-text [rows [repaints]]");
+    const int rows = static_cast<int>(arguments.Count(1, 5000));
+    const int repaints = static_cast<int>(arguments.Count(2, 200));
     std::mt19937_64 random(42);
     std::lognormal_distribution<double> fileSizes(13.0, 3.0);  // a few KB to a few GB, like photos and videos
     std::vector<uint64_t> sizes;

@@ -9,6 +9,7 @@
 #include "QDiskAndVolumeInfo.h"
 
 #include "NameTable.h"
+#include "../BenchSupport.h"
 
 #include "DataRecovery/VelmoraExports.h"
 
@@ -62,8 +63,9 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     fillNameTable();
-    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "ostrel-export-bench";
-    const int count = argc > 2 ? std::atoi(argv[2]) : 10000;
+    const BenchSupport::Arguments arguments(argc, argv, "export-bench [folder [files]]");
+    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "ostrel-export-bench").string());
+    const int count = static_cast<int>(arguments.Count(2, 10000));
     if (!run("command -v mkfs.fat >/dev/null && command -v mcopy >/dev/null && command -v tsk_recover >/dev/null")) {
         std::printf("export-bench: needs mkfs.fat, mcopy (mtools) and tsk_recover\n");
         return 0;

@@ -4,6 +4,7 @@
 #include "QDiskAndVolumeInfo.h"
 
 #include "NameTable.h"
+#include "../BenchSupport.h"
 
 #include "DataRecovery/DataRecoveryInfo.h"
 
@@ -87,7 +88,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     fillNameTable();
-    const int count = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    const BenchSupport::Arguments arguments(argc, argv, "model_intake [rows]");
+    const int count = static_cast<int>(arguments.Count(1, 1000000));
     const std::vector<Event> events = makeEvents(count, 20000);
 
     // Peer: the same paths by folder in a plain hash map.

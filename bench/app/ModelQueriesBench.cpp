@@ -7,6 +7,7 @@
 #include "QDiskAndVolumeInfo.h"
 
 #include "NameTable.h"
+#include "../BenchSupport.h"
 
 #include "DataRecovery/DataRecoveryInfo.h"
 
@@ -50,7 +51,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     fillNameTable();
-    const int count = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    const BenchSupport::Arguments arguments(argc, argv, "model_queries [rows]");
+    const int count = static_cast<int>(arguments.Count(1, 1000000));
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     std::printf("records %d, cores %u\n", count, cores);
 

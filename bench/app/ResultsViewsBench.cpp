@@ -16,6 +16,7 @@
 #include "TreeEventBatcher.h"
 
 #include "NameTable.h"
+#include "../BenchSupport.h"
 
 #include "DataRecovery/DataRecoveryInfo.h"
 
@@ -365,7 +366,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     fillNameTable();
     initImageResources();
-    const int scale = argc > 1 ? std::atoi(argv[1]) : 1;  // 1 full size; larger divides the counts
+    const BenchSupport::Arguments arguments(argc, argv, "results-views-bench [divisor of the counts, 1 or more]");
+    const int scale = std::max(1, static_cast<int>(arguments.Count(1, 1)));
     arrivals(100000 / scale, 0);
     arrivals(1000000 / scale, 0);
     arrivals(100000 / scale, 50000 / scale);
