@@ -1,4 +1,5 @@
 #include "Utils/FileTime.h"
+#include "Utils/LocalZone.h"
 
 #include <cstdio>
 #include <ctime>
@@ -17,9 +18,9 @@ bool Convert(uint64_t fileTime, SystemTime& out, bool local)
     const int64_t seconds = FileTimeToUnixTime(fileTime);
     const time_t t = static_cast<time_t>(seconds);
     // localtime_r reads the zone only once per process: the zone of now, as
-    // the system converter uses, needs a fresh look each time.
+    // the system converter uses, needs a fresh look.
     if (local)
-        ::tzset();
+        RefreshLocalZone();
     struct tm fields {};
     if (!(local ? ::localtime_r(&t, &fields) : ::gmtime_r(&t, &fields)))
         return false;

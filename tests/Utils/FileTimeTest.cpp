@@ -1,14 +1,15 @@
 #include "Utils/FileTime.h"
+#include "support/TimeZone.h"
 #include "support/Tools.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <optional>
 
 using namespace Utils;
+using TestSupport::HaveZoneData;
+using TestSupport::TimeZone;
 
 namespace {
 
@@ -37,36 +38,6 @@ std::string Shown(const SystemTime& time)
 {
     return SystemTimeToString(time) + " " + std::to_string(time.wDayOfWeek);
 }
-
-bool HaveZoneData()
-{
-    return std::ifstream("/usr/share/zoneinfo/Asia/Kolkata").good() &&
-           std::ifstream("/usr/share/zoneinfo/America/New_York").good() &&
-           std::ifstream("/usr/share/zoneinfo/Pacific/Chatham").good();
-}
-
-// Sets TZ for one test and puts the old value back.
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            saved = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~TimeZone()
-    {
-        if (saved)
-            ::setenv("TZ", saved->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> saved;
-};
 
 }
 
