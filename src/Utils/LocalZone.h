@@ -2,7 +2,6 @@
 // Keeps the C library's idea of the local time zone current without paying for
 // it on every conversion: glibc opens /etc/localtime on each tzset() while TZ is
 // unset, microseconds a call, and a scan converts several stamps per file.
-#include <cstdint>
 
 namespace Utils {
 
