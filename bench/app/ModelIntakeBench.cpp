@@ -88,7 +88,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     fillNameTable();
-    const BenchSupport::Arguments arguments(argc, argv, "model_intake [rows]");
+    const BenchSupport::Arguments arguments(argc, argv, "model_intake [events]");
     const int count = static_cast<int>(arguments.Count(1, 1000000));
     const std::vector<Event> events = makeEvents(count, 20000);
 

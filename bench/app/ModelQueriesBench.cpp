@@ -51,7 +51,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     fillNameTable();
-    const BenchSupport::Arguments arguments(argc, argv, "model_queries [rows]");
+    const BenchSupport::Arguments arguments(argc, argv, "model_queries [records]");
     const int count = static_cast<int>(arguments.Count(1, 1000000));
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     std::printf("records %d, cores %u\n", count, cores);
