@@ -227,6 +227,7 @@ void DataRecoveryEntity::ReportFileNode(const FileManagerSP::FileNode& node, con
     info.deletedState = node.deletedState;
     info.pathState = node.pathState;
     info.lostPartitionFlag = lostPartitionFlag;
+    info.dataState = node.dataState;
     reportCallback(info);
 }
 

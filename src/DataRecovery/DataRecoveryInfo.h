@@ -20,6 +20,15 @@ enum DataRecoveryInfoKind : uint32_t {
     CarvedFile = 11,
 };
 
+// How much of a found file's data its runs are known to hold. A guessed file's
+// runs were continued over clusters no structure vouches for; a cut file's
+// runs end before its size. Either is written, but not as a plain success.
+enum FileDataState : uint8_t {
+    DataWhole = 0,
+    DataGuessed = 1,
+    DataCut = 2,
+};
+
 // One run of a found file: byte offset relative to the volume start, and length in bytes.
 struct DataRun {
     uint64_t offset;
@@ -52,6 +61,7 @@ struct DataRecoveryInfo {
     uint8_t deletedState;
     uint8_t pathState;
     uint8_t lostPartitionFlag;
+    uint8_t dataState; // FileDataState: of a found file, and of the file a recovery record reports
 };
 
 static_assert(sizeof(DataRecoveryInfo) == 56);
@@ -70,6 +80,7 @@ static_assert(offsetof(DataRecoveryInfo, lostPartitionNumber) == 47);
 static_assert(offsetof(DataRecoveryInfo, deletedState) == 48);
 static_assert(offsetof(DataRecoveryInfo, pathState) == 49);
 static_assert(offsetof(DataRecoveryInfo, lostPartitionFlag) == 50);
+static_assert(offsetof(DataRecoveryInfo, dataState) == 51);
 static_assert(sizeof(DataRun) == 16);
 
 // A record with every field zero; producers fill only what their kind uses.

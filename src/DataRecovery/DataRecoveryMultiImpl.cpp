@@ -312,6 +312,7 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const Da
     done.volIndex = item.volIndex;
     done.progress = 1.0;
     done.value = item.fileSize;
+    done.dataState = item.dataState;
     callback(done);
     VLOG_INFO("DataRecoveryMultiImpl::RecoverData() completed successfully.");
     return 0;
@@ -349,6 +350,7 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const st
             record.volIndex = pair.second;
             record.progress = progress;
             record.value = file.fileSize;
+            record.dataState = file.dataState;
             ReportInfo(record);
             continue;
         }

@@ -19,6 +19,7 @@ struct FileNode {
     uint8_t folderFlag = 0;
     uint8_t deletedState = 0; // 0 live, 1 deleted, 2 set by the producer and kept
     uint8_t pathState = 0;    // 0 under the root, 1 lost, 2 carved
+    uint8_t dataState = DataWhole; // FileDataState
 
     uint32_t NameLength() const { return static_cast<uint32_t>(name.size()); }
     // Unbounded on purpose: a file with more than 255 runs must stay whole.

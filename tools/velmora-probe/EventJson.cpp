@@ -21,6 +21,7 @@ nlohmann::json EventToJson(const DataRecoveryInfo& info)
     case RecoverDone:
         out["progress"] = info.progress;
         out["value"] = info.value;
+        out["dataState"] = info.dataState;
         break;
     case RecoverFailed:
         out["progress"] = info.progress;
@@ -43,6 +44,7 @@ nlohmann::json EventToJson(const DataRecoveryInfo& info)
         out["deletedState"] = info.deletedState;
         out["pathState"] = info.pathState;
         out["lostPartitionFlag"] = info.lostPartitionFlag;
+        out["dataState"] = info.dataState;
         break;
     }
     default:

@@ -100,6 +100,7 @@ std::unique_ptr<InputFile> ParseFoundFile(const nlohmann::json& line)
     r.deletedState = static_cast<uint8_t>(Field(line, "deletedState", 255, false));
     r.pathState = static_cast<uint8_t>(Field(line, "pathState", 255, false));
     r.lostPartitionFlag = static_cast<uint8_t>(Field(line, "lostPartitionFlag", 255, false));
+    r.dataState = static_cast<uint8_t>(Field(line, "dataState", DataCut, false));
     return file;
 }
 
