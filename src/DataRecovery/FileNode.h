@@ -20,6 +20,11 @@ struct FileNode {
     uint8_t deletedState = 0; // 0 live, 1 deleted, 2 set by the producer and kept
     uint8_t pathState = 0;    // 0 under the root, 1 lost, 2 carved
     uint8_t dataState = DataWhole; // FileDataState
+    // NTFS: the sequence number a reference to this node carries, and the one
+    // its reference to its parent carries. A parent whose number differs was
+    // reused for another folder; 0 on either side checks nothing.
+    uint16_t sequence = 0;
+    uint16_t parentSequence = 0;
 
     uint32_t NameLength() const { return static_cast<uint32_t>(name.size()); }
     // Unbounded on purpose: a file with more than 255 runs must stay whole.

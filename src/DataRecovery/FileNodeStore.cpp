@@ -79,6 +79,7 @@ std::tuple<uint8_t, uint64_t, std::string> FileNodeStore::BuildPathLocked(const 
     std::vector<const std::string*> names{&node.name};
     std::unordered_set<uint64_t> visited;
     uint64_t id = node.parentId;
+    uint16_t wanted = node.parentSequence;
     while (id != 0) {
         auto it = idMap.find(id);
         if (it == idMap.end())
@@ -87,6 +88,11 @@ std::tuple<uint8_t, uint64_t, std::string> FileNodeStore::BuildPathLocked(const 
         if (!visited.insert(id).second)
             break;
         const FileNode& parent = it->second;
+        if (wanted != 0 && parent.sequence != 0 && wanted != parent.sequence) {
+            id = reusedParentId;
+            break;
+        }
+        wanted = parent.parentSequence;
         names.push_back(&parent.name);
         if (parent.deletedState == 1 && state != 2)
             state = 1;

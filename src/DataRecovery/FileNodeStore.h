@@ -23,8 +23,11 @@ public:
 
     void AddNode(const FileNode& node);
     void AddPending(const FileNode& node);
-    // (deletedState, id at which the parent walk ended, path joined with "\")
+    // (deletedState, id at which the parent walk ended, path joined with "\").
+    // A walk that meets a parent whose sequence number is not the one its
+    // child's reference carries ends there, below that folder, at reusedParentId.
     std::tuple<uint8_t, uint64_t, std::string> BuildPath(const FileNode& node);
+    static constexpr uint64_t reusedParentId = UINT64_MAX;
     std::vector<ResolvedNode> TakeResolvedNodes(uint64_t maxCount);
     std::vector<ResolvedNode> TakeAllNodes();
     void ClearPending();

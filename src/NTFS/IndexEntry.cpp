@@ -23,6 +23,7 @@ IndexEntry::IndexEntry(const uint8_t* entry, uint64_t length, const std::string&
     if (indexName == "$I30") {
         fileReference = U64(entry, L, 0);
         parentRecord = U64(entry, L, 16) & RecordNumberMask;
+        parentSequence = static_cast<uint16_t>(U64(entry, L, 16) >> 48);
         nameSpace = entry[81];
         fileAttributes = U32(entry, L, 72);
         entryFlags = static_cast<int16_t>(U16(entry, L, 12));

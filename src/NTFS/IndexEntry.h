@@ -26,6 +26,7 @@ public:
 
     uint64_t fileReference = 0;
     uint64_t parentRecord = 0;
+    uint16_t parentSequence = 0; // the sequence number the key's parent reference carries
     std::u16string name;
     uint64_t subNodeVcn = 0;
     uint8_t nameSpace = 0;

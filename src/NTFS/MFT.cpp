@@ -32,6 +32,7 @@ std::shared_ptr<MFTRecord> MFT::FollowRecord0(uint64_t cluster, const AttributeH
         throw Exceptions::NTFSException("ReadFile on MFTRecord[0] failed.");
     }
     auto record = std::make_shared<MFTRecord>(bytes, this, reader.get());
+    record->SetPlaceInMft(0);
     data = nullptr;
     for (const auto& a : record->Attributes())
         if (a.type == AttrData && a.name.empty() && a.nonResident && a.startVcn == 0)
@@ -136,6 +137,8 @@ std::shared_ptr<MFTRecord> MFT::GetRecord(uint64_t n)
         record = ParseRecord([&](uint8_t* out, uint32_t size) {
             reader->Read(mirrorCluster * reader->clusterSize + n * size, out, size);
         });
+    if (record)
+        record->SetPlaceInMft(n);
     return record;
 }
 

@@ -107,6 +107,15 @@ uint32_t MFTRecord::RecordNumber() const
     return header ? U32(header, size, 0x2C) : 0;
 }
 
+uint16_t MFTRecord::ReferenceSequence() const
+{
+    const uint16_t sequence = header ? U16(header, size, 0x10) : 0;
+    if (sequence == 0 || InUse())
+        return sequence;
+    // Freeing steps the number past 0xFFFF to 1, never to 0.
+    return sequence == 1 ? 0xFFFF : sequence - 1;
+}
+
 uint64_t MFTRecord::BaseRecord() const
 {
     return header ? (U64(header, size, 0x20) & RecordNumberMask) : 0;
@@ -171,7 +180,7 @@ std::vector<AttributePiece> MFTRecord::GetAttributes(uint32_t type, const std::s
         if (a.type == type && a.name == name)
             pieces.push_back({nullptr, this, a});
     if (mft && type != AttrAttributeList) {
-        const uint32_t own = RecordNumber();
+        const uint64_t own = Number();
         std::map<uint64_t, std::shared_ptr<const MFTRecord>> fetched;
         for (const auto& e : ReadAttributeList()) {
             if (e.type != type || e.name != name || e.recordNumber == own)
@@ -262,20 +271,23 @@ std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadData(const std::string& s
 
 std::optional<FileNameInfo> MFTRecord::ChooseFileName() const
 {
-    std::optional<FileNameInfo> chosen;
+    std::vector<AttributeSpan> spans;
+    std::vector<FileNameInfo> infos;
     for (const auto& piece : GetAttributes(AttrFileName, "")) {
-        FileNameInfo info;
         try {
-            info = piece.record->ViewOf(piece.header).FileNameValue();
+            infos.push_back(piece.record->ViewOf(piece.header).FileNameValue());
+            spans.push_back(piece.record->View().SpanOf(piece.header));
         } catch (const Exceptions::NTFSException&) {
-            continue; // a damaged name; another may do
+            // a damaged name; another may do
         }
-        if (!chosen || (chosen->nameSpace == 2 && info.nameSpace != 2))
-            chosen = std::move(info);
-        if (chosen->nameSpace != 2)
-            break;
     }
-    return chosen;
+    if (spans.empty())
+        return std::nullopt;
+    const AttributeSpan chosen = SelectFileName(spans, NameSpaceWin32);
+    for (size_t i = 0; i < spans.size(); ++i)
+        if (spans[i].data == chosen.data)
+            return infos[i];
+    return infos.front();
 }
 
 std::vector<FileNameInfo> MFTRecord::FileNames() const

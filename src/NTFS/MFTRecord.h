@@ -70,7 +70,17 @@ public:
     uint16_t Flags() const;
     bool InUse() const { return Flags() & 1; }
     bool IsDirectory() const { return Flags() & 2; }
+    // The record number the header claims (0x2C); damage can make it another's.
     uint32_t RecordNumber() const;
+    // Where the record was read from in the $MFT; none for a record read
+    // elsewhere (found raw, or an image in the journal).
+    std::optional<uint64_t> PlaceInMft() const { return place; }
+    void SetPlaceInMft(uint64_t number) { place = number; }
+    // The record's number: its place in the $MFT where known, else the claim.
+    uint64_t Number() const { return place ? *place : RecordNumber(); }
+    // The sequence number a reference to this record carries: the header's,
+    // less the step NTFS adds when it frees a record (0: none known).
+    uint16_t ReferenceSequence() const;
     uint64_t BaseRecord() const; // 0 for a base record
     const std::vector<AttributeHeader>& Attributes() const { return view.Headers(); }
     const FileRecordView& View() const { return view; }
@@ -134,7 +144,8 @@ public:
     std::vector<AttributeListEntry> ReadAttributeList() const;
     static constexpr uint64_t maxAttributeListBytes = 1u << 20;
 
-    // The long name over the DOS one, across extension records; empty without one.
+    // The name SelectFileName picks (Win32, else any long name, else the DOS
+    // one) among the readable $FILE_NAMEs, across extension records; empty without one.
     std::optional<FileNameInfo> ChooseFileName() const;
     std::u16string GetFileName() const;
     // Every readable $FILE_NAME, across extension records, in piece order.
@@ -159,6 +170,7 @@ private:
     uint8_t* header = nullptr;
     MFT* mft = nullptr;
     uint32_t size = 0;
+    std::optional<uint64_t> place;
     FileRecordView view;
 };
 

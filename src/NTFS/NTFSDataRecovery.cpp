@@ -85,6 +85,11 @@ void NTFSDataRecovery::FinishScan()
         std::lock_guard lock(oversizedMutex);
         oversized.clear();
     }
+    {
+        std::lock_guard lock(liveMutex);
+        liveFiles.clear();
+        namelessFiles.clear();
+    }
     nodeStore.ClearPending();
     {
         std::lock_guard lock(nodeStore.idMutex);
@@ -184,6 +189,8 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
     start.name = ".\\";
     start.id = static_cast<uint32_t>(inode);
     start.parentId = static_cast<uint32_t>(inode);
+    if (auto record = mft->GetRecord(static_cast<uint64_t>(inode)))
+        start.sequence = record->ReferenceSequence();
     nodeStore.AddNode(start);
     auto reader = explorer->GetReader();
     unreadableRecords = 0;
@@ -243,6 +250,7 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
                         continue;
                     try {
                         auto record = std::make_shared<NTFS::MFTRecord>(slot, mft.get(), reader.get(), false, size);
+                        record->SetPlaceInMft(first + i);
                         ProcessMFTRecord(record, first + i);
                     } catch (const std::exception& e) {
                         VLOG_INFO("ProcessMFTRecord fail %s.", e.what());
@@ -257,7 +265,10 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
     for (auto& chunk : chunks)
         std::fill(chunk.begin(), chunk.end(), 0);
     FlushUnpairedRecycleHalves();
+    NameNamelessFiles();
+    ReleaseLiveFiles();
     ReportRecycleItemsUnderStart();
+    ReportResolved();
     ParseLogFile();
     ReportResolved();
     ReportOversized();

@@ -118,6 +118,33 @@ private:
                                          const std::vector<NTFS::DataRun>& logRuns);
     static bool StillInMft(NTFS::MFT& mft, const FileManagerSP::FileNode& node);
 
+    // A file in use whose data lies in clusters: held until the $MFT pass has
+    // seen every such file, so that of two whose runs claim the same clusters
+    // the damaged one is found before either is listed.
+    enum class Listing { Store, RecycleItem, Unnamed };
+    struct LiveFile {
+        FileManagerSP::FileNode node;
+        uint64_t record = 0;
+        Listing listing = Listing::Store;
+        uint64_t folder = 0; // of a Recycle Bin item
+    };
+    // A record with data whose $FILE_NAME is gone or unreadable.
+    struct NamelessFile {
+        FileManagerSP::FileNode node;
+        uint64_t record = 0;
+        bool live = false; // in use, data in clusters
+    };
+    void KeepFile(FileManagerSP::FileNode node, uint64_t record, bool live);
+    void ListRecycleItem(const FileManagerSP::FileNode& node, uint64_t folder);
+    void NameNamelessFiles();
+    void ReleaseLiveFiles();
+    void CutOverlappingRuns(std::vector<LiveFile>& files);
+    bool ClustersInUse(uint64_t start, uint64_t length);
+
+    std::vector<LiveFile> liveFiles;
+    std::vector<NamelessFile> namelessFiles;
+    std::mutex liveMutex;
+
     struct RecycleHalf {
         std::shared_ptr<NTFS::MFTRecord> record;
         uint64_t recordNumber = 0;

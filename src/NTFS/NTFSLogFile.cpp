@@ -83,6 +83,7 @@ bool ReadIndexEntry(Span entry, FileManagerSP::FileNode& node)
     node.name = Utils::Utf16ToUtf8(NTFS::ReadUtf16(entry.data, entry.length, 0x52, units));
     node.id = static_cast<uint32_t>(NTFS::U64(entry.data, entry.length, 0x00) & NTFS::RecordNumberMask);
     node.parentId = static_cast<uint32_t>(NTFS::U64(entry.data, entry.length, 0x10) & NTFS::RecordNumberMask);
+    node.parentSequence = static_cast<uint16_t>(NTFS::U64(entry.data, entry.length, 0x10) >> 48);
     node.time = Utils::FileTimeToUnixTime(NTFS::U64(entry.data, entry.length, 0x10 + 0x10));
     node.size = NTFS::U64(entry.data, entry.length, 0x10 + 0x30);
     return !node.name.empty();
@@ -235,6 +236,8 @@ bool NTFSDataRecovery::FileFromRecordImage(const NTFS::LogRecordRef& ref, const 
     node.name = Utils::Utf16ToUtf8(chosen->name);
     node.id = record.RecordNumber();
     node.parentId = static_cast<uint32_t>(chosen->parentRecord);
+    node.parentSequence = chosen->parentSequence;
+    node.sequence = record.ReferenceSequence();
     node.time = Utils::FileTimeToUnixTime(chosen->modifiedTime);
     if (record.IsDirectory()) {
         // A folder known only from the journal lets paths through it resolve;
@@ -287,7 +290,9 @@ void NTFSDataRecovery::AddSubfoldersFromIndex(const NTFS::MFTRecord& folder, uin
             FileManagerSP::FileNode child;
             child.name = Utils::Utf16ToUtf8(name);
             child.id = static_cast<uint32_t>(entry.fileReference & NTFS::RecordNumberMask);
+            child.sequence = static_cast<uint16_t>(entry.fileReference >> 48);
             child.parentId = folderId;
+            child.parentSequence = entry.parentSequence;
             child.folderFlag = 1;
             child.deletedState = 1;
             if (child.id != folderId)

@@ -60,6 +60,8 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     node.name = Utils::Utf16ToUtf8(chosen->name);
     node.id = record.RecordNumber();
     node.parentId = static_cast<uint32_t>(chosen->parentRecord);
+    node.sequence = record.ReferenceSequence();
+    node.parentSequence = chosen->parentSequence;
     // A lost volume is known only through the records found raw, so their
     // in-use flag tells live files from deleted ones; on a scanned volume a
     // record found raw is an old copy.
@@ -76,7 +78,14 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     auto [size, runs] = GetAttributeRuns(data, locate);
     node.size = size;
     node.runs = std::move(runs);
-    AddRecordReference(record, data, position, node.runs);
+    if (!explorer->GetReader()->geometryChecked && data.front().header.nonResident) {
+        // Clusters are numbered by a geometry that held no check against the
+        // volume: the runs may lie anywhere. The file is listed without data.
+        node.runs.clear();
+        node.dataState = DataCut;
+    } else {
+        AddRecordReference(record, data, position, node.runs);
+    }
     const auto modified = record.StandardModifiedTime();
     node.time = Utils::FileTimeToUnixTime(modified ? *modified : chosen->modifiedTime);
     AddFileNode(node);
@@ -119,7 +128,7 @@ int NTFSDataRecovery::AfterScanRaw()
     ReportOversized();
     for (const auto& [path, node] : nodeStore.TakeAllNodes()) {
         PollRunState(*scanState);
-        if (node.RunCount() != 0)
+        if (node.RunCount() != 0 || (node.size != 0 && node.dataState != DataWhole))
             ReportFileNode(node, path, NtfsFile);
     }
     return 0;

@@ -65,13 +65,20 @@ bool ReadBootGeometry(const uint8_t* b, uint64_t volumeLength, BootGeometry& out
 NTFSReader::NTFSReader(std::string devicePath, uint64_t start, uint64_t length)
     : Utils::PartReader(std::move(devicePath), start, length)
 {
-    BootGeometry g;
     clusterSize = 4096;
     recordSize = 1024;
     indexBlockSize = 4096;
     sectorSize = 512;
-    if (!ReadBootGeometry(bootSector, length, g))
-        return;
+    UseBootSector(bootSector);
+}
+
+bool NTFSReader::UseBootSector(const uint8_t* sector)
+{
+    BootGeometry g;
+    if (!ReadBootGeometry(sector, Size(), g))
+        return false;
+    if (sector != bootSector)
+        std::memcpy(bootSector, sector, sizeof bootSector);
     geometryValid = true;
     clusterSize = g.clusterSize;
     recordSize = g.recordSize;
@@ -80,6 +87,7 @@ NTFSReader::NTFSReader(std::string devicePath, uint64_t start, uint64_t length)
     mftCluster = g.mftCluster;
     totalClusters = g.totalClusters;
     volumeSerial = g.serial;
+    return true;
 }
 
 }

@@ -30,8 +30,16 @@ class NTFSReader : public Utils::PartReader {
 public:
     NTFSReader(std::string devicePath, uint64_t start, uint64_t length);
 
+    // Takes the geometry of another copy of the volume's boot sector (its
+    // backup) as the reader's own; false, with nothing changed, when that copy
+    // fails the boot-sector tests.
+    bool UseBootSector(const uint8_t* sector512);
+
     // True when the boot sector passed every test and its geometry is used.
     bool geometryValid = false;
+    // True when that geometry also held its check against the volume (the
+    // explorer's): only then are cluster numbers turned into bytes of the volume.
+    bool geometryChecked = false;
     uint64_t mftCluster = 0;
     uint64_t totalClusters = 0;
     uint32_t volumeSerial = 0;

@@ -36,11 +36,15 @@ int64_t ModifiedTime(const NTFS::MFTRecord& record, const NTFS::FileNameInfo* na
 
 std::vector<DataRun> NTFSDataRecovery::LocateInMft(const NTFS::MFTRecord& record, uint64_t offset, uint64_t length)
 {
-    // A record that straddles two $MFT runs gives one run per piece.
+    // A record that straddles two $MFT runs gives one run per piece. Located
+    // by where it was read: the number its header claims may be another's.
+    const auto place = record.PlaceInMft();
+    if (!place)
+        throw Exceptions::NTFSException("Not In DataRun.");
     auto mft = explorer->GetMFT();
     const uint64_t recordSize = explorer->GetReader()->recordSize;
     std::vector<DataRun> runs;
-    uint64_t stream = static_cast<uint64_t>(record.RecordNumber()) * recordSize + offset;
+    uint64_t stream = *place * recordSize + offset;
     while (length) {
         const uint64_t at = NTFS::StreamToVolumeOffset(mft->runs, clusterSize, stream);
         if (at == 0)
@@ -148,11 +152,11 @@ NTFSDataRecovery::ConstructedFile NTFSDataRecovery::ConstructFile(const std::sha
     try {
         auto chosen = record->ChooseFileName();
         if (!chosen)
-            return {};
+            return {{}, record, false}; // listed by its data, if it has any
         const std::u16string& name = chosen->name;
         std::lock_guard lock(recycleMutex);
         if (name == u"$RECYCLE.BIN" || name == u"$Recycle.Bin") {
-            recycleBinRecord = record->RecordNumber();
+            recycleBinRecord = static_cast<uint32_t>(record->Number());
             return {name, record, false};
         }
         // Halves pair within one folder; any "$I"/"$R" name waits, and the
@@ -164,7 +168,7 @@ NTFSDataRecovery::ConstructedFile NTFSDataRecovery::ConstructFile(const std::sha
         auto partner = recycleHalves.find(rest);
         if (partner == recycleHalves.end()) {
             record->MakeOwnCopy();
-            recycleHalves[rest] = {record, record->RecordNumber()};
+            recycleHalves[rest] = {record, record->Number()};
             return {};
         }
         auto other = partner->second.record;
@@ -258,47 +262,57 @@ void NTFSDataRecovery::ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>
         constructed = {*ownName, base, false};
     else
         constructed = ConstructFile(base);
-    if (!constructed.record || constructed.name.empty())
+    if (!constructed.record)
         return;
     const auto& record = constructed.record;
     const uint16_t flags = record->Flags();
     const bool inUse = flags & 1;
     const bool directory = flags & 2;
     const auto chosen = record->ChooseFileName();
-    const uint64_t number = constructed.record == base ? recordNumber : record->RecordNumber();
+    const uint64_t number = constructed.record == base ? recordNumber : record->Number();
     auto locate = [this](const NTFS::MFTRecord& holder, uint64_t offset, uint64_t length) {
         return LocateInMft(holder, offset, length);
     };
 
     FileManagerSP::FileNode node;
     node.time = ModifiedTime(*record, chosen ? &*chosen : nullptr);
+    node.sequence = record->ReferenceSequence();
+    node.deletedState = inUse ? 0 : 1;
     auto data = record->GetAttributes(NTFS::AttrData, "");
     if (!data.empty() && !directory) {
         auto [size, runs] = GetAttributeRuns(data, locate);
         node.size = size;
         node.runs = std::move(runs);
         AddRecordReference(*record, data, explorer->GetMFT()->GetRecordOffset(number), node.runs);
+        const bool live = inUse && data.front().header.nonResident;
         if (constructed.fromRecycleBin) {
             node.name = NameToUtf8(constructed.name);
             node.deletedState = 2;
-            if (nodeStore.startId == nodeStore.rootId) {
-                ReportFileNode(node, node.name, NtfsFile);
+            const uint64_t folder = chosen ? chosen->parentRecord : 0;
+            if (live) {
+                std::lock_guard lock(liveMutex);
+                liveFiles.push_back({node, number, Listing::RecycleItem, folder});
             } else {
-                std::lock_guard lock(recycleMutex);
-                recycleItems.emplace_back(node, chosen ? chosen->parentRecord : 0);
+                ListRecycleItem(node, folder);
             }
             return;
         }
-        if (!chosen)
-            return;
-        node.name = NameToUtf8(chosen->name);
         node.id = static_cast<uint32_t>(number);
+        if (!chosen || constructed.name.empty()) {
+            if (node.size == 0)
+                return; // nothing to recover (the reserved records 12-15 are such)
+            // Its folder's index may still name it (NameNamelessFiles).
+            std::lock_guard lock(liveMutex);
+            namelessFiles.push_back({node, number, live});
+            return;
+        }
+        node.name = NameToUtf8(chosen->name);
         node.parentId = static_cast<uint32_t>(chosen->parentRecord);
-        node.deletedState = inUse ? 0 : 1;
-        AddFileNode(node);
+        node.parentSequence = chosen->parentSequence;
+        KeepFile(std::move(node), number, live);
         return;
     }
-    if (!chosen)
+    if (!chosen || constructed.name.empty())
         return;
     std::u16string name = chosen->name;
     uint32_t recycleBin;
@@ -312,7 +326,27 @@ void NTFSDataRecovery::ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>
     node.time = directory ? 0 : node.time;
     node.id = static_cast<uint32_t>(number);
     node.parentId = static_cast<uint32_t>(chosen->parentRecord);
+    node.parentSequence = chosen->parentSequence;
     node.folderFlag = directory ? 1 : 0;
-    node.deletedState = inUse ? 0 : 1;
     nodeStore.AddNode(node);
+}
+
+void NTFSDataRecovery::ListRecycleItem(const FileManagerSP::FileNode& node, uint64_t folder)
+{
+    if (nodeStore.startId == nodeStore.rootId) {
+        ReportFileNode(node, node.name, NtfsFile);
+    } else {
+        std::lock_guard lock(recycleMutex);
+        recycleItems.emplace_back(node, folder);
+    }
+}
+
+void NTFSDataRecovery::KeepFile(FileManagerSP::FileNode node, uint64_t record, bool live)
+{
+    if (!live) {
+        AddFileNode(node);
+        return;
+    }
+    std::lock_guard lock(liveMutex);
+    liveFiles.push_back({std::move(node), record, Listing::Store, 0});
 }

@@ -4,6 +4,7 @@
 #include "NTFS/AttributeHeader.h"
 #include "NTFS/NtfsBytes.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace NTFS {
@@ -167,16 +168,17 @@ FileNameInfo AttributeView::FileNameValue() const
     if (Type() != AttrFileName)
         throw Exceptions::NTFSException("No File Name Attribute.");
     // Bounded by the value, not the attribute: the bytes after a value are
-    // padding, and a name that reaches into them is damaged.
+    // padding. A damaged length that runs past the value is cut to it.
     const ByteSpan v = ResidentValue();
-    if (v.size() < 0x42 || 0x42u + 2u * v[0x40] > v.size())
+    if (v.size() < 0x42)
         throw Exceptions::NTFSException("An Incomplete Attribute.");
     FileNameInfo info;
     info.parentRecord = U64(v.data(), v.size(), 0) & RecordNumberMask;
+    info.parentSequence = static_cast<uint16_t>(U64(v.data(), v.size(), 0) >> 48);
     info.modifiedTime = U64(v.data(), v.size(), 0x10);
     info.changeTime = U64(v.data(), v.size(), 0x18);
     info.nameSpace = v[0x41];
-    info.name = ReadUtf16(v.data(), v.size(), 0x42, v[0x40]);
+    info.name = ReadUtf16(v.data(), v.size(), 0x42, std::min<size_t>(v[0x40], (v.size() - 0x42) / 2));
     return info;
 }
 
@@ -213,12 +215,18 @@ AttributeSpan SelectFileName(const std::vector<AttributeSpan>& names, uint8_t wa
 {
     if (names.empty())
         throw Exceptions::NTFSException("No name attribute.");
-    for (const auto& span : names) {
+    auto nameSpace = [](const AttributeSpan& span) -> int {
         const ByteSpan bytes(span.data, span.length);
         const uint32_t valueOffset = U16(bytes.data(), bytes.size(), 0x14);
-        if (valueOffset + 0x42u <= bytes.size() && bytes[valueOffset + 0x41] == wanted)
+        return valueOffset + 0x42u <= bytes.size() ? bytes[valueOffset + 0x41] : -1;
+    };
+    for (const auto& span : names)
+        if (nameSpace(span) == wanted)
             return span;
-    }
+    // A short name stands in for a long one only where there is no long one.
+    for (const auto& span : names)
+        if (nameSpace(span) >= 0 && nameSpace(span) != NameSpaceDos)
+            return span;
     return names.front();
 }
 

@@ -28,6 +28,7 @@ struct AttributeSpan {
 struct FileNameInfo {
     std::u16string name;
     uint64_t parentRecord = 0; // low 48 bits of the parent reference
+    uint16_t parentSequence = 0; // its high 16 bits: the parent's sequence number when the name was written
     uint8_t nameSpace = 0;
     uint64_t changeTime = 0;   // FILETIME at 0x18: the record's last change
     uint64_t modifiedTime = 0; // FILETIME at 0x10
@@ -75,8 +76,8 @@ public:
     // The name of a $FILE_NAME; throws as FileNameValue does, and
     // "An Incomplete Attribute." for content of fewer than 69 bytes.
     std::u16string FileName() const;
-    // The fields of a $FILE_NAME value. A value shorter than its fixed part, or
-    // a name longer than the value holds, is "An Incomplete Attribute.".
+    // The fields of a $FILE_NAME value, the name cut to what the value holds. A
+    // value shorter than its fixed part is "An Incomplete Attribute.".
     FileNameInfo FileNameValue() const;
     ByteSpan IndexRootContent() const;
     ByteSpan StandardInformationContent() const;
@@ -90,8 +91,15 @@ public:
     ByteHolder content;
 };
 
-// The first $FILE_NAME of the wanted namespace, else the first; throws
-// "No name attribute." for an empty list.
+enum FileNameSpace : uint8_t {
+    NameSpacePosix = 0,
+    NameSpaceWin32 = 1,
+    NameSpaceDos = 2,
+    NameSpaceWin32AndDos = 3,
+};
+
+// The first $FILE_NAME of the wanted namespace, else the first that is not a
+// DOS short name, else the first; throws "No name attribute." for an empty list.
 AttributeSpan SelectFileName(const std::vector<AttributeSpan>& names, uint8_t wanted);
 
 }

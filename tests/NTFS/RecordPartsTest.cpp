@@ -278,9 +278,9 @@ TEST(RecordHelpers, StreamOffsetsAndContiguousPositions)
 }
 
 // A $FILE_NAME whose name-length byte reaches past its value (into the padding
-// of its attribute) is damaged: the views refuse it, as the record parser always
-// skipped it, and the record is listed under its sound name.
-TEST(FileNameValue, NameLongerThanItsValueIsRefused)
+// of its attribute) is damaged: the name is cut to what the value holds, never
+// taking in the padding; only a value too short for its fixed part is skipped.
+TEST(FileNameValue, NameLongerThanItsValueIsCutToIt)
 {
     std::vector<uint8_t> record(1024, 0);
     auto put = [&](size_t at, uint64_t v, int w) { std::memcpy(record.data() + at, &v, w); };
@@ -314,20 +314,21 @@ TEST(FileNameValue, NameLongerThanItsValueIsRefused)
     auto view = FileRecordView::Parse(record.data(), record.size());
     const auto names = view.AttributesOfType(AttrFileName);
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_THROW(AttributeView::FromSpan(names[0]).FileName(), Exceptions::NTFSException);
-    EXPECT_THROW(AttributeView::FromSpan(names[0]).FileNameValue(), Exceptions::NTFSException);
+    EXPECT_EQ(AttributeView::FromSpan(names[0]).FileName(), u"ab");
+    EXPECT_EQ(AttributeView::FromSpan(names[0]).FileNameValue().name, u"ab");
     EXPECT_EQ(AttributeView::FromSpan(names[1]).FileName(), u"good.txt");
     EXPECT_EQ(AttributeView::FromSpan(names[1]).FileNameValue().parentRecord, 5u);
 
     MFTRecord parsed(record.data(), nullptr, nullptr, true, 1024);
-    EXPECT_EQ(parsed.GetFileName(), u"good.txt");
-    ASSERT_EQ(parsed.FileNames().size(), 1u);
+    EXPECT_EQ(parsed.GetFileName(), u"ab");
+    ASSERT_EQ(parsed.FileNames().size(), 2u);
     EXPECT_EQ(parsed.RecordNumber(), 77u);
 
-    // A name that fits its value exactly is read whole.
-    record[0x38 + 0x18 + 0x40] = 2;
-    MFTRecord sound(record.data(), nullptr, nullptr, true, 1024);
-    EXPECT_EQ(sound.GetFileName(), u"ab");
+    // A value too short for its fixed part has no name at all.
+    put(0x38 + 0x10, 0x40, 4);
+    MFTRecord cut(record.data(), nullptr, nullptr, true, 1024);
+    EXPECT_EQ(cut.GetFileName(), u"good.txt");
+    ASSERT_EQ(cut.FileNames().size(), 1u);
 }
 
 // An empty file's $DATA is a resident attribute of 0x18 bytes whose value
