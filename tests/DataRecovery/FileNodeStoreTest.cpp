@@ -182,3 +182,46 @@ TEST(FileNodeStore, ConcurrentAddAndTake)
     taken += store.TakeAllNodes().size();
     EXPECT_EQ(taken, 1200u);
 }
+
+// A parent reference carries the sequence number its folder had; a folder
+// record that carries another was reused, and the walk ends below it.
+TEST(FileNodeStore, ParentWhoseSequenceDiffersEndsThePath)
+{
+    FileNodeStore store(5);
+    store.startId = 5;
+    store.AddNode(Node(5, 5, "root", 0, 0, {}));
+    FileNode pictures = Node(64, 5, "Pictures", 0, 0, {}); // took Temp's record
+    pictures.sequence = 2;
+    pictures.parentSequence = 5;
+    store.AddNode(pictures);
+    FileNode sub = Node(68, 64, "sub", 1, 0, {}); // Temp's subfolder, deleted
+    sub.sequence = 1;
+    sub.parentSequence = 1;
+    store.AddNode(sub);
+
+    struct Case {
+        const char* what;
+        uint32_t parent;
+        uint16_t parentSequence;
+        uint64_t lastId;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"the folder's own file", 64, 2, 5, "root\\Pictures\\f.bin"},
+        {"a file of the folder before it", 64, 1, FileNodeStore::reusedParentId, "f.bin"},
+        {"a reference without a number checks nothing", 64, 0, 5, "root\\Pictures\\f.bin"},
+        {"below a subfolder of the folder before", 68, 1, FileNodeStore::reusedParentId, "sub\\f.bin"},
+    };
+    for (const auto& c : cases) {
+        FileNode file = Node(90, c.parent, "f.bin", 1);
+        file.parentSequence = c.parentSequence;
+        const auto [state, lastId, path] = store.BuildPath(file);
+        EXPECT_EQ(lastId, c.lastId) << c.what;
+        EXPECT_EQ(path, c.path) << c.what;
+        store.AddPending(file);
+        const auto all = store.TakeAllNodes();
+        ASSERT_EQ(all.size(), 1u);
+        EXPECT_EQ(all[0].second.pathState, c.lastId == 5 ? store.underRootState : store.lostState) << c.what;
+        store.ClearPending();
+    }
+}

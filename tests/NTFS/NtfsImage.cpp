@@ -35,10 +35,15 @@ std::string MissingTools()
 void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script,
           const std::string& mountOptions)
 {
-    const std::string mount = path + ".mnt";
-    std::filesystem::create_directories(mount);
     TestSupport::RunOrFail("truncate -s " + std::to_string(sizeMiB) + "M " + Quote(path) + " && mkntfs -q -F " +
                            mkntfsOptions + " " + Quote(path));
+    RunMounted(path, script, mountOptions);
+}
+
+void RunMounted(const std::string& path, const std::string& script, const std::string& mountOptions)
+{
+    const std::string mount = path + ".mnt";
+    std::filesystem::create_directories(mount);
     TestSupport::RunOrFail("ntfs-3g " + (mountOptions.empty() ? std::string() : "-o " + Quote(mountOptions) + " ") +
                            Quote(path) + " " + Quote(mount));
     std::string output;

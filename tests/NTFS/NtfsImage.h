@@ -20,6 +20,10 @@ std::string MissingTools();
 void Make(const std::string& path, uint64_t sizeMiB, const std::string& mkntfsOptions, const std::string& script,
           const std::string& mountOptions = "");
 
+// Mounts the image at a folder beside it, runs the bash script with $M set to
+// the mount folder, unmounts; fails the test on any error.
+void RunMounted(const std::string& path, const std::string& script, const std::string& mountOptions = "");
+
 VolumeInfoItem Volume(const std::string& path);
 
 // A Python script: FILE COUNT FILL writes every other 4 KiB block of FILE
