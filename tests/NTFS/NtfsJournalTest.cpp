@@ -116,6 +116,10 @@ while struct.unpack_from("<I", lost_rec, attr)[0] != 0x30:
     attr += struct.unpack_from("<I", lost_rec, attr + 4)[0]
 value_len, value_off = struct.unpack_from("<IH", lost_rec, attr + 0x10)
 name = bytearray(lost_rec[attr + value_off:attr + value_off + value_len])
+if variant == "stale":
+    # Its folder reference names docs with another sequence number: a docs since reused.
+    struct.pack_into("<H", name, 6, 7)
+    lost_rec = lost_rec[:attr + value_off] + bytes(name) + lost_rec[attr + value_off + value_len:]
 struct.pack_into("<QQ", name, 0x28, (info["size"] + 4095) // 4096 * 4096, info["size"])
 entry_len = (0x10 + len(name) + 7) // 8 * 8
 entry = struct.pack("<QHHI", info["lost"] | (1 << 48), entry_len, len(name), 0) + bytes(name)
@@ -201,7 +205,7 @@ python3 -c "open('$M/docs/keep.txt', 'w').write('keep me\n' * 1000)"
                                                Quote(mount + "/docs/new.txt"));
         TestSupport::UnmountFuse(mount);
         ASSERT_EQ(rc, 0);
-        for (const char* variant : {"good", "zero", "image"}) {
+        for (const char* variant : {"good", "zero", "image", "stale"}) {
             const std::string image = *dir / (std::string(variant) + ".img");
             std::filesystem::copy_file(base, image);
             TestSupport::RunOrFail("python3 " + Quote(*dir / "journal.py") + " journal " + Quote(image) + " " +
@@ -254,6 +258,18 @@ TEST_F(NtfsJournal, ReusedRecordsFileIsFoundOnceAndRecovered)
                 recovered = RecoveryFixture::ReadFile(entry.path().string());
         EXPECT_TRUE(recovered == original) << recovered.size();
     }
+}
+
+// A journal file whose folder reference carries another sequence number than
+// the folder's record now does is not listed in that folder: its folder is lost.
+TEST_F(NtfsJournal, FileOfAReusedFolderRecordIsListedAsLost)
+{
+    Listing listing;
+    auto engine = Scan(*dir / "stale.img", listing);
+    EXPECT_EQ(listing.records.count("docs/lost.txt"), 0u);
+    ASSERT_EQ(listing.records["lost.txt"].size(), 1u);
+    EXPECT_EQ(listing.records["lost.txt"].front().pathState, 1);
+    EXPECT_EQ(listing.records["docs/keep.txt"].size(), 1u);
 }
 
 TEST_F(NtfsJournal, UnreadableJournalsLeaveTheScanAsItWas)
