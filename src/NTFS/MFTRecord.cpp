@@ -271,9 +271,11 @@ std::shared_ptr<Utils::Buffer<uint8_t>> MFTRecord::ReadData(const std::string& s
 
 std::optional<FileNameInfo> MFTRecord::ChooseFileName() const
 {
+    // The pieces keep their extension records, and so the spans, alive.
+    const auto pieces = GetAttributes(AttrFileName, "");
     std::vector<AttributeSpan> spans;
     std::vector<FileNameInfo> infos;
-    for (const auto& piece : GetAttributes(AttrFileName, "")) {
+    for (const auto& piece : pieces) {
         try {
             infos.push_back(piece.record->ViewOf(piece.header).FileNameValue());
             spans.push_back(piece.record->View().SpanOf(piece.header));
