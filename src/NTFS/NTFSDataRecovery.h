@@ -7,6 +7,7 @@
 #include "NTFS/MFTRecord.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -138,10 +139,11 @@ private:
     void ListRecycleItem(const FileManagerSP::FileNode& node, uint64_t folder);
     void NameNamelessFiles();
     void ReleaseLiveFiles();
-    void CutOverlappingRuns(std::vector<LiveFile>& files);
+    void CutOverlappingRuns(std::deque<LiveFile>& files);
     bool ClustersInUse(uint64_t start, uint64_t length);
 
-    std::vector<LiveFile> liveFiles;
+    // A deque: many files, appended while held, never copied to grow.
+    std::deque<LiveFile> liveFiles;
     std::vector<NamelessFile> namelessFiles;
     std::mutex liveMutex;
 

@@ -129,7 +129,7 @@ bool NTFSDataRecovery::ClustersInUse(uint64_t start, uint64_t length)
     return true;
 }
 
-void NTFSDataRecovery::CutOverlappingRuns(std::vector<LiveFile>& files)
+void NTFSDataRecovery::CutOverlappingRuns(std::deque<LiveFile>& files)
 {
     std::vector<NTFS::ClusterClaim> claims;
     for (size_t f = 0; f < files.size(); ++f) {
@@ -159,13 +159,17 @@ void NTFSDataRecovery::CutOverlappingRuns(std::vector<LiveFile>& files)
 
 void NTFSDataRecovery::ReleaseLiveFiles()
 {
-    std::vector<LiveFile> files;
+    std::deque<LiveFile> files;
     {
         std::lock_guard lock(liveMutex);
         files.swap(liveFiles);
     }
     CutOverlappingRuns(files);
-    for (auto& file : files) {
+    // Listed a batch at a time, each file let go once its node is in the
+    // store, so that the held files and the pending ones are never both whole.
+    constexpr size_t batch = 4096;
+    for (size_t listed = 1; !files.empty(); ++listed) {
+        auto& file = files.front();
         switch (file.listing) {
         case Listing::Store:
             AddFileNode(file.node);
@@ -177,5 +181,8 @@ void NTFSDataRecovery::ReleaseLiveFiles()
             ReportFileNode(file.node, unnamedFolder + file.node.name, NtfsFile);
             break;
         }
+        files.pop_front();
+        if (listed % batch == 0)
+            ReportResolved();
     }
 }
