@@ -1,10 +1,13 @@
 #include "DeepScan/Carving/StreamParser.h"
 
 #include "DeepScan/Carving/ByteOrder.h"
+#include "DeepScan/Carving/SignatureTable.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace Carving {
 
@@ -38,11 +41,87 @@ void StreamParser::CollectTo(size_t count)
     wanted = count;
 }
 
+namespace {
+
+constexpr uint64_t blockSize = 512;
+
+// Where the file that starts in block (at stream offset at of the file being
+// carved) begins, when its signature matches and its parser takes the block.
+std::optional<uint64_t> KnownFileStart(std::span<const uint8_t> block, const ST_FileInfo& info, uint64_t at)
+{
+    const auto typeId = SignatureTable::Instance().Match(block);
+    if (!typeId)
+        return std::nullopt;
+    auto parser = CreateDataTypeParser(*typeId);
+    if (!parser)
+        return std::nullopt;
+    ST_FileInfo other{*typeId, info.startOffset + at, 0, info.volumeBytes - at};
+    const ParseResult result = parser->Parse(block, other);
+    if (!result.keepGoing && !result.valid)
+        return std::nullopt;
+    // An ISO image starts 32 KiB before the block of its descriptor.
+    if (other.startOffset < info.startOffset)
+        return std::nullopt;
+    return other.startOffset - info.startOffset;
+}
+
+}
+
 void StreamParser::Search(std::string text)
 {
+    Search(std::vector<std::string>{std::move(text)});
+}
+
+void StreamParser::Search(std::vector<std::string> texts, uint64_t limit)
+{
     mode = Mode::Search;
-    marker = std::move(text);
+    markers = std::move(texts);
+    searchLimit = limit;
+    searchWatch = false;
     carry.clear();
+}
+
+void StreamParser::SearchBeforeNextFile(std::string marker)
+{
+    Search(std::move(marker));
+    searchWatch = true;
+    watchFrom = Position();
+    watchValid = true;
+    probeWanted = 0;
+    probe.clear();
+}
+
+uint64_t StreamParser::NextBlock(uint64_t offset)
+{
+    return std::max(blockSize, (offset + blockSize - 1) / blockSize * blockSize);
+}
+
+bool StreamParser::RunProbe(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info)
+{
+    const size_t take = std::min(probeWanted - probe.size(), block.size() - pos);
+    probe.insert(probe.end(), block.begin() + static_cast<ptrdiff_t>(pos),
+                 block.begin() + static_cast<ptrdiff_t>(pos + take));
+    pos += take;
+    consumed += take;
+    if (probe.size() < probeWanted)
+        return false;
+    probeWanted = 0;
+    return true;
+}
+
+void StreamParser::EndBeforeNextFile(uint64_t end, bool valid)
+{
+    mode = Mode::Watch;
+    watchFrom = Position();
+    watchEnd = end;
+    watchValid = valid;
+    probeWanted = 0;
+    probe.clear();
+}
+
+void StreamParser::NextFile(ST_FileInfo& info, uint64_t at)
+{
+    Finish(RaiseTo(info, at) && watchValid);
 }
 
 void StreamParser::Finish(bool valid)
@@ -69,8 +148,34 @@ bool StreamParser::RaiseTo(ST_FileInfo& info, uint64_t end)
 
 void StreamParser::RunSearch(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info)
 {
-    const size_t length = marker.size();
-    const size_t rest = block.size() - pos;
+    size_t longest = 0;
+    for (const auto& marker : markers)
+        longest = std::max(longest, marker.size());
+    // The first marker in bytes at or after from (markers never hold one another,
+    // so the first to start is the first whole one, however spans are cut).
+    auto first = [&](std::span<const uint8_t> bytes, size_t from, size_t& which) {
+        size_t best = npos;
+        for (size_t i = 0; i < markers.size(); ++i)
+            if (const size_t hit = FindBytes(bytes, markers[i], from); hit < best) {
+                best = hit;
+                which = i;
+            }
+        return best;
+    };
+    uint64_t limit = searchLimit;
+    if (searchWatch) {
+        // Stop at the next block to look at; its bytes are searched after it.
+        const uint64_t next = NextBlock(std::max(consumed, lastProbed + 1));
+        if (consumed == next && next < info.volumeBytes) {
+            probeAt = next;
+            probeWanted = static_cast<size_t>(std::min(blockSize, info.volumeBytes - next));
+            return;
+        }
+        limit = std::min(limit, next);
+    }
+    const auto rest = static_cast<size_t>(std::min<uint64_t>(block.size() - pos, limit - consumed));
+    block = block.first(pos + rest);
+    size_t which = 0;
     size_t hit = npos;
     uint64_t matchStart = 0;
     size_t used = 0;
@@ -78,38 +183,74 @@ void StreamParser::RunSearch(std::span<const uint8_t> block, size_t& pos, ST_Fil
     // the first bytes of this one.
     if (!carry.empty()) {
         std::vector<uint8_t> joined(carry);
-        const size_t take = std::min(rest, length - 1);
+        const size_t take = std::min(rest, longest - 1);
         joined.insert(joined.end(), block.begin() + static_cast<ptrdiff_t>(pos),
                       block.begin() + static_cast<ptrdiff_t>(pos + take));
-        hit = FindBytes(joined, marker);
-        if (hit != npos) {
-            used = hit + length - carry.size();
+        hit = first(joined, 0, which);
+        if (hit < carry.size()) {
+            used = hit + markers[which].size() - carry.size();
             matchStart = consumed - carry.size() + hit;
+        } else {
+            hit = npos;
         }
     }
     if (hit == npos) {
-        hit = FindBytes(block, marker, pos);
+        hit = first(block, pos, which);
         if (hit != npos) {
-            used = hit + length - pos;
+            used = hit + markers[which].size() - pos;
             matchStart = consumed + (hit - pos);
         }
     }
     if (hit != npos) {
         pos += used;
         consumed += used;
-        header.assign(marker.begin(), marker.end());
+        header.assign(markers[which].begin(), markers[which].end());
         carry.clear();
         mode = Mode::Collect;
         wanted = header.size();
         Found(info, matchStart);
         return;
     }
-    carry.insert(carry.end(), block.begin() + static_cast<ptrdiff_t>(pos + rest - std::min(rest, length - 1)),
+    carry.insert(carry.end(), block.begin() + static_cast<ptrdiff_t>(pos + rest - std::min(rest, longest - 1)),
                  block.end());
-    if (carry.size() > length - 1)
-        carry.erase(carry.begin(), carry.end() - static_cast<ptrdiff_t>(length - 1));
+    if (carry.size() > longest - 1)
+        carry.erase(carry.begin(), carry.end() - static_cast<ptrdiff_t>(longest - 1));
     consumed += rest;
     pos = block.size();
+}
+
+void StreamParser::RunWatch(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info)
+{
+    const uint64_t end = std::min(watchEnd, info.volumeBytes);
+    while (pos < block.size() && mode == Mode::Watch) {
+        if (probeWanted) {
+            if (!RunProbe(block, pos, info))
+                return;
+            const auto start = KnownFileStart(probe, info, probeAt);
+            probe.clear();
+            if (start && *start >= watchFrom)
+                return NextFile(info, *start);
+            continue;
+        }
+        // The signature block of the file itself is not looked at.
+        const uint64_t next = NextBlock(consumed);
+        if (next >= end) {
+            if (consumed >= end)
+                return;
+            const auto take = static_cast<size_t>(std::min<uint64_t>(end - consumed, block.size() - pos));
+            pos += take;
+            consumed += take;
+            continue;
+        }
+        if (consumed < next) {
+            const auto take = static_cast<size_t>(std::min<uint64_t>(next - consumed, block.size() - pos));
+            pos += take;
+            consumed += take;
+            continue;
+        }
+        probeAt = next;
+        probeWanted = static_cast<size_t>(std::min(blockSize, info.volumeBytes - next));
+    }
 }
 
 void StreamParser::PassOver(uint64_t count)
@@ -120,17 +261,17 @@ void StreamParser::PassOver(uint64_t count)
     consumed += count;
 }
 
-ParseResult StreamParser::Parse(std::span<const uint8_t> block, ST_FileInfo& info)
+void StreamParser::GiveBack(size_t count)
 {
-    if (mode == Mode::Done)
-        return {false, validResult};
-    size_t pos = 0;
-    if (mode == Mode::Begin) {
-        mode = Mode::Finish;
-        finishValid = false;
-        Begin(block, info);
-    }
-    while (mode != Mode::Done) {
+    count = std::min(count, header.size());
+    giveBack.insert(giveBack.begin(), header.end() - static_cast<ptrdiff_t>(count), header.end());
+    header.resize(header.size() - count);
+    consumed -= count;
+}
+
+void StreamParser::Steps(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info)
+{
+    while (mode != Mode::Done && giveBack.empty()) {
         if (skip > 0) {
             const uint64_t take = std::min<uint64_t>(skip, block.size() - pos);
             skip -= take;
@@ -150,6 +291,15 @@ ParseResult StreamParser::Parse(std::span<const uint8_t> block, ST_FileInfo& inf
             Collected(info);
             continue;
         }
+        if (mode == Mode::Search && consumed >= searchLimit) {
+            NotFound(info);
+            continue;
+        }
+        if (mode == Mode::Watch && probeWanted == 0 && consumed >= std::min(watchEnd, info.volumeBytes)) {
+            // Past the volume's end the range cannot be whole.
+            Finish(RaiseTo(info, watchEnd) && watchValid);
+            continue;
+        }
         if (pos >= block.size())
             break;
         if (mode == Mode::Collect) {
@@ -160,9 +310,49 @@ ParseResult StreamParser::Parse(std::span<const uint8_t> block, ST_FileInfo& inf
             consumed += take;
             if (header.size() == wanted)
                 Collected(info);
+        } else if (mode == Mode::Search && probeWanted) {
+            if (!RunProbe(block, pos, info))
+                continue;
+            if (const auto start = KnownFileStart(probe, info, probeAt); start && *start >= watchFrom)
+                NextFile(info, *start);
+            if (mode == Mode::Search) {
+                // Not the next file: the block is searched like any other bytes.
+                lastProbed = probeAt;
+                consumed -= probe.size();
+                giveBack.insert(giveBack.begin(), probe.begin(), probe.end());
+            }
+            probe.clear();
         } else if (mode == Mode::Search) {
             RunSearch(block, pos, info);
+        } else if (mode == Mode::Watch) {
+            RunWatch(block, pos, info);
         }
+    }
+}
+
+ParseResult StreamParser::Parse(std::span<const uint8_t> block, ST_FileInfo& info)
+{
+    if (mode == Mode::Done)
+        return {false, validResult};
+    size_t pos = 0;
+    if (mode == Mode::Begin) {
+        mode = Mode::Finish;
+        finishValid = false;
+        Begin(block, info);
+    }
+    for (;;) {
+        Steps(block, pos, info);
+        // Bytes given back are read again before the rest of the span, and
+        // before the rest of earlier bytes given back.
+        while (!giveBack.empty() && mode != Mode::Done) {
+            const std::vector<uint8_t> again = std::exchange(giveBack, {});
+            size_t at = 0;
+            Steps(again, at, info);
+            giveBack.insert(giveBack.end(), again.begin() + static_cast<ptrdiff_t>(at), again.end());
+        }
+        giveBack.clear();
+        if (mode == Mode::Done || pos >= block.size())
+            break;
     }
     if (mode == Mode::Done)
         return {false, validResult};
