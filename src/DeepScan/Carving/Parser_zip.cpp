@@ -3,6 +3,8 @@
 #include "DeepScan/Carving/SharedTables.h"
 #include "DeepScan/Carving/StreamParser.h"
 
+#include <algorithm>
+
 namespace Carving {
 namespace {
 
@@ -45,11 +47,12 @@ class Parser_zip : public StreamParser {
         case zipDigitalSignature:
             return Record(info, LE16(header, 4));
         case zipEndOfCentralDirectory: {
-            const uint64_t comment = LE16(header, 4 + 16);
-            if (!Grow(info, 4 + fixedLength + comment))
+            if (!Grow(info, 4 + fixedLength))
                 return End(info);
-            Skip(comment);
-            return Finish(true);
+            // The comment's length is checked by nothing, and a comment holds
+            // no file: one that starts inside it is the next file.
+            const uint64_t comment = LE16(header, 4 + 16);
+            return EndBeforeNextFile(std::min(Position() + comment, info.volumeBytes), true);
         }
         case zip64EndOfCentralDirectory:
             return Record(info, LE64(header, 4));
