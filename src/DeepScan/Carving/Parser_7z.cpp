@@ -1,4 +1,5 @@
 #include "DeepScan/Carving/ByteOrder.h"
+#include "DeepScan/Carving/Checksums.h"
 #include "DeepScan/Carving/Parsers.h"
 #include "DeepScan/Carving/StreamParser.h"
 
@@ -8,7 +9,7 @@ namespace {
 constexpr uint64_t maxField = 0x7000000000000000ull;
 constexpr uint64_t maxArchive = 0x400000000ull;
 
-// The start header names where the archive's last structure ends.
+// The start header, under its CRC, names where the archive's last structure ends.
 class Parser_7z : public StreamParser {
     void Begin(std::span<const uint8_t> first, ST_FileInfo& info) override
     {
@@ -19,7 +20,12 @@ class Parser_7z : public StreamParser {
         if (size == 0 || offset > maxField || size > maxField)
             return Finish(false);
         const uint64_t end = 32 + offset + size;
-        Finish(end <= maxArchive && RaiseTo(info, end));
+        if (end > maxArchive)
+            return Finish(false);
+        if (Crc32(first.subspan(12, 20)) == LE32(first, 8))
+            return Finish(RaiseTo(info, end));
+        // The start header's CRC fails: its end is a guess, which the next file cuts short.
+        EndBeforeNextFile(end, true);
     }
 };
 
