@@ -24,6 +24,8 @@ constexpr uint64_t maxValues = 1u << 20;
 // All values kept at once, over every array not yet paired.
 constexpr uint64_t maxKeptValues = 4u << 20;
 constexpr size_t maxMakeBytes = 256;
+// More entries than any writer puts in one IFD.
+constexpr uint64_t maxEntries = 4096;
 
 uint32_t TypeSize(uint16_t type)
 {
@@ -125,7 +127,7 @@ class Parser_tiff : public StreamParser {
         while (!pending.empty() && pending.begin()->first < Position())
             pending.erase(pending.begin());
         if (pending.empty())
-            return Finish(info.size != 0);
+            return Finish(ifdCount != 0);
         const auto [offset, item] = *pending.begin();
         pending.erase(pending.begin());
         Skip(offset - Position());
@@ -143,7 +145,7 @@ class Parser_tiff : public StreamParser {
         if (RaiseTo(info, end))
             return true;
         finished = true;
-        Finish(info.size != 0);
+        Finish(ifdCount != 0);
         return false;
     }
 
@@ -168,9 +170,18 @@ class Parser_tiff : public StreamParser {
     void IfdCollected(ST_FileInfo& info)
     {
         const uint64_t entries = U16(header, 0);
+        // Bytes a damaged offset points at are rarely an IFD: such an IFD and
+        // all it names are not part of the file.
+        if (entries == 0 || entries > maxEntries)
+            return Next(info);
         const size_t length = 2 + 12 * entries + 4;
         if (header.size() < length)
             return CollectTo(length);
+        uint64_t unknownTypes = 0;
+        for (uint64_t i = 0; i < entries; ++i)
+            unknownTypes += TypeSize(static_cast<uint16_t>(U16(header, 2 + 12 * i + 2))) == 0;
+        if (unknownTypes > entries / 4)
+            return Next(info);
         const uint64_t ifdStart = Position() - length;
         if (!Raise(info, ifdStart + length))
             return;
