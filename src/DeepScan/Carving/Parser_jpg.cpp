@@ -31,8 +31,10 @@ class Parser_jpg : public StreamParser {
         if (length < 2 || !Grow(info, length + 2))
             return Finish(false);
         Skip(length - 2);
+        // Entropy-coded data holds no other file: one starting in it means
+        // the end-of-image marker is gone, and the picture ends there.
         if (inScan)
-            return Search("\xFF\xD9");
+            return SearchBeforeNextFile("\xFF\xD9");
         Collect(2);
     }
 

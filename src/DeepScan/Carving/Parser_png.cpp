@@ -26,11 +26,16 @@ class Parser_png : public StreamParser {
             if (!IsLetter(header[i]))
                 return Finish(false);
         const uint64_t length = BE32(header, 0);
+        // IEND holds no data: a length there is damage, not bytes of the picture.
+        if (HasText(header, 4, "IEND")) {
+            if (!Grow(info, 12))
+                return Finish(false);
+            Skip(4);
+            return Finish(true);
+        }
         if (!Grow(info, 12 + length))
             return Finish(false);
         Skip(length + 4);
-        if (HasText(header, 4, "IEND"))
-            return Finish(true);
         Collect(8);
     }
 };
