@@ -2,6 +2,7 @@
 // partition table and no file system: listed as one region, scanned, and
 // every file carved at its offset and recovered equal to the original.
 #include "DeepScan/Carving/SignatureTable.h"
+#include "DeepScan/CarvedImage.h"
 #include "DeepScan/CarvingHarness.h"
 #include "support/CarvingFixtures.h"
 #include "support/ProbeOutput.h"
@@ -11,13 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
-
-using TestSupport::Quote;
 
 namespace {
 
@@ -41,35 +39,8 @@ std::vector<Placed> WriteImage(const std::string& path)
         const auto noise = CarvingTest::RandomBytes(filler, random());
         image.insert(image.end(), noise.begin(), noise.end());
     }
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    CarvingTest::WriteBytes(path, image);
     return placed;
-}
-
-struct Carved {
-    std::string path;
-    uint64_t size = 0;
-    std::string line;
-};
-
-std::map<uint64_t, Carved> Scan(const std::string& image, const std::string& extra, std::string* rawLines)
-{
-    std::string out;
-    const int status = TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + extra +
-                                                   TestSupport::ProbePath() + " scan --disk 0 --volume 0 2>/dev/null",
-                                               &out);
-    EXPECT_EQ(status, 0) << out.substr(0, 2000);
-    std::map<uint64_t, Carved> carved;
-    for (const auto& line : TestSupport::ParseJsonLines(out)) {
-        EXPECT_TRUE(line.contains("t"));
-        if (line["kind"] != "CarvedFile")
-            continue;
-        const uint64_t offset = line["runs"][0][0].get<uint64_t>();
-        carved[offset] = {line["path"].get<std::string>(), line["fileSize"].get<uint64_t>(), line.dump()};
-    }
-    if (rawLines)
-        *rawLines = out;
-    return carved;
 }
 
 }
@@ -88,11 +59,7 @@ TEST(CarvingScanE2E, EveryTypeIsCarvedFromARawImageAndRecoveredWhole)
     EXPECT_EQ(regions[0]["startOffset"], 0);
     EXPECT_EQ(regions[0]["endOffset"], std::filesystem::file_size(image));
 
-    std::string lines;
-    const auto carved = Scan(image, "", &lines);
-    std::ofstream(dir / "found.jsonl") << lines;
-    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " recover --out " +
-                            Quote(dir / "out") + " < " + Quote(dir / "found.jsonl") + " >/dev/null 2>&1");
+    const auto carved = CarvingTest::CarveImage(image, dir / "out");
     for (const auto& file : placed) {
         const std::string name = std::filesystem::path(file.fixture.file).filename().string();
         SCOPED_TRACE(name + " at " + std::to_string(file.offset));
@@ -127,37 +94,19 @@ TEST(CarvingScanE2E, RecoversEveryFilePhotorecRecovers)
     const std::string image = dir / "raw.img";
     const auto placed = WriteImage(image);
     ASSERT_GE(placed.size(), 42u);
-    std::string lines;
-    const auto carved = Scan(image, "", &lines);
-    std::ofstream(dir / "found.jsonl") << lines;
-    TestSupport::RunOrFail(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " recover --out " +
-                           Quote(dir / "out") + " < " + Quote(dir / "found.jsonl") + " >/dev/null");
-    // photorec writes its log into the working folder and f<sector>.<ext> into photorec.1, .2, ...
-    TestSupport::RunOrFail("cd " + Quote(dir.Path().string()) + " && photorec /log /d " + Quote(dir / "photorec") + " /cmd " +
-                           Quote(image) + " partition_none,fileopt,everything,enable,search >/dev/null");
-    std::map<uint64_t, std::vector<std::string>> theirs;
-    for (const auto& folder : std::filesystem::directory_iterator(dir.Path())) {
-        // photorec.log starts the same way: only the numbered folders hold files.
-        if (!folder.is_directory() || folder.path().filename().string().rfind("photorec.", 0) != 0)
-            continue;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-            const std::string name = entry.path().filename().string();
-            if (name.size() > 1 && name[0] == 'f' && std::isdigit(static_cast<unsigned char>(name[1])))
-                theirs[std::stoull(name.substr(1))].push_back(entry.path().string());
-        }
-    }
+    const auto carved = CarvingTest::CarveImage(image, dir / "out");
+    auto theirs = CarvingTest::PhotorecImage(image, dir / "photorec");
     std::map<std::string, int> bothWhole, photorecOnly;
+    int oursCount = 0, theirsCount = 0, files = 0;
     for (const auto& file : placed) {
         // The engine leaves this OLE2 file uncarved on purpose (the test above).
         if (file.fixture.typeId == 34)
             continue;
+        ++files;
         const auto original = TestSupport::ReadFileBytes(file.fixture.file);
         bool photorecWhole = false;
-        for (const auto& path : theirs[file.offset / 512])
+        for (const auto& path : theirs[file.offset])
             photorecWhole = photorecWhole || TestSupport::ReadFileBytes(path) == original;
-        if (!photorecWhole)
-            continue;
-        const std::string family(*TypeExtension(file.fixture.typeId));
         bool oursWhole = false;
         if (const auto it = carved.find(file.offset); it != carved.end()) {
             const auto recovered = TestSupport::ReadFileBytes(dir / ("out/" + it->second.path));
@@ -165,11 +114,17 @@ TEST(CarvingScanE2E, RecoversEveryFilePhotorecRecovers)
                         std::equal(original.begin(), original.end(), recovered.begin()) &&
                         (file.fixture.readsOn || file.fixture.typeId == 20 || recovered.size() == original.size());
         }
+        oursCount += oursWhole;
+        theirsCount += photorecWhole;
+        if (!photorecWhole)
+            continue;
+        const std::string family(*TypeExtension(file.fixture.typeId));
         ++(oursWhole ? bothWhole : photorecOnly)[family];
         if (!oursWhole)
             ADD_FAILURE() << "photorec recovers " << file.fixture.file << " (" << family << ") at " << file.offset
                           << " whole; the engine does not";
     }
+    std::printf("whole: engine %d, photorec %d, of %d files\n", oursCount, theirsCount, files);
     std::string families;
     for (const auto& [family, count] : photorecOnly)
         families += " " + family + "(" + std::to_string(count) + ")";
