@@ -1,12 +1,12 @@
 #include "DeepScan/Carving/ByteOrder.h"
 #include "DeepScan/Carving/Parsers.h"
-#include "DeepScan/Carving/StreamParser.h"
+#include "DeepScan/Carving/ChunkWalker.h"
 
 namespace Carving {
 namespace {
 
-// The FORM chunk's size gives the file's.
-class Parser_aiff : public StreamParser {
+// The FORM chunk's size, held against the chunks inside it, gives the file's.
+class Parser_aiff : public ChunkWalker {
     void Begin(std::span<const uint8_t> first, ST_FileInfo& info) override
     {
         if (first.size() <= 12 || !HasText(first, 0, "FORM") || !HasText(first, 8, "AIFF"))
@@ -14,7 +14,7 @@ class Parser_aiff : public StreamParser {
         const uint64_t formSize = BE32(first, 4);
         if (formSize <= 12)
             return Finish(false);
-        Finish(RaiseTo(info, formSize + 8));
+        WalkChunks(formSize + 8, true);
     }
 };
 

@@ -1,12 +1,13 @@
 #include "DeepScan/Carving/ByteOrder.h"
 #include "DeepScan/Carving/Parsers.h"
-#include "DeepScan/Carving/StreamParser.h"
+#include "DeepScan/Carving/ChunkWalker.h"
 
 namespace Carving {
 namespace {
 
-// The RIFF header's size; the form type refines the file to AVI, WAVE or WebP.
-class Parser_avi : public StreamParser {
+// The RIFF header's size, held against the chunks; the form type refines the
+// file to AVI, WAVE or WebP.
+class Parser_avi : public ChunkWalker {
     void Begin(std::span<const uint8_t> first, ST_FileInfo& info) override
     {
         if (first.size() < 12 || !HasText(first, 0, "RIFF"))
@@ -22,7 +23,7 @@ class Parser_avi : public StreamParser {
         const uint64_t riffSize = LE32(first, 4);
         if (riffSize < 12)
             return Finish(false);
-        Finish(RaiseTo(info, riffSize + 8));
+        WalkChunks(riffSize + 8, false);
     }
 };
 
