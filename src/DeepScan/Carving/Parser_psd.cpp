@@ -61,8 +61,17 @@ class Parser_psd : public StreamParser {
             rowBytes += large ? BE32(header, 0) : BE16(header, 0);
             if (--rowsLeft > 0)
                 return Collect(header.size());
-            return Finish(Grow(info, rowBytes));
+            return ImageEnd(info, rowBytes);
         }
+    }
+
+    // Image data holds no other file: one starting in it means the header's
+    // geometry or a section length is damaged.
+    void ImageEnd(ST_FileInfo& info, uint64_t bytes)
+    {
+        if (bytes > info.volumeBytes)
+            return Finish(false);
+        EndBeforeNextFile(info.size + bytes, true);
     }
 
     void ImageData(ST_FileInfo& info, uint32_t compression)
@@ -80,7 +89,7 @@ class Parser_psd : public StreamParser {
             uint64_t bytes = (bits + 7) / 8;
             if (!MultiplyInto(bytes, rows))
                 return Finish(false);
-            return Finish(Grow(info, bytes));
+            return ImageEnd(info, bytes);
         }
         if (compression == 1) {
             uint64_t table = rows;
