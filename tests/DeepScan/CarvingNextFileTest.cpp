@@ -74,19 +74,24 @@ const Case cases[] = {
      false},
     {"BMP bfSize", "bmp3.bmp", "gif89.gif", [](Bytes& b) { PutLE(b, 2, 4, GetLE(b, 2, 4) + 0x10000); }, true},
     {"OS/2 BMP bfSize", "bmp2.bmp", "zip.zip", [](Bytes& b) { PutLE(b, 2, 4, GetLE(b, 2, 4) + 0x10000); }, true},
+    // Both offsets point into the empty space after the next file.
     {"TIFF next-IFD offset", "tiff-ii.tiff", "bmp.bmp",
      [](Bytes& b) {
          const size_t ifd0 = GetLE(b, 4, 4);
-         PutLE(b, ifd0 + 2 + 12 * GetLE(b, ifd0, 2), 4, 0x4000);
+         PutLE(b, ifd0 + 2 + 12 * GetLE(b, ifd0, 2), 4, 0x10000);
      },
      true},
-    {"TIFF IFD0 offset", "tiff-mm.tiff", "wav.wav", [](Bytes& b) { PutBE(b, 4, 4, GetBE(b, 4, 4) + 0x4000); },
-     false},
+    {"TIFF IFD0 offset", "tiff-mm.tiff", "jpg.jpg", [](Bytes& b) { PutBE(b, 4, 4, 0x10000); }, false},
     {"PDF end-of-file marker", "pdf.pdf", "pdf-linear.pdf", [](Bytes& b) { b.at(FindLast(b, "%%EOF") + 3) = '0'; },
      true},
     {"Ogg segment count", "vorbis.ogg", "flac.ogg", [](Bytes& b) { b.at(FindLast(b, "OggS") + 26) = 0xFF; }, true},
     {"JPEG end-of-image marker", "jpg.jpg", "jpg.jpg", [](Bytes& b) { b.back() = 0x00; }, false},
     {"PNG IEND length", "png.png", "png.png", [](Bytes& b) { PutBE(b, FindLast(b, "IEND") - 4, 4, 0x4000); }, true},
+    {"WAVE RIFF size", "wav.wav", "png.png", [](Bytes& b) { PutLE(b, 4, 4, GetLE(b, 4, 4) + 0x10000); }, true},
+    {"AVI RIFF size", "avi.avi", "gif87.gif", [](Bytes& b) { PutLE(b, 4, 4, GetLE(b, 4, 4) + 0x10000); }, true},
+    {"AIFF FORM size", "aiff.aiff", "bmp3.bmp", [](Bytes& b) { PutBE(b, 4, 4, GetBE(b, 4, 4) + 0x10000); }, true},
+    {"RAF CFA length", "raf.raf", "png.png", [](Bytes& b) { PutBE(b, 104, 4, GetBE(b, 104, 4) + 0x10000); }, false},
+    {"PSD height", "psd-raw.psd", "png.png", [](Bytes& b) { PutBE(b, 14, 4, GetBE(b, 14, 4) + 0x100); }, false},
 };
 
 // The first file at 8 KiB, the second at the next cluster after it, old bytes
