@@ -70,6 +70,8 @@ struct Case {
 const Case cases[] = {
     {"ZIP comment length", "zip.zip", "jpg.jpg",
      [](Bytes& b) { PutLE(b, FindLast(b, "PK\x05\x06") + 20, 2, 0xFFFF); }, false},
+    {"ZIP central directory comment length", "zip.zip", "jpg.jpg",
+     [](Bytes& b) { PutLE(b, FindLast(b, "PK\x01\x02") + 32, 2, 0x3000); }, true},
     {"7z next-header offset", "7z.7z", "png.png", [](Bytes& b) { PutLE(b, 12, 8, GetLE(b, 12, 8) + 0x2000); },
      false},
     {"BMP bfSize", "bmp3.bmp", "gif89.gif", [](Bytes& b) { PutLE(b, 2, 4, GetLE(b, 2, 4) + 0x10000); }, true},

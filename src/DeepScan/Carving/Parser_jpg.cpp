@@ -34,7 +34,7 @@ class Parser_jpg : public StreamParser {
         // Entropy-coded data holds no other file: one starting in it means
         // the end-of-image marker is gone, and the picture ends there.
         if (inScan)
-            return SearchBeforeNextFile("\xFF\xD9");
+            return SearchBeforeNextFile({"\xFF\xD9"});
         Collect(2);
     }
 

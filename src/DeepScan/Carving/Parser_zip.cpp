@@ -4,6 +4,8 @@
 #include "DeepScan/Carving/StreamParser.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace Carving {
 namespace {
@@ -17,6 +19,7 @@ class Parser_zip : public StreamParser {
     uint32_t fixedLength = 0;
     bool refined = false;
     bool zip64Descriptor = false;
+    bool resyncing = false;
 
     void Begin(std::span<const uint8_t> first, ST_FileInfo& info) override
     {
@@ -43,7 +46,7 @@ class Parser_zip : public StreamParser {
         case zipLocalHeader:
             return LocalHeader(info);
         case zipCentralHeader:
-            return Record(info, uint64_t{LE16(header, 4 + 24)} + LE16(header, 4 + 26) + LE16(header, 4 + 28));
+            return CentralHeader(info);
         case zipDigitalSignature:
             return Record(info, LE16(header, 4));
         case zipEndOfCentralDirectory: {
@@ -70,6 +73,36 @@ class Parser_zip : public StreamParser {
         Skip(skip);
         Collect(4);
     }
+
+    // A central directory header's name, extra field and comment, then the
+    // next record's signature. Damaged lengths put something else there: the
+    // next record is then searched for, up to where those lengths could
+    // reach, and a known file starting first ends the archive.
+    void CentralHeader(ST_FileInfo& info)
+    {
+        const size_t fixedEnd = 4 + fixedLength;
+        const size_t variable = size_t{LE16(header, 4 + 24)} + LE16(header, 4 + 26) + LE16(header, 4 + 28);
+        const uint64_t recordStart = Position() - header.size();
+        const uint64_t wantedBytes = std::min<uint64_t>(fixedEnd + variable + 4, info.volumeBytes - recordStart);
+        if (header.size() < wantedBytes)
+            return CollectTo(static_cast<size_t>(wantedBytes));
+        const auto next = header.size() == fixedEnd + variable + 4 ? ZipHeaderLength(LE32(header, fixedEnd + variable))
+                                                                   : std::nullopt;
+        if (next && LE32(header, fixedEnd + variable) != zipLocalHeader) {
+            if (!Grow(info, fixedEnd + variable))
+                return End(info);
+            GiveBack(4);
+            return Collect(4);
+        }
+        if (!Grow(info, fixedEnd))
+            return End(info);
+        GiveBack(header.size() - fixedEnd);
+        resyncing = true;
+        SearchBeforeNextFile({"PK\x01\x02", "PK\x05\x06"},
+                             std::min(recordStart + fixedEnd + 3 * 0xFFFF + 4, info.volumeBytes));
+    }
+
+    void NotFound(ST_FileInfo& info) override { End(info); }
 
     void LocalHeader(ST_FileInfo& info)
     {
@@ -116,6 +149,9 @@ class Parser_zip : public StreamParser {
     {
         if (!RaiseTo(info, matchStart))
             return End(info);
+        // The record found again: its signature is in the header buffer.
+        if (std::exchange(resyncing, false))
+            return;
         signature = zipDataDescriptor;
         fixedLength = zip64Descriptor ? 20 : 12;
         CollectTo(4 + fixedLength);

@@ -81,9 +81,9 @@ void StreamParser::Search(std::vector<std::string> texts, uint64_t limit)
     carry.clear();
 }
 
-void StreamParser::SearchBeforeNextFile(std::string marker)
+void StreamParser::SearchBeforeNextFile(std::vector<std::string> texts, uint64_t limit)
 {
-    Search(std::move(marker));
+    Search(std::move(texts), limit);
     searchWatch = true;
     watchFrom = Position();
     watchValid = true;

@@ -46,7 +46,7 @@ protected:
     // Search, where the format cannot hold another file: a file of a known
     // type starting at a 512-byte block before the marker is met calls the
     // NextFile hook (by default the file ends there, valid).
-    void SearchBeforeNextFile(std::string marker);
+    void SearchBeforeNextFile(std::vector<std::string> markers, uint64_t limit = UINT64_MAX);
     // The last step where a length cannot be checked by the format itself: the
     // file ends at end (a stream offset), or earlier where a file of a known
     // type starts at a 512-byte block past Position() (the NextFile hook).
