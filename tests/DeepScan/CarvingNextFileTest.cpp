@@ -93,6 +93,13 @@ const Case cases[] = {
     {"AVI RIFF size", "avi.avi", "gif87.gif", [](Bytes& b) { PutLE(b, 4, 4, GetLE(b, 4, 4) + 0x10000); }, true},
     {"AIFF FORM size", "aiff.aiff", "bmp3.bmp", [](Bytes& b) { PutBE(b, 4, 4, GetBE(b, 4, 4) + 0x10000); }, true},
     {"RAF CFA length", "raf.raf", "png.png", [](Bytes& b) { PutBE(b, 104, 4, GetBE(b, 104, 4) + 0x10000); }, false},
+    // The segment's size is 8 bytes long in the files ffmpeg writes.
+    {"Matroska segment size", "mkv.mkv", "gif89.gif",
+     [](Bytes& b) {
+         const size_t at = FindLast(b, "\x18\x53\x80\x67") + 4;
+         PutBE(b, at, 8, GetBE(b, at, 8) + 0x10000);
+     },
+     true},
     {"PSD height", "psd-raw.psd", "png.png", [](Bytes& b) { PutBE(b, 14, 4, GetBE(b, 14, 4) + 0x100); }, false},
 };
 
