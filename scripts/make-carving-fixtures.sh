@@ -219,3 +219,47 @@ exiftool -s3 -FileType raf.raf | grep -qx RAF
 cmp -s raf-preview.jpg <(exiftool -b -PreviewImage raf.raf)
 rm raf-preview.jpg raf-cfa.bin
 add raf.raf 8 0
+# Damaged copies (not in the manifest): one length or end field of a file
+# wrong, each alone and with another file at the next 4 KiB as on a disk.
+# The tests that carve across damage read them; the fuzzers start from them.
+mkdir -p damaged
+python3 - <<'PY'
+def read(name): return bytearray(open(name, 'rb').read())
+def get(b, at, n, order): return int.from_bytes(b[at:at + n], order)
+def put(b, at, n, order, value): b[at:at + n] = value.to_bytes(n, order)
+def add(b, at, n, order, value): put(b, at, n, order, get(b, at, n, order) + value)
+def tiff_next_ifd(b):
+    ifd = get(b, 4, 4, 'little')
+    put(b, ifd + 2 + 12 * get(b, ifd, 2, 'little'), 4, 'little', 0x10000)
+def set_byte(at, value):
+    def damage(b): b[at(b)] = value
+    return damage
+damages = [
+    # name, file, damage, file after it in the seed
+    ('zip-comment.zip', 'zip.zip', lambda b: put(b, b.rfind(b'PK\x05\x06') + 20, 2, 'little', 0xFFFF), 'jpg.jpg'),
+    ('zip-central-comment.zip', 'zip.zip', lambda b: put(b, b.rfind(b'PK\x01\x02') + 32, 2, 'little', 0x3000), 'jpg.jpg'),
+    ('7z-next-header-offset.7z', '7z.7z', lambda b: add(b, 12, 8, 'little', 0x2000), 'png.png'),
+    ('bmp-size.bmp', 'bmp3.bmp', lambda b: add(b, 2, 4, 'little', 0x10000), 'gif89.gif'),
+    ('os2-bmp-size.bmp', 'bmp2.bmp', lambda b: add(b, 2, 4, 'little', 0x10000), 'zip.zip'),
+    # Both offsets point into the empty space after the next file.
+    ('tiff-next-ifd.tiff', 'tiff-ii.tiff', tiff_next_ifd, 'bmp.bmp'),
+    ('tiff-ifd0.tiff', 'tiff-mm.tiff', lambda b: put(b, 4, 4, 'big', 0x10000), 'jpg.jpg'),
+    ('pdf-eof.pdf', 'pdf.pdf', set_byte(lambda b: b.rfind(b'%%EOF') + 3, ord('0')), 'pdf-linear.pdf'),
+    ('ogg-segments.ogg', 'vorbis.ogg', set_byte(lambda b: b.rfind(b'OggS') + 26, 0xFF), 'flac.ogg'),
+    ('jpg-eoi.jpg', 'jpg.jpg', set_byte(lambda b: len(b) - 1, 0), 'jpg.jpg'),
+    ('png-iend.png', 'png.png', lambda b: put(b, b.rfind(b'IEND') - 4, 4, 'big', 0x4000), 'png.png'),
+    ('wav-riff-size.wav', 'wav.wav', lambda b: add(b, 4, 4, 'little', 0x10000), 'png.png'),
+    ('avi-riff-size.avi', 'avi.avi', lambda b: add(b, 4, 4, 'little', 0x10000), 'gif87.gif'),
+    ('aiff-form-size.aiff', 'aiff.aiff', lambda b: add(b, 4, 4, 'big', 0x10000), 'bmp3.bmp'),
+    ('raf-cfa-length.raf', 'raf.raf', lambda b: add(b, 104, 4, 'big', 0x10000), 'png.png'),
+    # ffmpeg writes the segment's size in 8 bytes.
+    ('mkv-segment-size.mkv', 'mkv.mkv', lambda b: add(b, b.rfind(b'\x18\x53\x80\x67') + 4, 8, 'big', 0x10000), 'gif89.gif'),
+    ('psd-height.psd', 'psd-raw.psd', lambda b: add(b, 14, 4, 'big', 0x100), 'png.png'),
+]
+for name, source, damage, after in damages:
+    b = read(source)
+    damage(b)
+    assert b != read(source), name
+    open('damaged/' + name, 'wb').write(b)
+    open('damaged/next-' + name, 'wb').write(b + bytes(-len(b) % 4096) + read(after))
+PY
