@@ -34,7 +34,7 @@ struct Case {
 const Case cases[] = {
     {"ZIP comment length", "zip.zip", "zip-comment.zip", "jpg.jpg", false},
     {"ZIP central directory comment length", "zip.zip", "zip-central-comment.zip", "jpg.jpg", true},
-    {"7z next-header offset", "7z.7z", "7z-next-header-offset.7z", "png.png", false},
+    {"7z next-header offset", "7z.7z", "7z-next-header-offset.7z", "png.png", true},
     {"BMP bfSize", "bmp3.bmp", "bmp-size.bmp", "gif89.gif", true},
     {"OS/2 BMP bfSize", "bmp2.bmp", "os2-bmp-size.bmp", "zip.zip", true},
     {"TIFF next-IFD offset", "tiff-ii.tiff", "tiff-next-ifd.tiff", "bmp.bmp", true},

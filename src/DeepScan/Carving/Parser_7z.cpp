@@ -3,6 +3,9 @@
 #include "DeepScan/Carving/Parsers.h"
 #include "DeepScan/Carving/StreamParser.h"
 
+#include <algorithm>
+#include <array>
+
 namespace Carving {
 namespace {
 
@@ -15,17 +18,35 @@ class Parser_7z : public StreamParser {
     {
         if (first.size() < 32 || first[6] != 0)
             return Finish(false);
-        const uint64_t offset = LE64(first, 12);
-        const uint64_t size = LE64(first, 20);
+        std::array<uint8_t, 20> fields;
+        std::copy_n(first.begin() + 12, fields.size(), fields.begin());
+        const bool whole = Crc32(fields) == LE32(first, 8) || RepairByte(fields, LE32(first, 8));
+        const uint64_t offset = LE64(fields, 0);
+        const uint64_t size = LE64(fields, 8);
         if (size == 0 || offset > maxField || size > maxField)
             return Finish(false);
         const uint64_t end = 32 + offset + size;
         if (end > maxArchive)
             return Finish(false);
-        if (Crc32(first.subspan(12, 20)) == LE32(first, 8))
+        if (whole)
             return Finish(RaiseTo(info, end));
-        // The start header's CRC fails: its end is a guess, which the next file cuts short.
+        // Damaged past repair: the end is a guess, which the next file cuts short.
         EndBeforeNextFile(end, true);
+    }
+
+    // A single damaged byte of the offset or size, found again by the CRC.
+    static bool RepairByte(std::array<uint8_t, 20>& fields, uint32_t crc)
+    {
+        for (size_t at = 0; at < 16; ++at) {
+            const uint8_t kept = fields[at];
+            for (unsigned value = 0; value < 256; ++value) {
+                fields[at] = static_cast<uint8_t>(value);
+                if (value != kept && Crc32(fields) == crc)
+                    return true;
+            }
+            fields[at] = kept;
+        }
+        return false;
     }
 };
 
