@@ -2,6 +2,7 @@
 // file after it. Real files are laid one after another on a small raw image,
 // the named field damaged in the first, and the image is carved end to end by
 // the engine and by photorec.
+#include "DeepScan/CarveRunner.h"
 #include "DeepScan/CarvedImage.h"
 #include "DeepScan/CarvingHarness.h"
 #include "support/CarvingFixtures.h"
@@ -125,9 +126,21 @@ TEST(CarvingNextFile, ADamagedLengthNeverCarriesAFileIntoTheNext)
         auto theirs = CarvingTest::PhotorecImage(dir / "raw.img", dir / "photorec");
         const Result theirFirst = Judge(theirs[firstAt], first, firstAt, secondAt);
         const Result theirSecond = Judge(theirs[secondAt], second, secondAt, UINT64_MAX);
-        std::printf("%s: engine: first %s, next %s; photorec: first %s, next %s\n", c.field,
-                    Describe(oursFirst).c_str(), Describe(oursSecond).c_str(), Describe(theirFirst).c_str(),
+        // The one-at-a-time carve starts no file inside one it has carved.
+        DeepScan::CarveRunner sequential(image.size(), true);
+        sequential.Feed(0, image);
+        bool sequentialSecond = false;
+        for (const auto& file : sequential.Finish()) {
+            sequentialSecond = sequentialSecond || (file.start == secondAt && file.size == second.size());
+            if (file.start == firstAt) {
+                EXPECT_LE(file.start + file.size, secondAt) << "one at a time";
+            }
+        }
+        std::printf("%s: engine: first %s, next %s, one at a time next %s; photorec: first %s, next %s\n", c.field,
+                    Describe(oursFirst).c_str(), Describe(oursSecond).c_str(),
+                    sequentialSecond ? "exact" : "not carved", Describe(theirFirst).c_str(),
                     Describe(theirSecond).c_str());
+        EXPECT_TRUE(sequentialSecond) << "the next file, carved one file at a time";
 
         EXPECT_TRUE(oursSecond.exact) << "the next file: " << Describe(oursSecond);
         EXPECT_FALSE(oursFirst.intoNext) << "the damaged file: " << Describe(oursFirst);

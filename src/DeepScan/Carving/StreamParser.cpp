@@ -166,12 +166,14 @@ void StreamParser::RunSearch(std::span<const uint8_t> block, size_t& pos, ST_Fil
     if (searchWatch) {
         // Stop at the next block to look at; its bytes are searched after it.
         const uint64_t next = NextBlock(std::max(consumed, lastProbed + 1));
-        if (consumed == next && next < info.volumeBytes) {
-            probeAt = next;
-            probeWanted = static_cast<size_t>(std::min(blockSize, info.volumeBytes - next));
-            return;
+        if (next < info.volumeBytes) {
+            if (consumed == next) {
+                probeAt = next;
+                probeWanted = static_cast<size_t>(std::min(blockSize, info.volumeBytes - next));
+                return;
+            }
+            limit = std::min(limit, next);
         }
-        limit = std::min(limit, next);
     }
     const auto rest = static_cast<size_t>(std::min<uint64_t>(block.size() - pos, limit - consumed));
     block = block.first(pos + rest);
