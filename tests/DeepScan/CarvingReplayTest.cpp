@@ -6,10 +6,29 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 constexpr int32_t parserIds[] = {0, 1, 13, 3, 4, 5, 8, 12, 15, 17, 18, 19, 20, 23, 24, 27, 29, 30, 31, 32, 33, 34, 41};
 
+}
+
+// Files with a length or end field damaged, alone and with a file after them.
+TEST(CarvingReplay, EveryParserKeepsItsPropertiesOnTheDamagedSeeds)
+{
+    const std::string dir = TestSupport::CarvingFixtureDir();
+    ASSERT_FALSE(dir.empty());
+    size_t seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir + "/damaged")) {
+        const auto bytes = TestSupport::ReadFileBytes(entry.path().string());
+        ++seeds;
+        for (int32_t id : parserIds) {
+            SCOPED_TRACE(entry.path().filename().string() + " as type " + std::to_string(id));
+            CarvingFuzz::Check(id, bytes.data(), bytes.size());
+        }
+    }
+    EXPECT_GT(seeds, 0u);
 }
 
 TEST(CarvingReplay, EveryParserKeepsItsPropertiesOnTheCorpus)

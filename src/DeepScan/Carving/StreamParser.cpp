@@ -96,7 +96,7 @@ uint64_t StreamParser::NextBlock(uint64_t offset)
     return std::max(blockSize, (offset + blockSize - 1) / blockSize * blockSize);
 }
 
-bool StreamParser::RunProbe(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info)
+bool StreamParser::RunProbe(std::span<const uint8_t> block, size_t& pos)
 {
     const size_t take = std::min(probeWanted - probe.size(), block.size() - pos);
     probe.insert(probe.end(), block.begin() + static_cast<ptrdiff_t>(pos),
@@ -226,7 +226,7 @@ void StreamParser::RunWatch(std::span<const uint8_t> block, size_t& pos, ST_File
     const uint64_t end = std::min(watchEnd, info.volumeBytes);
     while (pos < block.size() && mode == Mode::Watch) {
         if (probeWanted) {
-            if (!RunProbe(block, pos, info))
+            if (!RunProbe(block, pos))
                 return;
             const auto start = KnownFileStart(probe, info, probeAt);
             probe.clear();
@@ -293,7 +293,7 @@ void StreamParser::Steps(std::span<const uint8_t> block, size_t& pos, ST_FileInf
             Collected(info);
             continue;
         }
-        if (mode == Mode::Search && consumed >= searchLimit) {
+        if (mode == Mode::Search && probeWanted == 0 && consumed >= searchLimit) {
             NotFound(info);
             continue;
         }
@@ -313,7 +313,7 @@ void StreamParser::Steps(std::span<const uint8_t> block, size_t& pos, ST_FileInf
             if (header.size() == wanted)
                 Collected(info);
         } else if (mode == Mode::Search && probeWanted) {
-            if (!RunProbe(block, pos, info))
+            if (!RunProbe(block, pos))
                 continue;
             if (const auto start = KnownFileStart(probe, info, probeAt); start && *start >= watchFrom)
                 NextFile(info, *start);

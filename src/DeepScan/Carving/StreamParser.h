@@ -27,7 +27,8 @@ protected:
     // has been consumed into the header buffer (which tells which one it was).
     virtual void Found(ST_FileInfo& info, uint64_t matchStart) {}
     // A file of a known type starts at stream offset at, inside the range an
-    // EndBeforeNextFile step watches. By default the file ends there.
+    // EndBeforeNextFile or SearchBeforeNextFile step watches. By default the
+    // file ends there; a parser that does not finish goes on watching.
     virtual void NextFile(ST_FileInfo& info, uint64_t at);
     // A limited search met its limit. By default the file is not valid.
     virtual void NotFound(ST_FileInfo& info) { Finish(false); }
@@ -72,7 +73,7 @@ private:
     void RunSearch(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info);
     void RunWatch(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info);
     // Collects the block being looked at; true once it is whole.
-    bool RunProbe(std::span<const uint8_t> block, size_t& pos, ST_FileInfo& info);
+    bool RunProbe(std::span<const uint8_t> block, size_t& pos);
     // The next 512-byte block after the file's own first one, at or after offset.
     static uint64_t NextBlock(uint64_t offset);
     // Runs steps over block from pos until it is used up, the carve ends or bytes are given back.
