@@ -67,6 +67,25 @@ bool ChecksumsAgree(const std::vector<RawEntry>& longs, uint8_t checksum)
     return std::all_of(longs.begin(), longs.end(), [&](const RawEntry& l) { return l[13] == checksum; });
 }
 
+// Whether a long name holds its end: a live chain begins with the entry
+// flagged last (0x40) and counts down to 1; a deleted one has lost its order
+// bytes, so its first entry must hold the name's end mark. A chain whose
+// first entries lay in a block not met gives only part of the name.
+bool LongNameWhole(const std::vector<RawEntry>& longs, bool deleted)
+{
+    if (longs.empty())
+        return false;
+    if (deleted)
+        return HoldsLongNameEnd(longs.front());
+    const uint8_t count = longs.front()[0] & 0x3F;
+    if (!(longs.front()[0] & 0x40) || count != longs.size())
+        return false;
+    for (size_t i = 0; i < longs.size(); ++i)
+        if ((longs[i][0] & 0x3F) != count - i)
+            return false;
+    return true;
+}
+
 }
 
 FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
@@ -215,8 +234,17 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     auto parsed = SplitItems(block, length);
     std::vector<RawEntry> fromBefore;
     fromBefore.swap(carried);
+    // Blocks the raw search hands over one by one need not follow each other:
+    // a long name left at the end of another folder's block is not this entry's.
+    if (inode != carriedFolder && offset != carriedEnd) {
+        for (auto& e : fromBefore)
+            e.fill(0);
+        fromBefore.clear();
+    }
     if (!parsed.empty() && !parsed.back().shortEntry) {
         carried = std::move(parsed.back().longs);
+        carriedFolder = inode;
+        carriedEnd = offset + length;
         parsed.pop_back();
     }
     for (size_t k = 0; k < parsed.size(); ++k) {
@@ -244,7 +272,7 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         if ((attribute & 0x08) && !(attribute & 0x10))
             continue; // volume label
         std::string name;
-        if (!item.longs.empty() && (deleted || ChecksumsAgree(item.longs, ShortNameChecksum(e))))
+        if (LongNameWhole(item.longs, deleted) && (deleted || ChecksumsAgree(item.longs, ShortNameChecksum(e))))
             name = LongName(item.longs);
         if (name.empty())
             name = ShortName(e);

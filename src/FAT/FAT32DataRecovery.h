@@ -68,6 +68,10 @@ private:
 
     std::shared_ptr<FAT32Explorer> explorer;
     std::vector<RawEntry> carried; // long-name entries at the end of the last block
+    // The folder of that block and the offset just past it: the name goes on
+    // only in the same folder's next piece or in the very next block.
+    uint64_t carriedFolder = 0;
+    uint64_t carriedEnd = 0;
     std::unordered_set<uint64_t> directoryClusters;
 };
 

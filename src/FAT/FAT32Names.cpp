@@ -5,6 +5,7 @@
 #include "Utils/TextConversion.h"
 #include "Utils/Utf8Codec.h"
 
+#include <algorithm>
 #include <locale.h>
 #include <wctype.h>
 
@@ -52,12 +53,22 @@ void AppendByte(std::string& out, uint8_t b, bool lower)
 
 }
 
+namespace {
+// Where a long-name entry holds its 13 UTF-16 units.
+constexpr int longNameOffsets[13] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
+}
+
+bool HoldsLongNameEnd(const RawEntry& entry)
+{
+    return std::any_of(std::begin(longNameOffsets), std::end(longNameOffsets),
+                       [&](int at) { return EntryU16(&entry[at]) == 0; });
+}
+
 std::string LongName(const std::vector<RawEntry>& entries)
 {
-    static constexpr int offsets[13] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
     std::u16string units;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        for (int at : offsets) {
+        for (int at : longNameOffsets) {
             const char16_t c = static_cast<char16_t>(EntryU16(&(*it)[at]));
             if (c == 0)
                 return Utils::Utf16ToUtf8(units);
