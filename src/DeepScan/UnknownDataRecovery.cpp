@@ -5,6 +5,7 @@
 #include "DeepScan/Carving/ByteOrder.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
+#include "DeepScan/Fat32LayoutCheck.h"
 #include "Utils/PartReader.h"
 #include "Utils/ThreadPool.h"
 
@@ -19,18 +20,11 @@ namespace {
 constexpr uint64_t blockSize = 512;
 constexpr uint64_t MiB = 1 << 20;
 constexpr uint64_t exFatHeapGuess = 0x40000;
-// Own directory blocks held back at most, before they go to the own engine unsorted.
+// The FAT32 cluster sizes a layout found from directory starts may have.
+constexpr uint64_t minClusterSize = 512;
+constexpr uint64_t maxClusterSize = 64 * 1024;
+// Own directory blocks held back at most, before they are placed with what the pass knows so far.
 constexpr uint64_t maxHeldBytes = 32 * MiB;
-
-// The first cluster named by a FAT "." entry in the block, or 0 when there is none.
-uint64_t DotEntryCluster(std::span<const uint8_t> block)
-{
-    for (size_t at = 0; at + 32 <= block.size(); at += 32) {
-        if (block[at] == '.' && block[at + 1] == ' ' && (block[at + 11] & 0x10))
-            return uint64_t{Carving::LE16(block, at + 20)} << 16 | Carving::LE16(block, at + 26);
-    }
-    return 0;
-}
 
 }
 
@@ -198,7 +192,8 @@ void UnknownDataRecovery::FinishScan()
     unplacedStarts.clear();
     heldBlocks.clear();
     heldBytes = 0;
-    earlierFormat = false;
+    ownStartsInFreeSpace = false;
+    unplacedListing.reset();
 }
 
 VolumeInfoItem UnknownDataRecovery::LostVolumeRecord(uint64_t start, uint64_t length) const
@@ -360,37 +355,7 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
     auto* r = recogniser->second.get();
     const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
     if (type == 1) {
-        const uint64_t cluster = DotEntryCluster(block);
-        if (cluster < 2)
-            return;
-        // A directory of the own volume, or of a layout already built, builds nothing.
-        if (ownType == 1 && FitsOwnLayout(position, cluster))
-            return;
-        for (const auto& [dataStart, clusterSize] : knownGeometries[1])
-            if (FitsFat32Geometry(dataStart, clusterSize, position, cluster))
-                return;
-        bool built = false;
-        for (uint64_t dataStart : {4 * MiB, 8 * MiB, 12 * MiB, 16 * MiB}) {
-            for (uint64_t clusterSize : {4096u, 8192u, 16384u, 32768u}) {
-                const uint64_t before = clusterSize * (cluster - 2);
-                if (before > position || position - before != dataStart)
-                    continue;
-                if (!knownGeometries[1].insert({dataStart, clusterSize}).second)
-                    continue;
-                if (AddLostVolume(
-                        1, 0, volumeLength,
-                        [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize); },
-                        true)) {
-                    VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1,
-                              static_cast<unsigned long long>(dataStart));
-                    built = true;
-                }
-            }
-        }
-        if (built)
-            EarlierFormatFound();
-        else if (ownType == 1)
-            LayoutFromDirectoryStarts(position, cluster);
+        Fat32DirectoryStart(position, block);
         return;
     }
     if (position < exFatHeapGuess)
@@ -413,61 +378,102 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
 bool UnknownDataRecovery::FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position,
                                             uint64_t cluster) const
 {
-    return clusterSize != 0 && cluster >= 2 && cluster - 2 <= (UINT64_MAX - dataStart) / clusterSize &&
-           dataStart + (cluster - 2) * clusterSize == position;
+    return DeepScan::Fat32Layout{dataStart, clusterSize}.Places(position, cluster);
+}
+
+std::optional<DeepScan::Fat32Layout> UnknownDataRecovery::OwnLayout() const
+{
+    const auto* ownReader = ownType == 1 && volumeEngine ? volumeEngine->GetRawReader() : nullptr;
+    if (!ownReader)
+        return std::nullopt;
+    return DeepScan::Fat32Layout{volumeEngine->GetDataAreaOffset(), ownReader->clusterSize};
 }
 
 bool UnknownDataRecovery::FitsOwnLayout(uint64_t position, uint64_t cluster) const
 {
-    const auto* ownReader = volumeEngine ? volumeEngine->GetRawReader() : nullptr;
-    return ownReader && FitsFat32Geometry(volumeEngine->GetDataAreaOffset(), ownReader->clusterSize, position, cluster);
+    const auto own = OwnLayout();
+    return own && own->Places(position, cluster);
 }
 
-// Two directory starts of one earlier format give its layout: their clusters
-// lie (position difference / cluster difference) bytes apart. A quick format
-// with other parameters leaves the old directories where no known layout,
-// and often none of the usual guesses, places them.
-void UnknownDataRecovery::LayoutFromDirectoryStarts(uint64_t position, uint64_t cluster)
+// A FAT32 directory start that no known layout places belongs to a volume
+// without a boot sector, or to an earlier format of the own one (a quick
+// format with other parameters leaves the old folders where the new layout
+// puts other clusters). Its layout is taken only where the volume's blocks
+// bear it out: the folders this start names lie where the layout puts them,
+// or an earlier unplaced start fits the same layout and no folder either
+// names contradicts it. Files then never get runs from a mere guess.
+void UnknownDataRecovery::Fat32DirectoryStart(uint64_t position, std::span<const uint8_t> block)
 {
     constexpr size_t maxUnplaced = 64;
-    auto* r = recognisers.at(1).get();
-    for (const auto& [earlier, earlierCluster] : unplacedStarts) {
-        if (earlier >= position || earlierCluster >= cluster)
+    const uint64_t cluster = DeepScan::ReadFat32FolderEntries(block).self;
+    if (cluster < 2 || FitsOwnLayout(position, cluster))
+        return;
+    for (const auto& [dataStart, clusterSize] : knownGeometries[1])
+        if (FitsFat32Geometry(dataStart, clusterSize, position, cluster))
+            return;
+    const DeepScan::Fat32LayoutCheck check(*reader, volumeLength, *recognisers.at(1));
+    for (uint64_t clusterSize = minClusterSize; clusterSize <= maxClusterSize; clusterSize *= 2) {
+        const auto layout = LayoutPlacing(position, cluster, clusterSize);
+        if (!layout)
             continue;
-        const uint64_t bytes = position - earlier;
-        const uint64_t clusters = cluster - earlierCluster;
+        const auto evidence = check.Check(*layout, block);
+        if (evidence.contradicted == 0 && evidence.confirmed > 0 && BuildEarlierLayout(*layout))
+            return;
+    }
+    for (const auto& earlier : unplacedStarts) {
+        if (earlier.position >= position || earlier.cluster >= cluster)
+            continue;
+        const uint64_t bytes = position - earlier.position;
+        const uint64_t clusters = cluster - earlier.cluster;
         if (bytes % clusters != 0)
             continue;
         const uint64_t clusterSize = bytes / clusters;
-        if (clusterSize < 512 || clusterSize > 64 * 1024 || (clusterSize & (clusterSize - 1)) != 0)
+        if (clusterSize < minClusterSize || clusterSize > maxClusterSize || (clusterSize & (clusterSize - 1)) != 0)
             continue;
-        const uint64_t before = (earlierCluster - 2) * clusterSize;
-        if (before > earlier || (earlier - before) % blockSize != 0)
+        const auto layout = LayoutPlacing(position, cluster, clusterSize);
+        if (!layout)
             continue;
-        const uint64_t dataStart = earlier - before;
-        if (!knownGeometries[1].insert({dataStart, clusterSize}).second)
-            continue;
-        const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
-        if (AddLostVolume(
-                1, 0, volumeLength,
-                [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, dataStart, clusterSize); },
-                true)) {
-            VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1, static_cast<unsigned long long>(dataStart));
-            unplacedStarts.clear();
-            EarlierFormatFound();
+        auto evidence = check.Check(*layout, block);
+        evidence += check.Check(*layout, earlier.block);
+        if (evidence.contradicted == 0 && !knownGeometries[1].count({layout->dataStart, layout->clusterSize})) {
+            // Building drops the unplaced starts the layout places, this one among them.
+            BuildEarlierLayout(*layout);
             return;
         }
     }
     if (unplacedStarts.size() < maxUnplaced)
-        unplacedStarts.push_back({position, cluster});
+        unplacedStarts.push_back({position, cluster, std::vector<uint8_t>(block.begin(), block.end())});
 }
 
-void UnknownDataRecovery::EarlierFormatFound()
+// The layout with this cluster size that puts cluster at position; none when
+// its data area would begin before the scanned volume.
+std::optional<DeepScan::Fat32Layout> UnknownDataRecovery::LayoutPlacing(uint64_t position, uint64_t cluster,
+                                                                         uint64_t clusterSize) const
 {
-    if (ownType != 1)
-        return;
-    earlierFormat = true;
-    FlushHeldBlocks();
+    if (cluster < 2 || cluster - 2 > position / clusterSize)
+        return std::nullopt;
+    const uint64_t before = (cluster - 2) * clusterSize;
+    if (before >= position)
+        return std::nullopt;
+    return DeepScan::Fat32Layout{position - before, clusterSize};
+}
+
+bool UnknownDataRecovery::BuildEarlierLayout(const DeepScan::Fat32Layout& layout)
+{
+    if (!knownGeometries[1].insert({layout.dataStart, layout.clusterSize}).second)
+        return false;
+    auto* r = recognisers.at(1).get();
+    const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+    if (!AddLostVolume(
+            1, 0, volumeLength,
+            [&] {
+                return r->CreateRecoveryWithLayout(record, info, reportCallback, layout.dataStart, layout.clusterSize);
+            },
+            true))
+        return false;
+    VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 1, static_cast<unsigned long long>(layout.dataStart));
+    std::erase_if(unplacedStarts, [&](const UnplacedStart& start) { return layout.Places(start.position, start.cluster); });
+    return true;
 }
 
 void UnknownDataRecovery::FeedOwn(uint64_t position, std::span<const uint8_t> block)
@@ -477,7 +483,6 @@ void UnknownDataRecovery::FeedOwn(uint64_t position, std::span<const uint8_t> bl
     FeedFound(ownType, position, block, ownType != 1);
 }
 
-// Held blocks go to the earlier format once it is known, else to the own engine.
 void UnknownDataRecovery::FlushHeldBlocks()
 {
     auto held = std::move(heldBlocks);
@@ -485,10 +490,7 @@ void UnknownDataRecovery::FlushHeldBlocks()
     heldBytes = 0;
     for (const auto& [position, bytes] : held) {
         try {
-            if (earlierFormat)
-                FeedFound(1, position, bytes);
-            else
-                FeedOwn(position, bytes);
+            RouteOwnTypeBlock(position, bytes);
         } catch (const Exceptions::ProcessControllerException&) {
             throw;
         } catch (const std::exception& e) {
@@ -497,25 +499,121 @@ void UnknownDataRecovery::FlushHeldBlocks()
     }
 }
 
+// The engine whose checked layout places a FAT32 directory block of the own
+// volume's free space: the own engine, or one built from directory starts;
+// none when no check tells, or when several layouts could hold it.
+DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::span<const uint8_t> block)
+{
+    struct Candidate {
+        DeepScan::Fat32Layout layout;
+        DataRecoveryEntity* engine;
+    };
+    std::vector<Candidate> candidates;
+    if (const auto own = OwnLayout())
+        candidates.push_back({*own, volumeEngine.get()});
+    if (const auto list = found.find(1); list != found.end())
+        for (const auto& row : list->second)
+            if (row.fromLayout) {
+                const auto [dataStart, clusterSize] = Geometry(row);
+                candidates.push_back({{dataStart, clusterSize}, row.engine.get()});
+            }
+    auto* recogniser = recognisers.at(1).get();
+    if (recogniser->IsDirectoryStart(position, block.data(), block.size())) {
+        const uint64_t cluster = DeepScan::ReadFat32FolderEntries(block).self;
+        for (const auto& candidate : candidates)
+            if (candidate.layout.Places(position, cluster))
+                return candidate.engine;
+        return nullptr;
+    }
+    // A block past a folder's first cluster: the folders it names tell, else
+    // a layout whose root lies there, else the one layout that can hold it.
+    const DeepScan::Fat32LayoutCheck check(*reader, volumeLength, *recogniser);
+    std::vector<const Candidate*> confirmed, open;
+    for (const auto& candidate : candidates) {
+        const auto evidence = check.Check(candidate.layout, block);
+        if (evidence.contradicted == 0)
+            (evidence.confirmed ? confirmed : open).push_back(&candidate);
+    }
+    if (!confirmed.empty())
+        return confirmed.size() == 1 ? confirmed.front()->engine : nullptr;
+    for (const auto* candidate : open)
+        if (candidate->engine != volumeEngine.get() && candidate->layout.dataStart == position)
+            return candidate->engine;
+    // Without a folder start of its own in the free space, the own layout has
+    // shown no folder there: the block is another format's.
+    std::erase_if(open, [&](const Candidate* c) { return c->engine == volumeEngine.get() && !ownStartsInFreeSpace; });
+    return open.size() == 1 ? open.front()->engine : nullptr;
+}
+
+// A FAT32 directory block of the own volume's free space that is not an own
+// folder's start, once the pass knows the layouts: it goes to the engine
+// whose layout places it. A block no layout places has its files listed
+// under the lost-path folder without data: read through a layout that is not
+// theirs, they would get other files' bytes.
+void UnknownDataRecovery::RouteOwnTypeBlock(uint64_t position, std::span<const uint8_t> block)
+{
+    if (!recognisers.count(1)) {
+        FeedOwn(position, block);
+        return;
+    }
+    auto* engine = PlacingEngine(position, block);
+    if (engine == volumeEngine.get()) {
+        FeedOwn(position, block);
+        return;
+    }
+    FeedFound(1, position, block, false);
+    if (engine)
+        engine->ScanBlock(position, block.data(), block.size());
+    else
+        ListWithoutData(position, block);
+}
+
+void UnknownDataRecovery::ListWithoutData(uint64_t position, std::span<const uint8_t> block)
+{
+    if (!unplacedListing) {
+        auto listed = [callback = reportCallback](const DataRecoveryInfo& record) {
+            if (record.kind != Fat32File) {
+                callback(record);
+                return;
+            }
+            DataRecoveryInfo copy = record;
+            const std::string path = record.path ? std::string(record.path, record.pathLength) : std::string();
+            const std::string leaf = path.substr(path.find_last_of('\\') + 1);
+            copy.path = leaf.c_str();
+            copy.pathLength = static_cast<uint16_t>(leaf.size());
+            copy.runs = nullptr;
+            copy.runCount = 0;
+            copy.pathState = 1;
+            copy.dataState = record.fileSize ? DataCut : DataWhole;
+            callback(copy);
+        };
+        const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+        try {
+            unplacedListing = recognisers.at(1)->CreateRecoveryWithLayout(record, info, listed, blockSize, blockSize);
+        } catch (const std::exception& e) {
+            VLOG_ERROR("UnknownDataRecovery: no engine to list unplaced folders: %s", e.what());
+        }
+        if (!unplacedListing)
+            return;
+    }
+    unplacedListing->ScanBlock(position, block.data(), block.size());
+}
+
 // A FAT32 directory block the own engine takes. After a quick format the
 // card holds the old format's directories in the new one's free space: a
-// block that no own directory start places waits until the pass knows
-// whether an earlier format with a layout of its own claims it, so that its
-// files are not reported a second time at the new layout's (wrong) places.
+// start the own layout places goes to the own engine at once; every other
+// block waits until the pass knows the layouts that might place it.
 void UnknownDataRecovery::OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block)
 {
     const auto recogniser = recognisers.find(1);
     const bool start = recogniser != recognisers.end() &&
                        recogniser->second->IsDirectoryStart(position, block.data(), block.size());
-    if (start && FitsOwnLayout(position, DotEntryCluster(block))) {
+    if (start && FitsOwnLayout(position, DeepScan::ReadFat32FolderEntries(block).self)) {
+        ownStartsInFreeSpace = true;
         FeedOwn(position, block);
         return;
     }
     DirectoryStart(1, position, block);
-    if (earlierFormat) {
-        FeedFound(1, position, block);
-        return;
-    }
     heldBlocks.push_back({position, std::vector<uint8_t>(block.begin(), block.end())});
     heldBytes += block.size();
     if (heldBytes > maxHeldBytes)
@@ -671,6 +769,8 @@ int UnknownDataRecovery::ScanRaw()
     for (auto& [type, rows] : found)
         for (auto& row : rows)
             row.engine->AfterScanRaw();
+    if (unplacedListing)
+        unplacedListing->AfterScanRaw();
     VLOG_INFO("UnknownDataRecovery::ScanRaw() End.");
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "DeepScan/ChunkReader.h"
+#include "DeepScan/Fat32LayoutCheck.h"
 
 class DeepScanManager;
 
@@ -93,12 +94,17 @@ private:
     // The own FAT32 volume's directory blocks, or those of an earlier format of it.
     void OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block);
     bool FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position, uint64_t cluster) const;
+    std::optional<DeepScan::Fat32Layout> OwnLayout() const;
     bool FitsOwnLayout(uint64_t position, uint64_t cluster) const;
-    void EarlierFormatFound();
-    // A FAT32 layout read from two directory starts that no known layout places.
-    void LayoutFromDirectoryStarts(uint64_t position, uint64_t cluster);
+    void Fat32DirectoryStart(uint64_t position, std::span<const uint8_t> block);
+    std::optional<DeepScan::Fat32Layout> LayoutPlacing(uint64_t position, uint64_t cluster, uint64_t clusterSize) const;
+    // Builds the volume of a layout found from directory starts; false when known or not built.
+    bool BuildEarlierLayout(const DeepScan::Fat32Layout& layout);
     void FeedOwn(uint64_t position, std::span<const uint8_t> block);
     void FlushHeldBlocks();
+    DataRecoveryEntity* PlacingEngine(uint64_t position, std::span<const uint8_t> block);
+    void RouteOwnTypeBlock(uint64_t position, std::span<const uint8_t> block);
+    void ListWithoutData(uint64_t position, std::span<const uint8_t> block);
     // Builds, numbers and registers a lost volume's engine; false when building failed.
     bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
                        bool fromLayout = false);
@@ -118,14 +124,21 @@ private:
     std::mutex foundMutex;
     // (data-area start, cluster size) of volumes built, relative to the scanned volume.
     std::map<int, std::set<std::pair<uint64_t, uint64_t>>> knownGeometries;
-    // Directory starts of the own type that fit no known layout: (position, cluster).
-    std::vector<std::pair<uint64_t, uint64_t>> unplacedStarts;
-    // Own-type directory blocks no own directory start places, held until the
-    // pass knows whether an earlier format of the volume claims them.
+    // FAT32 directory starts that fit no known layout.
+    struct UnplacedStart {
+        uint64_t position = 0;
+        uint64_t cluster = 0;
+        std::vector<uint8_t> block;
+    };
+    std::vector<UnplacedStart> unplacedStarts;
+    // Own-type directory blocks that are no start the own layout places, held
+    // until the pass knows the layouts that might place them.
     std::vector<std::pair<uint64_t, std::vector<uint8_t>>> heldBlocks;
     uint64_t heldBytes = 0;
-    // An earlier FAT32 format of the volume with a layout of its own was built.
-    bool earlierFormat = false;
+    // The own layout placed a directory start in the volume's free space.
+    bool ownStartsInFreeSpace = false;
+    // Lists the files of own-type blocks no layout places, without data.
+    std::unique_ptr<DataRecoveryEntity> unplacedListing;
     // Types whose build from a directory block was tried.
     std::set<int> triedDirectoryTypes;
     uint64_t progressSum = 0;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -34,8 +35,9 @@ struct Seen {
 // A lost or own engine: data area and cluster size as given, every block recorded.
 class ScriptedEngine : public DataRecoveryEntity {
 public:
-    ScriptedEngine(Seen& seen, int number, int type, uint64_t dataArea, std::shared_ptr<Utils::PartReader> reader)
-        : DataRecoveryEntity({}, {}), seen(seen), number(number), type(type), dataArea(dataArea),
+    ScriptedEngine(Seen& seen, int number, int type, uint64_t dataArea, std::shared_ptr<Utils::PartReader> reader,
+                   DataRecoveryCallback callback = {})
+        : DataRecoveryEntity({}, std::move(callback)), seen(seen), number(number), type(type), dataArea(dataArea),
           reader(std::move(reader))
     {
     }
@@ -121,28 +123,30 @@ public:
         return seenSerials.insert(serial).second;
     }
     std::unique_ptr<DataRecoveryEntity> CreateRecoveryWithLayout(const VolumeInfoItem& volume, DiskAndVolumeInfo,
-                                                                 DataRecoveryCallback, uint64_t start,
+                                                                 DataRecoveryCallback callback, uint64_t start,
                                                                  uint64_t size) override
     {
         seen.layouts.push_back({start, size});
-        return Make(volume, start, size);
+        return Make(volume, start, size, std::move(callback));
     }
     std::unique_ptr<DataRecoveryEntity> CreateRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo,
-                                                       DataRecoveryCallback) override
+                                                       DataRecoveryCallback callback) override
     {
-        return Make(volume, lastDataArea, lastCluster);
+        return Make(volume, lastDataArea, lastCluster, std::move(callback));
     }
     int GetFileSystemType() override { return type; }
 
 private:
-    std::unique_ptr<DataRecoveryEntity> Make(const VolumeInfoItem& volume, uint64_t dataArea, uint64_t cluster)
+    std::unique_ptr<DataRecoveryEntity> Make(const VolumeInfoItem& volume, uint64_t dataArea, uint64_t cluster,
+                                             DataRecoveryCallback callback)
     {
         if (failing)
             throw Exceptions::ExceptionCommon("cannot build");
         seen.built.push_back(volume);
         auto reader = std::make_shared<Utils::PartReader>(image, 0, 4096);
         reader->clusterSize = static_cast<uint32_t>(cluster);
-        return std::make_unique<ScriptedEngine>(seen, static_cast<int>(seen.built.size()), type, dataArea, reader);
+        return std::make_unique<ScriptedEngine>(seen, static_cast<int>(seen.built.size()), type, dataArea, reader,
+                                                std::move(callback));
     }
 
     Seen& seen;
@@ -156,9 +160,9 @@ private:
 class RawSearch : public ::testing::Test {
 protected:
     // A sparse image of the given size; blocks are written with Put.
-    void MakeImage(uint64_t size)
+    void MakeImage(uint64_t size, const std::string& name = "volume.img")
     {
-        image = dir / "volume.img";
+        image = dir / name;
         std::ofstream(image, std::ios::binary).close();
         std::filesystem::resize_file(image, size);
         volumeSize = size;
@@ -193,19 +197,27 @@ protected:
         }
         Put(at, block);
     }
-    // A directory start whose "." entry names a cluster.
-    void PutDirectoryStart(uint64_t at, int type, uint32_t cluster)
+    // A directory start whose "." entry names a cluster, ".." its parent's,
+    // and entries after them the subfolders' clusters.
+    void PutDirectoryStart(uint64_t at, int type, uint32_t cluster, uint32_t parent = 0,
+                           const std::vector<uint32_t>& subfolders = {})
     {
         std::vector<uint8_t> block(512, 0);
         std::memcpy(block.data(), "DST", 3);
         block[3] = static_cast<uint8_t>('0' + type);
-        uint8_t* dot = block.data() + 32;
-        std::memcpy(dot, ".          ", 11);
-        dot[11] = 0x10;
-        dot[20] = static_cast<uint8_t>(cluster >> 16);
-        dot[21] = static_cast<uint8_t>(cluster >> 24);
-        dot[26] = static_cast<uint8_t>(cluster);
-        dot[27] = static_cast<uint8_t>(cluster >> 8);
+        const auto entry = [&](size_t index, const char* name, uint32_t named) {
+            uint8_t* e = block.data() + 32 * index;
+            std::memcpy(e, name, 11);
+            e[11] = 0x10;
+            e[20] = static_cast<uint8_t>(named >> 16);
+            e[21] = static_cast<uint8_t>(named >> 24);
+            e[26] = static_cast<uint8_t>(named);
+            e[27] = static_cast<uint8_t>(named >> 8);
+        };
+        entry(1, ".          ", cluster);
+        entry(2, "..         ", parent);
+        for (size_t i = 0; i < subfolders.size(); ++i)
+            entry(3 + i, "SUB        ", subfolders[i]);
         Put(at, block);
     }
 
@@ -331,38 +343,80 @@ TEST_F(RawSearch, FullRunListsOfLostVolumesAreFound)
     EXPECT_FALSE(search->FindLostRunList(static_cast<uint8_t>(number + 1), 77, "long.bin", first.data()));
 }
 
-TEST_F(RawSearch, Fat32DirectoryStartGuessBuildsOneVolumeOnce)
+// The layout of the engine that lists, without data, the files of blocks no layout places.
+const std::pair<uint64_t, uint64_t> listingLayout{512, 512};
+
+// A directory start whose subfolder's start lies where the layout puts it
+// gives that layout, once; a start alone gives none.
+TEST_F(RawSearch, Fat32DirectoryStartGivesTheLayoutItsSubfoldersConfirmOnce)
 {
     MakeImage(20 * MiB);
-    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5);  // data area 4 MiB, clusters of 4096
-    PutDirectoryStart(4 * MiB + 4 * 4096, 1, 6);  // the same geometry again
-    PutDirectoryStart(6 * MiB, 1, 1);             // cluster 1: no guess
-    PutDirectoryStart(7 * MiB, 1, 0);             // cluster 0: no guess
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5, 0, {9}); // data area 4 MiB, clusters of 4096
+    PutDirectoryStart(4 * MiB + 7 * 4096, 1, 9, 5);      // its subfolder: the same geometry again
+    PutDirectoryStart(5 * MiB + 3 * 4096, 1, 3);         // alone, leading nowhere: no layout
+    PutDirectoryStart(6 * MiB, 1, 1);                    // cluster 1: no guess
+    PutDirectoryStart(7 * MiB, 1, 0);                    // cluster 0: no guess
     auto own = Own(1, 64 * KiB);
     auto search = Make(own);
     search->ScanRaw();
-    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{4 * MiB, 4096}}));
-    ASSERT_EQ(seen.built.size(), 1u);
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{4 * MiB, 4096}, listingLayout}));
+    ASSERT_EQ(seen.built.size(), 2u);
     EXPECT_EQ(seen.built[0].offset, 0u);
     EXPECT_EQ(seen.built[0].length, 20 * MiB);
 }
 
+// Any data-area start and cluster size from 512 bytes to 64 KiB: a start
+// and the subfolder start it names give the layout.
+TEST_F(RawSearch, LayoutsOfEveryClusterSizeAreFound)
+{
+    for (const uint64_t clusterSize : {uint64_t{512}, 64 * KiB}) {
+        SCOPED_TRACE(clusterSize);
+        seen = {};
+        MakeImage(16 * MiB, "volume" + std::to_string(clusterSize) + ".img"); // a fresh name: reads are cached by path
+        const uint64_t data = 3 * MiB + 7 * 512;
+        PutDirectoryStart(data + 30 * clusterSize, 1, 32, 0, {40});
+        PutDirectoryStart(data + 38 * clusterSize, 1, 40, 32);
+        auto search = Make(Own(1, 64 * KiB));
+        search->ScanRaw();
+        EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{data, clusterSize}}));
+    }
+}
+
 // The own structures hold no directories of the own volume: a directory
-// start there belongs to another layout, and is guessed from like any other.
+// start there belongs to another layout, and is checked like any other.
 TEST_F(RawSearch, Fat32DirectoryStartInsideTheOwnStructuresIsGuessedFrom)
 {
     MakeImage(12 * MiB);
-    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5); // data area 4 MiB, clusters of 4096
+    PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5, 0, {9}); // data area 4 MiB, clusters of 4096
+    PutDirectoryStart(4 * MiB + 7 * 4096, 1, 9, 5);
     auto own = Own(1, 8 * MiB);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{4 * MiB, 4096}}));
 }
 
+// Where the folders a start names lie under a layout decides it: a layout
+// that puts a named folder on another folder's start, or past the volume, is
+// not built, though two starts fit it.
+TEST_F(RawSearch, LayoutsTheNamedFoldersContradictAreNotBuilt)
+{
+    MakeImage(8 * MiB);
+    const uint64_t data = 2 * MiB; // clusters of 512 bytes
+    PutDirectoryStart(data + 3 * 512, 1, 5, 0, {7});
+    PutDirectoryStart(data + 5 * 512, 1, 8);              // where cluster 7 lies: another folder
+    PutDirectoryStart(data + 7 * 512, 1, 9, 0, {1u << 30}); // a subfolder past the volume's end
+    auto own = Own(1, 64 * KiB);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{listingLayout}));
+}
+
 // A quick format with other parameters: the old directories lie where neither
 // the new layout nor the usual guesses place them. Two of their starts give
-// the old layout; its blocks, the old root's before them included, go to the
-// old volume only, and the new volume's own directory start to the own engine only.
+// the old layout; its starts and its root (where its data area begins) go to
+// the old volume only, the new volume's own directory start to the own engine
+// only. A block past a folder's first cluster that either layout could hold
+// has its files listed without data.
 TEST_F(RawSearch, TwoDirectoryStartsOfAnEarlierFormatGiveItsLayout)
 {
     MakeImage(8 * MiB);
@@ -378,9 +432,29 @@ TEST_F(RawSearch, TwoDirectoryStartsOfAnEarlierFormatGiveItsLayout)
     auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 1 * MiB, reader);
     auto search = Make(own);
     search->ScanRaw();
-    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}}));
-    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{oldData, oldData + 3 * 512, oldData + 4 * 512, oldData + 7 * 512}));
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}, listingLayout}));
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{oldData, oldData + 3 * 512, oldData + 7 * 512}));
+    EXPECT_EQ(BlocksOf(2), (std::vector<uint64_t>{oldData + 4 * 512}));
     EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{ownStart}));
+}
+
+// Without a folder of the own layout in the free space, a block past a
+// folder's first cluster goes to the one earlier layout that can hold it.
+TEST_F(RawSearch, BlocksOnlyAnEarlierLayoutCanHoldGoToIt)
+{
+    MakeImage(8 * MiB);
+    const uint64_t oldData = 2 * MiB + 3 * 512;
+    PutDirectoryStart(oldData + 3 * 512, 1, 5);
+    PutText(oldData + 4 * 512, "DIR1");
+    PutDirectoryStart(oldData + 7 * 512, 1, 9);
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
+    reader->clusterSize = 1024;
+    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 1 * MiB, reader);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}}));
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{oldData + 3 * 512, oldData + 4 * 512, oldData + 7 * 512}));
+    EXPECT_TRUE(BlocksOf(0).empty());
 }
 
 // A directory start the own layout places is the own volume's: guessing
@@ -398,12 +472,13 @@ TEST_F(RawSearch, OwnDirectoryStartsBuildNoCopyOfTheOwnVolume)
     EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{4 * MiB + 3 * 4096}));
 }
 
-// Without an earlier format the own engine gets every own directory block.
-TEST_F(RawSearch, OwnDirectoryBlocksWithoutAnEarlierFormatGoToTheOwnEngine)
+// Once the own layout has shown a folder start in the free space, the own
+// engine gets the own-type blocks no other layout claims.
+TEST_F(RawSearch, OwnDirectoryBlocksGoToTheOwnEngineWhereItsLayoutShowsFolders)
 {
     MakeImage(4 * MiB);
     PutText(2 * MiB, "DIR1");
-    PutDirectoryStart(2 * MiB + 4096, 1, 7); // one start fits no layout: builds nothing alone
+    PutDirectoryStart(64 * KiB + 5 * 4096, 1, 7); // where the own layout puts cluster 7
     PutText(3 * MiB, "DIR1");
     auto reader = std::make_shared<Utils::PartReader>(image, 0, 4 * MiB);
     reader->clusterSize = 4096;
@@ -411,7 +486,34 @@ TEST_F(RawSearch, OwnDirectoryBlocksWithoutAnEarlierFormatGoToTheOwnEngine)
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_TRUE(seen.layouts.empty());
-    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{2 * MiB, 2 * MiB + 4096, 3 * MiB}));
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{64 * KiB + 5 * 4096, 2 * MiB, 3 * MiB}));
+}
+
+// Blocks that no layout places (a start the own layout puts elsewhere, and
+// the blocks around it) never reach the own engine: their files are listed
+// under the lost-path folder without runs, so none is read at a wrong place.
+TEST_F(RawSearch, DirectoryBlocksNoLayoutPlacesAreListedWithoutData)
+{
+    MakeImage(4 * MiB);
+    PutText(2 * MiB, "DIR1L");
+    PutDirectoryStart(2 * MiB + 4096, 1, 7); // one start fits no layout: builds nothing alone
+    PutText(3 * MiB, "DIR1");
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, 4 * MiB);
+    reader->clusterSize = 4096;
+    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 64 * KiB, reader);
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{listingLayout}));
+    EXPECT_TRUE(BlocksOf(0).empty());
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{2 * MiB, 2 * MiB + 4096, 3 * MiB}));
+    const auto listed = std::find_if(seen.events.begin(), seen.events.end(),
+                                     [](const DataRecoveryInfo& e) { return e.kind == Fat32File; });
+    ASSERT_NE(listed, seen.events.end());
+    EXPECT_EQ(listed->runCount, 0);
+    EXPECT_EQ(listed->runs, nullptr);
+    EXPECT_EQ(listed->pathState, 1);
+    EXPECT_EQ(listed->dataState, DataCut);
+    EXPECT_EQ(listed->lostPartitionFlag, 0);
 }
 
 // A volume found by its boot sector whose data area lies 4 MiB into the
