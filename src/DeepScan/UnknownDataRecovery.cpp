@@ -10,6 +10,7 @@
 #include "Utils/ThreadPool.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <utility>
 
@@ -19,7 +20,6 @@ namespace {
 
 constexpr uint64_t blockSize = 512;
 constexpr uint64_t MiB = 1 << 20;
-constexpr uint64_t exFatHeapGuess = 0x40000;
 // The FAT32 cluster sizes a layout found from directory starts may have.
 constexpr uint64_t minClusterSize = 512;
 constexpr uint64_t maxClusterSize = 64 * 1024;
@@ -79,6 +79,43 @@ uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
     }
 }
 
+uint32_t ExFatBootChecksum(std::span<const uint8_t> sectors)
+{
+    uint32_t checksum = 0;
+    for (size_t at = 0; at < sectors.size(); ++at)
+        if (at != 106 && at != 107 && at != 112) // the volume flags and the percent in use change freely
+            checksum = (checksum << 31 | checksum >> 1) + sectors[at];
+    return checksum;
+}
+
+uint32_t ExFatTableChecksum(std::span<const uint8_t> table)
+{
+    uint32_t checksum = 0;
+    for (const uint8_t byte : table)
+        checksum = (checksum << 31 | checksum >> 1) + byte;
+    return checksum;
+}
+
+uint64_t BootSectorBackupOffset(int type, std::span<const uint8_t> block)
+{
+    if (block.size() < 512)
+        return 0;
+    switch (type) {
+    case 0:
+        return SaturatingBytes(Carving::LE64(block, 0x28), Carving::LE16(block, 0x0B));
+    case 1: {
+        const uint64_t sector = Carving::LE16(block, 0x32);
+        return (sector != 0 && sector != 0xFFFF ? sector : 6) * Carving::LE16(block, 0x0B);
+    }
+    case 2: {
+        const uint64_t shift = block[0x6C];
+        return shift >= 9 && shift <= 12 ? 12 << shift : 0;
+    }
+    default:
+        return 0;
+    }
+}
+
 UnknownDataRecovery::UnknownDataRecovery(std::shared_ptr<DataRecoveryEntity> volumeEngine,
                                          const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                          DataRecoveryCallback callback, RecogniserMakers makers)
@@ -91,6 +128,7 @@ UnknownDataRecovery::UnknownDataRecovery(std::shared_ptr<DataRecoveryEntity> vol
     if (this->volumeEngine) {
         const int type = this->volumeEngine->GetFileSystemType();
         ownType = type == 1 || type == 2 ? type : 0;
+        ownFileSystem = type;
     }
     scanSize = volumeLength;
 }
@@ -193,7 +231,8 @@ void UnknownDataRecovery::FinishScan()
     heldBlocks.clear();
     heldBytes = 0;
     ownStartsInFreeSpace = false;
-    unplacedListing.reset();
+    listings.clear();
+    exFatRoots.clear();
 }
 
 VolumeInfoItem UnknownDataRecovery::LostVolumeRecord(uint64_t start, uint64_t length) const
@@ -216,7 +255,7 @@ std::pair<uint64_t, uint64_t> UnknownDataRecovery::Geometry(const FoundVolume& r
 
 bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t length,
                                         const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
-                                        bool fromLayout)
+                                        bool fromLayout, uint64_t backupAt)
 {
     std::shared_ptr<DataRecoveryEntity> engine;
     try {
@@ -230,7 +269,7 @@ bool UnknownDataRecovery::AddLostVolume(int type, uint64_t start, uint64_t lengt
         return false;
     engine->lostPartitionFlag = 1;
     engine->lostPartitionNumber = static_cast<uint8_t>(++LostVolumeCounter());
-    FoundVolume row{start, length, engine, fromLayout};
+    FoundVolume row{start, length, engine, fromLayout, backupAt};
     knownGeometries[type].insert(Geometry(row));
     std::lock_guard lock(foundMutex);
     found[type].push_back(std::move(row));
@@ -317,15 +356,77 @@ bool UnknownDataRecovery::RecognizeBoot(uint64_t position, std::span<const uint8
     for (auto& [type, recogniser] : recognisers) {
         if (!recogniser->CheckBootSector(block.data()))
             continue;
-        VLOG_INFO("RecognizeBoot: %d, Found Position: %llu\n", type, static_cast<unsigned long long>(position));
+        const uint64_t start = VolumeStartOfBoot(type, position, block);
+        if (start == 0 && type == ownFileSystem)
+            return false; // the own volume's
+        VLOG_INFO("RecognizeBoot: %d, Found Position: %llu\n", type, static_cast<unsigned long long>(start));
         const uint64_t said = BootSectorVolumeLength(type, block);
-        const uint64_t length = said ? std::min(said, volumeLength - position) : volumeLength - position;
-        const VolumeInfoItem record = LostVolumeRecord(position, length);
+        const uint64_t length = said ? std::min(said, volumeLength - start) : volumeLength - start;
+        const uint64_t backup = BootSectorBackupOffset(type, block);
+        const VolumeInfoItem record = LostVolumeRecord(start, length);
         auto* r = recogniser.get();
-        return AddLostVolume(type, position, length,
-                             [&] { return r->CreateRecovery(record, info, reportCallback); });
+        return AddLostVolume(
+            type, start, length, [&] { return r->CreateRecovery(record, info, reportCallback); }, false,
+            start + backup);
     }
     return false;
+}
+
+uint64_t UnknownDataRecovery::VolumeStartOfBoot(int type, uint64_t position, std::span<const uint8_t> block)
+{
+    const uint64_t offset = BootSectorBackupOffset(type, block);
+    if (offset == 0 || offset > position)
+        return position;
+    const uint64_t start = position - offset;
+    switch (type) {
+    case 0: {
+        // The volume's $MFT begins where the boot sector puts it.
+        const uint64_t sectorsPerCluster = block[0x0D] <= 128 ? block[0x0D] : uint64_t{1} << ((256 - block[0x0D]) % 32);
+        const uint64_t mft = SaturatingBytes(Carving::LE64(block, 0x30),
+                                             SaturatingBytes(sectorsPerCluster, Carving::LE16(block, 0x0B)));
+        uint8_t head[4] = {};
+        if (mft < volumeLength - start && reader->Read(start + mft, head, sizeof head) &&
+            std::memcmp(head, "FILE", 4) == 0)
+            return start;
+        return position;
+    }
+    case 1: {
+        // The FSInfo sector lies at the same place after both boot sectors.
+        const uint64_t sectorSize = Carving::LE16(block, 0x0B);
+        const uint64_t info = Carving::LE16(block, 0x30) * sectorSize;
+        uint8_t before[4] = {}, after[4] = {};
+        if (info != 0 && info < offset && reader->Read(start + info, before, 4) &&
+            reader->Read(position + info, after, 4) && std::memcmp(before, "RRaA", 4) == 0 &&
+            std::memcmp(after, "RRaA", 4) == 0)
+            return start;
+        return position;
+    }
+    case 2: {
+        // The backup region holds its checksum, and the main region's other
+        // sectors (its checksum sector among them) equal the backup's.
+        const uint64_t sectorSize = offset / 12;
+        std::vector<uint8_t> region(12 * sectorSize);
+        if (position + region.size() > volumeLength ||
+            !reader->Read(position, region.data(), static_cast<uint32_t>(region.size())))
+            return position;
+        const uint32_t checksum = ExFatBootChecksum(std::span(region).first(11 * sectorSize));
+        for (uint64_t at = 11 * sectorSize; at < region.size(); at += 4)
+            if (Carving::LE32(region, at) != checksum)
+                return position;
+        return SameBytes(start + sectorSize, position + sectorSize, 11 * sectorSize) ? start : position;
+    }
+    default:
+        return position;
+    }
+}
+
+bool UnknownDataRecovery::SameBytes(uint64_t first, uint64_t second, uint64_t length)
+{
+    if (first > volumeLength || second > volumeLength || length > volumeLength - std::max(first, second))
+        return false;
+    std::vector<uint8_t> a(length), b(length);
+    return reader->Read(first, a.data(), static_cast<uint32_t>(length)) &&
+           reader->Read(second, b.data(), static_cast<uint32_t>(length)) && a == b;
 }
 
 void UnknownDataRecovery::BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block)
@@ -350,29 +451,111 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
     // a guess from it would build a second, misplaced copy.
     if (const auto list = found.find(type); list != found.end())
         for (const auto& row : list->second)
-            if (row.length < volumeLength && position >= row.start && position - row.start < row.length)
+            if (row.backupAt != UINT64_MAX && position >= row.start && position - row.start < row.length)
                 return;
-    auto* r = recogniser->second.get();
-    const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
     if (type == 1) {
         Fat32DirectoryStart(position, block);
         return;
     }
-    if (position < exFatHeapGuess)
+    ExFatDirectoryStart(position, block);
+}
+
+// An exFAT root (label, bitmap and up-case entries) that no known volume
+// holds: its cluster heap is taken only where the up-case table it names lies
+// at the place a heap and cluster size put it, a few clusters before the root
+// as formatters write them, holding the checksum the root gives, and where
+// the allocation bitmap, at its own place, marks the table's clusters and the
+// root's in use (which fixes the cluster size). A guess at a fixed distance
+// gave files other files' bytes.
+void UnknownDataRecovery::ExFatDirectoryStart(uint64_t position, std::span<const uint8_t> block)
+{
+    constexpr uint64_t maxTable = 128 * 1024;  // the up-case table of 65,536 characters
+    constexpr uint64_t maxExFatCluster = 32 * MiB;
+    constexpr uint64_t rootGap = 64;           // clusters between the table's end and the root, at most
+    struct Entry {
+        uint64_t cluster = 0;
+        uint64_t length = 0;
+    };
+    std::optional<Entry> table, bitmap;
+    uint32_t checksum = 0;
+    for (size_t at = 0; at + 32 <= block.size(); at += 32) {
+        const Entry entry{Carving::LE32(block, at + 20), Carving::LE64(block, at + 24)};
+        if (block[at] == 0x82 && !table) {
+            table = entry;
+            checksum = Carving::LE32(block, at + 4);
+        } else if (block[at] == 0x81 && !bitmap) {
+            bitmap = entry;
+        }
+    }
+    if (!table || !bitmap || table->cluster < 2 || bitmap->cluster < 2 || table->length == 0 ||
+        table->length > maxTable || bitmap->length == 0)
         return;
-    const uint64_t heap = position - exFatHeapGuess;
-    const uint64_t clusterSize = volumeLength - heap >= 0x8000000000ull ? 0x40000 : 0x20000;
-    const uint64_t ownHeap = volumeEngine ? volumeEngine->GetDataAreaOffset() : 0;
-    const auto list = found.find(2);
-    if (heap == ownHeap || knownGeometries[2].count({heap, clusterSize}) || list == found.end() || list->second.empty())
-        return;
-    for (const auto& row : list->second)
-        if (Geometry(row) == std::pair{heap, clusterSize})
+    std::vector<uint8_t> bytes(table->length);
+    for (uint64_t clusterSize = blockSize; clusterSize <= maxExFatCluster; clusterSize *= 2) {
+        const uint64_t tableClusters = (table->length + clusterSize - 1) / clusterSize;
+        for (uint64_t gap = tableClusters; gap <= tableClusters + rootGap && gap * clusterSize <= position; ++gap) {
+            const uint64_t at = position - gap * clusterSize;
+            if (table->cluster - 2 > at / clusterSize)
+                break;
+            const uint64_t heap = at - (table->cluster - 2) * clusterSize;
+            uint8_t head[2] = {};
+            // Character 0 maps to 0, or a compressed table opens with a run mark.
+            if (!reader->Read(at, head, 2) || !((head[0] == 0 && head[1] == 0) || (head[0] == 0xFF && head[1] == 0xFF)))
+                continue;
+            if (!reader->Read(at, bytes.data(), static_cast<uint32_t>(bytes.size())) ||
+                ExFatTableChecksum(bytes) != checksum)
+                continue;
+            std::vector<uint64_t> used = {table->cluster + gap};
+            for (uint64_t c = 0; c < tableClusters; ++c)
+                used.push_back(table->cluster + c);
+            if (!ExFatBitmapMarks({heap, clusterSize}, bitmap->cluster, bitmap->length, used))
+                continue;
+            if (auto* engine = BuildExFatLayout(heap, clusterSize))
+                exFatRoots[position] = engine;
             return;
-    knownGeometries[2].insert({heap, clusterSize});
-    if (AddLostVolume(2, 0, volumeLength,
-                      [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, heap, 0); }))
-        VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 2, static_cast<unsigned long long>(heap));
+        }
+    }
+}
+
+// Whether the allocation bitmap of the layout's heap, of the given first
+// cluster and length, marks every one of the clusters in use.
+bool UnknownDataRecovery::ExFatBitmapMarks(const DeepScan::Fat32Layout& layout, uint64_t bitmapCluster,
+                                           uint64_t bitmapLength, const std::vector<uint64_t>& clusters)
+{
+    const auto at = layout.PositionOf(bitmapCluster);
+    if (!at || *at >= volumeLength)
+        return false;
+    for (const uint64_t cluster : clusters) {
+        const uint64_t bit = cluster - 2;
+        uint8_t byte = 0;
+        if (bit / 8 >= bitmapLength || *at + bit / 8 >= volumeLength || !reader->Read(*at + bit / 8, &byte, 1) ||
+            !(byte >> (bit % 8) & 1))
+            return false;
+    }
+    return true;
+}
+
+// The engine of the exFAT layout: one built before, or a new one; none for
+// the own volume's layout or when building failed.
+DataRecoveryEntity* UnknownDataRecovery::BuildExFatLayout(uint64_t heap, uint64_t clusterSize)
+{
+    const uint64_t ownHeap = volumeEngine && ownType == 2 ? volumeEngine->GetDataAreaOffset() : UINT64_MAX;
+    if (heap == ownHeap)
+        return nullptr;
+    if (const auto list = found.find(2); list != found.end())
+        for (const auto& row : list->second)
+            if (Geometry(row) == std::pair{heap, clusterSize})
+                return row.engine.get();
+    if (!knownGeometries[2].insert({heap, clusterSize}).second)
+        return nullptr;
+    auto* r = recognisers.at(2).get();
+    const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
+    if (!AddLostVolume(
+            2, 0, volumeLength,
+            [&] { return r->CreateRecoveryWithLayout(record, info, reportCallback, heap, clusterSize); }, true))
+        return nullptr;
+    VLOG_INFO("FileSystemType: %d, Found Position: %llu\n", 2, static_cast<unsigned long long>(heap));
+    return found[2].back().engine.get();
 }
 
 bool UnknownDataRecovery::FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position,
@@ -488,28 +671,30 @@ void UnknownDataRecovery::FlushHeldBlocks()
     auto held = std::move(heldBlocks);
     heldBlocks.clear();
     heldBytes = 0;
-    for (const auto& [position, bytes] : held) {
+    for (const auto& block : held) {
         try {
-            RouteOwnTypeBlock(position, bytes);
+            RouteHeldBlock(block);
         } catch (const Exceptions::ProcessControllerException&) {
             throw;
         } catch (const std::exception& e) {
-            VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(position), e.what());
+            VLOG_ERROR("UnknownDataRecovery: block at %llu: %s", static_cast<unsigned long long>(block.position),
+                       e.what());
         }
     }
 }
 
-// The engine whose checked layout places a FAT32 directory block of the own
-// volume's free space: the own engine, or one built from directory starts;
+// The engine whose checked layout places a FAT32 directory block: the own
+// engine (where it may take the block), or one built from directory starts;
 // none when no check tells, or when several layouts could hold it.
-DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::span<const uint8_t> block)
+DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::span<const uint8_t> block,
+                                                       bool ownMayTake)
 {
     struct Candidate {
         DeepScan::Fat32Layout layout;
         DataRecoveryEntity* engine;
     };
     std::vector<Candidate> candidates;
-    if (const auto own = OwnLayout())
+    if (const auto own = OwnLayout(); own && ownMayTake)
         candidates.push_back({*own, volumeEngine.get()});
     if (const auto list = found.find(1); list != found.end())
         for (const auto& row : list->second)
@@ -545,34 +730,45 @@ DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::s
     return open.size() == 1 ? open.front()->engine : nullptr;
 }
 
-// A FAT32 directory block of the own volume's free space that is not an own
-// folder's start, once the pass knows the layouts: it goes to the engine
-// whose layout places it. A block no layout places has its files listed
-// under the lost-path folder without data: read through a layout that is not
-// theirs, they would get other files' bytes.
-void UnknownDataRecovery::RouteOwnTypeBlock(uint64_t position, std::span<const uint8_t> block)
+// A FAT32 or exFAT directory block that no volume found by its boot sector
+// holds, once the pass knows the layouts: it goes to the engine whose checked
+// layout places it (exFAT, whose folders do not name their own clusters: the
+// one checked layout there is). The files of a block no layout places are
+// listed under the lost-path folder without data: read through a layout that
+// is not theirs, they would get other files' bytes.
+void UnknownDataRecovery::RouteHeldBlock(const HeldBlock& held)
 {
-    if (!recognisers.count(1)) {
-        FeedOwn(position, block);
-        return;
+    const std::span<const uint8_t> block(held.bytes);
+    DataRecoveryEntity* engine = nullptr;
+    if (held.type == 1) {
+        engine = PlacingEngine(held.position, block, held.ownMayTake);
+    } else if (recognisers.at(2)->IsDirectoryStart(held.position, block.data(), block.size())) {
+        // A root: the layout its own up-case table and bitmap gave, if any.
+        if (const auto root = exFatRoots.find(held.position); root != exFatRoots.end())
+            engine = root->second;
+    } else if (const auto list = found.find(2); list != found.end()) {
+        std::vector<DataRecoveryEntity*> layouts;
+        for (const auto& row : list->second)
+            if (row.fromLayout)
+                layouts.push_back(row.engine.get());
+        engine = layouts.size() == 1 ? layouts.front() : nullptr;
     }
-    auto* engine = PlacingEngine(position, block);
-    if (engine == volumeEngine.get()) {
-        FeedOwn(position, block);
-        return;
-    }
-    FeedFound(1, position, block, false);
-    if (engine)
-        engine->ScanBlock(position, block.data(), block.size());
+    if (engine && engine == volumeEngine.get())
+        FeedOwn(held.position, block);
+    else if (engine)
+        engine->ScanBlock(held.position, block.data(), block.size());
     else
-        ListWithoutData(position, block);
+        ListWithoutData(held.type, held.position, block);
 }
 
-void UnknownDataRecovery::ListWithoutData(uint64_t position, std::span<const uint8_t> block)
+void UnknownDataRecovery::ListWithoutData(int type, uint64_t position, std::span<const uint8_t> block)
 {
-    if (!unplacedListing) {
+    // Built once; a type whose engine cannot be built lists nothing.
+    const bool tried = listings.count(type) != 0;
+    auto& listing = listings[type];
+    if (!tried) {
         auto listed = [callback = reportCallback](const DataRecoveryInfo& record) {
-            if (record.kind != Fat32File) {
+            if (record.kind != Fat32File && record.kind != ExFatFile) {
                 callback(record);
                 return;
             }
@@ -589,32 +785,38 @@ void UnknownDataRecovery::ListWithoutData(uint64_t position, std::span<const uin
         };
         const VolumeInfoItem record = LostVolumeRecord(0, volumeLength);
         try {
-            unplacedListing = recognisers.at(1)->CreateRecoveryWithLayout(record, info, listed, blockSize, blockSize);
+            listing = recognisers.at(type)->CreateRecoveryWithLayout(record, info, listed, blockSize, blockSize);
         } catch (const std::exception& e) {
-            VLOG_ERROR("UnknownDataRecovery: no engine to list unplaced folders: %s", e.what());
+            VLOG_ERROR("UnknownDataRecovery: no engine to list unplaced folders of type %d: %s", type, e.what());
         }
-        if (!unplacedListing)
-            return;
     }
-    unplacedListing->ScanBlock(position, block.data(), block.size());
+    if (listing)
+        listing->ScanBlock(position, block.data(), block.size());
 }
 
-// A FAT32 directory block the own engine takes. After a quick format the
-// card holds the old format's directories in the new one's free space: a
-// start the own layout places goes to the own engine at once; every other
-// block waits until the pass knows the layouts that might place it.
-void UnknownDataRecovery::OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block)
+// A FAT32 or exFAT directory block not the own engine's to take at once.
+// After a quick format the card holds the old format's directories in the
+// new one's free space; a disk whose table is gone, volumes without a boot
+// sector: the block waits until the pass knows the layouts that might place
+// it, unless a volume found by its boot sector holds it.
+void UnknownDataRecovery::FatDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block,
+                                            bool ownMayTake)
 {
-    const auto recogniser = recognisers.find(1);
-    const bool start = recogniser != recognisers.end() &&
-                       recogniser->second->IsDirectoryStart(position, block.data(), block.size());
-    if (start && FitsOwnLayout(position, DeepScan::ReadFat32FolderEntries(block).self)) {
+    if (type == 1 && ownMayTake && recognisers.count(1) &&
+        recognisers.at(1)->IsDirectoryStart(position, block.data(), block.size()) &&
+        FitsOwnLayout(position, DeepScan::ReadFat32FolderEntries(block).self)) {
         ownStartsInFreeSpace = true;
         FeedOwn(position, block);
         return;
     }
-    DirectoryStart(1, position, block);
-    heldBlocks.push_back({position, std::vector<uint8_t>(block.begin(), block.end())});
+    DirectoryStart(type, position, block);
+    if (const auto list = found.find(type); list != found.end())
+        for (const auto& row : list->second)
+            if (row.backupAt != UINT64_MAX && position >= row.start && position - row.start < row.length) {
+                FeedFound(type, position, block, false);
+                return;
+            }
+    heldBlocks.push_back({type, position, ownMayTake, std::vector<uint8_t>(block.begin(), block.end())});
     heldBytes += block.size();
     if (heldBytes > maxHeldBytes)
         FlushHeldBlocks();
@@ -626,7 +828,7 @@ void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t
 {
     if (volumeEngine && volumeEngine->IsDirectoryBlock(position, block.data(), block.size())) {
         if (ownType == 1) {
-            OwnDirectoryBlock(position, block);
+            FatDirectoryBlock(1, position, block, true);
             return;
         }
         DirectoryStart(ownType, position, block);
@@ -640,6 +842,10 @@ void UnknownDataRecovery::ScanBlockAt(uint64_t position, std::span<const uint8_t
     for (auto& [type, recogniser] : recognisers) {
         if (!recogniser->IsDirectoryBlock(position, block.data(), block.size()))
             continue;
+        if (type == 1 || type == 2) {
+            FatDirectoryBlock(type, position, block, false);
+            return;
+        }
         const auto list = found.find(type);
         if (list != found.end() && !list->second.empty()) {
             DirectoryStart(type, position, block);
@@ -769,8 +975,9 @@ int UnknownDataRecovery::ScanRaw()
     for (auto& [type, rows] : found)
         for (auto& row : rows)
             row.engine->AfterScanRaw();
-    if (unplacedListing)
-        unplacedListing->AfterScanRaw();
+    for (auto& [type, listing] : listings)
+        if (listing)
+            listing->AfterScanRaw();
     VLOG_INFO("UnknownDataRecovery::ScanRaw() End.");
     return 0;
 }

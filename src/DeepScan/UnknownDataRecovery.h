@@ -60,6 +60,7 @@ public:
         uint64_t length = 0;
         std::shared_ptr<DataRecoveryEntity> engine;
         bool fromLayout = false; // built from directory starts, over the whole range
+        uint64_t backupAt = UINT64_MAX; // where its backup boot sector lies; none unless found by its boot sector
     };
     const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
 
@@ -91,23 +92,37 @@ private:
     bool RecognizeBoot(uint64_t position, std::span<const uint8_t> block);
     void BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block);
     void DirectoryStart(int type, uint64_t position, std::span<const uint8_t> block);
-    // The own FAT32 volume's directory blocks, or those of an earlier format of it.
-    void OwnDirectoryBlock(uint64_t position, std::span<const uint8_t> block);
+    void FatDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block, bool ownMayTake);
     bool FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position, uint64_t cluster) const;
     std::optional<DeepScan::Fat32Layout> OwnLayout() const;
     bool FitsOwnLayout(uint64_t position, uint64_t cluster) const;
     void Fat32DirectoryStart(uint64_t position, std::span<const uint8_t> block);
+    void ExFatDirectoryStart(uint64_t position, std::span<const uint8_t> block);
+    bool ExFatBitmapMarks(const DeepScan::Fat32Layout& layout, uint64_t bitmapCluster, uint64_t bitmapLength,
+                          const std::vector<uint64_t>& clusters);
+    DataRecoveryEntity* BuildExFatLayout(uint64_t heap, uint64_t clusterSize);
     std::optional<DeepScan::Fat32Layout> LayoutPlacing(uint64_t position, uint64_t cluster, uint64_t clusterSize) const;
     // Builds the volume of a layout found from directory starts; false when known or not built.
     bool BuildEarlierLayout(const DeepScan::Fat32Layout& layout);
     void FeedOwn(uint64_t position, std::span<const uint8_t> block);
     void FlushHeldBlocks();
-    DataRecoveryEntity* PlacingEngine(uint64_t position, std::span<const uint8_t> block);
-    void RouteOwnTypeBlock(uint64_t position, std::span<const uint8_t> block);
-    void ListWithoutData(uint64_t position, std::span<const uint8_t> block);
+    DataRecoveryEntity* PlacingEngine(uint64_t position, std::span<const uint8_t> block, bool ownMayTake);
+    struct HeldBlock {
+        int type = 1;
+        uint64_t position = 0;
+        bool ownMayTake = false; // the own engine took it for one of its directory blocks
+        std::vector<uint8_t> bytes;
+    };
+    void RouteHeldBlock(const HeldBlock& held);
+    void ListWithoutData(int type, uint64_t position, std::span<const uint8_t> block);
     // Builds, numbers and registers a lost volume's engine; false when building failed.
     bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
-                       bool fromLayout = false);
+                       bool fromLayout = false, uint64_t backupAt = UINT64_MAX);
+    // Where the volume of a boot sector at position starts: there, or where
+    // the sectors around it show it is the backup of a volume whose own boot
+    // sector was not taken.
+    uint64_t VolumeStartOfBoot(int type, uint64_t position, std::span<const uint8_t> block);
+    bool SameBytes(uint64_t first, uint64_t second, uint64_t length);
     std::pair<uint64_t, uint64_t> Geometry(const FoundVolume& row);
     VolumeInfoItem LostVolumeRecord(uint64_t start, uint64_t length) const;
     void ReportProgress(uint64_t position);
@@ -118,6 +133,8 @@ private:
     std::shared_ptr<DeepScanManager> carving;
     std::shared_ptr<Utils::PartReader> reader;
     int ownType = 0;
+    // The own engine's file-system type, -1 without one.
+    int ownFileSystem = -1;
     uint64_t volumeLength = 0;
     std::map<int, std::vector<FoundVolume>> found;
     // Guards found against recoveries asking for run lists while the pass adds volumes.
@@ -131,14 +148,17 @@ private:
         std::vector<uint8_t> block;
     };
     std::vector<UnplacedStart> unplacedStarts;
-    // Own-type directory blocks that are no start the own layout places, held
-    // until the pass knows the layouts that might place them.
-    std::vector<std::pair<uint64_t, std::vector<uint8_t>>> heldBlocks;
+    // FAT32 and exFAT directory blocks that neither the own layout places as a
+    // start nor a volume found by its boot sector holds, held until the pass
+    // knows the layouts that might place them.
+    std::vector<HeldBlock> heldBlocks;
     uint64_t heldBytes = 0;
     // The own layout placed a directory start in the volume's free space.
     bool ownStartsInFreeSpace = false;
-    // Lists the files of own-type blocks no layout places, without data.
-    std::unique_ptr<DataRecoveryEntity> unplacedListing;
+    // By type: list the files of blocks no layout places, without data.
+    std::map<int, std::unique_ptr<DataRecoveryEntity>> listings;
+    // exFAT roots whose up-case table and bitmap gave a layout, with its engine.
+    std::map<uint64_t, DataRecoveryEntity*> exFatRoots;
     // Types whose build from a directory block was tried.
     std::set<int> triedDirectoryTypes;
     uint64_t progressSum = 0;
@@ -154,3 +174,11 @@ DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*
 
 // The length a boot sector of the type gives its volume, in bytes; 0 when it names none.
 uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block);
+// Where a boot sector's volume keeps its backup, from the volume's start, in
+// bytes (NTFS: the last sector; FAT32: the sector it names, 6 by default;
+// exFAT: sector 12); 0 when it names none.
+uint64_t BootSectorBackupOffset(int type, std::span<const uint8_t> block);
+// The checksum of an exFAT boot region's first eleven sectors, as its twelfth repeats it.
+uint32_t ExFatBootChecksum(std::span<const uint8_t> sectors);
+// The checksum of an exFAT up-case table, as its directory entry holds it.
+uint32_t ExFatTableChecksum(std::span<const uint8_t> table);

@@ -191,6 +191,8 @@ protected:
         block[0x0C] = 0x02;
         const auto count = static_cast<uint32_t>(sectors);
         std::memcpy(block.data() + 0x20, &count, 4);
+        if (type == 0)
+            std::memcpy(block.data() + 0x28, &sectors, 8);
         if (type == 2) {
             std::memcpy(block.data() + 0x48, &sectors, 8);
             block[0x6C] = 9;
@@ -219,6 +221,45 @@ protected:
         for (size_t i = 0; i < subfolders.size(); ++i)
             entry(3 + i, "SUB        ", subfolders[i]);
         Put(at, block);
+    }
+
+    // An up-case table of 600 bytes (character i to i) at the place; returns its checksum.
+    uint32_t PutUpcaseTable(uint64_t at)
+    {
+        std::vector<uint8_t> table(600);
+        uint32_t checksum = 0;
+        for (size_t i = 0; i < table.size(); ++i) {
+            table[i] = static_cast<uint8_t>(i % 2 ? (i / 2) >> 8 : i / 2);
+            checksum = ((checksum & 1) ? 0x80000000u : 0u) + (checksum >> 1) + table[i];
+        }
+        Put(at, table);
+        return checksum;
+    }
+    // An exFAT root: its bitmap entry names cluster 2 (the heap's first) and
+    // its up-case entry the table's first cluster, length 600 and checksum;
+    // the bitmap at heap marks the clusters given in use.
+    void PutExFatRoot(uint64_t at, uint32_t tableCluster, uint32_t checksum, uint64_t heap = 0,
+                      const std::vector<uint32_t>& used = {})
+    {
+        std::vector<uint8_t> block(512, 0);
+        std::memcpy(block.data(), "DST2", 4);
+        uint8_t* bitmapEntry = block.data() + 32;
+        bitmapEntry[0] = 0x81;
+        bitmapEntry[20] = 2;
+        bitmapEntry[24] = 64; // bytes
+        uint8_t* entry = block.data() + 64;
+        entry[0] = 0x82;
+        std::memcpy(entry + 4, &checksum, 4);
+        std::memcpy(entry + 20, &tableCluster, 4);
+        const uint64_t length = 600;
+        std::memcpy(entry + 24, &length, 8);
+        Put(at, block);
+        if (used.empty())
+            return;
+        std::vector<uint8_t> bitmap(64, 0);
+        for (const uint32_t cluster : used)
+            bitmap[(cluster - 2) / 8] |= static_cast<uint8_t>(1 << ((cluster - 2) % 8));
+        Put(heap, bitmap);
     }
 
     std::unique_ptr<UnknownDataRecovery> Make(std::shared_ptr<DataRecoveryEntity> own, std::set<int> failing = {})
@@ -321,6 +362,36 @@ TEST_F(RawSearch, BootSectorsBuildLostVolumesAtTheirPlaceOnce)
     EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{8 * KiB}));
     EXPECT_EQ(BlocksOf(2), (std::vector<uint64_t>{8 * KiB}));
     EXPECT_EQ(seen.afterScanRaw, 3);
+}
+
+// A backup boot sector whose volume's own boot sector is damaged starts that
+// volume where the backup's geometry leads back to, when the sectors around
+// both say so (exFAT: the other eleven sectors of both boot regions agree).
+TEST_F(RawSearch, ABackupWhoseMainBootSectorIsDamagedStartsItsVolumeInItsPlace)
+{
+    MakeImage(4 * MiB);
+    const uint64_t start = 1 * MiB;
+    PutBoot(start + 12 * 512, 2, 0x7777, 2048);
+    std::vector<uint8_t> region(12 * 512);
+    std::ifstream(image, std::ios::binary).seekg(start + 12 * 512).read(reinterpret_cast<char*>(region.data()), 512);
+    for (size_t i = 512; i < 11 * 512; ++i)
+        region[i] = static_cast<uint8_t>(i * 7 + 3);
+    uint32_t checksum = 0; // over the eleven sectors but for the flags (106, 107) and the percent in use (112)
+    for (size_t i = 0; i < 11 * 512; ++i)
+        if (i != 106 && i != 107 && i != 112)
+            checksum = ((checksum & 1) ? 0x80000000u : 0u) + (checksum >> 1) + region[i];
+    for (size_t i = 11 * 512; i < region.size(); i += 4)
+        std::memcpy(region.data() + i, &checksum, 4);
+    const std::vector<uint8_t> rest(region.begin() + 512, region.end());
+    Put(start + 512, rest);               // the main boot region, its boot sector gone
+    Put(start + 13 * 512, rest);          // the backup region
+    PutBoot(3 * MiB, 2, 0x8888, 1024);    // a volume of its own, with nothing around it
+    auto search = Make(nullptr);
+    search->ScanRaw();
+    ASSERT_EQ(seen.built.size(), 2u);
+    EXPECT_EQ(seen.built[0].offset, start);
+    EXPECT_EQ(seen.built[0].length, 1 * MiB);
+    EXPECT_EQ(seen.built[1].offset, 3 * MiB);
 }
 
 // Recovery finds the whole run list of a lost volume's file with many pieces.
@@ -529,30 +600,36 @@ TEST_F(RawSearch, GeometriesOfBootSectorVolumesAreKeptInTheScannedVolumesFrame)
     EXPECT_TRUE(seen.layouts.empty());
 }
 
-TEST_F(RawSearch, ExFatGuessBuildsOnlyOutsideVolumesFoundByBootSector)
+// An exFAT root gives its volume's cluster heap only where the up-case table
+// it names lies at the place that heap and cluster size put it, with the
+// checksum the root holds; a root whose table does not check builds nothing,
+// and one inside a volume found by its boot sector is that volume's.
+TEST_F(RawSearch, ExFatRootsGiveTheHeapTheirUpcaseTableBearsOut)
 {
     MakeImage(4 * MiB);
-    PutDirectoryStart(128 * KiB, 2, 4);       // before any exFAT volume is found: builds over the whole range
-    PutBoot(1 * MiB, 2, 0x5555, 1024);         // 512 KiB long
-    PutDirectoryStart(1 * MiB + 64 * KiB, 2, 4); // inside it: its own directory
-    PutDirectoryStart(3 * MiB, 2, 4);          // outside: a lost exFAT volume with its heap 256 KiB before
+    const uint64_t heap = 1 * MiB, cluster = 4096;
+    const uint32_t checksum = PutUpcaseTable(heap + cluster); // cluster 3
+    PutExFatRoot(heap + 3 * cluster, 3, checksum, heap, {2, 3, 5}); // the root at cluster 5; the bitmap at 2
+    PutBoot(2 * MiB, 2, 0x5555, 1024);                        // 512 KiB long
+    PutExFatRoot(2 * MiB + 64 * KiB, 3, checksum);            // inside it: its own root
+    PutExFatRoot(3 * MiB, 3, checksum + 1);                   // its table nowhere: no heap
     auto search = Make(nullptr);
     search->ScanRaw();
-    ASSERT_EQ(seen.built.size(), 3u);
-    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{3 * MiB - 256 * KiB, 0}}));
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{heap, cluster}, listingLayout}));
+    EXPECT_EQ(search->FoundVolumes().at(2).size(), 2u);
 }
 
-TEST_F(RawSearch, ExFatGuessBelow256KiBBuildsNothing)
+// The own exFAT volume's root gives the own heap: no copy of the own volume.
+TEST_F(RawSearch, TheOwnExFatRootBuildsNothing)
 {
     MakeImage(2 * MiB);
-    PutBoot(1 * MiB, 2, 0x5555, 1024);
-    PutText(1 * MiB + 4096, "DIR2");          // a found exFAT volume of its own
-    auto own = Own(2, 0);                      // the own engine is exFAT: its directory starts are guessed from
-    PutDirectoryStart(128 * KiB, 2, 4);        // the heap would lie below 0
-    auto search = Make(own);
+    const uint64_t heap = 256 * KiB, cluster = 512;
+    const uint32_t checksum = PutUpcaseTable(heap + 5 * cluster); // cluster 7
+    PutExFatRoot(heap + 9 * cluster, 7, checksum, heap, {2, 7, 8, 11});
+    auto search = Make(Own(2, heap));
     search->ScanRaw();
-    EXPECT_EQ(seen.built.size(), 1u);
     EXPECT_TRUE(seen.layouts.empty());
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{heap + 9 * cluster}));
 }
 
 TEST_F(RawSearch, AVolumeThatFailsToBuildIsTriedOnceAndTakesNoNumber)
@@ -567,13 +644,17 @@ TEST_F(RawSearch, AVolumeThatFailsToBuildIsTriedOnceAndTakesNoNumber)
     EXPECT_TRUE(search->FoundVolumes().empty());
 }
 
-TEST_F(RawSearch, DirectoryBlocksBuildAVolumeOverTheWholeScannedRange)
+// Directory blocks of no volume found build none from a guess: their files
+// are listed without data, over the whole scanned range.
+TEST_F(RawSearch, DirectoryBlocksOfNoVolumeFoundAreListedWithoutData)
 {
     MakeImage(2 * MiB);
     PutText(64 * KiB, "DIR2");
     PutText(128 * KiB, "DIR2");
     auto search = Make(nullptr);
     search->ScanRaw();
+    EXPECT_TRUE(search->FoundVolumes().empty());
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{listingLayout}));
     ASSERT_EQ(seen.built.size(), 1u);
     EXPECT_EQ(seen.built[0].offset, 0u);
     EXPECT_EQ(seen.built[0].length, 2 * MiB);
