@@ -349,13 +349,18 @@ void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const
             row.engine->ScanBlock(position - row.start, block.data(), block.size());
 }
 
+// A boot sector starts a volume wherever it lies, whatever its serial (a
+// cloned partition keeps it): only where the own volume or one found keeps
+// its backup is it none.
 bool UnknownDataRecovery::RecognizeBoot(uint64_t position, std::span<const uint8_t> block)
 {
     if (block.size() < blockSize)
         return false;
     for (auto& [type, recogniser] : recognisers) {
-        if (!recogniser->CheckBootSector(block.data()))
+        if (!recogniser->IsBootSectorAnySerial(block.data()))
             continue;
+        if (IsKnownBackup(type, position))
+            return false;
         const uint64_t start = VolumeStartOfBoot(type, position, block);
         if (start == 0 && type == ownFileSystem)
             return false; // the own volume's
@@ -370,6 +375,15 @@ bool UnknownDataRecovery::RecognizeBoot(uint64_t position, std::span<const uint8
             start + backup);
     }
     return false;
+}
+
+bool UnknownDataRecovery::IsKnownBackup(int type, uint64_t position) const
+{
+    if (type == ownFileSystem && ownBackupAt == position)
+        return true;
+    const auto list = found.find(type);
+    return list != found.end() && std::any_of(list->second.begin(), list->second.end(),
+                                              [&](const FoundVolume& row) { return row.backupAt == position; });
 }
 
 uint64_t UnknownDataRecovery::VolumeStartOfBoot(int type, uint64_t position, std::span<const uint8_t> block)
@@ -947,6 +961,12 @@ int UnknownDataRecovery::ScanRaw()
         recogniserList.push_back(recogniser.get());
     if (volumeEngine)
         volumeEngine->AdjustReadAhead();
+    ownBackupAt.reset();
+    if (const auto own = recognisers.find(ownFileSystem); own != recognisers.end()) {
+        std::vector<uint8_t> boot(blockSize);
+        if (reader->Read(0, boot.data(), blockSize) && own->second->IsBootSectorAnySerial(boot.data()))
+            ownBackupAt = BootSectorBackupOffset(ownFileSystem, boot);
+    }
     progressSum = 0;
     lastStep = blockSize;
 

@@ -118,6 +118,8 @@ private:
     // Builds, numbers and registers a lost volume's engine; false when building failed.
     bool AddLostVolume(int type, uint64_t start, uint64_t length, const std::function<std::unique_ptr<DataRecoveryEntity>()>& make,
                        bool fromLayout = false, uint64_t backupAt = UINT64_MAX);
+    // Whether a boot sector of the type at position is the backup of the own volume or of one found.
+    bool IsKnownBackup(int type, uint64_t position) const;
     // Where the volume of a boot sector at position starts: there, or where
     // the sectors around it show it is the backup of a volume whose own boot
     // sector was not taken.
@@ -133,8 +135,9 @@ private:
     std::shared_ptr<DeepScanManager> carving;
     std::shared_ptr<Utils::PartReader> reader;
     int ownType = 0;
-    // The own engine's file-system type, -1 without one.
+    // The own engine's file-system type, -1 without one, and where its backup boot sector lies.
     int ownFileSystem = -1;
+    std::optional<uint64_t> ownBackupAt;
     uint64_t volumeLength = 0;
     std::map<int, std::vector<FoundVolume>> found;
     // Guards found against recoveries asking for run lists while the pass adds volumes.

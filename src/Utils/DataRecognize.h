@@ -31,6 +31,18 @@ public:
                                                                DataRecoveryCallback callback) = 0;
     virtual int GetFileSystemType() = 0; // 0 NTFS, 1 FAT32, 2 exFAT
 
+    // Whether the sector is a boot sector of this file system, whatever
+    // serials were met before: two volumes may share one (a cloned
+    // partition), so the raw search tells a backup by where it lies.
+    bool IsBootSectorAnySerial(const uint8_t* block512)
+    {
+        std::set<uint32_t> met;
+        met.swap(seenSerials);
+        const bool boot = CheckBootSector(block512);
+        met.swap(seenSerials);
+        return boot;
+    }
+
     // A look at one block's bytes alone, free of state and safe on any thread
     // while the other calls run: false only where CheckBootSector and
     // IsDirectoryBlock both fail for these bytes whatever came before

@@ -335,33 +335,41 @@ TEST_F(RawSearch, CarvesStartOnlyInFreeSpaceAndReadOnThroughUsedSpace)
     EXPECT_EQ(seen.afterScanRaw, 1); // the own engine's
 }
 
+// A boot sector is a backup only where its volume keeps one; anywhere else
+// it starts a volume, also with a serial met before (a cloned partition).
 TEST_F(RawSearch, BootSectorsBuildLostVolumesAtTheirPlaceOnce)
 {
     MakeImage(8 * MiB);
+    PutBoot(0, 0, 0x4242, 16 * 1024 - 1);        // the own volume: its backup is its last sector
+    PutBoot(8 * MiB - 512, 0, 0x4242, 16 * 1024 - 1);
     PutBoot(1 * MiB, 1, 0x1111, 2048);            // 1 MiB long by its boot sector
-    PutBoot(1 * MiB + 6 * 512, 1, 0x1111, 2048);  // its backup: same serial
+    PutBoot(1 * MiB + 6 * 512, 1, 0x1111, 2048);  // its backup, sector 6
+    PutBoot(2 * MiB, 1, 0x1111, 2048);            // a second volume with the same serial
     PutBoot(3 * MiB, 1, 0x2222, 1 << 20);         // says 512 MiB: cut at the volume's end
-    PutBoot(5 * MiB, 0, 0x4242, 2048);            // the own volume's backup boot sector
+    PutBoot(5 * MiB, 0, 0x4242, 2048);            // a copy of the own volume
     PutText(1 * MiB + 8 * KiB, "DIR1");           // inside the first only
-    PutText(3 * MiB + 8 * KiB, "DIR1");           // inside the second only
+    PutText(2 * MiB + 8 * KiB, "DIR1");           // inside the second only
+    PutText(3 * MiB + 8 * KiB, "DIR1");           // inside the third only
     auto own = Own(0, 0);
     own->serial = 0x4242;
     const int before = LostVolumeCounter().load();
     auto search = Make(own);
     search->ScanRaw();
-    ASSERT_EQ(seen.built.size(), 2u);
-    EXPECT_EQ(seen.built[0].offset, 1 * MiB);
-    EXPECT_EQ(seen.built[0].length, 1 * MiB);
-    EXPECT_EQ(seen.built[1].offset, 3 * MiB);
-    EXPECT_EQ(seen.built[1].length, 5 * MiB);
-    EXPECT_EQ(LostVolumeCounter().load(), before + 2);
+    ASSERT_EQ(seen.built.size(), 4u);
+    const std::vector<std::pair<uint64_t, uint64_t>> expected = {
+        {1 * MiB, 1 * MiB}, {2 * MiB, 1 * MiB}, {3 * MiB, 5 * MiB}, {5 * MiB, 1 * MiB + 512}};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(seen.built[i].offset, expected[i].first) << i;
+        EXPECT_EQ(seen.built[i].length, expected[i].second) << i;
+    }
+    EXPECT_EQ(LostVolumeCounter().load(), before + 4);
     const auto& found = search->FoundVolumes().at(1);
     EXPECT_EQ(found[0].engine->lostPartitionNumber, before + 1);
     EXPECT_EQ(found[1].engine->lostPartitionNumber, before + 2);
     EXPECT_EQ(found[0].engine->lostPartitionFlag, 1);
-    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{8 * KiB}));
-    EXPECT_EQ(BlocksOf(2), (std::vector<uint64_t>{8 * KiB}));
-    EXPECT_EQ(seen.afterScanRaw, 3);
+    for (int engine : {1, 2, 3})
+        EXPECT_EQ(BlocksOf(engine), (std::vector<uint64_t>{8 * KiB})) << engine;
+    EXPECT_EQ(seen.afterScanRaw, 5);
 }
 
 // A backup boot sector whose volume's own boot sector is damaged starts that
