@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 
 static constexpr const char* LogSource = "src/Disk/DiskInfo";
@@ -150,6 +151,86 @@ bool OnDisk(const VolumeInfoItem& volume, uint64_t diskNumber)
                        [&](const VolumeExtent& extent) { return extent.diskNumber == diskNumber; });
 }
 
+// The extent of a volume on this disk; none when it has no known file system there.
+std::optional<VolumeExtent> KnownVolumeOn(const VolumeInfoItem& volume, uint64_t diskNumber)
+{
+    if (volume.fileSystem.empty() || volume.fileSystem == "RAW" || volume.entryKind == VolumeInfoItem::Unallocated)
+        return std::nullopt;
+    for (const auto& extent : volume.extents)
+        if (extent.diskNumber == diskNumber)
+            return extent;
+    return std::nullopt;
+}
+
+// A partition entry that begins inside another volume of the disk whose file
+// system is known, and holds none at its own start (two entries that overlap,
+// one sector apart): its bytes are that volume's, read through that volume's
+// entry. Read from its own start, the volume would be read a few sectors off.
+void DropEntriesInsideVolumes(std::vector<VolumeInfoItem>& volumes, size_t from, uint64_t diskNumber)
+{
+    std::vector<VolumeExtent> known;
+    for (const auto& volume : volumes)
+        if (const auto extent = KnownVolumeOn(volume, diskNumber))
+            known.push_back(*extent);
+    const auto inside = [&](const VolumeInfoItem& entry) {
+        if ((entry.entryKind != VolumeInfoItem::GptPartition && entry.entryKind != VolumeInfoItem::MbrPartition) ||
+            !entry.fileSystem.empty())
+            return false;
+        return std::any_of(known.begin(), known.end(), [&](const VolumeExtent& extent) {
+            if (entry.offset <= extent.start || entry.offset - extent.start >= extent.length)
+                return false;
+            VLOG_INFO("Partition entry at %llu begins inside the volume at %llu: read through that volume's entry.",
+                      static_cast<unsigned long long>(entry.offset), static_cast<unsigned long long>(extent.start));
+            return true;
+        });
+    };
+    volumes.erase(std::remove_if(volumes.begin() + static_cast<std::ptrdiff_t>(from), volumes.end(), inside),
+                  volumes.end());
+}
+
+// A partition entry with no file system at its start whose volume's boot
+// sector lies a few sectors before it (a table written one sector off): the
+// volume is read from its boot sector, not from the entry's start, unless
+// that sector belongs to another volume of the disk.
+void MoveEntriesToTheirBootSectors(const std::string& devicePath, std::vector<VolumeInfoItem>& volumes, size_t from,
+                                   uint64_t diskNumber)
+{
+    constexpr uint64_t sector = 512;
+    constexpr uint64_t maxSectorsOff = 8;
+    for (size_t i = from; i < volumes.size(); ++i) {
+        VolumeInfoItem& entry = volumes[i];
+        if ((entry.entryKind != VolumeInfoItem::GptPartition && entry.entryKind != VolumeInfoItem::MbrPartition) ||
+            !entry.fileSystem.empty() || entry.extents.empty())
+            continue;
+        for (uint64_t off = 1; off <= maxSectorsOff && off * sector <= entry.offset; ++off) {
+            const uint64_t at = entry.offset - off * sector;
+            const bool another = std::any_of(volumes.begin(), volumes.end(), [&](const VolumeInfoItem& volume) {
+                return &volume != &entry && std::any_of(volume.extents.begin(), volume.extents.end(),
+                                                        [&](const VolumeExtent& extent) {
+                                                            return extent.diskNumber == diskNumber &&
+                                                                   at >= extent.start &&
+                                                                   at - extent.start < extent.length;
+                                                        });
+            });
+            if (another)
+                break;
+            VolumeInfoItem moved = entry;
+            moved.offset = at;
+            moved.length = entry.length + off * sector;
+            // libblkid reads past the boot sector (NTFS: its $MFT), so a backup boot sector is no start.
+            if (!Platform::ProbeFileSystem(devicePath, moved.offset, moved.length) ||
+                !DescribeUnmountedEntry(devicePath, moved))
+                continue;
+            VLOG_INFO("Partition entry at %llu: its volume's boot sector lies at %llu, where it is read from.",
+                      static_cast<unsigned long long>(entry.offset), static_cast<unsigned long long>(at));
+            moved.extents.front().start = moved.offset;
+            moved.extents.front().length = moved.length;
+            entry = std::move(moved);
+            break;
+        }
+    }
+}
+
 bool CoversWholeDisk(const std::vector<VolumeInfoItem>& volumes, uint64_t diskNumber)
 {
     for (const auto& volume : volumes)
@@ -203,4 +284,6 @@ DiskInfoWithVolumes::DiskInfoWithVolumes(const DiskInfoItem& disk, const std::ve
         if (entry.entryKind == VolumeInfoItem::GptPartition || entry.entryKind == VolumeInfoItem::MbrPartition)
             DescribeUnmountedEntry(devicePath, entry);
     }
+    DropEntriesInsideVolumes(volumes, scannedFrom, diskNumber);
+    MoveEntriesToTheirBootSectors(devicePath, volumes, scannedFrom, diskNumber);
 }

@@ -90,7 +90,7 @@ void ExpectBothVolumes(const std::string& name, const TestSupport::TempDir& dir,
 {
     fs::create_directories(dir / "ours");
     std::vector<std::string> found;
-    const auto ours = TestSupport::ProbeTally(files, disk, 0, dir / "ours", &found);
+    const auto ours = TestSupport::ProbeTally(files, disk, {0}, dir / "ours", &found);
     const auto partitions = TestdiskStarts(disk, dir / "testdisk");
     TestSupport::Tally testdisk;
     for (size_t i = 0; i < partitions.size(); ++i) {

@@ -112,7 +112,7 @@ TEST_P(LostExFat, FilesComeBackWholeWhereTheVolumeIsPlacedAndNoneHoldsAnothersBy
 
     fs::create_directories(dir / "ours");
     std::vector<std::string> found;
-    const auto ours = TestSupport::ProbeTally(files, disk, 0, dir / "ours", &found);
+    const auto ours = TestSupport::ProbeTally(files, disk, {0}, dir / "ours", &found);
     const auto photorec = TestSupport::PhotorecTally(files, disk, dir.Path().string());
     const auto tsk = TestSupport::TskTally(files, disk, volumeStart, dir.Path().string());
     std::cout << TestSupport::TallyRow(c.name, "velmora", ours) << "\n"

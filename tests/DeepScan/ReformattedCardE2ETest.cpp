@@ -141,7 +141,7 @@ TEST_P(ReformattedCard, SurvivingFilesComeBackWholeAndNoneHoldsAnothersBytes)
 
     fs::create_directories(dir / "ours");
     std::vector<std::string> found;
-    const auto ours = TestSupport::ProbeTally(surviving, image, 0, dir / "ours", &found);
+    const auto ours = TestSupport::ProbeTally(surviving, image, {0}, dir / "ours", &found);
     const auto photorec = TestSupport::PhotorecTally(surviving, image, dir.Path().string());
     const auto tsk = TestSupport::TskTally(surviving, image, 0, dir.Path().string());
     std::cout << TestSupport::TallyRow(c.name, "velmora", ours) << "\n"

@@ -109,13 +109,21 @@ Tally TallyOutputs(const std::vector<WrittenFile>& written, const std::string& n
     return tally;
 }
 
-Tally ProbeTally(const std::vector<WrittenFile>& written, const std::string& image, int volume, const std::string& work,
-                 std::vector<std::string>* found)
+Tally ProbeTally(const std::vector<WrittenFile>& written, const std::string& image, std::vector<int> volumes,
+                 const std::string& work, std::vector<std::string>* found)
 {
+    if (volumes.empty()) {
+        std::string list;
+        RunCommand(ImagesOnlyEnvironment(image) + ProbePath() + " list 2>/dev/null", &list);
+        for (const auto& line : ParseJsonLines(list))
+            if (line["diskIndex"] == 0)
+                volumes.push_back(line["volIndex"].get<int>());
+    }
+    std::string targets;
+    for (const int volume : volumes)
+        targets += " --disk 0 --volume " + std::to_string(volume);
     std::string scan;
-    RunCommand(ImagesOnlyEnvironment(image) + ProbePath() + " scan --disk 0 --volume " + std::to_string(volume) +
-                   " 2>/dev/null",
-               &scan);
+    RunCommand(ImagesOnlyEnvironment(image) + ProbePath() + " scan" + targets + " 2>/dev/null", &scan);
     const std::string named = work + "/named", carved = work + "/carved";
     {
         std::ofstream namedLines(work + "/named.jsonl"), carvedLines(work + "/carved.jsonl");

@@ -31,10 +31,11 @@ struct Tally {
 Tally TallyOutputs(const std::vector<WrittenFile>& written, const std::string& namedFolder,
                    const std::string& carvedFolder);
 
-// Scans the image's disk 0 volume with velmora-probe and recovers what it
-// lists under work/named and work/carved; returns the tally. found gets the
-// file lines' paths (engine form) for messages.
-Tally ProbeTally(const std::vector<WrittenFile>& written, const std::string& image, int volume,
+// Scans the given volumes of the image's disk 0 (all it lists when none are
+// given) with velmora-probe and recovers what it lists under work/named and
+// work/carved; returns the tally. found gets the file lines' paths (engine
+// form) for messages.
+Tally ProbeTally(const std::vector<WrittenFile>& written, const std::string& image, std::vector<int> volumes,
                  const std::string& work, std::vector<std::string>* found = nullptr);
 // photorec over the whole image, every file type: its files are carved.
 Tally PhotorecTally(const std::vector<WrittenFile>& written, const std::string& image, const std::string& work);
