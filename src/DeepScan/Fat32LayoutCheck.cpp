@@ -19,7 +19,7 @@ uint64_t EntryCluster(std::span<const uint8_t> block, size_t at)
 }
 }
 
-std::optional<uint64_t> Fat32Layout::PositionOf(uint64_t cluster) const
+std::optional<uint64_t> ClusterLayout::PositionOf(uint64_t cluster) const
 {
     if (clusterSize == 0 || cluster < 2 || cluster - 2 > (UINT64_MAX - dataStart) / clusterSize)
         return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<Fat32FolderEntries> Fat32LayoutCheck::StartAt(uint64_t position) c
     return ReadFat32FolderEntries(block);
 }
 
-LayoutEvidence Fat32LayoutCheck::Check(const Fat32Layout& layout, std::span<const uint8_t> block) const
+LayoutEvidence Fat32LayoutCheck::Check(const ClusterLayout& layout, std::span<const uint8_t> block) const
 {
     const auto entries = ReadFat32FolderEntries(block);
     std::vector<uint64_t> named = entries.subfolders;

@@ -16,14 +16,15 @@ class PartReader;
 
 namespace DeepScan {
 
-struct Fat32Layout {
+// Where a FAT32 data area or an exFAT cluster heap begins, and its cluster size.
+struct ClusterLayout {
     uint64_t dataStart = 0;
     uint64_t clusterSize = 0;
 
     // Where the layout puts a cluster; none below cluster 2 or past 64 bits.
     std::optional<uint64_t> PositionOf(uint64_t cluster) const;
     bool Places(uint64_t position, uint64_t cluster) const { return PositionOf(cluster) == position; }
-    bool operator==(const Fat32Layout&) const = default;
+    bool operator==(const ClusterLayout&) const = default;
 };
 
 // The clusters a FAT32 directory block names: its own (the "." entry; 0 when
@@ -55,7 +56,7 @@ public:
 
     // What the blocks at the places the layout gives the folders block names
     // say. A place holding no directory start (overwritten since) says nothing.
-    LayoutEvidence Check(const Fat32Layout& layout, std::span<const uint8_t> block) const;
+    LayoutEvidence Check(const ClusterLayout& layout, std::span<const uint8_t> block) const;
 
 private:
     // The folder entries of the directory start at position; none when there is no start there.

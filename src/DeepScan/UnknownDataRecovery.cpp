@@ -2,15 +2,15 @@
 
 #include "DataRecovery/Exceptions.h"
 #include "DataRecovery/Log.h"
-#include "DeepScan/Carving/ByteOrder.h"
+#include "DeepScan/BootSectors.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/DeepScanManager.h"
+#include "DeepScan/ExFatHeapCheck.h"
 #include "DeepScan/Fat32LayoutCheck.h"
 #include "Utils/PartReader.h"
 #include "Utils/ThreadPool.h"
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
 #include <utility>
 
@@ -46,74 +46,6 @@ DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*
         }
         return marks;
     };
-}
-
-namespace {
-// count units of unit bytes; a product past 64 bits (a damaged field) is
-// "everything", so the volume runs to the scanned range's end rather than wrapping short.
-uint64_t SaturatingBytes(uint64_t count, uint64_t unit)
-{
-    return unit != 0 && count > UINT64_MAX / unit ? UINT64_MAX : count * unit;
-}
-}
-
-uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block)
-{
-    if (block.size() < 512)
-        return 0;
-    switch (type) {
-    case 0: { // NTFS: total sectors, plus the backup boot sector past them
-        const uint64_t sectors = Carving::LE64(block, 0x28);
-        return sectors == UINT64_MAX ? UINT64_MAX : SaturatingBytes(sectors + 1, Carving::LE16(block, 0x0B));
-    }
-    case 1: {
-        const uint64_t sectors = Carving::LE16(block, 0x13) ? Carving::LE16(block, 0x13) : Carving::LE32(block, 0x20);
-        return sectors * Carving::LE16(block, 0x0B);
-    }
-    case 2: {
-        const uint64_t shift = block[0x6C];
-        return shift >= 9 && shift <= 12 ? SaturatingBytes(Carving::LE64(block, 0x48), uint64_t{1} << shift) : 0;
-    }
-    default:
-        return 0;
-    }
-}
-
-uint32_t ExFatBootChecksum(std::span<const uint8_t> sectors)
-{
-    uint32_t checksum = 0;
-    for (size_t at = 0; at < sectors.size(); ++at)
-        if (at != 106 && at != 107 && at != 112) // the volume flags and the percent in use change freely
-            checksum = (checksum << 31 | checksum >> 1) + sectors[at];
-    return checksum;
-}
-
-uint32_t ExFatTableChecksum(std::span<const uint8_t> table)
-{
-    uint32_t checksum = 0;
-    for (const uint8_t byte : table)
-        checksum = (checksum << 31 | checksum >> 1) + byte;
-    return checksum;
-}
-
-uint64_t BootSectorBackupOffset(int type, std::span<const uint8_t> block)
-{
-    if (block.size() < 512)
-        return 0;
-    switch (type) {
-    case 0:
-        return SaturatingBytes(Carving::LE64(block, 0x28), Carving::LE16(block, 0x0B));
-    case 1: {
-        const uint64_t sector = Carving::LE16(block, 0x32);
-        return (sector != 0 && sector != 0xFFFF ? sector : 6) * Carving::LE16(block, 0x0B);
-    }
-    case 2: {
-        const uint64_t shift = block[0x6C];
-        return shift >= 9 && shift <= 12 ? 12 << shift : 0;
-    }
-    default:
-        return 0;
-    }
 }
 
 UnknownDataRecovery::UnknownDataRecovery(std::shared_ptr<DataRecoveryEntity> volumeEngine,
@@ -361,7 +293,7 @@ bool UnknownDataRecovery::RecognizeBoot(uint64_t position, std::span<const uint8
             continue;
         if (IsKnownBackup(type, position))
             return false;
-        const uint64_t start = VolumeStartOfBoot(type, position, block);
+        const uint64_t start = VolumeStartOfBoot(*reader, volumeLength, type, position, block);
         if (start == 0 && type == ownFileSystem)
             return false; // the own volume's
         VLOG_INFO("RecognizeBoot: %d, Found Position: %llu\n", type, static_cast<unsigned long long>(start));
@@ -384,63 +316,6 @@ bool UnknownDataRecovery::IsKnownBackup(int type, uint64_t position) const
     const auto list = found.find(type);
     return list != found.end() && std::any_of(list->second.begin(), list->second.end(),
                                               [&](const FoundVolume& row) { return row.backupAt == position; });
-}
-
-uint64_t UnknownDataRecovery::VolumeStartOfBoot(int type, uint64_t position, std::span<const uint8_t> block)
-{
-    const uint64_t offset = BootSectorBackupOffset(type, block);
-    if (offset == 0 || offset > position)
-        return position;
-    const uint64_t start = position - offset;
-    switch (type) {
-    case 0: {
-        // The volume's $MFT begins where the boot sector puts it.
-        const uint64_t sectorsPerCluster = block[0x0D] <= 128 ? block[0x0D] : uint64_t{1} << ((256 - block[0x0D]) % 32);
-        const uint64_t mft = SaturatingBytes(Carving::LE64(block, 0x30),
-                                             SaturatingBytes(sectorsPerCluster, Carving::LE16(block, 0x0B)));
-        uint8_t head[4] = {};
-        if (mft < volumeLength - start && reader->Read(start + mft, head, sizeof head) &&
-            std::memcmp(head, "FILE", 4) == 0)
-            return start;
-        return position;
-    }
-    case 1: {
-        // The FSInfo sector lies at the same place after both boot sectors.
-        const uint64_t sectorSize = Carving::LE16(block, 0x0B);
-        const uint64_t info = Carving::LE16(block, 0x30) * sectorSize;
-        uint8_t before[4] = {}, after[4] = {};
-        if (info != 0 && info < offset && reader->Read(start + info, before, 4) &&
-            reader->Read(position + info, after, 4) && std::memcmp(before, "RRaA", 4) == 0 &&
-            std::memcmp(after, "RRaA", 4) == 0)
-            return start;
-        return position;
-    }
-    case 2: {
-        // The backup region holds its checksum, and the main region's other
-        // sectors (its checksum sector among them) equal the backup's.
-        const uint64_t sectorSize = offset / 12;
-        std::vector<uint8_t> region(12 * sectorSize);
-        if (position + region.size() > volumeLength ||
-            !reader->Read(position, region.data(), static_cast<uint32_t>(region.size())))
-            return position;
-        const uint32_t checksum = ExFatBootChecksum(std::span(region).first(11 * sectorSize));
-        for (uint64_t at = 11 * sectorSize; at < region.size(); at += 4)
-            if (Carving::LE32(region, at) != checksum)
-                return position;
-        return SameBytes(start + sectorSize, position + sectorSize, 11 * sectorSize) ? start : position;
-    }
-    default:
-        return position;
-    }
-}
-
-bool UnknownDataRecovery::SameBytes(uint64_t first, uint64_t second, uint64_t length)
-{
-    if (first > volumeLength || second > volumeLength || length > volumeLength - std::max(first, second))
-        return false;
-    std::vector<uint8_t> a(length), b(length);
-    return reader->Read(first, a.data(), static_cast<uint32_t>(length)) &&
-           reader->Read(second, b.data(), static_cast<uint32_t>(length)) && a == b;
 }
 
 void UnknownDataRecovery::BuildFromDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block)
@@ -474,79 +349,14 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
     ExFatDirectoryStart(position, block);
 }
 
-// An exFAT root (label, bitmap and up-case entries) that no known volume
-// holds: its cluster heap is taken only where the up-case table it names lies
-// at the place a heap and cluster size put it, a few clusters before the root
-// as formatters write them, holding the checksum the root gives, and where
-// the allocation bitmap, at its own place, marks the table's clusters and the
-// root's in use (which fixes the cluster size). A guess at a fixed distance
-// gave files other files' bytes.
+// An exFAT root that no known volume holds gives a layout only where the
+// volume bears it out (ExFatHeapOfRoot); a guess at a fixed distance before
+// the root gave files other files' bytes.
 void UnknownDataRecovery::ExFatDirectoryStart(uint64_t position, std::span<const uint8_t> block)
 {
-    constexpr uint64_t maxTable = 128 * 1024;  // the up-case table of 65,536 characters
-    constexpr uint64_t maxExFatCluster = 32 * MiB;
-    constexpr uint64_t rootGap = 64;           // clusters between the table's end and the root, at most
-    struct Entry {
-        uint64_t cluster = 0;
-        uint64_t length = 0;
-    };
-    std::optional<Entry> table, bitmap;
-    uint32_t checksum = 0;
-    for (size_t at = 0; at + 32 <= block.size(); at += 32) {
-        const Entry entry{Carving::LE32(block, at + 20), Carving::LE64(block, at + 24)};
-        if (block[at] == 0x82 && !table) {
-            table = entry;
-            checksum = Carving::LE32(block, at + 4);
-        } else if (block[at] == 0x81 && !bitmap) {
-            bitmap = entry;
-        }
-    }
-    if (!table || !bitmap || table->cluster < 2 || bitmap->cluster < 2 || table->length == 0 ||
-        table->length > maxTable || bitmap->length == 0)
-        return;
-    std::vector<uint8_t> bytes(table->length);
-    for (uint64_t clusterSize = blockSize; clusterSize <= maxExFatCluster; clusterSize *= 2) {
-        const uint64_t tableClusters = (table->length + clusterSize - 1) / clusterSize;
-        for (uint64_t gap = tableClusters; gap <= tableClusters + rootGap && gap * clusterSize <= position; ++gap) {
-            const uint64_t at = position - gap * clusterSize;
-            if (table->cluster - 2 > at / clusterSize)
-                break;
-            const uint64_t heap = at - (table->cluster - 2) * clusterSize;
-            uint8_t head[2] = {};
-            // Character 0 maps to 0, or a compressed table opens with a run mark.
-            if (!reader->Read(at, head, 2) || !((head[0] == 0 && head[1] == 0) || (head[0] == 0xFF && head[1] == 0xFF)))
-                continue;
-            if (!reader->Read(at, bytes.data(), static_cast<uint32_t>(bytes.size())) ||
-                ExFatTableChecksum(bytes) != checksum)
-                continue;
-            std::vector<uint64_t> used = {table->cluster + gap};
-            for (uint64_t c = 0; c < tableClusters; ++c)
-                used.push_back(table->cluster + c);
-            if (!ExFatBitmapMarks({heap, clusterSize}, bitmap->cluster, bitmap->length, used))
-                continue;
-            if (auto* engine = BuildExFatLayout(heap, clusterSize))
-                exFatRoots[position] = engine;
-            return;
-        }
-    }
-}
-
-// Whether the allocation bitmap of the layout's heap, of the given first
-// cluster and length, marks every one of the clusters in use.
-bool UnknownDataRecovery::ExFatBitmapMarks(const DeepScan::Fat32Layout& layout, uint64_t bitmapCluster,
-                                           uint64_t bitmapLength, const std::vector<uint64_t>& clusters)
-{
-    const auto at = layout.PositionOf(bitmapCluster);
-    if (!at || *at >= volumeLength)
-        return false;
-    for (const uint64_t cluster : clusters) {
-        const uint64_t bit = cluster - 2;
-        uint8_t byte = 0;
-        if (bit / 8 >= bitmapLength || *at + bit / 8 >= volumeLength || !reader->Read(*at + bit / 8, &byte, 1) ||
-            !(byte >> (bit % 8) & 1))
-            return false;
-    }
-    return true;
+    if (const auto layout = DeepScan::ExFatHeapOfRoot(*reader, volumeLength, position, block))
+        if (auto* engine = BuildExFatLayout(layout->dataStart, layout->clusterSize))
+            exFatRoots[position] = engine;
 }
 
 // The engine of the exFAT layout: one built before, or a new one; none for
@@ -575,15 +385,15 @@ DataRecoveryEntity* UnknownDataRecovery::BuildExFatLayout(uint64_t heap, uint64_
 bool UnknownDataRecovery::FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position,
                                             uint64_t cluster) const
 {
-    return DeepScan::Fat32Layout{dataStart, clusterSize}.Places(position, cluster);
+    return DeepScan::ClusterLayout{dataStart, clusterSize}.Places(position, cluster);
 }
 
-std::optional<DeepScan::Fat32Layout> UnknownDataRecovery::OwnLayout() const
+std::optional<DeepScan::ClusterLayout> UnknownDataRecovery::OwnLayout() const
 {
     const auto* ownReader = ownType == 1 && volumeEngine ? volumeEngine->GetRawReader() : nullptr;
     if (!ownReader)
         return std::nullopt;
-    return DeepScan::Fat32Layout{volumeEngine->GetDataAreaOffset(), ownReader->clusterSize};
+    return DeepScan::ClusterLayout{volumeEngine->GetDataAreaOffset(), ownReader->clusterSize};
 }
 
 bool UnknownDataRecovery::FitsOwnLayout(uint64_t position, uint64_t cluster) const
@@ -644,7 +454,7 @@ void UnknownDataRecovery::Fat32DirectoryStart(uint64_t position, std::span<const
 
 // The layout with this cluster size that puts cluster at position; none when
 // its data area would begin before the scanned volume.
-std::optional<DeepScan::Fat32Layout> UnknownDataRecovery::LayoutPlacing(uint64_t position, uint64_t cluster,
+std::optional<DeepScan::ClusterLayout> UnknownDataRecovery::LayoutPlacing(uint64_t position, uint64_t cluster,
                                                                          uint64_t clusterSize) const
 {
     if (cluster < 2 || cluster - 2 > position / clusterSize)
@@ -652,10 +462,10 @@ std::optional<DeepScan::Fat32Layout> UnknownDataRecovery::LayoutPlacing(uint64_t
     const uint64_t before = (cluster - 2) * clusterSize;
     if (before >= position)
         return std::nullopt;
-    return DeepScan::Fat32Layout{position - before, clusterSize};
+    return DeepScan::ClusterLayout{position - before, clusterSize};
 }
 
-bool UnknownDataRecovery::BuildEarlierLayout(const DeepScan::Fat32Layout& layout)
+bool UnknownDataRecovery::BuildEarlierLayout(const DeepScan::ClusterLayout& layout)
 {
     if (!knownGeometries[1].insert({layout.dataStart, layout.clusterSize}).second)
         return false;
@@ -704,7 +514,7 @@ DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::s
                                                        bool ownMayTake)
 {
     struct Candidate {
-        DeepScan::Fat32Layout layout;
+        DeepScan::ClusterLayout layout;
         DataRecoveryEntity* engine;
     };
     std::vector<Candidate> candidates;

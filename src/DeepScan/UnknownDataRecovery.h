@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "DeepScan/BootSectors.h"
 #include "DeepScan/ChunkReader.h"
 #include "DeepScan/Fat32LayoutCheck.h"
 
@@ -94,16 +95,14 @@ private:
     void DirectoryStart(int type, uint64_t position, std::span<const uint8_t> block);
     void FatDirectoryBlock(int type, uint64_t position, std::span<const uint8_t> block, bool ownMayTake);
     bool FitsFat32Geometry(uint64_t dataStart, uint64_t clusterSize, uint64_t position, uint64_t cluster) const;
-    std::optional<DeepScan::Fat32Layout> OwnLayout() const;
+    std::optional<DeepScan::ClusterLayout> OwnLayout() const;
     bool FitsOwnLayout(uint64_t position, uint64_t cluster) const;
     void Fat32DirectoryStart(uint64_t position, std::span<const uint8_t> block);
     void ExFatDirectoryStart(uint64_t position, std::span<const uint8_t> block);
-    bool ExFatBitmapMarks(const DeepScan::Fat32Layout& layout, uint64_t bitmapCluster, uint64_t bitmapLength,
-                          const std::vector<uint64_t>& clusters);
     DataRecoveryEntity* BuildExFatLayout(uint64_t heap, uint64_t clusterSize);
-    std::optional<DeepScan::Fat32Layout> LayoutPlacing(uint64_t position, uint64_t cluster, uint64_t clusterSize) const;
+    std::optional<DeepScan::ClusterLayout> LayoutPlacing(uint64_t position, uint64_t cluster, uint64_t clusterSize) const;
     // Builds the volume of a layout found from directory starts; false when known or not built.
-    bool BuildEarlierLayout(const DeepScan::Fat32Layout& layout);
+    bool BuildEarlierLayout(const DeepScan::ClusterLayout& layout);
     void FeedOwn(uint64_t position, std::span<const uint8_t> block);
     void FlushHeldBlocks();
     DataRecoveryEntity* PlacingEngine(uint64_t position, std::span<const uint8_t> block, bool ownMayTake);
@@ -120,11 +119,6 @@ private:
                        bool fromLayout = false, uint64_t backupAt = UINT64_MAX);
     // Whether a boot sector of the type at position is the backup of the own volume or of one found.
     bool IsKnownBackup(int type, uint64_t position) const;
-    // Where the volume of a boot sector at position starts: there, or where
-    // the sectors around it show it is the backup of a volume whose own boot
-    // sector was not taken.
-    uint64_t VolumeStartOfBoot(int type, uint64_t position, std::span<const uint8_t> block);
-    bool SameBytes(uint64_t first, uint64_t second, uint64_t length);
     std::pair<uint64_t, uint64_t> Geometry(const FoundVolume& row);
     VolumeInfoItem LostVolumeRecord(uint64_t start, uint64_t length) const;
     void ReportProgress(uint64_t position);
@@ -174,14 +168,3 @@ std::atomic<int>& LostVolumeCounter();
 
 // Marks the blocks of a chunk that one of the recognisers may take (their MayRecognize).
 DeepScan::ChunkInspection MarkCandidates(std::vector<const Utils::DataRecognize*> recognisers);
-
-// The length a boot sector of the type gives its volume, in bytes; 0 when it names none.
-uint64_t BootSectorVolumeLength(int type, std::span<const uint8_t> block);
-// Where a boot sector's volume keeps its backup, from the volume's start, in
-// bytes (NTFS: the last sector; FAT32: the sector it names, 6 by default;
-// exFAT: sector 12); 0 when it names none.
-uint64_t BootSectorBackupOffset(int type, std::span<const uint8_t> block);
-// The checksum of an exFAT boot region's first eleven sectors, as its twelfth repeats it.
-uint32_t ExFatBootChecksum(std::span<const uint8_t> sectors);
-// The checksum of an exFAT up-case table, as its directory entry holds it.
-uint32_t ExFatTableChecksum(std::span<const uint8_t> table);
