@@ -7,7 +7,6 @@
 // the same disk, finds both too (tsk_recover reads what it finds).
 #include "NTFS/NtfsImage.h"
 #include "support/RecoveryTally.h"
-#include "support/TaggedFiles.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -18,7 +17,6 @@
 #include <iostream>
 #include <regex>
 #include <set>
-#include <sstream>
 
 using TestSupport::Quote;
 using TestSupport::RunOrFail;
@@ -36,12 +34,9 @@ std::vector<TestSupport::WrittenFile> SourceFiles(const std::string& source, int
     std::vector<TestSupport::WrittenFile> files;
     for (uint32_t i = 1; i <= 12; ++i) {
         const uint32_t id = 100 * v + i;
-        const std::string path = (i % 2 ? "Docs/report " : "Pictures/IMG") + std::to_string(id) + ".bin";
-        const auto bytes = TestSupport::TaggedFileBytes(id, (2 + 5 * i) * 512 + 77 * i);
-        fs::create_directories(fs::path(source + "/" + path).parent_path());
-        std::ofstream(source + "/" + path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        files.push_back({path, std::string(bytes.begin(), bytes.end())});
+        files.push_back(TestSupport::WriteTaggedFileUnder(
+            source, (i % 2 ? "Docs/report " : "Pictures/IMG") + std::to_string(id) + ".bin", id,
+            (2 + 5 * i) * 512 + 77 * i));
     }
     return files;
 }
@@ -99,14 +94,11 @@ void ExpectBothVolumes(const std::string& name, const TestSupport::TempDir& dir,
         TestSupport::TskTally(files, disk, partitions[i], work);
     }
     testdisk = TestSupport::TallyOutputs(files, dir / "testdisk", "");
-    std::cout << TestSupport::TallyRow(name, "velmora", ours) << "\n"
-              << TestSupport::TallyRow(name, "testdisk+tsk", testdisk) << "  (TestDisk found "
-              << partitions.size() << " partitions)\n";
+    TestSupport::PrintTallies(name, {{"velmora", ours}, {"testdisk+tsk", testdisk}});
+    std::cout << name << ": TestDisk found " << partitions.size() << " partitions\n";
     EXPECT_EQ(partitions, (std::vector<uint64_t>{starts[0], starts[1]})) << "TestDisk, the reference, finds both";
 
-    std::string listing;
-    for (const auto& path : found)
-        listing += path + "\n";
+    const std::string listing = TestSupport::Listing(found);
     EXPECT_EQ(ours.foreign, 0u) << ::testing::PrintToString(ours.foreignPaths);
     for (const auto& file : files) {
         SCOPED_TRACE(file.path);

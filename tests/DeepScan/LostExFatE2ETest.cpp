@@ -8,7 +8,6 @@
 // and tsk_recover run on the same disk, and the figures of all three print.
 #include "FAT/FatImages.h"
 #include "support/RecoveryTally.h"
-#include "support/TaggedFiles.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -16,7 +15,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 
 using TestSupport::Quote;
 using TestSupport::RunOrFail;
@@ -50,11 +48,10 @@ std::vector<TestSupport::WrittenFile> WriteVolume(const TestSupport::TempDir& di
     };
     fs::create_directories(mount.mountPoint + "/DCIM/100CAM");
     fs::create_directories(mount.mountPoint + "/Docs");
-    for (uint32_t i = 1; i <= 20; ++i) {
-        const auto bytes = TestSupport::TaggedFileBytes(i, (3 + 7 * i) * 512 + i * 13);
-        add((i % 2 ? "DCIM/100CAM/shot " : "Docs/note ") + std::to_string(i) + ".bin",
-            std::string(bytes.begin(), bytes.end()));
-    }
+    for (uint32_t i = 1; i <= 20; ++i)
+        files.push_back(TestSupport::WriteTaggedFileUnder(
+            mount.mountPoint, (i % 2 ? "DCIM/100CAM/shot " : "Docs/note ") + std::to_string(i) + ".bin", i,
+            (3 + 7 * i) * 512 + i * 13));
     for (const auto& [name, width] : {std::pair{"rose.jpg", 320}, std::pair{"rose.png", 180}}) {
         const std::string local = dir / name;
         RunOrFail("convert rose: -resize " + std::to_string(width) + "x " + Quote(local));
@@ -115,13 +112,9 @@ TEST_P(LostExFat, FilesComeBackWholeWhereTheVolumeIsPlacedAndNoneHoldsAnothersBy
     const auto ours = TestSupport::ProbeTally(files, disk, {0}, dir / "ours", &found);
     const auto photorec = TestSupport::PhotorecTally(files, disk, dir.Path().string());
     const auto tsk = TestSupport::TskTally(files, disk, volumeStart, dir.Path().string());
-    std::cout << TestSupport::TallyRow(c.name, "velmora", ours) << "\n"
-              << TestSupport::TallyRow(c.name, "photorec", photorec) << "\n"
-              << TestSupport::TallyRow(c.name, "tsk_recover", tsk) << "\n";
+    TestSupport::PrintTallies(c.name, {{"velmora", ours}, {"photorec", photorec}, {"tsk_recover", tsk}});
 
-    std::string listing;
-    for (const auto& path : found)
-        listing += path + "\n";
+    const std::string listing = TestSupport::Listing(found);
     EXPECT_EQ(ours.foreign, 0u) << ::testing::PrintToString(ours.foreignPaths) << "\nlisted:\n" << listing;
     EXPECT_EQ(found.size() >= files.size(), true) << "every file is listed, with data or without\n" << listing;
     if (!c.placed)

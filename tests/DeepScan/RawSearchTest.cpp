@@ -291,6 +291,13 @@ protected:
     {
         return std::make_shared<ScriptedEngine>(seen, 0, type, dataArea, nullptr);
     }
+    // An own FAT32 engine whose layout is known: data area and cluster size.
+    std::shared_ptr<ScriptedEngine> OwnFat32(uint64_t dataArea, uint32_t clusterSize)
+    {
+        auto reader = std::make_shared<Utils::PartReader>(image, 0, volumeSize);
+        reader->clusterSize = clusterSize;
+        return std::make_shared<ScriptedEngine>(seen, 0, 1, dataArea, reader);
+    }
 
     std::vector<uint64_t> Carved() const { return seen.carved; }
 
@@ -506,9 +513,7 @@ TEST_F(RawSearch, TwoDirectoryStartsOfAnEarlierFormatGiveItsLayout)
     PutDirectoryStart(oldData + 7 * 512, 1, 9);
     const uint64_t ownStart = 1 * MiB + (3000 - 2) * 1024;
     PutDirectoryStart(ownStart, 1, 3000); // the new layout's: data area 1 MiB, clusters of 1024
-    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
-    reader->clusterSize = 1024;
-    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 1 * MiB, reader);
+    auto own = OwnFat32(1 * MiB, 1024);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}, listingLayout}));
@@ -526,9 +531,7 @@ TEST_F(RawSearch, BlocksOnlyAnEarlierLayoutCanHoldGoToIt)
     PutDirectoryStart(oldData + 3 * 512, 1, 5);
     PutText(oldData + 4 * 512, "DIR1");
     PutDirectoryStart(oldData + 7 * 512, 1, 9);
-    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
-    reader->clusterSize = 1024;
-    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 1 * MiB, reader);
+    auto own = OwnFat32(1 * MiB, 1024);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{{oldData, 512}}));
@@ -542,9 +545,7 @@ TEST_F(RawSearch, OwnDirectoryStartsBuildNoCopyOfTheOwnVolume)
 {
     MakeImage(8 * MiB);
     PutDirectoryStart(4 * MiB + 3 * 4096, 1, 5);
-    auto reader = std::make_shared<Utils::PartReader>(image, 0, 8 * MiB);
-    reader->clusterSize = 4096;
-    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 4 * MiB, reader);
+    auto own = OwnFat32(4 * MiB, 4096);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_TRUE(seen.layouts.empty());
@@ -559,9 +560,7 @@ TEST_F(RawSearch, OwnDirectoryBlocksGoToTheOwnEngineWhereItsLayoutShowsFolders)
     PutText(2 * MiB, "DIR1");
     PutDirectoryStart(64 * KiB + 5 * 4096, 1, 7); // where the own layout puts cluster 7
     PutText(3 * MiB, "DIR1");
-    auto reader = std::make_shared<Utils::PartReader>(image, 0, 4 * MiB);
-    reader->clusterSize = 4096;
-    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 64 * KiB, reader);
+    auto own = OwnFat32(64 * KiB, 4096);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_TRUE(seen.layouts.empty());
@@ -577,9 +576,7 @@ TEST_F(RawSearch, DirectoryBlocksNoLayoutPlacesAreListedWithoutData)
     PutText(2 * MiB, "DIR1L");
     PutDirectoryStart(2 * MiB + 4096, 1, 7); // one start fits no layout: builds nothing alone
     PutText(3 * MiB, "DIR1");
-    auto reader = std::make_shared<Utils::PartReader>(image, 0, 4 * MiB);
-    reader->clusterSize = 4096;
-    auto own = std::make_shared<ScriptedEngine>(seen, 0, 1, 64 * KiB, reader);
+    auto own = OwnFat32(64 * KiB, 4096);
     auto search = Make(own);
     search->ScanRaw();
     EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{listingLayout}));

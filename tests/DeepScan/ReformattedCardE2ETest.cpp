@@ -16,7 +16,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <unordered_map>
 
 using TestSupport::Quote;
@@ -144,13 +143,9 @@ TEST_P(ReformattedCard, SurvivingFilesComeBackWholeAndNoneHoldsAnothersBytes)
     const auto ours = TestSupport::ProbeTally(surviving, image, {0}, dir / "ours", &found);
     const auto photorec = TestSupport::PhotorecTally(surviving, image, dir.Path().string());
     const auto tsk = TestSupport::TskTally(surviving, image, 0, dir.Path().string());
-    std::cout << TestSupport::TallyRow(c.name, "velmora", ours) << "\n"
-              << TestSupport::TallyRow(c.name, "photorec", photorec) << "\n"
-              << TestSupport::TallyRow(c.name, "tsk_recover", tsk) << "\n";
+    TestSupport::PrintTallies(c.name, {{"velmora", ours}, {"photorec", photorec}, {"tsk_recover", tsk}});
 
-    std::string listing;
-    for (const auto& path : found)
-        listing += path + "\n";
+    const std::string listing = TestSupport::Listing(found);
     EXPECT_EQ(ours.foreign, 0u) << "recovered with another file's bytes: " << ::testing::PrintToString(ours.foreignPaths)
                                 << "\nlisted:\n" << listing;
     for (const auto& file : surviving) {

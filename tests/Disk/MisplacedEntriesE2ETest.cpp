@@ -8,7 +8,6 @@
 #include "NTFS/NtfsImage.h"
 #include "support/ProbeOutput.h"
 #include "support/RecoveryTally.h"
-#include "support/TaggedFiles.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -16,7 +15,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 
 using TestSupport::Quote;
 using TestSupport::RunOrFail;
@@ -56,14 +54,9 @@ TEST_P(MisplacedEntries, TheVolumeIsReadFromItsBootSectorOrNotThroughTheEntry)
     TestSupport::TempDir dir;
     const std::string source = dir / "src", part = dir / "part.img", disk = dir / "disk.img";
     std::vector<TestSupport::WrittenFile> files;
-    for (uint32_t i = 1; i <= 14; ++i) {
-        const std::string path = (i % 2 ? "Docs/page " : "Media/clip") + std::to_string(i) + ".bin";
-        const auto bytes = TestSupport::TaggedFileBytes(i, (2 + 6 * i) * 512 + 31 * i);
-        fs::create_directories(fs::path(source + "/" + path).parent_path());
-        std::ofstream(source + "/" + path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        files.push_back({path, std::string(bytes.begin(), bytes.end())});
-    }
+    for (uint32_t i = 1; i <= 14; ++i)
+        files.push_back(TestSupport::WriteTaggedFileUnder(
+            source, (i % 2 ? "Docs/page " : "Media/clip") + std::to_string(i) + ".bin", i, (2 + 6 * i) * 512 + 31 * i));
     NtfsImage::Make(part, volumeSectors / 2048, "-Q -p " + std::to_string(volumeSector),
                     "cp -r " + Quote(source) + "/. \"$M/\"\n");
     RunOrFail("truncate -s 64M " + Quote(disk) + " && echo 'start=" + std::to_string(volumeSector) +
@@ -90,12 +83,9 @@ TEST_P(MisplacedEntries, TheVolumeIsReadFromItsBootSectorOrNotThroughTheEntry)
         TestSupport::TskTally(files, disk, c.entrySectors[i] * 512, work);
     }
     const auto tsk = TestSupport::TallyOutputs(files, dir / "tsk", "");
-    std::cout << TestSupport::TallyRow(c.name, "velmora", ours) << "\n"
-              << TestSupport::TallyRow(c.name, "tsk_recover", tsk) << "\n";
+    TestSupport::PrintTallies(c.name, {{"velmora", ours}, {"tsk_recover", tsk}});
 
-    std::string listing;
-    for (const auto& path : found)
-        listing += path + "\n";
+    const std::string listing = TestSupport::Listing(found);
     EXPECT_EQ(ours.foreign, 0u) << ::testing::PrintToString(ours.foreignPaths) << "\nlisted:\n" << listing;
     for (const auto& file : files)
         EXPECT_TRUE(ours.namedAs.count(file.path)) << file.path << " not recovered whole by name\nlisted:\n" << listing;

@@ -1,11 +1,13 @@
 #include "support/RecoveryTally.h"
 
 #include "support/ProbeOutput.h"
+#include "support/TaggedFiles.h"
 #include "support/Tools.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <set>
 #include <unordered_map>
 
@@ -71,6 +73,14 @@ std::vector<std::pair<std::string, std::string>> FilesUnder(const std::string& f
     return files;
 }
 
+}
+
+WrittenFile WriteTaggedFileUnder(const std::string& root, const std::string& path, uint32_t fileId, uint64_t size)
+{
+    fs::create_directories(fs::path(root + "/" + path).parent_path());
+    WriteTaggedFile(root + "/" + path, fileId, size);
+    const auto bytes = TaggedFileBytes(fileId, size);
+    return {path, std::string(bytes.begin(), bytes.end())};
 }
 
 Tally TallyOutputs(const std::vector<WrittenFile>& written, const std::string& namedFolder,
@@ -165,6 +175,20 @@ std::string TallyRow(const std::string& caseName, const std::string& reader, con
     std::snprintf(line, sizeof line, "%-30s %-16s %6zu %6zu %6zu %6zu", caseName.c_str(), reader.c_str(),
                   tally.exactByName, tally.carvedOnly, tally.lost, tally.foreign);
     return line;
+}
+
+void PrintTallies(const std::string& caseName, const std::vector<std::pair<std::string, Tally>>& rows)
+{
+    for (const auto& [reader, tally] : rows)
+        std::cout << TallyRow(caseName, reader, tally) << "\n";
+}
+
+std::string Listing(const std::vector<std::string>& found)
+{
+    std::string listing;
+    for (const auto& path : found)
+        listing += path + "\n";
+    return listing;
 }
 
 }

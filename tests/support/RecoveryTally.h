@@ -16,6 +16,9 @@ struct WrittenFile {
     std::string bytes; // as written
 };
 
+// Writes the tagged file fileId of size bytes at root/path (folders made) and returns it.
+WrittenFile WriteTaggedFileUnder(const std::string& root, const std::string& path, uint32_t fileId, uint64_t size);
+
 struct Tally {
     size_t exactByName = 0; // written files some named (not carved) output holds whole
     size_t carvedOnly = 0;  // the rest some carved output holds whole
@@ -45,5 +48,9 @@ Tally TskTally(const std::vector<WrittenFile>& written, const std::string& image
 
 // One line of the figures table: case, reader, the four figures.
 std::string TallyRow(const std::string& caseName, const std::string& reader, const Tally& tally);
+// Prints the rows of one case, the readers in the order given.
+void PrintTallies(const std::string& caseName, const std::vector<std::pair<std::string, Tally>>& rows);
+// The found paths, one a line, for failure messages.
+std::string Listing(const std::vector<std::string>& found);
 
 }
