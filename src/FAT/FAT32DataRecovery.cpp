@@ -68,15 +68,16 @@ bool ChecksumsAgree(const std::vector<RawEntry>& longs, uint8_t checksum)
 }
 
 // Whether a long name holds its end: a live chain begins with the entry
-// flagged last (0x40) and counts down to 1; a deleted one has lost its order
-// bytes, so its first entry must hold the name's end mark. A chain whose
-// first entries lay in a block not met gives only part of the name.
-bool LongNameWhole(const std::vector<RawEntry>& longs, bool deleted)
+// flagged last (0x40) and counts down to 1. A deleted one has lost its order
+// bytes: where its first entry opens the block (the entries before it lay in
+// a block not met), that entry must hold the name's end mark; a name of a
+// multiple of 13 units has none, and then gives way to the short name.
+bool LongNameWhole(const std::vector<RawEntry>& longs, bool deleted, bool opensBlock)
 {
     if (longs.empty())
         return false;
     if (deleted)
-        return HoldsLongNameEnd(longs.front());
+        return !opensBlock || HoldsLongNameEnd(longs.front());
     const uint8_t count = longs.front()[0] & 0x3F;
     if (!(longs.front()[0] & 0x40) || count != longs.size())
         return false;
@@ -272,7 +273,9 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         if ((attribute & 0x08) && !(attribute & 0x10))
             continue; // volume label
         std::string name;
-        if (LongNameWhole(item.longs, deleted) && (deleted || ChecksumsAgree(item.longs, ShortNameChecksum(e))))
+        const bool opensBlock = k == 0 && fromBefore.empty() && block[11] == longNameAttribute;
+        if (LongNameWhole(item.longs, deleted, opensBlock) &&
+            (deleted || ChecksumsAgree(item.longs, ShortNameChecksum(e))))
             name = LongName(item.longs);
         if (name.empty())
             name = ShortName(e);

@@ -46,6 +46,10 @@ protected:
                   "head -c 5000 /dev/urandom > IMG_0001.JPG && mcopy " + i + "photo1.jpg IMG_0001.JPG ::/A/ && " +
                   "head -c 7000 /dev/urandom > IMG_0001.JPG && mcopy " + i + "IMG_0001.JPG ::/Other/ && " +
                   "head -c 9000 /dev/urandom > after.jpg && mcopy " + i + "after.jpg ::/A/");
+        // Deleted long names that fill their entries: no end mark follows their last character.
+        RunOrFail("cd " + Quote(d) + " && echo n > 'old notes.txt' && echo t > 'twenty six characters.xyzw' && mmd " + i +
+                  "::/Notes && mcopy " + i + "'old notes.txt' 'twenty six characters.xyzw' ::/Notes/ && mdel " + i +
+                  "'::/Notes/old notes.txt' '::/Notes/twenty six characters.xyzw'");
         MakeFragmentedFile(image, dir->Path(), "::/Frag/MOVIE.MP4", 4000);
         // 600 one-cluster files, every other one deleted: a file of 300 clusters fills the gaps.
         std::string odd;
@@ -114,7 +118,8 @@ TEST_F(Fat32Engine, ListsWhatFlsListsWithSizesTimesAndBytes)
     // The gaps under MOVIE.MP4 and LONG.BIN.
     EXPECT_GE(overwritten, 300);
     for (const char* path : {"A/B/C/D/été.txt", "A/B/C/D/readme.txt", "A/B/C/D/Ünïcödé 名前 file.bin",
-                             "Gone/Gone photo.jpg", "A/_MG_0001.JPG", "Other/_MG_0001.JPG"}) {
+                             "Gone/Gone photo.jpg", "A/_MG_0001.JPG", "Other/_MG_0001.JPG", "Notes/old notes.txt",
+                             "Notes/twenty six characters.xyzw"}) {
         bool seen = false;
         for (const auto& f : files)
             seen = seen || FlsForm(f.path) == path;
