@@ -20,4 +20,8 @@ struct DiskAndVolumeInfo {
     bool isExternal = false;
     bool isSystem = false;
     bool isRemovable = false;
+    // Listed although this process may not read it (a normal user's disks):
+    // scanning it needs the right to read disks. Added last: the fields above
+    // keep their places for callers built before it.
+    bool isUnreadable = false;
 };

@@ -1,9 +1,11 @@
 #include "Disk/DiskInfo.h"
 
 #include "DataRecovery/Log.h"
+#include "Disk/PartitionLayout.h"
 #include "Disk/VolumeDescription.h"
 #include "Platform/Linux/BlockDevices.h"
 #include "Platform/Linux/FileSystemProbe.h"
+#include "Platform/Linux/ReadAccess.h"
 #include "Platform/Linux/SysfsAttributes.h"
 #include "Platform/Linux/UdevProperties.h"
 
@@ -11,6 +13,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -77,7 +80,7 @@ void DescribeDisk(const Platform::SystemRoots& roots, const Platform::BlockDevic
     disk.isLocalBus = !virtualDevice;
 }
 
-uint64_t ImageSize(const std::string& path)
+uint64_t ImageSize(const Platform::SystemRoots& roots, const std::string& path)
 {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
@@ -88,12 +91,57 @@ uint64_t ImageSize(const std::string& path)
         return 0;
     uint64_t size = 0;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
+    if (fd < 0) {
+        // A device this user may not open still tells its size through sysfs.
+        const std::string sys = roots.sysRoot + "/dev/block/" + std::to_string(major(info.st_rdev)) + ":" +
+                                std::to_string(minor(info.st_rdev)) + "/size";
+        return Platform::ReadSysfsNumber(sys).value_or(0) * 512;
+    }
     if (::ioctl(fd, BLKGETSIZE64, &size) != 0)
         size = 0;
     ::close(fd);
     return size;
+}
+
+// What stands for a disk this user may not read: its partitions as the kernel
+// lists them, else the whole disk; named by udev's record where there is one.
+VolumeInfoItem RefusedEntry(const Platform::SystemRoots& roots, const std::string& sysPath, const DiskInfoItem& disk,
+                            const std::string& node, uint64_t start, uint64_t length, uint64_t partitionNumber)
+{
+    const auto udev = roots.UsesRealSysfs() && !sysPath.empty() ? Platform::ReadUdevProperties(sysPath)
+                                                                : std::map<std::string, std::string>{};
+    VolumeInfoItem entry;
+    entry.entryKind = Property(udev, "ID_PART_ENTRY_SCHEME") == "gpt" ? VolumeInfoItem::GptPartition
+                                                                       : VolumeInfoItem::MbrPartition;
+    // A partition is named and opened by its own node, as a mounted one is.
+    entry.devicePath = node;
+    entry.volumeName = node;
+    entry.mountPath = "Unkonw";
+    entry.fileSystem = Platform::FileSystemDisplayName(Property(udev, "ID_FS_TYPE"), Property(udev, "ID_FS_VERSION"));
+    entry.label = Property(udev, "ID_FS_LABEL");
+    entry.partitionStyle = partitionNumber ? PartitionStyleName(Property(udev, "ID_PART_ENTRY_SCHEME")) : "RAW";
+    entry.offset = 0;
+    entry.length = length;
+    entry.extents.push_back({start, length, disk.diskNumber, partitionNumber});
+    entry.readRefused = true;
+    return entry;
+}
+
+void DescribeRefusedDisk(const Platform::SystemRoots& roots, const Platform::BlockDevice* device, DiskInfoItem& disk)
+{
+    disk.readRefused = true;
+    if (device) {
+        for (const auto& partition : Platform::ListPartitions(roots))
+            if (partition.parent == device->name)
+                disk.refusedEntries.push_back(RefusedEntry(roots, partition.sysPath, disk, partition.devicePath,
+                                                           partition.start, partition.size,
+                                                           partition.partitionNumber));
+    }
+    if (disk.refusedEntries.empty())
+        disk.refusedEntries.push_back(
+            RefusedEntry(roots, device ? device->sysPath : std::string(), disk, disk.devicePath, 0, disk.diskSize, 0));
+    VLOG_INFO("Disk %s cannot be read by this user: listed with %zu entries and no partition table.",
+              disk.devicePath.c_str(), disk.refusedEntries.size());
 }
 
 }
@@ -118,6 +166,8 @@ void DiskInfo::AddBlockDevices()
         disk.diskNumber = disks.size();
         disk.diskSize = device.size;
         DescribeDisk(roots, device, disk);
+        if (Platform::ReadRefused(disk.devicePath))
+            DescribeRefusedDisk(roots, &device, disk);
         disks.push_back(std::move(disk));
     }
 }
@@ -125,7 +175,7 @@ void DiskInfo::AddBlockDevices()
 void DiskInfo::AddDiskImages()
 {
     for (const auto& path : roots.diskImages) {
-        const uint64_t size = ImageSize(path);
+        const uint64_t size = ImageSize(roots, path);
         if (size == 0) {
             VLOG_INFO("Disk image %s left out: not a readable file of non-zero size.", path.c_str());
             continue;
@@ -139,6 +189,8 @@ void DiskInfo::AddDiskImages()
         disk.product = BaseName(path);
         disk.diskNumber = disks.size();
         disk.diskSize = size;
+        if (Platform::ReadRefused(path))
+            DescribeRefusedDisk(roots, nullptr, disk);
         disks.push_back(std::move(disk));
     }
 }
@@ -253,6 +305,13 @@ DiskInfoWithVolumes::DiskInfoWithVolumes(const DiskInfoItem& disk, const std::ve
         kept.devicePath = kept.volumeName;
         kept.offset = 0;
         volumes.push_back(std::move(kept));
+    }
+
+    if (readRefused) {
+        for (const auto& entry : refusedEntries)
+            if (!HasVolumeExtentAt(volumes, entry.extents.front().start))
+                volumes.push_back(entry);
+        return;
     }
 
     // A disk formatted without a partition table (a "superfloppy" card or

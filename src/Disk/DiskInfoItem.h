@@ -17,6 +17,10 @@ struct DiskInfoItem {
     uint8_t isLocalBus = 0;
     uint8_t isUsb = 0;
     uint8_t isRemovable = 0;
+    // This process may not read the disk: its partition table stays unread and
+    // these entries (the kernel's partitions, or the whole disk) stand for it.
+    bool readRefused = false;
+    std::vector<VolumeInfoItem> refusedEntries;
 };
 
 // A disk together with the volumes that lie on it.

@@ -104,6 +104,7 @@ DiskAndVolumeInfo MakeDiskAndVolumeInfo(const DiskInfoWithVolumes& disk, const V
     // The system volume is the one mounted at "/", not any mount below it.
     info.isSystem = info.volumeKind == 0 && entry.entryKind == VolumeInfoItem::MountedVolume && entry.mountPath == "/";
     info.isRemovable = disk.isRemovable != 0;
+    info.isUnreadable = entry.readRefused;
     return info;
 }
 

@@ -4,6 +4,7 @@
 #include "Disk/VolumeDescription.h"
 #include "Platform/Linux/BlockDevices.h"
 #include "Platform/Linux/MountInfo.h"
+#include "Platform/Linux/ReadAccess.h"
 
 #include <map>
 #include <utility>
@@ -76,6 +77,7 @@ bool VolumeInfo::EnumerateVolumes()
             item.length = device.size;
             item.deviceId = device.devicePath;
             DescribeVolume(roots, device, mount.fsType, item);
+            item.readRefused = Platform::ReadRefused(device.devicePath);
             volumes.push_back(std::move(item));
         }
     }

@@ -33,4 +33,5 @@ struct VolumeInfoItem {
     std::string partitionStyle;
     uint64_t offset = 0; // byte offset of the volume on devicePath
     uint64_t length = 0; // byte length of the volume
+    bool readRefused = false; // this process may not open devicePath for reading
 };

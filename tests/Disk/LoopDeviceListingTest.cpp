@@ -4,6 +4,8 @@
 #include "Disk/DiskTable.h"
 #include "Disk/LocalDiskListing.h"
 #include "support/DiskImages.h"
+#include "support/OtherUser.h"
+#include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
 
@@ -13,8 +15,10 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -213,4 +217,94 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
         }
     }
     EXPECT_EQ(mountedRows, 1);
+}
+
+namespace {
+
+std::vector<json> ProbeRows(const std::string& output, const std::string& disk)
+{
+    std::vector<json> rows;
+    for (const auto& row : ParseJsonLines(output))
+        if (row.value("diskName", "") == disk)
+            rows.push_back(row);
+    return rows;
+}
+
+}
+
+// A normal user may not open the machine's disks. The listing it gets still
+// names each one, marked unreadable, with the partitions the kernel knows of,
+// and says nothing on stderr. Run through the exported listing (velmora-probe)
+// as the user nobody, on loop devices only root may read.
+TEST(LoopDeviceListing, ListsDevicesAnotherUserCannotRead)
+{
+    if (!IsRoot())
+        SKIP_FOR_MISSING("running the listing as another user needs root");
+    for (const char* tool : {"losetup", "lsblk", "sfdisk", "mkfs.fat", "runuser"})
+        REQUIRE_TOOL(tool);
+    TempDir dir;
+    const std::string cardImage = dir / "card.img";
+    MakeFat32File(cardImage, 40 * MiB, "CAMERA");
+    const std::string diskImage = dir / "disk.img";
+    MakeSparseFile(diskImage, 24 * MiB);
+    RunOrFail("printf 'label: dos\\nstart=2048, size=8MiB, type=c\\nstart=18432, size=12MiB, type=7\\n' | sfdisk -q " +
+              Quote(diskImage));
+    AttachedImage card(cardImage);
+    AttachedImage disk(diskImage);
+    ASSERT_FALSE(card.device.empty() || disk.device.empty()) << "losetup could not attach the images";
+
+    auto children = [](const std::string& device) {
+        const json listed = json::parse(RunOrFail("lsblk -b -J -o NAME,PATH,SIZE " + Quote(device)))["blockdevices"][0];
+        return listed.contains("children") ? listed["children"] : json::array();
+    };
+    for (const auto& device : {card.device, disk.device}) {
+        ASSERT_EQ(::chmod(device.c_str(), 0600), 0) << device;
+        for (const auto& child : children(device)) {
+            const std::string node = child["path"].get<std::string>();
+            if (std::filesystem::exists(node)) {
+                ASSERT_EQ(::chmod(node.c_str(), 0600), 0) << node;
+            }
+        }
+    }
+
+    const OtherUserProgram probe(ProbePath());
+    ASSERT_EQ(probe.Error(), "");
+    std::string output;
+    ASSERT_EQ(RunCommand(probe.Command("nobody", {"list"}, {"HOME=/nonexistent"}) + " 2>" + Quote(dir / "stderr"),
+                         &output),
+              0)
+        << output;
+    std::ifstream errors(dir / "stderr");
+    const std::string errorText((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(errorText.find("Permission denied"), std::string::npos) << errorText;
+
+    // The card has no partition table: the whole device is its one entry.
+    const auto cardRows = ProbeRows(output, card.device);
+    ASSERT_EQ(cardRows.size(), 1u) << output;
+    EXPECT_TRUE(cardRows[0]["isUnreadable"].get<bool>());
+    EXPECT_EQ(cardRows[0]["volumeKind"], 5);
+    EXPECT_EQ(cardRows[0]["endOffset"].get<uint64_t>() - cardRows[0]["startOffset"].get<uint64_t>(), 40 * MiB);
+    EXPECT_EQ(cardRows[0]["diskModel"], "card.img");
+
+    // The disk's partitions as the kernel lists them, each under its own node.
+    const json partitions = children(disk.device);
+    const auto diskRows = ProbeRows(output, disk.device);
+    ASSERT_EQ(diskRows.size(), std::max<size_t>(partitions.size(), 1)) << output;
+    for (const auto& partition : partitions) {
+        const auto row = std::find_if(diskRows.begin(), diskRows.end(), [&](const json& candidate) {
+            return candidate["volumePath"] == partition["path"];
+        });
+        ASSERT_NE(row, diskRows.end()) << partition.dump() << "\n" << output;
+        EXPECT_TRUE((*row)["isUnreadable"].get<bool>());
+        EXPECT_EQ((*row)["endOffset"].get<uint64_t>() - (*row)["startOffset"].get<uint64_t>(),
+                  partition["size"].get<uint64_t>());
+    }
+    for (const auto& row : diskRows)
+        EXPECT_TRUE(row["isUnreadable"].get<bool>()) << row.dump();
+
+    // Root reads the same card: listed as before, with its label, not marked.
+    const auto rootRows = ProbeRows(RunOrFail(Quote(ProbePath()) + " list"), card.device);
+    ASSERT_EQ(rootRows.size(), 1u);
+    EXPECT_FALSE(rootRows[0]["isUnreadable"].get<bool>());
+    EXPECT_EQ(rootRows[0]["label"], "CAMERA");
 }

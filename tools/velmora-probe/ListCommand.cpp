@@ -28,6 +28,7 @@ nlohmann::json ToJson(const DiskAndVolumeInfo& info)
         {"isExternal", info.isExternal},
         {"isSystem", info.isSystem},
         {"isRemovable", info.isRemovable},
+        {"isUnreadable", info.isUnreadable},
     };
 }
 
