@@ -1,6 +1,7 @@
 #include "FoundPath.h"
 
 #include "QDiskAndVolumeInfo.h"
+#include "ScanTarget.h"
 
 #include <QRegularExpression>
 
@@ -12,7 +13,9 @@ QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, qui
         if (!node.isEmpty())
             return node;
     } else if (!letter.isEmpty() && !letter.contains(QLatin1Char('/')) && !letter.contains(QLatin1Char('\\'))) {
-        return letter;
+        // The number alone ("1") cannot be told from another scan's; it stays for the volumes of one disk.
+        const QString distinct = isNumberedVolume(volume) ? volumeDistinctName(volume) : QString();
+        return distinct.isEmpty() ? letter : QStringLiteral("%1 - %2").arg(distinct, letter);
     }
     return QStringLiteral("Disk %1 Volume %2").arg(diskIndex).arg(volIndex);
 }

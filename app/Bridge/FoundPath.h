@@ -6,8 +6,9 @@ struct QDiskAndVolumeInfo;
 
 // The first component of every found path: one non-empty name without "/". A
 // mount path would split into several folders, so a mounted volume is named by
-// its kernel device name ("sdb1"), an unmounted one by the engine's generated
-// number, and a volume the bridge does not know by "Disk D Volume V".
+// its kernel device name ("sdb1"), an unmounted one by its label or device and
+// the engine's generated number ("CAMERA - 1"), and a volume the bridge does
+// not know by "Disk D Volume V".
 QString volumeComponent(const QDiskAndVolumeInfo& volume, quint64 diskIndex, quint64 volIndex);
 
 // Components of an engine path split at "\" and "/", empty ones dropped. "." and

@@ -28,6 +28,10 @@ struct QDiskAndVolumeInfo {
     bool isExternal = false;
     bool isSystem = false;
     bool isRemovable = false;
+    // This user may not read the device: listed, but not scannable.
+    bool isUnreadable = false;
+    // Nothing tells how much of the volume is free (it is not mounted): freeBytes is no figure.
+    bool freeBytesUnknown = false;
 };
 
 enum VolumeCategory : quint32 {

@@ -18,6 +18,22 @@ QString volumeKernelName(const QDiskAndVolumeInfo& record)
     return record.volumeLetter;
 }
 
+bool isNumberedVolume(const QDiskAndVolumeInfo& record)
+{
+    return record.category == LostPartitionCategory || record.category == UnmountedPartitionCategory
+           || record.category == UnallocatedCategory;
+}
+
+QString volumeDistinctName(const QDiskAndVolumeInfo& record)
+{
+    // The engine's placeholder for a partition whose file system it could not name is no label.
+    QString name = record.label == QLatin1String("UnknowPartition") ? QString() : record.label.trimmed();
+    if (name.isEmpty())
+        name = QFileInfo(record.volumePath.isEmpty() ? record.diskName : record.volumePath).fileName();
+    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return name;
+}
+
 QString diskKindText(quint32 category)
 {
     switch (category) {
@@ -114,6 +130,7 @@ DiskAndVolumeInfo toDiskAndVolumeInfo(const QDiskAndVolumeInfo& record)
     info.isExternal = record.isExternal;
     info.isSystem = record.isSystem;
     info.isRemovable = record.isRemovable;
+    info.isUnreadable = record.isUnreadable;
     return info;
 }
 

@@ -22,6 +22,12 @@ std::string diskAndVolumeInfoToString(const DiskAndVolumeInfo& record);
 QString deviceTypeLogWord(quint32 deviceType);
 // The device's kernel name ("sdb1"), or the generated number of an unmounted volume.
 QString volumeKernelName(const QDiskAndVolumeInfo& record);
+// Whether the record is named by a generated number (lost, unmounted or
+// unallocated) rather than by its label and device.
+bool isNumberedVolume(const QDiskAndVolumeInfo& record);
+// What tells a numbered volume apart from others like it: its label, else the
+// name of its device or image file ("loop1p2", "card1.img"). Never holds "/" or "\".
+QString volumeDistinctName(const QDiskAndVolumeInfo& record);
 
 // The listed volume whose mount path is the longest prefix of cleanPath on a
 // component boundary (case-sensitive), or -1.

@@ -83,6 +83,7 @@ QDiskAndVolumeInfo toQDiskAndVolumeInfo(const DiskAndVolumeInfo& record)
     info.isExternal = record.isExternal;
     info.isSystem = record.isSystem;
     info.isRemovable = record.isRemovable;
+    info.isUnreadable = record.isUnreadable;
     return info;
 }
 
@@ -104,11 +105,13 @@ QString volumeDisplayName(const QDiskAndVolumeInfo& record)
 
 void StorageDeviceManager::fillStorageFigures(QDiskAndVolumeInfo& record)
 {
+    record.freeBytesUnknown = true;
     if (isMountPath(record.volumeLetter)) {
         QStorageInfo storage(record.volumeLetter);
         if (storage.isValid() && storage.isReady()) {
             record.freeBytes = quint64(qMax<qint64>(0, storage.bytesFree()));
             record.availableBytes = quint64(qMax<qint64>(0, storage.bytesAvailable()));
+            record.freeBytesUnknown = false;
         }
     }
     record.totalBytes = record.partitionEnd >= record.partitionStart ? record.partitionEnd - record.partitionStart : 0;

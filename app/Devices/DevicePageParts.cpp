@@ -1,7 +1,11 @@
 #include "DevicePageParts.h"
 
 #include "AppManager.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceScale.h"
+#include "HardDiskAndFolderSelectDelegate.h"
+#include "ScanTarget.h"
+#include "StorageDeviceManager.h"
 
 #include <QHBoxLayout>
 #include <QListView>
@@ -78,4 +82,69 @@ QWidget* makeActionBar(QWidget* parent, std::initializer_list<QWidget*> leading,
     row->addWidget(trailing);
     row->addSpacing(sx(20));
     return bar;
+}
+
+QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metrics, int width)
+{
+    const QString name = translateDisplayName(record.displayName);
+    if (!isNumberedVolume(record))
+        return name;
+    const QString distinct = volumeDistinctName(record);
+    if (distinct.isEmpty())
+        return name;
+    const QString both = QStringLiteral("%1 (%2)").arg(name, distinct);
+    return metrics.horizontalAdvance(both) <= width ? both : distinct;
+}
+
+QString driveSizeText(const QDiskAndVolumeInfo& record)
+{
+    if (record.freeBytesUnknown)
+        return record.totalSizeText;
+    return QStringLiteral("%1 / %2").arg(record.freeSizeText, record.totalSizeText);
+}
+
+void paintDriveStateLine(QPainter* painter, const QRect& rect, const QDiskAndVolumeInfo& record)
+{
+    painter->save();
+    painter->setFont(tileFont(painter->font(), record.isUnreadable ? 75 : 50, 9.0));
+    painter->setPen(record.isUnreadable ? DeviceColors::warning : DeviceColors::secondaryText);
+    const QString text = record.isUnreadable ? DeviceAccessNotice::noAccessText() : record.fileSystem;
+    painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                      painter->fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
+    painter->restore();
+}
+
+void paintUsageBar(QPainter* painter, const QRectF& track, const QDiskAndVolumeInfo& record)
+{
+    if (record.freeBytesUnknown)
+        return;
+    const qreal radius = sy(3);
+    painter->save();
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(230, 230, 230));
+    painter->drawRoundedRect(track, radius, radius);
+    if (record.totalBytes > 0) {
+        const double used = HardDiskAndFolderSelectDelegate::usedShare(record.freeBytes, record.totalBytes);
+        if (track.width() * used >= 1.0) {
+            painter->setBrush(QColor(0, 120, 215));
+            painter->drawRoundedRect(QRectF(track.left(), track.top(), track.width() * used, track.height()), radius,
+                                     radius);
+        }
+    }
+    painter->restore();
+}
+
+void paintDriveIcon(QPainter* painter, const QRect& rect, const QDiskAndVolumeInfo& record)
+{
+    const char* name = record.isExternal ? "external_disk@2x.png"
+                       : record.isSystem ? "win_disk@2x.png"
+                                         : "local_disk@2x.png";
+    const QPixmap pixmap = tileImage(QString::fromLatin1(name), rect.size());
+    if (pixmap.isNull())
+        return;
+    painter->save();
+    if (record.isUnreadable)
+        painter->setOpacity(0.45);
+    painter->drawPixmap(rect, pixmap);
+    painter->restore();
 }

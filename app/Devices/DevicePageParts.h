@@ -1,10 +1,13 @@
 #pragma once
+#include "QDiskAndVolumeInfo.h"
+
 #include <QAbstractItemView>
 #include <QStyle>
 
 #include <initializer_list>
 
 class QFont;
+class QFontMetrics;
 class QListView;
 class QPainter;
 class QPixmap;
@@ -32,3 +35,18 @@ void setupTileList(QListView* list, QAbstractItemView::ScrollMode scrollMode, co
 // The white bar along a page's foot: the widgets of `leading` from the left,
 // `trailing` at the right, a line above.
 QWidget* makeActionBar(QWidget* parent, std::initializer_list<QWidget*> leading, QWidget* trailing);
+
+// What a drive tile names. A numbered volume (lost, unmounted, unallocated)
+// also shows what tells it apart from others like it: "Unmounted Partition - 1
+// (CAMERA)" where both fit into width, else "CAMERA" alone, its display name
+// then leading its tooltip.
+QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metrics, int width);
+// "free / total"; the total alone where the free space is unknown.
+QString driveSizeText(const QDiskAndVolumeInfo& record);
+// The line under the sizes: the file system, or the "No access" mark (in the
+// warning colour) of a device this user may not read.
+void paintDriveStateLine(QPainter* painter, const QRect& rect, const QDiskAndVolumeInfo& record);
+// The usage bar: a track with the used part, nothing where the free space is unknown.
+void paintUsageBar(QPainter* painter, const QRectF& track, const QDiskAndVolumeInfo& record);
+// The tile's picture, faded for a device this user may not read.
+void paintDriveIcon(QPainter* painter, const QRect& rect, const QDiskAndVolumeInfo& record);

@@ -18,4 +18,5 @@ inline const QColor tile{"#F8FAFC"};
 inline const QColor line{"#F1F5F9"};
 inline const QColor disabled{"#D7D7D7"};
 inline const QColor disabledText{"#B6B6B6"};
+inline const QColor warning{"#FF3838"};
 }  // namespace DeviceColors

@@ -49,3 +49,13 @@ void sortDrives(QVector<QDiskAndVolumeInfo>& drives)
 {
     std::stable_sort(drives.begin(), drives.end(), compareDriveLetters);
 }
+
+QVector<QDiskAndVolumeInfo> devicePageOrder(const QVector<QDiskAndVolumeInfo>& drives)
+{
+    QVector<QDiskAndVolumeInfo> ordered = drives;
+    std::stable_partition(ordered.begin(), ordered.end(), [](const QDiskAndVolumeInfo& r) { return !r.isExternal; });
+    const auto external = std::find_if(ordered.begin(), ordered.end(), [](const QDiskAndVolumeInfo& r) { return r.isExternal; });
+    std::stable_sort(ordered.begin(), external, compareDriveLetters);
+    std::stable_sort(external, ordered.end(), compareDriveLetters);
+    return ordered;
+}

@@ -9,3 +9,7 @@
 bool compareDriveLetters(const QDiskAndVolumeInfo& a, const QDiskAndVolumeInfo& b);
 // Stable sort by compareDriveLetters.
 void sortDrives(QVector<QDiskAndVolumeInfo>& drives);
+// The order the hard disk page shows volumes in: local ones, then external
+// ones, each sorted by compareDriveLetters. The whole disk page lists disks in
+// the order of their first volume here.
+QVector<QDiskAndVolumeInfo> devicePageOrder(const QVector<QDiskAndVolumeInfo>& drives);

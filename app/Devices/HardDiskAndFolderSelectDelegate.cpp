@@ -1,5 +1,6 @@
 #include "HardDiskAndFolderSelectDelegate.h"
 
+#include "DeviceAccessNotice.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
@@ -70,8 +71,11 @@ double HardDiskAndFolderSelectDelegate::usedShare(quint64 freeBytes, quint64 tot
 QString HardDiskAndFolderSelectDelegate::tileName(const QModelIndex& index)
 {
     const int section = index.data(SectionRole).toInt();
-    if (section == LocalDrives || section == ExternalDrives)
-        return translateDisplayName(index.data(RecordRole).value<QDiskAndVolumeInfo>().displayName);
+    if (section == LocalDrives || section == ExternalDrives) {
+        const QFontMetrics metrics(tileFont(QFont(), 75, 12.0));
+        return driveTileName(index.data(RecordRole).value<QDiskAndVolumeInfo>(), metrics,
+                             tileNameRect(QRect(), section).width());
+    }
     return QCoreApplication::translate("HardDiskAndFolderSelectDelegate", locationText(index.data(ItemIdRole).toInt()));
 }
 
@@ -91,6 +95,17 @@ QString HardDiskAndFolderSelectDelegate::unmountedToolTip(const QDiskAndVolumeIn
     if (!record.fileSystem.isEmpty())
         lines << tr("File system: %1").arg(record.fileSystem);
     return lines.join(QLatin1Char('\n'));
+}
+
+QString HardDiskAndFolderSelectDelegate::driveToolTip(const QDiskAndVolumeInfo& record)
+{
+    QString tip = unmountedToolTip(record);
+    if (record.isUnreadable) {
+        if (tip.isEmpty())
+            tip = translateDisplayName(record.displayName);
+        tip += QStringLiteral("\n\n") + DeviceAccessNotice::howToGetAccessText();
+    }
+    return tip;
 }
 
 QRect HardDiskAndFolderSelectDelegate::tileNameRect(const QRect& optionRect, int section)
@@ -162,45 +177,28 @@ void HardDiskAndFolderSelectDelegate::paint(QPainter* painter, const QStyleOptio
 void HardDiskAndFolderSelectDelegate::paintDriveTile(QPainter* painter, const QStyleOptionViewItem& option,
                                                      const QRect& r, const QDiskAndVolumeInfo& record) const
 {
-    const QRect icon = iconRect(r);
-    const char* iconName = record.isExternal ? "external_disk@2x.png"
-                           : record.isSystem ? "win_disk@2x.png"
-                                             : "local_disk@2x.png";
-    painter->drawPixmap(icon, tileImage(QString::fromLatin1(iconName), icon.size()));
+    paintDriveIcon(painter, iconRect(r), record);
 
     const int left = columnLeft(r);
     const int w = sx(190);
     const QRect nameRect(left, r.top() + sy(8), w - sx(20), sy(30));
     painter->setFont(tileFont(option.font, 75, 12.0));
     painter->setPen(DeviceColors::primaryText);
-    const QString name = translateDisplayName(record.displayName);
+    const QString name = driveTileName(record, painter->fontMetrics(), nameRect.width());
     painter->drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
                       painter->fontMetrics().elidedText(name, Qt::ElideRight, nameRect.width()));
 
     const QRect barRect(left, nameRect.bottom() + 1 + sy(10), w, sy(6));
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(230, 230, 230));
-    painter->drawRoundedRect(barRect, sy(3), sy(3));
-    if (record.totalBytes > 0) {
-        const int used = int(w * usedShare(record.freeBytes, record.totalBytes));
-        if (used > 0) {
-            painter->setBrush(QColor(0, 120, 215));
-            painter->drawRoundedRect(QRect(left, barRect.top(), used, barRect.height()), sy(3), sy(3));
-        }
-    }
+    paintUsageBar(painter, QRectF(barRect), record);
 
     const QRect sizeRect(left, barRect.bottom() + 1, w + sx(30), sy(30));
     painter->setFont(tileFont(option.font, 50, 9.0));
     painter->setPen(DeviceColors::primaryText);
-    const QString sizes = QStringLiteral("%1 / %2").arg(record.freeSizeText, record.totalSizeText);
     painter->drawText(sizeRect, Qt::AlignLeft | Qt::AlignVCenter,
-                      painter->fontMetrics().elidedText(sizes, Qt::ElideRight, sizeRect.width()));
+                      painter->fontMetrics().elidedText(driveSizeText(record), Qt::ElideRight, sizeRect.width()));
 
     // Always shown: volumes of the same size are told apart by it.
-    const QRect fsRect(left, sizeRect.bottom() + 1 - sy(5), w, sy(30));
-    painter->setPen(DeviceColors::secondaryText);
-    painter->drawText(fsRect, Qt::AlignLeft | Qt::AlignVCenter,
-                      painter->fontMetrics().elidedText(record.fileSystem, Qt::ElideRight, fsRect.width()));
+    paintDriveStateLine(painter, QRect(left, sizeRect.bottom() + 1 - sy(5), w, sy(30)), record);
     paintSelectionMark(painter, option, QRect(r.right() + 1 - sx(30), r.top() + sy(16), sx(16), sy(16)));
 }
 
@@ -239,11 +237,10 @@ bool HardDiskAndFolderSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItem
         QToolTip::hideText();
         return true;
     }
-    const QString unmounted = section == Locations
-                                  ? QString()
-                                  : unmountedToolTip(index.data(RecordRole).value<QDiskAndVolumeInfo>());
-    if (!unmounted.isEmpty() && tileRect(option.rect).contains(event->pos())) {
-        QToolTip::showText(event->globalPos(), plainToolTip(unmounted), view);
+    const QString tip =
+        section == Locations ? QString() : driveToolTip(index.data(RecordRole).value<QDiskAndVolumeInfo>());
+    if (!tip.isEmpty() && tileRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), plainToolTip(tip), view);
         return true;
     }
     const QString text = tileName(index);

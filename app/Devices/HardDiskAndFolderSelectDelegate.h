@@ -28,6 +28,10 @@ public:
     // The tooltip of a volume that has no mount point: its name, label, disk and
     // kernel name, so that like volumes can be told apart. Empty for other volumes.
     static QString unmountedToolTip(const QDiskAndVolumeInfo& record);
+    // The tooltip shown anywhere over a drive tile: the unmounted volume's
+    // lines, and for a device this user may not read, how to get access.
+    // Empty where only a cut name needs a tooltip.
+    static QString driveToolTip(const QDiskAndVolumeInfo& record);
 
 private:
     void paintDriveTile(QPainter* painter, const QStyleOptionViewItem& option, const QRect& r,

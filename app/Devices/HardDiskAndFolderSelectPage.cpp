@@ -2,6 +2,7 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceButtons.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
@@ -66,7 +67,7 @@ void HardDiskAndFolderSelectPage::setFolderPicker(FolderPicker picker)
 
 HardDiskAndFolderSelectPage::HardDiskAndFolderSelectPage(QWidget* parent)
     : PageWidget(parent), title_(new XLabel(this)), help_(new XLabel(this)), refreshButton_(new XPushButton(this)),
-      startButton_(new XPushButton(this)), list_(new DriveListView(this)),
+      startButton_(new XPushButton(this)), accessNotice_(new DeviceAccessNotice(this)), list_(new DriveListView(this)),
       delegate_(new HardDiskAndFolderSelectDelegate(this)), model_(new QStandardItemModel(this)),
       dialogs_(new SelectionHelpDialogs(this))
 {
@@ -118,6 +119,7 @@ void HardDiskAndFolderSelectPage::setupUi()
     upper->setSpacing(0);
     upper->addLayout(topRow);
     upper->addSpacing(sy(16));
+    upper->addWidget(accessNotice_);
     upper->addWidget(list_);
 
     QWidget* bottom = makeActionBar(this, {question, help_}, startButton_);
@@ -157,10 +159,10 @@ void HardDiskAndFolderSelectPage::changeEvent(QEvent* event)
 void HardDiskAndFolderSelectPage::refreshDeviceList()
 {
     QVector<QDiskAndVolumeInfo> local, external;
-    for (const QDiskAndVolumeInfo& record : StorageDeviceManager::instance().diskList())
+    const QVector<QDiskAndVolumeInfo> listed = StorageDeviceManager::instance().diskList();
+    for (const QDiskAndVolumeInfo& record : devicePageOrder(listed))
         (record.isExternal ? external : local).append(record);
-    sortDrives(local);
-    sortDrives(external);
+    accessNotice_->showFor(listed);
 
     model_->clear();
     model_->appendRow(headerItem(LocalDrives, local.size()));
@@ -236,6 +238,8 @@ void HardDiskAndFolderSelectPage::startScan()
     if (!drive && !location)
         return;
     const QDiskAndVolumeInfo record = recordValue.value<QDiskAndVolumeInfo>();
+    if (drive && DeviceAccessNotice::refuseUnreadable(dialogs_->dialogParent(), {record}))
+        return;
     const QStringList desktops =
         id == DesktopId ? scannableDesktopFolders(StorageDeviceManager::instance().diskList()) : QStringList();
     if (id == DesktopId && desktops.isEmpty()) {

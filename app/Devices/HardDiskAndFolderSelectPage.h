@@ -7,6 +7,7 @@
 #include <functional>
 #include <QVector>
 
+class DeviceAccessNotice;
 class DriveListView;
 class HardDiskAndFolderSelectDelegate;
 class QStandardItemModel;
@@ -26,6 +27,7 @@ public:
     DriveListView* listView() const { return list_; }
     QStandardItemModel* model() const { return model_; }
     XPushButton* startButton() const { return startButton_; }
+    DeviceAccessNotice* accessNotice() const { return accessNotice_; }
     RefreshDiskDialog* refreshDialog() const { return dialogs_->refreshDialog(); }
     NoLocalDiskDialog* noLocalDiskDialog() const { return dialogs_->noLocalDiskDialog(); }
 
@@ -60,6 +62,7 @@ private:
     XLabel* help_;
     XPushButton* refreshButton_;
     XPushButton* startButton_;
+    DeviceAccessNotice* accessNotice_;
     DriveListView* list_;
     HardDiskAndFolderSelectDelegate* delegate_;
     QStandardItemModel* model_;

@@ -1,5 +1,6 @@
 #include "SDCardSelectDelegate.h"
 
+#include "DeviceAccessNotice.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
 #include "DeviceText.h"
@@ -37,7 +38,11 @@ void SDCardSelectDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect mark(r.left() + sx(16), r.top() + r.height() / 2 - sy(8), sx(16), sy(16));
     paintSelectionMark(painter, option, mark);
     const QRect icon(mark.right() + sx(16), r.top() + (r.height() - sy(46)) / 2, sx(46), sy(46));
+    painter->save();
+    if (card.isUnreadable)
+        painter->setOpacity(0.45);
     painter->drawPixmap(icon, tileImage(QStringLiteral("sd_card@2x.png"), icon.size()));
+    painter->restore();
 
     const QRect column1(QPoint(icon.right() + sx(12), r.top()), QPoint(r.left() + third - 1, r.bottom()));
     font.setWeight(75);
@@ -52,7 +57,19 @@ void SDCardSelectDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const QRect column2(QPoint(column1.right(), r.top()), QPoint(column1.right() + third - 1, r.bottom()));
     painter->drawText(column2, Qt::AlignHCenter | Qt::AlignVCenter, formatFileSizeCached(card.totalBytes, 2, true));
     const QRect column3(QPoint(column2.right(), r.top()), QPoint(column2.right() + third - 1, r.bottom()));
-    painter->drawText(column3, Qt::AlignHCenter | Qt::AlignVCenter, tr("Disk %1").arg(card.diskIndex));
+    const QString disk = tr("Disk %1").arg(card.diskIndex);
+    if (!card.isUnreadable) {
+        painter->drawText(column3, Qt::AlignHCenter | Qt::AlignVCenter, disk);
+    } else {
+        const int half = column3.height() / 2;
+        painter->drawText(column3.adjusted(0, 0, 0, -half), Qt::AlignHCenter | Qt::AlignBottom, disk);
+        font.setWeight(75);
+        font.setPointSizeF(9.0);
+        painter->setFont(font);
+        painter->setPen(DeviceColors::warning);
+        painter->drawText(column3.adjusted(0, column3.height() - half + sy(4), 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                          DeviceAccessNotice::noAccessText());
+    }
     painter->restore();
     painter->restore();
 }

@@ -2,6 +2,7 @@
 
 #include "AppEvent.h"
 #include "AppManager.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceButtons.h"
 #include "DevicePageParts.h"
 #include "DeviceScale.h"
@@ -38,7 +39,8 @@ SDCardSelectPage::SDCardSelectPage(QWidget* parent)
     : PageWidget(parent), title_(new XLabel(this)), description_(new XLabel(this)), help_(new XLabel(this)),
       refreshButton_(new XPushButton(this)), startButton_(new XPushButton(this)), list_(new XListView(this)),
       delegate_(new SDCardSelectDelegate(this)), model_(new QStandardItemModel(this)),
-      stack_(new QStackedWidget(this)), dialogs_(new SelectionHelpDialogs(this))
+      stack_(new QStackedWidget(this)), accessNotice_(new DeviceAccessNotice(this)),
+      dialogs_(new SelectionHelpDialogs(this))
 {
     registerVolumeListType();
     UIFrame::registerType();
@@ -93,6 +95,7 @@ void SDCardSelectPage::setupUi()
     page->addSpacing(sy(9));
     page->addLayout(descriptionRow);
     page->addSpacing(sy(16));
+    page->addWidget(accessNotice_);
     page->addWidget(stack_);
     page->addWidget(bottom);
 }
@@ -151,13 +154,17 @@ void SDCardSelectPage::refreshDeviceList()
     const QString picked =
         list_->currentIndex().data(SDCardSelectDelegate::CardRole).value<QDiskAndVolumeInfo>().diskName;
     model_->clear();
+    const QList<Card> cards = cardsOf(StorageDeviceManager::instance().diskList());
+    QVector<QDiskAndVolumeInfo> cardVolumes;
     // Volumes stay in device-list order, the order a whole-disk scan reads them.
-    for (const Card& card : cardsOf(StorageDeviceManager::instance().diskList())) {
+    for (const Card& card : cards) {
+        cardVolumes += QVector<QDiskAndVolumeInfo>(card.volumes.begin(), card.volumes.end());
         auto* item = new QStandardItem;
         item->setData(QVariant::fromValue(card.record), SDCardSelectDelegate::CardRole);
         item->setData(QVariant::fromValue(card.volumes), SDCardSelectDelegate::VolumesRole);
         model_->appendRow(item);
     }
+    accessNotice_->showFor(cardVolumes);
     if (model_->rowCount() == 0) {
         startButton_->hide();
         stack_->setCurrentIndex(1);
@@ -185,9 +192,11 @@ void SDCardSelectPage::startScan()
     const auto volumes = index.data(SDCardSelectDelegate::VolumesRole).value<QList<QDiskAndVolumeInfo>>();
     if (volumes.isEmpty())
         return;
+    const QVector<QDiskAndVolumeInfo> scanned(volumes.begin(), volumes.end());
+    if (DeviceAccessNotice::refuseUnreadable(dialogs_->dialogParent(), scanned))
+        return;
     postToMainWindow(AppEvent::ShowBusy);
-    StorageDataRecoverMgr::instance()->startWholeDiskScan(QVector<QDiskAndVolumeInfo>(volumes.begin(), volumes.end()),
-                                                          20);
+    StorageDataRecoverMgr::instance()->startWholeDiskScan(scanned, 20);
     UIFrame::store({1, 2, 1, card.diskIndex, card.volIndex});
     sendGaEvent("SDRecovery", "StartScan");
     sendGaEventAction("SDRecovery", "Scanning");

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class DeviceAccessNotice;
 class NoFindSDCardWidget;
 class QStackedWidget;
 class QStandardItemModel;
@@ -31,6 +32,7 @@ public:
     XPushButton* startButton() const { return startButton_; }
     QStackedWidget* stack() const { return stack_; }
     XLabel* helpLink() const { return help_; }
+    DeviceAccessNotice* accessNotice() const { return accessNotice_; }
     SelectionHelpDialogs* dialogs() const { return dialogs_; }
 
     // The cards of a device list: one record per removable external disk in
@@ -64,5 +66,6 @@ private:
     SDCardSelectDelegate* delegate_;
     QStandardItemModel* model_;
     QStackedWidget* stack_;
+    DeviceAccessNotice* accessNotice_;
     SelectionHelpDialogs* dialogs_;
 };

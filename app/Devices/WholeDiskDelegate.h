@@ -19,9 +19,8 @@ public:
                    const QModelIndex& index) override;
 
     static QRect tileRect(const QRect& optionRect);
-    // The usage bar's track and its filled part within a tile.
+    // The usage bar's track within a tile.
     static QRect barRect(const QRect& tile);
-    static QRectF usedRect(const QRect& tile, const QDiskAndVolumeInfo& record);
 
 private:
     void paintPartition(QPainter* painter, const QStyleOptionViewItem& option, const QRect& tile,

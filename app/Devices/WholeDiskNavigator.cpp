@@ -1,6 +1,7 @@
 #include "WholeDiskNavigator.h"
 
 #include "AppEvent.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceScale.h"
 #include "SelectionHelpDialogs.h"
 #include "StorageDataRecoverMgr.h"
@@ -90,7 +91,7 @@ void WholeDiskNavigator::onStartScanClicked()
         return;
     }
     const QVector<QDiskAndVolumeInfo> volumes = view->partitions();
-    if (volumes.isEmpty())
+    if (volumes.isEmpty() || DeviceAccessNotice::refuseUnreadable(window(), volumes))
         return;
     UIFrame::clear();
     postToMainWindow(AppEvent::ShowBusy);

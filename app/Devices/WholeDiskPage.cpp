@@ -1,6 +1,7 @@
 #include "WholeDiskPage.h"
 
 #include "AppManager.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceButtons.h"
 #include "DeviceScale.h"
 #include "DriveOrder.h"
@@ -18,7 +19,8 @@
 WholeDiskPage::WholeDiskPage(QWidget* parent)
     : PageWidget(parent), title_(new XLabel(this)), description_(new XLabel(this)), help_(new XLabel(this)),
       backButton_(new XPushButton(this)), refreshButton_(new XPushButton(this)),
-      navigator_(new WholeDiskNavigator(this)), dialogs_(new SelectionHelpDialogs(this))
+      navigator_(new WholeDiskNavigator(this)), accessNotice_(new DeviceAccessNotice(this)),
+      dialogs_(new SelectionHelpDialogs(this))
 {
     setupUi();
     connectSignals();
@@ -78,6 +80,7 @@ void WholeDiskPage::setupUi()
     page->addSpacing(sy(16));
     page->addLayout(descriptionRow);
     page->addSpacing(sy(16));
+    page->addWidget(accessNotice_);
     page->addWidget(navigator_);
     page->addWidget(helpBar);
 }
@@ -112,25 +115,25 @@ void WholeDiskPage::changeEvent(QEvent* event)
 
 QList<QVector<QDiskAndVolumeInfo>> WholeDiskPage::disksOf(const QVector<QDiskAndVolumeInfo>& devices)
 {
+    // Disks in the order the hard disk page shows their volumes.
     QList<quint64> order;
     QHash<quint64, QVector<QDiskAndVolumeInfo>> disks;
-    for (const QDiskAndVolumeInfo& record : devices) {
+    for (const QDiskAndVolumeInfo& record : devicePageOrder(devices)) {
         if (!disks.contains(record.diskIndex))
             order.append(record.diskIndex);
         disks[record.diskIndex].append(record);
     }
     QList<QVector<QDiskAndVolumeInfo>> out;
-    for (quint64 key : order) {
-        QVector<QDiskAndVolumeInfo> volumes = disks.value(key);
-        sortDrives(volumes);
-        out.append(volumes);
-    }
+    for (quint64 key : order)
+        out.append(disks.value(key));
     return out;
 }
 
 void WholeDiskPage::refreshDeviceList()
 {
-    const auto disks = disksOf(StorageDeviceManager::instance().diskList());
+    const QVector<QDiskAndVolumeInfo> listed = StorageDeviceManager::instance().diskList();
+    accessNotice_->showFor(listed);
+    const auto disks = disksOf(listed);
     navigator_->clearDiskViews();
     for (const auto& volumes : disks)
         navigator_->addDiskView(volumes);

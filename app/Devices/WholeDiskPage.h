@@ -5,6 +5,7 @@
 #include <QList>
 #include <QVector>
 
+class DeviceAccessNotice;
 class SelectionHelpDialogs;
 class WholeDiskNavigator;
 class XLabel;
@@ -25,6 +26,7 @@ public:
     XPushButton* backButton() const { return backButton_; }
     XPushButton* refreshButton() const { return refreshButton_; }
     XLabel* helpLink() const { return help_; }
+    DeviceAccessNotice* accessNotice() const { return accessNotice_; }
     SelectionHelpDialogs* dialogs() const { return dialogs_; }
 
     // The disks of a device list in order of first appearance, each with its
@@ -53,5 +55,6 @@ private:
     XPushButton* backButton_;
     XPushButton* refreshButton_;
     WholeDiskNavigator* navigator_;
+    DeviceAccessNotice* accessNotice_;
     SelectionHelpDialogs* dialogs_;
 };

@@ -3,8 +3,10 @@
 #include "support/Tools.h"
 
 #include <cstdlib>
+#include <pwd.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -58,6 +60,27 @@ std::vector<fs::path> LoadedLibraries(const fs::path& program)
     return libraries;
 }
 
+}
+
+OtherUserFolder::OtherUserFolder(const std::string& user) : shared(MakeSharedFolder())
+{
+    const passwd* account = ::getpwnam(user.c_str());
+    if (shared.empty() || !account) {
+        error = shared.empty() ? "cannot make a folder other users can read" : "no user " + user;
+        return;
+    }
+    path = shared / "home";
+    std::error_code failure;
+    fs::create_directory(path, failure);
+    if (failure || ::chown(path.c_str(), account->pw_uid, account->pw_gid) != 0 || ::chmod(path.c_str(), 0700) != 0)
+        error = "cannot hand " + path.string() + " to " + user;
+}
+
+OtherUserFolder::~OtherUserFolder()
+{
+    std::error_code ignored;
+    if (!shared.empty())
+        fs::remove_all(shared, ignored);
 }
 
 OtherUserProgram::OtherUserProgram(const fs::path& programPath) : program(programPath)

@@ -14,6 +14,25 @@ namespace TestSupport {
 // program, run) path: every folder above it enterable by all.
 bool ReachableByOthers(const std::filesystem::path& path);
 
+// A folder the user owns (mode 0700) inside one every user may enter: that
+// user's HOME and runtime folder. Removed with its contents.
+class OtherUserFolder {
+public:
+    explicit OtherUserFolder(const std::string& user);
+    ~OtherUserFolder();
+    OtherUserFolder(const OtherUserFolder&) = delete;
+    OtherUserFolder& operator=(const OtherUserFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+    // Empty, or why the folder could not be made (a test failure).
+    const std::string& Error() const { return error; }
+
+private:
+    std::filesystem::path shared;
+    std::filesystem::path path;
+    std::string error;
+};
+
 class OtherUserProgram {
 public:
     explicit OtherUserProgram(const std::filesystem::path& program);

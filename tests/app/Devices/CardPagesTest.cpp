@@ -5,6 +5,7 @@
 #include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "CardMachine.h"
+#include "DeviceAccessNotice.h"
 #include "DeviceNotifier.h"
 #include "DeviceScale.h"
 #include "GaService.h"
@@ -12,6 +13,7 @@
 #include "LocalHttpServer.h"
 #include "NoLocalDiskDialog.h"
 #include "NoSDCardDialog.h"
+#include "PaintRecorder.h"
 #include "RefreshDiskDialog.h"
 #include "SelectionHelpDialogs.h"
 #include "SDCardSelectDelegate.h"
@@ -29,6 +31,7 @@
 #include "WholeDiskView.h"
 #include "XLabel.h"
 #include "XListView.h"
+#include "XMessageBox.h"
 #include "XPushButton.h"
 
 #include <QHelpEvent>
@@ -36,6 +39,7 @@
 #include <QScrollBar>
 #include <QSpacerItem>
 #include <QStackedWidget>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QTextDocument>
 #include <QToolTip>
@@ -107,6 +111,7 @@ private slots:
     void languageChangeResetsTheTexts();
     void paintedBar_data();
     void paintedBar();
+    void unreadableCardsAndDisksAreMarkedAndRefused();
     void cleanupTestCase();
 
 private:
@@ -484,10 +489,15 @@ void CardPagesTest::diskGrouping_data()
     QTest::newRow("letters, then numbers by value")
         << QVector<QDiskAndVolumeInfo>{volume("D:", 0, 1), volume("10", 0, 3), volume("C:", 0, 0), volume("2", 0, 2)}
         << QStringList({"C: D: 2 10"});
-    QTest::newRow("interleaved disks keep their first appearance")
+    // Disks come in the order the hard disk page shows their first volume, not the list's.
+    QTest::newRow("interleaved disks in the device page's order")
         << QVector<QDiskAndVolumeInfo>{volume("5", 3, 1), volume("/", 1, 0), volume("/home", 1, 1), volume("4", 3, 0),
                                        volume("3", 1, 2)}
-        << QStringList({"4 5", "/ /home 3"});
+        << QStringList({"/ /home 3", "4 5"});
+    QDiskAndVolumeInfo stick = volume("/media/usb", 2, 0);
+    stick.isExternal = true;
+    QTest::newRow("local disks before external ones")
+        << QVector<QDiskAndVolumeInfo>{stick, volume("/", 0, 0)} << QStringList({"/", "/media/usb"});
     QTest::newRow("empty names last") << QVector<QDiskAndVolumeInfo>{volume("", 0, 0), volume("7", 0, 1),
                                                                      volume("/", 0, 2)}
                                       << QStringList({"/ 7 "});
@@ -677,13 +687,16 @@ void CardPagesTest::paintedBar_data()
     QTest::addColumn<quint64>("freeBytes");
     QTest::addColumn<quint64>("totalBytes");
     QTest::addColumn<double>("share");
-    QTest::newRow("40 of 100 free") << quint64(40) << quint64(100) << 0.6;
-    QTest::newRow("size 0: track only") << quint64(0) << quint64(0) << 0.0;
-    QTest::newRow("free 0 (unmounted): full") << quint64(0) << quint64(100) << 1.0;
-    QTest::newRow("all free: track only") << quint64(100) << quint64(100) << 0.0;
+    QTest::addColumn<bool>("freeUnknown");
+    QTest::newRow("40 of 100 free") << quint64(40) << quint64(100) << 0.6 << false;
+    QTest::newRow("size 0: track only") << quint64(0) << quint64(0) << 0.0 << false;
+    QTest::newRow("free 0 (full volume): full") << quint64(0) << quint64(100) << 1.0 << false;
+    QTest::newRow("all free: track only") << quint64(100) << quint64(100) << 0.0 << false;
     // A file system spread over several devices reports more free space than
     // this partition holds: the fill stays within its track.
-    QTest::newRow("more free than total") << quint64(300) << quint64(100) << 0.0;
+    QTest::newRow("more free than total") << quint64(300) << quint64(100) << 0.0 << false;
+    // An unmounted volume: no bar at all, not a full one.
+    QTest::newRow("free space unknown: no bar") << quint64(0) << quint64(100) << 0.0 << true;
 }
 
 void CardPagesTest::paintedBar()
@@ -691,8 +704,10 @@ void CardPagesTest::paintedBar()
     QFETCH(quint64, freeBytes);
     QFETCH(quint64, totalBytes);
     QFETCH(double, share);
+    QFETCH(bool, freeUnknown);
     QDiskAndVolumeInfo record = volume("/data", 0, 0, "Disk", totalBytes);
     record.freeBytes = freeBytes;
+    record.freeBytesUnknown = freeUnknown;
     QStandardItemModel model;
     auto* item = new QStandardItem;
     item->setData(QVariant::fromValue(record), WholeDiskDelegate::RecordRole);
@@ -717,8 +732,90 @@ void CardPagesTest::paintedBar()
         }
     }
     QVERIFY2(qAbs(filled - int(bar.width() * share)) <= 2, qPrintable(QStringLiteral("%1 filled").arg(filled)));
-    if (share == 0.0)
+    if (freeUnknown)
+        QCOMPARE(image.pixelColor(bar.center().x(), y), QColor(DeviceColors::tile));
+    else if (share == 0.0)
         QCOMPARE(image.pixelColor(bar.center().x(), y), track);
+}
+
+void CardPagesTest::unreadableCardsAndDisksAreMarkedAndRefused()
+{
+    QDiskAndVolumeInfo card = volume("5", 2, 0, "Card Reader", 1 << 30);
+    card.isExternal = card.isRemovable = card.isUnreadable = true;
+    card.freeBytesUnknown = true;
+    card.totalSizeText = formatFileSize(card.totalBytes, 2, false);
+    StorageDeviceManager::instance().setCachedList({volume("/", 0, 0, "Disk", 1 << 30), card});
+    const auto restore = qScopeGuard([] { StorageDeviceManager::instance().refreshDiskList(); });
+    // Answers the next message box, keeping its text.
+    auto answer = [](QString* text) {
+        QTimer::singleShot(100, [text] {
+            if (auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget())) {
+                for (auto* label : box->findChildren<QLabel*>())
+                    *text += label->text();
+                box->close();
+            }
+        });
+    };
+    const QString howTo = DeviceAccessNotice::howToGetAccessText();
+
+    SDCardSelectPage cards;
+    cards.refreshDeviceList();
+    QVERIFY(cards.accessNotice()->isVisibleTo(&cards));
+    QCOMPARE(cards.model()->rowCount(), 1);
+    {
+        SDCardSelectDelegate delegate;
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 900, 128);
+        PaintRecorder painted(900, 128);
+        {
+            QPainter painter(&painted);
+            delegate.paint(&painter, option, cards.model()->index(0, 0));
+        }
+        QVERIFY2(painted.texts.contains(DeviceAccessNotice::noAccessText()), qPrintable(painted.texts.join('|')));
+    }
+    QString message;
+    answer(&message);
+    cards.startScan();
+    QCOMPARE(message, howTo);
+
+    WholeDiskPage disks;
+    disks.refreshDeviceList();
+    QVERIFY(disks.accessNotice()->isVisibleTo(&disks));
+    WholeDiskView* cardView = nullptr;
+    for (WholeDiskView* view : disks.navigator()->diskViews())
+        if (view->partitions().value(0).isUnreadable)
+            cardView = view;
+    QVERIFY(cardView);
+    {
+        QStandardItemModel model;
+        auto* item = new QStandardItem;
+        item->setData(QVariant::fromValue(card), WholeDiskDelegate::RecordRole);
+        model.appendRow(item);
+        WholeDiskDelegate delegate;
+        QStyleOptionViewItem option;
+        option.rect = QRect(QPoint(0, 0), delegate.sizeHint(option, model.index(0, 0)));
+        PaintRecorder painted(option.rect.width(), option.rect.height());
+        {
+            QPainter painter(&painted);
+            delegate.paint(&painter, option, model.index(0, 0));
+        }
+        // Marked, and its size alone: nothing says how much of it is free.
+        QVERIFY2(painted.texts.contains(DeviceAccessNotice::noAccessText()), qPrintable(painted.texts.join('|')));
+        QVERIFY2(painted.texts.contains(card.totalSizeText), qPrintable(painted.texts.join('|')));
+    }
+    message.clear();
+    answer(&message);
+    cardView->startButton()->click();
+    QCOMPARE(message, howTo);
+
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_.flags, QList<int>());
+    QVERIFY(!UIFrame::isStored());
+
+    // Readable devices only: no notice.
+    StorageDeviceManager::instance().setCachedList({volume("/", 0, 0, "Disk", 1 << 30)});
+    disks.refreshDeviceList();
+    QVERIFY(!disks.accessNotice()->isVisibleTo(&disks));
 }
 
 void CardPagesTest::cleanupTestCase()

@@ -4,6 +4,7 @@
 #include "AppEventRecorder.h"
 #include "AppManager.h"
 #include "DataRecovery/DiskAndVolumeInfo.h"
+#include "DeviceAccessNotice.h"
 #include "DataRecovery/VelmoraExports.h"
 #include "DeviceNotifier.h"
 #include "DriveListView.h"
@@ -125,6 +126,7 @@ private slots:
     void refusedFolderShowsTheMessage();
     void recycleBinStartsItsScan();
     void volumeTileStartsItsScan();
+    void unreadableTileIsMarkedAndRefused();
     void barPresses();
     void barIgnoresWheelAndKeys();
     void pageSwitches();
@@ -410,6 +412,61 @@ void DevicePagesTest::volumeTileStartsItsScan()
     bridge->releaseScanData();
     std::lock_guard lock(imageMutex_);
     image_.clear();
+}
+
+void DevicePagesTest::unreadableTileIsMarkedAndRefused()
+{
+    HardDiskAndFolderSelectPage readable;
+    readable.refreshDeviceList();
+    QVERIFY(!readable.accessNotice()->isVisibleTo(&readable));
+
+    DiskAndVolumeInfo card = engineRecord("5", "/dev/sdc", 0, 2, 0, true);
+    card.volumeKind = 5;
+    card.isUnreadable = true;
+    {
+        std::lock_guard lock(imageMutex_);
+        image_ = {card};
+    }
+    const auto restore = qScopeGuard([this] {
+        {
+            std::lock_guard lock(imageMutex_);
+            image_.clear();
+        }
+        StorageDeviceManager::instance().refreshDiskList();
+    });
+    StorageDeviceManager::instance().refreshDiskList();
+    StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
+    int starts = 0;
+    QObject receiver;
+    connect(bridge, &StorageDataRecoverMgr::initCfgFinished, &receiver, [&] { ++starts; });
+    HardDiskAndFolderSelectPage page;
+    page.refreshDeviceList();
+    QTest::qWait(10);
+    QVERIFY(page.accessNotice()->isVisibleTo(&page));
+    QCOMPARE(page.accessNotice()->text(), DeviceAccessNotice::howToGetAccessText());
+    QModelIndex tile;
+    for (int row = 0; row < page.model()->rowCount(); ++row)
+        if (page.model()->index(row, 0).data(RecordRole).value<QDiskAndVolumeInfo>().isUnreadable)
+            tile = page.model()->index(row, 0);
+    QVERIFY2(tile.isValid(), "the unreadable card is left out");
+
+    // Its scan is not started: the user is told how to get access instead.
+    page.listView()->setCurrentIndex(tile);
+    QString message;
+    QTimer::singleShot(100, [&] {
+        if (auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget())) {
+            for (auto* label : box->findChildren<QLabel*>())
+                message += label->text();
+            box->close();
+        }
+    });
+    page.startScan();
+    QCOMPARE(message, DeviceAccessNotice::howToGetAccessText());
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_.flags, QList<int>());
+    QVERIFY(!UIFrame::isStored());
+    QVERIFY(bridge->waitForStarters(20000));
+    QCOMPARE(starts, 0);
 }
 
 void DevicePagesTest::barPresses()

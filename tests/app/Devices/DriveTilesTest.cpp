@@ -1,8 +1,13 @@
 // The drive order, the device-list comparison and the painted drive tiles.
+#include "DeviceAccessNotice.h"
 #include "DeviceListDiff.h"
+#include "DevicePageParts.h"
 #include "DriveOrder.h"
 #include "DriveTileRoles.h"
+#include "DeviceScale.h"
+#include "FoundPath.h"
 #include "HardDiskAndFolderSelectDelegate.h"
+#include "ScanTarget.h"
 
 #include <QApplication>
 #include <QImage>
@@ -52,6 +57,10 @@ private slots:
     void usedShareStaysWithinTheTrack();
     void paintedBarFill_data();
     void paintedBarFill();
+    void numberedVolumesAreToldApart_data();
+    void numberedVolumesAreToldApart();
+    void unknownFreeSpaceShowsTheSizeAlone();
+    void unreadableTileIsMarked();
 };
 
 void DriveTilesTest::driveOrderTable()
@@ -161,10 +170,12 @@ void DriveTilesTest::paintedBarFill_data()
     QTest::addColumn<quint64>("freeBytes");
     QTest::addColumn<quint64>("totalBytes");
     QTest::addColumn<double>("share");
-    QTest::newRow("40 of 100 free") << quint64(40) << quint64(100) << 0.6;
-    QTest::newRow("size 0: track only") << quint64(0) << quint64(0) << 0.0;
-    QTest::newRow("free 0: full") << quint64(0) << quint64(100) << 1.0;
-    QTest::newRow("more free than total") << quint64(300) << quint64(100) << 0.0;
+    QTest::addColumn<bool>("freeUnknown");
+    QTest::newRow("40 of 100 free") << quint64(40) << quint64(100) << 0.6 << false;
+    QTest::newRow("size 0: track only") << quint64(0) << quint64(0) << 0.0 << false;
+    QTest::newRow("free 0: full") << quint64(0) << quint64(100) << 1.0 << false;
+    QTest::newRow("more free than total") << quint64(300) << quint64(100) << 0.0 << false;
+    QTest::newRow("free space unknown: no bar") << quint64(0) << quint64(100) << 0.0 << true;
 }
 
 void DriveTilesTest::paintedBarFill()
@@ -172,9 +183,11 @@ void DriveTilesTest::paintedBarFill()
     QFETCH(quint64, freeBytes);
     QFETCH(quint64, totalBytes);
     QFETCH(double, share);
+    QFETCH(bool, freeUnknown);
     QDiskAndVolumeInfo record = drive("/data");
     record.displayName = QStringLiteral("Data (sdb1)");
     record.freeBytes = freeBytes;
+    record.freeBytesUnknown = freeUnknown;
     record.totalBytes = totalBytes;
     QStandardItemModel model;
     auto* item = new QStandardItem;
@@ -199,6 +212,10 @@ void DriveTilesTest::paintedBarFill()
         if (c == trackColour || c == usedColour)
             barY = y + 2;
     }
+    if (freeUnknown) {
+        QCOMPARE(barY, -1);
+        return;
+    }
     QVERIFY(barY > 0);
     int used = 0;
     for (int x = 0; x < image.width(); ++x) {
@@ -211,6 +228,87 @@ void DriveTilesTest::paintedBarFill()
     // The icon's area holds no bar colour.
     for (int x = 34; x < 80; ++x)
         QVERIFY(image.pixelColor(x, barY) != usedColour);
+}
+
+void DriveTilesTest::numberedVolumesAreToldApart_data()
+{
+    QTest::addColumn<quint32>("category");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("volumePath");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("shown");
+    const quint32 unmounted = UnmountedPartitionCategory;
+    QTest::newRow("mounted: its own name") << quint32(0) << "Data" << "/dev/sdb1" << 40 << "Volume";
+    QTest::newRow("room for both") << unmounted << "CAMERA" << "/images/a.img" << 2000 << "Volume (CAMERA)";
+    QTest::newRow("no room: the label") << unmounted << "CAMERA" << "/images/a.img" << 40 << "CAMERA";
+    QTest::newRow("no label: the image") << unmounted << "" << "/images/card2.img" << 40 << "card2.img";
+    QTest::newRow("placeholder label: the device") << unmounted << "UnknowPartition" << "/dev/sdc" << 40 << "sdc";
+    QTest::newRow("lost partition's node") << quint32(LostPartitionCategory) << "" << "/dev/loop1p2" << 40
+                                           << "loop1p2";
+    QTest::newRow("a slash in the label") << unmounted << "A/B\\C" << "/dev/sdc" << 40 << "A_B_C";
+}
+
+void DriveTilesTest::numberedVolumesAreToldApart()
+{
+    QFETCH(quint32, category);
+    QFETCH(QString, label);
+    QFETCH(QString, volumePath);
+    QFETCH(int, width);
+    QFETCH(QString, shown);
+    QDiskAndVolumeInfo record = drive("1");
+    record.displayName = QStringLiteral("Volume");
+    record.category = category;
+    record.label = label;
+    record.volumePath = volumePath;
+    const QFontMetrics metrics(QApplication::font());
+    QCOMPARE(driveTileName(record, metrics, metrics.horizontalAdvance(QStringLiteral("Volume")) + width), shown);
+    // What names the volume on the tile also names its folder among the recovered files.
+    if (category != 0)
+        QCOMPARE(volumeComponent(record, 0, 0), QStringLiteral("%1 - 1").arg(volumeDistinctName(record)));
+}
+
+void DriveTilesTest::unknownFreeSpaceShowsTheSizeAlone()
+{
+    QDiskAndVolumeInfo record = drive("/data");
+    record.freeSizeText = QStringLiteral("0 B");
+    record.totalSizeText = QStringLiteral("511.00 MB");
+    QCOMPARE(driveSizeText(record), QStringLiteral("0 B / 511.00 MB"));
+    record.freeBytesUnknown = true;
+    QCOMPARE(driveSizeText(record), QStringLiteral("511.00 MB"));
+}
+
+void DriveTilesTest::unreadableTileIsMarked()
+{
+    QDiskAndVolumeInfo record = drive("/");
+    record.displayName = QStringLiteral("System Disk (vda)");
+    record.fileSystem = QStringLiteral("EXT4");
+    record.isUnreadable = true;
+    QStandardItemModel model;
+    auto* item = new QStandardItem;
+    item->setData(DriveTileRoles::LocalDrives, DriveTileRoles::SectionRole);
+    item->setData(DriveTileRoles::DriveId, DriveTileRoles::ItemIdRole);
+    item->setData(QVariant::fromValue(record), DriveTileRoles::RecordRole);
+    model.appendRow(item);
+    HardDiskAndFolderSelectDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 300, 126);
+    QImage image(300, 126, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        delegate.paint(&painter, option, model.index(0, 0));
+    }
+    // The mark is painted in the warning colour where the file system stood.
+    int warningPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 94; x < image.width(); ++x)
+            warningPixels += image.pixelColor(x, y) == DeviceColors::warning;
+    QVERIFY2(warningPixels > 20, qPrintable(QString::number(warningPixels)));
+    const QString tip = HardDiskAndFolderSelectDelegate::driveToolTip(record);
+    QVERIFY(tip.startsWith(record.displayName));
+    QVERIFY(tip.endsWith(DeviceAccessNotice::howToGetAccessText()));
+    record.isUnreadable = false;
+    QCOMPARE(HardDiskAndFolderSelectDelegate::driveToolTip(record), QString());
 }
 
 QTEST_MAIN(DriveTilesTest)
