@@ -11,8 +11,8 @@ packages=(
   nlohmann-json3-dev libpng-dev libraw-dev
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools libqt5x11extras5-dev libqt5svg5-dev
   xvfb xauth imagemagick
-  # the launcher entry's check after an install
-  desktop-file-utils
+  # the launcher entry's check after an install (and polkit's action DTD for its action)
+  desktop-file-utils libxml2-utils polkitd
   # the program's services: picture sources, fonts, the bus the sleep inhibitor talks on
   librsvg2-bin python3 fonts-crosextra-carlito fonts-noto-cjk dbus-daemon
   # fixtures and independent readers used by the tests
