@@ -5,6 +5,7 @@
 #include "DeviceScale.h"
 #include "HardDiskAndFolderSelectDelegate.h"
 #include "ScanTarget.h"
+#include "SizeText.h"
 #include "StorageDeviceManager.h"
 
 #include <QHBoxLayout>
@@ -98,9 +99,11 @@ QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metr
 
 QString driveSizeText(const QDiskAndVolumeInfo& record)
 {
+    // Formatted at painting, so a language chosen after the list was loaded shows at once.
+    const QString total = formatFileSize(record.totalBytes, 2, false);
     if (record.freeBytesUnknown)
-        return record.totalSizeText;
-    return QStringLiteral("%1 / %2").arg(record.freeSizeText, record.totalSizeText);
+        return total;
+    return QStringLiteral("%1 / %2").arg(formatFileSize(record.freeBytes, 2, false), total);
 }
 
 void paintDriveStateLine(QPainter* painter, const QRect& rect, const QDiskAndVolumeInfo& record)

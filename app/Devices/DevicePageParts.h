@@ -41,7 +41,7 @@ QWidget* makeActionBar(QWidget* parent, std::initializer_list<QWidget*> leading,
 // (CAMERA)" where both fit into width, else "CAMERA" alone, its display name
 // then leading its tooltip.
 QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metrics, int width);
-// "free / total"; the total alone where the free space is unknown.
+// "free / total" in the current language; the total alone where the free space is unknown.
 QString driveSizeText(const QDiskAndVolumeInfo& record);
 // The line under the sizes: the file system, or the "No access" mark (in the
 // warning colour) of a device this user may not read.

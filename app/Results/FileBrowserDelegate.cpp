@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int dateWidth = 143;
@@ -40,8 +42,12 @@ bool isSearchList(const QModelIndex& index)
 
 int nameColumnWidth(const QStyleOptionViewItem& option, bool search)
 {
-    return option.rect.width() - sx(dateWidth) - sx(typeWidth) - sx(sizeWidth) - (search ? sx(linkWidth) : 0);
+    return option.rect.width() - FileBrowserDelegate::dateColumnWidth(option.font) - sx(typeWidth) - sx(sizeWidth) -
+           (search ? sx(linkWidth) : 0);
 }
+
+// The gap a cell keeps before the next column.
+constexpr int cellGap = 5;
 
 const FileTypeIconProvider& icons()
 {
@@ -57,6 +63,15 @@ QString toolTipText(const QString& name, bool search)
 }
 
 } // namespace
+
+int FileBrowserDelegate::dateColumnWidth(const QFont& base)
+{
+    QFont font = base;
+    font.setPointSizeF(10.5);
+    // The widest date the list shows, as TimeText writes it.
+    const int needed = QFontMetrics(font).horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + sx(2 * cellGap);
+    return std::max(sx(dateWidth), needed);
+}
 
 bool FileBrowserDelegate::iconMode() const
 {
@@ -177,9 +192,9 @@ void FileBrowserDelegate::paintRow(QPainter* painter, const QStyleOptionViewItem
                           painter->fontMetrics().elidedText(text, Qt::ElideRight, width - inset));
         x += width - 1;
     };
-    column(sx(dateWidth), index.data(FileBrowserModel::DateTextRole).toString(), 0);
-    column(sx(typeWidth), index.data(FileBrowserModel::TypeNameRole).toString(), 5);
-    column(sx(sizeWidth), index.data(FileBrowserModel::SizeTextRole).toString(), 5);
+    column(dateColumnWidth(option.font), index.data(FileBrowserModel::DateTextRole).toString(), sx(cellGap));
+    column(sx(typeWidth), index.data(FileBrowserModel::TypeNameRole).toString(), sx(cellGap));
+    column(sx(sizeWidth), index.data(FileBrowserModel::SizeTextRole).toString(), sx(cellGap));
     if (search) {
         QFont underlined = font;
         underlined.setUnderline(true);

@@ -22,6 +22,10 @@ public:
     QRect checkBoxArea(const QStyleOptionViewItem& option, bool iconMode) const;
     QRect nameArea(const QStyleOptionViewItem& option, bool iconMode, bool searchList) const;
     QRect viewLinkArea(const QStyleOptionViewItem& option) const;
+    // The date column's width for the list's font: the design width, widened
+    // where the font's digits are wider (the Japanese and Chinese fonts), so a
+    // date never runs into the type column.
+    static int dateColumnWidth(const QFont& base);
 
 signals:
     void itemCheckStateToggled(QModelIndex index);

@@ -142,6 +142,20 @@ void FileBrowserView::setupUi()
         d->header->resizeSection(section, sx(widths[section - 1]));
     }
     d->header->setSectionHidden(4, true);
+    fitDateColumn();
+}
+
+void FileBrowserView::fitDateColumn()
+{
+    d->header->resizeSection(1, FileBrowserDelegate::dateColumnWidth(d->listView->font()));
+}
+
+void FileBrowserView::changeEvent(QEvent* event)
+{
+    // Each language has its font (the Japanese and Chinese ones have wider digits).
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
+        fitDateColumn();
+    QWidget::changeEvent(event);
 }
 
 void FileBrowserView::connectParts()

@@ -72,9 +72,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void setupUi();
+    // The header's date section as wide as the delegate paints it, in the current font.
+    void fitDateColumn();
     void connectParts();
     void showList();
     void showStatePage(int state, bool hidePanel);

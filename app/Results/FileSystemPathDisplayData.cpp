@@ -4,6 +4,8 @@
 #include "FileSystemPathDisplayData.h"
 #include "FileSystemPathDisplayDataPrivate.h"
 
+#include "Application/XApplication.h"
+#include "CuteSettings.h"
 #include "DataReleaseWaitDialog.h"
 #include "DocumentManager.h"
 #include "FileBrowserView.h"
@@ -28,6 +30,8 @@
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 const int kDocumentVectorType = qRegisterMetaType<QVector<DocumentInfo*>>("QVector<DocumentInfo*>");
@@ -56,6 +60,12 @@ FileSystemPathDisplayData::FileSystemPathDisplayData(QWidget* parent)
     d->splitter->setStretchFactor(1, 8);
     d->splitter->setCollapsible(0, false);
     d->splitter->setCollapsible(1, false);
+    // The width the user drags the tree to holds for the program's run, the next scans' pages included.
+    connect(d->splitter, &QSplitter::splitterMoved, this, [this] {
+        const int width = d->splitter->sizes().value(0);
+        if (width > 0 && d->navigator && !d->navigator->isHidden())
+            CuteSettings::instance().setValue(QStringLiteral("navigatorWidth"), width, CuteSettings::Memory);
+    });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -85,6 +95,26 @@ FileSystemPathDisplayData::FileSystemPathDisplayData(QWidget* parent)
     storeConfig(folderConfig(target.name, 1));
 
     connectSignals();
+}
+
+int FileSystemPathDisplayData::defaultNavigatorWidth()
+{
+    return XApplication::scaledX(330);
+}
+
+void FileSystemPathDisplayData::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!d->navigator || d->navigator->isHidden())
+        return;
+    const int stored =
+        CuteSettings::instance().value(QStringLiteral("navigatorWidth"), 0, CuteSettings::Memory).toInt();
+    const int total = d->splitter->width() - d->splitter->handleWidth();
+    const int least = d->navigator->minimumWidth();
+    const int most = std::max(least, total - d->browser->minimumWidth());
+    const int navigator = std::clamp(stored > 0 ? stored : defaultNavigatorWidth(), least, most);
+    if (total > navigator)
+        d->splitter->setSizes({navigator, total - navigator});
 }
 
 FileSystemPathDisplayData::~FileSystemPathDisplayData()

@@ -42,9 +42,16 @@ public:
     QWidget* previewDialog() const;
     // Replaces the page's memory monitor (tests feed it faked /proc files).
     void setMemoryMonitor(MemoryMonitor* monitor);
+    // The folder tree's width when the user has not dragged it: a camera
+    // card's "DCIM/100PHOTO" shows whole.
+    static int defaultNavigatorWidth();
 
 signals:
     void clearSearchTextSignal(bool blockSignals);
+
+protected:
+    // The folder tree keeps its width; the file list takes what the window gains or loses.
+    void resizeEvent(QResizeEvent* event) override;
 
 public slots:
     void onPauseButtonClicked();

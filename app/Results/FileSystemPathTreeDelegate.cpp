@@ -1,12 +1,12 @@
 #include "FileSystemPathTreeDelegate.h"
 
 #include "Application/XApplication.h"
+#include "DisplayLocale.h"
 #include "FileSystemPathTreeModel.h"
 #include "FileTypeIconProvider.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -15,8 +15,7 @@ namespace {
 
 QString countText(const QModelIndex& index)
 {
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    return english.toString(index.data(FileSystemPathTreeModel::CountRole).toLongLong());
+    return formatCount(index.data(FileSystemPathTreeModel::CountRole).toULongLong());
 }
 
 QFont sizedFont(const QStyleOptionViewItem& option, int points)

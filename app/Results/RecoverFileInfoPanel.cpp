@@ -137,6 +137,21 @@ void RecoverFileInfoPanel::setDocument(const QVariant& value)
         d->current = nullptr;
     }
     d->document = value;
+    fillRows();
+    if (!doc) {
+        d->imageBox->setPixmap(QPixmap());
+        return;
+    }
+    auto* engine = NomoThumbCache::ThumbnailCacheEngine::instance();
+    const NomoThumbCache::ThumbnailResult result = engine->getThumbnail(doc);
+    showPicture(result.thumbnail);
+    if (result.state == NomoThumbCache::NotLoaded)
+        engine->addTask(doc);
+}
+
+// The rows hold translated texts (type name, volume names): rebuilt in a new language too.
+void RecoverFileInfoPanel::fillRows()
+{
     d->model->clear();
     const QString values[] = {d->hasDocument ? translateDisplayName(d->name) : QString(), d->dateText,
                               d->hasDocument ? QString::number(d->typeCode) : QString(), d->sizeText,
@@ -150,15 +165,6 @@ void RecoverFileInfoPanel::setDocument(const QVariant& value)
         d->model->appendRow(item);
     }
     retranslateUi();
-    if (!doc) {
-        d->imageBox->setPixmap(QPixmap());
-        return;
-    }
-    auto* engine = NomoThumbCache::ThumbnailCacheEngine::instance();
-    const NomoThumbCache::ThumbnailResult result = engine->getThumbnail(doc);
-    showPicture(result.thumbnail);
-    if (result.state == NomoThumbCache::NotLoaded)
-        engine->addTask(doc);
 }
 
 void RecoverFileInfoPanel::onThumbnailLoaded(qulonglong docAddress, const QPixmap& thumbnail, bool)
@@ -208,6 +214,6 @@ void RecoverFileInfoPanel::retranslateUi()
 void RecoverFileInfoPanel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
+        fillRows();
     QWidget::changeEvent(event);
 }

@@ -40,6 +40,7 @@ protected:
 
 private:
     void showPicture(const QPixmap& thumbnail);
+    void fillRows();
 
     struct Private;
     std::unique_ptr<Private> d;

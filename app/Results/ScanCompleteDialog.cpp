@@ -1,12 +1,12 @@
 #include "ScanCompleteDialog.h"
 
 #include "Application/XApplication.h"
+#include "DisplayLocale.h"
 #include "ResultsDialogStyle.h"
 #include "SizeText.h"
 #include "XLabel.h"
 #include "XPushButton.h"
 
-#include <QLocale>
 #include <QVBoxLayout>
 
 ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, const QString& disconnectedDisks,
@@ -45,7 +45,7 @@ ScanCompleteDialog::ScanCompleteDialog(quint64 totalSize, quint64 fileCount, con
         layout->addSpacing(XApplication::scaledY(12));
 
     size_ = centredTextLine(content, 10.5, false, secondary, tr("Size: %1").arg(formatFileSizeCached(totalSize, 2, false)));
-    files_ = centredTextLine(content, 10.5, false, secondary, tr("Files: %1").arg(QLocale().toString(fileCount)));
+    files_ = centredTextLine(content, 10.5, false, secondary, tr("Files: %1").arg(formatCount(fileCount)));
     layout->addWidget(size_);
     layout->addWidget(files_);
     layout->addStretch();

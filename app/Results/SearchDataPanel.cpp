@@ -2,6 +2,7 @@
 
 #include "Application/XApplication.h"
 #include "BreadcrumbView.h"
+#include "DisplayLocale.h"
 #include "FileFilterManager.h"
 #include "GaService.h"
 #include "SearchConfig.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -49,10 +49,10 @@ QStringList components(const QString& path)
 
 QString matchCountText(const SearchConfig& config)
 {
-    // The count is written with English grouping, so it comes in as %1; the
-    // number still picks the language's plural form.
+    // The count is written with the language's grouping, so it comes in as %1;
+    // the number still picks the language's plural form.
     return SearchDataPanel::tr("%1 (%2) items are found.", nullptr, int(std::min<quint32>(config.matchCount, INT_MAX)))
-        .arg(QLocale(QLocale::English).toString(config.matchCount), formatFileSize(config.totalBytes, 2, false));
+        .arg(formatCount(config.matchCount), formatFileSize(config.totalBytes, 2, false));
 }
 
 } // namespace

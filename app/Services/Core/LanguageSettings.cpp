@@ -1,5 +1,6 @@
 #include "LanguageSettings.h"
 
+#include "DisplayLocale.h"
 #include "spdlog_qt.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,7 @@ bool LanguageSettings::setLanguage(int code)
         return false;
     }
     current_ = code;
+    setDisplayLanguage(code);
     QSettings().setValue(QStringLiteral("Language"), code);
     emit languageChanged(static_cast<LanguageType>(code));
     return true;

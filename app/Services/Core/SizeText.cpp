@@ -1,5 +1,7 @@
 #include "SizeText.h"
 
+#include "DisplayLocale.h"
+
 #include <QLocale>
 
 #include <array>
@@ -35,18 +37,19 @@ int clampDecimals(int decimals)
     return decimals < 0 ? 0 : (decimals > 6 ? 6 : decimals);
 }
 
-QLocale cLocale(bool grouping)
-{
-    QLocale locale = QLocale::c();
-    locale.setNumberOptions(grouping ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
-    return locale;
-}
-
-// One C locale per thread and grouping choice, so formatting needs no lock.
+// The chosen language's locale per thread and grouping choice, renewed when
+// the language changes, so formatting takes no lock.
 const QLocale& threadLocale(bool grouping)
 {
-    thread_local const QLocale plain = cLocale(false);
-    thread_local const QLocale grouped = cLocale(true);
+    thread_local int generation = -1;
+    thread_local QLocale plain, grouped;
+    if (generation != displayLocaleGeneration()) {
+        generation = displayLocaleGeneration();
+        grouped = displayLocale();
+        grouped.setNumberOptions(QLocale::DefaultNumberOptions);
+        plain = grouped;
+        plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    }
     return grouping ? grouped : plain;
 }
 
@@ -75,13 +78,15 @@ struct Key {
     uint64_t bytes;
     int decimals;
     bool grouping;
+    int generation;  // the language's: texts of an earlier one are never found again
     bool operator==(const Key&) const = default;
 };
 
 struct KeyHash {
     size_t operator()(const Key& key) const
     {
-        return static_cast<size_t>(fnv1a64(key.bytes) ^ (static_cast<uint64_t>(key.decimals) << 1) ^ key.grouping);
+        return static_cast<size_t>(fnv1a64(key.bytes) ^ (static_cast<uint64_t>(key.decimals) << 1) ^ key.grouping ^
+                                   (static_cast<uint64_t>(key.generation) << 8));
     }
 };
 
@@ -138,7 +143,7 @@ QString formatFileSizeCached(uint64_t bytes, int decimals, bool grouping)
 {
     if (bytes == 0)
         return QStringLiteral("0 B");
-    const Key key{bytes, clampDecimals(decimals), grouping};
+    const Key key{bytes, clampDecimals(decimals), grouping, displayLocaleGeneration()};
     Cache& all = cache();
     Shard& shard = all.shards[static_cast<size_t>(fileSizeTextShardOf(bytes))];
     std::lock_guard lock(shard.mutex);

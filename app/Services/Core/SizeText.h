@@ -1,5 +1,6 @@
 #pragma once
-// Byte counts as short texts ("1.50 MB") in steps of 1024, up to GB.
+// Byte counts as short texts ("1.50 MB") in steps of 1024, up to GB, with the
+// chosen language's decimal and group separators (DisplayLocale).
 #include <QString>
 
 #include <cstdint>

@@ -9,10 +9,12 @@
 #include "DesktopHelpers.h"
 #include "XImageBox.h"
 #include "XLabel.h"
+#include "XMessageBox.h"
 #include "XPushButton.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -35,7 +37,7 @@ void openWebPage(const QString& path)
 } // namespace
 
 MainTitleBar::MainTitleBar(QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent), opener_(defaultFolderOpener())
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::All, QPalette::Window, Qt::white);
@@ -214,9 +216,7 @@ QMenu* MainTitleBar::buildMainMenu()
     }
     QAction* logFolder = menu->addAction(tr("Open Log Folder"));
     logFolder->setMenuRole(QAction::ApplicationSpecificRole);
-    connect(logFolder, &QAction::triggered, this, [] {
-        openFolderInExplorer(CuteSettings::logDirectory());
-    });
+    connect(logFolder, &QAction::triggered, this, &MainTitleBar::openLogFolder);
     // Without an update address the check can only fail.
     if (!endpoint(Endpoint::Update).isEmpty()) {
         QAction* updates = menu->addAction(tr("Check for Updates"));
@@ -231,6 +231,18 @@ QMenu* MainTitleBar::buildMainMenu()
     connect(about, &QAction::triggered, this,
             [] { DialogManager::instance()->showDialog(DialogManager::AboutDialogType, QVariant()); });
     return menu;
+}
+
+void MainTitleBar::openLogFolder()
+{
+    const QString folder = CuteSettings::logDirectory();
+    // No file manager answered: the user still needs to know where to look.
+    openFolderInFileManager(folder, this, [this, folder] {
+        XMessageBox::information(window(), QString(),
+                                 tr("No file manager could be opened. The log files are in:\n%1")
+                                     .arg(QDir::toNativeSeparators(folder)),
+                                 {QObject::tr("OK")}, 1);
+    }, opener_);
 }
 
 void MainTitleBar::openMainMenu()

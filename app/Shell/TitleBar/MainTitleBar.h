@@ -29,6 +29,8 @@ public:
 
     // The language entries of the menu, in menu order: (text, language code).
     static QList<QPair<QString, int>> languageEntries();
+    // The program "Open Log Folder" opens the folder with (tests give their own).
+    void setFolderOpener(const QString& program) { opener_ = program; }
 
 public slots:
     void quitApp();
@@ -42,6 +44,7 @@ private:
     void setButtonPictures(XPushButton* button, const QString& stem, const QString& fallbackGlyph);
     void pickMaximizePictures();
     void openMainMenu();
+    void openLogFolder();
     void retranslate();
 
     XImageBox* logo_;
@@ -52,4 +55,5 @@ private:
     XPushButton* closeButton_;
     QWidget* background_;
     bool restorePictures_ = false;
+    QString opener_;
 };

@@ -463,6 +463,25 @@ private slots:
         QVERIFY(view.infoPanel()->isHidden());
     }
 
+    // The Japanese and Chinese UIs' font has wider digits: the date column grows
+    // with the font, header and rows alike, so a date never runs into the type.
+    void dateColumnFollowsTheFont()
+    {
+        Fixture f;
+        FileBrowserView view(f.manager.get());
+        const int designWidth = view.header()->sectionSize(1);
+        QFont wide(QStringLiteral("Noto Sans CJK SC"));
+        wide.setPointSizeF(10.5);
+        const QString date = DocumentInfo::timeText(f.record(QStringLiteral("c.txt")));
+        QVERIFY(!date.isEmpty());
+        view.setFont(wide);
+        const int width = view.header()->sectionSize(1);
+        QCOMPARE(width, FileBrowserDelegate::dateColumnWidth(view.listView()->font()));
+        QVERIFY2(QFontMetrics(wide).horizontalAdvance(date) + 5 < width,
+                 qPrintable(QStringLiteral("%1 in %2").arg(date).arg(width)));
+        QVERIFY(width >= designWidth);
+    }
+
     void pathColumnOnlyForSearchLists()
     {
         Fixture f;

@@ -1,6 +1,7 @@
 // The state indicator, the lost-partition tip and the information panel.
 #include "DocumentManager.h"
 #include "ImageResources.h"
+#include "LanguageSettings.h"
 #include "CheckableHeaderView.h"
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
@@ -213,6 +214,19 @@ private slots:
         panel.button()->click();
         QCOMPARE(open.count(), 1);
         QCOMPARE(open[0][0].value<DocumentInfo*>(), jpg);
+
+        // A new language reaches the shown record's rows at once, not at the next click.
+        // (The application refills the name table on the language signal, before the change event.)
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageGerman));
+        fillNameTable();
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&panel, &change);
+        const QString germanPhoto = panel.rows()->item(2)->text();
+        QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageEnglish));
+        fillNameTable();
+        QCOMPARE(germanPhoto, QStringLiteral("Foto"));
+        QCoreApplication::sendEvent(&panel, &change);
+        QCOMPARE(panel.rows()->item(2)->text(), QStringLiteral("Photo"));
 
         // A thumbnail for another record changes nothing; the current one's shows.
         QPixmap red(40, 30);

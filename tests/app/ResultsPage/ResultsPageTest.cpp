@@ -1,6 +1,7 @@
 // The results page over a real scan of a FAT32 image: the scan's side
 // (pause, stop, low memory, return to Home, the summary) and browsing and
 // search (navigator picks, crumbs, search and its analytics, previews, "View").
+#include "CuteSettings.h"
 #include "DocumentManager.h"
 #include "ExportTestSupport.h"
 #include "FileBrowserView.h"
@@ -15,10 +16,13 @@
 #include "ShellTestSupport.h"
 #include "ScanCompleteDialog.h"
 #include "FolderCrumbs.h"
+#include "FoundPath.h"
 #include "SearchConfig.h"
 #include "SearchDataPanelMgr.h"
 #include "StorageDataRecoverMgr.h"
 
+#include <QHBoxLayout>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -87,7 +91,7 @@ class ResultsPageTest : public QObject {
     QTemporaryDir dir_;
     PageFixture::FatImage image_;
     QString root_;  // the root's path: the display name
-    QString base_;  // the folders' paths start with the volume's letter
+    QString base_;  // the folders' paths start with the volume's folder (label or image, and number)
     std::unique_ptr<FileSystemPathDisplayData> page_;
     QWidget mainWindow_;
 
@@ -112,7 +116,8 @@ private slots:
             SKIP_OR_FAIL(image_.failed, why);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         root_ = StorageDataRecoverMgr::instance()->currentScanTarget().name;
-        base_ = StorageDataRecoverMgr::instance()->currentScanTarget().volumeLetter;
+        const QDiskAndVolumeInfo volume = StorageDataRecoverMgr::instance()->diskVolumeHash().constBegin().value();
+        base_ = volumeComponent(volume, volume.diskIndex, volume.volIndex);
         QVERIFY(!root_.isEmpty());
         QVERIFY(DocumentManager::instance()->findFolderNode(base_ + "/DCIM/2024"));
     }
@@ -506,6 +511,34 @@ private slots:
         emit DocumentManager::instance()->scanFinished(0, QString(), 0);
         QTest::qWait(50);
         QCOMPARE(visibleCount("ScanCompleteDialog"), 0);
+    }
+
+    // A new scan builds a new page: the folder tree keeps the width the user
+    // dragged it to, and keeps it when the window is resized.
+    void navigatorWidthOutlivesThePage()
+    {
+        const auto forget = qScopeGuard(
+            [] { CuteSettings::instance().setValue(QStringLiteral("navigatorWidth"), QVariant(), CuteSettings::Memory); });
+        QWidget host;
+        auto* layout = new QHBoxLayout(&host);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* first = new FileSystemPathDisplayData(&host);
+        layout->addWidget(first);
+        host.resize(1300, 700);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTRY_COMPARE(first->splitter()->sizes().value(0), FileSystemPathDisplayData::defaultNavigatorWidth());
+        const int widened = FileSystemPathDisplayData::defaultNavigatorWidth() + 120;
+        first->splitter()->setSizes(
+            {widened, first->splitter()->width() - first->splitter()->handleWidth() - widened});
+        emit first->splitter()->splitterMoved(widened, 1);
+        delete first;
+        auto* second = new FileSystemPathDisplayData(&host);
+        layout->addWidget(second);
+        QTRY_COMPARE(second->splitter()->sizes().value(0), widened);
+        host.resize(1500, 700);
+        QTRY_COMPARE(second->width(), 1500);
+        QCOMPARE(second->splitter()->sizes().value(0), widened);
     }
 
     void cleanupTestCase()

@@ -3,6 +3,7 @@
 // finished entries keeping their placeholders and tags.
 #include "LanguageSettings.h"
 #include "NameTable.h"
+#include "SizeText.h"
 
 #include "TestHome.h"
 
@@ -137,9 +138,12 @@ private slots:
         QCOMPARE(translatedNameForCode(14), QStringLiteral("Papierkorb"));
         QCOMPARE(translatedNameForText("$RECYCLE.BIN"), QStringLiteral("Papierkorb"));
         QCOMPARE(englishNameForCode(14), QStringLiteral("Recycle Bin"));
+        // Numbers go with the chosen language, whatever the system's is.
+        QCOMPARE(formatFileSize(617470000, 2, false), QStringLiteral("588,87 MB"));
         QVERIFY(LanguageSettings::instance().setLanguage(LanguageSettings::LanguageEnglish));
         fillNameTable();
         QCOMPARE(translatedNameForCode(14), QStringLiteral("Recycle Bin"));
+        QCOMPARE(formatFileSize(617470000, 2, false), QStringLiteral("588.87 MB"));
     }
 
     void everyTranslationLoads()

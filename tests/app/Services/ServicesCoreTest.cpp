@@ -3,6 +3,7 @@
 // call handed to another thread's event loop.
 #include "CallAndWait.h"
 #include "CuteSettings.h"
+#include "DisplayLocale.h"
 #include "NameTable.h"
 #include "SizeText.h"
 #include "TimeText.h"
@@ -150,6 +151,26 @@ private slots:
         QCOMPARE(formatFileSizeCached(1023ull * 1048576 + 524288, 2, true), QStringLiteral("1,023.50 MB"));
         QCOMPARE(formatFileSizeCached(1023ull * 1048576 + 524288, 2, false), QStringLiteral("1023.50 MB"));
         QCOMPARE(formatFileSizeCached(1000, 2, false), QStringLiteral("1000 B"));
+    }
+
+    // Counts and sizes as the chosen language writes them, on any thread, the
+    // cached texts of the language before never given again.
+    void numbersFollowTheChosenLanguage()
+    {
+        const auto english = qScopeGuard([] { setDisplayLanguage(0); });
+        const quint64 size = 5 * 1048576ull + 524288;
+        QCOMPARE(formatFileSizeCached(size, 2, false), QStringLiteral("5.50 MB"));
+        QCOMPARE(formatCount(3191), QStringLiteral("3,191"));
+        setDisplayLanguage(4);  // German
+        QCOMPARE(formatCount(3191), QStringLiteral("3.191"));
+        QCOMPARE(formatFileSize(1048575, 2, true), QStringLiteral("1.024,00 KB"));
+        QCOMPARE(formatFileSizeCached(size, 2, false), QStringLiteral("5,50 MB"));
+        QString onWorker;
+        std::thread worker([&onWorker, size] { onWorker = formatFileSizeCached(size, 2, false) + formatCount(3191); });
+        worker.join();
+        QCOMPARE(onWorker, QStringLiteral("5,50 MB3.191"));
+        setDisplayLanguage(0);
+        QCOMPARE(formatFileSizeCached(size, 2, false), QStringLiteral("5.50 MB"));
     }
 
     void cacheShardThinsToEightyOne()

@@ -3,6 +3,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "CuteSettings.h"
 #include "Dialogs/AboutDialog.h"
 #include "Dialogs/DialogManager.h"
 #include "Dialogs/UpgradeDialog.h"
@@ -13,11 +14,16 @@
 #include "XLabel.h"
 #include "XPushButton.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -69,6 +75,8 @@ private slots:
     void upgradeNowOpensOnlyWebAddresses();
     void languageMenu();
     void updateEntryNeedsAnAddress();
+    void logFolderWithoutAFileManager_data();
+    void logFolderWithoutAFileManager();
     void maximiseTwiceReturnsNormalPictures();
 };
 
@@ -302,6 +310,63 @@ void ShellDialogsTest::updateEntryNeedsAnAddress()
     qputenv("OSTREL_UPDATE_URL", "http://127.0.0.1:1/update.json");
     QCOMPARE(entries(), (QStringList{"Open Log Folder", "Check for Updates", "About"}));
     qunsetenv("OSTREL_UPDATE_URL");
+}
+
+// "Open Log Folder" as "Check Recovered Data": where no file manager answers
+// (xdg-open starts even without one, then fails), the user is told the folder.
+void ShellDialogsTest::logFolderWithoutAFileManager_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("file manager opened") << QStringLiteral("exit 0") << false;
+    QTest::newRow("no file manager") << QStringLiteral("exit 3") << true;
+    QTest::newRow("opener missing") << QString() << true;
+}
+
+void ShellDialogsTest::logFolderWithoutAFileManager()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, message);
+    QTemporaryDir base;
+    const QString opener = base.filePath(QStringLiteral("opener"));
+    const QString asked = base.filePath(QStringLiteral("asked"));
+    if (!script.isNull()) {
+        QFile file(opener);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2\n").arg(asked, script).toUtf8());
+        file.close();
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+    }
+    MainTitleBar bar;
+    bar.setFolderOpener(opener);
+    std::unique_ptr<QMenu> menu(bar.buildMainMenu());
+    QAction* logFolder = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == QLatin1String("Open Log Folder"))
+            logFolder = action;
+    QVERIFY(logFolder);
+    QString shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            for (auto* label : box->findChildren<QLabel*>())
+                shown += label->text();
+            box->close();
+        }
+    });
+    answer.start(20);
+    logFolder->trigger();
+    // The opener's process is the bar's child until it has ended and been reported.
+    QTRY_VERIFY_WITH_TIMEOUT(bar.findChildren<QProcess*>().isEmpty(), 60000);
+    QCoreApplication::processEvents();
+    answer.stop();
+    const QString folder = QDir::toNativeSeparators(CuteSettings::logDirectory());
+    QCOMPARE(shown.contains(folder), message);
+    if (!script.isNull()) {
+        QFile file(asked);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), CuteSettings::logDirectory());
+    }
 }
 
 void ShellDialogsTest::maximiseTwiceReturnsNormalPictures()
