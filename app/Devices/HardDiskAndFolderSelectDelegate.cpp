@@ -44,6 +44,15 @@ const char* locationText(int itemId)
     }
 }
 
+// A location's name wraps onto more lines of its tile rather than being cut
+// ("Papelera de reciclaje"); true when it fits so.
+constexpr int wrappedText = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+bool fitsWrapped(const QFontMetrics& metrics, const QRect& rect, const QString& text)
+{
+    const QRect needed = metrics.boundingRect(rect, wrappedText, text);
+    return needed.width() <= rect.width() && needed.height() <= rect.height();
+}
+
 const char* locationIcon(int itemId)
 {
     switch (itemId) {
@@ -211,8 +220,11 @@ void HardDiskAndFolderSelectDelegate::paintLocationTile(QPainter* painter, const
     painter->setFont(tileFont(option.font, 75, 12.0));
     painter->setPen(DeviceColors::primaryText);
     const QString text = tr(locationText(itemId));
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
-                      painter->fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+    if (fitsWrapped(painter->fontMetrics(), textRect, text))
+        painter->drawText(textRect, wrappedText, text);
+    else
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                          painter->fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
     paintSelectionMark(painter, option,
                        QRect(r.right() + 1 - sx(30), r.top() + r.height() / 2 - sy(8), sx(16), sy(16)));
 }
@@ -246,7 +258,12 @@ bool HardDiskAndFolderSelectDelegate::helpEvent(QHelpEvent* event, QAbstractItem
     const QString text = tileName(index);
     const QRect rect = tileNameRect(option.rect, section);
     const QFontMetrics metrics(tileFont(option.font, 75, 12.0));
-    if (rect.contains(event->pos()) && metrics.elidedText(text, Qt::ElideRight, rect.width()) != text)
+    const bool cut = section == Locations
+                         ? !fitsWrapped(metrics, QRect(rect.left(), tileRect(option.rect).top(), sx(128),
+                                                       tileRect(option.rect).height()),
+                                        text)
+                         : metrics.elidedText(text, Qt::ElideRight, rect.width()) != text;
+    if (rect.contains(event->pos()) && cut)
         QToolTip::showText(event->globalPos(), plainToolTip(text), view);
     else
         QToolTip::hideText();

@@ -77,8 +77,8 @@ void NoSDCardDialog::addConnectionSteps(NoSDCardSolutionProvider* page)
     page->addStep(tr("To recover data from a digital camera, please remove the SD card and connect it to the "
                      "computer via a card reader."),
                   AppManager::imagePath("storage_link_step_1@2x.png"), true);
-    page->addStep(tr("If the card reader is not recognized, try changing another USB port or using the port on the "
-                     "back of the console."),
+    page->addStep(tr("If the card reader is not recognized, try another USB port or a port on the back of the "
+                     "computer."),
                   AppManager::imagePath("storage_link_step_2@2x.png"), true);
     page->addStep(tr("If none of the above methods work, try changing the card reader or computer and try again."),
                   AppManager::imagePath("storage_link_step_3@2x.png"), false);
@@ -98,8 +98,10 @@ void NoSDCardDialog::addStatusSteps(NoSDCardSolutionProvider* page)
                                 .arg(DeviceColors::accent.name(), address);
     page->addStep(linked ? healthy : withoutAnchors(healthy), AppManager::imagePath("storage_status_step_1@2x.png"),
                   true);
-    page->addStep(tr("<b>Unallocated</b><br/>Right-click the unallocated disk, select New Simple Volume, and try "
-                     "rescanning."),
+    // A new volume would be written onto the card the files are to be recovered from.
+    page->addStep(tr("<b>Unallocated</b><br/>Scan the card's unallocated space first, on the whole disk page "
+                     "(\"Scan Disk\"). Create a new volume on the card only after your files are recovered: "
+                     "creating one writes to the card."),
                   AppManager::imagePath("storage_status_step_2@2x.png"), true);
     page->addStep(tr("<b>No Media</b><br/>If the SD card is no longer recognized, it may be damaged."),
                   AppManager::imagePath("storage_status_step_3@2x.png"), false);

@@ -22,7 +22,7 @@ MemoryWarningDialog::MemoryWarningDialog(QWidget* parent) : XDialog(parent)
     const QColor secondary("#64748B");
 
     QVBoxLayout* layout = pictureColumn(content, QStringLiteral(":/images/memory_warning@2x.png"));
-    layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("Insufficient space, scanning paused")));
+    layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("Insufficient memory, scanning paused")));
     layout->addWidget(centredTextLine(content, 13.5, true, primary, tr("You can recover the found files first")));
     layout->addSpacing(XApplication::scaledY(12));
     layout->addWidget(centredTextLine(content, 10.5, false, secondary, tr("Please close other programs when using this tool")));

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stopp</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Recovering: %1</source>
@@ -51,6 +51,17 @@
     <message>
         <source>Releasing data, please wait...</source>
         <translation>Daten werden freigegeben, bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Kein Zugriff</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Mit „Kein Zugriff“ markierte Geräte können nur mit Administratorrechten gelesen werden. Um sie zu scannen, starten Sie das Programm über seinen Menüeintrag (es fragt nach Ihrem Passwort) oder als root.</translation>
     </message>
 </context>
 <context>
@@ -125,7 +136,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Beenden</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Die Protokolldateien befinden sich in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Nicht genügend Speicher, Scan angehalten</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Gefundene Dateien zuerst wiederherstellen</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Nicht genügend Arbeitsspeicher, Scan angehalten</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Um Daten einer Digitalkamera wiederherzustellen, entnehmen Sie die SD-Karte und schließen Sie sie über ein Kartenlesegerät an den Computer an.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Wird das Kartenlesegerät nicht erkannt, versuchen Sie einen anderen USB-Anschluss oder einen Anschluss an der Rückseite des Computers.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Hilft nichts davon, versuchen Sie es mit einem anderen Kartenlesegerät oder Computer erneut.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Fehlerfrei&lt;/b&gt;&lt;br/&gt;Der Datenträger ist angeschlossen und fehlerfrei. Wird er trotzdem nicht erkannt, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;kontaktieren Sie uns&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Nicht zugeordnet&lt;/b&gt;&lt;br/&gt;Klicken Sie mit der rechten Maustaste auf den nicht zugeordneten Datenträger, wählen Sie „Neues einfaches Volume“ und scannen Sie erneut.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Kein Medium&lt;/b&gt;&lt;br/&gt;Wird die SD-Karte nicht mehr erkannt, ist sie möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Wird das Kartenlesegerät nicht erkannt, versuchen Sie einen anderen USB-Anschluss oder einen Anschluss an der Rückseite des Computers.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Nicht zugeordnet&lt;/b&gt;&lt;br/&gt;Scannen Sie zuerst den nicht zugeordneten Bereich der Karte auf der Seite für ganze Datenträger („Datenträger scannen“). Legen Sie ein neues Volume auf der Karte erst an, wenn Ihre Dateien wiederhergestellt sind: Das Anlegen schreibt auf die Karte.</translation>
     </message>
 </context>
 <context>
@@ -969,7 +986,7 @@ Bitte schließen Sie sie wieder an, scannen Sie und exportieren Sie erneut.</tra
     </message>
     <message>
         <source>Stop</source>
-        <translation>Beenden</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>%1: %2 available</source>
@@ -1094,7 +1111,7 @@ Werden keine verlorenen Daten gefunden, schließen Sie sie wieder an und scannen
     </message>
     <message>
         <source>Home</source>
-        <translation>Start</translation>
+        <translation>Startseite</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2) items are found.</source>
@@ -1199,7 +1216,7 @@ Werden keine verlorenen Daten gefunden, schließen Sie sie wieder an und scannen
     <name>StorageGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 1:&lt;/font&gt; Hard Drive Recovery</source>
-        <translation>&lt;font style=&apos;color:%1&apos;&gt;Schritt 1:&lt;/font&gt; Festplatte wiederherstellen</translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Schritt 1:&lt;/font&gt; Datenrettung von der Festplatte</translation>
     </message>
     <message>
         <source>Help you recover the lost data from your PC.</source>

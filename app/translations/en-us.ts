@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,11 @@
         <source>Menu</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +381,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation type="unfinished"></translation>
     </message>
@@ -382,6 +394,10 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -544,10 +560,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -556,11 +568,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
+        <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

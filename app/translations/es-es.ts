@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Sin acceso</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Los dispositivos marcados como «Sin acceso» solo se pueden leer con permisos de administrador. Para analizarlos, inicie el programa desde su entrada del menú (le pedirá la contraseña) o ejecútelo como root.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -189,7 +200,7 @@
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation>Papelera</translation>
+        <translation>Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Select a Folder</source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menú</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. Los archivos de registro están en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Memoria insuficiente, análisis en pausa</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Recupere antes los archivos encontrados</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Memoria insuficiente, análisis en pausa</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Para recuperar datos de una cámara digital, extraiga la tarjeta SD y conéctela al ordenador mediante un lector de tarjetas.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Si no se reconoce el lector de tarjetas, pruebe otro puerto USB o uno de la parte trasera del equipo.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Si nada de esto funciona, pruebe con otro lector de tarjetas u otro ordenador.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Correcto&lt;/b&gt;&lt;br/&gt;El disco está conectado y en buen estado. Si sigue sin detectarse, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contáctenos&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;No asignado&lt;/b&gt;&lt;br/&gt;Haga clic con el botón derecho en el disco no asignado, elija Nuevo volumen simple y vuelva a analizar.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Sin medio&lt;/b&gt;&lt;br/&gt;Si la tarjeta SD ya no se reconoce, puede estar dañada.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Si no se reconoce el lector de tarjetas, pruebe otro puerto USB o uno de la parte trasera del equipo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;No asignado&lt;/b&gt;&lt;br/&gt;Analice primero el espacio no asignado de la tarjeta, en la página de disco completo («Analizar disco»). Cree un nuevo volumen en la tarjeta solo después de recuperar sus archivos: crearlo escribe en la tarjeta.</translation>
     </message>
 </context>
 <context>

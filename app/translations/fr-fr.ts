@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Ostrel Windows Data Recovery finds deleted and lost files on hard disks, memory cards, USB drives and disk images, including files on formatted or lost partitions, and copies them to a folder you choose. It only reads the disk you recover from and never writes to it.</source>
-        <translation>Ostrel Windows Data Recovery retrouve les fichiers supprimés et perdus sur les disques durs, cartes mémoire, clés USB et images disque, y compris sur des partitions formatées ou perdues, et les copie dans le dossier de votre choix. Il se contente de lire le disque que vous récupérez et n&apos;y écrit jamais.</translation>
+        <translation>Ostrel Windows Data Recovery retrouve les fichiers supprimés et perdus sur les disques durs, cartes mémoire, clés USB et images disque, y compris sur des partitions formatées ou perdues, et les copie dans le dossier de votre choix. Il se contente de lire le disque d&apos;où vous récupérez les données et n&apos;y écrit jamais.</translation>
     </message>
     <message>
         <source>To learn more please visit:</source>
@@ -51,6 +51,17 @@
     <message>
         <source>Releasing data, please wait...</source>
         <translation>Libération des données, veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Aucun accès</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Les périphériques marqués « Aucun accès » ne peuvent être lus qu&apos;avec les droits d&apos;administrateur. Pour les analyser, lancez le programme depuis son entrée de menu (il demande votre mot de passe) ou exécutez-le en tant que root.</translation>
     </message>
 </context>
 <context>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a pu être ouvert. Les fichiers journaux se trouvent dans :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Mémoire insuffisante, analyse en pause</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Vous pouvez d&apos;abord récupérer les fichiers trouvés</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Mémoire insuffisante, analyse en pause</translation>
     </message>
 </context>
 <context>
@@ -484,7 +501,7 @@
     </message>
     <message>
         <source>USB Drive</source>
-        <translation>Clé USB</translation>
+        <translation>Lecteur USB</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -544,10 +561,6 @@
         <translation>Pour récupérer les données d&apos;un appareil photo numérique, retirez la carte SD et connectez-la à l&apos;ordinateur à l&apos;aide d&apos;un lecteur de cartes.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Si le lecteur de cartes n&apos;est pas reconnu, essayez un autre port USB ou un port à l&apos;arrière de l&apos;unité centrale.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Si aucune de ces solutions ne fonctionne, essayez un autre lecteur de cartes ou un autre ordinateur.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;En bon état&lt;/b&gt;&lt;br/&gt;Le disque est connecté et en bon état. S&apos;il n&apos;est toujours pas détecté, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contactez-nous&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Non alloué&lt;/b&gt;&lt;br/&gt;Faites un clic droit sur le disque non alloué, choisissez Nouveau volume simple, puis relancez l&apos;analyse.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Aucun média&lt;/b&gt;&lt;br/&gt;Si la carte SD n&apos;est plus reconnue, elle est peut-être endommagée.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Si le lecteur de cartes n&apos;est pas reconnu, essayez un autre port USB ou un port à l&apos;arrière de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Non alloué&lt;/b&gt;&lt;br/&gt;Analysez d&apos;abord l&apos;espace non alloué de la carte, sur la page du disque entier (« Analyser le disque »). Ne créez un nouveau volume sur la carte qu&apos;après avoir récupéré vos fichiers : en créer un écrit sur la carte.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Tidak ada akses</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Perangkat bertanda &quot;Tidak ada akses&quot; hanya dapat dibaca dengan hak administrator. Untuk memindainya, jalankan program dari entri menunya (program akan meminta kata sandi Anda), atau jalankan sebagai root.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -225,7 +236,7 @@
     </message>
     <message>
         <source>File system: %1</source>
-        <translation>Sistem berkas: %1</translation>
+        <translation>Sistem file: %1</translation>
     </message>
 </context>
 <context>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Tidak ada pengelola file yang dapat dibuka. File log ada di:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Memori tidak cukup, pemindaian dijeda</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Pulihkan dulu file yang ditemukan</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Memori tidak cukup, pemindaian dijeda</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Untuk memulihkan data dari kamera digital, keluarkan kartu SD dan hubungkan ke komputer melalui pembaca kartu.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Jika pembaca kartu tidak dikenali, coba port USB lain atau port di bagian belakang komputer.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Jika tidak ada cara di atas yang berhasil, coba gunakan pembaca kartu atau komputer lain.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Sehat&lt;/b&gt;&lt;br/&gt;Disk terhubung dan dalam kondisi baik. Jika masih tidak terdeteksi, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;hubungi kami&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Tidak Teralokasi&lt;/b&gt;&lt;br/&gt;Klik kanan disk yang tidak teralokasi, pilih New Simple Volume, lalu pindai ulang.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Tidak Ada Media&lt;/b&gt;&lt;br/&gt;Jika kartu SD tidak lagi dikenali, kartu tersebut mungkin rusak.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Jika pembaca kartu tidak dikenali, coba port USB lain atau port di bagian belakang komputer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Tidak Teralokasi&lt;/b&gt;&lt;br/&gt;Pindai dulu ruang kartu yang tidak teralokasi di halaman seluruh disk (&quot;Pindai Disk&quot;). Buat volume baru di kartu hanya setelah file Anda dipulihkan: membuatnya akan menulis ke kartu.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Nessun accesso</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>I dispositivi contrassegnati con &quot;Nessun accesso&quot; si possono leggere solo con i diritti di amministratore. Per scansionarli, avvia il programma dalla sua voce di menu (chiede la password) oppure eseguilo come root.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Impossibile aprire un gestore di file. I file di log si trovano in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Memoria insufficiente, scansione in pausa</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Puoi recuperare prima i file trovati</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Memoria insufficiente, scansione in pausa</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Per recuperare i dati di una fotocamera digitale, rimuovi la scheda SD e collegala al computer tramite un lettore di schede.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Se il lettore di schede non viene riconosciuto, prova un&apos;altra porta USB o una porta sul retro del computer.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Se nessuna di queste soluzioni funziona, prova con un altro lettore di schede o un altro computer.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Integro&lt;/b&gt;&lt;br/&gt;Il disco è collegato e in buone condizioni. Se non viene ancora rilevato, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contattaci&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Non allocato&lt;/b&gt;&lt;br/&gt;Fai clic con il pulsante destro sul disco non allocato, scegli Nuovo volume semplice e ripeti la scansione.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Nessun supporto&lt;/b&gt;&lt;br/&gt;Se la scheda SD non viene più riconosciuta, potrebbe essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Se il lettore di schede non viene riconosciuto, prova un&apos;altra porta USB o una porta sul retro del computer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Non allocato&lt;/b&gt;&lt;br/&gt;Scansiona prima lo spazio non allocato della scheda, nella pagina del disco intero (&quot;Scansiona disco&quot;). Crea un nuovo volume sulla scheda solo dopo aver recuperato i file: crearlo scrive sulla scheda.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>アクセス不可</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>「アクセス不可」と表示されたデバイスは管理者権限でのみ読み取れます。スキャンするには、メニュー項目からプログラムを起動する（パスワードを求められます）か、root として実行してください。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -156,7 +167,7 @@
     </message>
     <message>
         <source>File Type</source>
-        <translation>種類</translation>
+        <translation>ファイルの種類</translation>
     </message>
 </context>
 <context>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>メニュー</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。ログファイルの場所：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>メモリ不足のためスキャンを一時停止</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>先に見つかったファイルを復元できます</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>メモリ不足のためスキャンを一時停止</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>デジタルカメラのデータを復元するには、SD カードを取り出し、カードリーダーを使ってコンピューターに接続してください。</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>カードリーダーが認識されない場合は、別の USB ポートか、本体背面のポートをお試しください。</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>いずれの方法でも解決しない場合は、別のカードリーダーまたはコンピューターでもう一度お試しください。</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;正常&lt;/b&gt;&lt;br/&gt;ディスクは接続されており、正常な状態です。それでも検出されない場合は、&lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;お問い合わせ&lt;/a&gt;ください。</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;未割り当て&lt;/b&gt;&lt;br/&gt;未割り当てのディスクを右クリックして「新しいシンプル ボリューム」を選択し、もう一度スキャンしてください。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;メディアなし&lt;/b&gt;&lt;br/&gt;SD カードが認識されなくなった場合は、破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>カードリーダーが認識されない場合は、別の USB ポートか、パソコン背面のポートをお試しください。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;未割り当て&lt;/b&gt;&lt;br/&gt;まずディスク全体のページ（「ディスクをスキャン」）でカードの未割り当て領域をスキャンしてください。カードに新しいボリュームを作成するのは、ファイルを復元した後にしてください。作成するとカードに書き込まれます。</translation>
     </message>
 </context>
 <context>

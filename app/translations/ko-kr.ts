@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>액세스 권한 없음</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>&apos;액세스 권한 없음&apos;으로 표시된 장치는 관리자 권한으로만 읽을 수 있습니다. 스캔하려면 메뉴 항목에서 프로그램을 시작하거나(암호를 묻습니다) root로 실행하세요.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>메뉴</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>파일 관리자를 열 수 없습니다. 로그 파일 위치:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>메모리가 부족하여 스캔이 일시 중지되었습니다</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>먼저 찾은 파일을 복구할 수 있습니다</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>메모리가 부족하여 스캔이 일시 중지되었습니다</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>디지털 카메라의 데이터를 복구하려면 SD 카드를 꺼내 카드 리더기로 컴퓨터에 연결하세요.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>카드 리더기가 인식되지 않으면 다른 USB 포트나 본체 뒷면의 포트를 사용해 보세요.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>위의 방법으로도 해결되지 않으면 다른 카드 리더기나 컴퓨터로 다시 시도하세요.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;정상&lt;/b&gt;&lt;br/&gt;디스크가 연결되어 있으며 정상 상태입니다. 그래도 감지되지 않으면 &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;문의해 주세요&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;할당되지 않음&lt;/b&gt;&lt;br/&gt;할당되지 않은 디스크를 마우스 오른쪽 버튼으로 클릭하고 &apos;새 단순 볼륨&apos;을 선택한 후 다시 스캔하세요.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;미디어 없음&lt;/b&gt;&lt;br/&gt;SD 카드가 더 이상 인식되지 않으면 손상되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>카드 리더기가 인식되지 않으면 다른 USB 포트나 컴퓨터 뒷면의 포트를 사용해 보세요.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;할당되지 않음&lt;/b&gt;&lt;br/&gt;먼저 전체 디스크 페이지(&apos;디스크 스캔&apos;)에서 카드의 할당되지 않은 공간을 스캔하세요. 카드에 새 볼륨은 파일을 복구한 후에만 만드세요. 볼륨을 만들면 카드에 데이터가 기록됩니다.</translation>
     </message>
 </context>
 <context>
@@ -773,7 +790,7 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation>내보낼 디스크의 연결이 끊어졌습니다. 데이터를 다시 내보내세요.</translation>
+        <translation>내보내기 대상 디스크의 연결이 끊어졌습니다. 데이터를 다시 내보내세요.</translation>
     </message>
 </context>
 <context>

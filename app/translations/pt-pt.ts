@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Ostrel Windows Data Recovery finds deleted and lost files on hard disks, memory cards, USB drives and disk images, including files on formatted or lost partitions, and copies them to a folder you choose. It only reads the disk you recover from and never writes to it.</source>
-        <translation>O Ostrel Windows Data Recovery encontra ficheiros eliminados e perdidos em discos rígidos, cartões de memória, unidades USB e imagens de disco, incluindo em partições formatadas ou perdidas, e copia-os para uma pasta à sua escolha. Apenas lê o disco que está a recuperar e nunca escreve nele.</translation>
+        <translation>O Ostrel Windows Data Recovery encontra ficheiros eliminados e perdidos em discos rígidos, cartões de memória, unidades USB e imagens de disco, incluindo em partições formatadas ou perdidas, e copia-os para uma pasta à sua escolha. Apenas lê o disco de onde recupera os dados e nunca escreve nele.</translation>
     </message>
     <message>
         <source>To learn more please visit:</source>
@@ -51,6 +51,17 @@
     <message>
         <source>Releasing data, please wait...</source>
         <translation>A libertar dados, aguarde...</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Sem acesso</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Os dispositivos marcados com «Sem acesso» só podem ser lidos com direitos de administrador. Para os analisar, inicie o programa a partir da sua entrada no menu (pede a sua palavra-passe) ou execute-o como root.</translation>
     </message>
 </context>
 <context>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Não foi possível abrir um gestor de ficheiros. Os ficheiros de registo estão em:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Memória insuficiente, análise em pausa</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Pode recuperar primeiro os ficheiros encontrados</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Memória insuficiente, análise em pausa</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Para recuperar dados de uma câmara digital, retire o cartão SD e ligue-o ao computador através de um leitor de cartões.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Se o leitor de cartões não for reconhecido, experimente outra porta USB ou uma porta na parte de trás do computador.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Se nenhuma destas soluções resultar, experimente outro leitor de cartões ou outro computador.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Em bom estado&lt;/b&gt;&lt;br/&gt;O disco está ligado e em bom estado. Se continuar a não ser detetado, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;contacte-nos&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Não alocado&lt;/b&gt;&lt;br/&gt;Clique com o botão direito no disco não alocado, escolha Novo volume simples e volte a analisar.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Sem suporte&lt;/b&gt;&lt;br/&gt;Se o cartão SD deixou de ser reconhecido, pode estar danificado.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Se o leitor de cartões não for reconhecido, experimente outra porta USB ou uma porta na parte de trás do computador.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Não alocado&lt;/b&gt;&lt;br/&gt;Analise primeiro o espaço não alocado do cartão, na página do disco inteiro («Analisar disco»). Crie um novo volume no cartão só depois de recuperar os seus ficheiros: criá-lo escreve no cartão.</translation>
     </message>
 </context>
 <context>

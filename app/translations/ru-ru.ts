@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Нет доступа</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Устройства с пометкой «Нет доступа» можно прочитать только с правами администратора. Чтобы просканировать их, запустите программу из её пункта меню (она запросит пароль) или от имени root.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Меню</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Файлы журнала находятся в:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Мало памяти, сканирование приостановлено</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Сначала восстановите найденные файлы</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Недостаточно памяти, сканирование приостановлено</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Чтобы восстановить данные с цифровой камеры, извлеките SD-карту и подключите её к компьютеру через кардридер.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Если кардридер не распознаётся, попробуйте другой USB-порт или порт на задней панели компьютера.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Если ничего из этого не помогло, попробуйте другой кардридер или другой компьютер.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Исправен&lt;/b&gt;&lt;br/&gt;Диск подключён и исправен. Если он по-прежнему не обнаруживается, &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;свяжитесь с нами&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Не распределён&lt;/b&gt;&lt;br/&gt;Щёлкните нераспределённый диск правой кнопкой мыши, выберите «Создать простой том» и повторите сканирование.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Нет носителя&lt;/b&gt;&lt;br/&gt;Если SD-карта больше не распознаётся, возможно, она повреждена.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Если кардридер не распознаётся, попробуйте другой USB-порт или порт на задней панели компьютера.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Не распределён&lt;/b&gt;&lt;br/&gt;Сначала просканируйте нераспределённое пространство карты на странице всего диска («Сканировать диск»). Создавайте на карте новый том только после восстановления файлов: создание тома записывает данные на карту.</translation>
     </message>
 </context>
 <context>

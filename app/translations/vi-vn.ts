@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>Không có quyền truy cập</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>Các thiết bị được đánh dấu &quot;Không có quyền truy cập&quot; chỉ đọc được với quyền quản trị. Để quét chúng, hãy khởi động chương trình từ mục trong menu (chương trình sẽ hỏi mật khẩu của bạn) hoặc chạy với quyền root.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -152,7 +163,7 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Đường dẫn</translation>
+        <translation>Đường dẫn tệp</translation>
     </message>
     <message>
         <source>File Type</source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>Không mở được trình quản lý tệp. Các tệp nhật ký nằm ở:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>Không đủ bộ nhớ, đã tạm dừng quét</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>Bạn có thể khôi phục các tệp đã tìm thấy trước</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>Không đủ bộ nhớ, đã tạm dừng quét</translation>
     </message>
 </context>
 <context>
@@ -544,10 +561,6 @@
         <translation>Để khôi phục dữ liệu từ máy ảnh kỹ thuật số, hãy tháo thẻ SD và kết nối với máy tính qua đầu đọc thẻ.</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>Nếu đầu đọc thẻ không được nhận, hãy thử cổng USB khác hoặc cổng ở mặt sau thùng máy.</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>Nếu các cách trên đều không hiệu quả, hãy thử đầu đọc thẻ hoặc máy tính khác.</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;Tốt&lt;/b&gt;&lt;br/&gt;Ổ đĩa đã kết nối và đang ở trạng thái tốt. Nếu vẫn không phát hiện được, vui lòng &lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;liên hệ chúng tôi&lt;/a&gt;.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;Chưa cấp phát&lt;/b&gt;&lt;br/&gt;Nhấp chuột phải vào ổ đĩa chưa cấp phát, chọn New Simple Volume rồi quét lại.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;Không có phương tiện&lt;/b&gt;&lt;br/&gt;Nếu thẻ SD không còn được nhận, có thể thẻ đã bị hỏng.</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>Nếu đầu đọc thẻ không được nhận, hãy thử cổng USB khác hoặc cổng ở mặt sau máy tính.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;Chưa cấp phát&lt;/b&gt;&lt;br/&gt;Hãy quét vùng chưa cấp phát của thẻ trước, trên trang toàn bộ ổ đĩa (&quot;Quét ổ đĩa&quot;). Chỉ tạo phân vùng mới trên thẻ sau khi đã khôi phục xong tệp: việc tạo phân vùng sẽ ghi lên thẻ.</translation>
     </message>
 </context>
 <context>
@@ -773,7 +790,7 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation>Ổ đĩa xuất đã ngắt kết nối. Vui lòng xuất lại dữ liệu.</translation>
+        <translation>Ổ đĩa đích để xuất đã ngắt kết nối. Vui lòng xuất lại dữ liệu.</translation>
     </message>
 </context>
 <context>
@@ -842,7 +859,7 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
     <name>RecoveryToolkitGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;File Path/Type&lt;/font&gt;</source>
-        <translation>&lt;font style=&apos;color:%1&apos;&gt;Đường dẫn/Loại tệp&lt;/font&gt;</translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Đường dẫn tệp/Loại tệp&lt;/font&gt;</translation>
     </message>
     <message>
         <source>If you still remember the location of your lost file, you can search it via the File Path. If not, you can search it via File Type.</source>
@@ -1198,7 +1215,7 @@ Nếu không tìm thấy dữ liệu bị mất, vui lòng kết nối lại và
     <name>StorageGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;Step 1:&lt;/font&gt; Hard Drive Recovery</source>
-        <translation>&lt;font style=&apos;color:%1&apos;&gt;Bước 1:&lt;/font&gt; Khôi phục ổ cứng</translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Bước 1:&lt;/font&gt; Khôi phục dữ liệu từ ổ cứng</translation>
     </message>
     <message>
         <source>Help you recover the lost data from your PC.</source>

@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>无访问权限</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>标记为“无访问权限”的设备只能以管理员权限读取。要扫描这些设备，请从菜单项启动本程序（会要求输入密码），或以 root 身份运行。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>菜单</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>无法打开文件管理器。日志文件位于：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>内存不足，扫描已暂停</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>您可以先恢复已找到的文件</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>内存不足，扫描已暂停</translation>
     </message>
 </context>
 <context>
@@ -484,7 +501,7 @@
     </message>
     <message>
         <source>USB Drive</source>
-        <translation>U 盘</translation>
+        <translation>USB 驱动器</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -544,10 +561,6 @@
         <translation>要恢复数码相机中的数据，请取出 SD 卡并通过读卡器连接到电脑。</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>如果读卡器无法识别，请尝试更换 USB 接口或使用主机背面的接口。</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>如果以上方法都无效，请更换读卡器或电脑后重试。</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;状态良好&lt;/b&gt;&lt;br/&gt;磁盘已连接且状态良好。如果仍然检测不到，请&lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;联系我们&lt;/a&gt;。</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;未分配&lt;/b&gt;&lt;br/&gt;右键单击未分配的磁盘，选择“新建简单卷”，然后重新扫描。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;无媒体&lt;/b&gt;&lt;br/&gt;如果 SD 卡不再被识别，可能已损坏。</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>如果读卡器无法识别，请尝试其他 USB 接口或电脑背面的接口。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;未分配&lt;/b&gt;&lt;br/&gt;请先在整盘页面（“扫描磁盘”）扫描存储卡的未分配空间。文件恢复完成后再在存储卡上新建卷：新建卷会写入存储卡。</translation>
     </message>
 </context>
 <context>
@@ -773,7 +790,7 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation>导出磁盘已断开连接。请重新导出数据。</translation>
+        <translation>导出目标磁盘已断开连接。请重新导出数据。</translation>
     </message>
 </context>
 <context>

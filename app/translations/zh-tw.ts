@@ -54,6 +54,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccessNotice</name>
+    <message>
+        <source>No access</source>
+        <translation>無存取權限</translation>
+    </message>
+    <message>
+        <source>Devices marked &quot;No access&quot; can only be read with administrator rights. To scan them, start the program from its menu entry (it asks for your password), or run it as root.</source>
+        <translation>標示為「無存取權限」的裝置只能以系統管理員權限讀取。若要掃描這些裝置，請從選單項目啟動本程式（會要求輸入密碼），或以 root 身分執行。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentManager</name>
     <message>
         <source>, </source>
@@ -339,6 +350,12 @@
         <source>Menu</source>
         <translation>選單</translation>
     </message>
+    <message>
+        <source>No file manager could be opened. The log files are in:
+%1</source>
+        <translation>無法開啟檔案管理員。記錄檔位於：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -365,10 +382,6 @@
 <context>
     <name>MemoryWarningDialog</name>
     <message>
-        <source>Insufficient space, scanning paused</source>
-        <translation>記憶體不足，掃描已暫停</translation>
-    </message>
-    <message>
         <source>You can recover the found files first</source>
         <translation>您可以先復原已找到的檔案</translation>
     </message>
@@ -383,6 +396,10 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Insufficient memory, scanning paused</source>
+        <translation>記憶體不足，掃描已暫停</translation>
     </message>
 </context>
 <context>
@@ -484,7 +501,7 @@
     </message>
     <message>
         <source>USB Drive</source>
-        <translation>USB 隨身碟</translation>
+        <translation>USB 磁碟機</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -544,10 +561,6 @@
         <translation>若要復原數位相機的資料，請取出 SD 卡，並透過讀卡機連接到電腦。</translation>
     </message>
     <message>
-        <source>If the card reader is not recognized, try changing another USB port or using the port on the back of the console.</source>
-        <translation>若無法辨識讀卡機，請改用其他 USB 連接埠或主機背面的連接埠。</translation>
-    </message>
-    <message>
         <source>If none of the above methods work, try changing the card reader or computer and try again.</source>
         <translation>若以上方法都無效，請更換讀卡機或電腦後再試一次。</translation>
     </message>
@@ -556,12 +569,16 @@
         <translation>&lt;b&gt;狀況良好&lt;/b&gt;&lt;br/&gt;磁碟已連接且狀況良好。若仍偵測不到，請&lt;a style=&apos;color: %1;&apos; href=&quot;%2/&quot;&gt;聯絡我們&lt;/a&gt;。</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Right-click the unallocated disk, select New Simple Volume, and try rescanning.</source>
-        <translation>&lt;b&gt;未配置&lt;/b&gt;&lt;br/&gt;在未配置的磁碟上按一下滑鼠右鍵，選擇「新增簡單磁碟區」，然後重新掃描。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;No Media&lt;/b&gt;&lt;br/&gt;If the SD card is no longer recognized, it may be damaged.</source>
         <translation>&lt;b&gt;沒有媒體&lt;/b&gt;&lt;br/&gt;若已無法辨識 SD 卡，它可能已經損壞。</translation>
+    </message>
+    <message>
+        <source>If the card reader is not recognized, try another USB port or a port on the back of the computer.</source>
+        <translation>若無法辨識讀卡機，請改用其他 USB 連接埠或電腦背面的連接埠。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Unallocated&lt;/b&gt;&lt;br/&gt;Scan the card&apos;s unallocated space first, on the whole disk page (&quot;Scan Disk&quot;). Create a new volume on the card only after your files are recovered: creating one writes to the card.</source>
+        <translation>&lt;b&gt;未配置&lt;/b&gt;&lt;br/&gt;請先在整顆磁碟頁面（「掃描磁碟」）掃描記憶卡的未配置空間。檔案復原完成後，再於記憶卡上建立新磁碟區：建立磁碟區會寫入記憶卡。</translation>
     </message>
 </context>
 <context>
@@ -740,7 +757,7 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>Check Recovered Data</source>
-        <translation>查看復原的資料</translation>
+        <translation>檢視復原的資料</translation>
     </message>
     <message>
         <source>Recovery stopped.</source>
@@ -773,7 +790,7 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
-        <translation>匯出的磁碟已中斷連線。請重新匯出資料。</translation>
+        <translation>匯出目的地磁碟已中斷連線。請重新匯出資料。</translation>
     </message>
 </context>
 <context>

@@ -4,13 +4,21 @@
 // the title-bar menu, the scan and recovery dialogs, the about and update
 // dialogs), one PNG each as "<language>-<screen>@<scale>x.png". Every text cut
 // short is listed on stderr and ends the run with code 3 (unless --list-only).
-// The scale follows the screen (QT_FONT_DPI=192 for scale 2).
+// The scale follows the screen (QT_FONT_DPI=192 for scale 2). With --listed
+// the device page shows the machine's own listing (with VELMORA_DISK_IMAGES
+// and VELMORA_IMAGES_ONLY) instead of a made-up one; where that holds devices
+// the user may not read, the refusal of a scan of one is taken too.
 
 #include "Dialogs/AboutDialog.h"
 #include "AppManager.h"
 #include "Application/XApplication.h"
 #include "DataRecoveryDialog.h"
 #include "DataReleaseWaitDialog.h"
+#include "DeviceAccessNotice.h"
+#include "DriveListView.h"
+#include "DriveTileRoles.h"
+#include "HardDiskAndFolderSelectDelegate.h"
+#include "HardDiskAndFolderSelectPage.h"
 #include "Dialogs/UpgradeDialog.h"
 #include "FilterComboBox.h"
 #include "GuideManagement.h"
@@ -28,6 +36,7 @@
 #include "ScanProgressPanel.h"
 #include "SearchDataPanel.h"
 #include "SearchGuideDialog.h"
+#include "StorageDeviceManager.h"
 #include "XPushButton.h"
 #include "TitleBar/MainTitleBar.h"
 
@@ -41,7 +50,10 @@
 #include <QDir>
 #include <QMenu>
 #include <QPointer>
+#include <QAbstractItemView>
 #include <QStackedWidget>
+#include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 
@@ -165,6 +177,39 @@ void takeResultsParts(Run& run)
     }
 }
 
+// The tooltip of a tile the user may not read and the refusal of its scan.
+void takeNoAccess(Run& run, MainWindow& window)
+{
+    if (!DeviceAccessNotice::anyUnreadable(StorageDeviceManager::instance().diskList()))
+        return;
+    auto* page = window.findChild<HardDiskAndFolderSelectPage*>();
+    if (!page)
+        return;
+    QAbstractItemView* list = page->listView();
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (!index.data(DriveTileRoles::RecordRole).value<QDiskAndVolumeInfo>().isUnreadable)
+            continue;
+        list->setCurrentIndex(index);
+        const QString tip = HardDiskAndFolderSelectDelegate::driveToolTip(
+            index.data(DriveTileRoles::RecordRole).value<QDiskAndVolumeInfo>());
+        QToolTip::showText(list->viewport()->mapToGlobal(list->visualRect(index).center()), tip, list);
+        processEventRounds(5);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->inherits("QTipLabel") && top->isVisible())
+                run.take(*top, QStringLiteral("device-no-access-tooltip"));
+        QToolTip::hideText();
+        QTimer::singleShot(300, [&run] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                run.take(*box, QStringLiteral("device-no-access-message"));
+                box->close();
+            }
+        });
+        page->startScan();
+        return;
+    }
+}
+
 void takeDialogs(Run& run, MainWindow& window)
 {
     {
@@ -245,7 +290,8 @@ int main(int argc, char** argv)
     const QCommandLineOption outOption("out", QStringLiteral("Write the PNGs into <folder>."), "folder");
     const QCommandLineOption listOption("list-only", QStringLiteral("List the texts cut short, end with code 0."));
     const QCommandLineOption languagesOption("languages", QStringLiteral("Only these, such as de-de,ja-jp."), "list");
-    parser.addOptions({outOption, listOption, languagesOption});
+    const QCommandLineOption listedOption("listed", QStringLiteral("The machine's own device listing."));
+    parser.addOptions({outOption, listOption, languagesOption, listedOption});
     parser.process(app);
     if (!parser.isSet(outOption))
         parser.showHelp(2);
@@ -261,6 +307,8 @@ int main(int argc, char** argv)
     AppManager::instance()->initApplication();
 
     useMadeUpMachine("FAT32");
+    if (parser.isSet(listedOption))
+        StorageDeviceManager::instance().refreshDiskList();
 
     Run run(shots);
     {
@@ -280,6 +328,7 @@ int main(int argc, char** argv)
             ModuleManager::instance()->setCurrentModule(ModuleManager::StorageDevice);
             walk(run, window, StorageGuideManagement::instance(), QStringLiteral("device-tour"));
             run.take(window, QStringLiteral("device-page"));
+            takeNoAccess(run, window);
             takeMenus(run, window);
             takeDialogs(run, window);
             takeResultsPage(run, window);

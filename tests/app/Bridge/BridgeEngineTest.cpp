@@ -7,6 +7,7 @@
 #include "StorageDeviceManager.h"
 
 #include "FileTypeName.h"
+#include "FoundPath.h"
 #include "LanguageSettings.h"
 #include "NameTable.h"
 #include "NodeTypeCode.h"
@@ -34,6 +35,12 @@
 #include <unistd.h>
 
 namespace {
+
+// The first component of every found path of the volume.
+QString foundRoot(const QDiskAndVolumeInfo& volume)
+{
+    return volumeComponent(volume, volume.diskIndex, volume.volIndex);
+}
 
 QDiskAndVolumeInfo record(const QString& letter, const QString& node, bool external = false, quint64 disk = 0,
                           quint64 volume = 0)
@@ -652,7 +659,7 @@ private slots:
         const QVector<DocumentInfo*> records = DocumentManager::instance()->allFileRecords();
         QVERIFY(!records.isEmpty());
         for (const DocumentInfo* found : records)
-            QVERIFY2(DocumentInfo::filePath(found).startsWith(volumeKernelName(*scanned) + QLatin1Char('/')),
+            QVERIFY2(DocumentInfo::filePath(found).startsWith(foundRoot(*scanned) + QLatin1Char('/')),
                      qPrintable(DocumentInfo::filePath(found)));
         const QStringList sent = analytics_.take();
         QVERIFY2(sent.value(0).startsWith(QLatin1String("ScanInformation|ScanComplete|Label1|")), qPrintable(sent.join(';')));
@@ -939,7 +946,7 @@ private slots:
         QObject::disconnect(connection);
 
         int total = 0;
-        QCOMPARE(modelFiles(volumeKernelName(list[0]) + QLatin1Char('/'), &total), expected);
+        QCOMPARE(modelFiles(foundRoot(list[0]) + QLatin1Char('/'), &total), expected);
         QCOMPARE(int(DocumentManager::instance()->pathTreeRoot()->fileCount), total);
         QCOMPARE(int(DocumentManager::instance()->typeTreeRoot()->fileCount), total);
         {
@@ -947,7 +954,7 @@ private slots:
             QCOMPARE(lastCount, QLocale().toString(total));
         }
         QVERIFY(DocumentManager::instance()->findFolderNode(
-            QString::fromUtf8("%1/Ünïcode folder").arg(volumeKernelName(list[0]))));
+            QString::fromUtf8("%1/Ünïcode folder").arg(foundRoot(list[0]))));
         StorageDataRecoverMgr::instance()->releaseScanData();
     }
 
@@ -991,7 +998,7 @@ private slots:
         QVERIFY(waitForScan(log));
         QCOMPARE(log.inits(), QList<bool>{true});
         int total = 0;
-        const QString prefix = volumeKernelName(*ntfsVolume) + QLatin1Char('/') + ntfsVolume->displayName + QLatin1Char('/');
+        const QString prefix = foundRoot(*ntfsVolume) + QLatin1Char('/') + ntfsVolume->displayName + QLatin1Char('/');
         QCOMPARE(modelFiles(prefix, &total), expected);
         FileTreeNode* folder = DocumentManager::instance()->findFolderNode(prefix.chopped(1));
         QVERIFY(folder);

@@ -311,8 +311,21 @@ void DeviceFakeMachineTest::toolTipOnlyWhenTheNameIsElided()
         QFont font = view->font();
         font.setWeight(75);
         font.setPointSizeF(12.0);
-        const bool cut = QFontMetrics(font).horizontalAdvance(name) > nameRect.width();
+        // A location's name wraps onto a second line rather than being cut ("Select a Folder").
+        const bool location = index.data(SectionRole).toInt() == Locations;
+        const bool cut = !location && QFontMetrics(font).horizontalAdvance(name) > nameRect.width();
         (cut ? elided : whole)++;
+        if (location) {
+            QStyleOptionViewItem option;
+            option.initFrom(view);
+            option.rect = QRect(QPoint(0, 0), rect.size());
+            PaintRecorder painted(rect.width(), rect.height());
+            {
+                QPainter painter(&painted);
+                view->itemDelegate()->paint(&painter, option, index);
+            }
+            QVERIFY2(painted.texts.join(QLatin1Char(' ')) == name, qPrintable(painted.texts.join('|')));
+        }
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
         QHelpEvent help(QEvent::ToolTip, nameRect.center(), view->viewport()->mapToGlobal(nameRect.center()));

@@ -10,6 +10,7 @@
 #include "FileSizeComboBox.h"
 #include "FileTypeComboBox.h"
 #include "FilterDataPanel.h"
+#include "FoundPath.h"
 #include "ImageResources.h"
 #include "ModifiedDateComboBox.h"
 #include "ScanTarget.h"
@@ -339,7 +340,8 @@ class FilterEndToEndTest : public QObject {
         const QVector<QDiskAndVolumeInfo> list = listImage(image);
         QCOMPARE(list.size(), 1);
         QVERIFY(scan(list[0]));
-        compareFilters(body, volumeKernelName(list[0]) + QLatin1Char('/'), fat);
+        compareFilters(body, volumeComponent(list[0], list[0].diskIndex, list[0].volIndex) + QLatin1Char('/'),
+                       fat);
         StorageDataRecoverMgr::instance()->releaseScanData();
         FileFilterManager::instance()->resetFilters(false);
     }

@@ -1,14 +1,19 @@
-// The translation files of app/translations against their English source: a
-// finished message keeps the source's placeholders, markup tags and "&"
-// accelerator and has as many plural forms as its language; the compiled
-// .qm files carry the same texts; the languages listed as complete have no
-// unfinished message left.
+// The translation files of app/translations against their English source and
+// the program: each holds exactly the texts the program shows (lupdate adds or
+// drops none); a finished message keeps the source's placeholders, markup
+// tags and "&" accelerator and has as many plural forms as its language; the
+// compiled .qm files carry the same texts; the languages listed as complete
+// have no unfinished message left.
 
 #include "LanguageSettings.h"
+#include "MountSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -160,6 +165,18 @@ QString faultOf(const Message& message, int forms)
     return QString();
 }
 
+// A message as lupdate identifies it: context, source, comment and whether it has plural forms.
+QSet<QString> keysOf(const TsFile& ts)
+{
+    QSet<QString> keys;
+    for (const Message& message : ts.messages)
+        keys.insert(QStringLiteral("[%1] \"%2\"%3%4")
+                        .arg(message.context, message.source,
+                             message.comment.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(message.comment),
+                             message.numerus ? QStringLiteral(" (plural)") : QString()));
+    return keys;
+}
+
 QString tsFolder()
 {
     return QStringLiteral(VELMORA_SOURCE_DIR "/app/translations");
@@ -264,6 +281,43 @@ private slots:
         else if (stem != QLatin1String("en-us") && !unfinished.isEmpty())
             qInfo("%s: %d of %d messages unfinished", qPrintable(stem), int(unfinished.size()),
                   int(ts.messages.size()));
+    }
+
+    // Every text the program shows is in every translation file, and no file
+    // keeps one the program no longer shows: the lupdate of
+    // scripts/update-translations.sh, run into a temporary copy, adds and drops
+    // nothing. (A tr() text never run through lupdate would otherwise pass in
+    // every language, shown in English.)
+    void everyShownTextIsInEveryFile()
+    {
+        if (!TestMounts::haveTool(QStringLiteral("lupdate")))
+            SKIP_OR_FAIL(false, QStringLiteral("lupdate is not installed"));
+        QTemporaryDir fresh;
+        QVERIFY(fresh.isValid());
+        QProcess script;
+        script.setProcessChannelMode(QProcess::MergedChannels);
+        script.start(QStringLiteral("bash"),
+                     {QStringLiteral(VELMORA_SOURCE_DIR "/scripts/update-translations.sh"), fresh.path()});
+        QVERIFY(script.waitForFinished(300000));
+        QVERIFY2(script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0,
+                 script.readAll().constData());
+        const QStringList files = QDir(tsFolder()).entryList({"*.ts"}, QDir::Files, QDir::Name);
+        QCOMPARE(QDir(fresh.path()).entryList({"*.ts"}, QDir::Files, QDir::Name), files);
+        QStringList faults;
+        for (const QString& file : files) {
+            const TsFile inPlace = readTs(tsFolder() + QLatin1Char('/') + file);
+            const TsFile refreshed = readTs(fresh.filePath(file));
+            QVERIFY2(inPlace.error.isEmpty() && refreshed.error.isEmpty(),
+                     qPrintable(inPlace.error + refreshed.error));
+            const QSet<QString> kept = keysOf(inPlace), now = keysOf(refreshed);
+            for (const QString& key : now - kept)
+                faults << QStringLiteral("%1: new, not in the file: %2").arg(file, key);
+            for (const QString& key : kept - now)
+                faults << QStringLiteral("%1: vanished from the program: %2").arg(file, key);
+        }
+        faults.sort();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n') +
+                                              QStringLiteral("\n(run scripts/update-translations.sh and translate)")));
     }
 
     // The complete languages are the ones without an unfinished message, so
