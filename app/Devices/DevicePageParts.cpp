@@ -97,6 +97,27 @@ QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metr
     return metrics.horizontalAdvance(both) <= width ? both : distinct;
 }
 
+void paintNumberedName(QPainter* painter, const QRect& band, const QDiskAndVolumeInfo& record,
+                       const QString& shownName)
+{
+    const QString name = translateDisplayName(record.displayName);
+    if (!isNumberedVolume(record) || !record.freeBytesUnknown || shownName.startsWith(name))
+        return;
+    painter->save();
+    painter->setFont(tileFont(painter->font(), 50, 9.0));
+    painter->setPen(DeviceColors::secondaryText);
+    // Cut short, the name keeps its number, the part that differs ("Nicht eingeb… - 2").
+    const int dash = name.lastIndexOf(QLatin1String(" - "));
+    const QString number = dash > 0 ? name.mid(dash) : QString();
+    const QFontMetrics metrics = painter->fontMetrics();
+    const QString shown = metrics.horizontalAdvance(name) <= band.width() || number.isEmpty()
+                              ? metrics.elidedText(name, Qt::ElideRight, band.width())
+                              : metrics.elidedText(name.left(dash), Qt::ElideRight,
+                                                   band.width() - metrics.horizontalAdvance(number)) + number;
+    painter->drawText(band, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    painter->restore();
+}
+
 QString driveSizeText(const QDiskAndVolumeInfo& record)
 {
     // Formatted at painting, so a language chosen after the list was loaded shows at once.

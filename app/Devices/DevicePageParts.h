@@ -41,6 +41,11 @@ QWidget* makeActionBar(QWidget* parent, std::initializer_list<QWidget*> leading,
 // (CAMERA)" where both fit into width, else "CAMERA" alone, its display name
 // then leading its tooltip.
 QString driveTileName(const QDiskAndVolumeInfo& record, const QFontMetrics& metrics, int width);
+// Where a numbered volume's tile names it by its label or device alone, its
+// display name ("Unmounted Partition - 1") takes the line of the usage bar it
+// has none of (its free space is unknown), in band.
+void paintNumberedName(QPainter* painter, const QRect& band, const QDiskAndVolumeInfo& record,
+                       const QString& shownName);
 // "free / total" in the current language; the total alone where the free space is unknown.
 QString driveSizeText(const QDiskAndVolumeInfo& record);
 // The line under the sizes: the file system, or the "No access" mark (in the

@@ -199,6 +199,7 @@ void HardDiskAndFolderSelectDelegate::paintDriveTile(QPainter* painter, const QS
 
     const QRect barRect(left, nameRect.bottom() + 1 + sy(10), w, sy(6));
     paintUsageBar(painter, QRectF(barRect), record);
+    paintNumberedName(painter, QRect(left, nameRect.bottom() + 1, w, sy(20)), record, name);
 
     const QRect sizeRect(left, barRect.bottom() + 1, w + sx(30), sy(30));
     painter->setFont(tileFont(option.font, 50, 9.0));

@@ -80,6 +80,7 @@ void WholeDiskDelegate::paintPartition(QPainter* painter, const QStyleOptionView
     painter->restore();
 
     paintUsageBar(painter, QRectF(barRect(tile)), record);
+    paintNumberedName(painter, QRect(name.left(), name.bottom() + 1, name.width(), sy(20)), record, text);
 
     const QRect sizes(name.left(), barRect(tile).bottom() + 1, name.width() + sx(30), sy(30));
     drawLine(painter, sizes, driveSizeText(record), DeviceColors::primaryText);

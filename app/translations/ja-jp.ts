@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>File Type</source>
-        <translation>ファイルの種類</translation>
+        <translation>種類</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>File Type</source>
-        <translation>ファイルの種類</translation>
+        <translation>種類</translation>
     </message>
 </context>
 <context>
