@@ -64,6 +64,25 @@ QDiskAndVolumeInfo volume(const QString& letter, quint64 disk, quint64 index, co
     return record;
 }
 
+QRect wholeDiskTileRect()
+{
+    return QRect(QPoint(0, 0), WholeDiskDelegate().sizeHint(QStyleOptionViewItem(), QModelIndex()));
+}
+
+// The record's tile of a whole disk card, painted onto device (wholeDiskTileRect's size).
+void paintWholeDiskTile(const QDiskAndVolumeInfo& record, QPaintDevice& device)
+{
+    QStandardItemModel model;
+    auto* item = new QStandardItem;
+    item->setData(QVariant::fromValue(record), WholeDiskDelegate::RecordRole);
+    model.appendRow(item);
+    WholeDiskDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = wholeDiskTileRect();
+    QPainter painter(&device);
+    delegate.paint(&painter, option, model.index(0, 0));
+}
+
 QStringList letters(const QVector<QDiskAndVolumeInfo>& records)
 {
     QStringList out;
@@ -708,20 +727,10 @@ void CardPagesTest::paintedBar()
     QDiskAndVolumeInfo record = volume("/data", 0, 0, "Disk", totalBytes);
     record.freeBytes = freeBytes;
     record.freeBytesUnknown = freeUnknown;
-    QStandardItemModel model;
-    auto* item = new QStandardItem;
-    item->setData(QVariant::fromValue(record), WholeDiskDelegate::RecordRole);
-    model.appendRow(item);
-    WholeDiskDelegate delegate;
-    QStyleOptionViewItem option;
-    option.rect = QRect(QPoint(0, 0), delegate.sizeHint(option, model.index(0, 0)));
-    QImage image(option.rect.size(), QImage::Format_ARGB32);
+    QImage image(wholeDiskTileRect().size(), QImage::Format_ARGB32);
     image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        delegate.paint(&painter, option, model.index(0, 0));
-    }
-    const QRect bar = WholeDiskDelegate::barRect(WholeDiskDelegate::tileRect(option.rect));
+    paintWholeDiskTile(record, image);
+    const QRect bar = WholeDiskDelegate::barRect(WholeDiskDelegate::tileRect(wholeDiskTileRect()));
     const QColor used(0, 120, 215), track(230, 230, 230);
     const int y = bar.center().y();
     int filled = 0;
@@ -787,18 +796,8 @@ void CardPagesTest::unreadableCardsAndDisksAreMarkedAndRefused()
             cardView = view;
     QVERIFY(cardView);
     {
-        QStandardItemModel model;
-        auto* item = new QStandardItem;
-        item->setData(QVariant::fromValue(card), WholeDiskDelegate::RecordRole);
-        model.appendRow(item);
-        WholeDiskDelegate delegate;
-        QStyleOptionViewItem option;
-        option.rect = QRect(QPoint(0, 0), delegate.sizeHint(option, model.index(0, 0)));
-        PaintRecorder painted(option.rect.width(), option.rect.height());
-        {
-            QPainter painter(&painted);
-            delegate.paint(&painter, option, model.index(0, 0));
-        }
+        PaintRecorder painted(wholeDiskTileRect().width(), wholeDiskTileRect().height());
+        paintWholeDiskTile(card, painted);
         // Marked, and its size alone: nothing says how much of it is free.
         QVERIFY2(painted.texts.contains(DeviceAccessNotice::noAccessText()), qPrintable(painted.texts.join('|')));
         QVERIFY2(painted.texts.contains(card.totalSizeText), qPrintable(painted.texts.join('|')));

@@ -109,6 +109,18 @@ void answerModal(const QString& buttonText)
     });
 }
 
+// Closes the next message box, keeping its text.
+void keepNextMessage(QString* text)
+{
+    QTimer::singleShot(100, [text] {
+        if (auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget())) {
+            for (auto* label : box->findChildren<QLabel*>())
+                *text += label->text();
+            box->close();
+        }
+    });
+}
+
 }  // namespace
 
 class DevicePagesTest : public QObject
@@ -317,13 +329,7 @@ void DevicePagesTest::refusedFolderShowsTheMessage()
     QTest::qWait(10);
     page.listView()->setCurrentIndex(page.model()->index(9, 0));
     QString message;
-    QTimer::singleShot(100, [&] {
-        if (auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget())) {
-            for (auto* label : box->findChildren<QLabel*>())
-                message += label->text();
-            box->close();
-        }
-    });
+    keepNextMessage(&message);
     page.startScan();
     HardDiskAndFolderSelectPage::setFolderPicker({});
     QVERIFY2(message.contains(QLatin1String("Unable to scan this path.")), qPrintable(message));
@@ -453,13 +459,7 @@ void DevicePagesTest::unreadableTileIsMarkedAndRefused()
     // Its scan is not started: the user is told how to get access instead.
     page.listView()->setCurrentIndex(tile);
     QString message;
-    QTimer::singleShot(100, [&] {
-        if (auto* box = qobject_cast<XMessageBox*>(QApplication::activeModalWidget())) {
-            for (auto* label : box->findChildren<QLabel*>())
-                message += label->text();
-            box->close();
-        }
-    });
+    keepNextMessage(&message);
     page.startScan();
     QCOMPARE(message, DeviceAccessNotice::howToGetAccessText());
     QCoreApplication::processEvents();

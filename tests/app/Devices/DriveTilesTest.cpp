@@ -40,6 +40,27 @@ QStringList letters(const QVector<QDiskAndVolumeInfo>& records)
     return out;
 }
 
+// The record's tile as the hard disk page paints it, 300 x 126.
+QImage paintedTile(const QDiskAndVolumeInfo& record)
+{
+    QStandardItemModel model;
+    auto* item = new QStandardItem;
+    item->setData(DriveTileRoles::LocalDrives, DriveTileRoles::SectionRole);
+    item->setData(DriveTileRoles::DriveId, DriveTileRoles::ItemIdRole);
+    item->setData(QVariant::fromValue(record), DriveTileRoles::RecordRole);
+    model.appendRow(item);
+    HardDiskAndFolderSelectDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 300, 126);
+    QImage image(300, 126, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        delegate.paint(&painter, option, model.index(0, 0));
+    }
+    return image;
+}
+
 const QColor trackColour(230, 230, 230);
 const QColor usedColour(0, 120, 215);
 
@@ -189,21 +210,7 @@ void DriveTilesTest::paintedBarFill()
     record.freeBytes = freeBytes;
     record.freeBytesUnknown = freeUnknown;
     record.totalBytes = totalBytes;
-    QStandardItemModel model;
-    auto* item = new QStandardItem;
-    item->setData(DriveTileRoles::LocalDrives, DriveTileRoles::SectionRole);
-    item->setData(DriveTileRoles::DriveId, DriveTileRoles::ItemIdRole);
-    item->setData(QVariant::fromValue(record), DriveTileRoles::RecordRole);
-    model.appendRow(item);
-    HardDiskAndFolderSelectDelegate delegate;
-    QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, 300, 126);
-    QImage image(300, 126, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        delegate.paint(&painter, option, model.index(0, 0));
-    }
+    const QImage image = paintedTile(record);
     // Tile at x 20, icon 34..79, column at 94, bar 190 wide; find the bar's row by its track.
     const int left = 94, width = 190;
     int barY = -1;
@@ -282,21 +289,7 @@ void DriveTilesTest::unreadableTileIsMarked()
     record.displayName = QStringLiteral("System Disk (vda)");
     record.fileSystem = QStringLiteral("EXT4");
     record.isUnreadable = true;
-    QStandardItemModel model;
-    auto* item = new QStandardItem;
-    item->setData(DriveTileRoles::LocalDrives, DriveTileRoles::SectionRole);
-    item->setData(DriveTileRoles::DriveId, DriveTileRoles::ItemIdRole);
-    item->setData(QVariant::fromValue(record), DriveTileRoles::RecordRole);
-    model.appendRow(item);
-    HardDiskAndFolderSelectDelegate delegate;
-    QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, 300, 126);
-    QImage image(300, 126, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        delegate.paint(&painter, option, model.index(0, 0));
-    }
+    const QImage image = paintedTile(record);
     // The mark is painted in the warning colour where the file system stood.
     int warningPixels = 0;
     for (int y = 0; y < image.height(); ++y)

@@ -2,6 +2,7 @@
 // and the user's stop give the dialog or message, its title and the analytics
 // event), and the dialogs of the export and the scan.
 #include "ExportTestSupport.h"
+#include "FolderOpener.h"
 
 #include "CuteSettings.h"
 #include "DataRecoveryDialog.h"
@@ -409,15 +410,11 @@ private slots:
         QTemporaryDir base;
         const QString folder = base.filePath(QStringLiteral("Ostrel_260101_101012"));
         CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), folder, CuteSettings::Memory);
-        const QString opener = base.filePath(QStringLiteral("opener"));
         const QString asked = base.filePath(QStringLiteral("asked"));
-        if (!script.isNull()) {
-            QFile file(opener);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2\n").arg(asked, script).toUtf8());
-            file.close();
-            QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
-        }
+        // No script: an opener that is not there.
+        const QString opener = script.isNull() ? base.filePath(QStringLiteral("opener"))
+                                               : writeFolderOpener(base.path(), script, asked);
+        QVERIFY(!opener.isEmpty());
         RecoveryCompleteDialog dialog(QString(), &window_);
         dialog.setFolderOpener(opener);
         dialog.show();

@@ -3,6 +3,8 @@
 
 #include "ShellTestSupport.h"
 
+#include "FolderOpener.h"
+
 #include "CuteSettings.h"
 #include "Dialogs/AboutDialog.h"
 #include "Dialogs/DialogManager.h"
@@ -328,15 +330,11 @@ void ShellDialogsTest::logFolderWithoutAFileManager()
     QFETCH(QString, script);
     QFETCH(bool, message);
     QTemporaryDir base;
-    const QString opener = base.filePath(QStringLiteral("opener"));
     const QString asked = base.filePath(QStringLiteral("asked"));
-    if (!script.isNull()) {
-        QFile file(opener);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n%2\n").arg(asked, script).toUtf8());
-        file.close();
-        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
-    }
+    // No script: an opener that is not there.
+    const QString opener = script.isNull() ? base.filePath(QStringLiteral("opener"))
+                                           : writeFolderOpener(base.path(), script, asked);
+    QVERIFY(!opener.isEmpty());
     MainTitleBar bar;
     bar.setFolderOpener(opener);
     std::unique_ptr<QMenu> menu(bar.buildMainMenu());
