@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 struct ColourScheme {
@@ -97,6 +99,15 @@ XMessageBox::XMessageBox(QWidget* parent)
 }
 
 XMessageBox::~XMessageBox() = default;
+
+void XMessageBox::showEvent(QShowEvent* event)
+{
+    XDialog::showEvent(event);
+    const int shown = d->textLabel->height();
+    const int needed = d->textLabel->heightForWidth(d->textLabel->width());
+    if (needed > shown)
+        resize(width(), std::min(maximumHeight(), height() + needed - shown));
+}
 
 int XMessageBox::showMessage(QWidget* parent, IconKind kind, const QString& title,
                              const QString& text, const QStringList& buttons, int defaultButtonId,

@@ -64,6 +64,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A wrapped text longer than the box's first guess (a long message in a
+    // wide script) gets the lines it needs, up to the box's largest size.
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Private;

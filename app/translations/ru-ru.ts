@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Insufficient memory, scanning paused</source>
-        <translation>Недостаточно памяти, сканирование приостановлено</translation>
+        <translation>Мало памяти, сканирование приостановлено</translation>
     </message>
 </context>
 <context>

@@ -163,7 +163,7 @@
     <name>FileSystemPathNavigato</name>
     <message>
         <source>File Path</source>
-        <translation>Đường dẫn tệp</translation>
+        <translation>Đường dẫn</translation>
     </message>
     <message>
         <source>File Type</source>
@@ -859,11 +859,11 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
     <name>RecoveryToolkitGuideStep1</name>
     <message>
         <source>&lt;font style=&apos;color:%1&apos;&gt;File Path/Type&lt;/font&gt;</source>
-        <translation>&lt;font style=&apos;color:%1&apos;&gt;Đường dẫn tệp/Loại tệp&lt;/font&gt;</translation>
+        <translation>&lt;font style=&apos;color:%1&apos;&gt;Đường dẫn/Loại tệp&lt;/font&gt;</translation>
     </message>
     <message>
         <source>If you still remember the location of your lost file, you can search it via the File Path. If not, you can search it via File Type.</source>
-        <translation>Nếu vẫn nhớ vị trí của tệp bị mất, bạn có thể tìm theo Đường dẫn tệp. Nếu không, hãy tìm theo Loại tệp.</translation>
+        <translation>Nếu vẫn nhớ vị trí của tệp bị mất, bạn có thể tìm theo Đường dẫn. Nếu không, hãy tìm theo Loại tệp.</translation>
     </message>
     <message>
         <source>Next</source>

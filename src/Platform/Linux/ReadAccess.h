@@ -6,8 +6,8 @@
 
 namespace Platform {
 
-// True when opening path for reading fails for lack of permission (EACCES or
-// EPERM); false when it opens, and for any other failure (gone, no medium).
+// True when opening path for reading fails for lack of permission (EACCES);
+// false when it opens, and for any other failure (gone, no medium, EPERM).
 bool ReadRefused(const std::string& path);
 
 }

@@ -52,6 +52,7 @@ private slots:
     void closeInterception();
     void titleElision();
     void centresOnParentAfterResize();
+    void longTextGetsItsLines();
 };
 
 void DialogsTest::clickedButtonIsTheResult()
@@ -254,6 +255,30 @@ void DialogsTest::centresOnParentAfterResize()
         const QRect frame = dialog.frameGeometry();
         QCOMPARE(frame.topLeft(),
                  parentCentre - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+}
+
+
+// A message longer than the box's first guess is shown whole, not cut at the
+// bottom; a short one keeps the box's smallest size.
+void DialogsTest::longTextGetsItsLines()
+{
+    const QString word = QString::fromUtf8("「アクセス不可」と表示されたデバイスは管理者権限でのみ読み取れます。");
+    for (const QString& text : {QStringLiteral("Short."), word + word + word}) {
+        XMessageBox box;
+        box.setText(text, false);
+        box.setButtons({QStringLiteral("OK")}, 1, XMessageBox::NoButtonStyle);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        XLabel* label = nullptr;
+        for (XLabel* candidate : box.findChildren<XLabel*>())
+            if (candidate->text() == text)
+                label = candidate;
+        QVERIFY(label);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                 qPrintable(QStringLiteral("%1 of %2").arg(label->height()).arg(label->heightForWidth(label->width()))));
+        if (text.size() < 10)
+            QCOMPARE(box.height(), box.minimumHeight());
     }
 }
 
