@@ -8,6 +8,7 @@
 // run through that probe instead and only print their figures (a before/after
 // table); the checks are left out.
 #include "NTFS/NtfsImage.h"
+#include "NTFS/NtfsVolumeBytes.h"
 #include "support/ProbeOutput.h"
 #include "support/TaggedFiles.h"
 #include "support/TempDir.h"
@@ -32,7 +33,9 @@ using TestSupport::RunOrFail;
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using NtfsImage::Bytes;
+using NtfsImage::ReadAll;
+using Volume = NtfsImage::VolumeBytes;
 
 struct TaggedFile {
     uint32_t id;
@@ -44,104 +47,10 @@ struct TaggedFile {
     std::vector<std::string> otherPaths = {};
 };
 
-Bytes ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
-
-uint64_t Le(const Bytes& b, size_t at, int n)
-{
-    uint64_t v = 0;
-    for (int i = n - 1; i >= 0; --i)
-        v = v << 8 | b.at(at + i);
-    return v;
-}
-
 std::string BaseName(const std::string& path)
 {
     return fs::path(path).filename().string();
 }
-
-// One volume's file records, located through istat of $MFT (not through the
-// engine), and patched the way a damaged disk would hold them.
-class Volume {
-public:
-    // The $MFT's clusters as istat lists them under its $DATA.
-    explicit Volume(std::string image) : image(std::move(image)), bytes(ReadAll(this->image))
-    {
-        const uint64_t cluster = Le(bytes, 0x0B, 2) * bytes.at(0x0D);
-        const std::string text = RunOrFail("istat " + Quote(this->image) + " 0");
-        const auto data = text.find("Type: $DATA (128-");
-        if (data == std::string::npos) {
-            ADD_FAILURE() << text;
-            return;
-        }
-        const auto size = text.find("size: ", data);
-        const auto end = text.find("Type:", data + 1);
-        const uint64_t clusters = (std::stoull(text.substr(size + 6)) + cluster - 1) / cluster;
-        std::istringstream in(text.substr(text.find('\n', data), end - text.find('\n', data)));
-        for (uint64_t number; mftClusters.size() < clusters && in >> number;)
-            mftClusters.push_back(number * cluster);
-        clusterSize = cluster;
-    }
-
-    uint64_t Record(uint64_t inode) const
-    {
-        const uint64_t stream = inode * recordSize;
-        if (stream / clusterSize >= mftClusters.size()) {
-            ADD_FAILURE() << "record " << inode << " lies past the $MFT";
-            return 0;
-        }
-        return mftClusters[stream / clusterSize] + stream % clusterSize;
-    }
-
-    // The record's offset of its first attribute of type, read with the
-    // record's sector ends restored.
-    size_t Attribute(uint64_t inode, uint32_t type) const
-    {
-        Bytes record(bytes.begin() + static_cast<std::ptrdiff_t>(Record(inode)),
-                     bytes.begin() + static_cast<std::ptrdiff_t>(Record(inode) + recordSize));
-        const size_t usa = Le(record, 4, 2);
-        for (size_t i = 1; i < Le(record, 6, 2); ++i)
-            for (int k = 0; k < 2; ++k)
-                record.at(i * 512 - 2 + k) = record.at(usa + 2 * i + k);
-        for (size_t at = Le(record, 0x14, 2); at + 8 < recordSize && Le(record, at, 4) != 0xFFFFFFFF;
-             at += Le(record, at + 4, 4)) {
-            if (Le(record, at, 4) == type)
-                return at;
-            if (Le(record, at + 4, 4) == 0)
-                break;
-        }
-        ADD_FAILURE() << "record " << inode << " has no attribute " << type;
-        return 0;
-    }
-
-    uint64_t Field(uint64_t inode, size_t at, int width) const { return Le(bytes, Record(inode) + at, width); }
-
-    void Put(uint64_t offset, uint64_t value, int width)
-    {
-        // The last two bytes of a sector hold the update sequence number.
-        ASSERT_LT((offset + width - 1) % 512, 510u) << "a patch over a sector's protected end";
-        for (int i = 0; i < width; ++i)
-            bytes.at(offset + i) = static_cast<uint8_t>(value >> (8 * i));
-    }
-    void PutInRecord(uint64_t inode, size_t at, uint64_t value, int width) { Put(Record(inode) + at, value, width); }
-    void Save() { WriteAll(image, bytes); }
-
-    std::string image;
-    Bytes bytes;
-    std::vector<uint64_t> mftClusters; // volume offset of each cluster of the $MFT
-    uint64_t clusterSize = 0;
-    static constexpr uint64_t recordSize = 1024;
-};
 
 // Each file counts once among exact, wrongFolder, carvedOnly and lost;
 // foreign counts the files of which some copy holds another file's bytes.
@@ -297,17 +206,6 @@ struct Case {
     size_t withoutData = 0;
 };
 
-// The $DATA run list's first run: (offset of its header byte in the record, LCN).
-std::pair<size_t, uint64_t> FirstRun(const Volume& volume, uint64_t inode)
-{
-    const size_t data = volume.Attribute(inode, 0x80);
-    EXPECT_EQ(volume.Field(inode, data + 8, 1), 1u) << "a non-resident $DATA";
-    const size_t runs = data + volume.Field(inode, data + 0x20, 2);
-    const uint64_t header = volume.Field(inode, runs, 1);
-    const int lengthBytes = header & 0x0F, offsetBytes = static_cast<int>(header >> 4);
-    return {runs, volume.Field(inode, runs + 1 + lengthBytes, offsetBytes)};
-}
-
 // Files over most of a 16 MiB volume: clusters numbered at a wrong cluster
 // size land in other files.
 std::vector<TaggedFile> SpreadFiles(uint32_t firstId)
@@ -404,8 +302,8 @@ const std::vector<Case>& Cases()
          {{40, "big.bin", 65536}, {41, "small.bin", 20000}, {42, "third.bin", 30000}},
          "", "",
          [](Volume& v, const std::map<uint32_t, uint64_t>& inodes) {
-             const auto [bigRuns, bigLcn] = FirstRun(v, inodes.at(40));
-             const auto [runs, lcn] = FirstRun(v, inodes.at(41));
+             const auto [bigRuns, bigLcn] = NtfsImage::FirstRun(v, inodes.at(40));
+             const auto [runs, lcn] = NtfsImage::FirstRun(v, inodes.at(41));
              const uint64_t header = v.Field(inodes.at(41), runs, 1);
              const int lengthBytes = header & 0x0F, offsetBytes = static_cast<int>(header >> 4);
              ASSERT_LT(bigLcn + 2, 1ull << (8 * offsetBytes - 1)) << "the new offset fits the run's field";
