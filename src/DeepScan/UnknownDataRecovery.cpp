@@ -276,9 +276,20 @@ void UnknownDataRecovery::FeedFound(int type, uint64_t position, std::span<const
     const auto it = found.find(type);
     if (it == found.end())
         return;
-    for (const auto& row : it->second)
-        if ((layoutVolumes || !row.fromLayout) && position >= row.start && position - row.start < row.length)
-            row.engine->ScanBlock(position - row.start, block.data(), block.size());
+    const auto holds = [position](const FoundVolume& row) {
+        return position >= row.start && position - row.start < row.length;
+    };
+    // A volume built from directory blocks covers the whole range: a block of
+    // a volume found by its boot sector is that volume's, not listed twice.
+    const bool claimed = std::any_of(it->second.begin(), it->second.end(),
+                                     [&](const FoundVolume& row) { return row.FoundByBootSector() && holds(row); });
+    for (const auto& row : it->second) {
+        if ((!layoutVolumes && row.fromLayout) || !holds(row))
+            continue;
+        if (claimed && !row.FoundByBootSector() && !row.fromLayout)
+            continue;
+        row.engine->ScanBlock(position - row.start, block.data(), block.size());
+    }
 }
 
 // A boot sector starts a volume wherever it lies, whatever its serial (a
@@ -340,7 +351,7 @@ void UnknownDataRecovery::DirectoryStart(int type, uint64_t position, std::span<
     // a guess from it would build a second, misplaced copy.
     if (const auto list = found.find(type); list != found.end())
         for (const auto& row : list->second)
-            if (row.backupAt != UINT64_MAX && position >= row.start && position - row.start < row.length)
+            if (row.FoundByBootSector() && position >= row.start && position - row.start < row.length)
                 return;
     if (type == 1) {
         Fat32DirectoryStart(position, block);
@@ -636,7 +647,7 @@ void UnknownDataRecovery::FatDirectoryBlock(int type, uint64_t position, std::sp
     DirectoryStart(type, position, block);
     if (const auto list = found.find(type); list != found.end())
         for (const auto& row : list->second)
-            if (row.backupAt != UINT64_MAX && position >= row.start && position - row.start < row.length) {
+            if (row.FoundByBootSector() && position >= row.start && position - row.start < row.length) {
                 FeedFound(type, position, block, false);
                 return;
             }

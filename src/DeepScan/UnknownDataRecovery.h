@@ -62,6 +62,7 @@ public:
         std::shared_ptr<DataRecoveryEntity> engine;
         bool fromLayout = false; // built from directory starts, over the whole range
         uint64_t backupAt = UINT64_MAX; // where its backup boot sector lies; none unless found by its boot sector
+        bool FoundByBootSector() const { return backupAt != UINT64_MAX; }
     };
     const std::map<int, std::vector<FoundVolume>>& FoundVolumes() const { return found; }
 

@@ -90,6 +90,8 @@ void NTFSDataRecovery::FinishScan()
         liveFiles.clear();
         namelessFiles.clear();
     }
+    unplacedFiles.clear();
+    mftAnchors.clear();
     nodeStore.ClearPending();
     {
         std::lock_guard lock(nodeStore.idMutex);
@@ -265,8 +267,8 @@ int NTFSDataRecovery::ScanStructure(int64_t inode)
     for (auto& chunk : chunks)
         std::fill(chunk.begin(), chunk.end(), 0);
     FlushUnpairedRecycleHalves();
-    NameNamelessFiles();
-    ReleaseLiveFiles();
+    NameNamelessFiles(nodeStore.startId == nodeStore.rootId);
+    ReleaseLiveFiles(true);
     ReportRecycleItemsUnderStart();
     ReportResolved();
     ParseLogFile();

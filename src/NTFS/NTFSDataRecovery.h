@@ -5,6 +5,7 @@
 #include "DataRecovery/DataRecoveryEntity.h"
 #include "NTFS/LogRestartArea.h"
 #include "NTFS/MFTRecord.h"
+#include "NTFS/VolumeFromRecords.h"
 
 #include <cstdint>
 #include <deque>
@@ -64,6 +65,10 @@ public:
     using ResidentLocator = std::function<std::vector<DataRun>(const NTFS::MFTRecord&, uint64_t, uint64_t)>;
     std::pair<uint64_t, std::vector<DataRun>> GetAttributeRuns(const std::vector<NTFS::AttributePiece>& pieces,
                                                                const ResidentLocator& locate);
+    // Byte runs (from cluster 0, unshifted) and size of a non-resident value's clusters.
+    static std::pair<uint64_t, std::vector<DataRun>> ClusterRunsToBytes(const std::vector<NTFS::DataRun>& clusters,
+                                                                        uint64_t realSize, uint64_t initializedSize,
+                                                                        uint64_t clusterSize);
     // Puts {record offset, 0} before the runs of a file whose bytes are not its
     // runs (compressed, system-compressed, more runs than a record carries), so
     // recovery decodes it from the record at that volume offset.
@@ -99,6 +104,9 @@ private:
     void ProcessNamedRecord(const std::shared_ptr<NTFS::MFTRecord>& record, uint64_t recordNumber,
                             const std::u16string* ownName);
     void ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t position);
+    void ListFoundFile(FileManagerSP::FileNode node, uint64_t record, bool named, bool live);
+    void PlaceFoundFiles();
+    bool UsePlacedVolume(const NTFS::PlacedVolume& volume);
     void FlushUnpairedRecycleHalves();
     void ReportRecycleItemsUnderStart();
     void AddFileNode(const FileManagerSP::FileNode& node);
@@ -137,10 +145,32 @@ private:
     };
     void KeepFile(FileManagerSP::FileNode node, uint64_t record, bool live);
     void ListRecycleItem(const FileManagerSP::FileNode& node, uint64_t folder);
-    void NameNamelessFiles();
-    void ReleaseLiveFiles();
+    // listUnknown: a file no index names is listed under "Unknown" (a scan of
+    // the whole volume, or its raw pass).
+    void NameNamelessFiles(bool listUnknown);
+    // flushResolved: files whose paths are complete are reported a batch at a
+    // time (the $MFT pass); the raw pass's end reports them itself.
+    void ReleaseLiveFiles(bool flushResolved);
+    static void DropRecordCopies(std::deque<LiveFile>& files);
     void CutOverlappingRuns(std::deque<LiveFile>& files);
     bool ClustersInUse(uint64_t start, uint64_t length);
+
+    // A file found raw whose clusters are numbered by a geometry the volume
+    // has not borne out (a lost volume known by its records alone): it waits
+    // for the raw pass's end, when copies of record 0 may place the volume.
+    struct UnplacedFile {
+        FileManagerSP::FileNode node; // its runs: a record reference, when it leads them
+        std::vector<NTFS::DataRun> clusters;
+        uint64_t realSize = 0;
+        uint64_t initializedSize = 0;
+        uint64_t position = 0; // of its record, in the scanned range
+        bool named = false;
+        bool live = false;
+    };
+    std::vector<UnplacedFile> unplacedFiles;
+    // Where copies of record 0 ($MFT) were found raw, at most maxMftAnchors.
+    std::vector<uint64_t> mftAnchors;
+    static constexpr size_t maxMftAnchors = 256;
 
     // A deque: many files, appended while held, never copied to grow.
     std::deque<LiveFile> liveFiles;

@@ -12,6 +12,8 @@
 #include "Utils/TextConversion.h"
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 #include <unordered_map>
 
 static constexpr const char* LogSource = "src/DataRecovery/NTFSDataRecovery";
@@ -29,7 +31,7 @@ std::string EntryName(const NTFS::IndexEntry& entry)
 
 }
 
-void NTFSDataRecovery::NameNamelessFiles()
+void NTFSDataRecovery::NameNamelessFiles(bool listUnknown)
 {
     std::vector<NamelessFile> files;
     {
@@ -41,8 +43,10 @@ void NTFSDataRecovery::NameNamelessFiles()
     std::unordered_map<uint64_t, size_t> byRecord;
     for (size_t i = 0; i < files.size(); ++i)
         byRecord[files[i].record] = i;
+    // Without a readable $MFT no folder's index can be read.
+    auto mft = explorer->mft;
     std::vector<uint64_t> folders;
-    {
+    if (mft) {
         std::lock_guard lock(nodeStore.idMutex);
         for (const auto& [id, node] : nodeStore.idMap)
             if (node.folderFlag && node.deletedState == 0)
@@ -52,7 +56,6 @@ void NTFSDataRecovery::NameNamelessFiles()
     // Each folder's index is read once, and only until every record has a long name.
     std::vector<bool> longName(files.size(), false);
     size_t longNamed = 0;
-    auto mft = explorer->GetMFT();
     for (const uint64_t folder : folders) {
         if (longNamed == files.size())
             break;
@@ -100,7 +103,7 @@ void NTFSDataRecovery::NameNamelessFiles()
         }
         ++unnamed;
         // Only a scan of the whole volume lists a file whose folder is unknown.
-        if (nodeStore.startId != nodeStore.rootId)
+        if (!listUnknown)
             continue;
         file.node.name = "MFT record " + std::to_string(file.record);
         file.node.pathState = nodeStore.lostState;
@@ -157,13 +160,29 @@ void NTFSDataRecovery::CutOverlappingRuns(std::deque<LiveFile>& files)
     }
 }
 
-void NTFSDataRecovery::ReleaseLiveFiles()
+void NTFSDataRecovery::DropRecordCopies(std::deque<LiveFile>& files)
+{
+    std::set<std::tuple<uint64_t, std::string, uint32_t, uint64_t>> seen;
+    std::erase_if(files, [&](const LiveFile& file) {
+        const auto& node = file.node;
+        // A record reference (length 0) names where its copy lies, not its clusters.
+        const auto run = std::find_if(node.runs.begin(), node.runs.end(), [](const DataRun& r) { return r.length != 0; });
+        if (run == node.runs.end())
+            return false;
+        return !seen.emplace(file.record, node.name, node.parentId, run->offset).second;
+    });
+}
+
+void NTFSDataRecovery::ReleaseLiveFiles(bool flushResolved)
 {
     std::deque<LiveFile> files;
     {
         std::lock_guard lock(liveMutex);
         files.swap(liveFiles);
     }
+    // The raw pass over a lost volume meets a record and its copies (the
+    // mirror's, an old $MFT's): one file, whose clusters it does not share.
+    DropRecordCopies(files);
     CutOverlappingRuns(files);
     // Listed a batch at a time, each file let go once its node is in the
     // store, so that the held files and the pending ones are never both whole.
@@ -182,7 +201,7 @@ void NTFSDataRecovery::ReleaseLiveFiles()
             break;
         }
         files.pop_front();
-        if (listed % batch == 0)
+        if (flushResolved && listed % batch == 0)
             ReportResolved();
     }
 }

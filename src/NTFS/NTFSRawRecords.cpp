@@ -53,21 +53,29 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     // An extension record is part of its base record's file, not a file.
     if (record.BaseRecord() != 0)
         return;
-    const auto chosen = record.ChooseFileName();
-    if (!chosen || chosen->name.empty() || !Utils::IsValidFileNameW(chosen->name))
-        return;
+    auto chosen = record.ChooseFileName();
+    if (chosen && (chosen->name.empty() || !Utils::IsValidFileNameW(chosen->name)))
+        chosen.reset();
+    const bool checked = explorer->GetReader()->geometryChecked;
+    if (!checked && chosen && record.RecordNumber() == 0 && chosen->name == u"$MFT" &&
+        mftAnchors.size() < maxMftAnchors)
+        mftAnchors.push_back(position);
     FileManagerSP::FileNode node;
-    node.name = Utils::Utf16ToUtf8(chosen->name);
     node.id = record.RecordNumber();
-    node.parentId = static_cast<uint32_t>(chosen->parentRecord);
     node.sequence = record.ReferenceSequence();
-    node.parentSequence = chosen->parentSequence;
     // A lost volume is known only through the records found raw, so their
     // in-use flag tells live files from deleted ones; on a scanned volume a
     // record found raw is an old copy.
     node.deletedState = lostPartitionFlag && record.InUse() ? 0 : 1;
+    if (chosen) {
+        node.name = Utils::Utf16ToUtf8(chosen->name);
+        node.parentId = static_cast<uint32_t>(chosen->parentRecord);
+        node.parentSequence = chosen->parentSequence;
+    }
     auto data = record.GetAttributes(NTFS::AttrData, "");
     if (data.empty() || (record.Flags() & 2)) {
+        if (!chosen)
+            return; // a folder without a name holds nothing to list
         node.folderFlag = 1;
         nodeStore.AddNode(node);
         return;
@@ -78,17 +86,37 @@ void NTFSDataRecovery::ProcessFoundRecord(NTFS::MFTRecord& record, uint64_t posi
     auto [size, runs] = GetAttributeRuns(data, locate);
     node.size = size;
     node.runs = std::move(runs);
-    if (!explorer->GetReader()->geometryChecked && data.front().header.nonResident) {
-        // Clusters are numbered by a geometry that held no check against the
-        // volume: the runs may lie anywhere. The file is listed without data.
-        node.runs.clear();
-        node.dataState = DataCut;
-    } else {
-        AddRecordReference(record, data, position, node.runs);
-    }
+    if (!chosen && node.size == 0)
+        return; // nothing to recover, no name to show
     const auto modified = record.StandardModifiedTime();
-    node.time = Utils::FileTimeToUnixTime(modified ? *modified : chosen->modifiedTime);
-    AddFileNode(node);
+    node.time = modified ? Utils::FileTimeToUnixTime(*modified)
+                         : chosen ? Utils::FileTimeToUnixTime(chosen->modifiedTime) : 0;
+    AddRecordReference(record, data, position, node.runs);
+    const auto& header = data.front().header;
+    const bool live = lostPartitionFlag && record.InUse() && header.nonResident;
+    if (!checked && header.nonResident) {
+        // Clusters are numbered by a geometry that held no check against the
+        // volume: the runs wait for the records to place it.
+        if (node.runs.empty() || node.runs.front().length != 0)
+            node.runs.clear();
+        else
+            node.runs.resize(1);
+        unplacedFiles.push_back({std::move(node), data.front().record->JoinRuns(data), header.realSize,
+                                 header.initializedSize, position, chosen.has_value(), live});
+        return;
+    }
+    ListFoundFile(std::move(node), record.RecordNumber(), chosen.has_value(), live);
+}
+
+void NTFSDataRecovery::ListFoundFile(FileManagerSP::FileNode node, uint64_t record, bool named, bool live)
+{
+    if (named) {
+        KeepFile(std::move(node), record, live);
+        return;
+    }
+    // Its folder's index may still name it (NameNamelessFiles).
+    std::lock_guard lock(liveMutex);
+    namelessFiles.push_back({std::move(node), record, live});
 }
 
 int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
@@ -125,6 +153,9 @@ int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t le
 
 int NTFSDataRecovery::AfterScanRaw()
 {
+    PlaceFoundFiles();
+    NameNamelessFiles(true);
+    ReleaseLiveFiles(false);
     ReportOversized();
     for (const auto& [path, node] : nodeStore.TakeAllNodes()) {
         PollRunState(*scanState);

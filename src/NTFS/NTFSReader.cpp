@@ -3,6 +3,7 @@
 #include "NTFS/NtfsBytes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace NTFS {
@@ -20,6 +21,19 @@ uint64_t SizeFromClustersByte(uint8_t raw, uint64_t cluster)
     if (value < 0)
         return -value < 32 ? (1ull << -value) : 0;
     return static_cast<uint64_t>(value) * cluster;
+}
+
+uint8_t ClustersByteOfSize(uint64_t size, uint64_t cluster)
+{
+    if (size >= cluster)
+        return static_cast<uint8_t>(size / cluster);
+    return static_cast<uint8_t>(256 - std::countr_zero(size));
+}
+
+void PutLittleEndian(uint8_t* out, uint64_t value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        out[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 }
 
@@ -88,6 +102,27 @@ bool NTFSReader::UseBootSector(const uint8_t* sector)
     totalClusters = g.totalClusters;
     volumeSerial = g.serial;
     return true;
+}
+
+bool NTFSReader::UseGeometry(const BootGeometry& g, uint64_t mirrorCluster)
+{
+    if (g.sectorSize == 0 || g.clusterSize < g.sectorSize || !std::has_single_bit(g.clusterSize) ||
+        !std::has_single_bit(g.recordSize) || !std::has_single_bit(g.indexBlockSize))
+        return false;
+    uint8_t sector[512] = {0xEB, 0x52, 0x90, 'N', 'T', 'F', 'S', ' ', ' ', ' ', ' '};
+    const uint64_t sectorsPerCluster = g.clusterSize / g.sectorSize;
+    PutLittleEndian(sector + 0x0B, g.sectorSize, 2);
+    sector[0x0D] = sectorsPerCluster <= 128 ? static_cast<uint8_t>(sectorsPerCluster)
+                                            : static_cast<uint8_t>(256 - std::countr_zero(sectorsPerCluster));
+    sector[0x15] = 0xF8;
+    PutLittleEndian(sector + 0x28, g.totalClusters * sectorsPerCluster, 8);
+    PutLittleEndian(sector + 0x30, g.mftCluster, 8);
+    PutLittleEndian(sector + 0x38, mirrorCluster, 8);
+    sector[0x40] = ClustersByteOfSize(g.recordSize, g.clusterSize);
+    sector[0x44] = ClustersByteOfSize(g.indexBlockSize, g.clusterSize);
+    PutLittleEndian(sector + 0x48, g.serial, 4);
+    PutLittleEndian(sector + 510, 0xAA55, 2);
+    return UseBootSector(sector);
 }
 
 }

@@ -34,6 +34,10 @@ public:
     // backup) as the reader's own; false, with nothing changed, when that copy
     // fails the boot-sector tests.
     bool UseBootSector(const uint8_t* sector512);
+    // Takes a geometry found elsewhere (a volume whose boot sectors are gone,
+    // placed by its records) as the reader's own, its boot sector written as
+    // the volume's would hold it; false when the geometry is not a valid one.
+    bool UseGeometry(const BootGeometry& geometry, uint64_t mirrorCluster);
 
     // True when the boot sector passed every test and its geometry is used.
     bool geometryValid = false;

@@ -74,15 +74,25 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
         AddVolumeOffset(runs);
         return {first.header.valueLength, runs};
     }
+    auto result = ClusterRunsToBytes(first.record->JoinRuns(pieces), first.header.realSize,
+                                     first.header.initializedSize, clusterSize);
+    AddVolumeOffset(result.second);
+    return result;
+}
+
+std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::ClusterRunsToBytes(
+    const std::vector<NTFS::DataRun>& clusters, uint64_t realSize, uint64_t initializedSize, uint64_t clusterSize)
+{
+    std::vector<DataRun> runs;
     uint64_t total = 0;
-    for (const auto& run : first.record->JoinRuns(pieces)) {
+    for (const auto& run : clusters) {
         const uint64_t bytes = run.length * clusterSize;
         runs.push_back({run.sparse ? sparseRunOffset : static_cast<uint64_t>(run.lcn) * clusterSize, bytes});
         total += bytes;
     }
-    const uint64_t size = std::min(first.header.realSize, total);
+    const uint64_t size = std::min(realSize, total);
     // Past the initialized size the clusters hold stale bytes; NTFS reads zeros there.
-    const uint64_t initialized = std::min(first.header.initializedSize, size);
+    const uint64_t initialized = std::min(initializedSize, size);
     if (initialized < size) {
         std::vector<DataRun> cut;
         for (uint64_t at = 0; const auto& run : runs) {
@@ -94,7 +104,6 @@ std::pair<uint64_t, std::vector<DataRun>> NTFSDataRecovery::GetAttributeRuns(
         cut.push_back({sparseRunOffset, size - initialized});
         runs.swap(cut);
     }
-    AddVolumeOffset(runs);
     return {size, runs};
 }
 
