@@ -287,9 +287,27 @@ const std::vector<Case>& Cases()
              v.Put(0x0D, 0xFF, 1);
              v.Put(v.bytes.size() - 512 + 0x0D, 0xFF, 1);
          },
-         // No geometry held its check: the records found raw give their
-         // names, but no clusters; a value resident in its record is where
-         // the record was found (c.txt).
+         // No boot sector's geometry held its check: the copies of record 0
+         // found raw place the volume, its $AttrDef, $UpCase, $Bitmap and
+         // mirror bearing the cluster size out, and the records give their clusters.
+         [](const ScanOutput& scan, const std::map<uint32_t, uint64_t>&) {
+             for (const char* path : {"d/a.bin", "d/b.bin", "d/gone.bin", "big/7.bin"}) {
+                 ASSERT_EQ(scan.files.count(path), 1u) << path;
+                 EXPECT_EQ(scan.files.at(path)["dataState"], 0) << path;
+             }
+         }},
+        {"sectors per cluster 0xFF in both boot sectors, record 0 and its mirror copy damaged",
+         SpreadFiles(60),
+         "", "",
+         [](Volume& v, const std::map<uint32_t, uint64_t>&) {
+             for (const uint64_t at : {v.Record(0), v.Get(0x38, 8) * v.clusterSize})
+                 v.Put(at, 0x44414142, 4); // "BAAD"
+             v.Put(0x0D, 0xFF, 1);
+             v.Put(v.bytes.size() - 512 + 0x0D, 0xFF, 1);
+         },
+         // No geometry held its check and no copy of record 0 places the
+         // volume: the records found raw give their names, but no clusters;
+         // a value resident in its record is where the record was found (c.txt).
          [](const ScanOutput& scan, const std::map<uint32_t, uint64_t>&) {
              for (const char* path : {"d/a.bin", "d/b.bin", "d/gone.bin", "big/7.bin"}) {
                  ASSERT_EQ(scan.files.count(path), 1u) << path;
