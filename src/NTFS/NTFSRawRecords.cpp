@@ -140,9 +140,11 @@ int NTFSDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t le
         recordFilled = 0;
         // Through the volume's $MFT, when it could be read: a file of many runs
         // keeps its name and the rest of its runs in extension records that its
-        // attribute list names.
-        NTFS::MFTRecord record(recordBuffer.data(), explorer->mft.get(), explorer->GetReader().get(), false,
-                               capacity);
+        // attribute list names. Runs numbered by an unchecked geometry are not
+        // held against the length it guesses: their volume is placed later.
+        auto* reader = explorer->GetReader().get();
+        NTFS::MFTRecord record(recordBuffer.data(), explorer->mft.get(), reader->geometryChecked ? reader : nullptr,
+                               false, capacity);
         ProcessFoundRecord(record, recordStart);
     } catch (const std::exception& e) {
         recordFilled = 0;

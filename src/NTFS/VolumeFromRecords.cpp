@@ -53,7 +53,8 @@ public:
         if (!Read(position, bytes.data(), recordSize))
             return std::nullopt;
         try {
-            MFTRecord record(bytes.data(), nullptr, &reader, false, recordSize);
+            // Read without the reader's geometry, which is the one being sought.
+            MFTRecord record(bytes.data(), nullptr, nullptr, false, recordSize);
             SystemFile file;
             file.name = record.GetFileName();
             for (const auto& a : record.Attributes())
