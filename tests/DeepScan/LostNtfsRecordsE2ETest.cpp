@@ -63,6 +63,8 @@ struct Case {
     std::set<uint32_t> withoutData;
     // Where a file comes back other than at its own path ("#": its record number).
     std::map<uint32_t, std::string> listedAs;
+    // mkntfs's cluster size, when not its default (4096 bytes here).
+    std::string clusterSize = "";
 };
 
 void FileNameGone(NtfsImage::VolumeBytes& v, const Inodes& inodes)
@@ -101,6 +103,9 @@ const std::vector<Case>& Cases()
         {"table wiped, $FILE_NAME gone", Table::Mbr, false, false, FileNameGone, {}, {{6, "Unknown/MFT record #"}}},
         {"boot sectors damaged, $FILE_NAME gone", Table::Gpt, true, true, FileNameGone, {},
          {{6, "Unknown/MFT record #"}}},
+        // The cluster size is found, not assumed: records smaller and larger than a cluster.
+        {"boot sectors damaged, clusters of 1 KiB", Table::Mbr, true, true, nullptr, {}, {}, "1024"},
+        {"boot sectors damaged, clusters of 16 KiB", Table::Gpt, true, true, nullptr, {}, {}, "16384"},
     };
     return cases;
 }
@@ -121,7 +126,8 @@ Inodes ReadInodes(const std::string& image)
 }
 
 // The volume with its files written and the deleted ones removed.
-std::vector<TestSupport::WrittenFile> MakeVolume(const TestSupport::TempDir& dir, const std::string& image)
+std::vector<TestSupport::WrittenFile> MakeVolume(const TestSupport::TempDir& dir, const std::string& image,
+                                                 const std::string& clusterSize)
 {
     std::vector<TestSupport::WrittenFile> written;
     std::string script;
@@ -134,7 +140,9 @@ std::vector<TestSupport::WrittenFile> MakeVolume(const TestSupport::TempDir& dir
     for (const auto& file : sourceFiles)
         if (file.deleted)
             script += "rm \"$M/" + file.path + "\"\n";
-    NtfsImage::Make(image, partitionMiB, "-Q -p " + std::to_string(partitionStart / 512), script);
+    NtfsImage::Make(image, partitionMiB,
+                    "-Q -p " + std::to_string(partitionStart / 512) + (clusterSize.empty() ? "" : " -c " + clusterSize),
+                    script);
     return written;
 }
 
@@ -211,7 +219,7 @@ TEST_P(LostNtfsRecords, EveryFileItsOwnBytesOrNone)
     SCOPED_TRACE(c.name);
     TestSupport::TempDir dir;
     const std::string volume = dir / "volume.img";
-    const auto written = MakeVolume(dir, volume);
+    const auto written = MakeVolume(dir, volume, c.clusterSize);
     if (HasFatalFailure())
         return;
     const Inodes inodes = ReadInodes(volume);
