@@ -170,7 +170,7 @@ private:
     std::vector<UnplacedFile> unplacedFiles;
     // Where copies of record 0 ($MFT) were found raw, at most maxMftAnchors.
     std::vector<uint64_t> mftAnchors;
-    static constexpr size_t maxMftAnchors = 256;
+    static constexpr size_t maxMftAnchors = 64;
 
     // A deque: many files, appended while held, never copied to grow.
     std::deque<LiveFile> liveFiles;

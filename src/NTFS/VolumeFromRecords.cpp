@@ -91,8 +91,10 @@ public:
     {
         if (position > rangeLength || rangeLength - position < length)
             return false;
+        // Scattered small reads: past the shared window, which they would drag about.
         try {
-            return reader.Read(position, out, length);
+            reader.ReadRun(position, out, length);
+            return true;
         } catch (const Exceptions::DiskDisconnectedException&) {
             throw;
         } catch (const Exceptions::DiskException&) {
