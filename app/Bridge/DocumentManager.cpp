@@ -84,7 +84,7 @@ void DocumentManager::onEngineEvent(const QDiskAndVolumeInfo& volume, const Data
     if (info.kind == RecoverProgress) {
         const quint64 total = d->recoverDataBytes.load();
         if (total == 0) {
-            logError("recoverDataBytes_ is zero, progress calculation skipped");
+            logDebug("recoverDataBytes_ is zero, progress calculation skipped");
             return;
         }
         const int percent = int(double(d->recoveredBytes.load() + info.value) * 100.0 / double(total));

@@ -43,23 +43,23 @@ int Velmora::GetRunState(int which) const
 
 int Velmora::Pause(int which)
 {
-    VLOG_INFO("Velmora::Pause() called.");
+    VLOG_DEBUG("Velmora::Pause() called.");
     SetState(which, RunState::Pause);
-    VLOG_INFO("Velmora::Pause() completed successfully.");
+    VLOG_DEBUG("Velmora::Pause() completed successfully.");
     return 0;
 }
 
 int Velmora::SetRun(int which)
 {
-    VLOG_INFO("Velmora::SetRun() called.");
+    VLOG_DEBUG("Velmora::SetRun() called.");
     SetState(which, RunState::Run);
-    VLOG_INFO("Velmora::SetRun() completed successfully.");
+    VLOG_DEBUG("Velmora::SetRun() completed successfully.");
     return 0;
 }
 
 int Velmora::SetStop(int which)
 {
-    VLOG_INFO("Velmora::SetStop() called.");
+    VLOG_DEBUG("Velmora::SetStop() called.");
     SetState(which, RunState::Stop);
     return 0;
 }

@@ -205,7 +205,7 @@ void DataRecoveryEntity::ReportFileNode(const FileManagerSP::FileNode& node, con
     if (runs.size() > maxRecordRuns) {
         // The record's count is 8-bit: it carries the first runs, and the
         // recovery asks this engine for the rest by node id and path.
-        VLOG_INFO("File with %zu runs, record carries %zu; full list kept for recovery.", runs.size(),
+        VLOG_DEBUG("File with %zu runs, record carries %zu; full list kept for recovery.", runs.size(),
                   maxRecordRuns);
         std::lock_guard lock(longRunsMutex);
         auto& lists = longRunLists[{node.id, path.substr(0, pathLength)}];

@@ -283,7 +283,7 @@ int DataRecoveryMultiImpl::RecoverOne(VelmoraContainer& container, const std::st
 
 int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const DataRecoveryInfo& item)
 {
-    VLOG_INFO("DataRecoveryMultiImpl::RecoverData() called.");
+    VLOG_DEBUG("DataRecoveryMultiImpl::RecoverData() called.");
     const Pair pair{item.diskIndex, item.volIndex};
     std::shared_lock shared(lock);
     if (!IsFoundFile(item)) {
@@ -314,7 +314,7 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const Da
     done.value = item.fileSize;
     done.dataState = item.dataState;
     callback(done);
-    VLOG_INFO("DataRecoveryMultiImpl::RecoverData() completed successfully.");
+    VLOG_DEBUG("DataRecoveryMultiImpl::RecoverData() completed successfully.");
     return 0;
 }
 
@@ -326,6 +326,8 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const st
     const double count = files.empty() ? 1.0 : static_cast<double>(files.size());
     int firstFailure = 0;
     size_t handled = 0;
+    size_t failed = 0;
+    bool stopped = false;
     for (const auto& file : files) {
         const Pair pair{file.diskIndex, file.volIndex};
         const double progress = static_cast<double>(handled) / count;
@@ -355,12 +357,17 @@ int DataRecoveryMultiImpl::RecoverData(const std::string& targetFolder, const st
             continue;
         }
         SendFailure(RecoverFailed, pair, progress, code);
+        ++failed;
         if (firstFailure == 0)
             firstFailure = code;
         // A stop ends the list; any other failure only ends its own file.
-        if (code == stoppedCode)
-            return stoppedCode;
+        if ((stopped = code == stoppedCode))
+            break;
     }
+    VLOG_INFO("DataRecoveryMultiImpl::RecoverData() %zu of %zu files handled: %zu written, %zu failed.", handled,
+              files.size(), handled - failed, failed);
+    if (stopped)
+        return stoppedCode;
     shared.unlock();
     auto done = MakeDataRecoveryInfo(RecoverDone);
     done.progress = 1.0;

@@ -145,7 +145,7 @@ int VelmoraContainer::Pause(int which)
         rawSearch->Pause(which);
     scanState->store(static_cast<int>(RunState::Pause), std::memory_order_relaxed);
     recoverState->store(static_cast<int>(RunState::Pause), std::memory_order_relaxed);
-    VLOG_INFO("VelmoraContainer::Pause() completed successfully.");
+    VLOG_DEBUG("VelmoraContainer::Pause() completed successfully.");
     return 0;
 }
 
@@ -157,7 +157,7 @@ int VelmoraContainer::SetRun(int which)
         rawSearch->SetRun(which);
     scanState->store(static_cast<int>(RunState::Run), std::memory_order_relaxed);
     recoverState->store(static_cast<int>(RunState::Run), std::memory_order_relaxed);
-    VLOG_INFO("VelmoraContainer::Resume() completed successfully.");
+    VLOG_DEBUG("VelmoraContainer::Resume() completed successfully.");
     return 0;
 }
 
@@ -169,7 +169,7 @@ int VelmoraContainer::SetStop(int which)
         rawSearch->SetStop(which);
     scanState->store(static_cast<int>(RunState::Stop), std::memory_order_relaxed);
     recoverState->store(static_cast<int>(RunState::Stop), std::memory_order_relaxed);
-    VLOG_INFO("VelmoraContainer::Stop() completed successfully.");
+    VLOG_DEBUG("VelmoraContainer::Stop() completed successfully.");
     return 0;
 }
 

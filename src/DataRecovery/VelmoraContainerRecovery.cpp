@@ -198,7 +198,7 @@ uint64_t VelmoraContainer::RecoverDataRun(Utils::DataWriter& writer, Utils::Part
                                           const DataRecoveryInfo& file, DataRun run, uint64_t doneBefore,
                                           uint64_t total, bool silent, uint64_t* soFar)
 {
-    VLOG_INFO("RecoverDataRun offset: %llu, size: %llu\n", static_cast<unsigned long long>(run.offset),
+    VLOG_DEBUG("RecoverDataRun offset: %llu, size: %llu\n", static_cast<unsigned long long>(run.offset),
               static_cast<unsigned long long>(run.length));
     uint64_t length = doneBefore >= total ? 0 : std::min(run.length, total - doneBefore);
     if (length == 0)
@@ -322,7 +322,7 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         for (const auto& component : components)
             fullLength += 1 + component.size();
         if (fullLength > RecoveryPath::maxPathBytes)
-            VLOG_INFO("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
+            VLOG_DEBUG("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
         target = RecoveryPath::ShortenRecoveryPath(base, components);
         RepairFolderChain(base, target);
         const std::string wanted = target;
@@ -395,12 +395,12 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
 
 int VelmoraContainer::RecoverData(const std::string& targetFolder, const DataRecoveryInfo& item)
 {
-    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) called.",
-              targetFolder.c_str(), size_t{1});
+    VLOG_DEBUG("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) called.",
+               targetFolder.c_str(), size_t{1});
     std::lock_guard lock(recoverMutex);
     RecoverFile(targetFolder, item);
-    VLOG_INFO("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) completed successfully.",
-              targetFolder.c_str(), size_t{1});
+    VLOG_DEBUG("VelmoraContainer::RecoverData(recoverFolder: %s, recoverDataInfo size: %zu) completed successfully.",
+               targetFolder.c_str(), size_t{1});
     return 0;
 }
 

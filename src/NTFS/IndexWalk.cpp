@@ -47,7 +47,7 @@ std::vector<std::shared_ptr<IndexEntry>> MFTRecord::GetIndexEntries() const
 
     auto allocation = GetAttributes(AttrIndexAllocation, indexName);
     if (allocation.empty()) {
-        VLOG_INFO("Attribute $INDEX_ALLOCATION not found");
+        VLOG_DEBUG("Attribute $INDEX_ALLOCATION not found");
         return result;
     }
     uint32_t blockSize = U32(value, valueSize, 0x08);

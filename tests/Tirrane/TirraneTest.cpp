@@ -4,6 +4,7 @@
 #include <Tirrane/Tirrane.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -94,4 +95,73 @@ TEST(InitVelmoraW, SetsTheLogUpOncePerProcessFromTwoThreads)
     const bool inSecond = std::filesystem::exists(second.Path() / "log" / "ostrel_windows_data.log");
     EXPECT_NE(inFirst, inSecond) << "the log must be set up exactly once, in the folder given";
     ShutdownSpdLog();
+}
+
+namespace {
+
+// Sets VELMORA_LOG_LEVEL for one scope (loggers read it when they open).
+class LogLevelVariable {
+public:
+    explicit LogLevelVariable(const char* value)
+    {
+        if (const char* old = std::getenv("VELMORA_LOG_LEVEL"))
+            saved = old;
+        value ? setenv("VELMORA_LOG_LEVEL", value, 1) : unsetenv("VELMORA_LOG_LEVEL");
+    }
+    ~LogLevelVariable() { saved.empty() ? unsetenv("VELMORA_LOG_LEVEL") : setenv("VELMORA_LOG_LEVEL", saved.c_str(), 1); }
+
+private:
+    std::string saved;
+};
+
+}
+
+TEST(Tirrane, DebugLinesOnlyWhenAskedFor)
+{
+    struct Case {
+        const char* variable;
+        bool debugKept;
+    };
+    for (const Case& c : {Case{nullptr, false}, Case{"info", false}, Case{"no-such-level", false},
+                          Case{"debug", true}, Case{"trace", true}}) {
+        TestSupport::TempDir dir;
+        {
+            const LogLevelVariable level(c.variable);
+            ASSERT_TRUE(InitSpdLogA("engine.log", dir.Path().c_str()));
+            ASSERT_TRUE(InitSpdLogChannelA("app", "AppLog.log", dir.Path().c_str()));
+        }
+        SpdLogA("src/x", 1, 1, "engine per-file %d", 1);
+        SpdLogA("src/x", 2, 2, "engine summary");
+        SpdLogChannelText("app", "DocumentManager.cpp", 3, 1, "app per-file");
+        SpdLogChannelText("app", "DocumentManager.cpp", 4, 4, "app failure");
+        ShutdownSpdLog();
+        const std::string engine = ReadAll(dir.Path() / "engine.log");
+        const std::string app = ReadAll(dir.Path() / "AppLog.log");
+        const std::string name = c.variable ? c.variable : "(unset)";
+        EXPECT_EQ(engine.find("engine per-file 1") != std::string::npos, c.debugKept) << name;
+        EXPECT_EQ(app.find("app per-file") != std::string::npos, c.debugKept) << name;
+        EXPECT_NE(engine.find("engine summary"), std::string::npos) << name;
+        EXPECT_NE(app.find("app failure"), std::string::npos) << name;
+    }
+}
+
+TEST(Tirrane, FilesMoveAsideAtTheCapAndOnlyTwoOldOnesStay)
+{
+    TestSupport::TempDir dir;
+    ASSERT_TRUE(InitSpdLogA("engine.log", dir.Path().c_str()));
+    const std::string line(1000, 'x');
+    for (int i = 0; i < 20000; ++i)
+        SpdLogA("src/x", 1, 2, "%d %s", i, line.c_str());
+    SpdLogA("src/x", 1, 2, "the last line");
+    ShutdownSpdLog();
+    uint64_t total = 0;
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        total += entry.file_size();
+        ++files;
+        EXPECT_LE(entry.file_size(), 2u * 1024 * 1024) << entry.path();
+    }
+    EXPECT_EQ(files, 3u);
+    EXPECT_LE(total, 6u * 1024 * 1024);
+    EXPECT_NE(ReadAll(dir.Path() / "engine.log").find("the last line"), std::string::npos);
 }

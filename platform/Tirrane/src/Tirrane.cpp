@@ -1,10 +1,11 @@
 #include "Tirrane/Tirrane.h"
 #include "WideText.h"
 
-#include <spdlog/sinks/basic_file_sink.h>
+#include <spdlog/sinks/rotating_file_sink.h>
 #include <spdlog/spdlog.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <filesystem>
 #include <map>
@@ -16,6 +17,21 @@
 namespace {
 
 constexpr const char* DefaultChannel = "";
+
+// A log never grows without bound: at the cap it moves aside, and only the newest files are kept.
+constexpr size_t MaxFileBytes = 2 * 1024 * 1024;
+constexpr size_t KeptOldFiles = 2;
+
+// Information and above unless VELMORA_LOG_LEVEL asks for more (or less): "debug" adds the per-item lines.
+spdlog::level::level_enum ConfiguredLevel()
+{
+    const char* wanted = std::getenv("VELMORA_LOG_LEVEL");
+    if (!wanted || !*wanted)
+        return spdlog::level::info;
+    const auto level = spdlog::level::from_str(wanted);
+    // from_str answers "off" for a name it does not know: a typo must not silence the log.
+    return level == spdlog::level::off && std::string(wanted) != "off" ? spdlog::level::info : level;
+}
 
 class Registry {
 public:
@@ -30,10 +46,11 @@ public:
         try {
             std::filesystem::path dir(folder.empty() ? std::string(".") : folder);
             std::filesystem::create_directories(dir);
-            auto sink = std::make_shared<spdlog::sinks::basic_file_sink_mt>((dir / fileName).string());
+            auto sink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>((dir / fileName).string(), MaxFileBytes,
+                                                                               KeptOldFiles);
             auto logger = std::make_shared<spdlog::logger>(channel.empty() ? "default" : channel, sink);
             logger->set_pattern("[%Y-%m-%d %H:%M:%S.%e] [%l] [%t] %v");
-            logger->set_level(spdlog::level::trace);
+            logger->set_level(ConfiguredLevel());
             // A crash must not take the last lines with it.
             logger->flush_on(spdlog::level::trace);
             std::lock_guard lock(mutex_);
@@ -74,16 +91,18 @@ spdlog::level::level_enum ToLevel(int level)
     return static_cast<spdlog::level::level_enum>(level);
 }
 
-void Write(const std::string& channel, const std::string& sourceFile, int line, int level, const std::string& text)
+// Lines below the logger's level are never formatted; before set-up, errors still reach someone.
+template <typename MakeText>
+void Write(const std::string& channel, const std::string& sourceFile, int line, int level, MakeText makeText)
 {
     auto logger = Registry::Instance().Find(channel);
     if (!logger) {
-        // Before set-up, errors still reach someone.
         if (level >= 4)
-            std::fprintf(stderr, "[%s:%d] %s\n", sourceFile.c_str(), line, text.c_str());
+            std::fprintf(stderr, "[%s:%d] %s\n", sourceFile.c_str(), line, makeText().c_str());
         return;
     }
-    logger->log(ToLevel(level), "[{}:{}] {}", sourceFile, line, text);
+    if (logger->should_log(ToLevel(level)))
+        logger->log(ToLevel(level), "[{}:{}] {}", sourceFile, line, makeText());
 }
 
 std::string FormatV(const char* format, va_list args)
@@ -138,18 +157,16 @@ void SpdLogA(const char* sourceFile, int line, int level, const char* format, ..
 {
     va_list args;
     va_start(args, format);
-    std::string text = FormatV(format, args);
+    Write(DefaultChannel, sourceFile ? sourceFile : "", line, level, [&] { return FormatV(format, args); });
     va_end(args);
-    Write(DefaultChannel, sourceFile ? sourceFile : "", line, level, text);
 }
 
 void SpdLogW(const wchar_t* sourceFile, int line, int level, const wchar_t* format, ...)
 {
     va_list args;
     va_start(args, format);
-    std::string text = FormatWideV(format, args);
+    Write(DefaultChannel, Tirrane::WideToUtf8(sourceFile), line, level, [&] { return FormatWideV(format, args); });
     va_end(args);
-    Write(DefaultChannel, Tirrane::WideToUtf8(sourceFile), line, level, text);
 }
 
 bool InitSpdLogChannelA(const char* channel, const char* fileName, const char* folder)
@@ -160,12 +177,13 @@ bool InitSpdLogChannelA(const char* channel, const char* fileName, const char* f
 void SpdLogChannelV(const char* channel, const char* sourceFile, int line, int level, const char* format,
                     va_list args)
 {
-    Write(channel ? channel : "", sourceFile ? sourceFile : "", line, level, FormatV(format, args));
+    Write(channel ? channel : "", sourceFile ? sourceFile : "", line, level, [&] { return FormatV(format, args); });
 }
 
 void SpdLogChannelText(const char* channel, const char* sourceFile, int line, int level, const char* text)
 {
-    Write(channel ? channel : "", sourceFile ? sourceFile : "", line, level, text ? text : "");
+    Write(channel ? channel : "", sourceFile ? sourceFile : "", line, level,
+          [&] { return std::string(text ? text : ""); });
 }
 
 void ShutdownSpdLog()

@@ -6,6 +6,8 @@
 // a log file of its own without touching the engine's.
 //
 // Levels: 0 trace, 1 debug, 2 information, 3 warning, 4 error, 5 critical.
+// Files keep lines from information up; VELMORA_LOG_LEVEL=debug (or trace, warn, ...)
+// sets another floor. Each file moves aside at 2 MiB and two old ones are kept.
 
 #include <cstdarg>
 
