@@ -1,12 +1,22 @@
 #pragma once
-// Small helpers the benchmarks share: a clock, a shell command, the process's read bytes,
-// and their positional arguments.
+// Small helpers the benchmarks share: a clock, a shell command, a timed child,
+// the process's read bytes, and their positional arguments.
+//
+// Ours and the peer are timed alike: each round runs both as processes (ours
+// in a forked child that does everything the peer's process does), with the
+// target removed and the disks flushed (sync) before each, alternating, and
+// the best round of each is kept.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +30,54 @@ inline double Seconds(std::chrono::steady_clock::time_point since)
 inline bool Run(const std::string& command)
 {
     return std::system(command.c_str()) == 0;
+}
+
+// One timed run: its wall-clock seconds and whether it ended with exit status 0.
+struct Timed {
+    double seconds = 0;
+    bool ok = false;
+};
+
+// A shell command timed from its start to its end, process start included.
+inline Timed TimeCommand(const std::string& command)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const int status = std::system(command.c_str());
+    return {Seconds(started), status == 0};
+}
+
+// body run in a forked child, timed from the fork to the child's end, as a
+// peer's process is. The caller must not have started threads yet.
+inline Timed TimeChild(const std::function<int()>& body)
+{
+    std::fflush(nullptr);
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int code = body();
+        std::fflush(nullptr);
+        ::_exit(code);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return {Seconds(started), false};
+    return {Seconds(started), WIFEXITED(status) && WEXITSTATUS(status) == 0};
+}
+
+// Best of rounds: each round runs every contestant once, in turn, after a sync.
+struct Best {
+    double seconds = 1e300;
+    bool ok = true;
+    void Add(const Timed& run)
+    {
+        seconds = std::min(seconds, run.seconds);
+        ok = ok && run.ok;
+    }
+};
+
+inline void Flush()
+{
+    Run("sync");
 }
 
 // Bytes the process has read through read calls ("rchar" of /proc/self/io).

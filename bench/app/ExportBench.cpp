@@ -1,55 +1,46 @@
-// The program's export of many small files: a FAT32 image (mkfs.fat, mcopy)
-// is listed and scanned through the engine's exported interface, its found
-// files go into the document manager as the program's scan puts them, and the
-// checked files are exported through DocumentManager's export (one engine call
-// per file, as the program makes it). Peers in the same run: the engine's
-// RecoverData over the same records called directly, and tsk_recover -a.
-//   export-bench [folder] [files, default 10000]
+// Export of many small files, timed whole as tsk_recover -e is: per file
+// system (FAT32, exFAT, NTFS), an image of N files made by the real tools,
+// then in alternating rounds, each process started anew after a sync:
+//  - the engine: list the images, walk the volume from its root, recover the
+//    found files as one list (DataRecoveryMulti::RecoverData with a list);
+//  - the program's export path: the same walk's events into DocumentManager as
+//    the program's scan feeds it, everything checked, DocumentManager's export
+//    (one engine call per file, as the window and ostrel-bridge make it), with
+//    the program's two logs open;
+//  - tsk_recover -e over the same image.
+// Every recovered tree is compared with the files written, byte for byte.
+// Once per image, ostrel-bridge's full scan and export, and the size its log
+// and settings folders reach.
+//   export-bench [folder [files, default 100000 [file systems, default FAT32,exFAT,NTFS]]]
 #include "DocumentManager.h"
 #include "QDiskAndVolumeInfo.h"
 
+#include "CuteSettings.h"
 #include "NameTable.h"
-#include "../BenchSupport.h"
+#include "spdlog_qt.h"
+#include "../SmallFilesImages.h"
 
 #include "DataRecovery/VelmoraExports.h"
 
 #include <QCoreApplication>
 
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
+using namespace BenchSupport;
+using namespace SmallFilesImages;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-bool run(const std::string& command)
-{
-    return std::system(command.c_str()) == 0;
-}
-
-size_t filesBelow(const fs::path& folder)
-{
-    size_t count = 0;
-    if (fs::exists(folder))
-        for (const auto& entry : fs::recursive_directory_iterator(folder))
-            count += entry.is_regular_file() ? 1 : 0;
-    return count;
-}
+constexpr int rounds = 3;
 
 struct Found {
     std::string path;
@@ -57,48 +48,77 @@ struct Found {
     DataRecoveryInfo record;
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+bool SameFileSystem(const std::string& listed, const std::string& wanted)
 {
+    return strcasecmp(listed.c_str(), wanted.c_str()) == 0;
+}
+
+// The image's volume as the engine lists it (VELMORA_DISK_IMAGES is set by main).
+bool FindVolume(const std::string& fileSystem, DiskAndVolumeInfo* volume)
+{
+    for (const auto& record : GetLocalDiskAndVolumeInfo())
+        if (SameFileSystem(record.fileSystem, fileSystem)) {
+            *volume = record;
+            return true;
+        }
+    std::fprintf(stderr, "export-bench: no %s volume listed\n", fileSystem.c_str());
+    return false;
+}
+
+std::vector<ScanPathInfo> RootOf(const DiskAndVolumeInfo& volume)
+{
+    return {ScanPathInfo{volume.diskIndex, volume.volIndex, "\\"}};
+}
+
+// The engine alone: walk, then one list recovery.
+int EngineRun(const std::string& fileSystem, const fs::path& out)
+{
+    DiskAndVolumeInfo volume;
+    if (!FindVolume(fileSystem, &volume))
+        return 1;
+    std::mutex mutex;
+    std::vector<std::unique_ptr<Found>> found;
+    DataRecoveryMulti* engine = CreateDataRecovery({volume}, [&](const DataRecoveryInfo& e) {
+        if (e.kind < NtfsFile || e.kind > CarvedFile || !e.path)
+            return;
+        auto file = std::make_unique<Found>();
+        file->path.assign(e.path, e.pathLength);
+        file->runs.assign(e.runs, e.runs + e.runCount);
+        file->record = e;
+        file->record.path = file->path.c_str();
+        file->record.runs = file->runs.empty() ? nullptr : file->runs.data();
+        std::lock_guard lock(mutex);
+        found.push_back(std::move(file));
+    });
+    if (!engine)
+        return 1;
+    engine->Start(RootOf(volume));
+    std::vector<DataRecoveryInfo> records;
+    records.reserve(found.size());
+    for (const auto& file : found)
+        records.push_back(file->record);
+    return engine->RecoverData(out.string(), records) == 0 && !records.empty() ? 0 : 1;
+}
+
+// The program's export path, its logs and settings below home.
+int ProgramRun(const std::string& fileSystem, const fs::path& out, const fs::path& home)
+{
+    setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    int argc = 1;
+    char name[] = "export-bench";
+    char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("pelvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Windows Data Recovery"));
     fillNameTable();
-    const BenchSupport::Arguments arguments(argc, argv, "export-bench [folder [files]]");
-    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "ostrel-export-bench").string());
-    const int count = static_cast<int>(arguments.Count(2, 10000));
-    if (!run("command -v mkfs.fat >/dev/null && command -v mcopy >/dev/null && command -v tsk_recover >/dev/null")) {
-        std::printf("export-bench: needs mkfs.fat, mcopy (mtools) and tsk_recover\n");
-        return 0;
-    }
-    fs::remove_all(folder);
-    fs::create_directories(folder / "files");
-    for (int i = 0; i < count; ++i) {
-        const fs::path dir = folder / "files" / ("d" + std::to_string(i % 100));
-        fs::create_directories(dir);
-        std::ofstream out(dir / ("f" + std::to_string(i) + ".bin"), std::ios::binary);
-        const size_t size = 1024 + static_cast<size_t>(i * 7919) % 2048;
-        for (size_t k = 0; k < size; ++k)
-            out.put(static_cast<char>((k * 31 + i) & 0xFF));
-    }
-    const std::string image = (folder / "fat.img").string();
-    if (!run("truncate -s 256M '" + image + "' && mkfs.fat -F 32 '" + image + "' >/dev/null && mcopy -s -i '" + image +
-             "' '" + (folder / "files").string() + "' ::/ ")) {
-        std::fprintf(stderr, "export-bench: the FAT32 image could not be made\n");
-        return 1;
-    }
-    run("cat '" + image + "' > /dev/null");
+    const QString logFolder = CuteSettings::logDirectory();
+    startAppLog(logFolder);
+    InitVelmoraW(logFolder.toStdWString().c_str(), L"ostrel_windows_data.log");
 
-    setenv("VELMORA_IMAGES_ONLY", "1", 1);
-    setenv("VELMORA_DISK_IMAGES", image.c_str(), 1);
-    std::vector<DiskAndVolumeInfo> volumes;
-    for (const auto& volume : GetLocalDiskAndVolumeInfo())
-        if (volume.fileSystem.find("FAT32") != std::string::npos)
-            volumes.push_back(volume);
-    if (volumes.size() != 1) {
-        std::fprintf(stderr, "export-bench: the listing holds %zu FAT32 volumes\n", volumes.size());
+    DiskAndVolumeInfo listed;
+    if (!FindVolume(fileSystem, &listed))
         return 1;
-    }
-
     DocumentManager manager;
     ScanTargetInfo target;
     target.nodeTypeCode = 3;
@@ -106,88 +126,143 @@ int main(int argc, char** argv)
     manager.resetForScan(target);
     QDiskAndVolumeInfo volume;
     volume.displayName = target.name;
-    volume.diskIndex = volumes[0].diskIndex;
-    volume.volIndex = volumes[0].volIndex;
-    volume.fileSystem = QStringLiteral("FAT32");
+    volume.diskIndex = listed.diskIndex;
+    volume.volIndex = listed.volIndex;
+    volume.fileSystem = QString::fromStdString(listed.fileSystem);
 
-    std::mutex mutex;
-    std::vector<std::unique_ptr<Found>> found;
-    std::atomic<bool> intake{true};
-    std::atomic<bool> toModel{true}; // the direct peer's events stay out of the model
-    DataRecoveryMulti* engine = CreateDataRecovery(volumes, [&](const DataRecoveryInfo& e) {
-        // Recovery events reach the model as the program's bridge hands them on;
-        // of the scan, the live files of the structure scan and its end.
-        if (!intake.load() || e.kind == ScanFinished) {
-            if (toModel.load())
-                manager.onEngineEvent(volume, e);
-            return;
-        }
-        if (e.kind != Fat32File || e.deletedState != 0 || e.runCount == 0 || !e.path ||
-            std::string(e.path, e.pathLength).find(".bin") == std::string::npos)
-            return;
-        auto file = std::make_unique<Found>();
-        file->path.assign(e.path, e.pathLength);
-        file->runs.assign(e.runs, e.runs + e.runCount);
-        file->record = e;
-        file->record.path = file->path.c_str();
-        file->record.runs = file->runs.data();
-        manager.onEngineEvent(volume, e);
-        std::lock_guard lock(mutex);
-        found.push_back(std::move(file));
-    });
-    if (!engine) {
-        std::fprintf(stderr, "export-bench: no engine object\n");
+    DataRecoveryMulti* engine =
+        CreateDataRecovery({listed}, [&](const DataRecoveryInfo& e) { manager.onEngineEvent(volume, e); });
+    if (!engine)
         return 1;
-    }
-    engine->Start();
-    intake = false;
-    manager.waitForIdle(600000);
-    if (found.size() != static_cast<size_t>(count)) {
-        std::fprintf(stderr, "export-bench: the scan found %zu of %d files\n", found.size(), count);
-        return 1;
-    }
-    manager.setAllCheckStates(manager.allFileRecords(), Qt::Checked, false, false);
+    engine->Start(RootOf(listed));
     manager.waitForIdle(600000);
 
-    // The program's export.
     std::atomic<bool> completed{false};
+    std::atomic<int> errorType{-1};
     QObject::connect(&manager, &DocumentManager::recoveryCompleted, &manager,
-                     [&](int, const QString&, int) { completed = true; }, Qt::DirectConnection);
-    manager.setRecoverFunction([engine](const QString& out, const DataRecoveryInfo& info) {
-        return engine->RecoverData(out.toStdString(), info);
+                     [&](int type) {
+                         errorType = type;
+                         completed = true;
+                     },
+                     Qt::DirectConnection);
+    manager.setRecoverFunction([engine](const QString& folder, const DataRecoveryInfo& info) {
+        return engine->RecoverData(folder.toStdString(), info);
     });
-    const fs::path bridgeOut = folder / "bridge-out";
-    auto start = Clock::now();
-    manager.exportAllDocumentsToDisk(QString::fromStdString(bridgeOut.string()), false);
+    manager.selectionDocumentNodeState(Qt::Checked, 1);
+    manager.exportAllDocumentsToDisk(QString::fromStdString(out.string()), false);
     while (!completed.load())
         manager.waitForIdle(100);
-    const double bridgeSeconds = secondsSince(start);
-    const size_t bridgeFiles = filesBelow(bridgeOut);
+    ShutdownSpdLog();
+    return errorType.load() == 0 ? 0 : 1;
+}
 
-    // Peer 1: the engine called directly over the same records.
-    toModel = false;
-    const fs::path engineOut = folder / "engine-out";
-    start = Clock::now();
-    for (const auto& file : found)
-        engine->RecoverData(engineOut.string(), file->record);
-    const double engineSeconds = secondsSince(start);
-    manager.setRecoverFunction({});
-    ReleaseDataRecovery(engine);
+void Report(const char* what, const Best& best, const Check& check, uint64_t count)
+{
+    const double rate = static_cast<double>(check.exact) / best.seconds;
+    std::printf("  %-36s %7.3f s  %8.0f files/s  (%llu of %llu byte-exact, %llu wrong, %llu others)%s\n", what,
+                best.seconds, rate, static_cast<unsigned long long>(check.exact),
+                static_cast<unsigned long long>(count), static_cast<unsigned long long>(check.wrong),
+                static_cast<unsigned long long>(check.others), best.ok ? "" : "  FAILED (exit status)");
+}
 
-    // Peer 2: The Sleuth Kit.
-    const fs::path tskOut = folder / "tsk-out";
-    start = Clock::now();
-    run("tsk_recover -a '" + image + "' '" + tskOut.string() + "' >/dev/null");
-    const double tskSeconds = secondsSince(start);
-    const size_t tskFiles = filesBelow(tskOut);
+bool BenchOne(const fs::path& folder, const fs::path& tree, const std::string& fileSystem, uint64_t count)
+{
+    if (!ToolsFor(fileSystem)) {
+        std::printf("%s: skipped (needs the tools that make it, root and /dev/fuse for FUSE mounts)\n",
+                    fileSystem.c_str());
+        return true;
+    }
+    const fs::path image = folder / (fileSystem + ".img");
+    std::fprintf(stderr, "%s: making the image\n", fileSystem.c_str());
+    if (!MakeImage(fileSystem, image, tree, count)) {
+        std::fprintf(stderr, "export-bench: the %s image could not be made\n", fileSystem.c_str());
+        return false;
+    }
+    Run("cat " + Quote(image) + " > /dev/null");
+    setenv("VELMORA_IMAGES_ONLY", "1", 1);
+    setenv("VELMORA_DISK_IMAGES", image.c_str(), 1);
 
-    std::printf("export-bench: %d files of 1-3 KB on a page-cached FAT32 image\n", count);
-    std::printf("  DocumentManager export:  %.3f s, %.0f files/s (%zu files written)\n", bridgeSeconds,
-                bridgeFiles / bridgeSeconds, bridgeFiles);
-    std::printf("  engine RecoverData loop: %.3f s, %.0f files/s\n", engineSeconds, count / engineSeconds);
-    std::printf("  tsk_recover -a:          %.3f s, %.0f files/s (%zu files)\n", tskSeconds, tskFiles / tskSeconds,
-                tskFiles);
-    manager.clearDocumentCache();
-    fs::remove_all(folder);
-    return bridgeFiles == static_cast<size_t>(count) ? 0 : 1;
+    // Room for four trees of count files of one 4 KiB block each, and the file system's own.
+    const TargetVolume target(folder, (count * 4 * 4096 * 2 >> 30) + 2);
+    const fs::path engineOut = target.Path() / "engine-out";
+    const fs::path programOut = target.Path() / "program-out";
+    const fs::path tskOut = target.Path() / "tsk-out";
+    const fs::path home = target.Path() / "home";
+    Best engine, program, tsk;
+    for (int round = 0; round < rounds; ++round) {
+        std::fprintf(stderr, "%s: round %d\n", fileSystem.c_str(), round + 1);
+        fs::remove_all(engineOut);
+        Flush();
+        engine.Add(TimeChild([&] { return EngineRun(fileSystem, engineOut); }));
+        fs::remove_all(programOut);
+        fs::remove_all(home);
+        Flush();
+        program.Add(TimeChild([&] { return ProgramRun(fileSystem, programOut, home); }));
+        fs::remove_all(tskOut);
+        Flush();
+        tsk.Add(TimeCommand("tsk_recover -e " + Quote(image) + " " + Quote(tskOut) + " >/dev/null"));
+    }
+    const uint64_t homeBytes = TreeBytes(home);
+
+    std::fprintf(stderr, "%s: ostrel-bridge\n", fileSystem.c_str());
+    // The real program's path once: ostrel-bridge's whole-volume scan and export.
+    const fs::path bridgeOut = target.Path() / "bridge-out";
+    const fs::path bridgeHome = target.Path() / "bridge-home";
+    fs::remove_all(bridgeOut);
+    fs::remove_all(bridgeHome);
+    Flush();
+    // The image is the only disk listed, and its volume the disk's first (this process lists
+    // nothing itself: the children fork from it).
+    std::ostringstream bridge;
+    bridge << "XDG_DATA_HOME=" << Quote(bridgeHome / "data") << " XDG_CONFIG_HOME=" << Quote(bridgeHome / "config")
+           << " " << Quote(fs::path(OSTREL_BRIDGE)) << " scan --disk 0 --volume 0 --export " << Quote(bridgeOut)
+           << " >/dev/null";
+    const Timed bridgeRun = TimeCommand(bridge.str());
+    const Check bridgeCheck = CheckTree(bridgeOut, count);
+
+    std::printf("%s: %llu files of 1-3 KB, page-cached image, best of %d alternating rounds, target %s\n",
+                fileSystem.c_str(), static_cast<unsigned long long>(count), rounds, target.Describe().c_str());
+    const Check engineCheck = CheckTree(engineOut, count);
+    const Check programCheck = CheckTree(programOut, count);
+    const Check tskCheck = CheckTree(tskOut, count);
+    Report("engine: walk, RecoverData(list)", engine, engineCheck, count);
+    Report("program: walk, DocumentManager export", program, programCheck, count);
+    Report("tsk_recover -e", tsk, tskCheck, count);
+    const double tskRate = static_cast<double>(tskCheck.exact) / tsk.seconds;
+    std::printf("  files/s against tsk_recover -e: engine %.2f, program %.2f\n",
+                static_cast<double>(engineCheck.exact) / engine.seconds / tskRate,
+                static_cast<double>(programCheck.exact) / program.seconds / tskRate);
+    std::printf("  program's log and settings folders after the export: %.2f MB\n", homeBytes / 1e6);
+    std::printf("  ostrel-bridge, whole-volume scan (raw search included) and export, once: %.3f s, %llu byte-exact, "
+                "log and settings %.2f MB%s\n",
+                bridgeRun.seconds, static_cast<unsigned long long>(bridgeCheck.exact),
+                TreeBytes(bridgeHome) / 1e6, bridgeRun.ok ? "" : "  FAILED (exit status)");
+    const bool ok = engine.ok && program.ok && tsk.ok && bridgeRun.ok && engineCheck.exact == count &&
+                    programCheck.exact == count && tskCheck.exact == count && bridgeCheck.exact == count &&
+                    engineCheck.wrong + programCheck.wrong + bridgeCheck.wrong == 0;
+    for (const auto& path : {engineOut, programOut, tskOut, home, bridgeOut, bridgeHome, image})
+        fs::remove_all(path);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Arguments arguments(argc, argv, "export-bench [folder [files [FAT32,exFAT,NTFS]]]");
+    const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "ostrel-export-bench").string());
+    const uint64_t count = arguments.Count(2, 100000);
+    std::string systems = arguments.Text(3, "FAT32,exFAT,NTFS");
+    if (!Run("command -v tsk_recover >/dev/null")) {
+        std::printf("export-bench: needs tsk_recover (sleuthkit)\n");
+        return 0;
+    }
+    fs::create_directories(folder);
+    const fs::path tree = MakeTree("ostrel-export-bench-files", count);
+    bool ok = true;
+    std::stringstream list(systems);
+    for (std::string fileSystem; std::getline(list, fileSystem, ',');)
+        ok = BenchOne(folder, tree, fileSystem, count) && ok;
+    fs::remove_all(tree);
+    return ok ? 0 : 1;
 }
