@@ -71,6 +71,8 @@ private:
     uint64_t CopyResident(Utils::DataWriter& writer, Utils::PartReader& source, DataRun run, uint64_t length);
 
     std::mutex recoverMutex;
+    // Under recoverMutex: the folder the last file went into, made or checked folder by folder.
+    std::string verifiedParent;
     std::atomic<bool> fullScan{false};
     std::shared_ptr<DataRecoveryEntity> engine;
     std::shared_ptr<UnknownDataRecovery> rawSearch;

@@ -314,8 +314,6 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         PollRunState(*recoverState, &pausedPolls);
         if (folder.empty())
             throw fs::filesystem_error("empty target folder", std::make_error_code(std::errc::invalid_argument));
-        if (!Exists(folder))
-            fs::create_directories(folder);
         const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
         const auto components = RecoveryPath::SafeComponents(FoundPath(file));
         size_t fullLength = base.size();
@@ -324,17 +322,45 @@ std::string VelmoraContainer::RecoverFile(const std::string& folder, const DataR
         if (fullLength > RecoveryPath::maxPathBytes)
             VLOG_DEBUG("VelmoraContainer::RecoverData() file path too long (%zu bytes), shortening it.", fullLength);
         target = RecoveryPath::ShortenRecoveryPath(base, components);
-        RepairFolderChain(base, target);
+        const std::string parent = SplitLast(target).first;
+        const auto makeFolders = [&] {
+            verifiedParent.clear();
+            if (!Exists(folder))
+                fs::create_directories(folder);
+            RepairFolderChain(base, target);
+            verifiedParent = parent;
+        };
+        // The previous file's folders were made or checked a moment ago: a card's
+        // folder of photos costs one look at its chain, not one per photo.
+        if (parent != verifiedParent)
+            makeFolders();
         const std::string wanted = target;
         std::unique_ptr<Utils::FileDataWriter> opened;
+        bool remade = false;
         for (int attempt = 1; !opened; ++attempt) {
-            target = FreeTarget(wanted);
             try {
+                // Never over what is there: an existing name fails the open and a free one is looked for.
                 opened = std::make_unique<Utils::FileDataWriter>(target, Utils::FileDataWriter::OpenMode::CreateNew);
             } catch (const Exceptions::DataWriterException&) {
-                // A recovery on another volume took the name between the test and the open.
-                if (attempt >= 100 || !Exists(target))
+                if (attempt >= 100)
                     throw;
+                std::error_code looked;
+                const auto status = fs::symlink_status(target, looked);
+                // A folder on the way that turned into a file reads as "not a directory": remade below.
+                if (looked && looked != std::errc::no_such_file_or_directory && looked != std::errc::not_a_directory)
+                    throw fs::filesystem_error("exists", target, looked);
+                if (!looked && fs::exists(status)) {
+                    // Taken before, or by a recovery on another volume between the look and the open.
+                    target = FreeTarget(wanted);
+                    continue;
+                }
+                // Nothing stands there and nothing could be made: the folders went since the last file.
+                if (remade) {
+                    Exists(target); // the target folder itself is no folder: a file-system error
+                    throw;
+                }
+                remade = true;
+                makeFolders();
             }
         }
         Utils::FileDataWriter& writer = *opened;
