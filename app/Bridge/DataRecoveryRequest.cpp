@@ -24,6 +24,7 @@ DataRecoveryRequest::DataRecoveryRequest(const DocumentInfo* record, const QStri
     info.lostPartitionFlag = 0;
     info.deletedState = quint8((flags >> DocumentInfo::DeletedStateShift) & 7);
     info.pathState = quint8((flags >> DocumentInfo::PathStateShift) & 7);
+    info.dataState = quint8((flags >> DocumentInfo::DataStateShift) & 3);
 }
 
 quint64 recordVolumeKey(const DocumentInfo* record)

@@ -108,7 +108,8 @@ DocumentInfo* createFileRecord(const FileRecordFields& fields, QString* error)
     info->typeCode = fields.typeCode;
     info->flags = (fields.eventKind & DocumentInfo::KindMask) | (DocumentInfo::FileLevel << DocumentInfo::LevelShift)
                   | ((fields.pathState & 7) << DocumentInfo::PathStateShift)
-                  | ((fields.deletedState & 7) << DocumentInfo::DeletedStateShift);
+                  | ((fields.deletedState & 7) << DocumentInfo::DeletedStateShift)
+                  | ((fields.dataState & 3) << DocumentInfo::DataStateShift);
     info->size = fields.size;
     info->time = fields.timeMs;
     info->lengths = (runBytes << 32) | (quint64(fields.path.size()) << 16) | (quint64(fields.sizeText.size()) << 8)

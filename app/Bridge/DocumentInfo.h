@@ -29,6 +29,7 @@ struct DocumentInfo {
         SearchModeBit = 1u << 18,
         FilterEvaluatedBit = 1u << 19,
         PassesFilterBit = 1u << 20,
+        DataStateShift = 21,
     };
     enum Level : quint32 { FolderTreeLevel = 1, TypeTreeLevel = 2, FileLevel = 3 };
 
@@ -52,6 +53,8 @@ struct DocumentInfo {
     quint32 level() const { return (loadFlags() >> LevelShift) & 7; }
     quint32 pathState() const { return (loadFlags() >> PathStateShift) & 7; }
     quint32 deletedState() const { return (loadFlags() >> DeletedStateShift) & 7; }
+    // The engine's FileDataState of a found file: 0 whole, 1 guessed, 2 cut.
+    quint32 dataState() const { return (loadFlags() >> DataStateShift) & 3; }
     quint32 checkState(bool searchView) const
     {
         return (loadFlags() >> (searchView ? SearchCheckStateShift : CheckStateShift)) & 3;
@@ -97,6 +100,7 @@ struct FileRecordFields {
     quint32 eventKind = 0;
     quint32 pathState = 0;
     quint32 deletedState = 0;
+    quint32 dataState = 0;
     qint64 size = 0;
     qint64 timeMs = 0;
     const DataRunList* runs = nullptr;

@@ -42,7 +42,8 @@ public:
     Q_ENUM(TaskType)
     enum WaitResult { TaskAvailable = 0, DocumentAvailable = 1, Interrupted = 2, Paused = 3 };
     Q_ENUM(WaitResult)
-    enum RecoveryErrorType { NoError = 0, SourceDiskError = 1, TargetDiskError = 2 };
+    // TargetDiskFull: the target took no more data or no more files (no space or no inodes left).
+    enum RecoveryErrorType { NoError = 0, SourceDiskError = 1, TargetDiskError = 2, TargetDiskFull = 3 };
     Q_ENUM(RecoveryErrorType)
     enum DataRecoveryErrorFlags { DISK_ERROR = 1, STOP_RECOVERY = 2 };
     Q_ENUM(DataRecoveryErrorFlags)
@@ -178,7 +179,8 @@ signals:
     void nodeStateChanged(QString folderPath, Qt::CheckState state, int index, bool isLast);
     void fileRecoveryProgress(QString filePath, qulonglong recoveredCount, qulonglong totalCount);
     void overallRecoveryProgress(int progressPercent);
-    void recoveryCompleted(int errorType, QString description, int totalErrorCount);
+    // incompleteCount: files written from a guessed or cut run list (not plain successes).
+    void recoveryCompleted(int errorType, QString description, int totalErrorCount, int incompleteCount);
     void filterCompleted();
     void findDocumentsCompleted(QString targetPath, int viewDisplayMode, QVector<DocumentInfo*> documents,
                                 QVariant parameter);

@@ -126,7 +126,18 @@ void DocumentManagerPrivate::beginExport(quint64 totalBytes)
 
 void DocumentManagerPrivate::finishExport(const RecoveryFailureTable& table)
 {
-    emit owner->recoveryCompleted(table.errorType(), failedVolumeNamesOf(table), table.volumeCount());
+    emit owner->recoveryCompleted(table.errorType(), failedVolumeNamesOf(table), table.volumeCount(),
+                                  table.incompleteCount());
+}
+
+void DocumentManagerPrivate::exportRecord(const QString& folder, const DocumentInfo* record,
+                                          RecoveryFailureTable& table, bool* stopped)
+{
+    const int code = recoverOne(folder, record);
+    if (code == 0 && record->dataState() != 0)
+        table.noteIncomplete();
+    if (!table.note(recordVolumeKey(record), code))
+        *stopped = true;
 }
 
 void DocumentManagerPrivate::exportAll(const QString& folder, bool onlySearchResults)
@@ -163,11 +174,16 @@ void DocumentManagerPrivate::exportAll(const QString& folder, bool onlySearchRes
             if (!countsAsChecked(entry, onlySearchResults, filterActive))
                 continue;
             emit owner->fileRecoveryProgress(DocumentInfo::filePath(entry), ++count, total);
-            if (!table.note(recordVolumeKey(entry), recoverOne(folder, entry)))
-                stopped = true;
+            exportRecord(folder, entry, table, &stopped);
         }
     }
     logInfo(QStringLiteral("end recovery select data to disk=%1").arg(folder));
+    logInfo(QStringLiteral("export: %1 of %2 files handled, %3 failed volumes, %4 incomplete%5")
+                .arg(count)
+                .arg(total)
+                .arg(table.volumeCount())
+                .arg(table.incompleteCount())
+                .arg(stopped ? QStringLiteral(", stopped") : QString()));
     finishExport(table);
 }
 
@@ -183,12 +199,13 @@ void DocumentManagerPrivate::exportOne(const QString& folder, const DocumentInfo
         logError(QStringLiteral("export of one file dropped: its scan data was released"));
         beginExport(0);
         table.note(0, 17);
-        emit owner->recoveryCompleted(table.errorType(), QString(), 0);
+        emit owner->recoveryCompleted(table.errorType(), QString(), 0, 0);
         return;
     }
     beginExport(quint64(record->size));
     emit owner->fileRecoveryProgress(DocumentInfo::filePath(record), 1, 1);
-    table.note(recordVolumeKey(record), recoverOne(folder, record));
+    bool stopped = false;
+    exportRecord(folder, record, table, &stopped);
     lock.unlock();
     finishExport(table);
 }

@@ -108,6 +108,8 @@ public:
     int recoverOne(const QString& folder, const DocumentInfo* record);
     void beginExport(quint64 totalBytes);
     void finishExport(const RecoveryFailureTable& table);
+    // One file to the engine; its outcome into the table (*stopped when the engine was stopped).
+    void exportRecord(const QString& folder, const DocumentInfo* record, RecoveryFailureTable& table, bool* stopped);
     QString failedVolumeNamesOf(const RecoveryFailureTable& table);
 
     // Check states (DocumentManagerCheckStates.cpp); helpers taking no lock need treeLock held.

@@ -26,6 +26,7 @@ FileRecordFields eventFields(const EngineEventItem& item)
     fields.eventKind = item.kind();
     fields.pathState = item.pathState();
     fields.deletedState = item.deletedState();
+    fields.dataState = item.dataState();
     fields.size = qint64(item.fileSize());
     return fields;
 }

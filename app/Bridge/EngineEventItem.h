@@ -39,6 +39,8 @@ struct EngineEventItem {
     bool isExternal() const { return (packed >> 54) & 1; }
     bool isSystem() const { return (packed >> 55) & 1; }
     bool isRemovable() const { return (packed >> 56) & 1; }
+    // A found file's FileDataState: whole, guessed or cut.
+    quint32 dataState() const { return (packed >> 57) & 3; }
     quint64 volumeKey() const { return (quint64(diskIndex()) << 32) | volumeIndex(); }
     double progress() const;
     quint64 fileSize() const { return valueA; }

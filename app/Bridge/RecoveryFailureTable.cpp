@@ -22,6 +22,8 @@ int RecoveryFailureTable::errorType() const
 {
     if (codes_.empty())
         return DocumentManager::NoError;
+    if (lastCode_ == diskFullCode)
+        return DocumentManager::TargetDiskFull;
     // Disk-gone (8) and every code without a disk meaning: the file could not be read.
     return isTargetDiskError(lastCode_) ? DocumentManager::TargetDiskError : DocumentManager::SourceDiskError;
 }

@@ -337,9 +337,10 @@ void FileSystemPathDisplayData::onOverallRecoveryProgress(int progressPercent)
     d->exportFlow->onOverallRecoveryProgress(progressPercent);
 }
 
-void FileSystemPathDisplayData::onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount)
+void FileSystemPathDisplayData::onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount,
+                                                    int incompleteCount)
 {
-    d->exportFlow->onRecoveryCompleted(errorType, description, totalErrorCount);
+    d->exportFlow->onRecoveryCompleted(errorType, description, totalErrorCount, incompleteCount);
 }
 
 FileSystemPathNavigato* FileSystemPathDisplayData::navigator() const { return d->navigator; }

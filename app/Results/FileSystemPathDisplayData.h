@@ -67,7 +67,8 @@ public slots:
     void onViewActionTriggered(const QVariant& item);
     void onFileRecoveryProgress(const QString& filePath, qulonglong recoveredCount, qulonglong totalCount);
     void onOverallRecoveryProgress(int progressPercent);
-    void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount);
+    void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount,
+                             int incompleteCount = 0);
     void onScanStarted();
     void onScanPaused();
     void onScanFinished(int errorType, const QString& description, int totalErrorCount);

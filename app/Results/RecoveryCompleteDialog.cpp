@@ -9,10 +9,12 @@
 #include "XPushButton.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks, QWidget* parent, Outcome outcome)
+RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks, QWidget* parent, Outcome outcome,
+                                               int incompleteCount)
     : XDialog(parent), disconnectedDisks_(disconnectedDisks), opener_(defaultFolderOpener())
 {
     setMinimumSize(XApplication::scaledX(473), XApplication::scaledY(389));
@@ -49,6 +51,15 @@ RecoveryCompleteDialog::RecoveryCompleteDialog(const QString& disconnectedDisks,
     layout->addWidget(disks_);
     warning_->setVisible(!disconnectedDisks.isEmpty());
     disks_->setVisible(!disconnectedDisks.isEmpty());
+    layout->addSpacing(XApplication::scaledY(8));
+    incomplete_ = new XLabel(content);
+    incomplete_->setWordWrap(true);
+    incomplete_->setFontPointSize(10.5);
+    incomplete_->setTextColor(QColor("#B45309"));
+    incomplete_->setAlignment(Qt::AlignCenter);
+    incomplete_->setText(incompleteText(incompleteCount));
+    layout->addWidget(incomplete_);
+    incomplete_->setVisible(incompleteCount > 0);
 
     layout->addStretch();
     auto* row = new QHBoxLayout;
@@ -84,6 +95,11 @@ QString RecoveryCompleteDialog::titleText(Outcome outcome)
     case Succeeded: break;
     }
     return tr("Recovery successful.");
+}
+
+QString RecoveryCompleteDialog::incompleteText(int count)
+{
+    return tr("Files recovered incomplete (part of their data may be wrong or missing): %1").arg(QLocale().toString(count));
 }
 
 void RecoveryCompleteDialog::showEvent(QShowEvent* event)

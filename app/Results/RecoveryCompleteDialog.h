@@ -13,8 +13,9 @@ public:
     // never called successful.
     enum Outcome { Succeeded = 0, Stopped = 1, Incomplete = 2 };
 
+    // incompleteCount: files written from guessed or cut data, said in a line of their own.
     explicit RecoveryCompleteDialog(const QString& disconnectedDisks, QWidget* parent = nullptr,
-                                    Outcome outcome = Succeeded);
+                                    Outcome outcome = Succeeded, int incompleteCount = 0);
     ~RecoveryCompleteDialog() override;
 
     static QString titleText(Outcome outcome);
@@ -22,6 +23,8 @@ public:
     XLabel* titleLabelOfOutcome() const { return title_; }
     XLabel* warningLabel() const { return warning_; }
     XLabel* disksLabel() const { return disks_; }
+    XLabel* incompleteLabel() const { return incomplete_; }
+    static QString incompleteText(int count);
     XPushButton* okButton() const { return okButton_; }
     XPushButton* checkButton() const { return checkButton_; }
     // The program that opens a folder on the desktop (xdg-open where there is one).
@@ -36,6 +39,7 @@ private:
     XLabel* title_ = nullptr;
     XLabel* warning_ = nullptr;
     XLabel* disks_ = nullptr;
+    XLabel* incomplete_ = nullptr;
     XPushButton* checkButton_ = nullptr;
     XPushButton* okButton_ = nullptr;
     QString disconnectedDisks_;

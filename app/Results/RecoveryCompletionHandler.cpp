@@ -13,9 +13,10 @@ void showMessage(QWidget* parent, const QString& text)
     XMessageBox::information(parent, QString(), text, {QCoreApplication::translate("RecoveryCompletionHandler", "OK")}, 1);
 }
 
-void runRecoveryCompleteDialog(QWidget* parent, const QString& disks, RecoveryCompleteDialog::Outcome outcome)
+void runRecoveryCompleteDialog(QWidget* parent, const QString& disks, RecoveryCompleteDialog::Outcome outcome,
+                               int incompleteCount = 0)
 {
-    RecoveryCompleteDialog dialog(disks, parent, outcome);
+    RecoveryCompleteDialog dialog(disks, parent, outcome, incompleteCount);
     dialog.setModal(true);
     dialog.exec();
 }
@@ -40,11 +41,19 @@ QString targetDiskDisconnectedText()
     return QCoreApplication::translate("RecoveryCompletionHandler", "The export disk has been disconnected. Please export the data again.");
 }
 
+QString targetDiskFullText()
+{
+    return QCoreApplication::translate("RecoveryCompletionHandler", "The export disk is full. Please free some space on it or choose another location, then export the data again.");
+}
+
 void SuccessHandler<>::handle(bool isRecovery)
 {
-    if (isRecovery)
-        runRecoveryCompleteDialog(parent_, QString(),
-                                  stopped_ ? RecoveryCompleteDialog::Stopped : RecoveryCompleteDialog::Succeeded);
+    if (!isRecovery)
+        return;
+    const auto outcome = stopped_         ? RecoveryCompleteDialog::Stopped
+                         : incomplete_ > 0 ? RecoveryCompleteDialog::Incomplete
+                                           : RecoveryCompleteDialog::Succeeded;
+    runRecoveryCompleteDialog(parent_, QString(), outcome, incomplete_);
 }
 
 void SuccessHandler<const quint64&, const quint64&>::handle(bool isRecovery, const quint64& totalBytes,
@@ -64,7 +73,7 @@ void SourceDiskErrorHandler<const int&, const QString&>::handle(bool isRecovery,
     if (totalErrorCount == 1)
         showMessage(parent_, sourceDiskDisconnectedText());
     else
-        runRecoveryCompleteDialog(parent_, description, RecoveryCompleteDialog::Incomplete);
+        runRecoveryCompleteDialog(parent_, description, RecoveryCompleteDialog::Incomplete, incomplete_);
 }
 
 void SourceDiskErrorHandler<const int&, const QString&, const quint64&, const quint64&>::handle(
@@ -85,25 +94,26 @@ void TargetDiskErrorHandler<const QString&, const int&>::handle(bool isRecovery,
     Q_UNUSED(isRecovery)
     Q_UNUSED(description)
     Q_UNUSED(totalErrorCount)
-    showMessage(parent_, targetDiskDisconnectedText());
+    showMessage(parent_, full_ ? targetDiskFullText() : targetDiskDisconnectedText());
 }
 
 std::optional<bool> handleRecoveryCompletion(QWidget* parent, int errorType, const QString& description,
-                                             int totalErrorCount, bool stopped)
+                                             int totalErrorCount, bool stopped, int incompleteCount)
 {
     switch (errorType) {
     case 0: {
-        SuccessHandler<> handler(parent, stopped);
+        SuccessHandler<> handler(parent, stopped, incompleteCount);
         handler.handle(true);
         return handler.isSuccess();
     }
     case 1: {
-        SourceDiskErrorHandler<const int&, const QString&> handler(parent);
+        SourceDiskErrorHandler<const int&, const QString&> handler(parent, incompleteCount);
         handler.handle(true, totalErrorCount, description);
         return handler.isSuccess();
     }
-    case 2: {
-        TargetDiskErrorHandler<const QString&, const int&> handler(parent);
+    case 2:
+    case 3: {
+        TargetDiskErrorHandler<const QString&, const int&> handler(parent, errorType == 3);
         handler.handle(true, description, totalErrorCount);
         return handler.isSuccess();
     }

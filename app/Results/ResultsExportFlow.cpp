@@ -359,7 +359,8 @@ void ResultsExportFlow::onOverallRecoveryProgress(int progressPercent)
         dialog_->setProgress(progressPercent);
 }
 
-void ResultsExportFlow::onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount)
+void ResultsExportFlow::onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount,
+                                            int incompleteCount)
 {
     if (dialog_) {
         dialog_->setProgress(100);
@@ -370,7 +371,7 @@ void ResultsExportFlow::onRecoveryCompleted(int errorType, const QString& descri
     const bool stopped = stopRequested_;
     stopRequested_ = false;
     const std::optional<bool> success =
-        handleRecoveryCompletion(mainWindow(), errorType, description, totalErrorCount, stopped);
+        handleRecoveryCompletion(mainWindow(), errorType, description, totalErrorCount, stopped, incompleteCount);
     if (!success)
         return;
     sendEvent(category(), *success ? QStringLiteral("ExportSucc") : QStringLiteral("ExportFail"));

@@ -70,7 +70,8 @@ public slots:
     void onDataRecoveryTryClosed();
     void onFileRecoveryProgress(const QString& filePath, qulonglong recoveredCount, qulonglong totalCount);
     void onOverallRecoveryProgress(int progressPercent);
-    void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount);
+    void onRecoveryCompleted(int errorType, const QString& description, int totalErrorCount,
+                             int incompleteCount = 0);
 
 private:
     // Folder choice and checks, the pause, the export folder's name: the

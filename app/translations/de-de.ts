@@ -777,6 +777,10 @@ Bitte schließen Sie sie wieder an, scannen Sie und exportieren Sie erneut.</tra
         <translation>Es konnte kein Dateimanager geöffnet werden. Die wiederhergestellten Dateien befinden sich in:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Unvollständig wiederhergestellte Dateien (ein Teil ihrer Daten kann falsch sein oder fehlen): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Bitte schließen Sie sie wieder an, scannen Sie und exportieren Sie erneut.</tra
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Der Zieldatenträger wurde getrennt. Bitte exportieren Sie die Daten erneut.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Der Zieldatenträger für den Export ist voll. Bitte geben Sie dort Speicherplatz frei oder wählen Sie einen anderen Speicherort und exportieren Sie die Daten erneut.</translation>
     </message>
 </context>
 <context>

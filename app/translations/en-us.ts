@@ -774,6 +774,10 @@ Please reconnect, then scan and export again.</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -787,6 +791,10 @@ Please reconnect, then scan and export again.</source>
     </message>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

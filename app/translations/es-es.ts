@@ -777,6 +777,10 @@ Vuelva a conectarlos y repita el análisis y la exportación.</translation>
         <translation>No se pudo abrir ningún administrador de archivos. Los archivos recuperados están en:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Archivos recuperados de forma incompleta (parte de sus datos puede ser incorrecta o faltar): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Vuelva a conectarlos y repita el análisis y la exportación.</translation>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>El disco de destino se ha desconectado. Vuelva a exportar los datos.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>El disco de destino de la exportación está lleno. Libere espacio en él o elija otra ubicación y vuelva a exportar los datos.</translation>
     </message>
 </context>
 <context>

@@ -777,6 +777,10 @@ Reconnectez-les, puis relancez l&apos;analyse et l&apos;exportation.</translatio
         <translation>Aucun gestionnaire de fichiers n&apos;a pu être ouvert. Les fichiers récupérés se trouvent dans :
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Fichiers récupérés de façon incomplète (une partie de leurs données peut être erronée ou manquante) : %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Reconnectez-les, puis relancez l&apos;analyse et l&apos;exportation.</translatio
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Le disque de destination a été déconnecté. Exportez de nouveau les données.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Le disque de destination de l'exportation est plein. Libérez de l'espace sur ce disque ou choisissez un autre emplacement, puis exportez à nouveau les données.</translation>
     </message>
 </context>
 <context>

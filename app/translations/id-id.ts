@@ -777,6 +777,10 @@ Hubungkan kembali, lalu pindai dan ekspor lagi.</translation>
         <translation>Pengelola file tidak dapat dibuka. File yang dipulihkan berada di:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>File yang dipulihkan tidak lengkap (sebagian datanya mungkin salah atau hilang): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Hubungkan kembali, lalu pindai dan ekspor lagi.</translation>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Disk tujuan ekspor telah terputus. Ekspor data lagi.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Disk tujuan ekspor penuh. Kosongkan sebagian ruang di disk tersebut atau pilih lokasi lain, lalu ekspor data lagi.</translation>
     </message>
 </context>
 <context>

@@ -777,6 +777,10 @@ Ricollegali, quindi ripeti la scansione e l&apos;esportazione.</translation>
         <translation>Impossibile aprire un file manager. I file recuperati si trovano in:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>File recuperati in modo incompleto (parte dei dati potrebbe essere errata o mancante): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Ricollegali, quindi ripeti la scansione e l&apos;esportazione.</translation>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Il disco di destinazione è stato scollegato. Esporta di nuovo i dati.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Il disco di destinazione dell'esportazione è pieno. Liberare spazio su di esso o scegliere un'altra posizione, quindi esportare di nuovo i dati.</translation>
     </message>
 </context>
 <context>

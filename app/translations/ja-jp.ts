@@ -777,6 +777,10 @@ Please reconnect, then scan and export again.</source>
         <translation>ファイルマネージャーを開けませんでした。復元したファイルの保存先:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>不完全に復元されたファイル（データの一部が誤っているか欠けている可能性があります）: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Please reconnect, then scan and export again.</source>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>保存先のディスクが切断されました。もう一度エクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>エクスポート先のディスクがいっぱいです。空き容量を確保するか別の保存先を選択してから、もう一度データをエクスポートしてください。</translation>
     </message>
 </context>
 <context>

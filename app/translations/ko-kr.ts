@@ -777,6 +777,10 @@ Please reconnect, then scan and export again.</source>
         <translation>파일 관리자를 열 수 없습니다. 복구된 파일 위치:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>불완전하게 복구된 파일(데이터 일부가 잘못되었거나 누락되었을 수 있음): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Please reconnect, then scan and export again.</source>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>내보내기 대상 디스크의 연결이 끊어졌습니다. 데이터를 다시 내보내세요.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>내보내기 대상 디스크가 가득 찼습니다. 디스크 공간을 확보하거나 다른 위치를 선택한 후 데이터를 다시 내보내십시오.</translation>
     </message>
 </context>
 <context>

@@ -777,6 +777,10 @@ Volte a ligá-los e repita a análise e a exportação.</translation>
         <translation>Não foi possível abrir nenhum gestor de ficheiros. Os ficheiros recuperados estão em:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Ficheiros recuperados de forma incompleta (parte dos dados pode estar errada ou em falta): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Volte a ligá-los e repita a análise e a exportação.</translation>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>O disco de destino foi desligado. Exporte novamente os dados.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>O disco de destino da exportação está cheio. Liberte espaço nele ou escolha outra localização e, em seguida, exporte os dados novamente.</translation>
     </message>
 </context>
 <context>

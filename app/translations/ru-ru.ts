@@ -777,6 +777,10 @@ Please reconnect, then scan and export again.</source>
         <translation>Не удалось открыть файловый менеджер. Восстановленные файлы находятся в папке:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Файлы, восстановленные не полностью (часть данных может быть неверной или отсутствовать): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Please reconnect, then scan and export again.</source>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Диск для сохранения был отключён. Экспортируйте данные снова.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Диск, на который выполняется экспорт, заполнен. Освободите на нём место или выберите другое расположение, затем экспортируйте данные снова.</translation>
     </message>
 </context>
 <context>

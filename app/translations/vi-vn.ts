@@ -777,6 +777,10 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
         <translation>Không mở được trình quản lý tệp. Các tệp đã khôi phục nằm tại:
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>Tệp được khôi phục không đầy đủ (một phần dữ liệu có thể sai hoặc bị thiếu): %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Vui lòng kết nối lại, sau đó quét và xuất lại.</translation>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>Ổ đĩa đích để xuất đã ngắt kết nối. Vui lòng xuất lại dữ liệu.</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>Ổ đĩa đích để xuất dữ liệu đã đầy. Vui lòng giải phóng dung lượng trên ổ đĩa đó hoặc chọn vị trí khác, rồi xuất lại dữ liệu.</translation>
     </message>
 </context>
 <context>

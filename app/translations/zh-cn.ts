@@ -777,6 +777,10 @@ Please reconnect, then scan and export again.</source>
         <translation>无法打开文件管理器。恢复的文件位于：
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>未完整恢复的文件（部分数据可能有误或缺失）：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Please reconnect, then scan and export again.</source>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>导出目标磁盘已断开连接。请重新导出数据。</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>导出目标磁盘已满。请释放该磁盘的空间或选择其他位置，然后重新导出数据。</translation>
     </message>
 </context>
 <context>

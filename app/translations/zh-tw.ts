@@ -777,6 +777,10 @@ Please reconnect, then scan and export again.</source>
         <translation>無法開啟檔案管理員。復原的檔案位於：
 %1</translation>
     </message>
+    <message>
+        <source>Files recovered incomplete (part of their data may be wrong or missing): %1</source>
+        <translation>未完整復原的檔案（部分資料可能有誤或遺失）：%1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryCompletionHandler</name>
@@ -791,6 +795,10 @@ Please reconnect, then scan and export again.</source>
     <message>
         <source>The export disk has been disconnected. Please export the data again.</source>
         <translation>匯出目的地磁碟已中斷連線。請重新匯出資料。</translation>
+    </message>
+    <message>
+        <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
+        <translation>匯出目標磁碟已滿。請釋放該磁碟的空間或選擇其他位置，然後重新匯出資料。</translation>
     </message>
 </context>
 <context>

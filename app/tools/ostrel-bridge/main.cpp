@@ -111,8 +111,10 @@ int exportEverything(QCoreApplication& app, DocumentManager* model, const QStrin
                    {"totalCount", qint64(total)}});
         });
     const QMetaObject::Connection done = QObject::connect(
-        model, &DocumentManager::recoveryCompleted, &app, [&](int type, const QString& description, int count) {
+        model, &DocumentManager::recoveryCompleted, &app,
+        [&](int type, const QString& description, int count, int incomplete) {
             print({{"signal", "recoveryCompleted"},
+                   {"incompleteCount", incomplete},
                    {"errorType", type},
                    {"description", description},
                    {"totalErrorCount", count}});

@@ -204,9 +204,24 @@ private slots:
         }
         const QJsonObject full = exportImage(image, QDir(small).filePath("out"), &progressLines, &output);
         QVERIFY2(!full.isEmpty(), output.right(2000).constData());
-        QCOMPARE(full.value("errorType").toInt(), 2);
+        QCOMPARE(full.value("errorType").toInt(), 3); // TargetDiskFull
         QCOMPARE(full.value("totalErrorCount").toInt(), 1);
         QVERIFY(!full.value("description").toString().isEmpty());
+
+        // A target with room but no inodes left is full too, not a disk that went away.
+        const QString fewInodes = dir.filePath("inodes");
+        QDir().mkpath(fewInodes);
+        QVERIFY2(run("mount", {"-t", "tmpfs", "-o", "size=64m,nr_inodes=6", "tmpfs", fewInodes}),
+                 "tmpfs could not be mounted");
+        struct UnmountInodes {
+            QString path;
+            ~UnmountInodes() { run("umount", {path}); }
+        } unmountInodes{fewInodes};
+        const QJsonObject noInodes = exportImage(image, QDir(fewInodes).filePath("out"), &progressLines, &output);
+        QVERIFY2(!noInodes.isEmpty(), output.right(2000).constData());
+        QCOMPARE(noInodes.value("errorType").toInt(), 3); // TargetDiskFull
+        QCOMPARE(noInodes.value("totalErrorCount").toInt(), 1);
+        QVERIFY(filesBelow(QDir(fewInodes).filePath("out")).size() < progressLines);
     }
 
     // Directory entries patched so their long names read ".." and "a/b": both

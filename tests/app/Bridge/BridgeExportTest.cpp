@@ -42,9 +42,10 @@ public:
             return codes.value(call.path, 0);
         });
         QObject::connect(manager, &DocumentManager::recoveryCompleted, manager,
-                         [this](int type, const QString& text, int count) {
+                         [this](int type, const QString& text, int count, int incomplete) {
                              std::lock_guard lock(mutex_);
                              completed_.append({type, text, count});
+                             incomplete_.append(incomplete);
                          }, Qt::DirectConnection);
         QObject::connect(manager, &DocumentManager::fileRecoveryProgress, manager,
                          [this](const QString& path, qulonglong index, qulonglong total) {
@@ -79,6 +80,11 @@ public:
         std::lock_guard lock(mutex_);
         return progress_;
     }
+    QList<int> incompleteCounts()
+    {
+        std::lock_guard lock(mutex_);
+        return incomplete_;
+    }
 
 private:
     DocumentManager* manager_;
@@ -86,6 +92,7 @@ private:
     QList<Call> calls_;
     QList<QVariantList> completed_;
     QList<QVariantList> progress_;
+    QList<int> incomplete_;
 };
 
 std::unique_ptr<DocumentManager> newManager(const ScanTargetInfo& target = volumeTarget())
@@ -148,8 +155,10 @@ private slots:
                                      << outcome(0, "", 0) << 2;
         QTest::newRow("10 then 8 on one volume") << QVariantList{row("\\a.txt", 1, 10), row("\\b.txt", 1, 8)}
                                                  << outcome(1, "Vol1", 1) << 2;
-        QTest::newRow("8 then 10 on two volumes, last decides")
-            << QVariantList{row("\\a.txt", 2, 8), row("\\b.txt", 1, 10)} << outcome(2, "Vol1, Vol2", 2) << 2;
+        QTest::newRow("8 then 10 on two volumes, last decides: the target is full")
+            << QVariantList{row("\\a.txt", 2, 8), row("\\b.txt", 1, 10)} << outcome(3, "Vol1, Vol2", 2) << 2;
+        QTest::newRow("10 then 9: the target went away")
+            << QVariantList{row("\\a.txt", 1, 10), row("\\b.txt", 2, 9)} << outcome(2, "Vol1, Vol2", 2) << 2;
         QTest::newRow("target codes") << QVariantList{row("\\a.txt", 1, 9), row("\\b.txt", 2, 11), row("\\c.txt", 3, 13)}
                                       << outcome(2, "Vol1, Vol2, Vol3", 3) << 3;
         // Codes without a disk meaning still mean the file was not written.
@@ -157,7 +166,7 @@ private slots:
         QTest::newRow("short runs (7) and 12") << QVariantList{row("\\a.txt", 1, 7), row("\\b.txt", 2, 12)}
                                                << outcome(1, "Vol1, Vol2", 2) << 2;
         QTest::newRow("uncached volume counts, unnamed") << QVariantList{row("\\a.txt", 9, 10)}
-                                                         << outcome(2, "", 1) << 1;
+                                                         << outcome(3, "", 1) << 1;
         QTest::newRow("stop (14) ends the run uncounted")
             << QVariantList{row("\\a.txt", 1, 0), row("\\b.txt", 1, 14), row("\\c.txt", 1, 0)} << outcome(0, "", 0)
             << 2;
@@ -322,7 +331,51 @@ private slots:
         QVERIFY(manager->waitForIdle(idleTimeout));
         QCOMPARE(engine.calledPaths(), QStringList{"sdb1/one.txt"});
         QCOMPARE(engine.progress(), (QList<QVariantList>{{"sdb1/one.txt", 1ull, 1ull}}));
-        QCOMPARE(engine.completed(), QList<QVariantList>{outcome(2, "Vol0", 1)});
+        QCOMPARE(engine.completed(), QList<QVariantList>{outcome(3, "Vol0", 1)});
+    }
+
+    // Files written from guessed or cut data are counted apart, on both exports; one
+    // that was not written is a failure, not an incomplete file.
+    void incompleteFilesAreCounted()
+    {
+        auto manager = newManager();
+        FakeEngine engine(manager.get());
+        const struct {
+            const char* path;
+            quint8 dataState;
+            int code;
+        } files[] = {{"\\whole.jpg", DataWhole, 0}, {"\\guessed.jpg", DataGuessed, 0},
+                     {"\\cut.jpg", DataCut, 0}, {"\\unwritten.jpg", DataGuessed, 7}};
+        for (const auto& file : files) {
+            FoundFile found = onVolume(file.path, 0);
+            found.dataState = file.dataState;
+            manager->onEngineEvent(mountedVolume(), found.info());
+            engine.codes[QStringLiteral("sdb1/") + QString::fromLatin1(file.path + 1)] = file.code;
+        }
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        checkAll(manager.get());
+        manager->exportAllDocumentsToDisk("/out", false);
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        // The engine's request carries each record's state back.
+        QMap<QString, int> states;
+        for (const auto& call : engine.calls())
+            states[call.path] = call.info.dataState;
+        QCOMPARE(states.keys(), (QStringList{"sdb1/cut.jpg", "sdb1/guessed.jpg", "sdb1/unwritten.jpg", "sdb1/whole.jpg"}));
+        QCOMPARE(states.value("sdb1/guessed.jpg"), int(DataGuessed));
+        QCOMPARE(states.value("sdb1/cut.jpg"), int(DataCut));
+        QCOMPARE(states.value("sdb1/whole.jpg"), int(DataWhole));
+        QCOMPARE(engine.incompleteCounts(), QList<int>{2});
+        QCOMPARE(engine.completed().value(0).value(0).toInt(), int(DocumentManager::SourceDiskError));
+
+        for (DocumentInfo* record : manager->allFileRecords()) {
+            if (DocumentInfo::fileName(record) != QLatin1String("cut.jpg"))
+                continue;
+            QCOMPARE(record->dataState(), quint32(DataCut));
+            manager->exportSingleDocumentToDisk("/out", record);
+        }
+        QVERIFY(manager->waitForIdle(idleTimeout));
+        QCOMPARE(engine.incompleteCounts(), (QList<int>{2, 1}));
+        QCOMPARE(engine.completed().value(1), outcome(0, "", 0));
     }
 
     // A record posted before a release is gone: it is not read, and the run is no success.

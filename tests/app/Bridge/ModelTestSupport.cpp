@@ -34,6 +34,7 @@ DataRecoveryInfo FoundFile::info() const
     event.deletedState = deletedState;
     event.pathState = pathState;
     event.lostPartitionFlag = lostFlag;
+    event.dataState = dataState;
     event.lostPartitionNumber = lostNumber;
     return event;
 }

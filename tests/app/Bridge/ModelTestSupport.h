@@ -30,6 +30,7 @@ struct FoundFile {
     quint8 pathState = 0;
     quint8 lostFlag = 0;
     quint8 lostNumber = 0;
+    quint8 dataState = 0;
 
     DataRecoveryInfo info() const;
 };

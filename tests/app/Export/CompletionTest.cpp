@@ -32,6 +32,8 @@ namespace {
 const QString sourceText = QStringLiteral(
     "The scanned disk has been disconnected. Please reconnect the disk and scan the data again.");
 const QString targetText = QStringLiteral("The export disk has been disconnected. Please export the data again.");
+const QString fullText = QStringLiteral(
+    "The export disk is full. Please free some space on it or choose another location, then export the data again.");
 // A label read from the disk, with markup in it.
 const QString hostileDisks = QStringLiteral("<i>L</i> (sdb1), Data & more (sdc1)");
 
@@ -93,7 +95,51 @@ private slots:
         QTest::newRow("target lost") << 2 << 1 << false << "XMessageBox" << targetText << false << "ExportFail";
         QTest::newRow("target lost, stopped") << 2 << 3 << true << "XMessageBox" << targetText << false
                                               << "ExportFail";
+        QTest::newRow("target full") << 3 << 1 << false << "XMessageBox" << fullText << false << "ExportFail";
+        QTest::newRow("target full, stopped") << 3 << 2 << true << "XMessageBox" << fullText << false << "ExportFail";
         QTest::newRow("unknown kind") << 7 << 1 << false << "" << "" << false << "";
+    }
+
+    // Files written from guessed or cut data: the completion says how many and is no success.
+    void incompleteFilesAreSaid_data()
+    {
+        QTest::addColumn<int>("errorType");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<int>("incomplete");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("success");
+        QTest::newRow("all whole") << 0 << 0 << false << 0 << "Recovery successful." << 1;
+        QTest::newRow("three incomplete") << 0 << 0 << false << 3 << "Recovery incomplete." << 0;
+        QTest::newRow("incomplete, stopped") << 0 << 0 << true << 1234 << "Recovery stopped." << 0;
+        QTest::newRow("incomplete and two disks lost") << 1 << 2 << false << 5 << "Recovery incomplete." << 0;
+    }
+
+    void incompleteFilesAreSaid()
+    {
+        QFETCH(int, errorType);
+        QFETCH(int, errors);
+        QFETCH(bool, stopped);
+        QFETCH(int, incomplete);
+        QFETCH(QString, title);
+        QFETCH(int, success);
+        QString seenTitle;
+        QString seenLine;
+        bool lineShown = false;
+        ModalAnswerer<RecoveryCompleteDialog> answer([&](RecoveryCompleteDialog* dialog) {
+            seenTitle = dialog->titleLabelOfOutcome()->text();
+            seenLine = dialog->incompleteLabel()->text();
+            lineShown = dialog->incompleteLabel()->isVisibleTo(dialog);
+            dialog->okButton()->click();
+        });
+        const std::optional<bool> result =
+            handleRecoveryCompletion(&window_, errorType, hostileDisks, errors, stopped, incomplete);
+        QVERIFY(answer.done());
+        QCOMPARE(result.has_value() ? int(*result) : -1, success);
+        QCOMPARE(seenTitle, title);
+        QCOMPARE(lineShown, incomplete > 0);
+        QCOMPARE(seenLine, QStringLiteral("Files recovered incomplete (part of their data may be wrong or missing): ") +
+                               QLocale().toString(incomplete));
     }
 
     void recoveryCompletion()
