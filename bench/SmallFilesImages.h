@@ -55,11 +55,11 @@ inline fs::path MakeTree(const std::string& name, uint64_t count)
     return root;
 }
 
-// Waits until no process holds the image open: a FUSE daemon writes its last
-// blocks after umount has returned.
-inline void WaitUnused(const fs::path& image)
+// Waits until no process holds path open: a FUSE daemon writes its last blocks
+// after umount has returned.
+inline void WaitUnused(const fs::path& path)
 {
-    const fs::path target = fs::canonical(image);
+    const fs::path target = fs::canonical(path);
     for (int tries = 0; tries < 600; ++tries) {
         bool used = false;
         std::error_code ec;
@@ -76,18 +76,27 @@ inline void WaitUnused(const fs::path& image)
     }
 }
 
-// Copies the tree into a FUSE mount of the image (exfat-fuse or ntfs-3g).
+// Copies the tree into a FUSE mount (exfat-fuse or ntfs-3g) of the image, through a
+// loop device (exfat-fuse mounts block devices only).
 inline bool FillThroughMount(const std::string& mountCommand, const fs::path& image, const fs::path& tree)
 {
     const fs::path mount = image.string() + ".mnt";
+    const fs::path deviceName = image.string() + ".device";
     fs::create_directories(mount);
-    if (!BenchSupport::Run(mountCommand + " " + Quote(image) + " " + Quote(mount)))
+    if (!BenchSupport::Run("losetup -f --show " + Quote(image) + " > " + Quote(deviceName)))
         return false;
-    const bool copied = BenchSupport::Run("cp -r " + Quote(tree / "files") + " " + Quote(mount) + "/");
-    const bool unmounted = BenchSupport::Run("umount " + Quote(mount));
-    WaitUnused(image);
+    std::string device;
+    std::ifstream(deviceName) >> device;
+    fs::remove(deviceName);
+    bool ok = BenchSupport::Run(mountCommand + " " + device + " " + Quote(mount));
+    if (ok) {
+        ok = BenchSupport::Run("cp -r " + Quote(tree / "files") + " " + Quote(mount) + "/");
+        ok = BenchSupport::Run("umount " + Quote(mount)) && ok;
+        WaitUnused(device);
+    }
+    ok = BenchSupport::Run("blockdev --flushbufs " + device + " && losetup -d " + device) && ok;
     fs::remove(mount);
-    return copied && unmounted;
+    return ok;
 }
 
 // "FAT32", "exFAT" or "NTFS": the image of count files of the tree; false when a tool failed.
@@ -178,7 +187,7 @@ public:
         image_ = folder / "target.ext4";
         fs::remove(image_);
         if (!BenchSupport::Run("truncate -s " + std::to_string(gib) + "G " + Quote(image_) +
-                               " && mkfs.ext4 -q -F -E nodiscard,lazy_itable_init=1 " + Quote(image_)) ||
+                               " && mkfs.ext4 -q -F -i 4096 -E nodiscard,lazy_itable_init=1 " + Quote(image_)) ||
             !BenchSupport::Run("mount -o loop " + Quote(image_) + " " + Quote(mount_))) {
             fs::remove(image_);
             image_.clear();

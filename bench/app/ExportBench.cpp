@@ -65,6 +65,19 @@ bool FindVolume(const std::string& fileSystem, DiskAndVolumeInfo* volume)
     return false;
 }
 
+// NTFS's own files at the root ($MFT, $LogFile, ...): tsk_recover leaves them out, so
+// both sides write the same files.
+bool IsNtfsMetafile(const DataRecoveryInfo& e)
+{
+    if (e.kind != NtfsFile || !e.path)
+        return false;
+    const std::string path(e.path, e.pathLength);
+    size_t start = 0;
+    while (start < path.size() && (path[start] == '.' || path[start] == '\\'))
+        ++start;
+    return start < path.size() && path[start] == '$' && path.find('\\', start) == std::string::npos;
+}
+
 std::vector<ScanPathInfo> RootOf(const DiskAndVolumeInfo& volume)
 {
     return {ScanPathInfo{volume.diskIndex, volume.volIndex, "\\"}};
@@ -79,7 +92,7 @@ int EngineRun(const std::string& fileSystem, const fs::path& out)
     std::mutex mutex;
     std::vector<std::unique_ptr<Found>> found;
     DataRecoveryMulti* engine = CreateDataRecovery({volume}, [&](const DataRecoveryInfo& e) {
-        if (e.kind < NtfsFile || e.kind > CarvedFile || !e.path)
+        if (e.kind < NtfsFile || e.kind > CarvedFile || !e.path || IsNtfsMetafile(e))
             return;
         auto file = std::make_unique<Found>();
         file->path.assign(e.path, e.pathLength);
@@ -130,8 +143,10 @@ int ProgramRun(const std::string& fileSystem, const fs::path& out, const fs::pat
     volume.volIndex = listed.volIndex;
     volume.fileSystem = QString::fromStdString(listed.fileSystem);
 
-    DataRecoveryMulti* engine =
-        CreateDataRecovery({listed}, [&](const DataRecoveryInfo& e) { manager.onEngineEvent(volume, e); });
+    DataRecoveryMulti* engine = CreateDataRecovery({listed}, [&](const DataRecoveryInfo& e) {
+        if (!IsNtfsMetafile(e))
+            manager.onEngineEvent(volume, e);
+    });
     if (!engine)
         return 1;
     engine->Start(RootOf(listed));
@@ -182,7 +197,7 @@ bool BenchOne(const fs::path& folder, const fs::path& tree, const std::string& f
     setenv("VELMORA_IMAGES_ONLY", "1", 1);
     setenv("VELMORA_DISK_IMAGES", image.c_str(), 1);
 
-    // Room for four trees of count files of one 4 KiB block each, and the file system's own.
+    // Room for four trees of count files of one 4 KiB block (and one inode) each, and the file system's own.
     const TargetVolume target(folder, (count * 4 * 4096 * 2 >> 30) + 2);
     const fs::path engineOut = target.Path() / "engine-out";
     const fs::path programOut = target.Path() / "program-out";
