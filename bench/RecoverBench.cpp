@@ -1,11 +1,13 @@
 // Recovery speed against its peers in the same run, page cache warm:
 //  - many small files of an NTFS volume (mkntfs, written through ntfs-3g),
-//    found by the engine's scan and recovered one call per file as the program
-//    does, against `tsk_recover -a` writing every live file of the same image;
-//    with the bytes read per recovered byte;
-//  - one large contiguous file against dd bs=1M over the same bytes.
-//   velmora-bench-recover [folder] [large file MiB, default 1024] [small files, default 5000]
+//    walked by the engine from the root and recovered one call per file as the
+//    program does, against `tsk_recover -a` writing every live file of the same
+//    image, both timed whole as processes; with the bytes read per recovered byte;
+//  - one large contiguous file against dd bs=1M over the same bytes, both timed
+//    whole as processes.
+//   velmora-bench-recover [folder] [large file MiB, default 1024] [small files, default 100000]
 #include "BenchSupport.h"
+#include "SmallFilesImages.h"
 
 #include "DataRecovery/DataRecoveryMultiImpl.h"
 #include "DataRecovery/VelmoraContainer.h"
@@ -78,64 +80,74 @@ struct Found {
     DataRecoveryInfo record;
 };
 
-size_t CountFiles(const fs::path& folder)
+// The program's way in a fresh process: walk the volume from its root, then one
+// RecoverData call per found file.
+int OneCallPerFile(const DiskAndVolumeInfo& info, const fs::path& out)
 {
-    size_t count = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        count += entry.is_regular_file() ? 1 : 0;
-    return count;
-}
-
-// An NTFS image of count files of 1-3 KB in 50 folders, written through ntfs-3g.
-bool MakeSmallFilesImage(const fs::path& folder, const std::string& image, int count)
-{
-    const fs::path mount = folder / "mnt";
-    fs::create_directories(mount);
-    if (!Run("truncate -s 0 '" + image + "' && truncate -s 256M '" + image + "' && mkntfs -F -q -Q '" + image +
-             "' >/dev/null 2>&1"))
-        return false;
-    if (!Run("ntfs-3g '" + image + "' '" + mount.string() + "'"))
-        return false;
-    bool ok = true;
-    std::vector<char> bytes(3072);
-    for (int i = 0; i < count && ok; ++i) {
-        const fs::path dir = mount / ("d" + std::to_string(i % 50));
-        fs::create_directories(dir);
-        const size_t size = 1024 + static_cast<size_t>(i * 7919) % 2048;
-        for (size_t k = 0; k < size; ++k)
-            bytes[k] = static_cast<char>((k * 31 + i) & 0xFF);
-        std::ofstream out(dir / ("f" + std::to_string(i) + ".bin"), std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(size));
-        ok = static_cast<bool>(out);
-    }
-    return Run("umount '" + mount.string() + "'") && ok;
+    std::mutex mutex;
+    std::vector<std::unique_ptr<Found>> files;
+    DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& e) {
+        if (e.kind != NtfsFile || !e.path || SmallFilesImages::IsNtfsRootMetafile(std::string(e.path, e.pathLength)))
+            return;
+        auto found = std::make_unique<Found>();
+        found->path.assign(e.path, e.pathLength);
+        found->runs.assign(e.runs, e.runs + e.runCount);
+        found->record = e;
+        found->record.path = found->path.c_str();
+        found->record.runs = found->runs.empty() ? nullptr : found->runs.data();
+        std::lock_guard lock(mutex);
+        files.push_back(std::move(found));
+    });
+    engine.Start(std::vector<ScanPathInfo>{{0, 0, "\\"}});
+    for (const auto& file : files)
+        if (engine.RecoverData(out.string(), file->record) != 0)
+            return 1;
+    return files.empty() ? 1 : 0;
 }
 
 int SmallFiles(const fs::path& folder, int count)
 {
-    if (::geteuid() != 0 || !Run("command -v mkntfs >/dev/null && command -v ntfs-3g >/dev/null && "
-                                 "command -v tsk_recover >/dev/null")) {
-        std::printf("small files: skipped (needs root, mkntfs, ntfs-3g and tsk_recover)\n");
+    if (!SmallFilesImages::ToolsFor("NTFS") || !Run("command -v tsk_recover >/dev/null")) {
+        std::printf("small files: skipped (needs root, /dev/fuse, mkntfs, ntfs-3g and tsk_recover)\n");
         return 0;
     }
-    const std::string image = (folder / "small.img").string();
-    if (!MakeSmallFilesImage(folder, image, count)) {
+    const fs::path tree = SmallFilesImages::MakeTree("velmora-bench-recover-files", count);
+    const fs::path image = folder / "small.img";
+    const bool made = SmallFilesImages::MakeImage("NTFS", image, tree, count);
+    fs::remove_all(tree);
+    if (!made) {
         std::fprintf(stderr, "small files: the NTFS image could not be made\n");
         return 1;
     }
-    Run("cat '" + image + "' > /dev/null");
+    Run("cat '" + image.string() + "' > /dev/null");
     const uint64_t size = fs::file_size(image);
-    const auto info = Register(image, "NTFS", size);
+    const auto info = Register(image.string(), "NTFS", size);
 
+    // Both timed whole as processes (walk and writes), best of three alternating
+    // rounds, each after its target was removed and the disks flushed.
+    const SmallFilesImages::TargetVolume target(folder, (count * 3ull * 4096 * 2 >> 30) + 2);
+    const fs::path out = target.Path() / "small-out";
+    const fs::path tskOut = target.Path() / "tsk-out";
+    BenchSupport::Best engine, tsk;
+    for (int round = 0; round < 3; ++round) {
+        fs::remove_all(out);
+        BenchSupport::Flush();
+        engine.Add(BenchSupport::TimeChild([&] { return OneCallPerFile(info, out); }));
+        fs::remove_all(tskOut);
+        BenchSupport::Flush();
+        tsk.Add(BenchSupport::TimeCommand("tsk_recover -a '" + image.string() + "' '" + tskOut.string() + "' >/dev/null"));
+    }
+    const auto ours = SmallFilesImages::CheckTree(out, count);
+    const auto theirs = SmallFilesImages::CheckTree(tskOut, count);
+
+    // Bytes read per recovered byte, in this process (not timed).
     std::mutex mutex;
     std::vector<std::unique_ptr<Found>> files;
-    DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& e) {
-        if (e.kind != NtfsFile || e.runCount == 0 || e.deletedState != 0 || !e.path)
+    DataRecoveryMultiImpl probe({info}, [&](const DataRecoveryInfo& e) {
+        if (e.kind != NtfsFile || e.runCount == 0 || !e.path || SmallFilesImages::IsNtfsRootMetafile(std::string(e.path, e.pathLength)))
             return;
         auto found = std::make_unique<Found>();
         found->path.assign(e.path, e.pathLength);
-        if (found->path.find(".bin") == std::string::npos)
-            return;
         found->runs.assign(e.runs, e.runs + e.runCount);
         found->record = e;
         found->record.path = found->path.c_str();
@@ -143,66 +155,36 @@ int SmallFiles(const fs::path& folder, int count)
         std::lock_guard lock(mutex);
         files.push_back(std::move(found));
     });
-    engine.Start();
-    if (files.size() != static_cast<size_t>(count)) {
-        std::fprintf(stderr, "small files: the scan found %zu of %d files\n", files.size(), count);
-        return 1;
-    }
-    const auto buffer = engine.FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
-
-    // Best of three rounds each, alternating, with the written files flushed
-    // first: the target's writeback of one round must not land in the next.
-    const fs::path out = folder / "small-out";
-    const fs::path tskOut = folder / "tsk-out";
+    probe.Start(std::vector<ScanPathInfo>{{0, 0, "\\"}});
+    const auto buffer = probe.FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
+    const fs::path bytesOut = target.Path() / "bytes-out";
     uint64_t recovered = 0;
-    uint64_t callBytes = 0;
-    uint64_t deviceBytes = 0;
-    size_t tskFiles = 0;
-    double engineSeconds = 1e300;
-    double tskSeconds = 1e300;
-    for (int round = 0; round < 3; ++round) {
-        fs::remove_all(out);
-        fs::remove_all(tskOut);
-        Run("sync");
-        recovered = 0;
-        const uint64_t deviceBefore = buffer->GetStatistics().bytesRead;
-        const uint64_t callsBefore = ReadCalls();
-        auto started = std::chrono::steady_clock::now();
-        for (const auto& file : files) {
-            if (engine.RecoverData(out.string(), file->record) != 0) {
-                std::fprintf(stderr, "small files: %s failed\n", file->path.c_str());
-                return 1;
-            }
+    const uint64_t deviceBefore = buffer->GetStatistics().bytesRead;
+    const uint64_t callsBefore = ReadCalls();
+    for (const auto& file : files)
+        if (probe.RecoverData(bytesOut.string(), file->record) == 0)
             recovered += file->record.fileSize;
-        }
-        engineSeconds = std::min(engineSeconds, Seconds(started));
-        callBytes = ReadCalls() - callsBefore;
-        deviceBytes = buffer->GetStatistics().bytesRead - deviceBefore;
+    const uint64_t callBytes = ReadCalls() - callsBefore;
+    const uint64_t deviceBytes = buffer->GetStatistics().bytesRead - deviceBefore;
 
-        Run("sync");
-        started = std::chrono::steady_clock::now();
-        if (!Run("tsk_recover -a '" + image + "' '" + tskOut.string() + "' >/dev/null")) {
-            std::fprintf(stderr, "small files: tsk_recover failed\n");
-            return 1;
-        }
-        tskSeconds = std::min(tskSeconds, Seconds(started));
-        tskFiles = CountFiles(tskOut);
-    }
-
-    std::printf("small files: %d NTFS files of 1-3 KB (%.1f MB), page-cached 256 MiB image, best of 3 rounds\n", count,
-                static_cast<double>(recovered) / 1e6);
-    std::printf("  RecoverData, one call per file: %.3f s, %.0f files/s\n", engineSeconds, count / engineSeconds);
-    std::printf("  tsk_recover -a:                 %.3f s, %.0f files/s (%zu files)\n", tskSeconds,
-                static_cast<double>(tskFiles) / tskSeconds, tskFiles);
+    std::printf("small files: %d NTFS files of 1-3 KB (%.1f MB), page-cached image, target %s\n", count,
+                static_cast<double>(recovered) / 1e6, target.Describe().c_str());
+    std::printf("  processes timed whole (walk and writes), best of 3 alternating rounds\n");
+    std::printf("  walk, RecoverData one call per file: %.3f s, %.0f files/s (%llu byte-exact, %llu wrong)%s\n",
+                engine.seconds, static_cast<double>(ours.exact) / engine.seconds,
+                static_cast<unsigned long long>(ours.exact), static_cast<unsigned long long>(ours.wrong),
+                engine.ok ? "" : "  FAILED (exit status)");
+    std::printf("  tsk_recover -a:                      %.3f s, %.0f files/s (%llu byte-exact)%s\n", tsk.seconds,
+                static_cast<double>(theirs.exact) / tsk.seconds, static_cast<unsigned long long>(theirs.exact),
+                tsk.ok ? "" : "  FAILED (exit status)");
     std::printf("  files/s ratio engine / tsk_recover: %.2f\n",
-                (count / engineSeconds) / (static_cast<double>(tskFiles) / tskSeconds));
+                (static_cast<double>(ours.exact) / engine.seconds) / (static_cast<double>(theirs.exact) / tsk.seconds));
     std::printf("  bytes read per recovered byte: %.3f from the device, %.3f by read calls (rchar)\n",
                 static_cast<double>(deviceBytes) / static_cast<double>(recovered),
                 static_cast<double>(callBytes) / static_cast<double>(recovered));
-    fs::remove_all(out);
-    fs::remove_all(tskOut);
     fs::remove(image);
-    return 0;
+    const bool ok = engine.ok && tsk.ok && ours.exact == static_cast<uint64_t>(count) && ours.wrong == 0;
+    return ok ? 0 : 1;
 }
 
 int LargeFile(const fs::path& folder, uint64_t size)
@@ -224,29 +206,35 @@ int LargeFile(const fs::path& folder, uint64_t size)
     file.path = path.c_str();
     file.pathLength = static_cast<uint16_t>(path.size());
 
-    DataRecoveryMulti* engine = CreateDataRecovery({info}, [](const DataRecoveryInfo&) {});
-    auto started = std::chrono::steady_clock::now();
-    const int code = engine->RecoverData(out.string(), file);
-    const double engineSeconds = Seconds(started);
-    ReleaseDataRecovery(engine);
-    if (code != 0) {
-        std::fprintf(stderr, "recovery failed with code %d\n", code);
-        return 1;
-    }
-
+    // Both timed whole as processes, best of three alternating rounds, each after
+    // its target was removed and the disks flushed (the other's writeback done).
     const std::string ddOut = (folder / "dd.bin").string();
-    started = std::chrono::steady_clock::now();
-    Run("dd if='" + image + "' of='" + ddOut + "' bs=1M status=none");
-    const double ddSeconds = Seconds(started);
+    BenchSupport::Best engine, dd;
+    for (int round = 0; round < 3; ++round) {
+        fs::remove_all(out);
+        BenchSupport::Flush();
+        engine.Add(BenchSupport::TimeChild([&] {
+            DataRecoveryMulti* recovery = CreateDataRecovery({info}, [](const DataRecoveryInfo&) {});
+            return recovery && recovery->RecoverData(out.string(), file) == 0 ? 0 : 1;
+        }));
+        fs::remove(ddOut);
+        BenchSupport::Flush();
+        dd.Add(BenchSupport::TimeCommand("dd if='" + image + "' of='" + ddOut + "' bs=1M status=none"));
+    }
+    const double engineSeconds = engine.seconds;
+    const double ddSeconds = dd.seconds;
 
     const double mib = static_cast<double>(size) / (1 << 20);
-    std::printf("large file: %.0f MiB contiguous, page-cached source, target %s\n", mib, folder.c_str());
-    std::printf("  RecoverData: %.3f s, %.0f MiB/s\n", engineSeconds, mib / engineSeconds);
-    std::printf("  dd bs=1M:    %.3f s, %.0f MiB/s\n", ddSeconds, mib / ddSeconds);
+    std::printf("large file: %.0f MiB contiguous, page-cached source, target %s, processes timed whole, best of 3 "
+                "alternating rounds\n",
+                mib, folder.c_str());
+    std::printf("  RecoverData: %.3f s, %.0f MiB/s%s\n", engineSeconds, mib / engineSeconds,
+                engine.ok ? "" : "  FAILED (exit status)");
+    std::printf("  dd bs=1M:    %.3f s, %.0f MiB/s%s\n", ddSeconds, mib / ddSeconds, dd.ok ? "" : "  FAILED (exit status)");
     std::printf("  throughput ratio engine / dd: %.2f\n", ddSeconds / engineSeconds);
     fs::remove_all(out);
     fs::remove(ddOut);
-    return 0;
+    return engine.ok && dd.ok ? 0 : 1;
 }
 
 }
@@ -256,7 +244,7 @@ int main(int argc, char** argv)
     const BenchSupport::Arguments arguments(argc, argv, "velmora-bench-recover [folder [MiB of the big file [small files]]]");
     const fs::path folder = arguments.Text(1, (fs::temp_directory_path() / "velmora-bench").string());
     const uint64_t size = arguments.Count(2, 1024) << 20;
-    const int smallCount = static_cast<int>(arguments.Count(3, 5000));
+    const int smallCount = static_cast<int>(arguments.Count(3, 100000));
     fs::create_directories(folder);
     const int small = SmallFiles(folder, smallCount);
     const int large = LargeFile(folder, size);

@@ -132,6 +132,16 @@ inline bool ToolsFor(const std::string& fileSystem)
     return false;
 }
 
+// NTFS's own files at the root ($MFT, $LogFile, ...) by their found path (".\\$MFT"):
+// tsk_recover leaves them out.
+inline bool IsNtfsRootMetafile(const std::string& path)
+{
+    size_t start = 0;
+    while (start < path.size() && (path[start] == '.' || path[start] == '\\'))
+        ++start;
+    return start < path.size() && path[start] == '$' && path.find('\\', start) == std::string::npos;
+}
+
 // What a recovered tree holds of the count files (names compared without case: a
 // FAT short name comes back upper case); other files are counted apart.
 struct Check {

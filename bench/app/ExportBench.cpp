@@ -65,17 +65,10 @@ bool FindVolume(const std::string& fileSystem, DiskAndVolumeInfo* volume)
     return false;
 }
 
-// NTFS's own files at the root ($MFT, $LogFile, ...): tsk_recover leaves them out, so
-// both sides write the same files.
+// NTFS's own files at the root: tsk_recover leaves them out, so both sides write the same files.
 bool IsNtfsMetafile(const DataRecoveryInfo& e)
 {
-    if (e.kind != NtfsFile || !e.path)
-        return false;
-    const std::string path(e.path, e.pathLength);
-    size_t start = 0;
-    while (start < path.size() && (path[start] == '.' || path[start] == '\\'))
-        ++start;
-    return start < path.size() && path[start] == '$' && path.find('\\', start) == std::string::npos;
+    return e.kind == NtfsFile && e.path && IsNtfsRootMetafile(std::string(e.path, e.pathLength));
 }
 
 std::vector<ScanPathInfo> RootOf(const DiskAndVolumeInfo& volume)
