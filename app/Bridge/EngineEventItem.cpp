@@ -48,7 +48,7 @@ EngineEventItem EngineEventItem::fromEvent(const QDiskAndVolumeInfo& volume, con
                   | field(info.lostPartitionNumber, 43, 0x1F) | field(info.lostPartitionFlag, 48, 7)
                   | field(quint64(volume.bitLockerStatus), 51, 7) | field(volume.isExternal, 54, 1)
                   | field(volume.isSystem, 55, 1) | field(volume.isRemovable, 56, 1)
-                  | field(info.dataState <= DataCut ? info.dataState : DataCut, 57, 3);
+                  | field(qMin<quint64>(info.dataState, DataCut), 57, 3);
     // Kinds above 31 must not alias a real kind in the 5-bit field.
     if (info.kind > 0x1F)
         item.packed |= field(0x1F, 24, 0x1F);

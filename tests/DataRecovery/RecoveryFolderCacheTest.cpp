@@ -47,8 +47,9 @@ TEST(RecoveryFolders, AFolderThatWentOrTurnedIntoAFileIsMadeAgain)
         ASSERT_EQ(engine.RecoverData(out, second.record), 0);
         EXPECT_TRUE(fs::is_directory(out / "X" / "DCIM"));
         EXPECT_EQ(ReadFile(out / "X" / "DCIM" / "b.jpg"), ReadFile(image).substr(4096, 4096));
-        if (c.asideName)
+        if (c.asideName) {
             EXPECT_EQ(ReadFile(out / "X" / c.asideName), "in the way");
+        }
     }
 }
 
