@@ -7,6 +7,7 @@
 //    whole as processes.
 //   velmora-bench-recover [folder] [large file MiB, default 1024] [small files, default 100000]
 #include "BenchSupport.h"
+#include "FoundFiles.h"
 #include "SmallFilesImages.h"
 
 #include "DataRecovery/DataRecoveryMultiImpl.h"
@@ -74,35 +75,27 @@ DiskAndVolumeInfo Register(const std::string& image, const std::string& fileSyst
     return info;
 }
 
-struct Found {
-    std::string path;
-    std::vector<DataRun> runs;
-    DataRecoveryInfo record;
-};
+// The files tsk_recover -a writes too: NTFS's own files at the root are left out.
+bool IsTestFile(const DataRecoveryInfo& e)
+{
+    return e.kind == NtfsFile && e.path && !SmallFilesImages::IsNtfsRootMetafile(std::string(e.path, e.pathLength));
+}
 
 // The program's way in a fresh process: walk the volume from its root, then one
 // RecoverData call per found file.
 int OneCallPerFile(const DiskAndVolumeInfo& info, const fs::path& out)
 {
-    std::mutex mutex;
-    std::vector<std::unique_ptr<Found>> files;
+    BenchSupport::FoundFiles found;
     DataRecoveryMultiImpl engine({info}, [&](const DataRecoveryInfo& e) {
-        if (e.kind != NtfsFile || !e.path || SmallFilesImages::IsNtfsRootMetafile(std::string(e.path, e.pathLength)))
-            return;
-        auto found = std::make_unique<Found>();
-        found->path.assign(e.path, e.pathLength);
-        found->runs.assign(e.runs, e.runs + e.runCount);
-        found->record = e;
-        found->record.path = found->path.c_str();
-        found->record.runs = found->runs.empty() ? nullptr : found->runs.data();
-        std::lock_guard lock(mutex);
-        files.push_back(std::move(found));
+        if (IsTestFile(e))
+            found.Add(e);
     });
     engine.Start(std::vector<ScanPathInfo>{{0, 0, "\\"}});
-    for (const auto& file : files)
-        if (engine.RecoverData(out.string(), file->record) != 0)
+    const auto records = found.Records();
+    for (const auto& record : records)
+        if (engine.RecoverData(out.string(), record) != 0)
             return 1;
-    return files.empty() ? 1 : 0;
+    return records.empty() ? 1 : 0;
 }
 
 int SmallFiles(const fs::path& folder, int count)
@@ -141,19 +134,10 @@ int SmallFiles(const fs::path& folder, int count)
     const auto theirs = SmallFilesImages::CheckTree(tskOut, count);
 
     // Bytes read per recovered byte, in this process (not timed).
-    std::mutex mutex;
-    std::vector<std::unique_ptr<Found>> files;
+    BenchSupport::FoundFiles found;
     DataRecoveryMultiImpl probe({info}, [&](const DataRecoveryInfo& e) {
-        if (e.kind != NtfsFile || e.runCount == 0 || !e.path || SmallFilesImages::IsNtfsRootMetafile(std::string(e.path, e.pathLength)))
-            return;
-        auto found = std::make_unique<Found>();
-        found->path.assign(e.path, e.pathLength);
-        found->runs.assign(e.runs, e.runs + e.runCount);
-        found->record = e;
-        found->record.path = found->path.c_str();
-        found->record.runs = found->runs.data();
-        std::lock_guard lock(mutex);
-        files.push_back(std::move(found));
+        if (IsTestFile(e))
+            found.Add(e);
     });
     probe.Start(std::vector<ScanPathInfo>{{0, 0, "\\"}});
     const auto buffer = probe.FindContainer(0, 0)->GetPartReader()->LockReaderBuffer();
@@ -161,9 +145,9 @@ int SmallFiles(const fs::path& folder, int count)
     uint64_t recovered = 0;
     const uint64_t deviceBefore = buffer->GetStatistics().bytesRead;
     const uint64_t callsBefore = ReadCalls();
-    for (const auto& file : files)
-        if (probe.RecoverData(bytesOut.string(), file->record) == 0)
-            recovered += file->record.fileSize;
+    for (const auto& record : found.Records())
+        if (probe.RecoverData(bytesOut.string(), record) == 0)
+            recovered += record.fileSize;
     const uint64_t callBytes = ReadCalls() - callsBefore;
     const uint64_t deviceBytes = buffer->GetStatistics().bytesRead - deviceBefore;
 

@@ -18,6 +18,7 @@
 #include "CuteSettings.h"
 #include "NameTable.h"
 #include "spdlog_qt.h"
+#include "../FoundFiles.h"
 #include "../SmallFilesImages.h"
 
 #include "DataRecovery/VelmoraExports.h"
@@ -41,12 +42,6 @@ using namespace SmallFilesImages;
 namespace {
 
 constexpr int rounds = 3;
-
-struct Found {
-    std::string path;
-    std::vector<DataRun> runs;
-    DataRecoveryInfo record;
-};
 
 bool SameFileSystem(const std::string& listed, const std::string& wanted)
 {
@@ -82,27 +77,15 @@ int EngineRun(const std::string& fileSystem, const fs::path& out)
     DiskAndVolumeInfo volume;
     if (!FindVolume(fileSystem, &volume))
         return 1;
-    std::mutex mutex;
-    std::vector<std::unique_ptr<Found>> found;
+    FoundFiles found;
     DataRecoveryMulti* engine = CreateDataRecovery({volume}, [&](const DataRecoveryInfo& e) {
-        if (e.kind < NtfsFile || e.kind > CarvedFile || !e.path || IsNtfsMetafile(e))
-            return;
-        auto file = std::make_unique<Found>();
-        file->path.assign(e.path, e.pathLength);
-        file->runs.assign(e.runs, e.runs + e.runCount);
-        file->record = e;
-        file->record.path = file->path.c_str();
-        file->record.runs = file->runs.empty() ? nullptr : file->runs.data();
-        std::lock_guard lock(mutex);
-        found.push_back(std::move(file));
+        if (e.kind >= NtfsFile && e.kind <= CarvedFile && e.path && !IsNtfsMetafile(e))
+            found.Add(e);
     });
     if (!engine)
         return 1;
     engine->Start(RootOf(volume));
-    std::vector<DataRecoveryInfo> records;
-    records.reserve(found.size());
-    for (const auto& file : found)
-        records.push_back(file->record);
+    const std::vector<DataRecoveryInfo> records = found.Records();
     return engine->RecoverData(out.string(), records) == 0 && !records.empty() ? 0 : 1;
 }
 

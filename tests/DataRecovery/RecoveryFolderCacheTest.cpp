@@ -10,9 +10,32 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 
 namespace fs = std::filesystem;
 using namespace RecoveryFixture;
+
+namespace {
+
+// Two files of X:\DCIM on a volume of random bytes, recovered below out.
+struct TwoFilesOfOneFolder {
+    TestSupport::TempDir dir;
+    std::string image = dir / "volume.img";
+    fs::path out = dir / "out";
+    FoundFile first{Fat32File, "X:\\DCIM\\a.jpg", {{0, 4096}}, 4096};
+    FoundFile second{Fat32File, "X:\\DCIM\\b.jpg", {{4096, 4096}}, 4096};
+    std::unique_ptr<DataRecoveryMultiImpl> engine;
+
+    TwoFilesOfOneFolder()
+    {
+        WriteRandom(image, 64 * 1024);
+        engine = std::make_unique<DataRecoveryMultiImpl>(std::vector{RegisterImage(image, "FAT32")},
+                                                         [](const DataRecoveryInfo&) {});
+    }
+    std::string SecondsBytes() const { return ReadFile(image).substr(4096, 4096); }
+};
+
+}
 
 TEST(RecoveryFolders, AFolderThatWentOrTurnedIntoAFileIsMadeAgain)
 {
@@ -34,39 +57,25 @@ TEST(RecoveryFolders, AFolderThatWentOrTurnedIntoAFileIsMadeAgain)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestSupport::TempDir dir;
-        const std::string image = dir / "volume.img";
-        WriteRandom(image, 64 * 1024);
-        const auto volume = RegisterImage(image, "FAT32");
-        DataRecoveryMultiImpl engine({volume}, [](const DataRecoveryInfo&) {});
-        FoundFile first(Fat32File, "X:\\DCIM\\a.jpg", {{0, 4096}}, 4096);
-        FoundFile second(Fat32File, "X:\\DCIM\\b.jpg", {{4096, 4096}}, 4096);
-        const fs::path out = dir / "out";
-        ASSERT_EQ(engine.RecoverData(out, first.record), 0);
-        c.change(out / "X" / "DCIM");
-        ASSERT_EQ(engine.RecoverData(out, second.record), 0);
-        EXPECT_TRUE(fs::is_directory(out / "X" / "DCIM"));
-        EXPECT_EQ(ReadFile(out / "X" / "DCIM" / "b.jpg"), ReadFile(image).substr(4096, 4096));
+        TwoFilesOfOneFolder v;
+        ASSERT_EQ(v.engine->RecoverData(v.out, v.first.record), 0);
+        c.change(v.out / "X" / "DCIM");
+        ASSERT_EQ(v.engine->RecoverData(v.out, v.second.record), 0);
+        EXPECT_TRUE(fs::is_directory(v.out / "X" / "DCIM"));
+        EXPECT_EQ(ReadFile(v.out / "X" / "DCIM" / "b.jpg"), v.SecondsBytes());
         if (c.asideName) {
-            EXPECT_EQ(ReadFile(out / "X" / c.asideName), "in the way");
+            EXPECT_EQ(ReadFile(v.out / "X" / c.asideName), "in the way");
         }
     }
 }
 
 TEST(RecoveryFolders, ATakenNameInTheSameFolderGetsTheNextFreeName)
 {
-    TestSupport::TempDir dir;
-    const std::string image = dir / "volume.img";
-    WriteRandom(image, 64 * 1024);
-    const auto volume = RegisterImage(image, "FAT32");
-    DataRecoveryMultiImpl engine({volume}, [](const DataRecoveryInfo&) {});
-    FoundFile first(Fat32File, "X:\\DCIM\\a.jpg", {{0, 4096}}, 4096);
-    FoundFile second(Fat32File, "X:\\DCIM\\b.jpg", {{4096, 4096}}, 4096);
-    const fs::path out = dir / "out";
-    ASSERT_EQ(engine.RecoverData(out, first.record), 0);
+    TwoFilesOfOneFolder v;
+    ASSERT_EQ(v.engine->RecoverData(v.out, v.first.record), 0);
     // Put there after the folder was checked: still never overwritten.
-    std::ofstream(out / "X" / "DCIM" / "b.jpg") << "already here";
-    ASSERT_EQ(engine.RecoverData(out, second.record), 0);
-    EXPECT_EQ(ReadFile(out / "X" / "DCIM" / "b.jpg"), "already here");
-    EXPECT_EQ(ReadFile(out / "X" / "DCIM" / "b0.jpg"), ReadFile(image).substr(4096, 4096));
+    std::ofstream(v.out / "X" / "DCIM" / "b.jpg") << "already here";
+    ASSERT_EQ(v.engine->RecoverData(v.out, v.second.record), 0);
+    EXPECT_EQ(ReadFile(v.out / "X" / "DCIM" / "b.jpg"), "already here");
+    EXPECT_EQ(ReadFile(v.out / "X" / "DCIM" / "b0.jpg"), v.SecondsBytes());
 }

@@ -114,6 +114,33 @@ private slots:
         QVERIFY2(text.contains("[error]") && text.contains(QStringLiteral("Fehler: Größe %1")), qPrintable(text));
     }
 
+    // Each line names the calling file by its name alone (never the build's path), and
+    // the per-item lines are left out unless debug lines are asked for.
+    void logLinesNameTheirFileAndKeepDebugForTheAsking()
+    {
+        QFile::remove(CuteSettings::logDirectory() + "/AppLog.log");
+        QVERIFY(startAppLog(CuteSettings::logDirectory()));
+        const int line = __LINE__ + 1;
+        logInfo("summary line");
+        logDebug(QStringLiteral("per-file line"));
+        ShutdownSpdLog();
+        QFile log(CuteSettings::logDirectory() + "/AppLog.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains(QStringLiteral("[ServicesCoreTest.cpp:%1] summary line").arg(line)), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("/ServicesCoreTest.cpp")), qPrintable(text));
+        QVERIFY2(!text.contains("per-file line"), qPrintable(text));
+
+        qputenv("VELMORA_LOG_LEVEL", "debug");
+        QVERIFY(startAppLog(CuteSettings::logDirectory()));
+        qunsetenv("VELMORA_LOG_LEVEL");
+        logDebug(QStringLiteral("per-file line"));
+        ShutdownSpdLog();
+        log.close();
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).contains("[debug]"));
+    }
+
     void sizeTexts_data()
     {
         QTest::addColumn<quint64>("bytes");
