@@ -223,11 +223,11 @@ bool BenchOne(const fs::path& folder, const fs::path& tree, const std::string& f
     std::printf("  files/s against tsk_recover -e: engine %.2f, program %.2f\n",
                 static_cast<double>(engineCheck.exact) / engine.seconds / tskRate,
                 static_cast<double>(programCheck.exact) / program.seconds / tskRate);
-    std::printf("  program's log and settings folders after the export: %.2f MB\n", homeBytes / 1e6);
+    std::printf("  program's log and settings folders after the export: %.1f KB\n", homeBytes / 1e3);
     std::printf("  ostrel-bridge, whole-volume scan (raw search included) and export, once: %.3f s, %llu byte-exact, "
-                "log and settings %.2f MB%s\n",
+                "log and settings %.1f KB%s\n",
                 bridgeRun.seconds, static_cast<unsigned long long>(bridgeCheck.exact),
-                TreeBytes(bridgeHome) / 1e6, bridgeRun.ok ? "" : "  FAILED (exit status)");
+                TreeBytes(bridgeHome) / 1e3, bridgeRun.ok ? "" : "  FAILED (exit status)");
     const bool ok = engine.ok && program.ok && tsk.ok && bridgeRun.ok && engineCheck.exact == count &&
                     programCheck.exact == count && tskCheck.exact == count && bridgeCheck.exact == count &&
                     engineCheck.wrong + programCheck.wrong + bridgeCheck.wrong == 0;

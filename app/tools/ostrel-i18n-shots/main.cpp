@@ -254,6 +254,10 @@ void takeDialogs(Run& run, MainWindow& window)
         run.take(dialog, QStringLiteral("recovery-complete-%1").arg(int(outcome)));
     }
     {
+        RecoveryCompleteDialog dialog(QString(), &window, RecoveryCompleteDialog::Incomplete, 1234);
+        run.take(dialog, QStringLiteral("recovery-complete-incomplete-files"));
+    }
+    {
         SearchGuideDialog dialog(&window);
         run.take(dialog, QStringLiteral("search-guide"));
     }

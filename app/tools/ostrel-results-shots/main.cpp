@@ -237,6 +237,8 @@ int main(int argc, char** argv)
             RecoveryCompleteDialog complete(disks, nullptr, outcome);
             ok &= save(shots, complete, QStringLiteral("recovery-complete-%1").arg(int(outcome)));
         }
+        RecoveryCompleteDialog incompleteFiles(QString(), nullptr, RecoveryCompleteDialog::Incomplete, 1234);
+        ok &= save(shots, incompleteFiles, QStringLiteral("recovery-complete-incomplete-files"));
         ScanCompleteDialog scanned(3221225472ULL, 12345, QString());
         ok &= save(shots, scanned, QStringLiteral("scan-complete"));
         ScanCompleteDialog scannedLost(3221225472ULL, 12345, QStringLiteral("<i>L</i> (sdb1), Data (sdc1)"));
