@@ -798,7 +798,7 @@ Reconnectez-les, puis relancez l&apos;analyse et l&apos;exportation.</translatio
     </message>
     <message>
         <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
-        <translation>Le disque de destination de l'exportation est plein. Libérez de l'espace sur ce disque ou choisissez un autre emplacement, puis exportez à nouveau les données.</translation>
+        <translation>Le disque de destination de l&apos;exportation est plein. Libérez de l&apos;espace sur ce disque ou choisissez un autre emplacement, puis exportez à nouveau les données.</translation>
     </message>
 </context>
 <context>

@@ -798,7 +798,7 @@ Ricollegali, quindi ripeti la scansione e l&apos;esportazione.</translation>
     </message>
     <message>
         <source>The export disk is full. Please free some space on it or choose another location, then export the data again.</source>
-        <translation>Il disco di destinazione dell'esportazione è pieno. Liberare spazio su di esso o scegliere un'altra posizione, quindi esportare di nuovo i dati.</translation>
+        <translation>Il disco di destinazione dell&apos;esportazione è pieno. Liberare spazio su di esso o scegliere un&apos;altra posizione, quindi esportare di nuovo i dati.</translation>
     </message>
 </context>
 <context>
