@@ -3,6 +3,7 @@
 #include "DocumentManagerPrivate.h"
 #include "EngineEventItem.h"
 
+#include "DisplayLocale.h"
 #include "SizeText.h"
 #include "spdlog_qt.h"
 
@@ -10,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLocale>
 
 #include <cmath>
 #include <pthread.h>
@@ -241,7 +241,7 @@ QPair<quint64, quint64> DocumentManager::totalFoundSizeAndCount() const
 QPair<QString, QString> DocumentManager::totalFoundSummaryText() const
 {
     const auto [bytes, count] = totalFoundSizeAndCount();
-    return {QLocale().toString(count), formatFileSize(bytes, 2, false)};
+    return {formatCount(count), formatFileSize(bytes, 2, false)};
 }
 
 QPair<quint64, quint64> DocumentManager::selectedSizeAndCount() const
@@ -264,7 +264,7 @@ QPair<QString, QString> DocumentManager::selectedSummaryText() const
     const auto [bytes, count] = selectedSizeAndCount();
     if (count == 0 || d->state.load() == Released)
         return {QString(), QString()};
-    return {QLocale().toString(count), formatFileSize(bytes, 2, false)};
+    return {formatCount(count), formatFileSize(bytes, 2, false)};
 }
 
 void DocumentManager::setFilter(FilterFunction filter)

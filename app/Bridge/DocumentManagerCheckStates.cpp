@@ -2,10 +2,10 @@
 // refresh and the checked totals, which always equal a recount of the files.
 #include "DocumentManagerPrivate.h"
 
+#include "DisplayLocale.h"
 #include "SizeText.h"
 
 #include <QHash>
-#include <QLocale>
 
 #include <vector>
 
@@ -137,7 +137,7 @@ void DocumentManagerPrivate::emitSelectedTotals(bool searchView)
     if (count == 0)
         emit owner->selectedDocumentChanged(QString(), QString());
     else
-        emit owner->selectedDocumentChanged(QLocale().toString(count), formatFileSize(bytes, 2, false));
+        emit owner->selectedDocumentChanged(formatCount(count), formatFileSize(bytes, 2, false));
 }
 
 void DocumentManagerPrivate::updateNormalView(const QString& path, const QVector<DocumentInfo*>& docs, int state,
