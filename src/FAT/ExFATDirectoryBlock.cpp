@@ -1,6 +1,10 @@
 #include "FAT/ExFATDirectoryBlock.h"
 
 #include "FAT/EntryBytes.h"
+#include "FAT/ExFATNames.h"
+
+#include <array>
+#include <vector>
 
 namespace FAT {
 
@@ -15,6 +19,54 @@ bool Zero(const uint8_t* e, int from, int to)
 }
 
 
+}
+
+ExFATEntryCount CountExFATEntries(const uint8_t* block, uint64_t length)
+{
+    ExFATEntryCount count;
+    for (uint64_t at = 0; at + 32 <= length; at += 32) {
+        const uint8_t* e = block + at;
+        const uint8_t type = e[0];
+        if (type == 0 && RestIsZero(block, at, length)) {
+            count.ended = true;
+            break;
+        }
+        switch (type) {
+        case 0x85:
+        case 0x05: {
+            const unsigned secondaries = e[1];
+            if (secondaries < 2 || secondaries > 18) {
+                ++count.bad;
+                break;
+            }
+            ++count.good;
+            if (at + 32 * (secondaries + 1) > length)
+                break;
+            std::vector<std::array<uint8_t, 32>> set(secondaries + 1);
+            for (unsigned i = 0; i <= secondaries; ++i)
+                std::copy(e + 32 * i, e + 32 * (i + 1), set[i].begin());
+            count.sets += EntrySetChecksum(set) == EntryU16(e + 2);
+            break;
+        }
+        case 0x81:
+        case 0x82:
+        case 0x83:
+        case 0x03:
+        case 0xC0:
+        case 0x40:
+        case 0xC1:
+        case 0x41:
+        case 0xA0: // volume GUID
+        case 0xA1: // padding
+        case 0xE0: // vendor extension
+        case 0xE1: // vendor allocation
+            ++count.good;
+            break;
+        default:
+            ++count.bad;
+        }
+    }
+    return count;
 }
 
 bool IsExFATDirectoryStart(const uint8_t* block, uint64_t length)

@@ -70,6 +70,45 @@ bool IsDotEntry(const uint8_t* e, const char* name11)
 
 }
 
+bool LooksLikeDirectoryEntry(const uint8_t* e)
+{
+    if (e[0] == 0xE5)
+        return true;
+    if (e[11] == longNameAttribute)
+        return EntryU16(e + 26) == 0 && (e[0] & 0x3F) >= 1 && (e[0] & 0x3F) <= 20;
+    if (e[0] == ' ')
+        return false;
+    if (IsVolumeLabel(e[11]))
+        return true; // its characters are the user's
+    for (int i = 0; i < 11; ++i) {
+        const uint8_t c = e[i];
+        if (i == 0 && c == 0x05)
+            continue; // a name whose first byte is 0xE5
+        if (c < 0x20 || std::strchr("\"*+,./:;<=>?[\\]|", c))
+            return false;
+    }
+    return true;
+}
+
+bool IsZeroedLongNameEntry(const uint8_t* e)
+{
+    return e[0] == 0 && e[11] == longNameAttribute && EntryU16(e + 26) == 0 && !RestIsZero(e, 1, 32);
+}
+
+EntryCount CountFAT32Entries(const uint8_t* block, uint64_t length)
+{
+    EntryCount count;
+    for (uint64_t at = 0; at + 32 <= length; at += 32) {
+        const uint8_t* e = block + at;
+        if (e[0] == 0 && RestIsZero(block, at, length)) {
+            count.ended = true;
+            break;
+        }
+        ++(LooksLikeDirectoryEntry(e) || IsZeroedLongNameEntry(e) ? count.good : count.bad);
+    }
+    return count;
+}
+
 bool PassesExtensionTest(const uint8_t* ext)
 {
     bool blank = false;
@@ -119,6 +158,20 @@ bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length)
     // The bytes 12-15 hold the creation time on disks written by most tools: not checked.
     const uint32_t self = uint32_t{EntryU16(block + 20)} << 16 | EntryU16(block + 26);
     return self >= 2;
+}
+
+bool IsFAT32DirectoryStartOf(const uint8_t* block, uint64_t length, uint64_t cluster)
+{
+    return IsFAT32DirectoryStart(block, length) &&
+           (uint32_t{EntryU16(block + 20)} << 16 | EntryU16(block + 26)) == cluster;
+}
+
+bool BeginsDirectoryItem(const uint8_t* block, uint64_t at, uint64_t length, const ShortEntryTest& plausible)
+{
+    const uint8_t* e = block + at;
+    if (e[11] == longNameAttribute && EntryU16(e + 26) == 0)
+        return e[0] != 0xE5 && LongNameChainTest(block, at, length, plausible);
+    return plausible(e);
 }
 
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible)

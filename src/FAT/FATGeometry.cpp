@@ -7,6 +7,7 @@
 #include "Utils/PartReader.h"
 
 #include <cstring>
+#include <vector>
 
 static constexpr const char* LogSource = "src/FAT/FATGeometry";
 
@@ -46,11 +47,34 @@ uint64_t DataClusters(const VolumeGeometry& g, uint64_t declaredBytes, uint64_t 
     return byArea;
 }
 
+// The fields only a FAT32 boot sector has so: no root-entry count, no 16-bit
+// sizes, the extended boot signature. Its type text is a label for old
+// readers and may be damaged alone.
+bool HasFAT32Fields(const uint8_t* s)
+{
+    return DiskBytes::U16(s, 512, 17) == 0 && DiskBytes::U16(s, 512, 19) == 0 && DiskBytes::U16(s, 512, 22) == 0 &&
+           s[66] == 0x29;
+}
+
+// "EXFAT   " with at most one byte damaged, and the 53 bytes that must be zero so.
+bool HasExFATName(const uint8_t* s)
+{
+    int differ = 0;
+    for (int i = 0; i < 8; ++i)
+        differ += s[3 + i] != static_cast<uint8_t>("EXFAT   "[i]);
+    if (differ == 0)
+        return true;
+    for (int i = 11; i < 64; ++i)
+        if (s[i] != 0)
+            return false;
+    return differ == 1;
+}
+
 }
 
 bool ParseFAT32BootSector(const uint8_t* s, uint64_t volumeLength, VolumeGeometry& g)
 {
-    if (std::memcmp(s + 82, "FAT32   ", 8) != 0 || !HasSignature(s))
+    if ((std::memcmp(s + 82, "FAT32   ", 8) != 0 && !HasFAT32Fields(s)) || !HasSignature(s))
         return false;
     // BitLocker keeps "FAT32   " at 82 for old readers; its OEM name tells.
     if (std::memcmp(s + 3, "-FVE-FS-", 8) == 0)
@@ -92,7 +116,7 @@ bool ParseFAT32BootSector(const uint8_t* s, uint64_t volumeLength, VolumeGeometr
 
 bool ParseExFATBootSector(const uint8_t* s, uint64_t volumeLength, VolumeGeometry& g)
 {
-    if (std::memcmp(s + 3, "EXFAT   ", 8) != 0 || !HasSignature(s))
+    if (!HasExFATName(s) || !HasSignature(s))
         return false;
     const uint32_t sectorShift = s[108];
     const uint32_t clusterShift = s[109];
@@ -156,10 +180,11 @@ using Parser = bool (*)(const uint8_t*, uint64_t, VolumeGeometry&);
 using Check = bool (*)(Utils::PartReader&, const VolumeGeometry&, std::string&);
 
 // The primary sector the reader copied, then the backup at backupSector for
-// each sector size the backup's own geometry may claim; the first whose
-// geometry holds. What did not hold goes to rejected.
+// each sector size the backup's own geometry may claim (backupFirst: the
+// other way round); the first whose geometry holds. What did not hold goes to
+// rejected.
 bool FindBootSector(Utils::PartReader& reader, Parser parse, Check holds, uint32_t backupSector, VolumeGeometry& g,
-                    std::string& rejected)
+                    std::string& rejected, bool backupFirst = false)
 {
     const uint64_t length = reader.Size();
     auto accept = [&](VolumeGeometry& candidate, const std::string& source) {
@@ -174,7 +199,8 @@ bool FindBootSector(Utils::PartReader& reader, Parser parse, Check holds, uint32
         return false;
     };
     VolumeGeometry candidate;
-    if (parse(reader.bootSector, length, candidate) && accept(candidate, "primary boot sector"))
+    const auto primary = [&] { return parse(reader.bootSector, length, candidate) && accept(candidate, "primary boot sector"); };
+    if (!backupFirst && primary())
         return true;
     uint8_t sector[512];
     for (uint32_t size = 512; size <= 4096; size *= 2) {
@@ -192,6 +218,35 @@ bool FindBootSector(Utils::PartReader& reader, Parser parse, Check holds, uint32
         if (parse(sector, length, candidate) && candidate.sectorSize == size &&
             accept(candidate, "backup boot sector at sector " + std::to_string(backupSector)))
             return true;
+    }
+    return backupFirst && primary();
+}
+
+// Whether the exFAT boot region from sector first (0 main, 12 backup) matches
+// its checksum sector: a field changed in the main region alone is seen there.
+bool ExFATBootRegionHolds(Utils::PartReader& reader, uint64_t first)
+{
+    uint8_t boot[512];
+    const uint64_t length = reader.Size();
+    try {
+        for (uint64_t size = 512; size <= 4096; size *= 2) {
+            const uint64_t at = first * size;
+            if (at + 12 * size > length)
+                return false;
+            reader.Read(at, boot, sizeof boot);
+            if ((uint64_t{1} << boot[108]) != size)
+                continue;
+            std::vector<uint8_t> region(static_cast<size_t>(12 * size), 0);
+            reader.Read(at, region.data(), static_cast<uint32_t>(region.size()));
+            uint32_t sum = 0;
+            for (uint64_t i = 0; i < 11 * size; ++i)
+                if (i != 106 && i != 107 && i != 112)
+                    sum = ((sum & 1) ? 0x80000000u : 0) + (sum >> 1) + region[i];
+            return DiskBytes::U32(region.data(), region.size(), 11 * size) == sum;
+        }
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const Exceptions::DiskException&) {
     }
     return false;
 }
@@ -225,6 +280,43 @@ void CheckGuess(Utils::PartReader& reader, Check holds, const std::string& rejec
     VLOG_ERROR("no geometry holds: %s", g.failure.c_str());
 }
 
+// Both boot sectors may carry one wrong cluster size (their other fields
+// holding): the size the volume's own folders and files bear out.
+bool FindFAT32ClusterSize(Utils::PartReader& reader, VolumeGeometry& g)
+{
+    uint8_t sectors[2][512];
+    std::memcpy(sectors[0], reader.bootSector, 512);
+    const uint64_t sector = DiskBytes::U16(reader.bootSector, 512, 11);
+    const uint64_t backup = 6 * (sector >= 512 && sector <= 4096 && IsPowerOfTwo(sector) ? sector : 512);
+    try {
+        if (backup + 512 > reader.Size())
+            return false;
+        reader.Read(backup, sectors[1], 512);
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const Exceptions::DiskException&) {
+        std::memcpy(sectors[1], sectors[0], 512);
+    }
+    for (const auto& sector : sectors) {
+        uint8_t copy[512];
+        std::memcpy(copy, sector, 512);
+        for (uint32_t perCluster = 1; perCluster <= 128; perCluster *= 2) {
+            copy[13] = static_cast<uint8_t>(perCluster);
+            VolumeGeometry candidate;
+            std::string why;
+            if (perCluster == sector[13] || !ParseFAT32BootSector(copy, reader.Size(), candidate) ||
+                !FAT32ClusterSizeConfirmed(reader, candidate, why))
+                continue;
+            VLOG_ERROR("the boot sector says %u sectors a cluster; the volume's folders and files say %u",
+                       static_cast<unsigned>(sector[13]), perCluster);
+            candidate.source = "boot sector with the cluster size the volume bears out";
+            g = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
 void LogGeometry(const VolumeGeometry& g, const char* fileSystem)
 {
     VLOG_INFO("%s geometry from %s: sector %u, cluster %u, FAT at %llu (%llu bytes x %u), data at %llu, %llu clusters",
@@ -241,7 +333,8 @@ VolumeGeometry ReadFAT32Geometry(Utils::PartReader& reader, uint32_t clusterSize
     const uint64_t L = reader.Size();
     std::string rejected;
     if (clusterSizeHint == 0 && dataStartHint == 0 &&
-        FindBootSector(reader, ParseFAT32BootSector, FAT32GeometryHolds, 6, g, rejected)) {
+        (FindBootSector(reader, ParseFAT32BootSector, FAT32GeometryHolds, 6, g, rejected) ||
+         (!rejected.empty() && FindFAT32ClusterSize(reader, g)))) {
         LogGeometry(g, "FAT32");
         return g;
     }
@@ -263,8 +356,11 @@ VolumeGeometry ReadExFATGeometry(Utils::PartReader& reader, uint32_t clusterSize
     VolumeGeometry g;
     const uint64_t L = reader.Size();
     std::string rejected;
+    // A main region that fails its checksum where the backup's holds is tried after it.
+    const bool backupFirst = clusterSizeHint == 0 && dataStartHint == 0 && !ExFATBootRegionHolds(reader, 0) &&
+                             ExFATBootRegionHolds(reader, 12);
     if (clusterSizeHint == 0 && dataStartHint == 0 &&
-        FindBootSector(reader, ParseExFATBootSector, ExFATGeometryHolds, 12, g, rejected)) {
+        FindBootSector(reader, ParseExFATBootSector, ExFATGeometryHolds, 12, g, rejected, backupFirst)) {
         LogGeometry(g, "exFAT");
         return g;
     }
