@@ -60,8 +60,10 @@ ExFATDataRecovery::ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolume
 ExFATDataRecovery::ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                      DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
     : FATDataRecovery(volume, std::move(info), std::move(callback)),
-      explorer(std::make_shared<ExFATExplorer>(volume, dataStart, clusterSize))
+      explorer(std::make_shared<ExFATExplorer>(volume, dataStart, clusterSize, this->info.startOffset))
 {
+    foundAfterStart = explorer->foundAfterStart;
+    volumeSize = explorer->reader->Size();
     recogniser = std::make_unique<ExFATRecognize>();
     rootCluster = explorer->reader->geometry.rootCluster;
     nodeStore.rootId = rootCluster;
@@ -104,7 +106,8 @@ void ExFATDataRecovery::LoadRootSpecials()
     reader->Read(runs[0].offset, root.data(), static_cast<uint32_t>(root.size()));
     bool haveBitmap = false;
     bool haveUpcase = false;
-    for (size_t at = 0; at + 32 <= root.size() && root[at] != 0; at += 32) {
+    for (size_t at = 0; at + 32 <= root.size() && !(root[at] == 0 && RestIsZero(root.data(), at, root.size()));
+         at += 32) {
         const uint8_t* e = root.data() + at;
         if (e[0] == 0x81 && !haveBitmap && (e[1] & 1) == 0) {
             LoadBitmap(EntryU32(e + 20), EntryU64(e + 24));
@@ -121,8 +124,11 @@ void ExFATDataRecovery::LoadUpcase(uint64_t cluster, uint64_t length, uint32_t c
     auto table = GetTable();
     if (!table->IsDataCluster(cluster) || length == 0 || length > 2 * 65536)
         return;
+    if (table->ClusterOffset(cluster) + length > volumeSize)
+        return;
     std::vector<uint8_t> bytes(static_cast<size_t>(length), 0);
     GetReader()->Read(table->ClusterOffset(cluster), bytes.data(), static_cast<uint32_t>(bytes.size()));
+    AddExtent(table->ClusterOffset(cluster), length);
     if (UpcaseTableChecksum(bytes.data(), bytes.size()) != checksum) {
         VLOG_INFO("exFAT up-case table checksum does not match; not used");
         return;
@@ -135,9 +141,11 @@ void ExFATDataRecovery::LoadBitmap(uint64_t cluster, uint64_t length)
 {
     auto table = GetTable();
     const uint64_t needed = (table->ClusterCount() + 7) / 8;
-    if (!table->IsDataCluster(cluster) || length == 0)
+    // A bitmap shorter than the heap needs is no bitmap of this volume.
+    if (!table->IsDataCluster(cluster) || length < needed ||
+        table->ClusterOffset(cluster) + needed > volumeSize)
         return;
-    length = std::min(length, needed);
+    length = needed;
     bitmap.assign(static_cast<size_t>(length), 0);
     auto reader = GetReader();
     uint64_t done = 0;
@@ -155,6 +163,7 @@ void ExFATDataRecovery::LoadBitmap(uint64_t cluster, uint64_t length)
     if (done < length) // a chain shorter than the bitmap: the rest lies after it
         reader->Read(table->ClusterOffset(cluster) + done, bitmap.data() + done, static_cast<uint32_t>(length - done));
     bitmapBits = std::min<uint64_t>(length * 8, table->ClusterCount());
+    AddExtent(table->ClusterOffset(cluster), length);
 }
 
 bool ExFATDataRecovery::BitmapBit(uint64_t cluster) const
@@ -221,21 +230,6 @@ bool ExFATDataRecovery::NamesMatch(const std::string& a, const std::string& b)
     return StartPath::SameNameUpcased(x, y, upcase);
 }
 
-bool ExFATDataRecovery::GetClusterState(uint64_t position, uint64_t* length)
-{
-    auto* table = GetTablePtr();
-    const uint64_t cluster = table->ClusterOfPosition(position);
-    if (!BitmapBit(cluster)) {
-        *length = GetRawBlockSize();
-        return false;
-    }
-    // Allocated: skip to the end of a known extent, else to the cluster's end.
-    if (FATDataRecovery::GetClusterState(position, length))
-        return true;
-    *length = table->ClusterOffset(cluster) + table->ClusterSize() - position;
-    return true;
-}
-
 uint64_t ExFATDataRecovery::GetUsedBytes()
 {
     uint64_t bits = 0;
@@ -246,8 +240,15 @@ uint64_t ExFATDataRecovery::GetUsedBytes()
 
 std::vector<DataRun> ExFATDataRecovery::GetDirectoryRuns(uint64_t cluster)
 {
-    if (cluster == rootCluster)
-        return GetTable()->GetClusterRuns(cluster);
+    if (cluster == rootCluster) {
+        ChainEnd end = ChainEnd::Mark;
+        auto runs = GetTable()->GetClusterRuns(cluster, &end);
+        if (end == ChainEnd::Broken) {
+            std::lock_guard lock(directoryRunsMutex);
+            untrustedEnds.insert(cluster);
+        }
+        return runs;
+    }
     std::lock_guard lock(directoryRunsMutex);
     auto it = directoryRuns.find(cluster);
     return it == directoryRuns.end() ? std::vector<DataRun>{} : it->second;
@@ -282,6 +283,10 @@ bool ExFATDataRecovery::ProcessSet(const EntrySet& set, uint64_t inode, Director
     const uint64_t length = EntryU64(stream + 24);
     FileManagerSP::FileNode node;
     node.name = Parser::ExFATFileName(NameEntries(set), stream[3]);
+    if (set.verify && EntrySetChecksum(AllEntries(set)) != EntryU16(file + 2)) {
+        VLOG_INFO("ExFAT set %s after a damaged entry fails its checksum; not listed", node.name.c_str());
+        return false;
+    }
     node.size = length;
     node.id = static_cast<uint32_t>(first);
     node.parentId = static_cast<uint32_t>(inode);
@@ -294,27 +299,32 @@ bool ExFATDataRecovery::ProcessSet(const EntrySet& set, uint64_t inode, Director
             return {};
         return {{offset, std::min(length, volumeSize - offset)}};
     };
-    if (attributes & 0x10) {
+    // A folder's first cluster holds entries; an entry whose cluster holds
+    // none is a file with a damaged attribute, or nothing.
+    bool folder = (attributes & 0x10) != 0;
+    if (folder && !deleted && !IsFolderAt(first)) {
+        folder = false;
+        VLOG_INFO("ExFAT entry %s names cluster %llu as a folder, which holds none%s", node.name.c_str(),
+                  static_cast<unsigned long long>(first), length == 0 ? "; not listed" : "; read as a file");
+        if (length == 0)
+            return false;
+    }
+    if (folder) {
         std::vector<DataRun> runs;
         if (deleted || flags != 1) {
             runs = contiguous();
-        } else {
-            runs = table->GetClusterRuns(first);
-            uint64_t total = 0;
-            for (const auto& r : runs)
-                total += r.length;
-            if (total != length) {
-                VLOG_INFO("ExFAT useless Directory\n");
-                return false;
+            // Its length is its only bound: one its set's checksum does not vouch for may be cut.
+            if (!deleted && EntrySetChecksum(AllEntries(set)) != EntryU16(file + 2)) {
+                std::lock_guard lock(directoryRunsMutex);
+                untrustedEnds.insert(first);
             }
+        } else {
+            runs = FolderChainRuns(first, length);
         }
         {
             std::lock_guard lock(directoryRunsMutex);
             directoryRuns[first] = runs;
         }
-        if (!deleted)
-            for (const auto& r : runs)
-                AddExtent(r.offset, r.length);
         node.folderFlag = 1;
         node.runs = std::move(runs);
         items.push_back(std::move(node));
@@ -333,11 +343,90 @@ bool ExFATDataRecovery::ProcessSet(const EntrySet& set, uint64_t inode, Director
         VLOG_INFO("ExFAT UpdateFileNodeDataInfo Exception: %s\n", e.what());
         return false;
     }
-    if (!deleted)
-        for (const auto& r : node.runs)
-            AddExtent(r.offset, r.length);
+    if (node.size > volumeSize) {
+        VLOG_INFO("ExFAT entry %s claims %llu bytes, more than the volume holds; not listed", node.name.c_str(),
+                  static_cast<unsigned long long>(node.size));
+        return false;
+    }
+    ClaimRuns(node);
     items.push_back(std::move(node));
     return true;
+}
+
+std::vector<DataRun> ExFATDataRecovery::FolderChainRuns(uint64_t first, uint64_t length)
+{
+    auto table = GetTable();
+    auto runs = CutRuns(table->GetClusterRuns(first), length);
+    uint64_t total = 0;
+    for (const auto& r : runs)
+        total += r.length;
+    if (total < length && !runs.empty()) {
+        // exFAT gives a folder its clusters one after the other: where the
+        // chain is cut it goes on there, while they read as its entries.
+        VLOG_INFO("ExFAT folder at cluster %llu: its chain holds %llu of %llu bytes; read on after it",
+                  static_cast<unsigned long long>(first), static_cast<unsigned long long>(total),
+                  static_cast<unsigned long long>(length));
+        const uint64_t after = runs.back().offset + runs.back().length;
+        if (after < volumeSize)
+            runs.push_back({after, std::min(length - total, volumeSize - after)});
+    }
+    return runs;
+}
+
+bool ExFATDataRecovery::IsFolderAt(uint64_t cluster)
+{
+    auto table = GetTable();
+    if (!table->IsDataCluster(cluster))
+        return false;
+    const uint64_t offset = table->ClusterOffset(cluster);
+    const uint64_t length = std::min<uint64_t>(table->ClusterSize(), 4096);
+    if (offset + length > volumeSize)
+        return false;
+    std::vector<uint8_t> bytes(static_cast<size_t>(length), 0);
+    GetReader()->Read(offset, bytes.data(), static_cast<uint32_t>(length));
+    const auto count = CountExFATEntries(bytes.data(), length);
+    return count.Holds() && (count.good > 0 || count.ended);
+}
+
+uint64_t ExFATDataRecovery::DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                               bool* ended)
+{
+    auto table = GetTable();
+    const uint64_t cs = table->ClusterSize();
+    const uint64_t first = table->IsDataCluster(id) ? table->ClusterOffset(id) : UINT64_MAX;
+    *ended = false;
+    for (uint64_t at = 0; at < length; at += cs) {
+        const auto count = CountExFATEntries(piece + at, std::min(cs, length - at));
+        if (offset + at != first && !count.Holds())
+            return at;
+        *ended = count.ended;
+    }
+    return length;
+}
+
+uint64_t ExFATDataRecovery::NextDirectoryCluster(uint64_t id, uint64_t after)
+{
+    {
+        std::lock_guard lock(directoryRunsMutex);
+        if (!untrustedEnds.count(id))
+            return 0;
+    }
+    auto table = GetTable();
+    const uint64_t cs = table->ClusterSize();
+    if (after < table->DataStart() || after + cs > volumeSize)
+        return 0;
+    const uint64_t cluster = table->ClusterOfPosition(after);
+    if (table->ClusterOffset(cluster) != after || (KnowsAllocation() && !IsClusterInUse(cluster)) ||
+        IsClaimed(after, cs))
+        return 0;
+    std::vector<uint8_t> bytes(static_cast<size_t>(cs), 0);
+    GetReader()->Read(after, bytes.data(), static_cast<uint32_t>(cs));
+    const auto count = CountExFATEntries(bytes.data(), cs);
+    if (count.sets == 0 || !count.Holds())
+        return 0;
+    VLOG_INFO("ExFAT folder at cluster %llu goes on at cluster %llu, past the end its entry gives",
+              static_cast<unsigned long long>(id), static_cast<unsigned long long>(cluster));
+    return after;
 }
 
 void ExFATDataRecovery::ProcessTail(const EntrySet& tail, uint64_t inode, DirectoryItems& items)
@@ -356,6 +445,8 @@ void ExFATDataRecovery::ProcessTail(const EntrySet& tail, uint64_t inode, Direct
                 return;
             }
         }
+        if (tail.verify)
+            return; // a repaired entry without its File entry's checksum to vouch for it
         // Its File entry was never met: a deleted file without a time.
         EntrySet orphan = tail;
         orphan.file = Entry{};
@@ -398,6 +489,7 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     EntrySet open;
     unsigned owed = 0; // secondaries of the open File entry
     bool ignoring = false;
+    bool afterDamage = false; // sets after a damaged entry are listed only when their checksum holds
     auto emit = [&](EntrySet& set) {
         if (set.hasFile && set.hasStream && 1 + set.names + set.benign == owed)
             complete.push_back(std::move(set));
@@ -407,20 +499,40 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     };
     for (uint64_t at = 0; at + 32 <= length; at += 32) {
         const uint8_t* e = block + at;
-        const uint8_t type = e[0];
-        if (type == 0x00)
-            break;
+        uint8_t type = e[0];
         Entry entry;
         std::memcpy(entry.data(), e, 32);
+        bool repaired = false;
+        if (type == 0x00) {
+            // The end of the directory, unless entries follow: then a damaged
+            // type, which the open set's checksum may give back.
+            if (RestIsZero(block, at, length))
+                break;
+            const uint8_t next = at + 64 <= length ? block[at + 32] : 0;
+            const bool live = !open.hasFile || open.file[0] == 0x85;
+            if (!ignoring && open.hasFile && !open.hasStream)
+                type = live ? 0xC0 : 0x40;
+            else if (!ignoring && open.hasFile && open.hasStream && 1 + open.names + open.benign < owed)
+                type = live ? 0xC1 : 0x41;
+            else if ((next | 0x80) == 0xC0)
+                type = next == 0xC0 ? 0x85 : 0x05;
+            if (type == 0x00) {
+                afterDamage = true;
+                continue;
+            }
+            entry[0] = type;
+            repaired = true;
+        }
         switch (type | 0x80) {
         case 0x85:
             if (open.names > 0 || open.hasFile)
                 emit(open);
-            ignoring = e[1] < 2 || e[1] > 18; // no set has fewer or more secondaries
+            ignoring = entry[1] < 2 || entry[1] > 18; // no set has fewer or more secondaries
             if (!ignoring) {
                 open.file = entry;
                 open.hasFile = true;
-                owed = e[1];
+                open.verify = repaired || afterDamage;
+                owed = entry[1];
             }
             continue;
         case 0xC0:
@@ -428,6 +540,7 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
                 continue;
             open.stream = entry;
             open.hasStream = true;
+            open.verify = open.verify || repaired || afterDamage;
             open.rest.clear();
             open.names = 0;
             open.benign = 0;
@@ -436,6 +549,7 @@ void ExFATDataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
             if (ignoring)
                 continue;
             open.rest.push_back(entry);
+            open.verify = open.verify || repaired || afterDamage;
             ++open.names;
             break;
         case 0x81:
@@ -488,6 +602,11 @@ void ExFATDataRecovery::WalkDirectoryItems(DirectoryItems& items, DirectoryQueue
 
 void ExFATDataRecovery::FinishScan()
 {
+    ClearHeldFiles();
+    {
+        std::lock_guard lock(directoryRunsMutex);
+        untrustedEnds.clear();
+    }
     for (auto& set : saved) {
         set.file.fill(0);
         set.stream.fill(0);

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,6 @@ public:
     bool IsDotName(const std::string&) override { return false; }
     bool NamesMatch(const std::string& a, const std::string& b) override;
     uint64_t MaxDirectoryBytes() override { return 256ull * 1024 * 1024; }
-    bool GetClusterState(uint64_t position, uint64_t* length) override;
     bool KnowsAllocation() override { return bitmapBits != 0; }
     bool IsClusterInUse(uint64_t cluster) override { return BitmapBit(cluster); }
     uint64_t GetUsedBytes() override;
@@ -47,6 +47,12 @@ public:
                             uint64_t inode) override;
     void FinishScan() override;
     void CheckGeometry() override;
+    uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                bool* ended) override;
+    // Only a folder whose end is in doubt (its chain broke, its entry fails
+    // its checksum) goes on past it, into clusters in use that no chain
+    // holds and that hold entry sets.
+    uint64_t NextDirectoryCluster(uint64_t id, uint64_t after) override;
 
     // Where the up-case table came from: "volume", "file" or "built-in".
     const std::string& UpcaseSource() const { return upcaseSource; }
@@ -61,6 +67,7 @@ public:
         bool hasStream = false;
         size_t names = 0;
         size_t benign = 0;
+        bool verify = false; // a repaired entry, or met after a damaged one: listed only when its checksum holds
     };
 
 private:
@@ -68,6 +75,11 @@ private:
     void LoadUpcase(uint64_t cluster, uint64_t length, uint32_t checksum);
     void LoadBitmap(uint64_t cluster, uint64_t length);
     bool BitmapBit(uint64_t cluster) const;
+    // Whether the cluster begins with directory entries (or only zeros).
+    bool IsFolderAt(uint64_t cluster);
+    // A folder's runs by its chain, cut to its length; where the chain is cut
+    // short, the clusters after it up to its length (read while they hold entries).
+    std::vector<DataRun> FolderChainRuns(uint64_t first, uint64_t length);
     // Builds the node of a whole set; false when it is no set.
     bool ProcessSet(const EntrySet& set, uint64_t inode, DirectoryItems& items);
     void ProcessTail(const EntrySet& tail, uint64_t inode, DirectoryItems& items);
@@ -82,6 +94,7 @@ private:
     uint64_t bitmapBits = 0;
     std::mutex directoryRunsMutex;
     std::map<uint64_t, std::vector<DataRun>> directoryRuns;
+    std::set<uint64_t> untrustedEnds; // folders that may go on past their runs
     std::vector<EntrySet> saved; // sets whose end lies in a later block
 };
 

@@ -31,24 +31,63 @@ RawEntry Copy(const uint8_t* e)
 
 // One short entry with the long-name entries met before it.
 struct DirItem {
-    const uint8_t* shortEntry = nullptr;
-    uint64_t slot = 0;
+    RawEntry entry{};
+    bool hasShort = false;
     std::vector<RawEntry> longs;
 };
 
-std::vector<DirItem> SplitItems(const uint8_t* block, uint64_t length)
+// A short entry whose first byte was zeroed, given back by its long name:
+// the first character, as a short name has it, that makes the checksum agree.
+std::optional<RawEntry> RestoreFirstByte(const uint8_t* e, const std::vector<RawEntry>& longs)
+{
+    if (longs.empty() || e[11] == longNameAttribute)
+        return std::nullopt;
+    RawEntry restored = Copy(e);
+    const uint8_t c = longs.back()[1];
+    restored[0] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    if (restored[0] == 0 || ShortNameChecksum(restored.data()) != longs.front()[13])
+        return std::nullopt;
+    return restored;
+}
+
+// The items of a block. A zero first byte ends the directory only where
+// nothing but zeros follows it, or no valid entry does: one damaged entry
+// costs that entry, not the siblings after it.
+std::vector<DirItem> SplitItems(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible)
 {
     std::vector<DirItem> items;
     DirItem open;
-    uint64_t at = 0;
-    for (; at + 32 <= length && block[at] != 0; at += 32) {
+    for (uint64_t at = 0; at + 32 <= length; at += 32) {
         const uint8_t* e = block + at;
+        if (e[0] == 0) {
+            if (RestIsZero(block, at, length))
+                break;
+            if (IsZeroedLongNameEntry(e)) {
+                open.longs.push_back(Copy(e));
+                continue;
+            }
+            if (auto restored = RestoreFirstByte(e, open.longs)) {
+                open.entry = *restored;
+                open.hasShort = true;
+                items.push_back(std::move(open));
+                open = DirItem{};
+                continue;
+            }
+            open = DirItem{};
+            uint64_t after = at + 32;
+            while (after + 32 <= length && block[after] == 0)
+                after += 32;
+            if (after + 32 > length || !BeginsDirectoryItem(block, after, length, plausible))
+                break;
+            at = after - 32;
+            continue;
+        }
         if (e[11] == longNameAttribute) {
             open.longs.push_back(Copy(e));
             continue;
         }
-        open.shortEntry = e;
-        open.slot = at / 32;
+        open.entry = Copy(e);
+        open.hasShort = true;
         items.push_back(std::move(open));
         open = DirItem{};
     }
@@ -78,13 +117,35 @@ bool LongNameWhole(const std::vector<RawEntry>& longs, bool deleted, bool opensB
         return false;
     if (deleted)
         return !opensBlock || HoldsLongNameEnd(longs.front());
-    const uint8_t count = longs.front()[0] & 0x3F;
-    if (!(longs.front()[0] & 0x40) || count != longs.size())
+    // An order byte zeroed alone (the entry's other fields stand) keeps its place.
+    const auto zeroed = [](const RawEntry& l) { return IsZeroedLongNameEntry(l.data()); };
+    const uint8_t count = static_cast<uint8_t>(longs.size());
+    if (!zeroed(longs.front()) && (!(longs.front()[0] & 0x40) || (longs.front()[0] & 0x3F) != count))
         return false;
     for (size_t i = 0; i < longs.size(); ++i)
-        if ((longs[i][0] & 0x3F) != count - i)
+        if (!zeroed(longs[i]) && (longs[i][0] & 0x3F) != count - i)
             return false;
     return true;
+}
+
+// The long-name entries of an earlier block's end that begin the name of a
+// block's first item: those whose checksum is its short name's (a deleted
+// one's with its lost first letter taken from them) or its own long entries'.
+std::vector<RawEntry> StartOfName(const DirItem& item, const std::vector<RawEntry>& before)
+{
+    const uint8_t* e = item.entry.data();
+    uint8_t name[11];
+    std::memcpy(name, e, 11);
+    if (e[0] == 0xE5 && !before.empty()) {
+        const uint8_t c = before.back()[1];
+        name[0] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    const uint8_t wanted = item.longs.empty() ? ShortNameChecksum(name) : item.longs.front()[13];
+    std::vector<RawEntry> joined;
+    for (const auto& l : before)
+        if (l[13] == wanted)
+            joined.push_back(l);
+    return joined;
 }
 
 }
@@ -98,16 +159,52 @@ FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolume
 FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                      DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
     : FATDataRecovery(volume, std::move(info), std::move(callback)),
-      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize))
+      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize, this->info.startOffset))
 {
+    foundAfterStart = explorer->foundAfterStart;
+    volumeSize = explorer->reader->Size();
     recogniser = std::make_unique<FAT32Recognize>();
     nodeStore.rootId = static_cast<uint64_t>(GetRootInode());
 }
 
 FAT32DataRecovery::~FAT32DataRecovery()
 {
-    for (auto& e : carried)
-        e.fill(0);
+    ForgetCarried();
+}
+
+void FAT32DataRecovery::ForgetCarried()
+{
+    for (auto& names : carried)
+        for (auto& e : names.entries)
+            e.fill(0);
+    carried.clear();
+}
+
+std::vector<RawEntry> FAT32DataRecovery::TakeCarried(uint64_t offset, uint64_t inode,
+                                                     const std::function<bool(const std::vector<RawEntry>&)>& joins)
+{
+    // The end of the block before in the same directory, else of the block
+    // just before this one on the disk when its entries join this block's first.
+    auto it = std::find_if(carried.begin(), carried.end(), [&](const Carried& c) { return c.inode == inode; });
+    if (it == carried.end())
+        it = std::find_if(carried.begin(), carried.end(),
+                          [&](const Carried& c) { return c.end == offset && joins(c.entries); });
+    if (it == carried.end())
+        return {};
+    auto entries = std::move(it->entries);
+    carried.erase(it);
+    return entries;
+}
+
+void FAT32DataRecovery::Carry(uint64_t end, uint64_t inode, std::vector<RawEntry> entries)
+{
+    constexpr size_t maxCarried = 64;
+    if (carried.size() >= maxCarried) {
+        for (auto& e : carried.front().entries)
+            e.fill(0);
+        carried.erase(carried.begin());
+    }
+    carried.push_back({inode, end, std::move(entries)});
 }
 
 int64_t FAT32DataRecovery::GetRootInode()
@@ -170,10 +267,42 @@ bool FAT32DataRecovery::IsStructureBlock(const uint8_t* block)
     return IsFAT32DirectoryStart(block, 512);
 }
 
+uint64_t FAT32DataRecovery::DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                               bool* ended)
+{
+    auto table = GetTable();
+    const uint64_t cs = table->ClusterSize();
+    // Its first cluster was checked before: the root by the geometry, a folder by its "." entry.
+    const uint64_t first = table->IsDataCluster(id) ? table->ClusterOffset(id) : UINT64_MAX;
+    *ended = false;
+    for (uint64_t at = 0; at < length; at += cs) {
+        const auto count = CountFAT32Entries(piece + at, std::min(cs, length - at));
+        if (offset + at != first && !count.Holds())
+            return at;
+        *ended = count.ended;
+    }
+    return length;
+}
+
+bool FAT32DataRecovery::IsFolderAt(uint64_t cluster)
+{
+    auto table = GetTable();
+    if (!table->IsDataCluster(cluster) || table->ClusterOffset(cluster) + 64 > volumeSize)
+        return false;
+    uint8_t start[64];
+    GetReader()->Read(table->ClusterOffset(cluster), start, sizeof start);
+    return IsFAT32DirectoryStartOf(start, sizeof start, cluster);
+}
+
 bool FAT32DataRecovery::BuildRuns(FileManagerSP::FileNode& node)
 {
     try {
         UpdateFileNodeDataInfo(node);
+        if (node.size > volumeSize) {
+            VLOG_INFO("Entry %s claims %llu bytes, more than the volume holds; not listed", node.name.c_str(),
+                      static_cast<unsigned long long>(node.size));
+            return false;
+        }
         return true;
     } catch (const std::exception& ex) {
         if (dynamic_cast<const Exceptions::DiskException*>(&ex))
@@ -232,40 +361,24 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
     // Whether a deleted file's high word must be guessed: only a volume with
     // more clusters than 16 bits count, and only when it was cleared.
     const bool bigVolume = table->ClusterCount() > 0x10000;
-    auto parsed = SplitItems(block, length);
-    std::vector<RawEntry> fromBefore;
-    fromBefore.swap(carried);
-    // Blocks the raw search hands over one by one need not follow each other:
-    // a long name left at the end of another folder's block is not this entry's.
-    if (inode != carriedFolder && offset != carriedEnd) {
-        for (auto& e : fromBefore)
-            e.fill(0);
-        fromBefore.clear();
-    }
-    if (!parsed.empty() && !parsed.back().shortEntry) {
-        carried = std::move(parsed.back().longs);
-        carriedFolder = inode;
-        carriedEnd = offset + length;
+    const uint32_t now = DosNowStamp();
+    auto parsed = SplitItems(block, length, [&](const uint8_t* e) { return IsPlausibleEntry(e, now); });
+    std::vector<RawEntry> trailing;
+    if (!parsed.empty() && !parsed.back().hasShort) {
+        trailing = std::move(parsed.back().longs);
         parsed.pop_back();
     }
+    std::vector<RawEntry> fromBefore;
+    if (!parsed.empty())
+        fromBefore = TakeCarried(offset, inode, [&](const std::vector<RawEntry>& entries) {
+            return !StartOfName(parsed.front(), entries).empty();
+        });
     for (size_t k = 0; k < parsed.size(); ++k) {
         auto& item = parsed[k];
-        const uint8_t* e = item.shortEntry;
+        const uint8_t* e = item.entry.data();
         const bool deleted = e[0] == 0xE5;
         if (k == 0 && !fromBefore.empty()) {
-            // The start of this item's long name lay in the block before.
-            uint8_t name[11];
-            std::memcpy(name, e, 11);
-            if (deleted && !fromBefore.back().empty()) {
-                const uint8_t c = fromBefore.back()[1];
-                name[0] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
-            }
-            const uint8_t sum = ShortNameChecksum(name);
-            const uint8_t wanted = item.longs.empty() ? sum : item.longs.front()[13];
-            std::vector<RawEntry> joined;
-            for (const auto& l : fromBefore)
-                if (l[13] == wanted)
-                    joined.push_back(l);
+            auto joined = StartOfName(item, fromBefore);
             joined.insert(joined.end(), item.longs.begin(), item.longs.end());
             item.longs = std::move(joined);
         }
@@ -287,7 +400,20 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
         node.parentId = static_cast<uint32_t>(inode);
         node.deletedState = deleted ? 1 : 0;
         const int64_t key = CreationKey(e);
-        if (attribute & 0x10) {
+        // A folder begins with a "." naming its own cluster; an entry whose
+        // cluster does not is a file with a damaged attribute, or nothing.
+        bool folder = (attribute & 0x10) != 0;
+        if (folder && !deleted && !IsDotName(node.name) && !IsFolderAt(node.id)) {
+            folder = false;
+            if (node.size == 0) {
+                VLOG_INFO("Entry %s names cluster %u as a folder, which holds none; not listed", node.name.c_str(),
+                          node.id);
+                continue;
+            }
+            VLOG_INFO("Entry %s names cluster %u as a folder, which holds none; read as a file", node.name.c_str(),
+                      node.id);
+        }
+        if (folder) {
             // "." and ".." repeat folders met in their parents: no chain walk, no neighbour.
             if (!IsDotName(node.name)) {
                 uint64_t chain = 0;
@@ -309,11 +435,11 @@ void FAT32DataRecovery::ProcessFATDataItem(DirectoryItems& items, uint64_t offse
             continue;
         if (node.id != 0 && (attribute & 0x20))
             liveNeighbours[key].push_back({0, node.size, node.id});
-        if (!deleted)
-            for (const auto& run : node.runs)
-                AddExtent(run.offset, run.length);
+        ClaimRuns(node);
         items.push_back(std::move(node));
     }
+    if (!trailing.empty())
+        Carry(offset + length, inode, std::move(trailing));
 }
 
 void FAT32DataRecovery::WalkDirectoryItems(DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited)
@@ -335,9 +461,8 @@ void FAT32DataRecovery::OnScanPassEnd()
 
 void FAT32DataRecovery::FinishScan()
 {
-    for (auto& e : carried)
-        e.fill(0);
-    carried.clear();
+    ClearHeldFiles();
+    ForgetCarried();
     liveNeighbours.clear();
     deletedEntries.clear();
     directoryClusters.clear();

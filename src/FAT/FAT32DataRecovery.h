@@ -7,6 +7,7 @@
 #include "FAT/FATExplorer.h"
 #include "FAT/NeighbourSearch.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <unordered_set>
@@ -40,6 +41,8 @@ public:
                             uint64_t inode) override;
     void FinishScan() override;
     void CheckGeometry() override;
+    uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                bool* ended) override;
 
     using Neighbour = FAT::Neighbour;
     // A deleted file whose first cluster's high word is to be guessed.
@@ -63,15 +66,25 @@ private:
     // The engine's own short-entry test: the recogniser's, with first clusters inside the data area.
     bool IsPlausibleEntry(const uint8_t* entry, uint32_t now);
     std::vector<DataRun> DeletedFolderRuns(uint64_t cluster);
+    // Whether a folder begins at cluster: its "." names it.
+    bool IsFolderAt(uint64_t cluster);
     // The runs of a file entry; false (logged) when building them failed.
     bool BuildRuns(FileManagerSP::FileNode& node);
 
     std::shared_ptr<FAT32Explorer> explorer;
-    std::vector<RawEntry> carried; // long-name entries at the end of the last block
-    // The folder of that block and the offset just past it: the name goes on
-    // only in the same folder's next piece or in the very next block.
-    uint64_t carriedFolder = 0;
-    uint64_t carriedEnd = 0;
+    // Long-name entries at the end of a block, whose short entry begins the
+    // next block of the same directory: in a raw pass the block after it on
+    // the disk, for the raw search the next block of its chain met.
+    struct Carried {
+        uint64_t inode = 0;
+        uint64_t end = 0; // the volume offset just past the block
+        std::vector<RawEntry> entries;
+    };
+    std::vector<RawEntry> TakeCarried(uint64_t offset, uint64_t inode,
+                                      const std::function<bool(const std::vector<RawEntry>&)>& joins);
+    void Carry(uint64_t end, uint64_t inode, std::vector<RawEntry> entries);
+    void ForgetCarried();
+    std::vector<Carried> carried;
     std::unordered_set<uint64_t> directoryClusters;
 };
 

@@ -53,7 +53,7 @@ int FATDataRecovery::Start()
 uint64_t FATDataRecovery::GetDataAreaOffset()
 {
     auto* table = GetTablePtr();
-    return table ? table->DataStart() : 0;
+    return table ? table->DataStart() - foundAfterStart : 0;
 }
 
 uint64_t FATDataRecovery::GetDataStartOffset()
@@ -124,24 +124,59 @@ bool FATDataRecovery::NamesMatch(const std::string& a, const std::string& b)
     return StartPath::SameNameIgnoringCase(a, b);
 }
 
-void FATDataRecovery::AddExtent(uint64_t offset, uint64_t length)
+namespace {
+
+// Adds [offset, offset + length) to a map of disjoint intervals, merging what touches it.
+void AddInterval(std::map<uint64_t, uint64_t>& intervals, uint64_t offset, uint64_t length)
 {
     if (length == 0)
         return;
     uint64_t begin = offset;
     uint64_t end = offset + length;
-    auto it = extents.upper_bound(begin);
-    if (it != extents.begin()) {
+    auto it = intervals.upper_bound(begin);
+    if (it != intervals.begin()) {
         auto before = std::prev(it);
         if (before->first + before->second >= begin)
             it = before;
     }
-    while (it != extents.end() && it->first <= end) {
+    while (it != intervals.end() && it->first <= end) {
         begin = std::min(begin, it->first);
         end = std::max(end, it->first + it->second);
-        it = extents.erase(it);
+        it = intervals.erase(it);
     }
-    extents[begin] = end - begin;
+    intervals[begin] = end - begin;
+}
+
+bool Overlaps(const std::map<uint64_t, uint64_t>& intervals, uint64_t offset, uint64_t length)
+{
+    auto it = intervals.upper_bound(offset);
+    if (it != intervals.begin() && std::prev(it)->first + std::prev(it)->second > offset)
+        return true;
+    return it != intervals.end() && it->first < offset + length;
+}
+
+}
+
+void FATDataRecovery::AddExtent(uint64_t offset, uint64_t length)
+{
+    AddInterval(extents, offset, length);
+}
+
+bool FATDataRecovery::IsClaimed(uint64_t offset, uint64_t length) const
+{
+    return Overlaps(extents, offset, length) || Overlaps(claims, offset, length);
+}
+
+void FATDataRecovery::ClaimRuns(const FileManagerSP::FileNode& file)
+{
+    if (file.deletedState != 0 || IsHeld(file))
+        return;
+    for (const auto& run : file.runs) {
+        AddInterval(claims, run.offset, run.length);
+        // A cut file's clusters are left to the carving, which may find it whole.
+        if (file.dataState != DataCut)
+            AddExtent(run.offset, run.length);
+    }
 }
 
 bool FATDataRecovery::GetClusterState(uint64_t position, uint64_t* length)
@@ -172,44 +207,141 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
 {
     auto table = GetTable();
     node.runs.clear();
+    node.dataState = DataWhole;
     if (node.size == 0 || !table->IsDataCluster(node.id))
         return;
     if (node.deletedState != 0 && KnowsAllocation() && !IsClusterInUse(node.id)) {
         node.runs = FreeClusterRuns(node.id, node.size);
         return;
     }
+    if (node.deletedState == 0 && table->HasTable()) {
+        ChainEnd end = ChainEnd::Broken;
+        auto runs = table->GetClusterRuns(node.id, &end);
+        uint64_t sum = 0;
+        for (const auto& run : runs)
+            sum += run.length;
+        node.runs = std::move(runs);
+        if (end == ChainEnd::Mark && sum >= node.size && sum - node.size < table->ClusterSize())
+            return;
+        if (end == ChainEnd::Mark && sum < node.size) {
+            // The chain says where the file ends: past it lie other files' clusters.
+            VLOG_INFO("File at cluster %u claims %llu bytes, its chain holds %llu; cut to the chain", node.id,
+                      static_cast<unsigned long long>(node.size), static_cast<unsigned long long>(sum));
+            node.size = sum;
+            node.dataState = DataCut;
+            return;
+        }
+        // Held: what it has so far is checked against every other chain.
+        node.dataState = DataGuessed;
+        if (node.runs.empty())
+            node.runs = ContiguousRuns(node.id, node.size); // a free first cluster
+        else
+            node.runs = CutRuns(std::move(node.runs), node.size);
+        return;
+    }
     auto runs = table->GetClusterRuns(node.id);
     uint64_t sum = 0;
     for (const auto& run : runs)
         sum += run.length;
-    if (node.deletedState == 0 && !runs.empty() && table->HasTable() && !table->IsFree(node.id)) {
-        // A live file is where its chain says; a size past the chain would
-        // read other files' clusters, so the file is cut to its chain.
-        if (sum < node.size) {
-            VLOG_INFO("File at cluster %u claims %llu bytes, its chain holds %llu; cut to the chain", node.id,
-                      static_cast<unsigned long long>(node.size), static_cast<unsigned long long>(sum));
-            node.size = sum;
+    // Taken as contiguous from the first cluster: a free or damaged chain.
+    if (runs.empty() || sum < node.size || sum - node.size > table->ClusterSize())
+        runs = ContiguousRuns(node.id, node.size);
+    node.runs = std::move(runs);
+}
+
+std::vector<DataRun> FATDataRecovery::ContiguousRuns(uint64_t first, uint64_t size)
+{
+    const uint64_t offset = GetTablePtr()->ClusterOffset(first);
+    if (offset >= volumeSize)
+        return {};
+    return {{offset, std::min(size, volumeSize - offset)}};
+}
+
+std::vector<DataRun> FATDataRecovery::CutRuns(std::vector<DataRun> runs, uint64_t size)
+{
+    uint64_t left = size;
+    for (auto& run : runs) {
+        run.length = std::min(run.length, left);
+        left -= run.length;
+    }
+    std::erase_if(runs, [](const DataRun& r) { return r.length == 0; });
+    return runs;
+}
+
+void FATDataRecovery::ResolveHeld(FileManagerSP::FileNode& node, bool claimsComplete)
+{
+    auto* table = GetTablePtr();
+    const uint64_t cs = table->ClusterSize();
+    std::vector<DataRun> kept;
+    uint64_t have = 0;
+    uint64_t next = node.id; // where the file goes on when its chain gives out
+    bool crossed = false;
+    auto take = [&](uint64_t offset) {
+        const uint64_t length = std::min({cs, node.size - have, volumeSize - offset});
+        if (!kept.empty() && kept.back().offset + kept.back().length == offset)
+            kept.back().length += length;
+        else
+            kept.push_back({offset, length});
+        have += length;
+    };
+    for (const auto& run : node.runs) {
+        for (uint64_t at = run.offset; at < run.offset + run.length && have < node.size && !crossed; at += cs) {
+            // A link into another file's chain: those clusters stay that file's.
+            crossed = IsClaimed(at, cs);
+            if (crossed)
+                break;
+            take(at);
+            next = table->ClusterOfPosition(at) + 1;
         }
-        if (sum - node.size > table->ClusterSize()) {
-            uint64_t left = node.size;
-            for (auto& run : runs) {
-                run.length = std::min(run.length, left);
-                left -= run.length;
-            }
-            runs.erase(std::remove_if(runs.begin(), runs.end(), [](const DataRun& r) { return r.length == 0; }),
-                       runs.end());
-        }
-        node.runs = std::move(runs);
+        if (crossed || have >= node.size)
+            break;
+    }
+    if (crossed)
+        VLOG_INFO("File %s at cluster %u: its chain runs into clusters another file holds after %llu bytes",
+                  node.name.c_str(), node.id, static_cast<unsigned long long>(have));
+    const uint64_t chained = have;
+    // Past the last good cluster, over those no chain claims (as deleted files go on).
+    const bool startClaimed = crossed && kept.empty();
+    for (uint64_t c = next, steps = 0; claimsComplete && !startClaimed && have < node.size && table->IsDataCluster(c) &&
+                                       steps < table->ClusterCount();
+         ++c, ++steps) {
+        const uint64_t offset = table->ClusterOffset(c);
+        if (offset >= volumeSize)
+            break;
+        if (!IsClaimed(offset, cs))
+            take(offset);
+    }
+    node.runs = std::move(kept);
+    if (have >= node.size && have == chained) {
+        node.dataState = DataWhole; // a chain longer than its size, nothing of it claimed
         return;
     }
-    if (runs.empty() || sum < node.size || sum - node.size > table->ClusterSize()) {
-        // Taken as contiguous from the first cluster: a free or damaged chain.
-        const uint64_t offset = table->ClusterOffset(node.id);
-        if (offset >= volumeSize)
-            return;
-        runs = {{offset, std::min(node.size, volumeSize - offset)}};
+    if (have >= node.size) {
+        VLOG_INFO("File %s at cluster %u: its chain gives %llu of %llu bytes; the rest guessed over the clusters "
+                  "after it that no file holds",
+                  node.name.c_str(), node.id, static_cast<unsigned long long>(chained),
+                  static_cast<unsigned long long>(node.size));
+        node.dataState = DataGuessed;
+        return;
     }
-    node.runs = std::move(runs);
+    VLOG_INFO("File %s at cluster %u: %llu of %llu bytes found; cut", node.name.c_str(), node.id,
+              static_cast<unsigned long long>(have), static_cast<unsigned long long>(node.size));
+    node.size = have;
+    node.dataState = DataCut;
+}
+
+void FATDataRecovery::ResolveHeldFiles(bool claimsComplete)
+{
+    auto held = std::move(heldFiles);
+    heldFiles.clear();
+    // In cluster order: each file claims what it was given before the next is placed.
+    std::stable_sort(held.begin(), held.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+    for (auto& node : held) {
+        CheckRunState();
+        ResolveHeld(node, claimsComplete);
+        ClaimRuns(node);
+        PassOn(node);
+    }
 }
 
 bool FATDataRecovery::KnowsAllocation()
@@ -291,6 +423,15 @@ void FATDataRecovery::HandleDirectory(const FileManagerSP::FileNode& directory, 
 
 void FATDataRecovery::HandleFile(const FileManagerSP::FileNode& file)
 {
+    if (IsHeld(file)) {
+        heldFiles.push_back(file);
+        return;
+    }
+    PassOn(file);
+}
+
+void FATDataRecovery::PassOn(const FileManagerSP::FileNode& file)
+{
     for (const auto& node : recyclePairs.Pair(file, *GetRawReader(), IsInRecycleBin(file.parentId)))
         AddPendingFile(node);
 }
@@ -304,6 +445,7 @@ void FATDataRecovery::ReleaseHeldBackFiles()
 void FATDataRecovery::ClearPassState()
 {
     recyclePairs.TakeHeldBack();
+    heldFiles.clear();
     blockChains.clear();
     chainRuns.clear();
 }
@@ -328,41 +470,71 @@ void FATDataRecovery::ReportPendingNodes()
     nodeStore.ClearPending();
 }
 
-void FATDataRecovery::ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited)
+uint64_t FATDataRecovery::DirectoryEntriesIn(uint64_t, uint64_t, const uint8_t*, uint64_t length, bool* ended)
 {
-    auto reader = GetReader();
-    auto table = GetTable();
+    *ended = false;
+    return length;
+}
+
+bool FATDataRecovery::ReadDirectoryPiece(uint64_t id, uint64_t at, uint64_t n, std::vector<uint8_t>& piece,
+                                         DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited,
+                                         bool* ended)
+{
+    auto* table = GetTablePtr();
     const uint64_t dataStart = table->DataStart();
     const uint64_t cs = table->ClusterSize();
+    std::fill_n(piece.begin(), n, 0);
+    GetReader()->Read(at, piece.data(), static_cast<uint32_t>(n));
+    const uint64_t held = DirectoryEntriesIn(id, at, piece.data(), n, ended);
+    for (uint64_t c = (at - dataStart) / cs; c * cs < at - dataStart + held; ++c)
+        MarkDirectoryCluster(c + 2);
+    AddExtent(at, held);
+    ProcessFATDataItem(items, at, piece.data(), held, id);
+    WalkDirectoryItems(items, queue, visited);
+    items.clear();
+    if (held < n)
+        VLOG_INFO("Directory %llu: its chain leaves its entries at %llu; the rest is not read",
+                  static_cast<unsigned long long>(id), static_cast<unsigned long long>(at + held));
+    return held == n;
+}
+
+void FATDataRecovery::ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited)
+{
+    auto table = GetTable();
+    const uint64_t dataStart = table->DataStart();
     uint64_t budget = MaxDirectoryBytes();
     const auto runs = GetDirectoryRuns(id);
     uint64_t total = 0;
     for (const auto& run : runs)
         total += run.length;
-    WipedBuffer piece(static_cast<size_t>(std::min({directoryPiece, budget, total})));
+    WipedBuffer piece(static_cast<size_t>(std::min({directoryPiece, budget, std::max(total, table->ClusterSize())})));
+    bool ended = false;
+    uint64_t end = 0;
     for (const auto& run : runs) {
         OnDirectoryRun(run.offset);
         if (run.offset < dataStart)
             throw Exceptions::FATException("Position is before the data area start.");
         for (uint64_t done = 0; done < run.length && budget > 0;) {
             const uint64_t n = std::min({run.length - done, uint64_t{piece.bytes.size()}, budget});
-            const uint64_t at = run.offset + done;
-            std::fill_n(piece.bytes.begin(), n, 0);
-            reader->Read(at, piece.bytes.data(), static_cast<uint32_t>(n));
-            for (uint64_t c = (at - dataStart) / cs; c * cs < at - dataStart + n; ++c)
-                MarkDirectoryCluster(c + 2);
-            AddExtent(at, n);
-            ProcessFATDataItem(items, at, piece.bytes.data(), n, id);
-            WalkDirectoryItems(items, queue, visited);
-            items.clear();
+            if (!ReadDirectoryPiece(id, run.offset + done, n, piece.bytes, items, queue, visited, &ended))
+                return;
             done += n;
             budget -= n;
+            end = run.offset + done;
         }
         if (budget == 0) {
             VLOG_INFO("Directory %llu is longer than %llu bytes; the rest is not read.",
                       static_cast<unsigned long long>(id), static_cast<unsigned long long>(MaxDirectoryBytes()));
-            break;
+            return;
         }
+    }
+    // Its runs gave out before its end marker: it may go on in the clusters after them.
+    while (!ended && end != 0 && budget >= table->ClusterSize()) {
+        const uint64_t at = NextDirectoryCluster(id, end);
+        if (at == 0 || !ReadDirectoryPiece(id, at, table->ClusterSize(), piece.bytes, items, queue, visited, &ended))
+            return;
+        end = at + table->ClusterSize();
+        budget -= table->ClusterSize();
     }
 }
 
@@ -414,6 +586,8 @@ int FATDataRecovery::ScanStructure(int64_t inode)
         if (n <= progressDivisor)
             ++n;
     }
+    // Every chain the walk met is known now, those of the whole volume when it started at the root.
+    ResolveHeldFiles(static_cast<uint64_t>(inode) == static_cast<uint64_t>(GetRootInode()));
     OnScanPassEnd();
     ReleaseHeldBackFiles();
     ReportPendingNodes();
@@ -505,6 +679,7 @@ int FATDataRecovery::ScanRaw()
     auto table = GetTable();
     if (!table)
         throw Exceptions::FATException("FAT table is not initialized.");
+    CheckGeometry();
     const uint64_t step = GetRawBlockSize();
     const uint64_t dataStart = table->DataStart();
     WipedBuffer block(step);
@@ -530,6 +705,7 @@ int FATDataRecovery::ScanRaw()
         }
         t += step;
     }
+    ResolveHeldFiles(true);
     OnScanPassEnd();
     return 0;
 }
@@ -537,8 +713,10 @@ int FATDataRecovery::ScanRaw()
 int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
 {
     auto* table = GetTablePtr();
-    if (!table)
+    // A volume none of whose layouts holds gives no file data from its blocks.
+    if (!table || !table->Geometry().failure.empty())
         return 0;
+    offset += foundAfterStart;
     uint64_t inode = 0;
     int code = 0;
     try {
@@ -586,6 +764,7 @@ int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t len
 
 int FATDataRecovery::AfterScanRaw()
 {
+    ResolveHeldFiles(true);
     ReportPendingNodes();
     OnScanPassEnd();
     ReleaseHeldBackFiles();

@@ -60,6 +60,19 @@ public:
     // Enters the start folder as the root node ".\" (its own parent).
     virtual void RegisterRoot(uint64_t rootId);
     virtual void OnDirectoryRun(uint64_t offset) {}
+    // The part of a piece read for directory id that holds its entries (a
+    // cluster that reads as none ends it: the chain ran into other data);
+    // *ended: its last cluster holds the directory's end marker.
+    virtual uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                        bool* ended);
+    // A directory whose runs end without its end marker: the offset of the
+    // cluster that goes on with it, 0 for none.
+    virtual uint64_t NextDirectoryCluster(uint64_t id, uint64_t after) { return 0; }
+    // A file's runs. A live file whose chain ends at its end mark with the
+    // clusters its size needs is whole; one whose mark comes before its size
+    // is cut to its chain (marked cut); any other (a broken chain, one longer
+    // than its size) is held until every chain of the pass is known
+    // (ResolveHeldFiles).
     virtual void UpdateFileNodeDataInfo(FileManagerSP::FileNode& node);
     // Whether the volume says which clusters are in use (FAT32: its table;
     // exFAT: its allocation bitmap), and whether one is.
@@ -96,8 +109,23 @@ protected:
     void HandleFile(const FileManagerSP::FileNode& file);
     // Adds a file to the pending nodes unless an equal one is there.
     void AddPendingFile(const FileManagerSP::FileNode& file);
-    // Holds the volume bytes [offset, offset + length) as accounted for.
+    // Holds the volume bytes [offset, offset + length) as accounted for: a
+    // directory's, or a live file's (its chain claims them).
     void AddExtent(uint64_t offset, uint64_t length);
+    // Whether any of [offset, offset + length) is a directory's or a live file's.
+    bool IsClaimed(uint64_t offset, uint64_t length) const;
+    // A live file's runs claim their clusters, unless it is held; they are
+    // accounted for unless the file is cut.
+    void ClaimRuns(const FileManagerSP::FileNode& file);
+    // Whether a file waits for every chain of the pass to be known.
+    static bool IsHeld(const FileManagerSP::FileNode& file) { return file.dataState == DataGuessed; }
+    // Gives each held file the clusters of its chain no other file claims, up
+    // to its size; where the chain broke it goes on over the clusters after
+    // its last good one that no chain claims (claimsComplete: every live
+    // chain of the volume is known), as deleted files do. Logged and marked
+    // guessed; one that cannot reach its size is cut.
+    void ResolveHeldFiles(bool claimsComplete);
+    void ClearHeldFiles() { heldFiles.clear(); }
     // Ends a pass: the Recycle Bin files still waiting for a partner are reported under their own names.
     void ReleaseHeldBackFiles();
     // Whether a folder id is a Recycle Bin folder or directly in one.
@@ -105,15 +133,29 @@ protected:
     void ClearPassState();
     // size bytes from first over the clusters not in use.
     std::vector<DataRun> FreeClusterRuns(uint64_t first, uint64_t size);
+    // size bytes from first in one piece, cut at the volume's end.
+    std::vector<DataRun> ContiguousRuns(uint64_t first, uint64_t size);
+    static std::vector<DataRun> CutRuns(std::vector<DataRun> runs, uint64_t size);
 
     uint64_t volumeSize = 0;
+    // Bytes from this volume's start to the place it was found at (its
+    // backup boot sector): positions the raw search gives are that far in.
+    uint64_t foundAfterStart = 0;
     std::map<uint64_t, uint64_t> extents; // volume offset -> length
+    std::map<uint64_t, uint64_t> claims;  // the live files' chains, cut ones included
     std::map<uint64_t, std::vector<DataRun>> blockChains;
     std::map<uint64_t, std::pair<uint64_t, uint64_t>> chainRuns; // run offset -> (run end, chain's first cluster)
     RecycleBinPairs recyclePairs;
     std::set<uint64_t> recycleBinFolders;
+    std::vector<FileManagerSP::FileNode> heldFiles;
 
 private:
+    // A file on its way to the pending nodes, through the Recycle Bin pairing.
+    void PassOn(const FileManagerSP::FileNode& file);
+    void ResolveHeld(FileManagerSP::FileNode& file, bool claimsComplete);
+    // Reads a piece of directory id; false when the directory ends there.
+    bool ReadDirectoryPiece(uint64_t id, uint64_t at, uint64_t n, std::vector<uint8_t>& piece, DirectoryItems& items,
+                            DirectoryQueue* queue, VisitedSet* visited, bool* ended);
     void ReadDirectory(uint64_t id, DirectoryItems& items, DirectoryQueue* queue, VisitedSet* visited);
     void ProcessBlock(uint64_t offset, const uint8_t* block, uint64_t length, uint64_t inode, bool raw);
     // The folder named name inside the folder at cluster, a live one before a

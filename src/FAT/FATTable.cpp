@@ -87,9 +87,12 @@ bool FATTable::IsFree(uint64_t cluster)
     return geometry.hasTable && IsDataCluster(cluster) && NextCluster(cluster) == 0;
 }
 
-std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
+std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first, ChainEnd* ending)
 {
     std::vector<DataRun> runs;
+    ChainEnd ignored;
+    ChainEnd& how = ending ? *ending : ignored;
+    how = ChainEnd::Broken;
     if (!IsDataCluster(first))
         return runs;
     const uint64_t cs = geometry.clusterSize;
@@ -108,6 +111,7 @@ std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
     };
     if (!geometry.hasTable) {
         add(first);
+        how = ChainEnd::Mark;
         return runs;
     }
     uint64_t k = first;
@@ -127,8 +131,13 @@ std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
     for (uint64_t steps = 0; steps < geometry.clusterCount; ++steps) {
         if (!add(k))
             break;
-        if (IsEndOfChain(e) || !IsDataCluster(e)) {
-            if (!IsEndOfChain(e) && e != 0)
+        if (IsEndOfChain(e)) {
+            if ((e & 0x0FFFFFFF) != 0x0FFFFFF7) // the bad-cluster mark ends no file
+                how = ChainEnd::Mark;
+            break;
+        }
+        if (!IsDataCluster(e)) {
+            if (e != 0)
                 VLOG_INFO("FAT chain from cluster %llu ends at an invalid link %u after cluster %llu",
                           static_cast<unsigned long long>(first), e, static_cast<unsigned long long>(k));
             break;
@@ -137,12 +146,18 @@ std::vector<DataRun> FATTable::GetClusterRuns(uint64_t first)
             LogLoop(first, k, e);
             break;
         }
+        const uint32_t after = NextCluster(e);
+        if (after == 0) {
+            VLOG_INFO("FAT chain from cluster %llu links to the free cluster %u after cluster %llu",
+                      static_cast<unsigned long long>(first), e, static_cast<unsigned long long>(k));
+            break;
+        }
         if (e != k + 1) {
             before[stretchFirst] = k + 1;
             stretchFirst = e;
         }
         k = e;
-        e = NextCluster(k);
+        e = after;
     }
     return runs;
 }

@@ -20,6 +20,10 @@ namespace FAT {
 // (first cluster, byte length) of a stretch of free clusters.
 using FreeRange = std::pair<uint64_t, uint64_t>;
 
+// How a chain ended: at its end-of-chain mark, or at a damaged link (a loop,
+// a cluster past the table or the volume, a free cluster, a bad-cluster mark).
+enum class ChainEnd { Mark, Broken };
+
 class FATTable {
 public:
     static constexpr uint32_t maxWindowSize = 16 * 1024 * 1024;
@@ -41,10 +45,11 @@ public:
     // Runs (volume byte offset, byte length) of the chain from firstCluster,
     // merged where clusters follow one another and cut at the end of the
     // volume; empty for a cluster below 2 or past the data area. A damaged
-    // link ends the chain with what was found; a link back to a cluster the
+    // link ends the chain with what was found (a link to a free cluster
+    // before it: no chain runs through one); a link back to a cluster the
     // chain already holds ends it there (logged once per chain). Without a
-    // known table every chain is one cluster long.
-    std::vector<DataRun> GetClusterRuns(uint64_t firstCluster);
+    // known table every chain is one cluster long. ending: how it ended.
+    std::vector<DataRun> GetClusterRuns(uint64_t firstCluster, ChainEnd* ending = nullptr);
     // Free stretches of the table, in cluster order; none without a table.
     std::vector<FreeRange> GetFreeRanges();
     // Whether the table marks a cluster free (false without a table).
