@@ -168,4 +168,40 @@ ExFatMount::~ExFatMount()
     Finish();
 }
 
+void CopyFiles(const std::string& image, const std::string& scratchDir, const std::string& folder,
+               const std::vector<std::pair<std::string, std::vector<uint8_t>>>& files)
+{
+    const std::filesystem::path local = std::filesystem::path(scratchDir) / "copy-batch";
+    std::filesystem::remove_all(local);
+    std::filesystem::create_directories(local);
+    std::string names;
+    for (const auto& [name, bytes] : files) {
+        std::ofstream out(local / name, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        names += " " + Quote((local / name).string());
+    }
+    RunOrFail("mcopy -o -i " + Quote(image) + names + " " + Quote(folder + "/"));
+    std::filesystem::remove_all(local);
+}
+
+void ClearNextFreeHint(const std::string& image)
+{
+    const auto boot = ReadBytes(image, 0, 512);
+    const uint64_t sector = boot[11] | boot[12] << 8;
+    const uint64_t infoSector = boot[48] | boot[49] << 8;
+    PatchU32(image, infoSector * sector + 492, 0xFFFFFFFF);
+}
+
+void PlaceInMbrDisk(const std::string& volume, const std::string& disk, uint64_t start, const std::string& type)
+{
+    const uint64_t length = std::filesystem::file_size(volume);
+    std::filesystem::remove(disk);
+    MakeSparseFile(disk, start + length);
+    RunOrFail("echo " + Quote("start=" + std::to_string(start / 512) + ", size=" + std::to_string(length / 512) +
+                              ", type=" + type) +
+              " | sfdisk -q " + Quote(disk));
+    RunOrFail("dd if=" + Quote(volume) + " of=" + Quote(disk) + " bs=1M oflag=seek_bytes seek=" +
+              std::to_string(start) + " conv=notrunc,sparse status=none");
+}
+
 }

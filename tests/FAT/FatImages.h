@@ -33,6 +33,16 @@ std::vector<uint8_t> ReadBytes(const std::string& file, uint64_t offset, size_t 
 // The value of "key: value" in a tool's output ("" when missing).
 std::string Field(const std::string& output, const std::string& key);
 
+// Copies files (leaf name -> bytes) into folder ("::/DCIM") of the image in one
+// mcopy, in the order given, so they take clusters one after the other.
+void CopyFiles(const std::string& image, const std::string& scratchDir, const std::string& folder,
+               const std::vector<std::pair<std::string, std::vector<uint8_t>>>& files);
+// Clears the FSInfo next-free hint: mtools then fills the first free clusters.
+void ClearNextFreeHint(const std::string& image);
+// A disk image with an MBR whose one partition (type, e.g. "c" or "7") holds
+// the volume image at start bytes, as on a memory card.
+void PlaceInMbrDisk(const std::string& volume, const std::string& disk, uint64_t start, const std::string& type);
+
 // An exFAT volume on a loop device mounted through exfat-fuse; all three are
 // undone by the destructor. Usable only when ok (root, /dev/fuse, tools).
 class ExFatMount {
