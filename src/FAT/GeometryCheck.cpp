@@ -242,18 +242,19 @@ bool ExFATGeometryHolds(Utils::PartReader& reader, const VolumeGeometry& g, std:
         else if (e[0] == 0x82 && inHeap && length != 0 && length <= 2 * 65536)
             upcase = true;
     }
+    const auto count = CountExFATEntries(block.data(), block.size());
     if (!g.hasTable) {
-        // A guessed layout must show both.
-        if (!bitmap || !upcase) {
-            why = std::string("the root cluster holds no ") + (bitmap ? "up-case table" : "allocation bitmap") +
-                  " entry";
+        // A guessed layout must show both, in a cluster of entries.
+        if (!bitmap || !upcase || !count.Holds()) {
+            why = !count.Holds() ? std::string("the root cluster holds no directory")
+                                 : std::string("the root cluster holds no ") +
+                                       (bitmap ? "up-case table" : "allocation bitmap") + " entry";
             return false;
         }
         return true;
     }
     // The bitmap and the up-case table are not needed to list files: a root
     // that holds its own entries (one of them may be damaged) stands.
-    const auto count = CountExFATEntries(block.data(), block.size());
     if (!own || !count.Holds()) {
         why = own ? "the root cluster holds " + std::to_string(count.bad) + " entries that are none"
                   : std::string("the root cluster holds no label, bitmap or up-case entry");

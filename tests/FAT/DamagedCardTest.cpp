@@ -141,6 +141,12 @@ const std::vector<CardCase>& Cases()
              PatchU32(disk, Boot(l, 44), 0xFFFFFFFF);
          },
          {}, true},
+        {"Fat32BootSectorZeroed", Fs::Fat32,
+         [](auto&, const CardLayout& l, auto& disk, auto&) { Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0)); },
+         {}},
+        {"ExFatBootSectorZeroed", Fs::ExFat,
+         [](auto&, const CardLayout& l, auto& disk, auto&) { Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0)); },
+         {}},
         {"ExFatUpcaseEntryCluster", Fs::ExFat,
          [](auto&, const CardLayout& l, auto& disk, auto&) { PatchU32(disk, RootSpecial(disk, l, 0x82) + 20, 0); },
          {}},
