@@ -388,20 +388,11 @@ bool ExFATDataRecovery::IsFolderAt(uint64_t cluster)
     return count.Holds() && (count.good > 0 || count.ended);
 }
 
-uint64_t ExFATDataRecovery::DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
-                                               bool* ended)
+bool ExFATDataRecovery::HoldsEntries(const uint8_t* cluster, uint64_t length, bool* ended)
 {
-    auto table = GetTable();
-    const uint64_t cs = table->ClusterSize();
-    const uint64_t first = table->IsDataCluster(id) ? table->ClusterOffset(id) : UINT64_MAX;
-    *ended = false;
-    for (uint64_t at = 0; at < length; at += cs) {
-        const auto count = CountExFATEntries(piece + at, std::min(cs, length - at));
-        if (offset + at != first && !count.Holds())
-            return at;
-        *ended = count.ended;
-    }
-    return length;
+    const auto count = CountExFATEntries(cluster, length);
+    *ended = count.ended;
+    return count.Holds();
 }
 
 uint64_t ExFATDataRecovery::NextDirectoryCluster(uint64_t id, uint64_t after)

@@ -47,8 +47,7 @@ public:
                             uint64_t inode) override;
     void FinishScan() override;
     void CheckGeometry() override;
-    uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
-                                bool* ended) override;
+    bool HoldsEntries(const uint8_t* cluster, uint64_t length, bool* ended) override;
     // Only a folder whose end is in doubt (its chain broke, its entry fails
     // its checksum) goes on past it, into clusters in use that no chain
     // holds and that hold entry sets.

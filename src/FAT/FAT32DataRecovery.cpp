@@ -267,21 +267,11 @@ bool FAT32DataRecovery::IsStructureBlock(const uint8_t* block)
     return IsFAT32DirectoryStart(block, 512);
 }
 
-uint64_t FAT32DataRecovery::DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
-                                               bool* ended)
+bool FAT32DataRecovery::HoldsEntries(const uint8_t* cluster, uint64_t length, bool* ended)
 {
-    auto table = GetTable();
-    const uint64_t cs = table->ClusterSize();
-    // Its first cluster was checked before: the root by the geometry, a folder by its "." entry.
-    const uint64_t first = table->IsDataCluster(id) ? table->ClusterOffset(id) : UINT64_MAX;
-    *ended = false;
-    for (uint64_t at = 0; at < length; at += cs) {
-        const auto count = CountFAT32Entries(piece + at, std::min(cs, length - at));
-        if (offset + at != first && !count.Holds())
-            return at;
-        *ended = count.ended;
-    }
-    return length;
+    const auto count = CountFAT32Entries(cluster, length);
+    *ended = count.ended;
+    return count.Holds();
 }
 
 bool FAT32DataRecovery::IsFolderAt(uint64_t cluster)

@@ -41,8 +41,7 @@ public:
                             uint64_t inode) override;
     void FinishScan() override;
     void CheckGeometry() override;
-    uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
-                                bool* ended) override;
+    bool HoldsEntries(const uint8_t* cluster, uint64_t length, bool* ended) override;
 
     using Neighbour = FAT::Neighbour;
     // A deleted file whose first cluster's high word is to be guessed.

@@ -470,10 +470,28 @@ void FATDataRecovery::ReportPendingNodes()
     nodeStore.ClearPending();
 }
 
-uint64_t FATDataRecovery::DirectoryEntriesIn(uint64_t, uint64_t, const uint8_t*, uint64_t length, bool* ended)
+uint64_t FATDataRecovery::DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
+                                             bool* ended)
+{
+    auto* table = GetTablePtr();
+    const uint64_t cs = table->ClusterSize();
+    // Its first cluster was checked before: the root by the geometry, a folder where its entry was met.
+    const uint64_t first = table->IsDataCluster(id) ? table->ClusterOffset(id) : UINT64_MAX;
+    *ended = false;
+    for (uint64_t at = 0; at < length; at += cs) {
+        const uint64_t n = std::min(cs, length - at);
+        const bool holds = HoldsEntries(piece + at, n, ended);
+        // A cluster of another file's chain, or one that holds no entries: the chain ran out of the directory.
+        if (offset + at != first && (!holds || IsClaimed(offset + at, n)))
+            return at;
+    }
+    return length;
+}
+
+bool FATDataRecovery::HoldsEntries(const uint8_t*, uint64_t, bool* ended)
 {
     *ended = false;
-    return length;
+    return true;
 }
 
 bool FATDataRecovery::ReadDirectoryPiece(uint64_t id, uint64_t at, uint64_t n, std::vector<uint8_t>& piece,

@@ -60,11 +60,13 @@ public:
     // Enters the start folder as the root node ".\" (its own parent).
     virtual void RegisterRoot(uint64_t rootId);
     virtual void OnDirectoryRun(uint64_t offset) {}
-    // The part of a piece read for directory id that holds its entries (a
-    // cluster that reads as none ends it: the chain ran into other data);
-    // *ended: its last cluster holds the directory's end marker.
-    virtual uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length,
-                                        bool* ended);
+    // The part of a piece read for directory id that holds its entries: a
+    // cluster after its first that holds none, or that another file's chain
+    // claims, ends it (the chain ran into other data); *ended: its last
+    // cluster holds the directory's end marker.
+    uint64_t DirectoryEntriesIn(uint64_t id, uint64_t offset, const uint8_t* piece, uint64_t length, bool* ended);
+    // Whether one cluster of a directory reads as its entries; *ended: it holds its end marker.
+    virtual bool HoldsEntries(const uint8_t* cluster, uint64_t length, bool* ended);
     // A directory whose runs end without its end marker: the offset of the
     // cluster that goes on with it, 0 for none.
     virtual uint64_t NextDirectoryCluster(uint64_t id, uint64_t after) { return 0; }

@@ -161,14 +161,14 @@ bool CountWitnesses(Utils::PartReader& reader, const VolumeGeometry& g, const ui
     return true;
 }
 
-// Most witnesses must agree: a damaged entry is one witness.
+// Most witnesses must agree, and one alone never rejects: a damaged entry is one witness.
 bool ClusterSizeHolds(Utils::PartReader& reader, const VolumeGeometry& g, const uint8_t* root, uint64_t length,
                       std::string& why)
 {
     Witnesses w;
     if (!CountWitnesses(reader, g, root, length, w, why))
         return false;
-    if (w.disagree > w.agree) {
+    if (w.disagree > w.agree && w.disagree >= 2) {
         why = "the cluster size of " + std::to_string(g.clusterSize) + " bytes disagrees with " +
               std::to_string(w.disagree) + " of the root's folders and files";
         return false;
@@ -213,7 +213,7 @@ bool FAT32ClusterSizeConfirmed(Utils::PartReader& reader, const VolumeGeometry& 
     Witnesses w;
     if (!ReadRootProbe(reader, g, block, why) || !CountWitnesses(reader, g, block.data(), block.size(), w, why))
         return false;
-    if (w.agree == 0 || w.disagree != 0) {
+    if (w.agree < 2 || w.disagree != 0) {
         why = "the root's folders and files do not bear out a cluster size of " + std::to_string(g.clusterSize);
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 #include <set>
 
@@ -142,6 +143,50 @@ TEST(Fat32Table, RunsEqualIstatSectors)
         for (uint64_t at = run.offset; at < run.offset + run.length; at += 512)
             actual.push_back(at);
     EXPECT_EQ(actual, expected);
+}
+
+// How a chain ends: its own mark, or one damaged link of a file mtools wrote
+// (its third cluster's entry), whose cluster no chain may run through.
+TEST(Fat32Table, ChainEndsAtItsMarkOrAtADamagedLink)
+{
+    REQUIRE_TOOL("mkfs.fat");
+    REQUIRE_TOOL("mshowfat");
+    TempDir dir;
+    const std::string image = dir / "card.img";
+    MakeFat32Image(image, 40, "-s 1");
+    CopyPatternFile(image, dir.Path(), "::/FIVE.BIN", 5 * 512, 1);
+    const auto ranges = ShowFat(image, "::/FIVE.BIN");
+    ASSERT_EQ(ranges.size(), 1u);
+    const uint64_t first = ranges[0].first;
+    const auto boot = ReadBytes(image, 0, 512);
+    const uint64_t fatStart = uint64_t{boot[14] | boot[15] << 8} * 512;
+    struct Case {
+        const char* what;
+        uint32_t thirdEntry; // 0xFFFFFFFF: left as written
+        FAT::ChainEnd end;
+        uint64_t clusters;
+    };
+    for (const Case& c : {
+             Case{"as written", 0xFFFFFFFF, FAT::ChainEnd::Mark, 5},
+             Case{"end mark early", 0x0FFFFFFF, FAT::ChainEnd::Mark, 3},
+             Case{"bad-cluster mark", 0x0FFFFFF7, FAT::ChainEnd::Broken, 3},
+             Case{"link to itself", static_cast<uint32_t>(first + 2), FAT::ChainEnd::Broken, 3},
+             Case{"link past the table", 0x0FFFFF00, FAT::ChainEnd::Broken, 3},
+             Case{"link to a free cluster", 70000, FAT::ChainEnd::Broken, 3},
+             Case{"own entry free", 0, FAT::ChainEnd::Broken, 2},
+         }) {
+        // One image a case: the engine's read cache knows a path's bytes.
+        const std::string damaged = dir / (std::string(c.what) + ".img");
+        std::filesystem::copy_file(image, damaged, std::filesystem::copy_options::overwrite_existing);
+        if (c.thirdEntry != 0xFFFFFFFF)
+            PatchU32(damaged, fatStart + 4 * (first + 2), c.thirdEntry);
+        FAT::FAT32Explorer explorer(ImageVolume(damaged));
+        FAT::ChainEnd end = c.end == FAT::ChainEnd::Mark ? FAT::ChainEnd::Broken : FAT::ChainEnd::Mark;
+        const auto runs = explorer.table->GetClusterRuns(first, &end);
+        EXPECT_EQ(end, c.end) << c.what;
+        EXPECT_EQ(RunsAsClusters(*explorer.table, runs), (std::vector<ClusterRange>{{first, first + c.clusters - 1}}))
+            << c.what;
+    }
 }
 
 // Chains through the same window logic on exFAT, checked by dump.exfat and istat.
