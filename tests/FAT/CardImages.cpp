@@ -60,6 +60,16 @@ void Delete(Card& card, const std::string& path)
     card.deleted.push_back(path);
 }
 
+// The volume image becomes the card's one partition.
+void PlaceOnCard(Card& card, const std::string& volume, const std::string& disk, const std::string& type)
+{
+    card.disk = disk;
+    card.volumeStart = volumeStart;
+    card.volumeLength = std::filesystem::file_size(volume);
+    PlaceInMbrDisk(volume, card.disk, volumeStart, type);
+    std::filesystem::remove(volume);
+}
+
 }
 
 const CardFile* Card::File(const std::string& path) const
@@ -129,11 +139,7 @@ Card MakeFat32Card(const TempDir& dir)
     Batch frag{card, "Docs", {}};
     frag.Add("FRAG.BMP", 70, 4500);
     CopyFiles(volume, scratch, "::/Docs", frag.files);
-    card.disk = dir / "fat32-card.img";
-    card.volumeStart = volumeStart;
-    card.volumeLength = std::filesystem::file_size(volume);
-    PlaceInMbrDisk(volume, card.disk, volumeStart, "c");
-    std::filesystem::remove(volume);
+    PlaceOnCard(card, volume, dir / "fat32-card.img", "c");
     return card;
 }
 
@@ -197,11 +203,7 @@ Card MakeExFatCard(const TempDir& dir)
                     c + 1 == clusters ? layout.EndOfChain() : static_cast<uint32_t>(chained.firstCluster + c + 1));
     Patch(volume, chained.streamOffset + 1, {0x01});
     FixExFatSetChecksum(volume, chained.offset);
-    card.disk = dir / "exfat-card.img";
-    card.volumeStart = volumeStart;
-    card.volumeLength = std::filesystem::file_size(volume);
-    PlaceInMbrDisk(volume, card.disk, volumeStart, "7");
-    std::filesystem::remove(volume);
+    PlaceOnCard(card, volume, dir / "exfat-card.img", "7");
     return card;
 }
 

@@ -74,6 +74,16 @@ uint64_t RootSpecial(const std::string& disk, const CardLayout& l, uint8_t type)
     return 0;
 }
 
+// One byte of a file's entry: its short entry (FAT32) or File entry (exFAT), or its Stream extension.
+enum class Part { Entry, Stream };
+Damage SetEntryByte(const std::string& path, uint64_t at, uint8_t value, Part part = Part::Entry)
+{
+    return [=](const Card&, const CardLayout& l, const std::string& disk, Touched&) {
+        const auto place = FindEntry(disk, l, path);
+        PatchByte(disk, (part == Part::Entry ? place.offset : place.streamOffset) + at, value);
+    };
+}
+
 // Breaks a file's chain at its third cluster: that cluster's entry becomes value(chain).
 Damage BreakChain(const std::string& path, std::function<uint32_t(const std::string&, const CardLayout&,
                                                                   const std::vector<uint64_t>&)> value)
@@ -111,10 +121,7 @@ const std::vector<CardCase>& Cases()
         {"Fat32FirstFatMediaEntryZeroed", Fs::Fat32,
          [](auto&, const CardLayout& l, auto& disk, auto&) { PatchU32(disk, l.EntryOffset(0, 0), 0); }, {}},
         {"Fat32RootEntryAttributeFF", Fs::Fat32,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "README.TXT").offset + 11, 0xFF);
-         },
-         {"README.TXT"}},
+         SetEntryByte("README.TXT", 11, 0xFF), {}},
         {"Fat32WipedTableMediaEntry", Fs::Fat32,
          [](auto&, const CardLayout& l, auto& disk, auto&) {
              Patch(disk, 0, std::vector<uint8_t>(512, 0));
@@ -178,41 +185,22 @@ const std::vector<CardCase>& Cases()
          {}},
         // A zero first byte in one entry.
         {"Fat32ZeroFirstByteInRoot", Fs::Fat32,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "Holiday picture 3.bmp").offset, 0);
-         },
-         {"Holiday picture 3.bmp"}},
+         SetEntryByte("Holiday picture 3.bmp", 0, 0), {}},
         {"Fat32ZeroLongNameOrderByte", Fs::Fat32,
          [](auto&, const CardLayout& l, auto& disk, auto&) {
              PatchByte(disk, FindEntry(disk, l, "Holiday picture 5.bmp").longNames.at(0), 0);
          },
          {}},
         {"Fat32ZeroFirstByteInFolder", Fs::Fat32,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "DCIM/100CAM/IMG_0010.BMP").offset, 0);
-         },
+         SetEntryByte("DCIM/100CAM/IMG_0010.BMP", 0, 0),
          {"DCIM/100CAM/IMG_0010.BMP"}},
-        {"ExFatZeroStreamTypeInRoot", Fs::ExFat,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "root picture 5.bmp").streamOffset, 0);
-         },
-         {}},
-        {"ExFatZeroFileTypeInFolder", Fs::ExFat,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "Sub/photo number 7.bmp").offset, 0);
-         },
-         {}},
+        {"ExFatZeroStreamTypeInRoot", Fs::ExFat, SetEntryByte("root picture 5.bmp", 0, 0, Part::Stream), {}},
+        {"ExFatZeroFileTypeInFolder", Fs::ExFat, SetEntryByte("Sub/photo number 7.bmp", 0, 0), {}},
         // Entries whose damage would make file data read as a folder.
         {"Fat32FileAttribute1F", Fs::Fat32,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "DCIM/100CAM/IMG_0012.BMP").offset + 11, 0x1F);
-         },
-         {"DCIM/100CAM/IMG_0012.BMP"}},
+         SetEntryByte("DCIM/100CAM/IMG_0012.BMP", 11, 0x1F), {}},
         {"Fat32FileAttributeFF", Fs::Fat32,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "DCIM/100CAM/IMG_0013.BMP").offset + 11, 0xFF);
-         },
-         {"DCIM/100CAM/IMG_0013.BMP"}},
+         SetEntryByte("DCIM/100CAM/IMG_0013.BMP", 11, 0xFF), {}},
         {"Fat32RootChainIntoFileData", Fs::Fat32,
          [](const Card& card, const CardLayout& l, auto& disk, Touched& touched) {
              TouchPastFirstCluster(card, l, disk, "", touched);
@@ -222,10 +210,7 @@ const std::vector<CardCase>& Cases()
          },
          {}},
         {"ExFatFileAttributeFolder", Fs::ExFat,
-         [](auto&, const CardLayout& l, auto& disk, auto&) {
-             PatchByte(disk, FindEntry(disk, l, "root picture 6.bmp").offset + 4, 0x30);
-         },
-         {"root picture 6.bmp"}},
+         SetEntryByte("root picture 6.bmp", 4, 0x30), {}},
         // Chains broken in the middle, and cross-links.
         {"Fat32ChainSelfLoop", Fs::Fat32,
          BreakChain(img7, [](auto&, auto&, const auto& chain) { return static_cast<uint32_t>(chain[2]); }), {}, false,
