@@ -156,14 +156,16 @@ void ExFATDataRecovery::LoadBitmap(uint64_t cluster, uint64_t length)
             reader->Read(run.offset + at, bitmap.data() + done + at, piece);
             at += piece;
         }
+        AddExtent(run.offset, n);
         done += n;
         if (done >= length)
             break;
     }
-    if (done < length) // a chain shorter than the bitmap: the rest lies after it
+    if (done < length) { // a chain shorter than the bitmap: the rest lies after it
         reader->Read(table->ClusterOffset(cluster) + done, bitmap.data() + done, static_cast<uint32_t>(length - done));
+        AddExtent(table->ClusterOffset(cluster) + done, length - done);
+    }
     bitmapBits = std::min<uint64_t>(length * 8, table->ClusterCount());
-    AddExtent(table->ClusterOffset(cluster), length);
 }
 
 bool ExFATDataRecovery::BitmapBit(uint64_t cluster) const

@@ -169,8 +169,10 @@ bool IsFAT32DirectoryStartOf(const uint8_t* block, uint64_t length, uint64_t clu
 bool BeginsDirectoryItem(const uint8_t* block, uint64_t at, uint64_t length, const ShortEntryTest& plausible)
 {
     const uint8_t* e = block + at;
+    if (e[0] == 0xE5)
+        return e[11] == longNameAttribute || plausible(e);
     if (e[11] == longNameAttribute && EntryU16(e + 26) == 0)
-        return e[0] != 0xE5 && LongNameChainTest(block, at, length, plausible);
+        return LongNameChainTest(block, at, length, plausible);
     return plausible(e);
 }
 

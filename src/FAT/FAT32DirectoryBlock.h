@@ -41,7 +41,8 @@ bool IsFAT32DirectoryStart(const uint8_t* block, uint64_t length);
 bool IsFAT32DirectoryStartOf(const uint8_t* block, uint64_t length, uint64_t cluster);
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible);
 // Whether the entry at at begins an item: a long-name chain whose checksum
-// agrees with the plausible short entry after it, or a plausible short entry.
+// agrees with the plausible short entry after it, a plausible short entry,
+// or a deleted entry.
 bool BeginsDirectoryItem(const uint8_t* block, uint64_t at, uint64_t length, const ShortEntryTest& plausible);
 // The same with the present given as a stamp (a volume label must not be dated after it).
 bool IsFAT32DirectoryBlock(const uint8_t* block, uint64_t length, const ShortEntryTest& plausible, uint32_t now);
