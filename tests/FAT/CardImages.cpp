@@ -190,6 +190,9 @@ Card MakeExFatCard(const TempDir& dir)
         Batch frag{card, "", {}};
         frag.Add("FRAG.BMP", 195, 4500);
         WriteThroughMount(m, frag);
+        // The daemon writes its last metadata after umount returns: wait for it to end.
+        RunOrFail("sync");
+        UnmountFuse(m);
         mount.Finish();
     }
     // Chained: the same contiguous clusters, now linked in the FAT, as other writers leave them.
