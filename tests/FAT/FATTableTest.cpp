@@ -159,7 +159,7 @@ TEST(Fat32Table, ChainEndsAtItsMarkOrAtADamagedLink)
     ASSERT_EQ(ranges.size(), 1u);
     const uint64_t first = ranges[0].first;
     const auto boot = ReadBytes(image, 0, 512);
-    const uint64_t fatStart = uint64_t{boot[14] | boot[15] << 8} * 512;
+    const uint64_t fatStart = (uint64_t{boot[14]} | uint64_t{boot[15]} << 8) * 512;
     struct Case {
         const char* what;
         uint32_t thirdEntry; // 0xFFFFFFFF: left as written
