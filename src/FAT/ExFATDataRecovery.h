@@ -1,7 +1,8 @@
 #pragma once
-// The exFAT engine: entry sets (live and deleted, also split across blocks),
-// names checked by their hash, the allocation bitmap that lets the raw pass
-// skip allocated clusters, and the volume's own up-case table.
+// The exFAT engine: entry sets (live and deleted, also split across blocks,
+// a damaged type byte given back by the set's checksum), names checked by
+// their hash, the allocation bitmap that tells deleted files' clusters, and
+// the volume's own up-case table.
 #include "FAT/ExFATNames.h"
 #include "FAT/FATDataRecovery.h"
 #include "FAT/FATExplorer.h"
