@@ -60,10 +60,8 @@ ExFATDataRecovery::ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolume
 ExFATDataRecovery::ExFATDataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                      DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
     : FATDataRecovery(volume, std::move(info), std::move(callback)),
-      explorer(std::make_shared<ExFATExplorer>(volume, dataStart, clusterSize, this->info.startOffset))
+      explorer(std::make_shared<ExFATExplorer>(volume, dataStart, clusterSize))
 {
-    foundAfterStart = explorer->foundAfterStart;
-    volumeSize = explorer->reader->Size();
     recogniser = std::make_unique<ExFATRecognize>();
     rootCluster = explorer->reader->geometry.rootCluster;
     nodeStore.rootId = rootCluster;

@@ -159,10 +159,8 @@ FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolume
 FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                      DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
     : FATDataRecovery(volume, std::move(info), std::move(callback)),
-      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize, this->info.startOffset))
+      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize))
 {
-    foundAfterStart = explorer->foundAfterStart;
-    volumeSize = explorer->reader->Size();
     recogniser = std::make_unique<FAT32Recognize>();
     nodeStore.rootId = static_cast<uint64_t>(GetRootInode());
 }

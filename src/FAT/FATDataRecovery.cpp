@@ -53,7 +53,7 @@ int FATDataRecovery::Start()
 uint64_t FATDataRecovery::GetDataAreaOffset()
 {
     auto* table = GetTablePtr();
-    return table ? table->DataStart() - foundAfterStart : 0;
+    return table ? table->DataStart() : 0;
 }
 
 uint64_t FATDataRecovery::GetDataStartOffset()
@@ -734,7 +734,6 @@ int FATDataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t len
     // A volume none of whose layouts holds gives no file data from its blocks.
     if (!table || !table->Geometry().failure.empty())
         return 0;
-    offset += foundAfterStart;
     uint64_t inode = 0;
     int code = 0;
     try {

@@ -140,9 +140,6 @@ protected:
     static std::vector<DataRun> CutRuns(std::vector<DataRun> runs, uint64_t size);
 
     uint64_t volumeSize = 0;
-    // Bytes from this volume's start to the place it was found at (its
-    // backup boot sector): positions the raw search gives are that far in.
-    uint64_t foundAfterStart = 0;
     std::map<uint64_t, uint64_t> extents; // volume offset -> length
     std::map<uint64_t, uint64_t> claims;  // the live files' chains, cut ones included
     std::map<uint64_t, std::vector<DataRun>> blockChains;

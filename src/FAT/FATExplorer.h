@@ -11,26 +11,17 @@ namespace FAT {
 
 class FAT32Explorer {
 public:
-    // clusterSize and dataStart: 0, or the layout of a volume found without a
-    // boot sector. earliestStart: the first device offset the volume may start
-    // at when the sector it was found by is its backup boot sector.
-    explicit FAT32Explorer(const VolumeInfoItem& volume, uint64_t dataStart = 0, uint64_t clusterSize = 0,
-                           uint64_t earliestStart = UINT64_MAX);
+    // clusterSize and dataStart: 0, or the layout of a volume found without a boot sector.
+    explicit FAT32Explorer(const VolumeInfoItem& volume, uint64_t dataStart = 0, uint64_t clusterSize = 0);
 
-    // Bytes from the volume's start to the sector it was found by: not 0 for
-    // a volume found by its backup boot sector, its primary damaged. (Set
-    // while the reader is opened: declared before it.)
-    uint64_t foundAfterStart = 0;
     std::shared_ptr<FAT32Reader> reader;
     std::shared_ptr<FAT32Table> table;
 };
 
 class ExFATExplorer {
 public:
-    explicit ExFATExplorer(const VolumeInfoItem& volume, uint64_t dataStart = 0, uint64_t clusterSize = 0,
-                           uint64_t earliestStart = UINT64_MAX);
+    explicit ExFATExplorer(const VolumeInfoItem& volume, uint64_t dataStart = 0, uint64_t clusterSize = 0);
 
-    uint64_t foundAfterStart = 0;
     std::shared_ptr<ExFATReader> reader;
     std::shared_ptr<ExFATTable> table;
 };
