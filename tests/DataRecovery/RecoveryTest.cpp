@@ -463,12 +463,14 @@ TEST(Recovery, TargetFailuresGiveTargetCodes)
     std::ofstream(dir / "plain") << "x";
     EXPECT_EQ(engine.RecoverData(dir / "plain", file.record), 12);
 
-    if (!TestSupport::IsRoot() || !TestSupport::HaveTool("mount"))
-        GTEST_SKIP() << "a full target needs root to mount a small tmpfs";
+    if (!TestSupport::IsRoot())
+        SKIP_FOR_MISSING("a full target needs root to mount a small tmpfs");
+    REQUIRE_TOOL("mount");
     const std::string small = dir / "small";
     fs::create_directories(small);
-    if (TestSupport::RunCommand("mount -t tmpfs -o size=256k tmpfs " + Quote(small)) != 0)
-        GTEST_SKIP() << "cannot mount tmpfs here";
+    std::string output;
+    ASSERT_EQ(TestSupport::RunCommand("mount -t tmpfs -o size=256k tmpfs " + Quote(small) + " 2>&1", &output), 0)
+        << output;
     const int code = engine.RecoverData(small, file.record);
     TestSupport::RunCommand("umount " + Quote(small));
     EXPECT_EQ(code, 10);

@@ -36,8 +36,10 @@ public:
     explicit AttachedImage(const std::string& image)
     {
         std::string output;
-        if (RunCommand("losetup -P -f --show " + Quote(image) + " 2>/dev/null", &output) != 0)
+        if (RunCommand("losetup -P -f --show " + Quote(image) + " 2>&1", &output) != 0) {
+            error = output;
             return;
+        }
         device = output.substr(0, output.find('\n'));
         if (!WaitForNode(device + "p1", std::chrono::milliseconds(300)) &&
             RunCommand("partx -a " + Quote(device) + " 2>&1") == 0)
@@ -53,6 +55,7 @@ public:
     AttachedImage(const AttachedImage&) = delete;
     AttachedImage& operator=(const AttachedImage&) = delete;
     std::string device;
+    std::string error; // losetup's output where it failed
 
 private:
     static bool WaitForNode(const std::string& path, std::chrono::milliseconds limit)
@@ -128,7 +131,7 @@ std::string Text(const json& value)
 TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
 {
     if (!IsRoot())
-        GTEST_SKIP() << "attaching a loop device needs root";
+        SKIP_FOR_MISSING("attaching a loop device needs root");
     for (const char* tool : {"losetup", "lsblk", "sfdisk", "mkfs.fat", "mkfs.exfat"})
         REQUIRE_TOOL(tool);
     TempDir dir;
@@ -143,8 +146,7 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
     RunOrFail("dd status=none conv=notrunc,sparse bs=512 seek=83968 if=" + Quote(dir / "p2.fs") + " of=" + Quote(image));
 
     AttachedImage loop(image);
-    if (loop.device.empty())
-        GTEST_SKIP() << "no free loop device could be attached here";
+    ASSERT_FALSE(loop.device.empty()) << "losetup could not attach the image: " << loop.error;
     const std::string name = std::filesystem::path(loop.device).filename();
 
     // One partition is mounted: the FAT one by the kernel where it can, else
@@ -181,9 +183,8 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
     EXPECT_TRUE(labels.count("LOOPFAT"));
     EXPECT_TRUE(labels.count("LoopEx"));
 
-    if (!lsblk.contains("children"))
-        GTEST_SKIP() << "neither losetup -P nor partx -a made partition devices for " << name
-                     << ", so lsblk has nothing to compare";
+    REQUIRE_KERNEL_LOOP_PARTITIONS(loop.device);
+    ASSERT_TRUE(lsblk.contains("children")) << "lsblk lists no partitions of " << name << ": " << lsblk.dump();
     const auto& children = lsblk["children"];
     ASSERT_EQ(children.size(), 2u);
     ASSERT_TRUE(mounted && mounted->mounted) << "neither partition could be mounted";

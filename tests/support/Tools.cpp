@@ -67,6 +67,12 @@ bool KernelHasDeviceMapper()
     return false;
 }
 
+bool KernelHasLoopPartitions(const std::string& device)
+{
+    const std::string name = std::filesystem::path(device).filename();
+    return std::filesystem::exists("/sys/class/block/" + name + "/" + name + "p1");
+}
+
 bool NoToolSkips()
 {
     const char* value = std::getenv("VELMORA_NO_TOOL_SKIPS");

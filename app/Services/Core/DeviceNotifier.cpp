@@ -76,12 +76,17 @@ void DeviceNotifier::readDeviceEvents()
 {
     while (udev_device* device = udev_monitor_receive_device(monitor_)) {
         const char* action = udev_device_get_action(device);
+        int eventType = 0;
         if (action && std::strcmp(action, "add") == 0)
-            noteDeviceEvent(DeviceArrival);
+            eventType = DeviceArrival;
         else if (action && std::strcmp(action, "remove") == 0)
-            noteDeviceEvent(DeviceRemoveComplete);
+            eventType = DeviceRemoveComplete;
         else if (action && std::strcmp(action, "change") == 0)
-            noteDeviceEvent(DevNodesChanged);
+            eventType = DevNodesChanged;
+        if (eventType) {
+            emit deviceEventRead(QString::fromUtf8(udev_device_get_sysname(device)), eventType);
+            noteDeviceEvent(eventType);
+        }
         udev_device_unref(device);
     }
 }

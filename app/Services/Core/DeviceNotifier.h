@@ -32,6 +32,9 @@ public:
 
 signals:
     void deviceChanged(int eventType);
+    // One block device event as it is read, before its burst settles: the
+    // kernel's name of the device ("loop3", "sdb1") and the kind it counts as.
+    void deviceEventRead(const QString& deviceName, int eventType);
 
 private:
     void startDeviceMonitor();

@@ -7,6 +7,7 @@
 #include "support/Tools.h"
 
 #include "../Services/LocalHttpServer.h"
+#include "MountSupport.h"
 
 #include "AppEvent.h"
 #include "AppEventRecorder.h"
@@ -148,7 +149,7 @@ private:
 void DeviceFakeMachineTest::initTestCase()
 {
     if (const QString tool = DeviceFakeMachine::missingTool(); !tool.isEmpty())
-        QSKIP(qPrintable(tool + " is not installed: the fake machine is made with it"));
+        SKIP_OR_FAIL(false, tool + " is not installed: the fake machine is made with it");
     try {
         machine_ = std::make_unique<DeviceFakeMachine>();
         rows_ = machine_->probeRows();
@@ -359,7 +360,7 @@ void DeviceFakeMachineTest::labelMarkupShowsAsText()
 {
     if (QStandardPaths::findExecutable("mkntfs").isEmpty()
         && QStandardPaths::findExecutable("mkntfs", {"/usr/sbin", "/sbin"}).isEmpty())
-        QSKIP("mkntfs (ntfs-3g) is not installed: the label is written with it");
+        SKIP_OR_FAIL(false, QStringLiteral("mkntfs (ntfs-3g) is not installed: the label is written with it"));
     const QString label = QStringLiteral("<b>Holiday photos</b> 2026");
     TestSupport::FakeSystem other;
     other.AddDisk("sda", "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", 65536,
@@ -523,7 +524,7 @@ void DeviceFakeMachineTest::desktopStartsOnTheStick()
 void DeviceFakeMachineTest::desktopInAMemoryHomeIsRefused()
 {
     if (!QFileInfo(QStringLiteral("/dev/shm")).isDir())
-        QSKIP("no /dev/shm on this machine");
+        SKIP_OR_FAIL(false, QStringLiteral("no /dev/shm on this machine"));
     QTemporaryDir shm(QStringLiteral("/dev/shm/devices-test-XXXXXX"));
     QVERIFY(shm.isValid() && QDir(shm.path()).mkpath("Desktop"));
     qputenv("HOME", shm.path().toUtf8());
@@ -590,7 +591,7 @@ void DeviceFakeMachineTest::folderChosenInTheDialog()
 void DeviceFakeMachineTest::memoryFolderIsRefused()
 {
     if (!QFileInfo(QStringLiteral("/dev/shm")).isDir())
-        QSKIP("no /dev/shm on this machine");
+        SKIP_OR_FAIL(false, QStringLiteral("no /dev/shm on this machine"));
     QTemporaryDir shm(QStringLiteral("/dev/shm/devices-test-XXXXXX"));
     QVERIFY(shm.isValid());
     pickRefusedFolder(shm.path());
@@ -625,8 +626,11 @@ void DeviceFakeMachineTest::folderOnAnUnlistedMountIsRefused()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("source/Photos") && QDir(dir.path()).mkpath("bound"));
     const QString bound = dir.filePath("bound");
-    if (QProcess::execute("mount", {"--bind", dir.filePath("source"), bound}) != 0)
-        QSKIP("cannot bind-mount here (needs root and mount)");
+    if (!TestMounts::isRoot())
+        SKIP_OR_FAIL(false, QStringLiteral("a bind mount needs root"));
+    REQUIRE_TOOLS(QStringLiteral("mount"));
+    QString output;
+    QVERIFY2(TestMounts::run("mount", {"--bind", dir.filePath("source"), bound}, &output) == 0, qPrintable(output));
     auto unmount = qScopeGuard([&] { QProcess::execute("umount", {bound}); });
     pickRefusedFolder(bound + "/Photos");
     if (QTest::currentTestFailed())

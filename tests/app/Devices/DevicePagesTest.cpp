@@ -24,6 +24,8 @@
 #include "XMessageBox.h"
 #include "XPushButton.h"
 
+#include "MountSupport.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -317,7 +319,7 @@ void DevicePagesTest::refusedFolderShowsTheMessage()
 {
     // Memory file systems hold no volume to read.
     if (!QFileInfo(QStringLiteral("/dev/shm")).isDir())
-        QSKIP("no /dev/shm on this machine");
+        SKIP_OR_FAIL(false, QStringLiteral("no /dev/shm on this machine"));
     QTemporaryDir shm(QStringLiteral("/dev/shm/devices-test-XXXXXX"));
     QVERIFY(shm.isValid());
     HardDiskAndFolderSelectPage::setFolderPicker([&](const QString&, std::function<void(int)> onState) {
@@ -370,8 +372,10 @@ void DevicePagesTest::volumeTileStartsItsScan()
 {
     QTemporaryDir dir;
     const QString image = dir.filePath(QStringLiteral("stick.img"));
-    if (QProcess::execute(QStringLiteral("mkfs.fat"), {"-F", "32", "-n", "MYSTICK", "-C", image, "34000"}) != 0)
-        QSKIP("mkfs.fat is missing");
+    REQUIRE_TOOLS(QStringLiteral("mkfs.fat"));
+    QString output;
+    QVERIFY2(TestMounts::run(QStringLiteral("mkfs.fat"), {"-F", "32", "-n", "MYSTICK", "-C", image, "34000"}, &output) == 0,
+             qPrintable(output));
     qputenv("VELMORA_IMAGES_ONLY", "1");
     qputenv("VELMORA_DISK_IMAGES", image.toUtf8());
     std::vector<DiskAndVolumeInfo> listed = GetLocalDiskAndVolumeInfo();

@@ -4,10 +4,13 @@
 #include "MemoryMonitor.h"
 #include "SystemHelpers.h"
 
+#include "MountSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -107,7 +110,7 @@ private slots:
         QVERIFY(!isDirectoryReadable(R"(\\server\share)", false));
 
         if (::geteuid() != 0)
-            QSKIP("the nobody cases need root to create and switch owners");
+            SKIP_OR_FAIL(false, QStringLiteral("the nobody cases need root to create and switch owners"));
         const QString privateFolder = dir.filePath("private");
         QVERIFY(QDir().mkdir(privateFolder));
         QVERIFY(::chmod(QFile::encodeName(privateFolder).constData(), 0700) == 0);
@@ -204,26 +207,31 @@ private slots:
     void realMountEvents()
     {
         if (::geteuid() != 0)
-            QSKIP("mounting needs root");
+            SKIP_OR_FAIL(false, QStringLiteral("mounting needs root"));
+        REQUIRE_TOOLS(QStringLiteral("unshare"));
         QTemporaryDir dir;
         QProcess child;
         child.start("unshare", {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
                                 "--mount-child", dir.path()});
         QVERIFY(child.waitForFinished(30000));
         const QString answer = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
-        if (answer == "no-mount")
-            QSKIP("tmpfs cannot be mounted here");
+        QVERIFY2(answer != QLatin1String("no-mount"), "root could not mount a tmpfs");
         QCOMPARE(answer, QStringLiteral("mount 1 7 unmount 2 7"));
     }
 
     void realLoopDeviceEvent()
     {
         if (::geteuid() != 0)
-            QSKIP("losetup needs root");
+            SKIP_OR_FAIL(false, QStringLiteral("losetup needs root"));
+        REQUIRE_TOOLS(QStringLiteral("losetup"));
         DeviceNotifier notifier(nullptr, QString());
-        if (!notifier.watchesDevices())
-            QSKIP("no udev or kernel block events can be received here");
-        QSignalSpy spy(&notifier, &DeviceNotifier::deviceChanged);
+        QVERIFY(notifier.watchesDevices());
+        // What the notifier heard, in order: other tests' loop devices come and go meanwhile.
+        QStringList heard;
+        connect(&notifier, &DeviceNotifier::deviceEventRead, &notifier,
+                [&](const QString& name, int type) { heard << name + QLatin1Char(' ') + QString::number(type); });
+        connect(&notifier, &DeviceNotifier::deviceChanged, &notifier,
+                [&](int type) { heard << QStringLiteral("settled ") + QString::number(type); });
         QTemporaryDir dir;
         const QString image = dir.filePath("disk.img");
         writeFile(image, QByteArray());
@@ -231,9 +239,19 @@ private slots:
         const QString loop = runTool("losetup", {"-f", "--show", image});
         QVERIFY2(loop.startsWith("/dev/loop"), qPrintable("losetup attached no loop device: " + loop));
         const auto detach = qScopeGuard([&] { runTool("losetup", {"-d", loop}); });
-        // The attach's own event ends the wait; the bound only keeps a lost
-        // event from hanging the test.
-        QVERIFY(spy.count() > 0 || spy.wait(120000));
+        // The attach's own event, then a settled signal after it; the bound
+        // only keeps a lost event from hanging the test.
+        const QString own = QFileInfo(loop).fileName() + QLatin1Char(' ');
+        const auto settledAfterOwn = [&] {
+            bool ownHeard = false;
+            for (const QString& event : heard) {
+                ownHeard = ownHeard || event.startsWith(own);
+                if (ownHeard && event.startsWith(QLatin1String("settled ")))
+                    return true;
+            }
+            return false;
+        };
+        QVERIFY2(QTest::qWaitFor(settledAfterOwn, 120000), qPrintable(heard.join(QLatin1String(", "))));
     }
 
     void memoryMonitor()
