@@ -104,6 +104,7 @@ void MainWindow::onLaunchFinished()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
+    logInfo("Main window shown");
     if (auto* module = qobject_cast<AbstractModuleWidget*>(modules_->currentModule()))
         module->refresh();
 

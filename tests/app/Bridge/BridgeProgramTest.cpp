@@ -1,6 +1,9 @@
 // The program itself, offscreen, with one image listed: the splash loads the
 // device list through the bridge (the log shows the refresh and the image's
-// volume), and SIGTERM ends it with exit code 0 through the quit sequence.
+// volume), the main window follows it, and SIGTERM then ends the program with
+// exit code 0 through the quit sequence.
+#include "MountSupport.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,10 +20,10 @@ private slots:
         QTemporaryDir home;
         QVERIFY(home.isValid());
         const QString image = home.filePath(QStringLiteral("fat.img"));
-        QProcess mkfs;
-        mkfs.start(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", image, "65536"});
-        if (!mkfs.waitForFinished(30000) || mkfs.exitCode() != 0)
-            QSKIP("mkfs.fat is not installed");
+        REQUIRE_TOOLS(QStringLiteral("mkfs.fat"));
+        QString output;
+        QVERIFY2(TestMounts::run(QStringLiteral("mkfs.fat"), {"-F", "32", "-C", image, "65536"}, &output) == 0,
+                 qPrintable(output));
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -49,8 +52,12 @@ private slots:
         QVERIFY(logText().contains(QLatin1String("========== Refresh Disk info Start ==========")));
         QVERIFY(logText().contains(QLatin1String("========== Refresh Disk info End ==========")));
 
-        // The splash stays about two seconds; the main window's signal relay is up after it.
-        QTest::qWait(3000);
+        // The main window is shown once the splash has ended; SIGTERM is then heard by its relay.
+        const bool shown =
+            QTest::qWaitFor([&] { return logText().contains(QLatin1String("Main window shown")); }, 60000);
+        if (!shown)
+            qWarning().noquote() << logText() << program.readAll();
+        QVERIFY(shown);
         ::kill(pid_t(program.processId()), SIGTERM);
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
