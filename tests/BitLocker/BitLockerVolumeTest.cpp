@@ -143,7 +143,7 @@ class BitLockerVolumes : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        if (!HaveTool("mkntfs") || !HaveTool("ntfscp") || !HaveTool("mkfs.fat"))
+        if (!HaveTool("mkntfs") || !HaveTool("ntfscp") || !HaveTool("mkfs.fat") || !HaveTool("mcopy"))
             return;
         shared = new Shared;
         shared->keys = BitLockerKeys::Make(Password, RecoveryPassword);
@@ -167,8 +167,9 @@ protected:
 
     void SetUp() override
     {
-        if (!shared)
-            GTEST_SKIP() << "needs mkntfs, ntfscp and mkfs.fat, which are not installed";
+        for (const char* tool : {"mkntfs", "ntfscp", "mkfs.fat", "mcopy"})
+            REQUIRE_TOOL(tool);
+        ASSERT_TRUE(shared);
     }
 };
 
@@ -344,6 +345,8 @@ TEST_F(BitLockerVolumes, BdeinfoListsWhatTheEngineFinds)
 // The To Go layout keeps its offsets behind a FAT32-style header.
 TEST_F(BitLockerVolumes, ToGoVolumeReadsTheSameWay)
 {
+    for (const char* tool : {"bdeinfo", "dislocker-file", "mdir"})
+        REQUIRE_TOOL(tool);
     const FveMetadata metadata = ReadMetadata(shared->ToGo().path);
     ASSERT_EQ(metadata.layout, FveLayout::ToGo);
     const auto image = Drive::OpenImageFile(shared->ToGo().path, Platform::SystemRoots{});
@@ -359,17 +362,13 @@ TEST_F(BitLockerVolumes, ToGoVolumeReadsTheSameWay)
     const auto ours = DecryptWithEngine(shared->ToGo(), 0x8004, fvek->key->data, fvek->key->length);
     EXPECT_EQ(std::memcmp(ours.data(), shared->fat.data(), shared->fat.size()), 0);
 
-    if (HaveTool("bdeinfo")) {
-        const std::string info = RunOrFail("bdeinfo -s " + Quote(shared->ToGo().bek) + " " + Quote(shared->ToGo().path));
-        EXPECT_NE(info.find("AES-XTS 128-bit"), std::string::npos) << info;
-        EXPECT_EQ(info.find("Unable to unlock"), std::string::npos) << info;
-    }
-    if (HaveTool("dislocker-file") && HaveTool("mdir")) {
-        const std::string out = shared->dir / "togo-out.img";
-        RunOrFail("dislocker-file -q -V " + Quote(shared->ToGo().path) + " -f " + Quote(shared->ToGo().bek) + " -- " +
-                  Quote(out));
-        EXPECT_NE(RunOrFail("mdir -i " + Quote(out) + " ::").find("NOTE     TXT"), std::string::npos);
-    }
+    const std::string info = RunOrFail("bdeinfo -s " + Quote(shared->ToGo().bek) + " " + Quote(shared->ToGo().path));
+    EXPECT_NE(info.find("AES-XTS 128-bit"), std::string::npos) << info;
+    EXPECT_EQ(info.find("Unable to unlock"), std::string::npos) << info;
+    const std::string out = shared->dir / "togo-out.img";
+    RunOrFail("dislocker-file -q -V " + Quote(shared->ToGo().path) + " -f " + Quote(shared->ToGo().bek) + " -- " +
+              Quote(out));
+    EXPECT_NE(RunOrFail("mdir -i " + Quote(out) + " ::").find("NOTE     TXT"), std::string::npos);
 }
 
 // A FAT volume whose OEM name reads "MSWIN4.1", as older Windows and cameras

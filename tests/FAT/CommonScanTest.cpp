@@ -37,8 +37,8 @@ protected:
     }
     void SetUp() override
     {
-        if (image.empty())
-            GTEST_SKIP() << "needs mkfs.fat";
+        REQUIRE_TOOL("mkfs.fat");
+        ASSERT_FALSE(image.empty());
     }
     std::unique_ptr<TableEngine> Engine(const std::string& volumeLetter = "")
     {

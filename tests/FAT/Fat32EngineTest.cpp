@@ -32,7 +32,7 @@ protected:
     static void SetUpTestSuite()
     {
         dir = new TempDir;
-        if (!HaveTool("mkfs.fat") || !HaveTool("fls"))
+        if (!HaveTool("mkfs.fat") || !HaveTool("mcopy") || !HaveTool("fls"))
             return;
         image = *dir / "card.img";
         const std::string d = dir->Path().string();
@@ -74,8 +74,9 @@ protected:
     }
     void SetUp() override
     {
-        if (image.empty())
-            GTEST_SKIP() << "needs mkfs.fat, mtools and The Sleuth Kit";
+        for (const char* tool : {"mkfs.fat", "mcopy", "fls"})
+            REQUIRE_TOOL(tool);
+        ASSERT_FALSE(image.empty());
     }
 
     static TempDir* dir;

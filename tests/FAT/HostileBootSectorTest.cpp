@@ -57,8 +57,8 @@ TEST_P(HostileBootSectors, FallBackSafely)
 {
     const auto& p = GetParam();
     const std::string original = *dir / (p.exfat ? "exfat.img" : "fat32.img");
-    if (!std::filesystem::exists(original))
-        GTEST_SKIP() << "needs " << (p.exfat ? "mkfs.exfat" : "mkfs.fat");
+    REQUIRE_TOOL(p.exfat ? "mkfs.exfat" : "mkfs.fat");
+    ASSERT_TRUE(std::filesystem::exists(original)) << original;
     TempDir work;
     const std::string image = work / "damaged.img";
     std::filesystem::copy_file(original, image);

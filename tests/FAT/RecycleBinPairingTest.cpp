@@ -131,8 +131,8 @@ protected:
     }
     void SetUp() override
     {
-        if (image.empty())
-            GTEST_SKIP() << "needs mkfs.fat";
+        REQUIRE_TOOL("mkfs.fat");
+        ASSERT_FALSE(image.empty());
         explorer = std::make_unique<FAT::FAT32Explorer>(ImageVolume(image));
     }
     // A node for a file of the image (its real runs) or a data file (made-up runs).

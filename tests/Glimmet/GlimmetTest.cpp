@@ -163,8 +163,8 @@ protected:
     }
     void SetUp() override
     {
-        if (!original)
-            GTEST_SKIP() << "needs the tool convert, which is not installed";
+        REQUIRE_TOOL("convert");
+        ASSERT_TRUE(original);
     }
     static std::string* original;
     static std::string* pixels;

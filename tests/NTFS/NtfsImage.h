@@ -3,6 +3,7 @@
 // ntfs-3g FUSE mount of the image file.
 #include "DataRecovery/DiskAndVolumeInfo.h"
 #include "Disk/VolumeInfoItem.h"
+#include "support/Tools.h"
 
 #include <cstdint>
 #include <map>
@@ -44,10 +45,11 @@ std::string Icat(const std::string& path, uint64_t inode);
 
 }
 
-// Skips the current test, saying why, when MissingTools() names something.
+// Skips the current test, saying why, when MissingTools() names something (a
+// failure under VELMORA_NO_TOOL_SKIPS).
 #define REQUIRE_NTFS_TOOLS()                                  \
     do {                                                      \
         const std::string missingNtfsTool = NtfsImage::MissingTools(); \
         if (!missingNtfsTool.empty())                         \
-            GTEST_SKIP() << missingNtfsTool;                  \
+            SKIP_FOR_MISSING(missingNtfsTool);                \
     } while (0)

@@ -102,7 +102,7 @@ TEST(FileDataWriter, CreateNewNeverOverwrites)
 TEST(FileDataWriter, FullTargetGivesDiskFull)
 {
     if (::access("/dev/full", W_OK) != 0)
-        GTEST_SKIP() << "needs a writable /dev/full";
+        SKIP_FOR_MISSING("needs a writable /dev/full");
     EXPECT_EQ(CodeOf([] {
                   Utils::FileDataWriter writer("/dev/full");
                   writer.Write("x", 1);

@@ -78,7 +78,7 @@ TEST(FileTime, LocalFieldsAgreeWithDate)
 {
     REQUIRE_TOOL("date");
     if (!HaveZoneData())
-        GTEST_SKIP() << "needs the time-zone data of package tzdata, which is not installed";
+        SKIP_FOR_MISSING("needs the time-zone data of package tzdata, which is not installed");
     for (const char* zone : {"America/New_York", "Asia/Kolkata", "Pacific/Chatham", "UTC"}) {
         TimeZone local(zone);
         for (int64_t seconds : Samples) {

@@ -225,7 +225,7 @@ private slots:
     {
         QFETCH(bool, single);
         if (!isRoot())
-            QSKIP("mounting a 1 MiB tmpfs needs root");
+            SKIP_OR_FAIL(false, QStringLiteral("mounting a 1 MiB tmpfs needs root"));
         QTemporaryDir base;
         Mount mount;
         QVERIFY(mount.mountTmpfs(base.filePath(QStringLiteral("small")), QStringLiteral("size=1m")));

@@ -130,7 +130,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(bool, outside);
         if (!skipReason_.isEmpty())
-            QSKIP(qPrintable(skipReason_));
+            SKIP_OR_FAIL(false, skipReason_);
 
         LoopDevice loop;
         QVERIFY(loop.attach(image_));
@@ -184,7 +184,7 @@ private slots:
     {
         QFETCH(int, answer);
         if (!skipReason_.isEmpty())
-            QSKIP(qPrintable(skipReason_));
+            SKIP_OR_FAIL(false, skipReason_);
         LoopDevice loop;
         QVERIFY(loop.attach(image_));
         Mount ntfs;
@@ -253,7 +253,7 @@ private slots:
     void readOnlyPromptShowsLabelLiterally()
     {
         if (!skipReason_.isEmpty())
-            QSKIP(qPrintable(skipReason_));
+            SKIP_OR_FAIL(false, skipReason_);
         LoopDevice loop;
         QVERIFY(loop.attach(image_));
         Mount ntfs;

@@ -1,6 +1,7 @@
 // keepSystemAwake against a private dbus-daemon standing in for the system
 // bus, with a fake logind that hands out the write end of a pipe as the lock.
 #include "KeepAwake.h"
+#include "MountSupport.h"
 #include "spdlog_qt.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,7 @@ private slots:
     void initTestCase()
     {
         if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
-            QSKIP("dbus-daemon is not installed (package dbus-daemon)");
+            SKIP_OR_FAIL(false, QStringLiteral("dbus-daemon is not installed (package dbus-daemon)"));
         QVERIFY(dir_.isValid());
         bus_.start("dbus-daemon", {"--config-file=/usr/share/dbus-1/session.conf", "--nofork", "--print-address",
                                    "--address=unix:path=" + dir_.filePath("system_bus_socket")});

@@ -3,6 +3,7 @@
 // damaged files give a null image, never a crash or a hang.
 #include "FakeDisk.h"
 #include "ImageDecoder.h"
+#include "MountSupport.h"
 #include "PictureFixtures.h"
 #include "RawDecoder.h"
 #include "spdlog_qt.h"
@@ -88,10 +89,11 @@ private:
 void DecoderTest::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QString missing;
-    fixtures = makeAll(dir.path(), &missing);
-    if (fixtures.isEmpty())
-        QSKIP(qPrintable(missing));
+    if (const QString tool = missingTool(); !tool.isEmpty())
+        SKIP_OR_FAIL(false, QStringLiteral("needs the tool %1, which is not installed").arg(tool));
+    QString why;
+    fixtures = makeAll(dir.path(), &why);
+    QVERIFY2(!fixtures.isEmpty(), qPrintable(why));
 }
 
 void DecoderTest::formatsDecodeLikeTheOracle_data()

@@ -3,6 +3,7 @@
 // records go away while it works.
 #include "DocumentInfo.h"
 #include "FakeDisk.h"
+#include "MountSupport.h"
 #include "NodeTypeCode.h"
 #include "PictureFixtures.h"
 #include "PixmapCache.h"
@@ -119,12 +120,12 @@ void EngineTest::initTestCase()
 {
     QVERIFY(dir.isValid());
     QVERIFY(startAppLog(dir.filePath("log")));
+    REQUIRE_TOOLS(QStringLiteral("convert"));
     const QString draw = QStringLiteral("-size %1 xc:'#dc281e' -fill '#28c83c' -draw 'rectangle 0,0 %2'");
     largeJpeg = run("convert " + draw.arg("4000x3000", "1999,1499") + " -quality 90 jpg:-");
     smallJpeg = run("convert " + draw.arg("640x480", "319,239") + " -quality 90 jpg:-");
     png = run("convert " + draw.arg("90x60", "44,29") + " png:-");
-    if (largeJpeg.isEmpty() || smallJpeg.isEmpty() || png.isEmpty())
-        QSKIP("needs ImageMagick's convert");
+    QVERIFY2(!largeJpeg.isEmpty() && !smallJpeg.isEmpty() && !png.isEmpty(), "convert could not make the pictures");
 }
 
 void EngineTest::fitKeepsSmallAndShrinksLarge_data()

@@ -275,13 +275,20 @@ QByteArray makeDng(int width, int height, const QByteArray& previewJpeg, int pre
     return out;
 }
 
-QVector<Fixture> makeAll(const QString& folder, QString* missing)
+QString missingTool()
 {
     for (const char* tool : {"convert", "identify", "ffmpeg", "dcraw"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            *missing = QStringLiteral("needs the tool %1, which is not installed").arg(QLatin1String(tool));
-            return {};
-        }
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return QString::fromLatin1(tool);
+    return {};
+}
+
+QVector<Fixture> makeAll(const QString& folder, QString* missing)
+{
+    if (const QString tool = missingTool(); !tool.isEmpty()) {
+        *missing = QStringLiteral("needs the tool %1, which is not installed").arg(tool);
+        return {};
+    }
     QDir().mkpath(folder);
     const QString q = quadrantDraw(64, 48);
     auto at = [&](const QString& name) { return quote(folder + QLatin1Char('/') + name); };

@@ -21,9 +21,12 @@ struct Fixture {
 // The four quadrant colours: top left, top right, bottom left, bottom right.
 QVector<QColor> quadrantColours();
 
-// Writes every fixture into folder (made once per test process); empty and a
-// reason when a tool is missing.
-QVector<Fixture> makeAll(const QString& folder, QString* missing);
+// The first of the tools the fixtures are made with that is not installed.
+QString missingTool();
+
+// Writes every fixture into folder (made once per test process); empty and
+// why when one could not be made.
+QVector<Fixture> makeAll(const QString& folder, QString* why);
 
 // A DNG: IFD0 a JPEG preview (when previewJpeg is not empty), SubIFD a 16-bit RGGB CFA.
 QByteArray makeDng(int width, int height, const QByteArray& previewJpeg, int previewWidth, int previewHeight);

@@ -6,6 +6,7 @@
 #include "ImageResources.h"
 #include "LockedSpy.h"
 #include "MediaPreviewDialog.h"
+#include "MountSupport.h"
 #include "MultiMediaViewer.h"
 #include "NameTable.h"
 #include "PictureFixtures.h"
@@ -88,9 +89,9 @@ void ViewTest::initTestCase()
 {
     initImageResources();
     fillNameTable();
+    REQUIRE_TOOLS(QStringLiteral("convert"));
     png = PictureFixtures::run("convert -size 90x60 xc:'#dc281e' -fill '#28c83c' -draw 'rectangle 0,0 44,29' png:-");
-    if (png.isEmpty())
-        QSKIP("needs ImageMagick's convert");
+    QVERIFY2(!png.isEmpty(), "convert could not make the PNG");
     ThumbnailCacheEngine::instance()->setReader(disk.reader());
     MediaPreviewDialog::setAnalyticsSender(
         [](const QString& category, const QString& action, const QString& label, const QVariant& value) {
