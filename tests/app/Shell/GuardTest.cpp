@@ -13,8 +13,8 @@
 #include <QLocalSocket>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
+#include "MountSupport.h"
 #include "PrivateSession.h"
 
 #include <QTest>
@@ -368,32 +368,44 @@ void GuardTest::staleBlockIsReset()
 void GuardTest::otherUserIsItsOwnPrimary()
 {
     if (::geteuid() != 0)
-        QSKIP("needs root to start the probe as another user");
-    if (QStandardPaths::findExecutable("runuser").isEmpty() || QStandardPaths::findExecutable("setsid").isEmpty())
-        QSKIP("runuser or setsid (util-linux) is missing");
+        SKIP_OR_FAIL(false, QStringLiteral("needs root to start the probe as another user"));
+    REQUIRE_TOOLS(QStringLiteral("runuser"), QStringLiteral("setsid"));
     const passwd* nobody = ::getpwnam("nobody");
     if (!nobody)
-        QSKIP("no user 'nobody' on this machine");
-    // The probe must be reachable by that user along its whole path.
-    for (QString path = kProbe; path != "/"; path = QFileInfo(path).path()) {
-        struct stat info {};
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !(info.st_mode & S_IXOTH))
-            QSKIP("the build folder is not reachable by other users");
-    }
+        SKIP_OR_FAIL(false, QStringLiteral("no user 'nobody' on this machine"));
+    // The other user reaches neither a build folder under /root nor, maybe, the
+    // temporary folder: the probe (its path is part of the instance's name, so
+    // both users start this copy) and that user's folders go where every
+    // folder above lets others through.
+    const auto reachable = [](const QString& path) {
+        for (QString at = QFileInfo(path).absoluteFilePath(); at != "/"; at = QFileInfo(at).path()) {
+            struct stat info {};
+            if (::stat(QFile::encodeName(at).constData(), &info) != 0 || !(info.st_mode & S_IXOTH))
+                return false;
+        }
+        return true;
+    };
+    const QString base = reachable(QDir::tempPath()) ? QDir::tempPath() : QStringLiteral("/tmp");
+    QTemporaryDir shared(base + QStringLiteral("/guard-other-user-XXXXXX"));
+    QVERIFY(shared.isValid());
+    QVERIFY(::chmod(QFile::encodeName(shared.path()).constData(), 0711) == 0);
+    const QString probe = shared.filePath(QStringLiteral("ostrel-guard-probe"));
+    QVERIFY(QFile::copy(kProbe, probe));
+    QVERIFY(::chmod(QFile::encodeName(probe).constData(), 0755) == 0);
+    QVERIFY2(reachable(probe), qPrintable(probe));
 
-    Probe first(environment_);
+    Probe first(environment_, {}, probe);
     QVERIFY(startPrimary(first).pid > 0);
 
-    const QString otherRun = dir_->filePath("run-nobody");
+    const QString otherRun = shared.filePath(QStringLiteral("run-nobody"));
     QVERIFY(QDir().mkpath(otherRun));
     QVERIFY(::chown(QFile::encodeName(otherRun).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
     QVERIFY(::chmod(QFile::encodeName(otherRun).constData(), 0700) == 0);
-    QVERIFY(::chmod(QFile::encodeName(dir_->path()).constData(), 0711) == 0);
     QProcessEnvironment other = environment_;
     other.insert("XDG_RUNTIME_DIR", otherRun);
     other.insert("HOME", otherRun);
     other.insert("XDG_CONFIG_HOME", otherRun);
-    Probe second(other, {"-u", "nobody", "--", kProbe}, "runuser");
+    Probe second(other, {"-u", "nobody", "--", probe}, "runuser");
     QVERIFY(second.line().startsWith("primary "));
     QVERIFY(first.quiet(300));
 }
