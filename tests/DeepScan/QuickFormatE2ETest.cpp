@@ -2,7 +2,8 @@
 // mtools or through exfat-fuse, half of them deleted, the volume formatted
 // again with the real mkfs. Every file whose bytes are still on the image
 // comes back byte-exact; files found by name carry their own bytes and never
-// a wrong folder; photorec, run on the same image, recovers nothing we miss.
+// a wrong folder; photorec, run on the same image, recovers byte-exact no
+// written file we miss.
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
 #include "support/Tools.h"
@@ -188,7 +189,7 @@ class QuickFormat : public ::testing::TestWithParam<Case> {};
 TEST_P(QuickFormat, EveryFileWhoseBytesSurviveComesBackByteExact)
 {
     const Case& c = GetParam();
-    for (const char* tool : {"convert", "ffmpeg", "zip"})
+    for (const char* tool : {"convert", "ffmpeg", "zip", "photorec"})
         REQUIRE_TOOL(tool);
     if (c.fileSystem == "fat32") {
         REQUIRE_TOOL("mkfs.fat");
@@ -214,9 +215,12 @@ TEST_P(QuickFormat, EveryFileWhoseBytesSurviveComesBackByteExact)
     ASSERT_GE(surviving.size(), files.size() - 2) << "files surviving the format";
 
     std::string scan;
-    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() +
-                                " scan --disk 0 --volume 0 2>/dev/null",
-                            &scan);
+    const std::string scanErrors = dir / "scan.err";
+    ASSERT_EQ(TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() +
+                                          " scan --disk 0 --volume 0 2>" + Quote(scanErrors),
+                                      &scan),
+              0)
+        << ReadText(scanErrors);
     std::vector<nlohmann::json> found;
     {
         std::ofstream input(dir / "found.jsonl");
@@ -228,21 +232,17 @@ TEST_P(QuickFormat, EveryFileWhoseBytesSurviveComesBackByteExact)
     }
     ASSERT_FALSE(found.empty()) << scan.substr(0, 2000);
     const std::string out = dir / "out";
-    TestSupport::RunCommand(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " recover --out " +
-                            Quote(out) + " < " + Quote(dir / "found.jsonl") + " >/dev/null 2>&1");
+    RunOrFail(TestSupport::ImagesOnlyEnvironment(image) + TestSupport::ProbePath() + " recover --out " + Quote(out) +
+              " < " + Quote(dir / "found.jsonl") + " >/dev/null");
     const auto ours = FilesByContent(out);
 
     std::map<std::string, std::vector<std::string>> theirs;
-    if (TestSupport::HaveTool("photorec")) {
-        TestSupport::RunCommand("cd " + Quote(dir.Path().string()) + " && photorec /log /d " + Quote(dir / "photorec") + " /cmd " +
-                                Quote(image) + " partition_none,fileopt,everything,enable,search >/dev/null 2>&1");
-        for (const auto& entry : fs::directory_iterator(dir.Path()))
-            if (entry.is_directory() && entry.path().filename().string().rfind("photorec.", 0) == 0)
-                for (auto& [bytes, paths] : FilesByContent(entry.path()))
-                    theirs[bytes].insert(theirs[bytes].end(), paths.begin(), paths.end());
-    } else {
-        std::cout << "photorec not installed: the comparison with it is left out\n";
-    }
+    RunOrFail("cd " + Quote(dir.Path().string()) + " && photorec /log /d " + Quote(dir / "photorec") + " /cmd " +
+              Quote(image) + " partition_none,fileopt,everything,enable,search >/dev/null");
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        if (entry.is_directory() && entry.path().filename().string().rfind("photorec.", 0) == 0)
+            for (auto& [bytes, paths] : FilesByContent(entry.path()))
+                theirs[bytes].insert(theirs[bytes].end(), paths.begin(), paths.end());
 
     // Files reported by name, by the name they carry.
     std::map<std::string, std::vector<std::string>> namedPaths; // leaf name -> found paths
@@ -292,6 +292,20 @@ TEST_P(QuickFormat, EveryFileWhoseBytesSurviveComesBackByteExact)
             EXPECT_TRUE(nestedKept) << "its folder's entry survives in the parent folder, it is found without it";
         }
     }
+    // Whatever photorec carves byte-exact of a written file, surviving by our
+    // reckoning or not, we recover too.
+    size_t theirsWritten = 0;
+    for (const auto& file : files) {
+        const auto carved = theirs.find(file.bytes);
+        if (carved == theirs.end())
+            continue;
+        ++theirsWritten;
+        EXPECT_TRUE(ours.count(file.bytes)) << file.path << (file.deleted ? " (deleted)" : "")
+                                            << ": photorec recovers it byte-exact as " << carved->second.front()
+                                            << ", we do not";
+    }
+    // A photorec run that carved none of them compared nothing.
+    EXPECT_GT(theirsWritten, 0u) << "photorec recovered none of the written files";
     std::cout << c.name << ": " << files.size() << " written, " << surviving.size() << " surviving, " << byName
               << " by name (" << withFolder << " with their folder), photorec " << photorecExact << " byte-exact\n";
 }

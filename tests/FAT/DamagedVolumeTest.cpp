@@ -165,8 +165,6 @@ struct Volume {
 void CheckFixture(const Volume& v)
 {
     // The Sleuth Kit reads every written file on the undamaged volume.
-    if (!HaveTool("fls"))
-        return;
     std::map<std::string, bool> seen;
     for (const auto& e : Fls(v.image))
         if (!e.deleted && !e.folder)
@@ -178,8 +176,8 @@ void CheckFixture(const Volume& v)
 Volume MakeFat32(const TempDir& dir)
 {
     Volume v;
-    if (!HaveTool("mkfs.fat") || !HaveTool("mcopy")) {
-        v.why = "needs mkfs.fat and mtools";
+    if (!HaveTool("mkfs.fat") || !HaveTool("mcopy") || !HaveTool("fls")) {
+        v.why = "needs mkfs.fat, mtools and The Sleuth Kit";
         return v;
     }
     v.image = dir / "fat32.img";
@@ -213,8 +211,8 @@ Volume MakeFat32(const TempDir& dir)
 Volume MakeExFat(const TempDir& dir)
 {
     Volume v;
-    if (!HaveTool("mkfs.exfat")) {
-        v.why = "needs mkfs.exfat";
+    if (!HaveTool("mkfs.exfat") || !HaveTool("fls")) {
+        v.why = "needs mkfs.exfat and The Sleuth Kit";
         return v;
     }
     v.image = dir / "exfat.img";
