@@ -154,8 +154,9 @@ ExFatMount::ExFatMount(const std::string& image, uint64_t sizeMiB, const std::st
 void ExFatMount::Finish()
 {
     if (mounted) {
-        RunCommand("sync; umount " + Quote(mountPoint) + " 2>&1");
+        UnmountFuse(mountPoint, device);
         mounted = false;
+        device.clear();
     }
     if (!device.empty()) {
         RunCommand("losetup -d " + Quote(device) + " 2>&1");

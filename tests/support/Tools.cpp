@@ -173,26 +173,42 @@ bool SomeProcessNames(const std::string& argument)
 }
 }
 
-void UnmountFuse(const std::string& mountPoint)
+void UnmountFuse(const std::string& mountPoint, const std::string& loopDevice)
 {
     std::string output;
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    bool unmounted = false;
+    for (int attempt = 0; attempt < 20 && !unmounted; ++attempt) {
         output.clear();
-        if (RunCommand("umount " + Quote(mountPoint) + " 2>&1", &output) == 0 ||
-            RunCommand("fusermount3 -u " + Quote(mountPoint) + " 2>&1", &output) == 0)
-            break;
+        unmounted = RunCommand("umount " + Quote(mountPoint) + " 2>&1", &output) == 0 ||
+                    RunCommand("fusermount3 -u " + Quote(mountPoint) + " 2>&1", &output) == 0;
         // A mount still busy a moment after its last writer ended: try again.
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        if (!unmounted)
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    if (!unmounted) {
+        ADD_FAILURE() << "could not unmount " << mountPoint << ": " << output;
+        // Detached all the same, so that no mount outlives the test.
+        RunCommand("umount -l " + Quote(mountPoint) + " 2>&1");
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (SomeProcessNames(mountPoint)) {
         if (std::chrono::steady_clock::now() >= deadline) {
-            std::fprintf(stderr, "the FUSE daemon of %s did not end after umount: %s\n", mountPoint.c_str(),
-                         output.c_str());
+            ADD_FAILURE() << "the FUSE daemon of " << mountPoint << " did not end after umount";
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    if (loopDevice.empty())
+        return;
+    // The daemon wrote through the loop device's page cache, which reaches the
+    // image file only on the device's last close: another process that has it
+    // open would leave the file stale for a test that reads it right after.
+    output.clear();
+    if (RunCommand("blockdev --flushbufs " + Quote(loopDevice) + " 2>&1", &output) != 0)
+        ADD_FAILURE() << "blockdev --flushbufs " << loopDevice << " failed: " << output;
+    output.clear();
+    if (RunCommand("losetup -d " + Quote(loopDevice) + " 2>&1", &output) != 0)
+        ADD_FAILURE() << "losetup -d " << loopDevice << " failed: " << output;
 }
 
 }

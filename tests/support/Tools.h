@@ -34,7 +34,9 @@ bool OpensslLegacyProviderAvailable();
 // Unmounts a FUSE mount (ntfs-3g, exfat-fuse) and waits, up to 60 s, until no
 // process names the mount point any more: umount returns before the daemon has
 // written its last metadata to the image, which a test may read right after.
-void UnmountFuse(const std::string& mountPoint);
+// A mount on a loop device is then flushed from the device's page cache to
+// its image and the device detached. Fails the test where any step fails.
+void UnmountFuse(const std::string& mountPoint, const std::string& loopDevice = "");
 
 // Quotes one argument for the shell.
 std::string Quote(const std::string& text);
