@@ -4,37 +4,47 @@
 #   check-leftovers.sh check FILE MARK      fails on what the tests left
 # Left behind: a process that carries MARK (VELMORA_TEST_BUILD=<build folder>,
 # set on every test and inherited by everything a test starts), and, new since
-# the baseline, a loop device on a deleted file or a dead mount under the
-# temporary folder.
+# the baseline, a loop device whose backing file, or a mount whose mount point,
+# lies under the tests' folders (the temporary folder and the build folder),
+# a mount of such a loop device, and a device-mapper table named with the
+# tests' prefix. A test killed by its timeout or a sanitizer abort leaves its
+# image file as well, so the backing file's path is what tells, not whether it
+# was deleted.
 set -uo pipefail
 mode=$1 file=$2
 tmp=$(realpath "${TMPDIR:-/tmp}")
+dmPrefix=velmora-
 
-deleted_loops() {
+# "loop DEVICE on FILE", one a line; losetup's raw form escapes blanks as \xHH.
+loops() {
   command -v losetup >/dev/null || return 0
-  losetup -l -n -O NAME,BACK-FILE 2>/dev/null | awk '/\(deleted\)/ { print $1 }'
+  losetup --list --noheadings --raw -O NAME,BACK-FILE 2>/dev/null | while read -r name back; do
+    printf 'loop %s on %b\n' "$name" "$back"
+  done
 }
 
-# Mount points under the temporary folder that no longer answer (a FUSE mount
-# whose daemon died) or whose source is a loop device on a deleted file.
-dead_mounts() {
-  local loops
-  loops=$(deleted_loops)
-  while read -r source point; do
-    point=$(printf '%b' "$point")
-    case "$point" in "$tmp"/*) ;; *) continue ;; esac
-    if ! stat "$point" >/dev/null 2>&1 || grep -qxF -- "$source" <<<"$loops"; then
-      printf '%s on %s\n' "$source" "$point"
-    fi
-  done < <(awk '{ print $1, $2 }' /proc/mounts)
+# "mount SOURCE on POINT"; /proc/mounts escapes blanks as octal.
+mounts() {
+  while read -r source point _; do
+    printf 'mount %b on %b\n' "$source" "$point"
+  done </proc/mounts
 }
+
+# "device-mapper NAME"; nothing where the kernel has no device-mapper.
+tables() {
+  command -v dmsetup >/dev/null || return 0
+  dmsetup ls 2>/dev/null | awk '$1 != "No" { print "device-mapper " $1 }'
+}
+
+state() { { loops; mounts; tables; } | sort -u; }
 
 case "$mode" in
 baseline)
-  { deleted_loops; dead_mounts; } | sort -u >"$file"
+  state >"$file"
   exit 0 ;;
 check)
   mark=$3
+  build=$(realpath -m "${mark#*=}")
   status=0
   # One grep over every environment; a process that ends meanwhile is skipped.
   while read -r environ; do
@@ -47,11 +57,31 @@ check)
     status=1
   done < <(grep -lzxF -- "$mark" /proc/[0-9]*/environ 2>/dev/null)
   touch "$file"
+  ours() {
+    local path=${1% (deleted)}
+    case "$path" in "$tmp"/* | "$build"/*) return 0 ;; esac
+    return 1
+  }
+  current=$(state)
+  # Loop devices of the tests, new since the baseline: their mounts are the tests' too.
+  ourLoops=()
+  while read -r kind name _ back; do
+    [ "$kind" = loop ] || continue
+    grep -qxF -- "loop $name on $back" "$file" && continue
+    ours "$back" && ourLoops+=("$name")
+  done <<<"$current"
   while read -r line; do
+    [ -n "$line" ] || continue
     grep -qxF -- "$line" "$file" && continue
+    read -r kind name _ where <<<"$line"
+    case "$kind" in
+    loop) ours "$where" || continue ;;
+    mount) ours "$where" || printf '%s\n' "${ourLoops[@]}" | grep -qxF -- "$name" || continue ;;
+    device-mapper) [[ "$name" == "$dmPrefix"* ]] || continue ;;
+    esac
     echo "left behind: $line"
     status=1
-  done < <({ deleted_loops; dead_mounts; } | sort -u)
+  done <<<"$current"
   exit $status ;;
 esac
 echo "usage: $0 baseline|check FILE [MARK]" >&2

@@ -60,10 +60,14 @@ TEST(DeviceGone, BadSectorsOfAPresentDevice)
     const std::string name = "velmora-gone-" + std::to_string(::getpid()) + "-" + dir.Path().filename().string();
     struct Cleanup {
         std::string loop, name;
+        bool mapped = false;
         ~Cleanup()
         {
             ReaderBufferController::Clear();
-            TestSupport::RunCommand("dmsetup remove " + Quote(name) + " 2>/dev/null");
+            // --retry: a table may stay open a moment after its last reader closed it.
+            std::string output;
+            if (mapped && TestSupport::RunCommand("dmsetup remove --retry " + Quote(name) + " 2>&1", &output) != 0)
+                ADD_FAILURE() << "dmsetup remove " << name << " failed: " << output;
             TestSupport::RunCommand("losetup -d " + Quote(loop));
         }
     } cleanup{loop, name};
@@ -73,6 +77,7 @@ TEST(DeviceGone, BadSectorsOfAPresentDevice)
     ASSERT_EQ(TestSupport::RunCommand("printf " + Quote(table) + " | dmsetup create " + Quote(name) + " 2>&1", &dmOutput),
               0)
         << "dmsetup create failed: " << dmOutput;
+    cleanup.mapped = true;
     const std::string device = "/dev/mapper/" + name;
     TestSupport::RunCommand("udevadm settle 2>/dev/null");
 
