@@ -237,6 +237,8 @@ public:
     bool createDataRecovery(const std::vector<DiskAndVolumeInfo>& list, const DiskVolumeHash& map)
     {
         std::unique_lock exclusive(engineLock);
+        if (const auto& hook = testHooks.load()->whileCreating)
+            hook();
         for (const DiskAndVolumeInfo& record : list)
             logInfo(QString::fromStdString(diskAndVolumeInfoToString(record)));
         records = list;

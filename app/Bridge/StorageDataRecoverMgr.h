@@ -70,10 +70,12 @@ public:
     void setStartDelayMs(int ms);
     // Waits until no starter task runs (tests and the probe tool).
     bool waitForStarters(int timeoutMs);
-    // Test seams: beforeRun runs on the starter's thread once the run is let
-    // through (after its stop-wanted check) and before the engine's run is
-    // called; onEngineEvent sees every engine event as the engine sends it.
+    // Test seams: whileCreating runs on the starter's thread while the engine
+    // object is being built (the bridge's engine lock held); beforeRun once the
+    // run is let through (after its stop-wanted check) and before the engine's
+    // run is called; onEngineEvent sees every engine event as the engine sends it.
     struct TestHooks {
+        std::function<void()> whileCreating;
         std::function<void()> beforeRun;
         std::function<void(const DataRecoveryInfo&)> onEngineEvent;
     };

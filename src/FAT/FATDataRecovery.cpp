@@ -42,7 +42,7 @@ FATDataRecovery::~FATDataRecovery() = default;
 
 void FATDataRecovery::CheckRunState()
 {
-    PollRunState(*scanState);
+    PollRunState(*scanState, &pausedPolls);
 }
 
 int FATDataRecovery::Start()

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <chrono>
 #include <cstring>
 
 using TestSupport::Quote;
@@ -162,13 +161,11 @@ TEST(PartitionTable, HostileTablesEndWithAnErrorInBoundedTime)
 
     for (const auto& [image, message] : {std::pair{cyclic, std::string("loops back")},
                                          std::pair{huge, std::string("exceeds the limit")}}) {
-        const auto begin = std::chrono::steady_clock::now();
         std::string out;
         const int status = TestSupport::RunCommand("timeout 20 " + TestSupport::ProbePath() + " partitions " + Quote(image) + " 2>&1", &out);
         EXPECT_NE(status, 0) << out;
         EXPECT_NE(status, 124) << "timed out on " << image;
         EXPECT_NE(out.find(message), std::string::npos) << out;
-        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10));
     }
 }
 

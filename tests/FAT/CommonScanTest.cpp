@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <thread>
 
 using namespace FatTest;
@@ -300,8 +299,15 @@ TEST_F(CommonScan, StopAndPause)
         engine->ScanStructure(2);
         done = true;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The scan acknowledges the pause by waiting at it; however many more waits
+    // it makes, it neither ends nor reports a file.
+    while (engine->PausedPolls() == 0)
+        std::this_thread::yield();
+    const uint64_t acknowledged = engine->PausedPolls();
+    while (engine->PausedPolls() < acknowledged + 3)
+        std::this_thread::yield();
     EXPECT_FALSE(done.load());
+    EXPECT_TRUE(recorder.Files().empty());
     engine->SetRun(0);
     scan.join();
     EXPECT_TRUE(done.load());

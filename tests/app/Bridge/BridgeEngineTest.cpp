@@ -63,6 +63,44 @@ bool run(const QString& program, const QStringList& arguments)
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// Holds the bridge's starter while it builds the engine object, until released.
+class CreationHold {
+public:
+    CreationHold()
+    {
+        StorageDataRecoverMgr::TestHooks hooks;
+        hooks.whileCreating = [this] {
+            std::unique_lock lock(mutex_);
+            held_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return released_; });
+        };
+        StorageDataRecoverMgr::instance()->setTestHooks(hooks);
+    }
+    ~CreationHold()
+    {
+        release();
+        StorageDataRecoverMgr::instance()->setTestHooks({});
+    }
+    bool held()
+    {
+        std::lock_guard lock(mutex_);
+        return held_;
+    }
+    void release()
+    {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool released_ = false;
+};
+
 struct Captured {
     std::mutex mutex;
     QStringList events;
@@ -153,8 +191,8 @@ class BridgeEngineTest : public QObject {
 
     // Starts a whole disk scan of the image's volume and of a second volume
     // whose device went away after the listing; true once the model scans and
-    // the engine object is still being built.
-    bool startBehindAVanishedVolume(const QString& image)
+    // the starter is held in the engine object's creation.
+    bool startBehindAVanishedVolume(const QString& image, CreationHold& hold)
     {
         const QVector<QDiskAndVolumeInfo> list = listImages({image});
         if (list.size() != 1)
@@ -163,10 +201,10 @@ class BridgeEngineTest : public QObject {
         gone.volIndex = 9;
         gone.diskName = gone.volumePath = dir_.filePath(QStringLiteral("unplugged.img"));
         StorageDataRecoverMgr::instance()->startWholeDiskScan({list[0], gone}, WholeDisk);
-        if (!QTest::qWaitFor([] { return DocumentManager::instance()->state() == DocumentManager::Scanning; }, 5000))
-            return false;
-        QTest::qWait(500);
-        return !StorageDataRecoverMgr::instance()->hasEngine();
+        // The bounds only keep a lost start from hanging the test.
+        return QTest::qWaitFor([&] { return hold.held(); }, 60000)
+               && DocumentManager::instance()->state() == DocumentManager::Scanning
+               && !StorageDataRecoverMgr::instance()->hasEngine();
     }
 
     bool waitForScan(ScanLog& log, int finishes = 1)
@@ -698,8 +736,10 @@ private slots:
         QVERIFY(makeKeptFileImage(image));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         ScanLog log;
-        QVERIFY(startBehindAVanishedVolume(image));
+        CreationHold hold;
+        QVERIFY(startBehindAVanishedVolume(image, hold));
         bridge->stopScan();
+        hold.release();
         QVERIFY(bridge->waitForStarters(60000));
         QVERIFY(DocumentManager::instance()->waitForIdle(30000));
         QCOMPARE(log.inits(), QList<bool>{true});
@@ -720,8 +760,10 @@ private slots:
         QVERIFY(makeKeptFileImage(image));
         StorageDataRecoverMgr* bridge = StorageDataRecoverMgr::instance();
         ScanLog log;
-        QVERIFY(startBehindAVanishedVolume(image));
+        CreationHold hold;
+        QVERIFY(startBehindAVanishedVolume(image, hold));
         bridge->pauseScan();
+        hold.release();
         QVERIFY(QTest::qWaitFor([&] { return bridge->hasEngine(); }, 60000));
         // Built and not scanning: the starter stays in its hold.
         QVERIFY(!bridge->waitForStarters(2000));

@@ -11,6 +11,7 @@
 #include "GaService.h"
 #include "HardDiskAndFolderSelectPage.h"
 #include "LocalHttpServer.h"
+#include "MountSupport.h"
 #include "NoLocalDiskDialog.h"
 #include "NoSDCardDialog.h"
 #include "PaintRecorder.h"
@@ -48,6 +49,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -134,12 +136,17 @@ private slots:
     void cleanupTestCase();
 
 private:
-    // The analytics events ("category/action") sent since the last call.
-    QStringList takeEvents(const QString& waitFor = {});
+    // The analytics events ("category/action") on the server since the last call.
+    QStringList takeEvents(const QString& waitFor);
     // Waits for as many events as a test expects instead of for a time.
     QStringList takeEvents(int count);
     QStringList newEvents();
-    void waitForEvent(const QString& waitFor);
+    // Waits until the server holds every event sent so far, and sets them aside.
+    void drainEvents();
+    // The events sent since the last drain, as sendGaEvent was called: at once,
+    // where the server gets them only later.
+    QStringList sentEvents();
+    static bool counted(const QString& category);
     QList<quint64> startAndWait(const std::function<void()>& start);
     void finishScan();
     // Refresh twice (one dialog, rebuilt list), "Drive still not showing up?"
@@ -150,6 +157,9 @@ private:
     QTemporaryDir home_;
     std::unique_ptr<LocalHttpServer> analytics_;
     int seenRequests_ = 0;
+    std::mutex sentMutex_;
+    QStringList sent_;  // every counted event sendGaEvent was called with
+    int drained_ = 0;   // of them, those set aside
     AppEventRecorder recorder_;
     std::unique_ptr<CardMachine> cards_;
     std::unique_ptr<CardMachine> wholeDisks_;
@@ -159,13 +169,20 @@ private:
 void CardPagesTest::initTestCase()
 {
     if (const QString tool = CardMachine::missingTool(); !tool.isEmpty())
-        QSKIP(qPrintable(tool + " is missing: the fake machines need it"));
+        SKIP_OR_FAIL(false, tool + " is missing: the fake machines need it");
     QVERIFY(home_.isValid());
     useTestHome(home_.path());
     setApplicationNames();
     analytics_ = std::make_unique<LocalHttpServer>();
     qputenv("OSTREL_ANALYTICS_URL", analytics_->baseUrl().toUtf8());
     qputenv("OSTREL_MEASUREMENT_ID", "G-CARDS");
+    // Called on the sender's own thread, before the event is queued for the server.
+    setGaEventRecorder([this](const QString& category, const QString& action, const QString&, const QString&) {
+        if (!counted(category))
+            return;
+        std::lock_guard lock(sentMutex_);
+        sent_ << category + "/" + action;
+    });
     AppManager::instance()->registerWidget(0, &recorder_);
     StorageDataRecoverMgr::instance()->setModuleSwitcher([](int) {});
     StorageDataRecoverMgr::instance()->setStartDelayMs(0);
@@ -182,7 +199,7 @@ void CardPagesTest::init()
     StorageDeviceManager::instance().refreshDiskList();
     recorder_.flags.clear();
     UIFrame::clear();
-    takeEvents();
+    drainEvents();
 }
 
 void CardPagesTest::cleanup()
@@ -192,20 +209,32 @@ void CardPagesTest::cleanup()
 
 QStringList CardPagesTest::takeEvents(const QString& waitFor)
 {
-    waitForEvent(waitFor);
+    auto arrived = [&] {
+        for (int i = seenRequests_; i < analytics_->requests.size(); ++i)
+            if (analytics_->requests[i].target.contains(waitFor.toUtf8()))
+                return true;
+        return false;
+    };
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(arrived(), 30000); }();
     return newEvents();
 }
 
 QStringList CardPagesTest::takeEvents(int count)
 {
     QStringList events;
-    QTest::qWaitFor([&] {
+    const bool arrived = QTest::qWaitFor([&] {
         events += newEvents();
         return events.size() >= count;
     }, 30000);
-    // Anything sent beside them is on the server once the sender is idle.
-    waitForGaEvents(30000);
+    if (!arrived)
+        return events;
+    drainEvents();
     return events + newEvents();
+}
+
+bool CardPagesTest::counted(const QString& category)
+{
+    return category == "SDRecovery" || category == "DiskInformation";
 }
 
 QStringList CardPagesTest::newEvents()
@@ -214,26 +243,35 @@ QStringList CardPagesTest::newEvents()
     for (; seenRequests_ < analytics_->requests.size(); ++seenRequests_) {
         const QUrlQuery query(QUrl::fromEncoded(analytics_->requests[seenRequests_].target));
         const QString category = query.queryItemValue("en");
-        if (category == "SDRecovery" || category == "DiskInformation")
+        if (counted(category))
             events << category + "/" + query.queryItemValue("ep.action");
     }
     return events;
 }
 
-void CardPagesTest::waitForEvent(const QString& waitFor)
+void CardPagesTest::drainEvents()
 {
-    if (!waitFor.isEmpty()) {
-        auto arrived = [&] {
-            for (int i = seenRequests_; i < analytics_->requests.size(); ++i)
-                if (analytics_->requests[i].target.contains(waitFor.toUtf8()))
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(arrived(), 10000);
-    } else {
-        waitForGaEvents(30000);
-        QTest::qWait(200);  // the last request reaches the server
+    int sent = 0;
+    {
+        std::lock_guard lock(sentMutex_);
+        sent = int(sent_.size());
     }
+    // Each event is one request; those set aside before are on the server already.
+    const auto onServer = [&] {
+        int seen = 0;
+        for (const auto& request : analytics_->requests)
+            seen += counted(QUrlQuery(QUrl::fromEncoded(request.target)).queryItemValue("en"));
+        return seen;
+    };
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(onServer() >= sent, 30000); }();
+    seenRequests_ = int(analytics_->requests.size());
+    drained_ = sent;
+}
+
+QStringList CardPagesTest::sentEvents()
+{
+    std::lock_guard lock(sentMutex_);
+    return sent_.mid(drained_);
 }
 
 QList<quint64> CardPagesTest::startAndWait(const std::function<void()>& start)
@@ -294,7 +332,7 @@ void CardPagesTest::cardsAreRemovableExternalDisks()
     StorageDeviceManager::instance().refreshDiskList();
     page.refreshDeviceList();
     QCOMPARE(page.listView()->currentIndex().row(), 1);
-    takeEvents();
+    drainEvents();
 
     // Painted: the summed size and the disk number in their columns.
     page.resize(900, 600);
@@ -466,7 +504,7 @@ void CardPagesTest::wholeDiskPageDialogs()
     QCOMPARE(page.navigator()->diskViews().size(), 0);
     checkDialogFlows(page.dialogs(), page.refreshButton(), page.helpLink(),
                      [&] { return page.navigator()->diskViews().size(); });
-    QCOMPARE(takeEvents(), QStringList());
+    QCOMPARE(sentEvents(), QStringList());
 }
 
 void CardPagesTest::wholeDiskViewsFollowTheListing()
@@ -547,7 +585,7 @@ void CardPagesTest::startScanOnTheSecondView()
     QCOMPARE(int(StorageDataRecoverMgr::instance()->currentDeviceType()), 20);
     QVERIFY(!UIFrame::isStored());
     QCOMPARE(recorder_.flags.value(0), int(AppEvent::ShowBusy));
-    QCOMPARE(takeEvents(), QStringList());  // this page sends no analytics
+    QCOMPARE(sentEvents(), QStringList());  // this page sends no analytics
     finishScan();
 }
 
@@ -819,6 +857,7 @@ void CardPagesTest::unreadableCardsAndDisksAreMarkedAndRefused()
 
 void CardPagesTest::cleanupTestCase()
 {
+    setGaEventRecorder({});
     if (!analytics_)
         return;
     QVERIFY(StorageDataRecoverMgr::instance()->waitForStarters(60000));

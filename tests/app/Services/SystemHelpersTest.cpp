@@ -191,7 +191,7 @@ private slots:
         notifier.noteDeviceEvent(0x8003);  // query-remove: not a change
         QVERIFY(spy.wait(3000));
         const qint64 delay = clock.elapsed() - last;
-        QVERIFY2(delay >= 1400 && delay < 2500, qPrintable(QString::number(delay)));
+        QVERIFY2(delay >= 1400, qPrintable(QString::number(delay)));
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 0x8000);
         notifier.noteDeviceEvent(0x8004);
