@@ -309,6 +309,7 @@ class ResultsEndToEndTest : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void newUserFirstScan();
     void fatVolume();
     void ntfsVolume();
@@ -791,6 +792,14 @@ void ResultsEndToEndTest::filterEndsWithItsScan()
 }
 
 // Every style sheet of the results page, its filter bar and dialogs parses.
+// Each function starts as a user who has not exported yet in this run: the
+// picker's first folder does not hang on which function ran before.
+void ResultsEndToEndTest::init()
+{
+    CuteSettings::instance().setValue(QStringLiteral("exportExistingDirectory"), QVariant(), CuteSettings::Memory);
+    lastChosen_.clear();
+}
+
 void ResultsEndToEndTest::cleanup()
 {
     QCOMPARE(styleSheetErrors.exchange(0), 0);
