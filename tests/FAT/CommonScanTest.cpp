@@ -300,11 +300,12 @@ TEST_F(CommonScan, StopAndPause)
         done = true;
     });
     // The scan acknowledges the pause by waiting at it; however many more waits
-    // it makes, it neither ends nor reports a file.
-    while (engine->PausedPolls() == 0)
+    // it makes, it neither ends nor reports a file. A scan that ran through
+    // the pause ends the waits too.
+    while (engine->PausedPolls() == 0 && !done)
         std::this_thread::yield();
     const uint64_t acknowledged = engine->PausedPolls();
-    while (engine->PausedPolls() < acknowledged + 3)
+    while (engine->PausedPolls() < acknowledged + 3 && !done)
         std::this_thread::yield();
     EXPECT_FALSE(done.load());
     EXPECT_TRUE(recorder.Files().empty());

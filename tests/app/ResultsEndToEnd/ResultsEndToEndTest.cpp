@@ -624,13 +624,17 @@ void ResultsEndToEndTest::saveOntoTheScannedDisk(const PageFixture::FatImage& im
     QVERIFY2(mounted.mounted(), qPrintable("the scanned image could not be mounted a second time: " + mounted.whyNot()));
     const QString folder = mount + "/Trips";
     const QStringList before = entriesBelow(mount);
-    auto picker = chooseFolder(folder);
+    QString started;
+    auto picker = chooseFolder(folder, &started);
     WidgetWatcher warning("XMessageBox", [name](QWidget* box) {
         shot(name + "-same-disk-warning");
         clickButton(static_cast<XMessageBox*>(box), 2);
     });
     page->progressPanel()->recoverButton()->click();
     QVERIFY(picker->done());
+    // A second export of the function: the picker opens in the folder of the first.
+    QVERIFY(!lastChosen_.isEmpty());
+    QCOMPARE(started, lastChosen_);
     QTRY_VERIFY_WITH_TIMEOUT(warning.seen(), kWait);
     QVERIFY2(warning.text().contains("will overwrite the data"), qPrintable(warning.text()));
     QCoreApplication::processEvents();
