@@ -47,6 +47,9 @@ public:
                         const std::vector<std::string>& environment) const;
     // Empty, or why the program cannot be made reachable (a test failure).
     const std::string& Error() const { return error; }
+    // The program the command runs: the build's own, or its copy where other
+    // users cannot reach that.
+    const std::filesystem::path& Program() const { return program; }
 
 private:
     std::filesystem::path CopyIn(const std::filesystem::path& file, bool executable);

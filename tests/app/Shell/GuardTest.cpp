@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include "MountSupport.h"
 #include "PrivateSession.h"
+#include "support/OtherUser.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -370,42 +371,23 @@ void GuardTest::otherUserIsItsOwnPrimary()
     if (::geteuid() != 0)
         SKIP_OR_FAIL(false, QStringLiteral("needs root to start the probe as another user"));
     REQUIRE_TOOLS(QStringLiteral("runuser"), QStringLiteral("setsid"));
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody)
+    if (!::getpwnam("nobody"))
         SKIP_OR_FAIL(false, QStringLiteral("no user 'nobody' on this machine"));
-    // The other user reaches neither a build folder under /root nor, maybe, the
-    // temporary folder: the probe (its path is part of the instance's name, so
-    // both users start this copy) and that user's folders go where every
-    // folder above lets others through.
-    const auto reachable = [](const QString& path) {
-        for (QString at = QFileInfo(path).absoluteFilePath(); at != "/"; at = QFileInfo(at).path()) {
-            struct stat info {};
-            if (::stat(QFile::encodeName(at).constData(), &info) != 0 || !(info.st_mode & S_IXOTH))
-                return false;
-        }
-        return true;
-    };
-    const QString base = reachable(QDir::tempPath()) ? QDir::tempPath() : QStringLiteral("/tmp");
-    QTemporaryDir shared(base + QStringLiteral("/guard-other-user-XXXXXX"));
-    QVERIFY(shared.isValid());
-    QVERIFY(::chmod(QFile::encodeName(shared.path()).constData(), 0711) == 0);
-    const QString probe = shared.filePath(QStringLiteral("ostrel-guard-probe"));
-    QVERIFY(QFile::copy(kProbe, probe));
-    QVERIFY(::chmod(QFile::encodeName(probe).constData(), 0755) == 0);
-    QVERIFY2(reachable(probe), qPrintable(probe));
+    // The other user reaches no build folder under /root: the probe is then
+    // copied where it can. Its path is part of the instance's name, so both
+    // users start the same file.
+    const TestSupport::OtherUserFolder home("nobody");
+    QVERIFY2(home.Error().empty(), home.Error().c_str());
+    const TestSupport::OtherUserProgram probe(kProbe.toStdString());
+    QVERIFY2(probe.Error().empty(), probe.Error().c_str());
 
-    Probe first(environment_, {}, probe);
+    Probe first(environment_, {}, QString::fromStdString(probe.Program().string()));
     QVERIFY(startPrimary(first).pid > 0);
 
-    const QString otherRun = shared.filePath(QStringLiteral("run-nobody"));
-    QVERIFY(QDir().mkpath(otherRun));
-    QVERIFY(::chown(QFile::encodeName(otherRun).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
-    QVERIFY(::chmod(QFile::encodeName(otherRun).constData(), 0700) == 0);
-    QProcessEnvironment other = environment_;
-    other.insert("XDG_RUNTIME_DIR", otherRun);
-    other.insert("HOME", otherRun);
-    other.insert("XDG_CONFIG_HOME", otherRun);
-    Probe second(other, {"-u", "nobody", "--", probe}, "runuser");
+    const std::string otherRun = home.Path().string();
+    const std::string command = probe.Command(
+        "nobody", {}, {"XDG_RUNTIME_DIR=" + otherRun, "HOME=" + otherRun, "XDG_CONFIG_HOME=" + otherRun});
+    Probe second(environment_, {QStringLiteral("-c"), QString::fromStdString(command)}, QStringLiteral("sh"));
     QVERIFY(second.line().startsWith("primary "));
     QVERIFY(first.quiet(300));
 }
