@@ -171,12 +171,36 @@ bool SomeProcessNames(const std::string& argument)
     }
     return false;
 }
+
+// Whether path is a mount point now (/proc/mounts escapes blanks as octal).
+bool IsMountPoint(const std::string& path)
+{
+    std::error_code error;
+    const std::string wanted = std::filesystem::weakly_canonical(path, error).string();
+    std::ifstream mounts("/proc/mounts");
+    std::string source, point, rest;
+    while (mounts >> source >> point && std::getline(mounts, rest)) {
+        std::string decoded;
+        for (size_t i = 0; i < point.size(); ++i) {
+            if (point[i] == '\\' && i + 3 < point.size()) {
+                decoded += static_cast<char>(std::stoi(point.substr(i + 1, 3), nullptr, 8));
+                i += 3;
+            } else {
+                decoded += point[i];
+            }
+        }
+        if (decoded == wanted)
+            return true;
+    }
+    return false;
+}
 }
 
 void UnmountFuse(const std::string& mountPoint, const std::string& loopDevice)
 {
     std::string output;
-    bool unmounted = false;
+    // A caller may have unmounted it already: nothing to undo then.
+    bool unmounted = !IsMountPoint(mountPoint);
     for (int attempt = 0; attempt < 20 && !unmounted; ++attempt) {
         output.clear();
         unmounted = RunCommand("umount " + Quote(mountPoint) + " 2>&1", &output) == 0 ||
