@@ -152,3 +152,24 @@ void freeRecord(DocumentInfo* info)
 {
     std::free(info);
 }
+
+OwnedRecord copyRecord(const DocumentInfo* info)
+{
+    if (!info)
+        return nullptr;
+    const size_t tailBytes = size_t(info->runBytes()) + size_t(info->pathBytes()) + size_t(info->sizeTextBytes())
+                             + size_t(info->timeTextBytes());
+    OwnedRecord copy(static_cast<DocumentInfo*>(std::malloc(DocumentInfo::headerSize + tailBytes)));
+    if (!copy)
+        return copy;
+    copy->volumeIndex = info->volumeIndex;
+    copy->diskIndex = info->diskIndex;
+    copy->typeCode = info->typeCode;
+    // Walks on other threads change check and filter bits while this reads.
+    copy->flags = info->loadFlags();
+    copy->size = info->size;
+    copy->time = info->time;
+    copy->lengths = info->lengths;
+    std::memcpy(reinterpret_cast<uint8_t*>(copy.get()) + DocumentInfo::headerSize, info->tail(), tailBytes);
+    return copy;
+}

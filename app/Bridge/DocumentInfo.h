@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 // One found file or tree folder: a 32-byte header followed, in the same heap
 // block, by the varint-encoded runs, the UTF-8 path, the size text and the time text.
@@ -116,6 +117,14 @@ DocumentInfo* createFileRecord(const FileRecordFields& fields, QString* error = 
 DocumentInfo* createFolderRecord(const QByteArray& path, quint16 typeCode, quint32 level,
                                  const FileRecordFields& source, qint64 rawTime);
 void freeRecord(DocumentInfo* info);
+
+struct RecordRelease {
+    void operator()(DocumentInfo* info) const { freeRecord(info); }
+};
+using OwnedRecord = std::unique_ptr<DocumentInfo, RecordRelease>;
+// A record's own copy, for a reader that must not depend on the original's life:
+// the tree frees its records on a release or a new scan. Null when out of memory.
+OwnedRecord copyRecord(const DocumentInfo* info);
 
 Q_DECLARE_METATYPE(DocumentInfo*)
 Q_DECLARE_METATYPE(const DocumentInfo*)

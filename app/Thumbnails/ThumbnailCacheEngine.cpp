@@ -99,39 +99,45 @@ ThumbnailResult ThumbnailCacheEngine::getThumbnail(const DocumentInfo* doc)
     }
     // The worker takes a record and makes it current under the task mutex, so
     // one look under it sees the record either queued or in flight.
+    const quint64 key = keyOf(doc);
     std::unique_lock lock(taskMutex);
-    if (currentDocument.load() == doc)
+    if (currentKey.load() == key)
         return {QPixmap(), Pending};
-    for (const DocumentInfo* queued : qAsConst(tasks))
-        if (queued == doc)
+    for (const Task& queued : tasks)
+        if (queued.key == key)
             return {QPixmap(), Pending};
     return {QPixmap(), NotLoaded};
 }
 
-void ThumbnailCacheEngine::addTask(DocumentInfo* doc)
-{
-    if (!isPhoto(doc))
-        return;
-    std::unique_lock lock(taskMutex);
-    tasks.append(doc);
-    taskCondition.notify_one();
-}
+void ThumbnailCacheEngine::addTask(const DocumentInfo* doc) { queue(doc, false); }
 
-void ThumbnailCacheEngine::addTaskFirst(DocumentInfo* doc)
+void ThumbnailCacheEngine::addTaskFirst(const DocumentInfo* doc) { queue(doc, true); }
+
+void ThumbnailCacheEngine::queue(const DocumentInfo* doc, bool first)
 {
     if (!isPhoto(doc))
         return;
+    Task task{keyOf(doc), copyRecord(doc)};
+    if (!task.record) {
+        logError(QStringLiteral("[MediaThumb] No memory to queue the thumbnail of: %1")
+                     .arg(DocumentInfo::filePath(doc)));
+        return;
+    }
     std::unique_lock lock(taskMutex);
-    tasks.prepend(doc);
+    if (first)
+        tasks.push_front(std::move(task));
+    else
+        tasks.push_back(std::move(task));
     taskCondition.notify_one();
 }
 
 void ThumbnailCacheEngine::clearTasks()
 {
     logInfo("========== Thumbnail Task Clear Start ==========");
+    std::deque<Task> dropped;
     {
         std::unique_lock lock(taskMutex);
-        tasks = QList<DocumentInfo*>();
+        dropped.swap(tasks);
     }
     logInfo("========== Thumbnail Task Clear End ==========");
 }
@@ -140,10 +146,11 @@ void ThumbnailCacheEngine::clearCache()
 {
     logInfo("========== Thumbnail Cache Clear Start ==========");
     generation.fetch_add(1);
+    std::deque<Task> dropped;
     {
         // Records queued now belong to the data being released.
         std::unique_lock lock(taskMutex);
-        tasks = QList<DocumentInfo*>();
+        dropped.swap(tasks);
     }
     std::unique_lock inFlight(inFlightMutex);
     std::unique_lock lock(cacheLock);
@@ -177,7 +184,7 @@ void ThumbnailCacheEngine::run()
     for (;;) {
         {
             std::unique_lock lock(taskMutex);
-            while (tasks.isEmpty() && !stopping) {
+            while (tasks.empty() && !stopping) {
                 releaseIdleMemory();
                 taskCondition.wait(lock);
             }
@@ -185,21 +192,21 @@ void ThumbnailCacheEngine::run()
                 return;
         }
         std::unique_lock inFlight(inFlightMutex);
-        DocumentInfo* doc = nullptr;
+        Task task;
         quint64 generationAtStart = 0;
         {
             std::unique_lock lock(taskMutex);
             if (stopping)
                 return;
-            if (tasks.isEmpty())
+            if (tasks.empty())
                 continue;
-            doc = tasks.takeFirst();
+            task = std::move(tasks.front());
+            tasks.pop_front();
             generationAtStart = generation.load();
-            currentDocument.store(doc);
+            currentKey.store(task.key);
         }
-        if (doc)
-            process(doc, generationAtStart);
-        currentDocument.store(nullptr);
+        process(task, generationAtStart);
+        currentKey.store(0);
     }
 }
 
@@ -241,8 +248,9 @@ void ThumbnailCacheEngine::giveBackBuffer(char* buffer, qint64 size)
     }
 }
 
-void ThumbnailCacheEngine::process(DocumentInfo* doc, quint64 generationAtStart)
+void ThumbnailCacheEngine::process(const Task& task, quint64 generationAtStart)
 {
+    const DocumentInfo* doc = task.record.get();
     const QString path = DocumentInfo::filePath(doc);
     const QString suffix = DocumentInfo::suffix(doc);
     const qint64 size = doc->size;
@@ -250,14 +258,14 @@ void ThumbnailCacheEngine::process(DocumentInfo* doc, quint64 generationAtStart)
     // The size is signed: a negative one must not pass as a huge allocation.
     if (size <= 0 || size > maxFileBytes) {
         logError(QStringLiteral("[MediaThumb] Memory file failed for size: %1, %2").arg(path).arg(size));
-        store(doc, pixmap, generationAtStart);
+        store(task.key, pixmap, generationAtStart);
         return;
     }
     qint64 capacity = size;
     char* buffer = acquireBuffer(size, &capacity);
     if (!buffer) {
         logError(QStringLiteral("[MediaThumb] Memory file failed for size: %1, %2").arg(path).arg(size));
-        store(doc, pixmap, generationAtStart);
+        store(task.key, pixmap, generationAtStart);
         return;
     }
     const qint64 used = fetch(doc, path, buffer, size);
@@ -267,10 +275,10 @@ void ThumbnailCacheEngine::process(DocumentInfo* doc, quint64 generationAtStart)
     giveBackBuffer(buffer, capacity);
     if (!image.isNull())
         pixmap = QPixmap::fromImage(thumbnailImage(image, scaleX.load(), scaleY.load()));
-    store(doc, pixmap, generationAtStart);
+    store(task.key, pixmap, generationAtStart);
 }
 
-qint64 ThumbnailCacheEngine::fetch(DocumentInfo* doc, const QString& path, char* buffer, qint64 size)
+qint64 ThumbnailCacheEngine::fetch(const DocumentInfo* doc, const QString& path, char* buffer, qint64 size)
 {
     int runCount = 0;
     if (doc->runBytes() >= 1) {
@@ -302,9 +310,8 @@ qint64 ThumbnailCacheEngine::fetch(DocumentInfo* doc, const QString& path, char*
     return used;
 }
 
-void ThumbnailCacheEngine::store(DocumentInfo* doc, const QPixmap& pixmap, quint64 generationAtStart)
+void ThumbnailCacheEngine::store(quint64 key, const QPixmap& pixmap, quint64 generationAtStart)
 {
-    const quint64 key = keyOf(doc);
     {
         std::unique_lock lock(cacheLock);
         // Cleared meanwhile: the record is going away, and its address may be
@@ -316,7 +323,7 @@ void ThumbnailCacheEngine::store(DocumentInfo* doc, const QPixmap& pixmap, quint
     bool isLast = false;
     {
         std::unique_lock lock(taskMutex);
-        isLast = tasks.isEmpty();
+        isLast = tasks.empty();
     }
     emit thumbnailLoaded(key, pixmap, isLast);
 }
@@ -324,7 +331,7 @@ void ThumbnailCacheEngine::store(DocumentInfo* doc, const QPixmap& pixmap, quint
 int ThumbnailCacheEngine::taskCount() const
 {
     std::unique_lock lock(taskMutex);
-    return tasks.size();
+    return int(tasks.size());
 }
 
 qint64 ThumbnailCacheEngine::cacheCost() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "DocumentInfo.h"
 #include "PixmapCache.h"
 #include "ThumbnailState.h"
 
@@ -7,19 +8,21 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
 
-struct DocumentInfo;
 struct DataRecoveryInfo;
 struct DataRun;
 
 namespace NomoThumbCache {
 
 // The one worker that turns found pictures into thumbnails: queued records are
-// read through the engine bridge, decoded, scaled, cached and announced.
+// read through the engine bridge, decoded, scaled, cached and announced. The
+// cache and the announcement name a record by its address; the worker reads a
+// copy taken at request time, never the record, which may be freed meanwhile.
 class ThumbnailCacheEngine : public QThread {
     Q_OBJECT
 public:
@@ -37,10 +40,10 @@ public:
     ~ThumbnailCacheEngine() override;
 
     ThumbnailResult getThumbnail(const DocumentInfo* doc);
-    void addTask(DocumentInfo* doc);
+    void addTask(const DocumentInfo* doc);
     // Puts the record at the front of the queue: the picture the user looks at
     // loads before the cells around it.
-    void addTaskFirst(DocumentInfo* doc);
+    void addTaskFirst(const DocumentInfo* doc);
     // Empties the queue; never waits for the task in flight.
     void clearTasks();
     // Empties the cache and the queue, waits for the task in flight and drops
@@ -68,20 +71,26 @@ protected:
     void run() override;
 
 private:
-    void process(DocumentInfo* doc, quint64 generationAtStart);
-    qint64 fetch(DocumentInfo* doc, const QString& path, char* buffer, qint64 size);
+    struct Task {
+        quint64 key = 0;
+        OwnedRecord record;
+    };
+
+    void queue(const DocumentInfo* doc, bool first);
+    void process(const Task& task, quint64 generationAtStart);
+    qint64 fetch(const DocumentInfo* doc, const QString& path, char* buffer, qint64 size);
     // The spare buffer when it is large enough (capacity says how large), else a new one.
     char* acquireBuffer(qint64 size, qint64* capacity);
     void giveBackBuffer(char* buffer, qint64 size);
     void releaseIdleMemory();
-    void store(DocumentInfo* doc, const QPixmap& pixmap, quint64 generationAtStart);
+    void store(quint64 key, const QPixmap& pixmap, quint64 generationAtStart);
     void requestStop();
     void stopWorker();
     void waitForWorker();
 
     PixmapCache cache;
-    QList<DocumentInfo*> tasks;
-    std::atomic<DocumentInfo*> currentDocument{nullptr};
+    std::deque<Task> tasks;
+    std::atomic<quint64> currentKey{0};
     // Standard locks rather than Qt's: ThreadSanitizer sees through them.
     mutable std::mutex taskMutex;
     std::condition_variable taskCondition;

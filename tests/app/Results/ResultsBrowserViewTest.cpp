@@ -4,6 +4,7 @@
 #include "AnalyticsLog.h"
 #include "CheckableHeaderView.h"
 #include "DocumentManager.h"
+#include "FakeDisk.h"
 #include "FileBrowserDelegate.h"
 #include "FileBrowserModel.h"
 #include "FileBrowserProxyModel.h"
@@ -28,11 +29,13 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
@@ -625,6 +628,65 @@ private slots:
         QVERIFY(view.thumbnailTimer()->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(engine->getThumbnail(docs.last()).state != NomoThumbCache::NotLoaded, idleTimeout);
         engine->clearCache();
+    }
+
+    // A new scan or the model's end frees the records while the grid's thumbnails
+    // are queued and one is in flight: the worker goes on without them.
+    void thumbnailsQueuedWhenTheRecordsGo()
+    {
+        auto* engine = NomoThumbCache::ThumbnailCacheEngine::instance();
+        ThumbTest::FakeDisk disk;  // holds the worker in a read; finds no file
+        engine->setReader(disk.reader());
+        const auto restore = qScopeGuard([&] {
+            engine->setReader([](char*, size_t*, const DataRecoveryInfo&) { return 17; });
+            disk.openGate();
+            engine->clearCache();
+        });
+        engine->clearCache();
+        std::atomic<bool> lastAnnounced{false};
+        QObject announcements;
+        QObject::connect(
+            engine, &NomoThumbCache::ThumbnailCacheEngine::thumbnailLoaded, &announcements,
+            [&](qulonglong, const QPixmap&, bool isLast) {
+                if (isLast)
+                    lastAnnounced = true;
+            },
+            Qt::DirectConnection);
+        for (int round = 0; round < 4; ++round) {
+            auto manager = std::make_unique<DocumentManager>();
+            manager->resetForScan(volumeTarget());
+            for (int i = 0; i < 40; ++i) {
+                FoundFile f;
+                f.path = "\\pics\\p" + std::to_string(1000 + i) + ".jpg";
+                manager->onEngineEvent(mountedVolume(), f.info());
+            }
+            QVERIFY(manager->waitForIdle(idleTimeout));
+            FindListener finds(manager.get());
+            manager->findDocuments("sdb1/pics", folderView);
+            const QVector<DocumentInfo*> docs = finds.wait();
+            QCOMPARE(docs.size(), 40);
+
+            disk.closeGate();
+            lastAnnounced = false;
+            auto view = std::make_unique<FileBrowserView>(manager.get());
+            view->resize(1000, 600);
+            view->show();
+            QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+            view->setIconMode(true);
+            view->setDocuments(docs);
+            QTRY_VERIFY_WITH_TIMEOUT(engine->taskCount() > 0, idleTimeout);
+            QVERIFY(disk.waitUntilHeld());
+            QVERIFY(engine->taskCount() > 0);
+            view.reset();
+            if (round % 2)
+                manager.reset();
+            else
+                manager->resetForScan(volumeTarget());
+            disk.openGate();
+            QTRY_VERIFY_WITH_TIMEOUT(lastAnnounced.load() && engine->taskCount() == 0, idleTimeout);
+            // As the release does: the next records may take these addresses.
+            engine->clearCache();
+        }
     }
 };
 

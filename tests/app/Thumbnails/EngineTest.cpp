@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -105,6 +106,8 @@ private slots:
     void runListsAreReadOnlyWhenWhole();
     void shortAndFailedReads();
     void clearCacheLeavesNoRecordPending();
+    void queuedRecordIsReadAsItWasQueued_data();
+    void queuedRecordIsReadAsItWasQueued();
     void oversizedPixmapIsAnnouncedNotCached();
     void idleWorkerGivesBackItsBuffer();
     void releaseWaitsForTheTaskInFlight();
@@ -414,6 +417,47 @@ void EngineTest::clearCacheLeavesNoRecordPending()
     engine.addTask(doc);
     QVERIFY(announced.waitFor(2));
     QCOMPARE(engine.getThumbnail(doc).state, int(Ready));
+}
+
+void EngineTest::queuedRecordIsReadAsItWasQueued_data()
+{
+    QTest::addColumn<bool>("reused");
+    QTest::newRow("freed") << false;
+    QTest::newRow("freed, block taken by another record") << true;
+}
+
+void EngineTest::queuedRecordIsReadAsItWasQueued()
+{
+    // The results model frees its records on a new scan or when it goes, while
+    // their thumbnails may still be queued; the next records may take the blocks.
+    QFETCH(bool, reused);
+    FakeDisk disk;
+    disk.put("q/first.png", png);
+    disk.put("q/queued.png", png);
+    ThumbnailCacheEngine engine(nullptr, disk.reader());
+    Announcements announced(&engine);
+    RecordOwner records;
+    disk.closeGate();
+    engine.addTask(records.add(photo("q/first.png", png.size())));
+    QVERIFY(disk.waitUntilHeld());
+    DocumentInfo* queued = photo("q/queued.png", png.size());
+    const quint64 key = keyOf(queued);
+    engine.addTask(queued);
+    if (reused) {
+        DocumentInfo* other = records.add(photo("q/reused.png", 17, {}, VideoFile));
+        std::memcpy(static_cast<void*>(queued), other, DocumentInfo::headerSize + other->pathBytes());
+        records.add(queued);
+    } else {
+        freeRecord(queued);
+    }
+    disk.openGate();
+    QVERIFY(announced.waitFor(2));
+    const auto requests = disk.takeRequests();
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests[1].path, QByteArray("q/queued.png"));
+    QCOMPARE(requests[1].info.fileSize, quint64(png.size()));
+    QCOMPARE(announced.all()[1].address, key);
+    QCOMPARE(announced.all()[1].size, QSize(90, 60));
 }
 
 void EngineTest::oversizedPixmapIsAnnouncedNotCached()

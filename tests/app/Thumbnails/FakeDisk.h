@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -28,6 +29,12 @@ public:
     int read(char* buffer, size_t* length, const DataRecoveryInfo& item)
     {
         calls.fetch_add(1);
+        {
+            std::unique_lock lock(gateMutex);
+            inRead = true;
+            gateChanged.notify_all();
+            gateChanged.wait(lock, [this] { return !closed; });
+        }
         if (delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         if (released.load())
@@ -59,12 +66,35 @@ public:
         return std::exchange(requests, {});
     }
 
+    // Closed, the gate holds every read: the worker stays in flight while a test acts.
+    void closeGate()
+    {
+        std::lock_guard lock(gateMutex);
+        closed = true;
+        inRead = false;
+    }
+    bool waitUntilHeld()
+    {
+        std::unique_lock lock(gateMutex);
+        return gateChanged.wait_for(lock, std::chrono::seconds(20), [this] { return inRead; });
+    }
+    void openGate()
+    {
+        std::lock_guard lock(gateMutex);
+        closed = false;
+        gateChanged.notify_all();
+    }
+
     std::atomic<int> calls{0};
     std::atomic<int> delayMs{0};
     std::atomic<bool> released{false};
     std::atomic<int> readsAfterRelease{0};
 
 private:
+    std::mutex gateMutex;
+    std::condition_variable gateChanged;
+    bool closed = false;
+    bool inRead = false;
     std::mutex mutex;
     std::map<QByteArray, QByteArray> files;
     QVector<Request> requests;
