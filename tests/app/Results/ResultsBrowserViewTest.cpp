@@ -82,6 +82,23 @@ private:
     QList<QVector<DocumentInfo*>> lists_;
 };
 
+// Starts a scan in manager with count photos in one folder: what the folder
+// view lists there (empty when the model did not settle).
+QVector<DocumentInfo*> addPictures(DocumentManager* manager, int count)
+{
+    manager->resetForScan(volumeTarget());
+    for (int i = 0; i < count; ++i) {
+        FoundFile f;
+        f.path = "\\pics\\p" + std::to_string(1000 + i) + ".jpg";
+        manager->onEngineEvent(mountedVolume(), f.info());
+    }
+    if (!manager->waitForIdle(idleTimeout))
+        return {};
+    FindListener finds(manager);
+    manager->findDocuments("sdb1/pics", folderView);
+    return finds.wait();
+}
+
 struct Fixture {
     Fixture()
     {
@@ -594,16 +611,7 @@ private slots:
         engine->setReader([](char*, size_t*, const DataRecoveryInfo&) { return 17; });
         engine->clearCache();  // earlier tests' records may have lived at these addresses
         auto manager = std::make_unique<DocumentManager>();
-        manager->resetForScan(volumeTarget());
-        for (int i = 0; i < 200; ++i) {
-            FoundFile f;
-            f.path = "\\pics\\p" + std::to_string(1000 + i) + ".jpg";
-            manager->onEngineEvent(mountedVolume(), f.info());
-        }
-        QVERIFY(manager->waitForIdle(idleTimeout));
-        FindListener finds(manager.get());
-        manager->findDocuments("sdb1/pics", folderView);
-        const QVector<DocumentInfo*> docs = finds.wait();
+        const QVector<DocumentInfo*> docs = addPictures(manager.get(), 200);
         QCOMPARE(docs.size(), 200);
 
         FileBrowserView view(manager.get());
@@ -654,16 +662,7 @@ private slots:
             Qt::DirectConnection);
         for (int round = 0; round < 4; ++round) {
             auto manager = std::make_unique<DocumentManager>();
-            manager->resetForScan(volumeTarget());
-            for (int i = 0; i < 40; ++i) {
-                FoundFile f;
-                f.path = "\\pics\\p" + std::to_string(1000 + i) + ".jpg";
-                manager->onEngineEvent(mountedVolume(), f.info());
-            }
-            QVERIFY(manager->waitForIdle(idleTimeout));
-            FindListener finds(manager.get());
-            manager->findDocuments("sdb1/pics", folderView);
-            const QVector<DocumentInfo*> docs = finds.wait();
+            const QVector<DocumentInfo*> docs = addPictures(manager.get(), 40);
             QCOMPARE(docs.size(), 40);
 
             disk.closeGate();
