@@ -125,6 +125,11 @@ bool DataRecoveryEntity::IsStructureBlock(const uint8_t*)
     return false;
 }
 
+bool DataRecoveryEntity::MarksInUse(uint64_t)
+{
+    return false;
+}
+
 uint32_t DataRecoveryEntity::GetVolumeSerial()
 {
     return 0;

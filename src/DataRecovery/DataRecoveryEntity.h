@@ -48,6 +48,9 @@ public:
     virtual int64_t GetRootInode() = 0;
     // Whether the allocation unit at a volume position is in use; its length in *length.
     virtual bool GetClusterState(uint64_t position, uint64_t* length) = 0;
+    // Whether the volume's own allocation (a FAT, a bitmap) marks the unit at
+    // a volume position in use; false where the engine keeps none.
+    virtual bool MarksInUse(uint64_t position);
     virtual uint32_t GetRawBlockSize();
     virtual uint64_t GetDataAreaOffset();
     virtual int GetFileSystemType() = 0;

@@ -529,7 +529,8 @@ DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::s
         DataRecoveryEntity* engine;
     };
     std::vector<Candidate> candidates;
-    if (const auto own = OwnLayout(); own && ownMayTake)
+    const auto own = ownMayTake ? OwnLayout() : std::nullopt;
+    if (own)
         candidates.push_back({*own, volumeEngine.get()});
     if (const auto list = found.find(1); list != found.end())
         for (const auto& row : list->second)
@@ -545,9 +546,14 @@ DataRecoveryEntity* UnknownDataRecovery::PlacingEngine(uint64_t position, std::s
                 return candidate.engine;
         return nullptr;
     }
+    const DeepScan::Fat32LayoutCheck check(*reader, volumeLength, *recogniser);
+    // A cluster the own FAT marks in use that no chain reaches (a folder's
+    // cluster its chain lost) is the own volume's: a quick format leaves an
+    // earlier format's folders in the free space only.
+    if (own && volumeEngine->MarksInUse(position) && check.Check(*own, block).contradicted == 0)
+        return volumeEngine.get();
     // A block past a folder's first cluster: the folders it names tell, else
     // a layout whose root lies there, else the one layout that can hold it.
-    const DeepScan::Fat32LayoutCheck check(*reader, volumeLength, *recogniser);
     std::vector<const Candidate*> confirmed, open;
     for (const auto& candidate : candidates) {
         const auto evidence = check.Check(candidate.layout, block);

@@ -193,6 +193,15 @@ bool FATDataRecovery::GetClusterState(uint64_t position, uint64_t* length)
     return false;
 }
 
+bool FATDataRecovery::MarksInUse(uint64_t position)
+{
+    auto* table = GetTablePtr();
+    if (!table || !KnowsAllocation() || position < table->DataStart())
+        return false;
+    const uint64_t cluster = table->ClusterOfPosition(position);
+    return table->IsDataCluster(cluster) && IsClusterInUse(cluster);
+}
+
 uint64_t FATDataRecovery::GetUsedBytes()
 {
     auto* table = GetTablePtr();

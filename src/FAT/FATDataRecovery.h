@@ -41,6 +41,7 @@ public:
     int ScanRaw() override;
     int AfterScanRaw() override;
     bool GetClusterState(uint64_t position, uint64_t* length) override;
+    bool MarksInUse(uint64_t position) override;
     uint32_t GetRawBlockSize() override { return 512; }
     uint64_t GetDataAreaOffset() override;
     uint64_t GetDataStartOffset() override;

@@ -71,6 +71,7 @@ public:
         *length = 4096;
         return inUse && inUse(position);
     }
+    bool MarksInUse(uint64_t position) override { return allocated && allocated(position); }
     uint64_t GetDataAreaOffset() override { return dataArea; }
     bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t) override
     {
@@ -83,6 +84,7 @@ public:
     void FinishScan() override {}
 
     std::function<bool(uint64_t)> inUse;
+    std::function<bool(uint64_t)> allocated; // what the engine's own FAT marks in use
     uint32_t serial = 0;
 
 private:
@@ -565,6 +567,23 @@ TEST_F(RawSearch, OwnDirectoryBlocksGoToTheOwnEngineWhereItsLayoutShowsFolders)
     search->ScanRaw();
     EXPECT_TRUE(seen.layouts.empty());
     EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{64 * KiB + 5 * 4096, 2 * MiB, 3 * MiB}));
+}
+
+// A cluster the own FAT marks in use that no chain reaches (a folder's later
+// cluster, its link lost) is the own volume's; the same block in free space
+// could be an earlier format's, and is listed without data.
+TEST_F(RawSearch, OwnDirectoryBlocksInClustersTheOwnFatMarksInUseGoToTheOwnEngine)
+{
+    MakeImage(4 * MiB);
+    PutText(2 * MiB, "DIR1");
+    PutText(3 * MiB, "DIR1");
+    auto own = OwnFat32(64 * KiB, 4096);
+    own->allocated = [](uint64_t position) { return position == 2 * MiB; };
+    auto search = Make(own);
+    search->ScanRaw();
+    EXPECT_EQ(BlocksOf(0), (std::vector<uint64_t>{2 * MiB}));
+    EXPECT_EQ(BlocksOf(1), (std::vector<uint64_t>{3 * MiB}));
+    EXPECT_EQ(seen.layouts, (std::vector<std::pair<uint64_t, uint64_t>>{listingLayout}));
 }
 
 // Blocks that no layout places (a start the own layout puts elsewhere, and
