@@ -3,6 +3,7 @@
 #include "Disk/FreeRegionFinder.h"
 #include "Disk/GptTableReader.h"
 #include "Disk/GuidText.h"
+#include "Disk/MbrSector.h"
 #include "Disk/MbrTableReader.h"
 
 #include <cstring>
@@ -17,9 +18,13 @@ std::string GetDiskPartitionStyle(SectorReader& reader)
         return "Error reading sector 1";
     if (std::memcmp(second, "EFI PART", 8) == 0)
         return "GPT";
-    if (first[510] == 0x55 && first[511] == 0xAA)
-        return first[0x1C2] == 0xEE ? "GPT with Protective MBR" : "MBR";
-    return "Unknown";
+    if (first[510] != 0x55 || first[511] != 0xAA)
+        return "Unknown";
+    // A volume's boot sector (a card formatted without a table) ends the same way.
+    const uint32_t sectorSize = reader.SectorSize();
+    if (!IsPlausibleMbr(first, sectorSize ? reader.GetDiskSize() / sectorSize : 0))
+        return "Unknown";
+    return first[0x1C2] == 0xEE ? "GPT with Protective MBR" : "MBR";
 }
 
 PartitionLayout ReadPartitionLayout(SectorReader& reader)

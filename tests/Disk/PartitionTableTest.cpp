@@ -2,6 +2,7 @@
 #include "Disk/DiskInfoItem.h"
 #include "Disk/FreeRegionFinder.h"
 #include "Disk/GuidText.h"
+#include "Disk/MbrSector.h"
 #include "Disk/PartitionLayout.h"
 #include "support/ProbeOutput.h"
 #include "support/TempDir.h"
@@ -457,3 +458,57 @@ TEST(PartitionTable, TableWithoutPartitionsOffersAllItsFreeSpace)
         }
     }
 }
+
+// A sector ending in 0x55 0xAA is a table only where its records could be
+// one and it is no volume's boot sector: a card formatted without a table
+// starts with its boot sector, whose boot code would read as records.
+TEST(PartitionTable, ASectorIsATableOnlyWhereItsRecordsCouldBeOne)
+{
+    constexpr uint64_t diskSectors = 100000;
+    struct Record {
+        uint8_t status, type;
+        uint32_t first, count;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Record> records;
+        std::vector<std::pair<size_t, std::vector<uint8_t>>> bytes; // written over the sector
+        bool table;
+    };
+    const std::vector<uint8_t> fatBpb = {0xEB, 0x58, 0x90, 'm', 'k', 'f', 's', '.', 'f', 'a', 't', 0x00, 0x02, 0x01,
+                                         0x20, 0x00, 0x02};
+    const std::vector<Case> cases = {
+        {"NoRecords", {}, {}, true},
+        {"OnePartition", {{0x80, 0x0C, 2048, 90000}}, {}, true},
+        {"OverlappingRecords", {{0x00, 0x07, 2048, 8000}, {0x00, 0x07, 2049, 8000}}, {}, true},
+        {"ProtectiveRecordPastTheDisk", {{0x00, 0xEE, 1, 0xFFFFFFFF}}, {}, true},
+        {"BootCodeStatus", {{0x65, 0x0C, 2048, 1000}}, {}, false},
+        {"SizeWithoutType", {{0x00, 0x00, 2048, 1000}}, {}, false},
+        {"StartsAtTheTable", {{0x00, 0x0C, 0, 1000}}, {}, false},
+        {"EndsPastTheDisk", {{0x00, 0x0C, 2048, diskSectors}}, {}, false},
+        {"StartsPastTheDisk", {{0x00, 0x0C, diskSectors + 1, 1}}, {}, false},
+        {"FatBootSector", {}, {{0, fatBpb}}, false},
+        {"FatBootSectorWithoutItsJump", {}, {{3, {fatBpb.begin() + 3, fatBpb.end()}}}, true},
+        {"NtfsBootSector", {}, {{3, {'N', 'T', 'F', 'S', ' ', ' ', ' ', ' ', 0x00, 0x02, 0x08}}}, false},
+        {"ExFatBootSector", {}, {{3, {'E', 'X', 'F', 'A', 'T', ' ', ' ', ' '}}}, false},
+        {"NoSignature", {}, {{510, {0x00, 0x00}}}, false},
+    };
+    for (const auto& c : cases) {
+        uint8_t sector[512] = {};
+        sector[510] = 0x55;
+        sector[511] = 0xAA;
+        for (size_t slot = 0; slot < c.records.size(); ++slot) {
+            uint8_t* r = sector + 0x1BE + 16 * slot;
+            r[0] = c.records[slot].status;
+            r[4] = c.records[slot].type;
+            for (int b = 0; b < 4; ++b) {
+                r[8 + b] = static_cast<uint8_t>(c.records[slot].first >> (8 * b));
+                r[12 + b] = static_cast<uint8_t>(c.records[slot].count >> (8 * b));
+            }
+        }
+        for (const auto& [at, bytes] : c.bytes)
+            std::memcpy(sector + at, bytes.data(), bytes.size());
+        EXPECT_EQ(IsPlausibleMbr(sector, diskSectors), c.table) << c.name;
+    }
+}
+
