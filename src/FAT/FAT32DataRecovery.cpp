@@ -7,6 +7,7 @@
 #include "FAT/FAT32DirectoryBlock.h"
 #include "FAT/FATRecognize.h"
 #include "FAT/FreeStretches.h"
+#include "FAT/LostFatSearch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -159,7 +160,8 @@ FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolume
 FAT32DataRecovery::FAT32DataRecovery(const VolumeInfoItem& volume, DiskAndVolumeInfo info,
                                      DataRecoveryCallback callback, uint64_t dataStart, uint64_t clusterSize)
     : FATDataRecovery(volume, std::move(info), std::move(callback)),
-      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize))
+      explorer(std::make_shared<FAT32Explorer>(volume, dataStart, clusterSize)),
+      tableToFind(dataStart != 0 && !explorer->table->HasTable())
 {
     recogniser = std::make_unique<FAT32Recognize>();
     nodeStore.rootId = static_cast<uint64_t>(GetRootInode());
@@ -258,6 +260,38 @@ bool FAT32DataRecovery::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_
 {
     const uint32_t now = DosNowStamp();
     return IsFAT32DirectoryBlock(block, length, [&](const uint8_t* e) { return IsPlausibleEntry(e, now); });
+}
+
+int FAT32DataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
+{
+    if (tableToFind) {
+        tableToFind = false;
+        FindLostTable(offset, block, length);
+    }
+    return FATDataRecovery::ScanBlock(offset, block, length);
+}
+
+void FAT32DataRecovery::FindLostTable(uint64_t offset, const uint8_t* block, size_t length)
+{
+    const VolumeGeometry& layout = explorer->table->Geometry();
+    LostFatSearch search(explorer->reader, layout);
+    try {
+        if (const auto found = search.Find(offset, block, length)) {
+            VLOG_INFO("FAT32 volume with its data area at %llu reads its chains from the FAT at %llu",
+                      static_cast<unsigned long long>(layout.dataStart),
+                      static_cast<unsigned long long>(found->tableStart));
+            explorer->table = std::make_shared<FAT32Table>(explorer->reader, *found);
+            return;
+        }
+    } catch (const Exceptions::DiskDisconnectedException&) {
+        throw;
+    } catch (const std::exception& e) {
+        VLOG_INFO("FAT32 volume with its data area at %llu: %s", static_cast<unsigned long long>(layout.dataStart),
+                  e.what());
+    }
+    VLOG_INFO("FAT32 volume with its data area at %llu has no FAT that holds: its files are read on from their first "
+              "clusters, those of more than one cluster as guesses",
+              static_cast<unsigned long long>(layout.dataStart));
 }
 
 bool FAT32DataRecovery::IsStructureBlock(const uint8_t* block)

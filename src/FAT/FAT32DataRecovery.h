@@ -28,6 +28,8 @@ public:
     uint32_t GetFileInfoKind() override { return Fat32File; }
     uint32_t GetVolumeSerial() override;
     bool IsDirectoryBlock(uint64_t position, const uint8_t* block, uint64_t length) override;
+    // A volume built from a layout looks for its FAT at its first block.
+    int ScanBlock(uint64_t offset, const uint8_t* block, size_t length) override;
     bool IsStructureBlock(const uint8_t* block) override;
     std::shared_ptr<Utils::PartReader> GetReader() override;
     Utils::PartReader* GetRawReader() override;
@@ -70,7 +72,12 @@ private:
     // The runs of a file entry; false (logged) when building them failed.
     bool BuildRuns(FileManagerSP::FileNode& node);
 
+    // A volume known by its layout alone: its FAT is looked for once, before
+    // any block of it is read, and taken where its folders and files bear it out.
+    void FindLostTable(uint64_t offset, const uint8_t* block, size_t length);
+
     std::shared_ptr<FAT32Explorer> explorer;
+    bool tableToFind = false;
     // Long-name entries at the end of a block, whose short entry begins the
     // next block of the same directory: in a raw pass the block after it on
     // the disk, for the raw search the next block of its chain met.

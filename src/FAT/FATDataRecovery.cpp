@@ -167,6 +167,12 @@ bool FATDataRecovery::IsClaimed(uint64_t offset, uint64_t length) const
     return Overlaps(extents, offset, length) || Overlaps(claims, offset, length);
 }
 
+bool FATDataRecovery::IsHeld(const FileManagerSP::FileNode& file)
+{
+    auto* table = GetTablePtr();
+    return file.dataState == DataGuessed && table && table->HasTable();
+}
+
 void FATDataRecovery::ClaimRuns(const FileManagerSP::FileNode& file)
 {
     if (file.deletedState != 0 || IsHeld(file))
@@ -256,6 +262,13 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
     if (runs.empty() || sum < node.size || sum - node.size > table->ClusterSize())
         runs = ContiguousRuns(node.id, node.size);
     node.runs = std::move(runs);
+    // Without a FAT nothing tells where a live file goes on past its first
+    // cluster: read on from there, a fragmented one would hold another's bytes.
+    if (!table->HasTable() && node.deletedState == 0 && node.size > table->ClusterSize()) {
+        VLOG_INFO("File %s at cluster %u: no FAT gives its chain; read on from its first cluster, guessed",
+                  node.name.c_str(), node.id);
+        node.dataState = DataGuessed;
+    }
 }
 
 std::vector<DataRun> FATDataRecovery::ContiguousRuns(uint64_t first, uint64_t size)

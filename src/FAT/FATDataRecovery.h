@@ -120,8 +120,9 @@ protected:
     // A live file's runs claim their clusters, unless it is held; they are
     // accounted for unless the file is cut.
     void ClaimRuns(const FileManagerSP::FileNode& file);
-    // Whether a file waits for every chain of the pass to be known.
-    static bool IsHeld(const FileManagerSP::FileNode& file) { return file.dataState == DataGuessed; }
+    // Whether a file waits for every chain of the pass to be known (a volume
+    // without a FAT has none: its guesses wait for nothing).
+    bool IsHeld(const FileManagerSP::FileNode& file);
     // Gives each held file the clusters of its chain no other file claims, up
     // to its size; where the chain broke it goes on over the clusters after
     // its last good one that no chain claims (claimsComplete: every live

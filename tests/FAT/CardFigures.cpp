@@ -213,7 +213,8 @@ EngineRun RunEngine(const Card& card, const std::string& disk, const std::string
     }
     for (const auto& line : named)
         for (const auto& f : card.files)
-            if (Upper(Leaf(f.path)) == Upper(Leaf(line.value("path", ""))) && line.value("deletedState", 0) == 0)
+            if (Upper(Leaf(f.path)) == Upper(Leaf(line.value("path", ""))) &&
+                (line.value("deletedState", 0) == 0 || !run.dataState.count(f.path)))
                 run.dataState[f.path] = line.value("dataState", 0);
     auto recovered = Recover(disk, named, work + "/named.jsonl", work + "/named", true);
     for (auto& file : Recover(disk, carved, work + "/carved.jsonl", work + "/carved", false))

@@ -29,7 +29,9 @@ struct EngineRun {
     bool finished = false; // a ScanFinished came
     std::vector<nlohmann::json> files;      // the found-file lines
     std::map<std::string, bool> exact;      // written path -> came back byte-exact under its name
-    std::map<std::string, int> dataState;   // written path -> data state of a live record of its name
+    // written path -> data state of a record of its name: a live one, else (a
+    // volume found raw lists its files as deleted) the first met
+    std::map<std::string, int> dataState;
     Figures figures;
 };
 

@@ -282,6 +282,36 @@ TEST_F(CommonScan, RunRules)
     EXPECT_EQ(runsOf(movie[0].first, movieBytes), movieRuns);
 }
 
+// A volume known by its layout alone, no FAT found: a live file is read on
+// from its first cluster, a guess past that cluster; a file of one cluster is
+// whole, and a deleted one is read as deleted files always are.
+TEST_F(CommonScan, RunsWithoutAFatAreGuessesPastTheFirstCluster)
+{
+    const auto* own = Engine()->GetTablePtr();
+    TableEngine engine(ImageVolume(image), {}, recorder.Callback(), own->DataStart(), own->ClusterSize());
+    auto* table = engine.GetTablePtr();
+    ASSERT_FALSE(table->HasTable());
+    const uint64_t cs = table->ClusterSize();
+    const auto movie = ShowFat(image, "::/MOVIE.MP4")[0].first;
+    struct Case {
+        const char* what;
+        uint64_t size;
+        uint8_t deleted;
+        FileDataState state;
+    };
+    for (const Case& c : {Case{"live, three clusters", 3 * cs - 7, 0, DataGuessed},
+                          Case{"live, one cluster", cs, 0, DataWhole},
+                          Case{"deleted, three clusters", 3 * cs, 1, DataWhole}}) {
+        FileManagerSP::FileNode node;
+        node.id = static_cast<uint32_t>(movie);
+        node.size = c.size;
+        node.deletedState = c.deleted;
+        engine.UpdateFileNodeDataInfo(node);
+        EXPECT_EQ(node.runs, (std::vector<DataRun>{{table->ClusterOffset(movie), c.size}})) << c.what;
+        EXPECT_EQ(node.dataState, c.state) << c.what;
+    }
+}
+
 TEST_F(CommonScan, StopAndPause)
 {
     {

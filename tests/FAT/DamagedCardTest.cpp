@@ -40,6 +40,8 @@ struct CardCase {
     Touched guessed = {};       // broken chains continued over free clusters: exact, marked guessed
     Touched cut = {};           // chains ending before the size: marked cut
     bool photorec = false;      // compared with photorec's carving
+    Touched unchained = {};     // read on from their first cluster, no FAT giving their chains: marked
+                                // guessed, and a fragmented one holds other files' bytes
 };
 
 void PrintTo(const CardCase& c, std::ostream* out)
@@ -154,6 +156,23 @@ const std::vector<CardCase>& Cases()
         {"Fat32BootSectorZeroed", Fs::Fat32,
          [](auto&, const CardLayout& l, auto& disk, auto&) { Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0)); },
          {}},
+        // No boot sector: the volume is known by its folders' layout, its
+        // chains by the FAT found before its data area.
+        {"Fat32BothBootSectorsZeroed", Fs::Fat32,
+         [](auto&, const CardLayout& l, auto& disk, auto&) {
+             Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0));
+             Patch(disk, Boot(l, 0, 6), std::vector<uint8_t>(512, 0));
+         },
+         {}, false, {}, {}, true},
+        {"Fat32BootSectorsAndFatsWiped", Fs::Fat32,
+         [](const Card& card, const CardLayout& l, auto& disk, Touched& touched) {
+             // No chain links the root's clusters: the name across them is lost.
+             TouchAcrossFirstCluster(card, l, disk, "", touched);
+             Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0));
+             Patch(disk, Boot(l, 0, 6), std::vector<uint8_t>(512, 0));
+             Patch(disk, l.fatStart, std::vector<uint8_t>(l.fatLength * l.fatCount, 0));
+         },
+         {"Docs/FRAG.BMP"}, false, {}, {}, true, {"Docs/FRAG.BMP", "DCIM/100CAM/IMG_0024.BMP"}},
         {"ExFatBootSectorZeroed", Fs::ExFat,
          [](auto&, const CardLayout& l, auto& disk, auto&) { Patch(disk, Boot(l, 0), std::vector<uint8_t>(512, 0)); },
          {}},
@@ -343,6 +362,11 @@ std::unique_ptr<Card> DamagedCard::fat32;
 std::unique_ptr<Card> DamagedCard::exfat;
 std::vector<Row> DamagedCard::rows;
 
+std::string LeafOf(const std::string& path)
+{
+    return path.substr(path.find_last_of("/\\") + 1);
+}
+
 std::string Names(const std::vector<std::string>& names)
 {
     std::string text;
@@ -380,8 +404,13 @@ TEST_P(DamagedCard, SparedFilesComeBackExactAndNoNameHoldsAnotherFilesBytes)
     std::cout << "[ card     ] " << c.name << ": engine " << FiguresText(run.figures) << " (" << outcome << "), fls "
               << FiguresText(fls) << ", photorec " << FiguresText(carver) << " of " << card.files.size() << "\n";
 
-    EXPECT_EQ(run.figures.foreign, 0u) << "recovered under a name with another file's bytes: "
-                                       << Names(run.figures.foreignNames);
+    auto foreign = run.figures.foreignNames;
+    std::erase_if(foreign, [&](const std::string& name) {
+        return std::any_of(c.unchained.begin(), c.unchained.end(), [&](const std::string& path) {
+            return LeafOf(path) == LeafOf(name);
+        });
+    });
+    EXPECT_TRUE(foreign.empty()) << "recovered under a name with another file's bytes: " << Names(foreign);
     if (run.failed) {
         EXPECT_TRUE(c.mayFail) << "ScanFailed " << run.failureCode << " though one field is damaged";
         return;
@@ -402,12 +431,17 @@ TEST_P(DamagedCard, SparedFilesComeBackExactAndNoNameHoldsAnotherFilesBytes)
     }
     for (const auto& path : c.cut)
         EXPECT_EQ(run.dataState.count(path) ? run.dataState.at(path) : -1, 2) << path << " is not marked cut";
+    for (const auto& path : c.unchained)
+        EXPECT_EQ(run.dataState.count(path) ? run.dataState.at(path) : -1, 1) << path << " is not marked guessed";
     // What the independent readers give back whole, the engine gives back too.
     if (fls.ran) {
         EXPECT_GE(run.figures.exactByName, fls.exactByName) << "fls and icat read more files exact by name";
     }
     if (carver.ran) {
-        EXPECT_GE(run.figures.exactByName + run.figures.carvedOnly, carver.carvedOnly)
+        // A fragmented file no FAT chains is a guess; photorec may carve it whole.
+        const auto unchainedMissed = std::count_if(c.unchained.begin(), c.unchained.end(),
+                                                   [&](const std::string& path) { return !run.exact.at(path); });
+        EXPECT_GE(run.figures.exactByName + run.figures.carvedOnly + unchainedMissed, carver.carvedOnly)
             << "photorec carves more files whole than the engine gives back";
     }
 }

@@ -52,8 +52,9 @@ const Reported* Recorder::File(const std::string& path)
     return nullptr;
 }
 
-TableEngine::TableEngine(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback)
-    : FATDataRecovery(volume, std::move(info), std::move(callback)), explorer(volume)
+TableEngine::TableEngine(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback,
+                         uint64_t dataStart, uint64_t clusterSize)
+    : FATDataRecovery(volume, std::move(info), std::move(callback)), explorer(volume, dataStart, clusterSize)
 {
     nodeStore.rootId = 2;
 }

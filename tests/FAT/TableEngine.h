@@ -55,7 +55,9 @@ public:
 
 class TableEngine : public FAT::FATDataRecovery {
 public:
-    TableEngine(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback);
+    // dataStart and clusterSize: 0, or the layout of a volume known without its boot sector.
+    TableEngine(const VolumeInfoItem& volume, DiskAndVolumeInfo info, DataRecoveryCallback callback,
+                uint64_t dataStart = 0, uint64_t clusterSize = 0);
 
     std::map<uint64_t, std::vector<TableEntry>> directories; // by cluster
     std::vector<uint64_t> walked;                            // directory ids in the order read
