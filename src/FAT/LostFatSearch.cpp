@@ -23,6 +23,8 @@ constexpr uint64_t windowChunk = 1024 * 1024;
 constexpr size_t maxFolders = 16;
 constexpr size_t maxFiles = 64;
 constexpr size_t maxCandidates = 8;
+// FAT32 numbers its clusters in 28 bits.
+constexpr uint64_t maxClusters = 0x0FFFFFF5;
 // The clusters of one folder's chain looked at.
 constexpr uint64_t maxFolderClusters = 64;
 constexpr uint64_t folderProbe = 4096;
@@ -98,47 +100,68 @@ std::vector<uint8_t> LostFatSearch::ClusterStart(uint64_t cluster, uint64_t byte
     return start;
 }
 
-std::vector<VolumeGeometry> LostFatSearch::Candidates()
+VolumeGeometry LostFatSearch::Placed(uint64_t start, uint64_t length, uint32_t copies) const
+{
+    VolumeGeometry g = layout;
+    g.hasTable = true;
+    g.source = "FAT found before the data area";
+    g.tableStart = start;
+    g.tableLength = length;
+    g.tableCount = copies;
+    g.clusterCount = std::min<uint64_t>(layout.clusterCount, length / 4 - 2);
+    return g;
+}
+
+bool LostFatSearch::BeginsLikeTableAt(uint64_t offset)
+{
+    uint8_t first[sector];
+    reader->ReadRun(offset, first, sector);
+    return BeginsLikeFat32Table(first);
+}
+
+std::optional<VolumeGeometry> LostFatSearch::Search(const Witnesses& witnesses)
 {
     const uint64_t dataStart = layout.dataStart / sector * sector;
-    // The FAT holds an entry for every cluster the layout can have, with
-    // room for the formatters' rounding; two copies at most.
-    const uint64_t entries = (layout.clusterCount + 2) * 4;
+    // The FAT holds an entry for every cluster the layout can have (FAT32
+    // numbers 28 bits), with room for the formatters' rounding; two copies at most.
+    const uint64_t entries = (std::min<uint64_t>(layout.clusterCount, maxClusters) + 2) * 4;
     const uint64_t largest = (entries + sector - 1) / sector * sector;
     const uint64_t span = std::min(dataStart, 2 * (largest + largest / 64 + layout.clusterSize + 64 * 1024));
-    const uint64_t from = dataStart - span;
-    std::vector<uint64_t> starts;
+    const uint64_t from = (dataStart - span) / sector * sector;
+    size_t judged = 0;
+    auto holds = [&](const VolumeGeometry& candidate) {
+        ++judged;
+        const Verdict verdict = Judge(candidate, witnesses);
+        VLOG_INFO("FAT32 layout with its data area at %llu: a FAT at %llu (%llu bytes x %u) agrees with %u of %u "
+                  "folders and files",
+                  static_cast<unsigned long long>(layout.dataStart), static_cast<unsigned long long>(candidate.tableStart),
+                  static_cast<unsigned long long>(candidate.tableLength), candidate.tableCount, verdict.agree,
+                  verdict.agree + verdict.disagree);
+        return verdict.Holds();
+    };
+    // Backwards from the data area, nearest first: the last copy ends there,
+    // and the search ends at the first place that holds.
+    std::optional<VolumeGeometry> found;
     std::vector<uint8_t> chunk;
-    for (uint64_t at = from; at < dataStart; at += windowChunk) {
-        const uint64_t length = std::min(windowChunk, dataStart - at);
-        chunk.assign(static_cast<size_t>(length), 0);
-        reader->ReadRun(at, chunk.data(), length);
-        for (uint64_t s = 0; s + sector <= length; s += sector)
-            if (BeginsLikeFat32Table(chunk.data() + s))
-                starts.push_back(at + s);
+    for (uint64_t end = dataStart; end > from && judged < maxCandidates && !found;) {
+        const uint64_t begin = end - std::min(windowChunk, end - from);
+        chunk.assign(static_cast<size_t>(end - begin), 0);
+        reader->ReadRun(begin, chunk.data(), chunk.size());
+        for (uint64_t at = end; at >= begin + sector && judged < maxCandidates && !found;) {
+            at -= sector;
+            if (!BeginsLikeFat32Table(chunk.data() + (at - begin)))
+                continue;
+            const uint64_t length = dataStart - at;
+            if (length / 4 <= 2 || !holds(Placed(at, length, 1)))
+                continue;
+            // The copy nearest the data area holds; an equal one before it is the first.
+            const bool first = at >= length && BeginsLikeTableAt(at - length);
+            found = first ? Placed(at - length, length, 2) : Placed(at, length, 1);
+        }
+        end = begin;
     }
     std::fill(chunk.begin(), chunk.end(), 0);
-    const std::set<uint64_t> known(starts.begin(), starts.end());
-    std::vector<VolumeGeometry> candidates;
-    auto add = [&](uint64_t start, uint64_t length, uint32_t copies) {
-        if (candidates.size() >= maxCandidates || length < sector || length / 4 <= 2)
-            return;
-        VolumeGeometry g = layout;
-        g.hasTable = true;
-        g.source = "FAT found before the data area";
-        g.tableStart = start;
-        g.tableLength = length;
-        g.tableCount = copies;
-        g.clusterCount = std::min<uint64_t>(layout.clusterCount, length / 4 - 2);
-        candidates.push_back(g);
-    };
-    // Nearest the data area first: a FAT found further back may be an earlier format's.
-    for (auto it = starts.rbegin(); it != starts.rend(); ++it)
-        if ((dataStart - *it) % (2 * sector) == 0 && known.count(*it + (dataStart - *it) / 2))
-            add(*it, (dataStart - *it) / 2, 2);
-    for (auto it = starts.rbegin(); it != starts.rend(); ++it)
-        add(*it, dataStart - *it, 1);
-    return candidates;
+    return found;
 }
 
 LostFatSearch::Witnesses LostFatSearch::Gather(uint64_t position, const uint8_t* block, uint64_t length)
@@ -235,27 +258,19 @@ LostFatSearch::Verdict LostFatSearch::Judge(const VolumeGeometry& candidate, con
 
 std::optional<VolumeGeometry> LostFatSearch::Find(uint64_t position, const uint8_t* block, uint64_t length)
 {
-    if (layout.hasTable || layout.clusterSize == 0 || layout.dataStart < 2 * sector)
+    if (!block || layout.hasTable || layout.clusterSize == 0 || layout.dataStart < 2 * sector)
         return std::nullopt;
     try {
-        const auto candidates = Candidates();
-        if (candidates.empty()) {
-            VLOG_INFO("FAT32 layout with its data area at %llu: no FAT before it",
+        const Witnesses witnesses = Gather(position, block, length);
+        if (witnesses.folders.size() + witnesses.files.size() < 2) {
+            VLOG_INFO("FAT32 layout with its data area at %llu: too few folders and files to check a FAT by",
                       static_cast<unsigned long long>(layout.dataStart));
             return std::nullopt;
         }
-        const Witnesses witnesses = Gather(position, block, length);
-        for (const auto& candidate : candidates) {
-            const Verdict verdict = Judge(candidate, witnesses);
-            VLOG_INFO("FAT32 layout with its data area at %llu: a FAT at %llu (%llu bytes x %u) agrees with %u of "
-                      "%u folders and files",
-                      static_cast<unsigned long long>(layout.dataStart),
-                      static_cast<unsigned long long>(candidate.tableStart),
-                      static_cast<unsigned long long>(candidate.tableLength), candidate.tableCount, verdict.agree,
-                      verdict.agree + verdict.disagree);
-            if (verdict.Holds())
-                return candidate;
-        }
+        if (auto found = Search(witnesses))
+            return found;
+        VLOG_INFO("FAT32 layout with its data area at %llu: no FAT before it agrees with its folders and files",
+                  static_cast<unsigned long long>(layout.dataStart));
     } catch (const Exceptions::DiskDisconnectedException&) {
         throw;
     } catch (const Exceptions::DiskException& e) {

@@ -44,8 +44,11 @@ public:
     };
 
 private:
-    // Places of one or two FAT copies that end at the data area, two matching copies first.
-    std::vector<VolumeGeometry> Candidates();
+    // The nearest place before the data area where one or two FAT copies end
+    // at it and the witnesses bear their chains out.
+    std::optional<VolumeGeometry> Search(const Witnesses& witnesses);
+    VolumeGeometry Placed(uint64_t start, uint64_t length, uint32_t copies) const;
+    bool BeginsLikeTableAt(uint64_t offset);
     Witnesses Gather(uint64_t position, const uint8_t* block, uint64_t length);
     Verdict Judge(const VolumeGeometry& candidate, const Witnesses& witnesses);
     // The first bytes of cluster (at most 4 KiB); empty when it lies past the volume.
