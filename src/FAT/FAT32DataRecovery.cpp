@@ -264,23 +264,25 @@ bool FAT32DataRecovery::IsDirectoryBlock(uint64_t, const uint8_t* block, uint64_
 
 int FAT32DataRecovery::ScanBlock(uint64_t offset, const uint8_t* block, size_t length)
 {
-    if (tableToFind) {
-        tableToFind = false;
+    if (tableToFind)
         FindLostTable(offset, block, length);
-    }
     return FATDataRecovery::ScanBlock(offset, block, length);
 }
 
 void FAT32DataRecovery::FindLostTable(uint64_t offset, const uint8_t* block, size_t length)
 {
+    // Blocks that name too few folders and files to judge a FAT by: the next ones may name more.
+    constexpr unsigned maxTries = 16;
     const VolumeGeometry& layout = explorer->table->Geometry();
     LostFatSearch search(explorer->reader, layout);
+    bool judged = true;
     try {
-        if (const auto found = search.Find(offset, block, length)) {
+        if (const auto found = search.Find(offset, block, length, &judged)) {
             VLOG_INFO("FAT32 volume with its data area at %llu reads its chains from the FAT at %llu",
                       static_cast<unsigned long long>(layout.dataStart),
                       static_cast<unsigned long long>(found->tableStart));
             explorer->table = std::make_shared<FAT32Table>(explorer->reader, *found);
+            tableToFind = false;
             return;
         }
     } catch (const Exceptions::DiskDisconnectedException&) {
@@ -289,6 +291,9 @@ void FAT32DataRecovery::FindLostTable(uint64_t offset, const uint8_t* block, siz
         VLOG_INFO("FAT32 volume with its data area at %llu: %s", static_cast<unsigned long long>(layout.dataStart),
                   e.what());
     }
+    if (!judged && ++tableTries < maxTries)
+        return;
+    tableToFind = false;
     VLOG_INFO("FAT32 volume with its data area at %llu has no FAT that holds: its files are read on from their first "
               "clusters, those of more than one cluster as guesses",
               static_cast<unsigned long long>(layout.dataStart));

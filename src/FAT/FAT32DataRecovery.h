@@ -72,12 +72,14 @@ private:
     // The runs of a file entry; false (logged) when building them failed.
     bool BuildRuns(FileManagerSP::FileNode& node);
 
-    // A volume known by its layout alone: its FAT is looked for once, before
-    // any block of it is read, and taken where its folders and files bear it out.
+    // A volume known by its layout alone: its FAT is looked for before its
+    // first block is read (or the first few that name too few folders and
+    // files to judge one by), and taken where they bear it out.
     void FindLostTable(uint64_t offset, const uint8_t* block, size_t length);
 
     std::shared_ptr<FAT32Explorer> explorer;
     bool tableToFind = false;
+    unsigned tableTries = 0;
     // Long-name entries at the end of a block, whose short entry begins the
     // next block of the same directory: in a raw pass the block after it on
     // the disk, for the raw search the next block of its chain met.

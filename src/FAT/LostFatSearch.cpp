@@ -169,7 +169,6 @@ LostFatSearch::Witnesses LostFatSearch::Gather(uint64_t position, const uint8_t*
     Witnesses w;
     std::deque<uint64_t> queue;
     std::set<uint64_t> seen;
-    bool rootNamed = false;
     auto take = [&](const Named& named) {
         for (const auto& file : named.files)
             if (w.files.size() < maxFiles)
@@ -177,7 +176,6 @@ LostFatSearch::Witnesses LostFatSearch::Gather(uint64_t position, const uint8_t*
         queue.insert(queue.end(), named.folders.begin(), named.folders.end());
         if (named.parent && *named.parent >= 2)
             queue.push_back(*named.parent);
-        rootNamed = rootNamed || (named.parent && *named.parent == 0);
     };
     // The block itself: a folder where it opens one at the place the layout gives its "." cluster.
     if (IsFAT32DirectoryStart(block, length)) {
@@ -189,6 +187,16 @@ LostFatSearch::Witnesses LostFatSearch::Gather(uint64_t position, const uint8_t*
         }
     }
     take(ReadEntries(block, length));
+    // The root has no "." to name it: its usual cluster, where it reads as a root.
+    const uint64_t root = layout.rootCluster;
+    if (seen.insert(root).second) {
+        const auto start = ClusterStart(root, folderProbe);
+        const auto count = CountFAT32Entries(start.data(), start.size());
+        if (!start.empty() && !IsFAT32DirectoryStart(start.data(), start.size()) && count.good > 0 && count.Holds()) {
+            w.folders.push_back(root);
+            take(ReadEntries(start.data(), start.size()));
+        }
+    }
     while (!queue.empty() && w.folders.size() < maxFolders) {
         const uint64_t cluster = queue.front();
         queue.pop_front();
@@ -199,16 +207,6 @@ LostFatSearch::Witnesses LostFatSearch::Gather(uint64_t position, const uint8_t*
             continue;
         w.folders.push_back(cluster);
         take(ReadEntries(start.data(), start.size()));
-    }
-    // The root has no "." to name it: its usual cluster, where it reads as a root.
-    const uint64_t root = layout.rootCluster;
-    if (rootNamed && w.folders.size() < maxFolders && seen.insert(root).second) {
-        const auto start = ClusterStart(root, folderProbe);
-        const auto count = CountFAT32Entries(start.data(), start.size());
-        if (!start.empty() && !IsFAT32DirectoryStart(start.data(), start.size()) && count.good > 0 && count.Holds()) {
-            w.folders.push_back(root);
-            take(ReadEntries(start.data(), start.size()));
-        }
     }
     return w;
 }
@@ -256,8 +254,11 @@ LostFatSearch::Verdict LostFatSearch::Judge(const VolumeGeometry& candidate, con
     return verdict;
 }
 
-std::optional<VolumeGeometry> LostFatSearch::Find(uint64_t position, const uint8_t* block, uint64_t length)
+std::optional<VolumeGeometry> LostFatSearch::Find(uint64_t position, const uint8_t* block, uint64_t length,
+                                                  bool* judged)
 {
+    if (judged)
+        *judged = true;
     if (!block || layout.hasTable || layout.clusterSize == 0 || layout.dataStart < 2 * sector)
         return std::nullopt;
     try {
@@ -265,6 +266,8 @@ std::optional<VolumeGeometry> LostFatSearch::Find(uint64_t position, const uint8
         if (witnesses.folders.size() + witnesses.files.size() < 2) {
             VLOG_INFO("FAT32 layout with its data area at %llu: too few folders and files to check a FAT by",
                       static_cast<unsigned long long>(layout.dataStart));
+            if (judged)
+                *judged = false;
             return std::nullopt;
         }
         if (auto found = Search(witnesses))

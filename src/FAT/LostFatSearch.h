@@ -28,8 +28,11 @@ public:
     LostFatSearch(std::shared_ptr<Utils::PartReader> reader, const VolumeGeometry& layout);
 
     // The layout with the FAT that the folders and files reached from the
-    // directory block at position bear out; none where no place holds.
-    std::optional<VolumeGeometry> Find(uint64_t position, const uint8_t* block, uint64_t length);
+    // directory block at position (and from the root at its usual cluster)
+    // bear out; none where no place holds. *judged false: they were too few
+    // to judge a FAT by, another block may lead to more.
+    std::optional<VolumeGeometry> Find(uint64_t position, const uint8_t* block, uint64_t length,
+                                       bool* judged = nullptr);
 
     // Folders and files whose chains a FAT must give.
     struct Witnesses {
