@@ -1,7 +1,9 @@
 // The FAT of a FAT32 volume known by its layout alone (mkfs.fat, mtools, a
 // fragmented file, both boot sectors gone): found before the data area where
 // its chains agree with the folders and files, refused where they do not.
+#include "FAT/FAT32DataRecovery.h"
 #include "FAT/FATGeometry.h"
+#include "FAT/FATTable.h"
 #include "FAT/FatImages.h"
 #include "FAT/LostFatSearch.h"
 #include "Utils/PartReader.h"
@@ -25,12 +27,30 @@ struct Case {
     std::function<void(const std::string& image, const FAT::VolumeGeometry& g, uint64_t gap5)> damage;
     bool found;
     uint64_t tableCopies = 0; // where found: 2, or 1 when only the second copy opens like a FAT
+    std::string format = "-s 1";
 };
+
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 void SetEntryInEveryFat(const std::string& image, const FAT::VolumeGeometry& g, uint64_t cluster, uint32_t value)
 {
     for (uint32_t copy = 0; copy < g.tableCount; ++copy)
         PatchU32(image, g.tableStart + copy * g.tableLength + 4 * cluster, value);
+}
+
+// What the raw search knows of a volume: the data area's start and the cluster size.
+FAT::VolumeGeometry Layout(const FAT::VolumeGeometry& made)
+{
+    FAT::VolumeGeometry layout;
+    layout.source = "layout";
+    layout.clusterSize = made.clusterSize;
+    layout.dataStart = made.dataStart;
+    layout.volumeLength = made.volumeLength;
+    layout.clusterCount = (made.volumeLength - made.dataStart) / made.clusterSize;
+    return layout;
 }
 
 class LostFat : public ::testing::TestWithParam<Case> {};
@@ -42,7 +62,7 @@ TEST_P(LostFat, IsTakenOnlyWhereItsChainsAgreeWithTheFolders)
     REQUIRE_TOOL("mshowfat");
     TempDir dir;
     const std::string image = dir / "volume.img";
-    MakeFat32Image(image, 40, "-s 1");
+    MakeFat32Image(image, 40, c.format);
     RunOrFail("mmd -i " + Quote(image) + " ::/Frag");
     MakeFragmentedFile(image, dir.Path(), "::/Frag/MOVIE.MP4", 4000);
     ASSERT_GT(ShowFat(image, "::/Frag/MOVIE.MP4").size(), 1u) << "MOVIE.MP4 is not fragmented";
@@ -57,16 +77,11 @@ TEST_P(LostFat, IsTakenOnlyWhereItsChainsAgreeWithTheFolders)
     Patch(image, 6 * 512, std::vector<uint8_t>(512, 0));
     c.damage(image, made, gap5);
 
-    // What the raw search knows: the data area's start and the cluster size.
-    FAT::VolumeGeometry layout;
-    layout.source = "layout";
-    layout.clusterSize = made.clusterSize;
-    layout.dataStart = made.dataStart;
-    layout.volumeLength = made.volumeLength;
-    layout.clusterCount = (made.volumeLength - made.dataStart) / made.clusterSize;
     auto reader = std::make_shared<Utils::PartReader>(image, 0, made.volumeLength);
     const auto block = ReadBytes(image, position, 512);
-    const auto found = FAT::LostFatSearch(reader, layout).Find(position, block.data(), block.size());
+    bool judged = false;
+    const auto found = FAT::LostFatSearch(reader, Layout(made)).Find(position, block.data(), block.size(), &judged);
+    EXPECT_TRUE(judged) << "the folders and files were too few to judge a FAT by";
     ASSERT_EQ(found.has_value(), c.found);
     if (!found)
         return;
@@ -84,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FirstCopyOpensWithNoMediaEntry",
              [](const std::string& image, const FAT::VolumeGeometry& g, auto) { PatchU32(image, g.tableStart, 0); },
              true, 1},
+        // The data area lies further from the volume start than the search
+        // looks back (a wide reserved area, as card formatters leave to align it).
+        Case{"ReservedAreaWiderThanTheSearchWindow", [](auto&, auto&, auto) {}, true, 2, "-s 1 -R 4096"},
         // One witness of several disagreeing is one damaged entry, not a wrong FAT.
         Case{"OneFileChainBroken",
              [](const std::string& image, const FAT::VolumeGeometry& g, uint64_t gap5) {
@@ -104,5 +122,70 @@ INSTANTIATE_TEST_SUITE_P(
              },
              false}),
     [](const auto& info) { return info.param.name; });
+
+// A volume with its boot sectors gone whose folder A (parent of the empty
+// folder B) is overwritten; C holds a fragmented file.
+class LostFatFolders : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        REQUIRE_TOOL("mkfs.fat");
+        REQUIRE_TOOL("mshowfat");
+        MakeFat32Image(image, 40, "-s 1");
+        RunOrFail("mmd -i " + Quote(image) + " ::/A ::/A/B ::/C");
+        CopyPatternFile(image, dir.Path(), "::/C/NOTES.BIN", 3000, 7);
+        MakeFragmentedFile(image, dir.Path(), "::/C/MOVIE.MP4", 4000);
+        const auto boot = ReadBytes(image, 0, 512);
+        ASSERT_TRUE(FAT::ParseFAT32BootSector(boot.data(), std::filesystem::file_size(image), made));
+        b = FolderStart("::/A/B");
+        c = FolderStart("::/C");
+        Patch(image, FolderStart("::/A"), std::vector<uint8_t>(made.clusterSize, 0));
+        Patch(image, 0, std::vector<uint8_t>(512, 0));
+        Patch(image, 6 * 512, std::vector<uint8_t>(512, 0));
+    }
+
+    uint64_t FolderStart(const std::string& folder)
+    {
+        return made.dataStart + (ShowFat(image, folder).at(0).first - 2) * made.clusterSize;
+    }
+
+    TempDir dir;
+    const std::string image = dir / "volume.img";
+    FAT::VolumeGeometry made;
+    uint64_t b = 0, c = 0; // where folders B and C start
+};
+
+// B names only itself and A, which reads as no folder now: the root at its
+// usual cluster leads to the others.
+TEST_F(LostFatFolders, TheRootAtItsUsualClusterIsAWitnessWhereNoFolderNamesIt)
+{
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, made.volumeLength);
+    const auto block = ReadBytes(image, b, 512);
+    const auto found = FAT::LostFatSearch(reader, Layout(made)).Find(b, block.data(), block.size());
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->tableStart, made.tableStart);
+    EXPECT_EQ(found->tableCount, 2u);
+}
+
+// The root overwritten as well: B names too few folders and files to judge a
+// FAT by, so the engine looks again at the next folder block it meets.
+TEST_F(LostFatFolders, TheEngineLooksAgainWhereAFolderNamesTooFew)
+{
+    Patch(image, made.dataStart + (made.rootCluster - 2) * made.clusterSize, std::vector<uint8_t>(made.clusterSize, 0));
+    auto reader = std::make_shared<Utils::PartReader>(image, 0, made.volumeLength);
+    const auto first = ReadBytes(image, b, 512);
+    const auto next = ReadBytes(image, c, 512);
+    bool judged = true;
+    EXPECT_FALSE(FAT::LostFatSearch(reader, Layout(made)).Find(b, first.data(), first.size(), &judged));
+    EXPECT_FALSE(judged);
+
+    FAT::FAT32DataRecovery engine(ImageVolume(image), {}, [](const DataRecoveryInfo&) {}, made.dataStart,
+                                  made.clusterSize);
+    engine.ScanBlock(b, first.data(), first.size());
+    EXPECT_FALSE(engine.GetTablePtr()->HasTable());
+    engine.ScanBlock(c, next.data(), next.size());
+    ASSERT_TRUE(engine.GetTablePtr()->HasTable()) << "the FAT was not looked for again at C";
+    EXPECT_EQ(engine.GetTablePtr()->Geometry().tableStart, made.tableStart);
+}
 
 }
