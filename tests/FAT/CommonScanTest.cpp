@@ -287,7 +287,8 @@ TEST_F(CommonScan, RunRules)
 // whole, and a deleted one is read as deleted files always are.
 TEST_F(CommonScan, RunsWithoutAFatAreGuessesPastTheFirstCluster)
 {
-    const auto* own = Engine()->GetTablePtr();
+    const auto intact = Engine();
+    const auto* own = intact->GetTablePtr();
     TableEngine engine(ImageVolume(image), {}, recorder.Callback(), own->DataStart(), own->ClusterSize());
     auto* table = engine.GetTablePtr();
     ASSERT_FALSE(table->HasTable());
