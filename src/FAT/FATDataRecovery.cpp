@@ -170,7 +170,7 @@ bool FATDataRecovery::IsClaimed(uint64_t offset, uint64_t length) const
 bool FATDataRecovery::IsHeld(const FileManagerSP::FileNode& file)
 {
     auto* table = GetTablePtr();
-    return file.dataState == DataGuessed && table && table->HasTable();
+    return file.dataState == DataGuessed && table;
 }
 
 void FATDataRecovery::ClaimRuns(const FileManagerSP::FileNode& file)
@@ -264,10 +264,13 @@ void FATDataRecovery::UpdateFileNodeDataInfo(FileManagerSP::FileNode& node)
     node.runs = std::move(runs);
     // Without a FAT nothing tells where a live file goes on past its first
     // cluster: read on from there, a fragmented one would hold another's bytes.
-    if (!table->HasTable() && node.deletedState == 0 && node.size > table->ClusterSize()) {
-        VLOG_INFO("File %s at cluster %u: no FAT gives its chain; read on from its first cluster, guessed",
-                  node.name.c_str(), node.id);
-        node.dataState = DataGuessed;
+    if (!table->HasTable() && node.deletedState == 0) {
+        liveStarts.insert(node.id);
+        if (node.size > table->ClusterSize()) {
+            VLOG_INFO("File %s at cluster %u: no FAT gives its chain; read on from its first cluster, guessed",
+                      node.name.c_str(), node.id);
+            node.dataState = DataGuessed; // held until every live file's first cluster is known
+        }
     }
 }
 
@@ -294,6 +297,12 @@ void FATDataRecovery::ResolveHeld(FileManagerSP::FileNode& node, bool claimsComp
 {
     auto* table = GetTablePtr();
     const uint64_t cs = table->ClusterSize();
+    // Without a FAT the file is read on from its first cluster: it ends where another live file or a folder begins.
+    const bool chainless = !table->HasTable();
+    auto startsAnother = [&](uint64_t offset) {
+        const uint64_t cluster = table->ClusterOfPosition(offset);
+        return chainless && cluster != node.id && liveStarts.count(cluster) != 0;
+    };
     std::vector<DataRun> kept;
     uint64_t have = 0;
     uint64_t next = node.id; // where the file goes on when its chain gives out
@@ -309,7 +318,7 @@ void FATDataRecovery::ResolveHeld(FileManagerSP::FileNode& node, bool claimsComp
     for (const auto& run : node.runs) {
         for (uint64_t at = run.offset; at < run.offset + run.length && have < node.size && !crossed; at += cs) {
             // A link into another file's chain: those clusters stay that file's.
-            crossed = IsClaimed(at, cs);
+            crossed = IsClaimed(at, cs) || startsAnother(at);
             if (crossed)
                 break;
             take(at);
@@ -324,7 +333,8 @@ void FATDataRecovery::ResolveHeld(FileManagerSP::FileNode& node, bool claimsComp
     const uint64_t chained = have;
     // Past the last good cluster, over those no chain claims (as deleted files go on).
     const bool startClaimed = crossed && kept.empty();
-    for (uint64_t c = next, steps = 0; claimsComplete && !startClaimed && have < node.size && table->IsDataCluster(c) &&
+    for (uint64_t c = next, steps = 0; claimsComplete && !chainless && !startClaimed && have < node.size &&
+                                       table->IsDataCluster(c) &&
                                        steps < table->ClusterCount();
          ++c, ++steps) {
         const uint64_t offset = table->ClusterOffset(c);
@@ -334,8 +344,12 @@ void FATDataRecovery::ResolveHeld(FileManagerSP::FileNode& node, bool claimsComp
             take(offset);
     }
     node.runs = std::move(kept);
-    if (have >= node.size && have == chained) {
+    if (have >= node.size && have == chained && !chainless) {
         node.dataState = DataWhole; // a chain longer than its size, nothing of it claimed
+        return;
+    }
+    if (have >= node.size && chainless) {
+        node.dataState = DataGuessed; // whole only where it is not fragmented
         return;
     }
     if (have >= node.size) {
@@ -432,6 +446,8 @@ void FATDataRecovery::HandleDirectory(const FileManagerSP::FileNode& directory, 
     if (IsDotName(directory.name) || directory.name == "System Volume Information")
         return;
     auto* table = GetTablePtr();
+    if (table && !table->HasTable() && directory.deletedState == 0)
+        liveStarts.insert(directory.id);
     if (queue && visited && table && table->IsDataCluster(directory.id) && visited->insert(directory.id).second)
         queue->push(directory.id);
     if (directory.name == "$RECYCLE.BIN") {

@@ -120,8 +120,8 @@ protected:
     // A live file's runs claim their clusters, unless it is held; they are
     // accounted for unless the file is cut.
     void ClaimRuns(const FileManagerSP::FileNode& file);
-    // Whether a file waits for every chain of the pass to be known (a volume
-    // without a FAT has none: its guesses wait for nothing).
+    // Whether a file waits for every chain of the pass to be known (on a
+    // volume without a FAT: for every live file's first cluster).
     bool IsHeld(const FileManagerSP::FileNode& file);
     // Gives each held file the clusters of its chain no other file claims, up
     // to its size; where the chain broke it goes on over the clusters after
@@ -149,6 +149,7 @@ protected:
     RecycleBinPairs recyclePairs;
     std::set<uint64_t> recycleBinFolders;
     std::vector<FileManagerSP::FileNode> heldFiles;
+    std::set<uint64_t> liveStarts; // on a volume without a FAT: the first clusters of its live files and folders
 
 private:
     // A file on its way to the pending nodes, through the Recycle Bin pairing.
