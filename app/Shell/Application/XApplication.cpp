@@ -350,12 +350,17 @@ bool XApplication::greetPrimary(qint8 kind, int timeoutMs)
     }
     const QByteArray body = InstanceWire::greetingFrame(d->blockName, kind,
                                                         static_cast<qint32>(d->instanceNumber));
-    for (const QByteArray& frame : {InstanceWire::headerFrame(body.size()), body}) {
-        d->client->write(frame);
-        d->client->flush();
+    // Both frames go out before any wait: a primary that is merely busy reads
+    // them from its socket whenever it gets to them, also after we have exited.
+    d->client->write(InstanceWire::headerFrame(body.size()) + body);
+    d->client->flush();
+    while (d->client->bytesToWrite() > 0)
+        if (!d->client->waitForBytesWritten(static_cast<int>(remaining())))
+            return false;
+    // One acknowledgement per frame.
+    while (d->client->bytesAvailable() < 2)
         if (!d->client->waitForReadyRead(static_cast<int>(remaining())))
             return false;
-        d->client->read(1);
-    }
+    d->client->read(2);
     return true;
 }

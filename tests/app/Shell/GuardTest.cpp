@@ -168,6 +168,8 @@ private slots:
     void blockNameParts();
     void secondStartGreetsAndExits();
     void furtherInstanceNotAllowedExitsToo();
+    void busyPrimaryIsGreetedAfterTheSecondExits_data();
+    void busyPrimaryIsGreetedAfterTheSecondExits();
     void killedPrimaryBlocksNobody();
     void staleBlockIsReset();
     void otherUserIsItsOwnPrimary();
@@ -307,6 +309,38 @@ void GuardTest::furtherInstanceNotAllowedExitsToo()
     Probe second(environment_, {"--no-secondary"});
     QVERIFY(second.process.waitForFinished(kHangGuardMs));
     QCOMPARE(second.process.exitCode(), 0);
+    QCOMPARE(first.line(), QString("Another instance was started"));
+}
+
+void GuardTest::busyPrimaryIsGreetedAfterTheSecondExits_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("secondary allowed") << QStringList{};
+    QTest::newRow("no secondary") << QStringList{"--no-secondary"};
+}
+
+void GuardTest::busyPrimaryIsGreetedAfterTheSecondExits()
+{
+    QFETCH(QStringList, arguments);
+    Probe first(environment_);
+    const Primary primary = startPrimary(first);
+    QVERIFY(primary.pid > 0);
+
+    // A primary that answers nothing for longer than the second's time-out:
+    // the second gives up waiting and exits 0 while its greeting is still unread.
+    QCOMPARE(::kill(static_cast<pid_t>(primary.pid), SIGSTOP), 0);
+    Probe second(environment_, arguments);
+    const bool finished = second.process.waitForFinished(kHangGuardMs);
+    ::kill(static_cast<pid_t>(primary.pid), SIGCONT);
+    QVERIFY(finished);
+    QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.process.exitCode(), 0);
+
+    // Once running again the primary reads the greeting its gone peer left behind,
+    // and answering that peer costs it nothing.
+    QCOMPARE(first.line(), QString("Another instance was started"));
+    QLocalSocket later;
+    QVERIFY(connectGreeted(later, primary));
     QCOMPARE(first.line(), QString("Another instance was started"));
 }
 
