@@ -183,7 +183,8 @@ TEST(LoopDeviceListing, ListsAnAttachedImageLikeLsblk)
     EXPECT_TRUE(labels.count("LOOPFAT"));
     EXPECT_TRUE(labels.count("LoopEx"));
 
-    REQUIRE_KERNEL_LOOP_PARTITIONS(loop.device);
+    // losetup -P, else partx -a, makes the partition devices: none is a failure of the fixture, not a kernel's lack.
+    ASSERT_TRUE(KernelHasLoopPartitions(loop.device)) << "no partition device of " << loop.device;
     ASSERT_TRUE(lsblk.contains("children")) << "lsblk lists no partitions of " << name << ": " << lsblk.dump();
     const auto& children = lsblk["children"];
     ASSERT_EQ(children.size(), 2u);

@@ -14,9 +14,8 @@ bool KernelHasFileSystem(const std::string& type);
 // Whether the running kernel has device-mapper (its control device is listed
 // in /proc/misc, or the dm_mod module loads with modprobe).
 bool KernelHasDeviceMapper();
-// Whether the running kernel made partitions of an attached loop device whose
-// image has a partition table (after losetup -P, or partx -a where that did not):
-// a kernel whose loop driver cannot scan partitions makes none.
+// Whether an attached loop device whose image has a partition table has its
+// partition devices (after losetup -P, or partx -a where that did not).
 bool KernelHasLoopPartitions(const std::string& device);
 // Set in CI (VELMORA_NO_TOOL_SKIPS=1), where root, /dev/fuse and every tool are
 // there: a skip for a missing tool, right or device is then a failure.
@@ -69,14 +68,6 @@ std::string BinaryDir();
     do {                                                                                 \
         if (!TestSupport::KernelHasDeviceMapper())                                       \
             GTEST_SKIP() << "needs the kernel's device-mapper driver, which this kernel does not have"; \
-    } while (0)
-
-#define REQUIRE_KERNEL_LOOP_PARTITIONS(device)                                           \
-    do {                                                                                 \
-        if (!TestSupport::KernelHasLoopPartitions(device))                               \
-            GTEST_SKIP() << "needs a kernel whose loop driver makes partitions, which this kernel " \
-                            "did not for "                                               \
-                         << (device);                                                    \
     } while (0)
 
 // Skips the current test when a tool is missing, naming it.
